@@ -1,0 +1,40 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Whole-file reading and writing.
+namespace tarvello {
+
+// The bytes of a file; nullopt when it is missing or cannot be read.
+std::optional<std::string> ReadFileBytes(const std::string &path);
+
+// Why a file could not be read: "File not found" for a missing file, else
+// "Path/File access error".
+std::string ReadFailureDescription(const std::string &path);
+
+// Writes bytes whole to a temporary file beside path and renames it into
+// place, so a failure never leaves a half-written file. Returns an empty text
+// on success, else the failure's description.
+std::string WriteFileAtomically(const std::string &path, std::string_view bytes);
+
+// Splits text into lines at CR LF, lone LF or lone CR; a final line without
+// an end is kept, a final line end adds no empty line.
+template<typename Fn>
+void ForEachLine(std::string_view text, Fn &&fn)
+{
+    std::size_t pos = 0;
+    const std::size_t n = text.size();
+    while (pos < n) {
+        std::size_t end = text.find_first_of("\r\n", pos);
+        if (end == std::string_view::npos) {
+            fn(text.substr(pos));
+            return;
+        }
+        fn(text.substr(pos, end - pos));
+        pos = end + ((text[end] == '\r' && end + 1 < n && text[end + 1] == '\n') ? 2 : 1);
+    }
+}
+
+} // namespace tarvello

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+class QPrinter;
+
+// Every modal interaction of the windows goes through this interface: the Qt
+// implementation shows real dialogs, tests script the answers.
+class IDialogs
+{
+public:
+    enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+    enum class Icon { None, Information, Question, Exclamation, Critical };
+    enum class Answer { Ok, Cancel, Yes, No };
+
+    virtual ~IDialogs() = default;
+
+    // A message box; returns the button pressed (closing it counts as Cancel,
+    // or as Ok for a box with only Ok).
+    virtual Answer message(QWidget *parent, const QString &title, const QString &text,
+                           Buttons buttons, Icon icon) = 0;
+
+    // File dialogs. filter uses the "Name (*.ext)|*.ext|..." form of the
+    // program's texts; the result is the chosen full path, nullopt when
+    // cancelled.
+    virtual std::optional<QString> openFile(QWidget *parent, const QString &filter,
+                                            const QString &startFolder) = 0;
+    virtual std::optional<QString> saveFile(QWidget *parent, const QString &filter,
+                                            const QString &startFolder,
+                                            const QString &proposedName,
+                                            bool confirmOverwrite) = 0;
+
+    // Folder and font choice; nullopt when cancelled.
+    virtual std::optional<QString> folder(QWidget *parent, const QString &title,
+                                          const QString &startFolder) = 0;
+    virtual std::optional<QFont> font(QWidget *parent, const QFont &initial) = 0;
+
+    // The printer-setup dialog for printer; true when confirmed (the choice
+    // is then applied to printer).
+    virtual bool printerSetup(QWidget *parent, QPrinter *printer) = 0;
+};
