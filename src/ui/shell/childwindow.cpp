@@ -1,0 +1,17 @@
+#include "childwindow.h"
+
+#include <QCloseEvent>
+
+ChildWindow::ChildWindow(QWidget *parent)
+    : QWidget(parent)
+{}
+
+void ChildWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_closeApproved || QueryClose()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+    m_closeApproved = false;
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QWidget>
+
+// A document window inside the main window. The main window identifies it by
+// its form name (its objectName, e.g. "frmFigure") and forwards the File
+// commands it offers; the base versions do nothing.
+class ChildWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ChildWindow(QWidget *parent = nullptr);
+
+    virtual void Save() {}
+    virtual void SaveAs() {}
+    virtual void PrintIt() {}
+    virtual void Export() {}
+
+    // Asks the user about unsaved changes (Yes saves, No discards); false when
+    // the window must stay open (Cancel, or a save that did not succeed).
+    virtual bool QueryClose() { return true; }
+
+    // Marks the window as already asked, so closing it asks nothing more.
+    void setCloseApproved(bool approved) { m_closeApproved = approved; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    bool m_closeApproved = false;
+};
