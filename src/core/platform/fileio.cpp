@@ -11,6 +11,10 @@ namespace tarvello {
 
 std::optional<std::string> ReadFileBytes(const std::string &path)
 {
+    // A folder opens like a file here and reports a nonsense size.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec))
+        return std::nullopt;
     std::FILE *f = std::fopen(path.c_str(), "rb");
     if (!f)
         return std::nullopt;

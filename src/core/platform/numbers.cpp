@@ -180,12 +180,6 @@ std::optional<double> LocaleNumber(std::string_view text, char decimalMark)
     }
     if (i != t.size())
         return std::nullopt;
-    if (cleaned.back() == '.')
-        cleaned.pop_back();
-    if (!cleaned.empty() && cleaned[0] == '-' && cleaned.size() > 1 && cleaned[1] == '.')
-        cleaned.insert(1, "0");
-    else if (!cleaned.empty() && cleaned[0] == '.')
-        cleaned.insert(0, "0");
     const double value = parseCleaned(cleaned);
     if (!std::isfinite(value))
         return std::nullopt;
