@@ -193,22 +193,21 @@ void AppendImageText(std::string &out, const Picture &picture)
     // At most 5 + 1 + 5 + 1 + 10 + 2 characters per line.
     out.reserve(out.size() + coloured * 24);
 
-    char line[48];
+    // Each number gets room for 20 digits, the largest 64-bit value.
+    char line[64];
     for (std::size_t x = 0; x < w; ++x) {
         for (std::size_t y = 0; y < h; ++y) {
             const std::uint32_t colour = picture.colours[y * w + x];
             if (colour == Picture::kWhite)
                 continue;
-            char *p = line;
-            char *const end = line + sizeof line;
-            p = std::to_chars(p, end, x).ptr;
-            *p++ = '_';
-            p = std::to_chars(p, end, y).ptr;
-            *p++ = '=';
-            p = std::to_chars(p, end, colour).ptr;
-            *p++ = '\r';
-            *p++ = '\n';
-            out.append(line, p);
+            char *p = std::to_chars(line, line + 20, x).ptr;
+            *p = '_';
+            p = std::to_chars(p + 1, p + 21, y).ptr;
+            *p = '=';
+            p = std::to_chars(p + 1, p + 21, colour).ptr;
+            p[0] = '\r';
+            p[1] = '\n';
+            out.append(line, p + 2);
         }
     }
 }
