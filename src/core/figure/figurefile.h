@@ -1,0 +1,72 @@
+#pragma once
+
+#include "figurerecord.h"
+#include "picture.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The figure file (.tvf): a profile file with a Figure section, numbered
+// weapon and item sections and the picture as pixel lines.
+namespace tarvello {
+
+class ProfileDocument;
+
+// The three numbered series of sections.
+enum class FigureSeries { Melee, Missile, ExtraItem };
+
+// "MeleeWeapon", "MissileWeapon" or "ExtraItem".
+const char *SeriesWord(FigureSeries series);
+
+// The keys of one section of a series, in the order they are written (and in
+// the order of the list row's columns).
+const std::vector<std::string> &SeriesKeys(FigureSeries series);
+
+// The selected list of the record that a series stores.
+std::vector<ListRow> &SeriesRows(FigureRecord &record, FigureSeries series);
+const std::vector<ListRow> &SeriesRows(const FigureRecord &record, FigureSeries series);
+
+// The save dialog's filter for figure files.
+inline constexpr const char *kFigureFileFilter = "Figure (*.tvf)|*.tvf|All files (*.*)|*.*";
+// Largest picture width or height, and largest pixel count (4096 x 4096),
+// accepted from a file.
+inline constexpr int kMaxPictureSide = 16384;
+inline constexpr long long kMaxPicturePixels = 4096LL * 4096LL;
+
+// Writes the figure into doc as a save does: every Figure key in control
+// order (existing keys keep their places), every numbered section of the
+// three series deleted and the rows written again at the end, and the image
+// sections deleted. Other sections (CardLayout, Style) are left as they are.
+void WriteFigureSections(ProfileDocument &doc, const FigureRecord &record);
+
+// Appends the image sections as CR LF lines to out: "[ImageProperties]",
+// "Width=", "Height=", "[ImagePixels]" and one "x_y=colour" line per pixel that
+// is not white, column by column. Throws RuntimeError when the picture's
+// colours do not match its size.
+void AppendImageText(std::string &out, const Picture &picture);
+
+// The whole text of a saved figure file: doc after WriteFigureSections, plus
+// the image sections when txtImageFile is not empty. On a failure to build
+// the image lines, imageError receives "Error saving image!" + CR LF + the
+// description and the text holds the figure sections only.
+std::string FigureFileText(ProfileDocument &doc, const FigureRecord &record,
+                           const Picture &picture, std::string &imageError);
+
+// The value of a key of the Figure section, with a default.
+std::string ReadFigureValue(const ProfileDocument &doc, std::string_view key,
+                            std::string_view def);
+
+// The rows of a series: sections 1, 2, ... up to the first one whose Name is
+// empty or missing; each row holds the section's keys, empty when absent.
+std::vector<ListRow> ReadSeries(const ProfileDocument &doc, FigureSeries series);
+
+// The picture stored in doc: Width x Height of [ImageProperties] (default 0),
+// blank, with every valid pixel line of [ImagePixels] set. Lines that are
+// malformed, outside the picture or with a negative colour are ignored.
+// Throws RuntimeError when Width or Height is not a number, is negative or
+// exceeds kMaxPictureSide, or the picture exceeds kMaxPicturePixels.
+Picture ReadPicture(const ProfileDocument &doc);
+
+} // namespace tarvello

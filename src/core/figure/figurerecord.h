@@ -1,0 +1,141 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The figure's fields, named after the figure editor's controls that hold
+// them. Every field is text as the editor shows it; choice lists hold their
+// entries and the chosen position; check boxes hold 0 or 1.
+namespace tarvello {
+
+// A choice list: its entries in order and the chosen position (-1 when
+// nothing is chosen, e.g. for an empty list).
+struct ChoiceList
+{
+    std::vector<std::string> items;
+    int index = 0;
+
+    // The chosen entry's text, empty when the position is not an entry.
+    std::string Text() const;
+
+    // The position of the first entry equal to text (exact, case-sensitive),
+    // -1 when there is none.
+    int Find(std::string_view text) const;
+};
+
+// One row of a list view: its columns as text, in column order.
+using ListRow = std::vector<std::string>;
+
+// The figure types in list order; position 0 is Normal, 4 BattleMage.
+inline constexpr std::array<const char *, 5> kFigureTypeNames = {
+    "Normal", "Commander", "Hero", "Vehicle", "BattleMage"};
+inline constexpr int kFigureTypeNormal = 0;
+inline constexpr int kFigureTypeVehicle = 3;
+inline constexpr int kFigureTypeBattleMage = 4;
+
+// The training list's captions: the ordinary ones, a vehicle's and a mage's.
+inline constexpr std::array<const char *, 3> kTrainingCaptions = {"Green", "Line", "Elite"};
+inline constexpr std::array<const char *, 3> kVehicleCaptions = {"Poor", "Good", "Excellent"};
+inline constexpr std::array<const char *, 3> kMageCaptions = {"Apprentice", "Journeyman", "Master"};
+// The label beside the training list.
+inline constexpr const char *kTrainingLevelLabel = "Training Level";
+inline constexpr const char *kTargetingSystemLabel = "Targeting System";
+
+// Column headers of the list views.
+inline constexpr std::array<const char *, 3> kMeleeColumns = {"Weapon", "Max Damage", "Notes"};
+inline constexpr std::array<const char *, 6> kMissileAvailableColumns = {
+    "Weapon", "Max Damage", "Attack Radius", "Short", "Long", "Notes"};
+inline constexpr std::array<const char *, 7> kMissileSelectedColumns = {
+    "Weapon", "Max Damage", "Attack Radius", "Short", "Long", "Shots", "Notes"};
+inline constexpr std::array<const char *, 7> kExtraItemColumns = {
+    "Item", "Cost", "Max Damage", "Attack Radius", "Short", "Long", "Notes"};
+// Column of Shots in a selected missile weapon row.
+inline constexpr int kMissileShotsColumn = 5;
+
+// Every field of one figure. A new record holds the initial texts; the choice
+// lists are empty until the editor fills them from the rules tables.
+struct FigureRecord
+{
+    // Input fields.
+    std::string txtFigureName;
+    std::string txtImageFile;
+    ChoiceList cboFigureType;
+    ChoiceList cboTrainingLevel;
+    ChoiceList cboRace;
+    ChoiceList cboArmorType;
+    ChoiceList cboMove;
+    ChoiceList cboCommandSkill;
+    std::string txtAdjustHitFactor = "0";
+    std::string txtHitPoints = "1";
+    int chkUseOptionalMovement = 0;
+    int chkOptionalRangeCost = 0;
+
+    // Derived fields, written only by the cost calculation.
+    std::string txtBaseHitFactor;
+    std::string txtBaseMorale;
+    std::string txtMagicSkillCost;
+    std::string txtRaceHitFactorModifier;
+    std::string txtAdjustedHitFactor;
+    std::string txtDefenseFactor;
+    std::string txtMove;
+    std::string txtMoveMultiplier;
+    std::string txtCommandSkillCost;
+    std::string txtInitiativeModifier;
+    std::string txtHitPointsCopy;
+    std::string txtMeleeWeaponMultiplier;
+    std::string txtMissileWeaponMultiplier;
+    std::string txtExtraItemsCost;
+    std::string txtExtraItemsCostCopy;
+    std::string txtTotalWeaponMultiplier;
+    std::string txtCost;
+    std::string txtFinalCost;
+
+    // Shots of the missile weapon row last clicked (editor state, saved but
+    // not calculated).
+    std::string txtLimitedShots = "0";
+
+    // Selected lists: melee rows (Weapon, Max Damage, Notes), missile rows
+    // (Weapon, Max Damage, Attack Radius, Short, Long, Shots, Notes), extra
+    // item rows (Item, Cost, Max Damage, Attack Radius, Short, Long, Notes).
+    std::vector<ListRow> lvwMeleeWeaponsSelected;
+    std::vector<ListRow> lvwMissileWeaponsSelected;
+    std::vector<ListRow> lvwExtraItemsSelected;
+
+    // Available lists, one row per rules table row: melee (3 columns),
+    // missile (6 columns, no Shots), extra items (7 columns).
+    std::vector<ListRow> lvwMeleeWeapons;
+    std::vector<ListRow> lvwMissileWeapons;
+    std::vector<ListRow> lvwExtraItems;
+};
+
+// How a field of the figure file's Figure section is held.
+enum class FigureFieldKind { Text, Choice, Check };
+
+// One field stored in the Figure section: its key (the control's name) and
+// the record member holding it (exactly one member pointer is set).
+struct FigureField
+{
+    const char *name;
+    FigureFieldKind kind;
+    std::string FigureRecord::*text;
+    ChoiceList FigureRecord::*choice;
+    int FigureRecord::*check;
+};
+
+// The number of fields in the Figure section.
+inline constexpr std::size_t kFigureFieldCount = 31;
+
+// The fields in the editor's control order, which is also the order in which
+// a first save writes the keys of the Figure section.
+const std::array<FigureField, kFigureFieldCount> &FigureFields();
+
+// The field of that name (exact), nullptr when there is none.
+const FigureField *FindFigureField(std::string_view name);
+
+// The text a field is saved as: the text field's text, the chosen entry's
+// text, or "0"/"1" for a check box.
+std::string FieldValue(const FigureRecord &record, const FigureField &field);
+
+} // namespace tarvello
