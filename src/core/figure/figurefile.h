@@ -30,8 +30,10 @@ const std::vector<ListRow> &SeriesRows(const FigureRecord &record, FigureSeries 
 
 // The save dialog's filter for figure files.
 inline constexpr const char *kFigureFileFilter = "Figure (*.tvf)|*.tvf|All files (*.*)|*.*";
-// Largest picture width or height accepted from a file.
+// Largest picture width or height, and largest pixel count (4096 x 4096),
+// accepted from a file.
 inline constexpr int kMaxPictureSide = 16384;
+inline constexpr long long kMaxPicturePixels = 4096LL * 4096LL;
 
 // Writes the figure into doc as a save does: every Figure key in control
 // order (existing keys keep their places), every numbered section of the
@@ -64,7 +66,7 @@ std::vector<ListRow> ReadSeries(const ProfileDocument &doc, FigureSeries series)
 // blank, with every valid pixel line of [ImagePixels] set. Lines that are
 // malformed, outside the picture or with a negative colour are ignored.
 // Throws RuntimeError when Width or Height is not a number, is negative or
-// exceeds kMaxPictureSide.
+// exceeds kMaxPictureSide, or the picture exceeds kMaxPicturePixels.
 Picture ReadPicture(const ProfileDocument &doc);
 
 } // namespace tarvello

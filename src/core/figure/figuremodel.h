@@ -136,6 +136,8 @@ private:
     void SwitchTrainingCaptions();
     void SetTrainingCaptions(const char *label, const std::array<const char *, 3> &captions);
     void Notify();
+    class Scope;
+    friend class Scope;
 
     const RulesTables &m_tables;
     FigureRecord m_record;
@@ -150,6 +152,7 @@ private:
     std::string m_caption = "Figure";
     std::function<void()> m_onChanged;
     std::uint64_t m_revision = 0;
+    int m_depth = 0;
 };
 
 } // namespace tarvello

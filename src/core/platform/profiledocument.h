@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -20,11 +21,31 @@ struct ProfileEntry
     bool hasValue = true;
 };
 
-// One section: its name as written and its lines in order.
+// One section: its name as written and its lines in order. The lines before
+// the first section header form a leading section without a header (hasHeader
+// false): they are kept verbatim and never match a section name.
 struct ProfileSection
 {
     std::string name;
     std::vector<ProfileEntry> entries;
+    bool hasHeader = true;
+};
+
+// One line of a section as stored: views into the document, valid until it
+// changes. key and value as in ProfileEntry.
+struct ProfileLine
+{
+    std::string_view key;
+    std::string_view value;
+    bool hasValue = true;
+};
+
+// The answer of a lookup in profile text that may not be complete yet.
+struct ProfileLookup
+{
+    enum Status { Found, Absent, Undecided };
+    Status status = Absent;
+    std::string value;
 };
 
 class ProfileDocument
@@ -38,6 +59,13 @@ public:
     // Parses the bytes of a profile file (CR LF, lone LF or lone CR lines).
     static ProfileDocument Parse(std::string_view content);
 
+    // Looks key up in section of profile text by Read's rules without
+    // building a document. With atEnd false, content holds only the first
+    // whole lines of the file, and the answer is Undecided when the lines
+    // after it may still decide it.
+    static ProfileLookup Lookup(std::string_view content, std::string_view section,
+                                std::string_view key, bool atEnd = true);
+
     // Loads a file; a missing or unreadable file gives an empty document and
     // false.
     bool Load(const std::string &path);
@@ -48,20 +76,31 @@ public:
 
     // Sets key in section: replaces an existing value in place, else adds the
     // key at the end of its section, adding the section at the end if needed.
-    // A value that begins or ends with a blank or a quote is written quoted.
+    // A value that begins or ends with a blank or a quote is written quoted;
+    // a value is cut at its first line end, which a line cannot hold.
     void Write(std::string_view section, std::string_view key, std::string_view value);
 
     // Removes the section with all its lines (every section of that name).
     void DeleteSection(std::string_view section);
 
-    // Appends a line without interpretation (used for picture pixel lines);
-    // the line becomes part of the last section.
+    // Appends a "[name]" or "key=value" line without quoting (used for
+    // picture pixel lines); the document then holds what reading the file
+    // with that line appended would give. An entry becomes part of the last
+    // section.
     void AppendSection(std::string_view name);
     void AppendEntry(std::string_view key, std::string_view value);
 
-    // The sections in file order, for callers that walk lines (pictures).
+    // The sections in file order; values are raw (as in the file).
+    // FindSection gives the first section of that name, or nullptr. Both are
+    // copies built on demand and valid until the document changes: to walk a
+    // large section (a picture), ForEachEntry is much faster.
     const std::vector<ProfileSection> &Sections() const;
     const ProfileSection *FindSection(std::string_view name) const;
+
+    // Calls fn for every line of the first section of that name, in order;
+    // false when there is no such section.
+    bool ForEachEntry(std::string_view section,
+                      const std::function<void(const ProfileLine &)> &fn) const;
 
     // The file text: "[name]" lines and "key=value" lines, CR LF ends.
     std::string ToText() const;
@@ -72,9 +111,12 @@ public:
     std::string Save(const std::string &path) const;
 
 private:
-    struct Index;
-    std::vector<ProfileSection> m_sections;
-    mutable std::unique_ptr<Index> m_index;
+    // The file's bytes and every text added since, lines and sections as
+    // positions in them, and the lookup tables.
+    struct Data;
+    Data &D() const;
+
+    mutable std::unique_ptr<Data> m_data;
 };
 
 } // namespace tarvello

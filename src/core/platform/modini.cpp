@@ -1,0 +1,93 @@
+#include "modini.h"
+
+#include "fileio.h"
+#include "profiledocument.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
+namespace tarvello {
+
+namespace {
+
+constexpr std::size_t kFirstChunk = 1 << 16;
+constexpr std::size_t kLargestChunk = 1 << 23;
+
+// The document of file; nullopt when the file exists but cannot be read, so
+// that a write does not replace it with a new file.
+std::optional<ProfileDocument> LoadForChange(const std::string &file)
+{
+    const std::optional<std::string> bytes = ReadFileBytes(file);
+    if (bytes)
+        return ProfileDocument::Parse(*bytes);
+    std::error_code ec;
+    if (std::filesystem::exists(file, ec) || ec)
+        return std::nullopt;
+    return ProfileDocument();
+}
+
+} // namespace
+
+std::string ReadIni(const std::string &section, const std::string &key,
+                    const std::string &def, const std::string &file)
+{
+    // A figure file's picture can make it megabytes long while the keys read
+    // one by one lie in its first lines: the file is read in growing chunks
+    // until the lines read so far decide the answer.
+    std::FILE *f = std::fopen(file.c_str(), "rb");
+    if (!f)
+        return def;
+    std::string bytes;
+    std::size_t chunk = kFirstChunk;
+    std::string result = def;
+    for (;;) {
+        const std::size_t had = bytes.size();
+        bytes.resize(had + chunk);
+        const std::size_t got = std::fread(bytes.data() + had, 1, chunk, f);
+        bytes.resize(had + got);
+        if (std::ferror(f))
+            break;
+        if (got < chunk) {
+            const ProfileLookup lookup = ProfileDocument::Lookup(bytes, section, key, true);
+            if (lookup.status == ProfileLookup::Found)
+                result = lookup.value;
+            break;
+        }
+        const std::size_t lastEnd = bytes.find_last_of("\r\n");
+        if (lastEnd != std::string::npos) {
+            const ProfileLookup lookup = ProfileDocument::Lookup(
+                std::string_view(bytes).substr(0, lastEnd + 1), section, key, false);
+            if (lookup.status == ProfileLookup::Found)
+                result = lookup.value;
+            if (lookup.status != ProfileLookup::Undecided)
+                break;
+        }
+        if (chunk < kLargestChunk)
+            chunk *= 2;
+    }
+    std::fclose(f);
+    return result;
+}
+
+void WriteIni(const std::string &section, const std::string &key,
+              const std::string &value, const std::string &file)
+{
+    std::optional<ProfileDocument> doc = LoadForChange(file);
+    if (!doc)
+        return;
+    doc->Write(section, key, value);
+    doc->Save(file);
+}
+
+void DeleteIniSection(const std::string &section, const std::string &file)
+{
+    std::optional<ProfileDocument> doc = LoadForChange(file);
+    if (!doc || !doc->FindSection(section))
+        return;
+    doc->DeleteSection(section);
+    doc->Save(file);
+}
+
+} // namespace tarvello
