@@ -1,0 +1,27 @@
+#pragma once
+
+#include "idialogs.h"
+
+// The dialogs as the user sees them: Qt message boxes and file, folder, font
+// and printer dialogs.
+class QtDialogs : public IDialogs
+{
+public:
+    Answer message(QWidget *parent, const QString &title, const QString &text,
+                   Buttons buttons, Icon icon) override;
+    std::optional<QString> openFile(QWidget *parent, const QString &filter,
+                                    const QString &startFolder) override;
+    std::optional<QString> saveFile(QWidget *parent, const QString &filter,
+                                    const QString &startFolder, const QString &proposedName,
+                                    bool confirmOverwrite) override;
+    std::optional<QString> folder(QWidget *parent, const QString &title,
+                                  const QString &startFolder) override;
+    std::optional<QFont> font(QWidget *parent, const QFont &initial) override;
+    bool printerSetup(QWidget *parent, QPrinter *printer) override;
+};
+
+// Turns a "Name (*.ext)|*.ext|All files (*.*)|*.*" filter into Qt's
+// "Name (*.ext);;All files (*)" form. Patterns separated by ";" become
+// blank-separated, and "*.*" becomes "*" so that names without an extension
+// are listed too.
+QString ToQtFileFilter(const QString &filter);

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+// The one conversion between the core's texts and the widgets' texts: file
+// texts are Windows-1252 bytes, widgets show Unicode.
+QString FromFileText(const std::string &cp1252bytes);
+std::string ToFileText(const QString &text);
+
+// A path as the core's file functions open it (the file system's encoding).
+std::string ToFilePath(const QString &path);
+QString FromFilePath(const std::string &path);

@@ -1,0 +1,242 @@
+#include "frmmain.h"
+
+#include "appcontext.h"
+#include "childwindow.h"
+#include "frmreadme.h"
+#include "frmsplash.h"
+#include "platform/idialogs.h"
+#include "platform/modfunctions.h"
+#include "platform/uitext.h"
+#include "rules/modloaddata.h"
+#include "app_version.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPrinter>
+
+#include <exception>
+
+namespace {
+
+const QString kFigure = QStringLiteral("frmFigure");
+const QString kArmy = QStringLiteral("frmArmy");
+const QString kUnitCard = QStringLiteral("frmUnitCard");
+const QString kEditTable = QStringLiteral("frmEdit_Table");
+
+} // namespace
+
+frmMain::frmMain(AppContext &context, QWidget *parent)
+    : QMainWindow(parent)
+    , m_context(context)
+    , m_mdiArea(new QMdiArea(this))
+    , m_printer(std::make_unique<QPrinter>())
+    , m_runModal([](QDialog &dialog) { dialog.exec(); })
+{
+    setObjectName(QStringLiteral("frmMain"));
+    m_mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(m_mdiArea);
+    setWindowTitle(QString::fromStdString(tarvello::AppTitle()));
+    buildMenus();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::startUp()
+{
+    setWindowTitle(QString::fromStdString(tarvello::AppTitle()));
+    showAbout();
+    refreshResources();
+    showMaximized();
+}
+
+bool frmMain::PrintIt()
+{
+    try {
+        return m_context.dialogs->printerSetup(this, m_printer.get());
+    } catch (const std::exception &) {
+        return false;
+    }
+}
+
+QPrinter *frmMain::printer()
+{
+    return m_printer.get();
+}
+
+void frmMain::addChild(ChildWindow *child)
+{
+    QMdiSubWindow *window = m_mdiArea->addSubWindow(child);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    child->show();
+    window->show();
+    m_mdiArea->setActiveSubWindow(window);
+}
+
+void frmMain::setChildFactory(const QString &formName, const ChildFactory &factory)
+{
+    m_factories.insert(formName, factory);
+    const bool canCreate = static_cast<bool>(factory.create);
+    if (formName == kFigure) {
+        mnuFile_Figure_New->setEnabled(canCreate);
+        mnuFile_Figure_Open->setEnabled(canCreate && factory.open);
+    } else if (formName == kArmy) {
+        mnuFileArmy_New->setEnabled(canCreate);
+        mnuFileArmy_Open->setEnabled(canCreate && factory.open);
+    } else if (formName == kEditTable) {
+        for (QAction *action : mnuResources->actions())
+            action->setEnabled(canCreate && factory.openFile);
+    }
+}
+
+void frmMain::setModalRunner(ModalRunner runner)
+{
+    m_runModal = std::move(runner);
+}
+
+ChildWindow *frmMain::activeChild() const
+{
+    QMdiSubWindow *window = m_mdiArea->activeSubWindow();
+    return window ? qobject_cast<ChildWindow *>(window->widget()) : nullptr;
+}
+
+void frmMain::forward(Command command)
+{
+    ChildWindow *child = activeChild();
+    if (!child)
+        return;
+    const QString form = child->objectName();
+    if (form == kFigure || form == kArmy) {
+        switch (command) {
+        case Command::Save: child->Save(); break;
+        case Command::SaveAs: child->SaveAs(); break;
+        case Command::PrintIt: child->PrintIt(); break;
+        case Command::Export: child->Export(); break;
+        }
+    } else if (form == kUnitCard || form == kEditTable) {
+        if (command == Command::Save)
+            child->Save();
+        else if (command == Command::PrintIt)
+            child->PrintIt();
+    }
+}
+
+void frmMain::updateFileMenu()
+{
+    const ChildWindow *child = activeChild();
+    if (!child)
+        return;
+    const QString form = child->objectName();
+    if (form == kFigure || form == kArmy) {
+        mnuFile_SaveAs->setEnabled(true);
+        mnuFile_Export->setEnabled(true);
+    } else if (form == kUnitCard || form == kEditTable) {
+        mnuFile_SaveAs->setEnabled(false);
+        mnuFile_Export->setEnabled(false);
+    }
+}
+
+void frmMain::refreshResources()
+{
+    IDialogs *dialogs = m_context.dialogs;
+    tarvello::LoadAllTables(*m_context.tables, ToFilePath(m_context.programFolder),
+                            tarvello::GetDecimalSeparator(), [this, dialogs](const std::string &text) {
+                                dialogs->message(this, QString::fromLatin1(tarvello::kProductName),
+                                                 FromFileText(text), IDialogs::Buttons::Ok,
+                                                 IDialogs::Icon::None);
+                            });
+}
+
+void frmMain::newChild(const QString &formName)
+{
+    const ChildFactory factory = m_factories.value(formName);
+    if (!factory.create)
+        return;
+    if (ChildWindow *child = factory.create())
+        addChild(child);
+}
+
+void frmMain::openChild(const QString &formName)
+{
+    const ChildFactory factory = m_factories.value(formName);
+    if (!factory.create || !factory.open)
+        return;
+    ChildWindow *child = factory.create();
+    if (!child)
+        return;
+    // The editor is shown whatever the outcome, also after a cancelled dialog.
+    factory.open(child);
+    addChild(child);
+}
+
+void frmMain::openTable(const QString &caption, const char *file)
+{
+    const ChildFactory factory = m_factories.value(kEditTable);
+    if (!factory.create || !factory.openFile)
+        return;
+    ChildWindow *child = factory.create();
+    if (!child)
+        return;
+    addChild(child);
+    factory.openFile(child, QDir(m_context.programFolder).filePath(QString::fromLatin1(file)), caption);
+}
+
+void frmMain::showAbout()
+{
+    if (m_aboutShowing)
+        return;
+    m_aboutShowing = true;
+    frmSplash splash(this);
+    m_runModal(splash);
+    m_aboutShowing = false;
+}
+
+void frmMain::showReadme()
+{
+    if (m_readme) {
+        QMdiSubWindow *window = qobject_cast<QMdiSubWindow *>(m_readme->parentWidget());
+        if (window) {
+            window->showNormal();
+            m_mdiArea->setActiveSubWindow(window);
+        }
+        return;
+    }
+    m_readme = new frmReadme(m_context);
+    QMdiSubWindow *window = m_mdiArea->addSubWindow(m_readme);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    m_readme->show();
+    window->show();
+    m_mdiArea->setActiveSubWindow(window);
+    m_readme->Open();
+}
+
+// Asks every child in window-list order; one refusal keeps them all open.
+bool frmMain::approveCloseOfChildren()
+{
+    const QList<QMdiSubWindow *> windows = m_mdiArea->subWindowList(QMdiArea::CreationOrder);
+    QList<ChildWindow *> children;
+    for (QMdiSubWindow *window : windows) {
+        if (auto *child = qobject_cast<ChildWindow *>(window->widget()))
+            children.append(child);
+    }
+    for (ChildWindow *child : std::as_const(children)) {
+        if (!child->QueryClose())
+            return false;
+    }
+    for (ChildWindow *child : std::as_const(children))
+        child->setCloseApproved(true);
+    m_mdiArea->closeAllSubWindows();
+    return m_mdiArea->subWindowList().isEmpty();
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    if (approveCloseOfChildren())
+        event->accept();
+    else
+        event->ignore();
+}

@@ -1,0 +1,127 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QHash>
+#include <QPointer>
+
+#include <functional>
+#include <memory>
+
+struct AppContext;
+class ChildWindow;
+class QAction;
+class QDialog;
+class QMdiArea;
+class QMenu;
+class QPrinter;
+class frmReadme;
+
+// The application's one top-level window: an MDI frame whose menus create the
+// document windows and forward the File commands to the active one.
+class frmMain : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // How the File menu creates a document window of one form. create makes a
+    // new, empty window; open fills a new figure or army editor from a file
+    // the user chooses (OpenFigure, OpenArmy); openFile loads a rules table
+    // into a new table editor (OpenFile with full path and caption).
+    struct ChildFactory
+    {
+        std::function<ChildWindow *()> create;
+        std::function<void(ChildWindow *)> open;
+        std::function<void(ChildWindow *, const QString &path, const QString &caption)> openFile;
+    };
+
+    // Runs a modal dialog; tests replace it so that nothing waits for a user.
+    using ModalRunner = std::function<void(QDialog &)>;
+
+    explicit frmMain(AppContext &context, QWidget *parent = nullptr);
+    ~frmMain() override;
+
+    // Caption, splash (modal), rules tables, then maximized.
+    void startUp();
+
+    // The printer-setup dialog on the main window's printer; true when the
+    // user confirmed it. Every print command calls it first.
+    bool PrintIt();
+    QPrinter *printer();
+
+    // Puts a document window into the MDI area and shows it.
+    void addChild(ChildWindow *child);
+
+    // Registers the creator of the document windows of formName ("frmFigure",
+    // "frmArmy", "frmEdit_Table") and enables the menu items that need it.
+    void setChildFactory(const QString &formName, const ChildFactory &factory);
+
+    void setModalRunner(ModalRunner runner);
+
+    QMdiArea *mdiArea() const { return m_mdiArea; }
+    ChildWindow *activeChild() const;
+    AppContext &context() { return m_context; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    enum class Command { Save, SaveAs, PrintIt, Export };
+
+    void buildMenus();
+    void buildWindowMenu();
+    QAction *addItem(QMenu *menu, const char *name, const QString &caption);
+    QAction *addSeparator(QMenu *menu, const char *name);
+
+    void forward(Command command);
+    void updateFileMenu();
+    void refreshResources();
+    void newChild(const QString &formName);
+    void openChild(const QString &formName);
+    void openTable(const QString &caption, const char *file);
+    void showAbout();
+    void showReadme();
+    void fillWindowMenu();
+    bool approveCloseOfChildren();
+
+    AppContext &m_context;
+    QMdiArea *m_mdiArea;
+    std::unique_ptr<QPrinter> m_printer;
+    QHash<QString, ChildFactory> m_factories;
+    ModalRunner m_runModal;
+    QPointer<frmReadme> m_readme;
+    bool m_aboutShowing = false;
+
+    QMenu *mnuFile;
+    QMenu *mnuFile_New;
+    QAction *mnuFile_Figure_New;
+    QAction *mnuFileArmy_New;
+    QMenu *mnuFile_Open;
+    QAction *mnuFile_Figure_Open;
+    QAction *mnuFileArmy_Open;
+    QMenu *mnuResources;
+    QAction *mnuResources_MeleeWeapons;
+    QAction *mnuResources_MissileWeapons;
+    QAction *mnuResources_ArmorTypes;
+    QAction *mnuResources_Races;
+    QAction *mnuResources_Moves;
+    QAction *mnuResources_ExtraItems;
+    QAction *mnuResources_CommandSkill;
+    QAction *mnuResources_DefenseFactor;
+    QAction *mnuResources_GreenAttackRoll;
+    QAction *mnuResources_LineAttackRoll;
+    QAction *mnuResources_EliteAttackRoll;
+    QAction *mnuFileSep2;
+    QAction *mnuFile_Save;
+    QAction *mnuFile_SaveAs;
+    QAction *mnuFileSep0;
+    QAction *mnuFile_Print;
+    QAction *mnuFile_Export;
+    QAction *mnuFileSep1;
+    QAction *mnuResources_Reload;
+    QAction *mnuFileSep3;
+    QAction *mnuFileQuit;
+    QMenu *mnuWindow;
+    QMenu *mnuHelp;
+    QAction *mnuHelp_Readme;
+    QAction *mnuHelp_About;
+};

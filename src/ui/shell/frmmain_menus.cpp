@@ -1,0 +1,173 @@
+// The menu bar of the main window: File, Window and Help.
+#include "frmmain.h"
+
+#include "childwindow.h"
+#include "rules/modloaddata.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+struct ResourceItem
+{
+    const char *name;
+    const char *menuCaption;
+    const char *tableCaption;
+    const char *file;
+};
+
+// The Resource submenu in menu order: item, its caption, the caption the
+// table editor receives and the table's file.
+constexpr ResourceItem kResourceItems[] = {
+    {"mnuResources_MeleeWeapons", "M&elee Weapons", "Melee Weapons", tarvello::kMeleeWeaponsFile},
+    {"mnuResources_MissileWeapons", "M&issile Weapons", "Missile Weapons", tarvello::kMissileWeaponsFile},
+    {"mnuResources_ArmorTypes", "&Armor Types", "Armor Types", tarvello::kArmorTypesFile},
+    {"mnuResources_Races", "&Races", "Races", tarvello::kRacesFile},
+    {"mnuResources_Moves", "M&ovement Types", "Movement Types", tarvello::kMoveFile},
+    {"mnuResources_ExtraItems", "E&xtra Items", "Extra Items", tarvello::kExtraItemsFile},
+    {"mnuResources_CommandSkill", "Command Skill", "Command Skill", tarvello::kCommandSkillFile},
+    {"mnuResources_DefenseFactor", "Defense Factor", "Defense Factor", tarvello::kDefenseFactorFile},
+    {"mnuResources_GreenAttackRoll", "Green Attack Roll", "Green Attack Roll", tarvello::kGreenAttackRollFile},
+    {"mnuResources_LineAttackRoll", "Line Attack Roll", "Line Attack Roll", tarvello::kLineAttackRollFile},
+    {"mnuResources_EliteAttackRoll", "Elite Attack Roll", "Elite Attack Roll", tarvello::kEliteAttackRollFile},
+};
+
+QMenu *AddMenu(QWidget *parent, const char *name, const QString &caption)
+{
+    auto *menu = new QMenu(caption, parent);
+    menu->setObjectName(QLatin1String(name));
+    menu->menuAction()->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+} // namespace
+
+QAction *frmMain::addItem(QMenu *menu, const char *name, const QString &caption)
+{
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    return action;
+}
+
+QAction *frmMain::addSeparator(QMenu *menu, const char *name)
+{
+    QAction *action = menu->addSeparator();
+    action->setObjectName(QLatin1String(name));
+    return action;
+}
+
+void frmMain::buildMenus()
+{
+    mnuFile = AddMenu(this, "mnuFile", QStringLiteral("&File"));
+    menuBar()->addMenu(mnuFile);
+
+    mnuFile_New = AddMenu(mnuFile, "mnuFile_New", QStringLiteral("&New"));
+    mnuFile->addMenu(mnuFile_New);
+    mnuFile_Figure_New = addItem(mnuFile_New, "mnuFile_Figure_New", QStringLiteral("&Figure"));
+    mnuFileArmy_New = addItem(mnuFile_New, "mnuFileArmy_New", QStringLiteral("&Army"));
+
+    mnuFile_Open = AddMenu(mnuFile, "mnuFile_Open", QStringLiteral("&Open"));
+    mnuFile->addMenu(mnuFile_Open);
+    mnuFile_Figure_Open = addItem(mnuFile_Open, "mnuFile_Figure_Open", QStringLiteral("&Figure"));
+    mnuFileArmy_Open = addItem(mnuFile_Open, "mnuFileArmy_Open", QStringLiteral("&Army"));
+    mnuResources = AddMenu(mnuFile_Open, "mnuResources", QStringLiteral("&Resource"));
+    mnuFile_Open->addMenu(mnuResources);
+
+    QAction **resourceMembers[] = {
+        &mnuResources_MeleeWeapons, &mnuResources_MissileWeapons, &mnuResources_ArmorTypes,
+        &mnuResources_Races, &mnuResources_Moves, &mnuResources_ExtraItems,
+        &mnuResources_CommandSkill, &mnuResources_DefenseFactor, &mnuResources_GreenAttackRoll,
+        &mnuResources_LineAttackRoll, &mnuResources_EliteAttackRoll,
+    };
+    int i = 0;
+    for (const ResourceItem &item : kResourceItems) {
+        QAction *action = addItem(mnuResources, item.name, QString::fromLatin1(item.menuCaption));
+        const QString caption = QString::fromLatin1(item.tableCaption);
+        const char *file = item.file;
+        connect(action, &QAction::triggered, this, [this, caption, file] { openTable(caption, file); });
+        *resourceMembers[i++] = action;
+    }
+
+    mnuFileSep2 = addSeparator(mnuFile, "mnuFileSep2");
+    mnuFile_Save = addItem(mnuFile, "mnuFile_Save", QStringLiteral("&Save"));
+    mnuFile_SaveAs = addItem(mnuFile, "mnuFile_SaveAs", QStringLiteral("Save &As"));
+    mnuFileSep0 = addSeparator(mnuFile, "mnuFileSep0");
+    mnuFile_Print = addItem(mnuFile, "mnuFile_Print", QStringLiteral("&Print"));
+    mnuFile_Export = addItem(mnuFile, "mnuFile_Export", QStringLiteral("&Export"));
+    mnuFileSep1 = addSeparator(mnuFile, "mnuFileSep1");
+    mnuResources_Reload = addItem(mnuFile, "mnuResources_Reload", QStringLiteral("&Refresh Resources"));
+    mnuFileSep3 = addSeparator(mnuFile, "mnuFileSep3");
+    mnuFileQuit = addItem(mnuFile, "mnuFileQuit", QStringLiteral("&Quit"));
+
+    // The document windows do not exist until their creators are registered.
+    for (QAction *action : {mnuFile_Figure_New, mnuFileArmy_New, mnuFile_Figure_Open, mnuFileArmy_Open})
+        action->setEnabled(false);
+    for (QAction *action : mnuResources->actions())
+        action->setEnabled(false);
+
+    connect(mnuFile, &QMenu::aboutToShow, this, &frmMain::updateFileMenu);
+    connect(mnuFile_Figure_New, &QAction::triggered, this, [this] { newChild(QStringLiteral("frmFigure")); });
+    connect(mnuFileArmy_New, &QAction::triggered, this, [this] { newChild(QStringLiteral("frmArmy")); });
+    connect(mnuFile_Figure_Open, &QAction::triggered, this, [this] { openChild(QStringLiteral("frmFigure")); });
+    connect(mnuFileArmy_Open, &QAction::triggered, this, [this] { openChild(QStringLiteral("frmArmy")); });
+    connect(mnuFile_Save, &QAction::triggered, this, [this] { forward(Command::Save); });
+    connect(mnuFile_SaveAs, &QAction::triggered, this, [this] { forward(Command::SaveAs); });
+    connect(mnuFile_Print, &QAction::triggered, this, [this] { forward(Command::PrintIt); });
+    connect(mnuFile_Export, &QAction::triggered, this, [this] { forward(Command::Export); });
+    connect(mnuResources_Reload, &QAction::triggered, this, &frmMain::refreshResources);
+    connect(mnuFileQuit, &QAction::triggered, this, &QWidget::close);
+
+    buildWindowMenu();
+
+    mnuHelp = AddMenu(this, "mnuHelp", QStringLiteral("&Help"));
+    menuBar()->addMenu(mnuHelp);
+    mnuHelp_Readme = addItem(mnuHelp, "mnuHelp_Readme", QStringLiteral("&Readme"));
+    mnuHelp_About = addItem(mnuHelp, "mnuHelp_About", QStringLiteral("&About"));
+    connect(mnuHelp_Readme, &QAction::triggered, this, &frmMain::showReadme);
+    connect(mnuHelp_About, &QAction::triggered, this, &frmMain::showAbout);
+}
+
+void frmMain::buildWindowMenu()
+{
+    mnuWindow = AddMenu(this, "mnuWindow", QStringLiteral("&Window"));
+    menuBar()->addMenu(mnuWindow);
+    connect(mnuWindow, &QMenu::aboutToShow, this, &frmMain::fillWindowMenu);
+    fillWindowMenu();
+}
+
+// The toolkit's usual window list: tile and cascade, then one checkable item
+// per child window, the active one checked.
+void frmMain::fillWindowMenu()
+{
+    mnuWindow->clear();
+    QAction *tile = mnuWindow->addAction(QStringLiteral("&Tile"));
+    connect(tile, &QAction::triggered, m_mdiArea, &QMdiArea::tileSubWindows);
+    QAction *cascade = mnuWindow->addAction(QStringLiteral("&Cascade"));
+    connect(cascade, &QAction::triggered, m_mdiArea, &QMdiArea::cascadeSubWindows);
+
+    const QList<QMdiSubWindow *> windows = m_mdiArea->subWindowList(QMdiArea::CreationOrder);
+    tile->setEnabled(!windows.isEmpty());
+    cascade->setEnabled(!windows.isEmpty());
+    if (windows.isEmpty())
+        return;
+    mnuWindow->addSeparator();
+    int number = 1;
+    for (QMdiSubWindow *window : windows) {
+        QString title = window->widget() ? window->widget()->windowTitle() : window->windowTitle();
+        title.replace(QLatin1Char('&'), QLatin1String("&&"));
+        const QString caption = number < 10 ? QStringLiteral("&%1 %2").arg(number).arg(title)
+                                            : QStringLiteral("%1 %2").arg(number).arg(title);
+        ++number;
+        QAction *item = mnuWindow->addAction(caption);
+        item->setCheckable(true);
+        item->setChecked(window == m_mdiArea->activeSubWindow());
+        connect(item, &QAction::triggered, this, [this, target = QPointer<QMdiSubWindow>(window)] {
+            if (target)
+                m_mdiArea->setActiveSubWindow(target);
+        });
+    }
+}

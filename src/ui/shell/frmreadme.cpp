@@ -1,0 +1,79 @@
+#include "frmreadme.h"
+
+#include "appcontext.h"
+#include "platform/fileio.h"
+#include "platform/idialogs.h"
+#include "platform/layoutmgr.h"
+#include "platform/modfunctions.h"
+#include "platform/uitext.h"
+
+#include <QDir>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QScreen>
+
+namespace {
+
+int TwipsToPixels(int twips, double dpi)
+{
+    return qRound(twips * dpi / 1440.0);
+}
+
+} // namespace
+
+frmReadme::frmReadme(AppContext &context, QWidget *parent)
+    : QWidget(parent)
+    , m_context(context)
+{
+    setObjectName(QStringLiteral("frmReadme"));
+    setWindowTitle(QString::fromStdString(tarvello::AppTitle()) + QStringLiteral(" Readme.txt"));
+
+    txtHelp = new QPlainTextEdit(this);
+    txtHelp->setObjectName(QStringLiteral("txtHelp"));
+    txtHelp->setReadOnly(true);
+    txtHelp->setLineWrapMode(QPlainTextEdit::NoWrap);
+    txtHelp->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtHelp->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    lmgReadme = new LayoutMgr(this);
+    lmgReadme->setObjectName(QStringLiteral("lmgReadme"));
+}
+
+void frmReadme::Arrange()
+{
+    QWidget *frame = qobject_cast<QMdiSubWindow *>(parentWidget());
+    if (!frame)
+        frame = this;
+    const QScreen *s = frame->screen();
+    const double dpiX = s ? s->logicalDotsPerInchX() : 96.0;
+    const double dpiY = s ? s->logicalDotsPerInchY() : 96.0;
+    frame->resize(TwipsToPixels(6855, dpiX), TwipsToPixels(6900, dpiY));
+}
+
+void frmReadme::Open()
+{
+    Arrange();
+    // The box fills the window and follows its size from here on.
+    txtHelp->setGeometry(0, 0, width(), height());
+    lmgReadme->registerControl(txtHelp, 0, 0, 1, 1);
+    LoadReadme();
+}
+
+void frmReadme::LoadReadme()
+{
+    const std::string path = ToFilePath(QDir(m_context.programFolder).filePath(QStringLiteral("readme.txt")));
+    const std::optional<std::string> bytes = tarvello::ReadFileBytes(path);
+    if (!bytes) {
+        m_context.dialogs->message(this, QString::fromStdString(tarvello::AppTitle()),
+                                   QStringLiteral("Error loading readme file!")
+                                       + QString::fromStdString(tarvello::ReadFailureDescription(path)),
+                                   IDialogs::Buttons::Ok, IDialogs::Icon::Exclamation);
+        return;
+    }
+    std::string text;
+    tarvello::ForEachLine(*bytes, [&text](std::string_view line) {
+        text.append(line);
+        text.append("\r\n");
+    });
+    txtHelp->setPlainText(FromFileText(text));
+}

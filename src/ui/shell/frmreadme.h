@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QWidget>
+
+struct AppContext;
+class LayoutMgr;
+class QPlainTextEdit;
+
+// Shows readme.txt of the program folder, read once when the window opens.
+class frmReadme : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit frmReadme(AppContext &context, QWidget *parent = nullptr);
+
+    // Sizes the window (its MDI frame when it has one) to 6855 x 6900 twips.
+    void Arrange();
+
+    // Sizes the window, ties txtHelp to its size and fills txtHelp from the
+    // readme file; the window must already be shown.
+    void Open();
+
+    QPlainTextEdit *txtHelp;
+    LayoutMgr *lmgReadme;
+
+private:
+    void LoadReadme();
+
+    AppContext &m_context;
+};

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "platform/idialogs.h"
+
+#include <QFont>
+#include <QList>
+#include <QQueue>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+// An IDialogs for window tests: records every call and answers from queues
+// filled by the test, so that no dialog ever waits for a user.
+//
+//     ScriptedDialogs dialogs;
+//     dialogs.messageAnswers.enqueue(IDialogs::Answer::Yes);
+//     dialogs.saveFileAnswers.enqueue(QStringLiteral("/tmp/x.tvf"));
+//     ... run the window ...
+//     QCOMPARE(dialogs.count(ScriptedDialogs::Kind::Message), 1);
+//     QCOMPARE(dialogs.calls.at(0).title, QStringLiteral("Tarvello 1.0.0"));
+//
+// With its queue empty, a call gives the answer that changes nothing:
+// message boxes Ok for an Ok-only box, No for Yes/No, otherwise Cancel; file,
+// folder and font dialogs nullopt (cancelled); printer setup false.
+class ScriptedDialogs : public IDialogs
+{
+public:
+    enum class Kind { Message, OpenFile, SaveFile, Folder, Font, PrinterSetup };
+
+    // One recorded call; fields a kind does not use stay empty.
+    struct Call
+    {
+        Kind kind = Kind::Message;
+        QWidget *parent = nullptr;
+        QString title;              // message, folder
+        QString text;               // message
+        Buttons buttons = Buttons::Ok;
+        Icon icon = Icon::None;
+        QString filter;             // open and save file
+        QString startFolder;        // open and save file, folder
+        QString proposedName;       // save file
+        bool confirmOverwrite = false;
+        QFont initialFont;          // font
+        QPrinter *printer = nullptr; // printer setup
+    };
+
+    QList<Call> calls;
+
+    QQueue<Answer> messageAnswers;
+    QQueue<std::optional<QString>> openFileAnswers;
+    QQueue<std::optional<QString>> saveFileAnswers;
+    QQueue<std::optional<QString>> folderAnswers;
+    QQueue<std::optional<QFont>> fontAnswers;
+    QQueue<bool> printerSetupAnswers;
+
+    // Runs on every call after it is recorded and before it answers, e.g. to
+    // look at the windows while "the dialog is open".
+    std::function<void(const Call &)> onCall;
+
+    Answer message(QWidget *parent, const QString &title, const QString &text,
+                   Buttons buttons, Icon icon) override;
+    std::optional<QString> openFile(QWidget *parent, const QString &filter,
+                                    const QString &startFolder) override;
+    std::optional<QString> saveFile(QWidget *parent, const QString &filter,
+                                    const QString &startFolder, const QString &proposedName,
+                                    bool confirmOverwrite) override;
+    std::optional<QString> folder(QWidget *parent, const QString &title,
+                                  const QString &startFolder) override;
+    std::optional<QFont> font(QWidget *parent, const QFont &initial) override;
+    bool printerSetup(QWidget *parent, QPrinter *printer) override;
+
+    // The recorded calls of one kind, in call order.
+    QList<Call> callsOf(Kind kind) const;
+    int count(Kind kind) const;
+    // The texts of the message boxes shown, in order.
+    QStringList messageTexts() const;
+    // Forgets the recorded calls (the answer queues stay).
+    void clearCalls() { calls.clear(); }
+
+private:
+    void record(const Call &call);
+};
