@@ -1,0 +1,198 @@
+#include "platform/fileio.h"
+#include "platform/modfunctions.h"
+#include "rules/modloaddata.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace tarvello {
+namespace {
+
+const char *const kTableFiles[] = {kArmorTypesFile,     kRacesFile,           kDefenseFactorFile,
+                                   kMoveFile,           kMeleeWeaponsFile,    kMissileWeaponsFile,
+                                   kExtraItemsFile,     kCommandSkillFile,    kGreenAttackRollFile,
+                                   kLineAttackRollFile, kEliteAttackRollFile};
+
+class ShippedTables : public testing::TestWithParam<const char *>
+{
+protected:
+    // The shipped tables as the program reads them in a locale with this mark.
+    static RulesTables Load(const std::string &separator, std::vector<std::string> &messages)
+    {
+        RulesTables t;
+        LoadAllTables(t, TARVELLO_SHIPPED_DATA_DIR, separator,
+                      [&](const std::string &m) { messages.push_back(m); });
+        return t;
+    }
+};
+
+TEST_P(ShippedTables, LoadWithoutAMessage)
+{
+    std::vector<std::string> messages;
+    const RulesTables t = Load(GetParam(), messages);
+    EXPECT_TRUE(messages.empty()) << (messages.empty() ? "" : messages.front());
+    EXPECT_GE(t.ArmorTypes.size(), 6u);
+    EXPECT_GE(t.Races.size(), 5u);
+    EXPECT_GE(t.DefenseFactors.size(), 21u);
+    EXPECT_GE(t.Moves.size(), 4u);
+    EXPECT_GE(t.MeleeWeapons.size(), 8u);
+    EXPECT_GE(t.MissileWeapons.size(), 6u);
+    EXPECT_GE(t.ExtraItems.size(), 6u);
+    EXPECT_GE(t.CommandSkills.size(), 4u);
+    ASSERT_FALSE(t.CommandSkills.empty());
+    EXPECT_EQ(t.CommandSkills[0].Name, "None");
+    EXPECT_EQ(t.CommandSkills[0].Cost, 0);
+    EXPECT_DOUBLE_EQ(t.Moves[0].MoveMultiplier, 1.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, ShippedTables, testing::Values(".", ","));
+
+RulesTables ShippedRules()
+{
+    std::vector<std::string> messages;
+    RulesTables t;
+    LoadAllTables(t, TARVELLO_SHIPPED_DATA_DIR, ".", [&](const std::string &m) { messages.push_back(m); });
+    EXPECT_TRUE(messages.empty());
+    return t;
+}
+
+TEST(ShippedRules, AttackRollTablesCoverEveryWeaponDamage)
+{
+    const RulesTables t = ShippedRules();
+    int largest = 0;
+    for (const auto &w : t.MeleeWeapons) {
+        largest = std::max<int>(largest, w.MaxDamage);
+        EXPECT_FALSE(w.Notes.empty()) << w.Name;
+    }
+    for (const auto &w : t.MissileWeapons) {
+        largest = std::max<int>(largest, w.MaxDamage);
+        EXPECT_FALSE(w.Notes.empty()) << w.Name;
+    }
+    for (const auto &item : t.ExtraItems)
+        largest = std::max<int>(largest, item.MaxDamage);
+    for (int level = 0; level < 3; ++level) {
+        const auto &rolls = t.AttackRolls(level);
+        ASSERT_GT(rolls.size(), static_cast<std::size_t>(largest)) << "training " << level;
+        for (std::size_t d = 0; d < rolls.size(); ++d)
+            EXPECT_EQ(rolls[d].Damage, static_cast<int>(d));
+    }
+}
+
+TEST(ShippedRules, BetterTrainingHitsHarder)
+{
+    const RulesTables t = ShippedRules();
+    ASSERT_EQ(t.GreenAttackRolls.size(), t.LineAttackRolls.size());
+    ASSERT_EQ(t.LineAttackRolls.size(), t.EliteAttackRolls.size());
+    for (std::size_t d = 1; d < t.GreenAttackRolls.size(); ++d) {
+        const AttackRollRow &green = t.GreenAttackRolls[d];
+        const AttackRollRow &line = t.LineAttackRolls[d];
+        const AttackRollRow &elite = t.EliteAttackRolls[d];
+        int greenSum = 0, lineSum = 0, eliteSum = 0;
+        for (int i = 0; i < 10; ++i) {
+            EXPECT_LE(green.Rolls[i], line.Rolls[i]) << d << ' ' << i;
+            EXPECT_LE(line.Rolls[i], elite.Rolls[i]) << d << ' ' << i;
+            EXPECT_LE(elite.Rolls[i], elite.Damage);
+            greenSum += green.Rolls[i];
+            lineSum += line.Rolls[i];
+            eliteSum += elite.Rolls[i];
+        }
+        EXPECT_LT(greenSum, lineSum) << d;
+        EXPECT_LT(lineSum, eliteSum) << d;
+        EXPECT_LT(green.MeleeMultiplier, line.MeleeMultiplier) << d;
+        EXPECT_LT(line.MeleeMultiplier, elite.MeleeMultiplier) << d;
+        EXPECT_LT(green.MissileMultiplier, line.MissileMultiplier) << d;
+        EXPECT_LT(line.MissileMultiplier, elite.MissileMultiplier) << d;
+    }
+}
+
+TEST(ShippedRules, DefenseGrowsWithTheHitFactorAndCoversEveryArmourAndRace)
+{
+    const RulesTables t = ShippedRules();
+    for (std::size_t h = 1; h < t.DefenseFactors.size(); ++h)
+        EXPECT_LT(t.DefenseFactors[h - 1], t.DefenseFactors[h]) << h;
+    int highest = 0;
+    int bestRace = 0;
+    for (const auto &a : t.ArmorTypes)
+        highest = std::max<int>({highest, a.GreenHitFactor, a.LineHitFactor, a.EliteHitFactor,
+                                 a.SpecialHitFactor});
+    for (const auto &r : t.Races)
+        bestRace = std::max<int>(bestRace, r.HitFactorModifier);
+    EXPECT_LT(static_cast<std::size_t>(highest + bestRace), t.DefenseFactors.size());
+}
+
+// A one-weapon figure with one hit point and no extras: defense factor x
+// weapon multiplier x move multiplier.
+TEST(ShippedRules, SingleWeaponSoldiersCostTensOfPoints)
+{
+    const RulesTables t = ShippedRules();
+    const auto &line = t.LineAttackRolls;
+    const auto hitFactor = [&](std::size_t armour, std::size_t race) {
+        return std::clamp<int>(t.ArmorTypes[armour].LineHitFactor + t.Races[race].HitFactorModifier, 1,
+                               static_cast<int>(t.DefenseFactors.size()) - 1);
+    };
+    for (std::size_t armour = 0; armour + 1 < t.ArmorTypes.size(); ++armour) {
+        for (std::size_t race = 0; race < t.Races.size(); ++race) {
+            const double defense = t.DefenseFactors[static_cast<std::size_t>(hitFactor(armour, race))];
+            for (const auto &w : t.MeleeWeapons) {
+                const double cost = defense * line[static_cast<std::size_t>(w.MaxDamage)].MeleeMultiplier
+                                    * t.Moves[0].MoveMultiplier;
+                EXPECT_GE(cost, 5.0) << t.ArmorTypes[armour].Name << ' ' << t.Races[race].Name << ' ' << w.Name;
+                EXPECT_LE(cost, 150.0) << t.ArmorTypes[armour].Name << ' ' << t.Races[race].Name << ' ' << w.Name;
+            }
+        }
+    }
+}
+
+class ShippedFile : public testing::TestWithParam<const char *>
+{};
+
+TEST_P(ShippedFile, HasCrLfLineEndsAndAColumnNamingHeader)
+{
+    const auto bytes = ReadFileBytes(JoinPath(TARVELLO_SHIPPED_DATA_DIR, GetParam()));
+    ASSERT_TRUE(bytes.has_value());
+    ASSERT_FALSE(bytes->empty());
+    EXPECT_EQ(bytes->substr(bytes->size() - 2), "\r\n");
+    for (std::size_t i = 0; i < bytes->size(); ++i) {
+        if ((*bytes)[i] == '\n') {
+            ASSERT_TRUE(i > 0 && (*bytes)[i - 1] == '\r') << "bare LF at byte " << i;
+        }
+        if ((*bytes)[i] == '\r') {
+            ASSERT_TRUE(i + 1 < bytes->size() && (*bytes)[i + 1] == '\n') << "bare CR at byte " << i;
+        }
+    }
+    const std::string header = bytes->substr(0, bytes->find("\r\n"));
+    if (std::string(GetParam()) != "readme.txt") {
+        EXPECT_NE(header.find(';'), std::string::npos) << header;
+        EXPECT_EQ(header.find(";;"), std::string::npos) << header;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, ShippedFile,
+                         testing::Values(kArmorTypesFile, kRacesFile, kDefenseFactorFile, kMoveFile,
+                                         kMeleeWeaponsFile, kMissileWeaponsFile, kExtraItemsFile,
+                                         kCommandSkillFile, kGreenAttackRollFile, kLineAttackRollFile,
+                                         kEliteAttackRollFile, "readme.txt"),
+                         [](const testing::TestParamInfo<const char *> &info) {
+                             std::string name = info.param;
+                             return name.substr(0, name.find('.'));
+                         });
+
+TEST(ShippedReadme, ExplainsTheCostAndTheFiles)
+{
+    const auto readme = ReadFileBytes(JoinPath(TARVELLO_SHIPPED_DATA_DIR, "readme.txt"));
+    ASSERT_TRUE(readme.has_value());
+    for (const char *needle :
+         {"Cost = Defense Factor x Total Weapon Multiplier x Move Multiplier x Hit Points + "
+          "Command Skill + Magic Skill + Extra Items",
+          ".tvf", ".tva", ".tvs", ".skv",
+          "File, Open, Resource", "File, Refresh Resources"}) {
+        EXPECT_NE(readme->find(needle), std::string::npos) << needle;
+    }
+    for (const char *file : kTableFiles)
+        EXPECT_NE(readme->find(file), std::string::npos) << file;
+}
+
+} // namespace
+} // namespace tarvello
