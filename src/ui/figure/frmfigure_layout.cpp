@@ -43,7 +43,7 @@ QComboBox *makeChoice(QWidget *parent, const char *name)
     box->setObjectName(QString::fromLatin1(name));
     box->setEditable(false);
     box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    box->setMinimumContentsLength(12);
+    box->setMinimumContentsLength(10);
     return box;
 }
 
@@ -80,7 +80,7 @@ QTreeWidget *makeList(QWidget *parent, const char *name, const QStringList &head
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setAlternatingRowColors(true);
-    list->setMinimumHeight(60);
+    list->setMinimumSize(120, 60);
     list->header()->setStretchLastSection(true);
     list->header()->setSectionsMovable(false);
     const QFontMetrics metrics(list->font());
@@ -101,24 +101,40 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setAutoDefault(false);
+    // Fit the caption rather than the style's wide default.
+    button->setMinimumWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("Remove")) + 24);
+    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     return button;
 }
 
-// "Available" over the Add/Remove buttons over "Selected", as in every list frame.
-void layOutLists(QGridLayout *grid, QWidget *frame, QTreeWidget *available,
-                 QTreeWidget *selected, QPushButton *add, QPushButton *remove)
+// "Available" over the Add/Remove buttons over "Selected", as in every list
+// frame; the frame's own rows follow below.
+QVBoxLayout *layOutLists(QWidget *frame, QTreeWidget *available, QTreeWidget *selected,
+                         QPushButton *add, QPushButton *remove)
 {
-    grid->addWidget(makeLabel(frame, QStringLiteral("Available"), available), 0, 0, 1, 4);
-    grid->addWidget(available, 1, 0, 1, 4);
+    auto *column = new QVBoxLayout(frame);
+    column->setContentsMargins(8, 6, 8, 8);
+    column->setSpacing(4);
+    column->addWidget(makeLabel(frame, QStringLiteral("Available"), available));
+    column->addWidget(available, 1);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(makeLabel(frame, QStringLiteral("Selected"), selected));
     buttons->addStretch(1);
     buttons->addWidget(add);
     buttons->addWidget(remove);
-    grid->addLayout(buttons, 2, 0, 1, 4);
-    grid->addWidget(selected, 3, 0, 1, 4);
-    grid->setRowStretch(1, 1);
-    grid->setRowStretch(3, 1);
+    column->addLayout(buttons);
+    column->addWidget(selected, 1);
+    return column;
+}
+
+// A caption and its field on one line, the field at the right.
+QHBoxLayout *labelledField(QWidget *frame, const QString &caption, QLineEdit *field)
+{
+    auto *row = new QHBoxLayout;
+    row->addWidget(makeLabel(frame, caption, field));
+    row->addStretch(1);
+    row->addWidget(field);
+    return row;
 }
 
 QGroupBox *makeFrame(QWidget *parent, const char *name, const QString &caption)
@@ -221,12 +237,16 @@ void frmFigure::buildLayout()
         lblTrainingLevel = makeLabel(f, QStringLiteral("Training Level"), cboTrainingLevel);
         lblTrainingLevel->setObjectName(QStringLiteral("lblTrainingLevel"));
 
-        auto withSpinner = [f](QLineEdit *field, QSpinBox *spinner) {
+        // A typed number with its spinner right beside it, as wide as the
+        // calculated fields of the right column.
+        auto withSpinner = [](QLineEdit *field, QSpinBox *spinner) {
             auto *box = new QHBoxLayout;
             box->setSpacing(0);
-            box->addWidget(field, 1);
+            field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("-1000"))
+                                 + 14);
+            box->addWidget(field);
             box->addWidget(spinner);
-            Q_UNUSED(f);
+            box->addStretch(1);
             return box;
         };
 
@@ -250,7 +270,7 @@ void frmFigure::buildLayout()
         left(QStringLiteral("Command Skill"), cboCommandSkill);
         ++row;
         grid->addWidget(makeLabel(f, QStringLiteral("Hit Points"), txtHitPoints), row, 0);
-        grid->addLayout(withSpinner(txtHitPoints, updHitPoints), row, 1, Qt::AlignLeft);
+        grid->addLayout(withSpinner(txtHitPoints, updHitPoints), row, 1);
 
         row = 0;
         auto right = [&](const QString &caption, QWidget *field) {
@@ -296,14 +316,10 @@ void frmFigure::buildLayout()
         btnAddMeleeWeapon = makeButton(f, "btnAddMeleeWeapon", QStringLiteral("Add"));
         btnRemoveMeleeWeapon = makeButton(f, "btnRemoveMeleeWeapon", QStringLiteral("Remove"));
         txtMeleeWeaponMultiplier = makeField(f, "txtMeleeWeaponMultiplier", true, 8);
-        auto *grid = new QGridLayout(f);
-        tighten(grid);
-        layOutLists(grid, f, lvwMeleeWeapons, lvwMeleeWeaponsSelected, btnAddMeleeWeapon,
-                    btnRemoveMeleeWeapon);
-        grid->addWidget(makeLabel(f, QStringLiteral("Melee Weapon Multiplier"),
-                                  txtMeleeWeaponMultiplier), 5, 0, 1, 2);
-        grid->addWidget(txtMeleeWeaponMultiplier, 5, 2, 1, 2);
-        grid->setColumnStretch(1, 1);
+        QVBoxLayout *column = layOutLists(f, lvwMeleeWeapons, lvwMeleeWeaponsSelected,
+                                          btnAddMeleeWeapon, btnRemoveMeleeWeapon);
+        column->addLayout(labelledField(f, QStringLiteral("Melee Weapon Multiplier"),
+                                        txtMeleeWeaponMultiplier));
     }
 
     fraMissileWeapons = makeFrame(this, "fraMissileWeapons", QStringLiteral("Missile Weapons"));
@@ -322,26 +338,22 @@ void frmFigure::buildLayout()
         txtLimitedShots->setMaximumWidth(txtLimitedShots->minimumWidth());
         updLimitMissileAttack = makeSpinner(f, "updLimitMissileAttack", 0, 20, 0);
         txtMissileWeaponMultiplier = makeField(f, "txtMissileWeaponMultiplier", true, 8);
-        auto *grid = new QGridLayout(f);
-        tighten(grid);
-        layOutLists(grid, f, lvwMissileWeapons, lvwMissileWeaponsSelected, btnAddMissileWeapon,
-                    btnRemoveMissileWeapon);
+        QVBoxLayout *column = layOutLists(f, lvwMissileWeapons, lvwMissileWeaponsSelected,
+                                          btnAddMissileWeapon, btnRemoveMissileWeapon);
+        // "Limit selected Missile Attack to [n] shots (0 means unlimited)",
+        // broken after "to" to fit the frame.
+        column->addWidget(makeLabel(f, QStringLiteral("Limit selected Missile Attack to"),
+                                    txtLimitedShots));
         auto *limit = new QHBoxLayout;
-        limit->setSpacing(4);
-        limit->addWidget(makeLabel(f, QStringLiteral("Limit selected Missile Attack to"),
-                                   txtLimitedShots));
-        auto *spin = new QHBoxLayout;
-        spin->setSpacing(0);
-        spin->addWidget(txtLimitedShots);
-        spin->addWidget(updLimitMissileAttack);
-        limit->addLayout(spin);
+        limit->setSpacing(0);
+        limit->addWidget(txtLimitedShots);
+        limit->addWidget(updLimitMissileAttack);
+        limit->addSpacing(6);
         limit->addWidget(new QLabel(QStringLiteral("shots (0 means unlimited)"), f));
         limit->addStretch(1);
-        grid->addLayout(limit, 4, 0, 1, 4);
-        grid->addWidget(makeLabel(f, QStringLiteral("Missile Weapon Multiplier"),
-                                  txtMissileWeaponMultiplier), 5, 0, 1, 2);
-        grid->addWidget(txtMissileWeaponMultiplier, 5, 2, 1, 2);
-        grid->setColumnStretch(1, 1);
+        column->addLayout(limit);
+        column->addLayout(labelledField(f, QStringLiteral("Missile Weapon Multiplier"),
+                                        txtMissileWeaponMultiplier));
     }
 
     fraExtraItems = makeFrame(this, "fraExtraItems", QStringLiteral("Extra Items"));
@@ -352,14 +364,10 @@ void frmFigure::buildLayout()
         btnAddExtraItem = makeButton(f, "btnAddExtraItem", QStringLiteral("Add"));
         btnRemoveExtraItem = makeButton(f, "btnRemoveExtraItem", QStringLiteral("Remove"));
         txtExtraItemsCost = makeField(f, "txtExtraItemsCost", true, 8);
-        auto *grid = new QGridLayout(f);
-        tighten(grid);
-        layOutLists(grid, f, lvwExtraItems, lvwExtraItemsSelected, btnAddExtraItem,
-                    btnRemoveExtraItem);
-        grid->addWidget(makeLabel(f, QStringLiteral("Extra Items Cost"), txtExtraItemsCost),
-                        5, 0, 1, 2);
-        grid->addWidget(txtExtraItemsCost, 5, 2, 1, 2);
-        grid->setColumnStretch(1, 1);
+        QVBoxLayout *column = layOutLists(f, lvwExtraItems, lvwExtraItemsSelected,
+                                          btnAddExtraItem, btnRemoveExtraItem);
+        column->addLayout(labelledField(f, QStringLiteral("Extra Items Cost"),
+                                        txtExtraItemsCost));
     }
 
     // The cost, laid out as its formula over two lines.
@@ -367,14 +375,14 @@ void frmFigure::buildLayout()
                                         QStringLiteral("Calculated Figure Cost"));
     {
         QWidget *f = fraCalculatedFigureCost;
-        txtDefenseFactor = makeField(f, "txtDefenseFactor", true, 5);
-        txtTotalWeaponMultiplier = makeField(f, "txtTotalWeaponMultiplier", true, 7);
-        txtMoveMultiplier = makeField(f, "txtMoveMultiplier", true, 5);
-        txtHitPointsCopy = makeField(f, "txtHitPointsCopy", true, 4);
-        txtCommandSkillCost = makeField(f, "txtCommandSkillCost", true, 4);
-        txtMagicSkillCost = makeField(f, "txtMagicSkillCost", true, 4);
-        txtExtraItemsCostCopy = makeField(f, "txtExtraItemsCostCopy", true, 5);
-        txtCost = makeField(f, "txtCost", true, 9);
+        txtDefenseFactor = makeField(f, "txtDefenseFactor", true, 6);
+        txtTotalWeaponMultiplier = makeField(f, "txtTotalWeaponMultiplier", true, 6);
+        txtMoveMultiplier = makeField(f, "txtMoveMultiplier", true, 6);
+        txtHitPointsCopy = makeField(f, "txtHitPointsCopy", true, 6);
+        txtCommandSkillCost = makeField(f, "txtCommandSkillCost", true, 6);
+        txtMagicSkillCost = makeField(f, "txtMagicSkillCost", true, 6);
+        txtExtraItemsCostCopy = makeField(f, "txtExtraItemsCostCopy", true, 6);
+        txtCost = makeField(f, "txtCost", true, 6);
         txtFinalCost = makeField(f, "txtFinalCost", true, 6);
         lblFinalCost = makeLabel(f, QStringLiteral("Final Cost"), txtFinalCost);
         lblFinalCost->setObjectName(QStringLiteral("lblFinalCost"));
@@ -395,15 +403,15 @@ void frmFigure::buildLayout()
         term(0, 0, QStringLiteral("(Defense Factor"), txtDefenseFactor);
         term(0, 2, QStringLiteral("x Total Weapon Multiplier"), txtTotalWeaponMultiplier);
         term(0, 4, QStringLiteral("x Move Multiplier)"), txtMoveMultiplier);
-        term(0, 6, QStringLiteral("x Hit Points"), txtHitPointsCopy);
-        term(1, 0, QStringLiteral("+ Command Skill"), txtCommandSkillCost);
-        term(1, 2, QStringLiteral("+ Magic Skill"), txtMagicSkillCost);
-        term(1, 4, QStringLiteral("+ Extra Items"), txtExtraItemsCostCopy);
-        term(1, 6, QStringLiteral("= Cost"), txtCost);
-        grid->addWidget(lblFinalCost, 0, 8, Qt::AlignRight | Qt::AlignVCenter);
-        grid->addWidget(txtFinalCost, 1, 8);
-        grid->setColumnMinimumWidth(8, txtFinalCost->minimumWidth() + 8);
-        for (int column = 1; column < 8; column += 2)
+        term(1, 0, QStringLiteral("x Hit Points"), txtHitPointsCopy);
+        term(1, 2, QStringLiteral("+ Command Skill"), txtCommandSkillCost);
+        term(1, 4, QStringLiteral("+ Magic Skill"), txtMagicSkillCost);
+        term(2, 0, QStringLiteral("+ Extra Items"), txtExtraItemsCostCopy);
+        term(2, 2, QStringLiteral("= Cost"), txtCost);
+        lblFinalCost->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(lblFinalCost, 2, 4);
+        grid->addWidget(txtFinalCost, 2, 5);
+        for (int column = 1; column < 6; column += 2)
             grid->setColumnStretch(column, 1);
     }
 
@@ -413,7 +421,7 @@ void frmFigure::buildLayout()
     top->addWidget(fraFigureInformation, 4);
     top->addWidget(fraFigureData, 7);
     auto *lists = new QHBoxLayout;
-    lists->addWidget(fraMeleeWeapons, 4);
+    lists->addWidget(fraMeleeWeapons, 5);
     lists->addWidget(fraMissileWeapons, 6);
     lists->addWidget(fraExtraItems, 6);
     auto *bottom = new QHBoxLayout;
