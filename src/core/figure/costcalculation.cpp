@@ -36,7 +36,7 @@ public:
             CheckTraining(training);
             const std::int16_t base[3] = {armor.GreenHitFactor, armor.LineHitFactor,
                                           armor.EliteHitFactor};
-            static const char *const morale[3] = {"3", "5", "7"};
+            static const std::string morale[3] = {"3", "5", "7"};
             Write(f.txtBaseHitFactor, base[training]);
             f.txtBaseMorale = morale[training];
         } else {
@@ -47,10 +47,11 @@ public:
         // Magic skill.
         if (type == kFigureTypeBattleMage) {
             CheckTraining(training);
-            static const char *const magic[3] = {"15", "25", "45"};
+            static const std::string magic[3] = {"15", "25", "45"};
             f.txtMagicSkillCost = magic[training];
         } else {
-            f.txtMagicSkillCost = "0";
+            static const std::string zero = "0";
+            f.txtMagicSkillCost = zero;
         }
 
         Write(f.txtRaceHitFactorModifier, At(t.Races, f.cboRace.index).HitFactorModifier);
@@ -60,8 +61,9 @@ public:
         adjusted += LeadingNumber(f.txtRaceHitFactorModifier);
         adjusted += LeadingNumber(f.txtBaseHitFactor);
         Write(f.txtAdjustedHitFactor, adjusted);
+        static const std::string one = "1";
         if (Locale(f.txtAdjustedHitFactor) < 1)
-            f.txtAdjustedHitFactor = "1";
+            f.txtAdjustedHitFactor = one;
         if (t.DefenseFactors.empty())
             throw RuntimeError(errtext::kSubscriptOutOfRange);
         const double lastIndex = static_cast<double>(t.DefenseFactors.size() - 1);

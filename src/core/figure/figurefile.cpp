@@ -144,6 +144,11 @@ static constexpr FigureSeries kAllSeries[] = {FigureSeries::Melee, FigureSeries:
 
 void WriteFigureSections(ProfileDocument &doc, const FigureRecord &record)
 {
+    // The image sections go first, so that listing the sections below does
+    // not copy a large picture.
+    doc.DeleteSection(kImageProperties);
+    doc.DeleteSection(kImagePixels);
+
     for (const FigureField &field : FigureFields())
         doc.Write("Figure", field.name, FieldValue(record, field));
 
@@ -167,9 +172,6 @@ void WriteFigureSections(ProfileDocument &doc, const FigureRecord &record)
                 doc.Write(section, keys[k], k < rows[i].size() ? rows[i][k] : std::string());
         }
     }
-
-    doc.DeleteSection(kImageProperties);
-    doc.DeleteSection(kImagePixels);
 }
 
 void AppendImageText(std::string &out, const Picture &picture)
@@ -191,22 +193,21 @@ void AppendImageText(std::string &out, const Picture &picture)
     // At most 5 + 1 + 5 + 1 + 10 + 2 characters per line.
     out.reserve(out.size() + coloured * 24);
 
-    char line[48];
+    // Each number gets room for 20 digits, the largest 64-bit value.
+    char line[64];
     for (std::size_t x = 0; x < w; ++x) {
         for (std::size_t y = 0; y < h; ++y) {
             const std::uint32_t colour = picture.colours[y * w + x];
             if (colour == Picture::kWhite)
                 continue;
-            char *p = line;
-            char *const end = line + sizeof line;
-            p = std::to_chars(p, end, x).ptr;
-            *p++ = '_';
-            p = std::to_chars(p, end, y).ptr;
-            *p++ = '=';
-            p = std::to_chars(p, end, colour).ptr;
-            *p++ = '\r';
-            *p++ = '\n';
-            out.append(line, p);
+            char *p = std::to_chars(line, line + 20, x).ptr;
+            *p = '_';
+            p = std::to_chars(p + 1, p + 21, y).ptr;
+            *p = '=';
+            p = std::to_chars(p + 1, p + 21, colour).ptr;
+            p[0] = '\r';
+            p[1] = '\n';
+            out.append(line, p + 2);
         }
     }
 }
@@ -241,9 +242,8 @@ std::vector<ListRow> ReadSeries(const ProfileDocument &doc, FigureSeries series)
     std::vector<ListRow> rows;
     const std::vector<std::string> &keys = SeriesKeys(series);
     const std::string word = SeriesWord(series);
-    // A series cannot have more members than the file has sections.
-    const std::size_t limit = doc.Sections().size();
-    for (std::size_t i = 1; i <= limit; ++i) {
+    // Ends at the latest after the file's last section.
+    for (std::size_t i = 1;; ++i) {
         const std::string section = word + std::to_string(i);
         std::string name = doc.Read(section, "Name", "");
         if (name.empty())
@@ -265,26 +265,23 @@ Picture ReadPicture(const ProfileDocument &doc)
     if (static_cast<long long>(w) * h > kMaxPicturePixels)
         throw RuntimeError(errtext::kOverflow);
     Picture picture(w, h);
-    const ProfileSection *pixels = doc.FindSection(kImagePixels);
-    if (!pixels)
-        return picture;
-    for (const ProfileEntry &entry : pixels->entries) {
+    doc.ForEachEntry(kImagePixels, [&picture, w, h](const ProfileLine &entry) {
         if (!entry.hasValue)
-            continue;
+            return;
         const std::string_view key = entry.key;
         const std::size_t underscore = key.find('_');
         if (underscore == std::string_view::npos)
-            continue;
+            return;
         const auto x = WholeNumber(Trim(key.substr(0, underscore)));
         const auto y = WholeNumber(Trim(key.substr(underscore + 1)));
         const auto colour = WholeNumber(Trim(entry.value));
         if (!x || !y || !colour)
-            continue;
+            return;
         if (*x < 0 || *y < 0 || *x >= w || *y >= h || *colour < 0 || *colour > Picture::kWhite)
-            continue;
+            return;
         picture.colours[static_cast<std::size_t>(*y) * static_cast<std::size_t>(w)
                         + static_cast<std::size_t>(*x)] = static_cast<std::uint32_t>(*colour);
-    }
+    });
     return picture;
 }
 

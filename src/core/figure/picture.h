@@ -32,7 +32,8 @@ struct Picture
 // Twips per pixel of a screen of 96 pixels per inch.
 inline constexpr double kTwipsPerPixel96Dpi = 15.0;
 
-// Twips to pixels: twips / twipsPerPixel rounded half to even.
+// Twips to pixels: twips / twipsPerPixel rounded half to even; throws
+// RuntimeError("Overflow") when the result does not fit an int.
 int PixelsX(double twips, double twipsPerPixelX = kTwipsPerPixel96Dpi);
 int PixelsY(double twips, double twipsPerPixelY = kTwipsPerPixel96Dpi);
 // Pixels to twips: pixels * twipsPerPixel.
