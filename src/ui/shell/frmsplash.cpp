@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -143,7 +144,6 @@ frmSplash::frmSplash(QWidget *parent)
     titles->addSpacing(12);
     titles->addWidget(lblProductName, 0, Qt::AlignHCenter);
     titles->addWidget(lblVersion, 0, Qt::AlignHCenter);
-    titles->addStretch(1);
 
     auto *grid = new QGridLayout(Frame1);
     grid->setContentsMargins(18, 18, 18, 12);
@@ -154,13 +154,13 @@ frmSplash::frmSplash(QWidget *parent)
     grid->addWidget(lblRulesCredit, 1, 0, 1, 3);
     grid->addWidget(lblCopyright, 2, 0, 1, 3);
     grid->addWidget(Label1, 3, 0, 1, 3, Qt::AlignRight);
-    grid->setRowMinimumHeight(1, 36);
+    grid->setRowMinimumHeight(1, 44);
     grid->setColumnStretch(1, 1);
 
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(8, 8, 8, 8);
     outer->addWidget(Frame1);
-    resize(640, 360);
+    setFixedWidth(780);
 }
 
 void frmSplash::showEvent(QShowEvent *event)
@@ -170,6 +170,9 @@ void frmSplash::showEvent(QShowEvent *event)
     lblProductName->setText(QString::fromLatin1(tarvello::kProductName));
     lblCopyright->setText(QString::fromLatin1(kRightsLine));
     QDialog::showEvent(event);
+    // Centred on the screen: at start there is no main window to centre on.
+    if (const QScreen *s = screen())
+        move(s->availableGeometry().center() - rect().center());
     activateWindow();
     setFocus();
 }
