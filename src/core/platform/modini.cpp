@@ -4,6 +4,7 @@
 #include "profiledocument.h"
 
 #include <cstdio>
+#include <exception>
 #include <filesystem>
 #include <optional>
 #include <system_error>
@@ -19,13 +20,16 @@ constexpr std::size_t kLargestChunk = 1 << 23;
 // that a write does not replace it with a new file.
 std::optional<ProfileDocument> LoadForChange(const std::string &file)
 {
-    const std::optional<std::string> bytes = ReadFileBytes(file);
-    if (bytes)
-        return ProfileDocument::Parse(*bytes);
     std::error_code ec;
-    if (std::filesystem::exists(file, ec) || ec)
+    const bool exists = std::filesystem::exists(file, ec);
+    if (ec)
         return std::nullopt;
-    return ProfileDocument();
+    if (!exists)
+        return ProfileDocument();
+    ProfileDocument doc;
+    if (!doc.Load(file))
+        return std::nullopt;
+    return doc;
 }
 
 } // namespace
@@ -71,23 +75,30 @@ std::string ReadIni(const std::string &section, const std::string &key,
     return result;
 }
 
+// Neither change reports a failure: the file then stays as it was.
 void WriteIni(const std::string &section, const std::string &key,
               const std::string &value, const std::string &file)
 {
-    std::optional<ProfileDocument> doc = LoadForChange(file);
-    if (!doc)
-        return;
-    doc->Write(section, key, value);
-    doc->Save(file);
+    try {
+        std::optional<ProfileDocument> doc = LoadForChange(file);
+        if (!doc)
+            return;
+        doc->Write(section, key, value);
+        doc->Save(file);
+    } catch (const std::exception &) {
+    }
 }
 
 void DeleteIniSection(const std::string &section, const std::string &file)
 {
-    std::optional<ProfileDocument> doc = LoadForChange(file);
-    if (!doc || !doc->FindSection(section))
-        return;
-    doc->DeleteSection(section);
-    doc->Save(file);
+    try {
+        std::optional<ProfileDocument> doc = LoadForChange(file);
+        if (!doc || !doc->FindSection(section))
+            return;
+        doc->DeleteSection(section);
+        doc->Save(file);
+    } catch (const std::exception &) {
+    }
 }
 
 } // namespace tarvello

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <limits>
 #include <cstring>
+#include <filesystem>
 #include <utility>
 
 namespace tarvello {
@@ -518,8 +519,12 @@ ProfileLookup ProfileDocument::Lookup(std::string_view content, std::string_view
 
 bool ProfileDocument::Load(const std::string &path)
 {
-    std::optional<std::string> bytes = ReadFileBytes(path);
     m_data = std::make_unique<Data>();
+    // ReadFileBytes is not given a folder: its size query fails there.
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec))
+        return false;
+    std::optional<std::string> bytes = ReadFileBytes(path);
     if (!bytes)
         return false;
     m_data->text = std::move(*bytes);

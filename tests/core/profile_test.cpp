@@ -1,0 +1,389 @@
+#include "platform/fileio.h"
+#include "platform/modini.h"
+#include "platform/profiledocument.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace tarvello {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A fresh folder under the system's temporary folder, removed afterwards.
+class TempDir
+{
+public:
+    TempDir()
+    {
+        static int counter = 0;
+        m_path = fs::temp_directory_path()
+                 / ("tarvello_profile_test_"
+                    + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count())
+                    + "_" + std::to_string(++counter));
+        fs::create_directories(m_path);
+    }
+    ~TempDir()
+    {
+        std::error_code ec;
+        fs::remove_all(m_path, ec);
+    }
+    std::string File(const std::string &name) const { return (m_path / name).string(); }
+
+private:
+    fs::path m_path;
+};
+
+std::string FileText(const std::string &path)
+{
+    return ReadFileBytes(path).value_or("<missing>");
+}
+
+TEST(ProfileIni, WritesSectionsAndKeysInOrderOfFirstWriting)
+{
+    TempDir dir;
+    const std::string file = dir.File("figure.tvf");
+    WriteIni("Figure", "chkUseOptionalMovement", "0", file);
+    WriteIni("Figure", "txtFigureName", "Elf", file);
+    WriteIni("MeleeWeapon1", "Name", "Sword", file);
+    WriteIni("Figure", "txtFinalCost", "42", file);
+    WriteIni("MeleeWeapon1", "Max Damage", "8", file);
+    EXPECT_EQ(FileText(file), "[Figure]\r\nchkUseOptionalMovement=0\r\ntxtFigureName=Elf\r\n"
+                              "txtFinalCost=42\r\n[MeleeWeapon1]\r\nName=Sword\r\nMax Damage=8\r\n");
+    EXPECT_EQ(ReadIni("Figure", "txtFinalCost", "", file), "42");
+}
+
+TEST(ProfileIni, ReplacesAValueInPlace)
+{
+    TempDir dir;
+    const std::string file = dir.File("figure.tvf");
+    WriteIni("Figure", "a", "1", file);
+    WriteIni("Figure", "b", "2", file);
+    WriteIni("Other", "c", "3", file);
+    WriteIni("FIGURE", "A", "one", file);
+    EXPECT_EQ(FileText(file), "[Figure]\r\na=one\r\nb=2\r\n[Other]\r\nc=3\r\n");
+}
+
+TEST(ProfileIni, DeletingThenWritingMovesTheSectionToTheEnd)
+{
+    TempDir dir;
+    const std::string file = dir.File("figure.tvf");
+    WriteIni("Figure", "txtFigureName", "Elf", file);
+    WriteIni("MeleeWeapon1", "Name", "Sword", file);
+    WriteIni("CardLayout", "Height", "100", file);
+    DeleteIniSection("meleeweapon1", file);
+    EXPECT_EQ(ReadIni("MeleeWeapon1", "Name", "", file), "");
+    WriteIni("MeleeWeapon1", "Name", "Axe", file);
+    EXPECT_EQ(FileText(file), "[Figure]\r\ntxtFigureName=Elf\r\n[CardLayout]\r\nHeight=100\r\n"
+                              "[MeleeWeapon1]\r\nName=Axe\r\n");
+}
+
+TEST(ProfileDocument, DeleteSectionRemovesEverySectionOfThatName)
+{
+    ProfileDocument doc = ProfileDocument::Parse("[A]\nx=1\n[B]\ny=2\n[a]\nz=3\n");
+    doc.DeleteSection("A");
+    EXPECT_EQ(doc.ToText(), "[B]\r\ny=2\r\n");
+}
+
+TEST(ProfileIni, DeletingAMissingSectionDoesNotCreateTheFile)
+{
+    TempDir dir;
+    const std::string file = dir.File("none.tvf");
+    DeleteIniSection("Figure", file);
+    EXPECT_FALSE(fs::exists(file));
+}
+
+TEST(ProfileIni, AppendedPictureLinesReadBackAsSectionsAndKeys)
+{
+    TempDir dir;
+    const std::string file = dir.File("figure.tvf");
+    WriteIni("Figure", "txtImageFile", "elf.bmp", file);
+    ProfileDocument doc;
+    ASSERT_TRUE(doc.Load(file));
+    doc.AppendSection("ImageProperties");
+    doc.AppendEntry("Width", "2");
+    doc.AppendEntry("Height", "2");
+    doc.AppendSection("ImagePixels");
+    doc.AppendEntry("1_0", "255");
+    ASSERT_EQ(doc.Save(file), "");
+    EXPECT_EQ(ReadIni("ImageProperties", "Width", "0", file), "2");
+    EXPECT_EQ(ReadIni("ImagePixels", "1_0", "", file), "255");
+
+    ProfileDocument again;
+    ASSERT_TRUE(again.Load(file));
+    std::vector<std::string> pixels;
+    EXPECT_TRUE(again.ForEachEntry("imagepixels", [&pixels](const ProfileLine &line) {
+        pixels.push_back(std::string(line.key) + "=" + std::string(line.value));
+    }));
+    EXPECT_EQ(pixels, std::vector<std::string>{"1_0=255"});
+    const ProfileSection *section = again.FindSection("ImagePixels");
+    ASSERT_NE(section, nullptr);
+    ASSERT_EQ(section->entries.size(), 1u);
+    EXPECT_EQ(section->entries[0].key, "1_0");
+    EXPECT_EQ(section->entries[0].value, "255");
+}
+
+TEST(ProfileDocument, AppendedLinesMatchWhatReadingTheFileGives)
+{
+    ProfileDocument doc;
+    doc.AppendEntry("before", "x"); // no section yet: a verbatim leading line
+    doc.AppendSection("S");
+    doc.AppendEntry(" k ", " v ");
+    doc.AppendEntry("[T", "1"); // a header line "[T=1" once written
+    doc.AppendEntry("a", "b\r\nc=d");
+    const ProfileDocument reread = ProfileDocument::Parse(doc.ToText());
+    EXPECT_EQ(doc.ToText(), reread.ToText());
+    EXPECT_EQ(doc.ToText(), "before=x\r\n[S]\r\nk= v \r\n[T=1]\r\na=b\r\nc=d\r\n");
+    EXPECT_EQ(doc.Read("S", "k", "-"), "v");
+    EXPECT_EQ(doc.Read("T=1", "c", "-"), "d");
+    EXPECT_EQ(reread.Read("T=1", "c", "-"), "d");
+    EXPECT_EQ(doc.Read("T=1", "a", "-"), "b");
+}
+
+TEST(ProfileDocument, NamesMatchWithoutRegardToCase)
+{
+    const ProfileDocument doc = ProfileDocument::Parse("[Figure]\r\ntxtFigureName=Elf\r\n");
+    EXPECT_EQ(doc.Read("FIGURE", "TXTFIGURENAME", ""), "Elf");
+    EXPECT_EQ(doc.Read("figure", "txtfigurename", ""), "Elf");
+}
+
+TEST(ProfileDocument, FirstSectionAndFirstKeyWin)
+{
+    const ProfileDocument doc = ProfileDocument::Parse("[A]\nk=1\nK=2\n[a]\nk=3\nonly=4\n");
+    EXPECT_EQ(doc.Read("A", "k", ""), "1");
+    EXPECT_EQ(doc.Read("A", "only", "none"), "none");
+}
+
+struct ReadCase
+{
+    const char *line;
+    const char *expected;
+};
+
+class ProfileValueTest : public testing::TestWithParam<ReadCase>
+{};
+
+TEST_P(ProfileValueTest, ReadsTheCleanedValue)
+{
+    const std::string text = std::string("[S]\r\n") + GetParam().line + "\r\n";
+    EXPECT_EQ(ProfileDocument::Parse(text).Read("S", "k", "<default>"), GetParam().expected)
+        << GetParam().line;
+    EXPECT_EQ(ProfileDocument::Lookup(text, "S", "k").value,
+              std::string(GetParam().expected) == "<default>" ? "" : GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, ProfileValueTest,
+    testing::Values(ReadCase{"k=v", "v"}, ReadCase{"k= \tv w\t ", "v w"},
+                    ReadCase{"  k  =v", "v"}, ReadCase{"k=", ""}, ReadCase{"k=\"\"", ""},
+                    ReadCase{"k=\" Elf\"", " Elf"}, ReadCase{"k='x'", "x"},
+                    ReadCase{"k=\"'x'\"", "'x'"}, ReadCase{"k=\"x'", "\"x'"},
+                    ReadCase{"k=\"", "\""}, ReadCase{"k=a\"b", "a\"b"},
+                    ReadCase{"k=\"\"x\"\"", "\"x\""}, ReadCase{"k=a=b", "a=b"},
+                    ReadCase{"k", "<default>"}, ReadCase{"kk=v", "<default>"},
+                    ReadCase{"; k=v", "<default>"}));
+
+TEST(ProfileDocument, ValueIsCutAtItsFirstNul)
+{
+    const std::string text("[S]\r\nk=ab\0cd\r\nj=\0\r\n", 19);
+    const ProfileDocument doc = ProfileDocument::Parse(text);
+    EXPECT_EQ(doc.Read("S", "k", ""), "ab");
+    EXPECT_EQ(doc.Read("S", "j", "x"), "");
+    EXPECT_EQ(doc.ToText(), text); // the bytes stay as they were
+}
+
+TEST(ProfileDocument, ValueIsCutAt249Characters)
+{
+    ProfileDocument doc;
+    doc.Write("S", "long", std::string(300, 'x'));
+    doc.Write("S", "exact", std::string(249, 'y'));
+    EXPECT_EQ(doc.Read("S", "long", ""), std::string(249, 'x'));
+    EXPECT_EQ(doc.Read("S", "exact", ""), std::string(249, 'y'));
+    // The file keeps the whole value.
+    EXPECT_NE(doc.ToText().find(std::string(300, 'x')), std::string::npos);
+}
+
+TEST(ProfileDocument, WrittenValuesReadBackExactly)
+{
+    const std::vector<std::string> values = {" Elf", "Elf ", "'x'", "\"q\"", "a\"b", "it's",
+                                             "\"", "'", "\t", "  ", "", "x=y", "[x]", "\"a"};
+    ProfileDocument doc;
+    for (std::size_t i = 0; i < values.size(); ++i)
+        doc.Write("S", "k" + std::to_string(i), values[i]);
+    const ProfileDocument reread = ProfileDocument::Parse(doc.ToText());
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        EXPECT_EQ(reread.Read("S", "k" + std::to_string(i), "-"), values[i]) << values[i];
+        EXPECT_EQ(doc.Read("S", "k" + std::to_string(i), "-"), values[i]) << values[i];
+    }
+    EXPECT_EQ(ProfileDocument::Parse("").ToText(), "");
+    ProfileDocument one;
+    one.Write("S", "k", " Elf");
+    EXPECT_EQ(one.ToText(), "[S]\r\nk=\" Elf\"\r\n");
+}
+
+TEST(ProfileDocument, ValueIsCutAtALineEndWhenWritten)
+{
+    ProfileDocument doc;
+    doc.Write("S", "k", "one\r\n[Evil]\r\nx=1");
+    EXPECT_EQ(doc.ToText(), "[S]\r\nk=one\r\n");
+}
+
+TEST(ProfileIni, AbsentFileSectionOrKeyGivesTheDefault)
+{
+    TempDir dir;
+    const std::string file = dir.File("figure.tvf");
+    EXPECT_EQ(ReadIni("Figure", "Name", "def", file), "def");
+    WriteIni("Figure", "Name", "Elf", file);
+    EXPECT_EQ(ReadIni("Figure", "Missing", "def", file), "def");
+    EXPECT_EQ(ReadIni("MeleeWeapon1", "Name", "", file), "");
+    EXPECT_EQ(ReadIni("Figure", "Name", "def", file), "Elf");
+    ProfileDocument doc;
+    EXPECT_FALSE(doc.Load(dir.File("missing.tvf")));
+    EXPECT_TRUE(doc.Sections().empty());
+    EXPECT_EQ(doc.Read("Figure", "Name", "d"), "d");
+    EXPECT_EQ(doc.FindSection("Figure"), nullptr);
+}
+
+TEST(ProfileIni, ReadIniFindsKeysBeyondItsFirstChunk)
+{
+    TempDir dir;
+    const std::string file = dir.File("big.tvf");
+    std::string text = "[Figure]\r\nName=Elf\r\n[ImagePixels]\r\n";
+    for (int i = 0; i < 40000; ++i)
+        text += std::to_string(i) + "_0=" + std::to_string(i) + "\r\n";
+    text += "[Late]\r\nKey=found\r\n";
+    text += "[Figure]\r\nLater=no\r\n";
+    ASSERT_EQ(WriteFileAtomically(file, text), "");
+    EXPECT_EQ(ReadIni("Figure", "Name", "", file), "Elf");
+    EXPECT_EQ(ReadIni("late", "key", "", file), "found");
+    EXPECT_EQ(ReadIni("ImagePixels", "39999_0", "", file), "39999");
+    EXPECT_EQ(ReadIni("Figure", "Later", "absent", file), "absent");
+    EXPECT_EQ(ReadIni("Nowhere", "Key", "absent", file), "absent");
+}
+
+TEST(ProfileDocument, FailedSaveKeepsTheOldFile)
+{
+    TempDir dir;
+    const std::string file = dir.File("figure.tvf");
+    ASSERT_EQ(WriteFileAtomically(file, "[Old]\r\nk=1\r\n"), "");
+    ProfileDocument doc;
+    doc.Write("New", "k", "2");
+    EXPECT_NE(doc.Save(dir.File("no-such-folder/figure.tvf")), "");
+    const std::string folder = dir.File("folder.tvf");
+    fs::create_directory(folder);
+    EXPECT_EQ(doc.Save(folder), "Path/File access error");
+    EXPECT_TRUE(fs::is_directory(folder));
+    EXPECT_EQ(FileText(file), "[Old]\r\nk=1\r\n");
+    EXPECT_EQ(doc.Save(file), "");
+    EXPECT_EQ(FileText(file), "[New]\r\nk=2\r\n");
+}
+
+TEST(ProfileIni, WriteToAnUnreadableTargetChangesNothing)
+{
+    TempDir dir;
+    const std::string folder = dir.File("folder.tvf");
+    fs::create_directory(folder);
+    WriteIni("Figure", "Name", "Elf", folder);
+    EXPECT_TRUE(fs::is_directory(folder));
+    EXPECT_EQ(ReadIni("Figure", "Name", "d", folder), "d");
+}
+
+TEST(ProfileDocument, LinesBeforeTheFirstSectionAreKept)
+{
+    const std::string text = "; made by hand\r\n  k = v\r\n\r\n[S]\r\nk=1\r\n";
+    ProfileDocument doc = ProfileDocument::Parse(text);
+    EXPECT_EQ(doc.Read("", "k", "none"), "none");
+    EXPECT_EQ(doc.ToText(), text);
+    doc.Write("S", "j", "2");
+    EXPECT_EQ(doc.ToText(), "; made by hand\r\n  k = v\r\n\r\n[S]\r\nk=1\r\nj=2\r\n");
+    ASSERT_FALSE(doc.Sections().empty());
+    EXPECT_FALSE(doc.Sections()[0].hasHeader);
+}
+
+TEST(ProfileDocument, NewKeyGoesBeforeTrailingBlankLines)
+{
+    ProfileDocument doc = ProfileDocument::Parse("[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n");
+    doc.Write("a", "z", "3");
+    EXPECT_EQ(doc.ToText(), "[A]\r\nx=1\r\nz=3\r\n\r\n[B]\r\ny=2\r\n");
+}
+
+TEST(ProfileDocument, KeepsLinesWithoutEqualsAndHeaderText)
+{
+    const std::string text = "[ Spaced ]junk\r\n; comment\r\nnot a key\r\n[Open\r\nk=v\r\n";
+    const ProfileDocument doc = ProfileDocument::Parse(text);
+    EXPECT_EQ(doc.Read("Spaced", "; comment", "none"), "none");
+    EXPECT_EQ(doc.Read("open", "k", ""), "v");
+    EXPECT_EQ(doc.ToText(), "[Spaced]\r\n; comment\r\nnot a key\r\n[Open]\r\nk=v\r\n");
+}
+
+TEST(ProfileDocument, WritesCrLfByteForByte)
+{
+    ProfileDocument doc;
+    doc.Write("Figure", "txtFigureName", "Elf Archer");
+    doc.Write("Figure", "chkOptionalRangeCost", "1");
+    doc.Write("ExtraItem1", "Name", "Potion");
+    doc.AppendSection("ImageProperties");
+    doc.AppendEntry("Width", "2");
+    doc.AppendSection("ImagePixels");
+    doc.AppendEntry("1_0", "255");
+    EXPECT_EQ(doc.ToText(), "[Figure]\r\ntxtFigureName=Elf Archer\r\nchkOptionalRangeCost=1\r\n"
+                            "[ExtraItem1]\r\nName=Potion\r\n[ImageProperties]\r\nWidth=2\r\n"
+                            "[ImagePixels]\r\n1_0=255\r\n");
+}
+
+TEST(ProfileDocument, ReadsLoneLfAndLoneCrLines)
+{
+    const ProfileDocument lf = ProfileDocument::Parse("[A]\nx=1\ny=2\n[B]\nz=3");
+    EXPECT_EQ(lf.ToText(), "[A]\r\nx=1\r\ny=2\r\n[B]\r\nz=3\r\n");
+    const ProfileDocument cr = ProfileDocument::Parse("[A]\rx=1\r\ry=2\r\n[B]\rz=3\r");
+    EXPECT_EQ(cr.Read("A", "y", ""), "2");
+    EXPECT_EQ(cr.Read("B", "z", ""), "3");
+    EXPECT_EQ(cr.ToText(), "[A]\r\nx=1\r\n\r\ny=2\r\n[B]\r\nz=3\r\n");
+}
+
+TEST(ProfileDocument, LargeSectionsStayConsistentThroughChanges)
+{
+    // Enough sections and keys for the hash lookups to be used.
+    ProfileDocument doc;
+    for (int s = 0; s < 40; ++s) {
+        for (int k = 0; k < 60; ++k)
+            doc.Write("S" + std::to_string(s), "K" + std::to_string(k), std::to_string(s * k));
+    }
+    doc.AppendSection("s3"); // a later section of the same name never wins
+    doc.AppendEntry("K1", "later");
+    doc.AppendSection("S1");
+    doc.AppendEntry("K1", "appended");
+    doc.AppendEntry("New", "appended");
+    EXPECT_EQ(doc.Read("s3", "k1", ""), "3");
+    EXPECT_EQ(doc.Read("S1", "k59", ""), "59");
+    doc.DeleteSection("S1");
+    EXPECT_EQ(doc.Read("S1", "K1", "gone"), "gone");
+    EXPECT_EQ(doc.Read("S39", "K59", ""), std::to_string(39 * 59));
+    doc.Write("S2", "K10", "changed");
+    doc.Write("S2", "Extra", "x");
+    doc.Write("S1", "K1", "back");
+    EXPECT_EQ(doc.Read("s2", "k10", ""), "changed");
+    EXPECT_EQ(doc.Read("s2", "extra", ""), "x");
+    EXPECT_EQ(doc.Read("s1", "k1", ""), "back");
+    EXPECT_EQ(doc.Sections().back().name, "S1");
+    const ProfileDocument reread = ProfileDocument::Parse(doc.ToText());
+    EXPECT_EQ(reread.ToText(), doc.ToText());
+    EXPECT_EQ(reread.Read("s2", "k10", ""), "changed");
+    EXPECT_EQ(reread.Read("S3", "K1", ""), "3");
+}
+
+TEST(ProfileDocument, MovedFromDocumentIsEmpty)
+{
+    ProfileDocument doc = ProfileDocument::Parse("[A]\r\nx=1\r\n");
+    ProfileDocument other = std::move(doc);
+    EXPECT_EQ(other.Read("A", "x", ""), "1");
+    doc.Write("B", "y", "2"); // NOLINT(bugprone-use-after-move): a moved-from document is usable
+    EXPECT_EQ(doc.ToText(), "[B]\r\ny=2\r\n");
+}
+
+} // namespace
+} // namespace tarvello
