@@ -1,0 +1,242 @@
+#include "figureview.h"
+#include "frmfigure.h"
+#include "pictureconvert.h"
+
+#include "figure/figuremodel.h"
+#include "platform/numbers.h"
+#include "platform/uitext.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTreeWidget>
+
+#include <cmath>
+
+namespace {
+
+using tarvello::FigureRecord;
+
+void showText(QLineEdit *field, const std::string &text)
+{
+    const QString shown = FromFileText(text);
+    if (field->text() != shown) {
+        const QSignalBlocker blocker(field);
+        field->setText(shown);
+    }
+}
+
+// A spinner shows the number of the field it is bound to.
+void showSpinner(QSpinBox *spinner, const std::string &fieldText)
+{
+    const double number = tarvello::RoundHalfEven(tarvello::LeadingNumber(fieldText));
+    int value = spinner->minimum();
+    if (std::isfinite(number))
+        value = int(std::clamp(number, double(spinner->minimum()), double(spinner->maximum())));
+    if (spinner->value() != value) {
+        const QSignalBlocker blocker(spinner);
+        spinner->setValue(value);
+    }
+}
+
+void showCheck(QCheckBox *box, int value)
+{
+    const bool on = value != 0;
+    if (box->isChecked() != on) {
+        const QSignalBlocker blocker(box);
+        box->setChecked(on);
+    }
+}
+
+// Name and Notes columns read as text; the others are numbers.
+bool isNumberColumn(const QTreeWidget *list, int column)
+{
+    const QString header = list->headerItem()->text(column);
+    return header != QLatin1String("Weapon") && header != QLatin1String("Item")
+           && header != QLatin1String("Notes");
+}
+
+void setRowTexts(QTreeWidget *list, QTreeWidgetItem *item, const tarvello::ListRow &row)
+{
+    const int columns = list->columnCount();
+    for (int column = 0; column < columns; ++column) {
+        const QString text = column < int(row.size()) ? FromFileText(row[column]) : QString();
+        if (item->text(column) != text)
+            item->setText(column, text);
+    }
+}
+
+QTreeWidgetItem *makeItem(QTreeWidget *list, const tarvello::ListRow &row)
+{
+    auto *item = new QTreeWidgetItem;
+    for (int column = 0; column < list->columnCount(); ++column) {
+        if (isNumberColumn(list, column))
+            item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+    }
+    setRowTexts(list, item, row);
+    return item;
+}
+
+} // namespace
+
+void FigureView::bind(frmFigure &w)
+{
+    m_window = &w;
+    m_texts = {
+        {w.txtFigureName, &FigureRecord::txtFigureName},
+        {w.txtImageFile, &FigureRecord::txtImageFile},
+        {w.txtAdjustHitFactor, &FigureRecord::txtAdjustHitFactor},
+        {w.txtHitPoints, &FigureRecord::txtHitPoints},
+        {w.txtBaseHitFactor, &FigureRecord::txtBaseHitFactor},
+        {w.txtBaseMorale, &FigureRecord::txtBaseMorale},
+        {w.txtMagicSkillCost, &FigureRecord::txtMagicSkillCost},
+        {w.txtRaceHitFactorModifier, &FigureRecord::txtRaceHitFactorModifier},
+        {w.txtAdjustedHitFactor, &FigureRecord::txtAdjustedHitFactor},
+        {w.txtDefenseFactor, &FigureRecord::txtDefenseFactor},
+        {w.txtMove, &FigureRecord::txtMove},
+        {w.txtMoveMultiplier, &FigureRecord::txtMoveMultiplier},
+        {w.txtCommandSkillCost, &FigureRecord::txtCommandSkillCost},
+        {w.txtInitiativeModifier, &FigureRecord::txtInitiativeModifier},
+        {w.txtHitPointsCopy, &FigureRecord::txtHitPointsCopy},
+        {w.txtMeleeWeaponMultiplier, &FigureRecord::txtMeleeWeaponMultiplier},
+        {w.txtMissileWeaponMultiplier, &FigureRecord::txtMissileWeaponMultiplier},
+        {w.txtExtraItemsCost, &FigureRecord::txtExtraItemsCost},
+        {w.txtExtraItemsCostCopy, &FigureRecord::txtExtraItemsCostCopy},
+        {w.txtTotalWeaponMultiplier, &FigureRecord::txtTotalWeaponMultiplier},
+        {w.txtCost, &FigureRecord::txtCost},
+        {w.txtFinalCost, &FigureRecord::txtFinalCost},
+        {w.txtLimitedShots, &FigureRecord::txtLimitedShots},
+    };
+    m_choices = {
+        {w.cboFigureType, &FigureRecord::cboFigureType, {}},
+        {w.cboTrainingLevel, &FigureRecord::cboTrainingLevel, {}},
+        {w.cboRace, &FigureRecord::cboRace, {}},
+        {w.cboArmorType, &FigureRecord::cboArmorType, {}},
+        {w.cboMove, &FigureRecord::cboMove, {}},
+        {w.cboCommandSkill, &FigureRecord::cboCommandSkill, {}},
+    };
+    m_lists = {
+        {w.lvwMeleeWeapons, &FigureRecord::lvwMeleeWeapons, {}},
+        {w.lvwMissileWeapons, &FigureRecord::lvwMissileWeapons, {}},
+        {w.lvwExtraItems, &FigureRecord::lvwExtraItems, {}},
+        {w.lvwMeleeWeaponsSelected, &FigureRecord::lvwMeleeWeaponsSelected, {}},
+        {w.lvwMissileWeaponsSelected, &FigureRecord::lvwMissileWeaponsSelected, {}},
+        {w.lvwExtraItemsSelected, &FigureRecord::lvwExtraItemsSelected, {}},
+    };
+}
+
+void FigureView::show(const tarvello::FigureModel &model)
+{
+    frmFigure &w = *m_window;
+    const FigureRecord &record = model.record();
+
+    for (const TextBinding &binding : m_texts)
+        showText(binding.field, record.*binding.text);
+    showSpinner(w.updAdjustHitFactor, record.txtAdjustHitFactor);
+    showSpinner(w.updHitPoints, record.txtHitPoints);
+    showSpinner(w.updLimitMissileAttack, record.txtLimitedShots);
+    showCheck(w.chkUseOptionalMovement, record.chkUseOptionalMovement);
+    showCheck(w.chkOptionalRangeCost, record.chkOptionalRangeCost);
+    for (ChoiceBinding &binding : m_choices)
+        showChoice(binding, record);
+    for (ListBinding &binding : m_lists)
+        showList(binding, record);
+
+    const QString label = FromFileText(model.TrainingLabel());
+    if (w.lblTrainingLevel->text() != label)
+        w.lblTrainingLevel->setText(label);
+    const QString caption = FromFileText(model.Caption());
+    if (w.windowTitle() != caption)
+        w.setWindowTitle(caption);
+    if (m_pictureChanged)
+        showPicture(model);
+}
+
+void FigureView::showChoice(ChoiceBinding &binding, const FigureRecord &record)
+{
+    const tarvello::ChoiceList &choice = record.*binding.choice;
+    QComboBox *box = binding.box;
+    const QSignalBlocker blocker(box);
+    if (choice.items != binding.shownItems) {
+        // New captions of the same number of entries are renamed in place, so
+        // the list keeps its chosen position.
+        if (int(choice.items.size()) == box->count()) {
+            for (int i = 0; i < box->count(); ++i)
+                box->setItemText(i, FromFileText(choice.items[std::size_t(i)]));
+        } else {
+            QStringList items;
+            items.reserve(qsizetype(choice.items.size()));
+            for (const std::string &item : choice.items)
+                items.append(FromFileText(item));
+            box->clear();
+            box->addItems(items);
+        }
+        binding.shownItems = choice.items;
+    }
+    const int index = choice.index >= 0 && choice.index < box->count() ? choice.index : -1;
+    if (box->currentIndex() != index)
+        box->setCurrentIndex(index);
+}
+
+void FigureView::showList(ListBinding &binding, const FigureRecord &record)
+{
+    const std::vector<tarvello::ListRow> &rows = record.*binding.rows;
+    std::vector<tarvello::ListRow> &shown = binding.shownRows;
+    if (rows == shown)
+        return;
+    QTreeWidget *list = binding.list;
+    const QSignalBlocker blocker(list);
+
+    std::size_t same = 0;
+    while (same < rows.size() && same < shown.size() && rows[same] == shown[same])
+        ++same;
+
+    if (same == shown.size()) {
+        // Rows added at the end: the selection stays where it was.
+        QList<QTreeWidgetItem *> items;
+        for (std::size_t i = same; i < rows.size(); ++i)
+            items.append(makeItem(list, rows[i]));
+        list->addTopLevelItems(items);
+    } else if (rows.size() == shown.size()) {
+        // Rows changed in place (a weapon's shots).
+        for (std::size_t i = same; i < rows.size(); ++i) {
+            if (rows[i] != shown[i])
+                setRowTexts(list, list->topLevelItem(int(i)), rows[i]);
+        }
+    } else if (rows.size() < shown.size()
+               && std::equal(rows.begin() + std::ptrdiff_t(same), rows.end(),
+                             shown.begin() + std::ptrdiff_t(same + shown.size() - rows.size()))) {
+        // Rows removed: nothing stays selected, so no other row is mistaken
+        // for the chosen one.
+        for (std::size_t i = 0; i < shown.size() - rows.size(); ++i)
+            delete list->takeTopLevelItem(int(same));
+        list->clearSelection();
+        list->setCurrentItem(nullptr);
+    } else {
+        list->clear();
+        QList<QTreeWidgetItem *> items;
+        for (const tarvello::ListRow &row : rows)
+            items.append(makeItem(list, row));
+        list->addTopLevelItems(items);
+    }
+    shown = rows;
+}
+
+void FigureView::showPicture(const tarvello::FigureModel &model)
+{
+    m_pictureChanged = false;
+    const tarvello::Picture &picture = model.picture();
+    QLabel *label = m_window->picFigure;
+    if (picture.width <= 0 || picture.height <= 0) {
+        label->clear();
+        label->resize(0, 0);
+        return;
+    }
+    label->setPixmap(QPixmap::fromImage(ImageFromPicture(picture)));
+    label->resize(picture.width, picture.height);
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "figure/figurerecord.h"
+
+#include <QString>
+
+#include <array>
+#include <string>
+#include <vector>
+
+class QComboBox;
+class QLineEdit;
+class QTreeWidget;
+class frmFigure;
+
+namespace tarvello {
+class FigureModel;
+}
+
+// Shows a FigureModel in the figure editor's widgets. Only what differs from
+// what is shown is touched, list rows are rebuilt only when they changed, and
+// the widgets' signals are blocked meanwhile, so showing never runs a reaction.
+class FigureView
+{
+public:
+    void bind(frmFigure &window);
+
+    // Shows the record, captions and (when marked changed) the picture.
+    void show(const tarvello::FigureModel &model);
+
+    // The model's picture was replaced; the next show() redraws it.
+    void markPictureChanged() { m_pictureChanged = true; }
+
+private:
+    struct TextBinding
+    {
+        QLineEdit *field;
+        std::string tarvello::FigureRecord::*text;
+    };
+    struct ChoiceBinding
+    {
+        QComboBox *box;
+        tarvello::ChoiceList tarvello::FigureRecord::*choice;
+        std::vector<std::string> shownItems;
+    };
+    struct ListBinding
+    {
+        QTreeWidget *list;
+        std::vector<tarvello::ListRow> tarvello::FigureRecord::*rows;
+        std::vector<tarvello::ListRow> shownRows;
+    };
+
+    void showPicture(const tarvello::FigureModel &model);
+    static void showChoice(ChoiceBinding &binding, const tarvello::FigureRecord &record);
+    static void showList(ListBinding &binding, const tarvello::FigureRecord &record);
+
+    frmFigure *m_window = nullptr;
+    std::vector<TextBinding> m_texts;
+    std::vector<ChoiceBinding> m_choices;
+    std::vector<ListBinding> m_lists;
+    bool m_pictureChanged = true;
+};

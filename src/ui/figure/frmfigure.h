@@ -1,0 +1,141 @@
+#pragma once
+
+#include "shell/appcontext.h"
+#include "shell/childwindow.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollArea;
+class QSpinBox;
+class QTreeWidget;
+class FigureView;
+
+namespace tarvello {
+class FigureModel;
+}
+
+// The figure editor: shows one figure's fields, weapons, extra items and
+// picture, forwards every change to its FigureModel and shows what the model
+// then holds. The main window creates it and forwards the File commands.
+class frmFigure : public ChildWindow
+{
+    Q_OBJECT
+
+public:
+    explicit frmFigure(AppContext &context, QWidget *parent = nullptr);
+    ~frmFigure() override;
+
+    void Save() override;
+    void SaveAs() override;
+    void PrintIt() override;
+    void Export() override;
+    bool QueryClose() override;
+
+    // Asks for a figure file and fills the editor from it; a cancelled dialog
+    // leaves the new, empty figure.
+    void OpenFigure();
+
+    // The model behind the window, for the card designer and the tests.
+    tarvello::FigureModel &model() { return *m_model; }
+
+    // Frames.
+    QGroupBox *fraFigureInformation = nullptr;
+    QGroupBox *fraFigureData = nullptr;
+    QGroupBox *fraOptional = nullptr;
+    QGroupBox *fraMeleeWeapons = nullptr;
+    QGroupBox *fraMissileWeapons = nullptr;
+    QGroupBox *fraExtraItems = nullptr;
+    QGroupBox *fraCalculatedFigureCost = nullptr;
+
+    // Figure Information.
+    QLineEdit *txtFigureName = nullptr;
+    QLineEdit *txtImageFile = nullptr;
+    QPushButton *btnBrowse = nullptr;
+    QPushButton *btnCard = nullptr;
+    QScrollArea *scrFigure = nullptr;
+    QLabel *picFigure = nullptr;
+
+    // Figure Data.
+    QComboBox *cboFigureType = nullptr;
+    QComboBox *cboRace = nullptr;
+    QLineEdit *txtRaceHitFactorModifier = nullptr;
+    QLineEdit *txtAdjustHitFactor = nullptr;
+    QSpinBox *updAdjustHitFactor = nullptr;
+    QLabel *lblTrainingLevel = nullptr;
+    QComboBox *cboTrainingLevel = nullptr;
+    QComboBox *cboArmorType = nullptr;
+    QLineEdit *txtHitPoints = nullptr;
+    QSpinBox *updHitPoints = nullptr;
+    QComboBox *cboMove = nullptr;
+    QComboBox *cboCommandSkill = nullptr;
+    QLineEdit *txtBaseHitFactor = nullptr;
+    QLineEdit *txtAdjustedHitFactor = nullptr;
+    QLineEdit *txtMove = nullptr;
+    QLineEdit *txtInitiativeModifier = nullptr;
+    QLineEdit *txtBaseMorale = nullptr;
+
+    // Optional.
+    QCheckBox *chkUseOptionalMovement = nullptr;
+    QCheckBox *chkOptionalRangeCost = nullptr;
+
+    // Melee Weapons.
+    QTreeWidget *lvwMeleeWeapons = nullptr;
+    QTreeWidget *lvwMeleeWeaponsSelected = nullptr;
+    QPushButton *btnAddMeleeWeapon = nullptr;
+    QPushButton *btnRemoveMeleeWeapon = nullptr;
+    QLineEdit *txtMeleeWeaponMultiplier = nullptr;
+
+    // Missile Weapons.
+    QTreeWidget *lvwMissileWeapons = nullptr;
+    QTreeWidget *lvwMissileWeaponsSelected = nullptr;
+    QPushButton *btnAddMissileWeapon = nullptr;
+    QPushButton *btnRemoveMissileWeapon = nullptr;
+    QLineEdit *txtLimitedShots = nullptr;
+    QSpinBox *updLimitMissileAttack = nullptr;
+    QLineEdit *txtMissileWeaponMultiplier = nullptr;
+
+    // Extra Items.
+    QTreeWidget *lvwExtraItems = nullptr;
+    QTreeWidget *lvwExtraItemsSelected = nullptr;
+    QPushButton *btnAddExtraItem = nullptr;
+    QPushButton *btnRemoveExtraItem = nullptr;
+    QLineEdit *txtExtraItemsCost = nullptr;
+
+    // Calculated Figure Cost.
+    QLineEdit *txtDefenseFactor = nullptr;
+    QLineEdit *txtTotalWeaponMultiplier = nullptr;
+    QLineEdit *txtMoveMultiplier = nullptr;
+    QLineEdit *txtHitPointsCopy = nullptr;
+    QLineEdit *txtCommandSkillCost = nullptr;
+    QLineEdit *txtMagicSkillCost = nullptr;
+    QLineEdit *txtExtraItemsCostCopy = nullptr;
+    QLineEdit *txtCost = nullptr;
+    QLabel *lblFinalCost = nullptr;
+    QLineEdit *txtFinalCost = nullptr;
+
+private:
+    void buildLayout();
+    void connectReactions();
+    void sizeWindow();
+
+    // Shows what the model now holds, then its messages (OK, "Tarvello").
+    void apply(const std::vector<std::string> &messages);
+
+    void browseImage();
+    // Each returns true when the figure reached its file.
+    bool saveFigure();
+    bool saveAsDialog();
+    bool saveTo(const QString &path);
+
+    AppContext &m_context;
+    std::unique_ptr<tarvello::FigureModel> m_model;
+    std::unique_ptr<FigureView> m_view;
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "figure/picture.h"
+
+#include <QImage>
+
+// The figure's picture between Qt images and the core's pixel colours.
+
+// A picture of the image's size in 24-bit colours (red + green * 256 +
+// blue * 65536); semi-transparent pixels are composited on white.
+tarvello::Picture PictureFromImage(const QImage &image);
+
+// An opaque RGB image of the picture's pixels.
+QImage ImageFromPicture(const tarvello::Picture &picture);
