@@ -2,6 +2,7 @@
 
 #include "appcontext.h"
 #include "childwindow.h"
+#include "documentwindows.h"
 #include "frmreadme.h"
 #include "frmsplash.h"
 #include "platform/idialogs.h"
@@ -42,6 +43,7 @@ frmMain::frmMain(AppContext &context, QWidget *parent)
     setCentralWidget(m_mdiArea);
     setWindowTitle(QString::fromStdString(tarvello::AppTitle()));
     buildMenus();
+    RegisterDocumentWindows(*this);
 }
 
 frmMain::~frmMain() = default;

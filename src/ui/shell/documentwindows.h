@@ -1,0 +1,7 @@
+#pragma once
+
+class frmMain;
+
+// Registers the document windows that exist with the main window, which
+// enables their New and Open menu items.
+void RegisterDocumentWindows(frmMain &main);
