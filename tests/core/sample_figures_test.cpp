@@ -1,0 +1,70 @@
+// The sample figures that ship in the program folder's "figures" folder open
+// cleanly with the shipped tables and still cost what they say.
+
+#include "figure/figuremodel.h"
+#include "platform/modini.h"
+#include "rules/modloaddata.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+#include <string>
+
+namespace tarvello {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kData = TARVELLO_SHIPPED_DATA_DIR;
+
+class SampleFigures : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        LoadAllTables(m_tables, kData, ".", [](const std::string &text) { FAIL() << text; });
+    }
+    RulesTables m_tables;
+};
+
+TEST_F(SampleFigures, OpenWithoutMessagesAndKeepTheirStoredCost)
+{
+    std::set<std::string> types;
+    std::set<std::string> rules;
+    bool limitedShots = false;
+    int count = 0;
+    for (const auto &entry : fs::directory_iterator(kData + "/figures")) {
+        if (entry.path().extension() != ".tvf")
+            continue;
+        ++count;
+        const std::string path = entry.path().string();
+        FigureModel model(m_tables);
+        ASSERT_TRUE(model.Initialize().empty());
+        const FigureMessages messages = model.Open(path);
+        EXPECT_TRUE(messages.empty()) << path << ": " << (messages.empty() ? "" : messages[0]);
+        EXPECT_FALSE(model.Changed()) << path;
+        const FigureRecord &r = model.record();
+        EXPECT_EQ(r.txtFinalCost, ReadIni("Figure", "txtFinalCost", "", path)) << path;
+        EXPECT_EQ(r.txtCost, ReadIni("Figure", "txtCost", "", path)) << path;
+        EXPECT_FALSE(r.txtImageFile.empty()) << path;
+        EXPECT_GT(model.picture().width, 0) << path;
+        EXPECT_TRUE(fs::exists(kData + "/pictures/" + r.txtImageFile)) << path;
+        types.insert(r.cboFigureType.Text());
+        if (r.chkUseOptionalMovement == 1)
+            rules.insert("movement");
+        if (r.chkOptionalRangeCost == 1)
+            rules.insert("range");
+        for (const ListRow &row : r.lvwMissileWeaponsSelected)
+            limitedShots = limitedShots || row.at(5) != "0";
+        EXPECT_FALSE(r.lvwMeleeWeaponsSelected.empty() && r.lvwMissileWeaponsSelected.empty())
+            << path;
+    }
+    EXPECT_GE(count, 6);
+    EXPECT_EQ(types, (std::set<std::string>{"Normal", "Commander", "Hero", "Vehicle", "BattleMage"}));
+    EXPECT_EQ(rules, (std::set<std::string>{"movement", "range"}));
+    EXPECT_TRUE(limitedShots);
+}
+
+} // namespace
+} // namespace tarvello
