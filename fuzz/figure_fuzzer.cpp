@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string_view content(reinterpret_cast<const char *>(data), size);
     FigureModel model(Tables());
     model.Initialize();
-    model.OpenContent("fuzz.tvf", content);
+    model.OpenContent("fuzz.tvf", std::string(content));
     model.ChooseFigureType(model.record().cboFigureType.index);
     model.SetShots(0, 5);
 

@@ -363,7 +363,7 @@ FigureMessages FigureModel::SaveTo(const std::string &path)
         ProfileDocument doc;
         if (ownFile) {
             if (std::optional<std::string> bytes = ReadFileBytes(path))
-                doc = ProfileDocument::Parse(*bytes);
+                doc = ProfileDocument::FromBytes(std::move(*bytes));
         }
         std::string imageError;
         const std::string text = FigureFileText(doc, m_record, m_picture, imageError);
@@ -387,10 +387,10 @@ FigureMessages FigureModel::Open(const std::string &path)
         m_fileName = path;
         return {"Error in loading " + path + " !\r\n" + ReadFailureDescription(path)};
     }
-    return OpenContent(path, *bytes);
+    return OpenContent(path, std::move(*bytes));
 }
 
-FigureMessages FigureModel::OpenContent(const std::string &path, std::string_view content)
+FigureMessages FigureModel::OpenContent(const std::string &path, std::string content)
 {
     Scope scope(*this);
     FigureMessages messages;
@@ -405,7 +405,7 @@ FigureMessages FigureModel::OpenContent(const std::string &path, std::string_vie
     m_loading = true;
     m_fileName = path;
     try {
-        const ProfileDocument doc = ProfileDocument::Parse(content);
+        const ProfileDocument doc = ProfileDocument::FromBytes(std::move(content));
         for (const FigureField &field : FigureFields()) {
             const std::string_view name = field.name;
             switch (field.kind) {

@@ -128,7 +128,7 @@ public:
     FigureMessages Open(const std::string &path);
     // Open from the file's bytes already in memory (path is used for
     // FileName and messages only).
-    FigureMessages OpenContent(const std::string &path, std::string_view content);
+    FigureMessages OpenContent(const std::string &path, std::string content);
 
 private:
     FigureMessages Recalculate();

@@ -487,6 +487,15 @@ ProfileDocument ProfileDocument::Parse(std::string_view content)
     return doc;
 }
 
+ProfileDocument ProfileDocument::FromBytes(std::string bytes)
+{
+    ProfileDocument doc;
+    Data &d = doc.D();
+    d.text = std::move(bytes);
+    d.ParseText();
+    return doc;
+}
+
 ProfileLookup ProfileDocument::Lookup(std::string_view content, std::string_view section,
                                       std::string_view key, bool atEnd)
 {
@@ -520,10 +529,6 @@ ProfileLookup ProfileDocument::Lookup(std::string_view content, std::string_view
 bool ProfileDocument::Load(const std::string &path)
 {
     m_data = std::make_unique<Data>();
-    // ReadFileBytes is not given a folder: its size query fails there.
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
-        return false;
     std::optional<std::string> bytes = ReadFileBytes(path);
     if (!bytes)
         return false;

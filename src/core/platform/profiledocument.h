@@ -59,6 +59,9 @@ public:
     // Parses the bytes of a profile file (CR LF, lone LF or lone CR lines).
     static ProfileDocument Parse(std::string_view content);
 
+    // The same for bytes the caller hands over, without copying them.
+    static ProfileDocument FromBytes(std::string bytes);
+
     // Looks key up in section of profile text by Read's rules without
     // building a document. With atEnd false, content holds only the first
     // whole lines of the file, and the answer is Undecided when the lines
