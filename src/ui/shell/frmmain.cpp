@@ -9,6 +9,7 @@
 #include "platform/modfunctions.h"
 #include "platform/uitext.h"
 #include "rules/modloaddata.h"
+#include "shell/commandrouting.h"
 #include "app_version.h"
 
 #include <QCloseEvent>
@@ -24,7 +25,6 @@ namespace {
 
 const QString kFigure = QStringLiteral("frmFigure");
 const QString kArmy = QStringLiteral("frmArmy");
-const QString kUnitCard = QStringLiteral("frmUnitCard");
 const QString kEditTable = QStringLiteral("frmEdit_Table");
 
 } // namespace
@@ -106,24 +106,16 @@ ChildWindow *frmMain::activeChild() const
     return window ? qobject_cast<ChildWindow *>(window->widget()) : nullptr;
 }
 
-void frmMain::forward(Command command)
+void frmMain::forward(tarvello::FileCommand command)
 {
     ChildWindow *child = activeChild();
-    if (!child)
+    if (!child || !tarvello::ChildReceives(ToFileText(child->objectName()), command))
         return;
-    const QString form = child->objectName();
-    if (form == kFigure || form == kArmy) {
-        switch (command) {
-        case Command::Save: child->Save(); break;
-        case Command::SaveAs: child->SaveAs(); break;
-        case Command::PrintIt: child->PrintIt(); break;
-        case Command::Export: child->Export(); break;
-        }
-    } else if (form == kUnitCard || form == kEditTable) {
-        if (command == Command::Save)
-            child->Save();
-        else if (command == Command::PrintIt)
-            child->PrintIt();
+    switch (command) {
+    case tarvello::FileCommand::Save: child->Save(); break;
+    case tarvello::FileCommand::SaveAs: child->SaveAs(); break;
+    case tarvello::FileCommand::PrintIt: child->PrintIt(); break;
+    case tarvello::FileCommand::Export: child->Export(); break;
     }
 }
 
@@ -132,13 +124,10 @@ void frmMain::updateFileMenu()
     const ChildWindow *child = activeChild();
     if (!child)
         return;
-    const QString form = child->objectName();
-    if (form == kFigure || form == kArmy) {
-        mnuFile_SaveAs->setEnabled(true);
-        mnuFile_Export->setEnabled(true);
-    } else if (form == kUnitCard || form == kEditTable) {
-        mnuFile_SaveAs->setEnabled(false);
-        mnuFile_Export->setEnabled(false);
+    if (const std::optional<bool> enabled = tarvello::SaveAsAndExportEnabled(
+            ToFileText(child->objectName()))) {
+        mnuFile_SaveAs->setEnabled(*enabled);
+        mnuFile_Export->setEnabled(*enabled);
     }
 }
 

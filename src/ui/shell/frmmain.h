@@ -7,6 +7,10 @@
 #include <functional>
 #include <memory>
 
+namespace tarvello {
+enum class FileCommand;
+}
+
 struct AppContext;
 class ChildWindow;
 class QAction;
@@ -65,14 +69,13 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    enum class Command { Save, SaveAs, PrintIt, Export };
 
     void buildMenus();
     void buildWindowMenu();
     QAction *addItem(QMenu *menu, const char *name, const QString &caption);
     QAction *addSeparator(QMenu *menu, const char *name);
 
-    void forward(Command command);
+    void forward(tarvello::FileCommand command);
     void updateFileMenu();
     void refreshResources();
     void newChild(const QString &formName);

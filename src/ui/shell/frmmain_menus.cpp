@@ -1,5 +1,6 @@
 // The menu bar of the main window: File, Window and Help.
 #include "frmmain.h"
+#include "shell/commandrouting.h"
 
 #include "childwindow.h"
 #include "rules/modloaddata.h"
@@ -114,10 +115,10 @@ void frmMain::buildMenus()
     connect(mnuFileArmy_New, &QAction::triggered, this, [this] { newChild(QStringLiteral("frmArmy")); });
     connect(mnuFile_Figure_Open, &QAction::triggered, this, [this] { openChild(QStringLiteral("frmFigure")); });
     connect(mnuFileArmy_Open, &QAction::triggered, this, [this] { openChild(QStringLiteral("frmArmy")); });
-    connect(mnuFile_Save, &QAction::triggered, this, [this] { forward(Command::Save); });
-    connect(mnuFile_SaveAs, &QAction::triggered, this, [this] { forward(Command::SaveAs); });
-    connect(mnuFile_Print, &QAction::triggered, this, [this] { forward(Command::PrintIt); });
-    connect(mnuFile_Export, &QAction::triggered, this, [this] { forward(Command::Export); });
+    connect(mnuFile_Save, &QAction::triggered, this, [this] { forward(tarvello::FileCommand::Save); });
+    connect(mnuFile_SaveAs, &QAction::triggered, this, [this] { forward(tarvello::FileCommand::SaveAs); });
+    connect(mnuFile_Print, &QAction::triggered, this, [this] { forward(tarvello::FileCommand::PrintIt); });
+    connect(mnuFile_Export, &QAction::triggered, this, [this] { forward(tarvello::FileCommand::Export); });
     connect(mnuResources_Reload, &QAction::triggered, this, &frmMain::refreshResources);
     connect(mnuFileQuit, &QAction::triggered, this, &QWidget::close);
 
