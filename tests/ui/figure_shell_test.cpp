@@ -35,6 +35,7 @@ private slots:
     void openFillsTheEditorFromTheFile();
     void saveAndSaveAsReachTheActiveFigure();
     void quitAsksEveryChangedFigureAndOneCancelKeepsAll();
+    void refreshKeepsTheListsAndTheNextCalculationUsesNewRows();
 
 private:
     QAction *action(const char *name) const
@@ -189,6 +190,33 @@ void FigureShellTest::quitAsksEveryChangedFigureAndOneCancelKeepsAll()
     QCOMPARE(m_dialogs.count(Kind::Message), 3);
     QVERIFY(figures().isEmpty());
     QVERIFY(!m_main->isVisible());
+}
+
+void FigureShellTest::refreshKeepsTheListsAndTheNextCalculationUsesNewRows()
+{
+    action("mnuFile_Figure_New")->trigger();
+    frmFigure *figure = figures().at(0);
+    auto *race = figure->findChild<QComboBox *>(QStringLiteral("cboRace"));
+    QCOMPARE(race->count(), 2);
+
+    // Only races.skv lies in the program folder: the other ten tables report
+    // their missing files and keep their rows.
+    QFile file(m_folder.filePath(QStringLiteral("races.skv")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("Name;HitFactorModifier\r\nGiant;3\r\nDwarf;1\r\nGnome;0\r\n");
+    file.close();
+    action("mnuResources_Reload")->trigger();
+    QCOMPARE(m_dialogs.count(Kind::Message), 10);
+    QCOMPARE(m_tables.Races.size(), std::size_t(3));
+
+    // The list still shows Human and Dwarf; position 0 now means Giant (+3).
+    QCOMPARE(race->count(), 2);
+    QCOMPARE(race->itemText(0), QStringLiteral("Human"));
+    auto *modifier = figure->findChild<QLineEdit *>(QStringLiteral("txtRaceHitFactorModifier"));
+    QCOMPARE(modifier->text(), QStringLiteral("0"));
+    race->setCurrentIndex(0);
+    emit race->activated(0);
+    QCOMPARE(modifier->text(), QStringLiteral("3"));
 }
 
 QTEST_MAIN(FigureShellTest)
