@@ -83,18 +83,6 @@ void BM_ProfileQuery(benchmark::State &state)
 }
 BENCHMARK(BM_ProfileQuery)->Unit(benchmark::kMillisecond);
 
-// Load and the copy that FindSection builds for the picture section.
-void BM_ProfileLoadFindSection(benchmark::State &state)
-{
-    const std::string &path = FigurePath();
-    for (auto _ : state) {
-        tarvello::ProfileDocument doc;
-        doc.Load(path);
-        benchmark::DoNotOptimize(doc.FindSection("ImagePixels")->entries.size());
-    }
-}
-BENCHMARK(BM_ProfileLoadFindSection)->Unit(benchmark::kMillisecond);
-
 // Key lookups inside the pixel section (its index is built on the first).
 void BM_ProfilePixelLookup(benchmark::State &state)
 {

@@ -144,8 +144,7 @@ static constexpr FigureSeries kAllSeries[] = {FigureSeries::Melee, FigureSeries:
 
 void WriteFigureSections(ProfileDocument &doc, const FigureRecord &record)
 {
-    // The image sections go first, so that listing the sections below does
-    // not copy a large picture.
+    // The picture is appended after everything else, so its old lines go.
     doc.DeleteSection(kImageProperties);
     doc.DeleteSection(kImagePixels);
 
@@ -157,9 +156,9 @@ void WriteFigureSections(ProfileDocument &doc, const FigureRecord &record)
         // so no stale weapon survives a save.
         const std::string_view word = SeriesWord(series);
         std::vector<std::string> stale;
-        for (const ProfileSection &section : doc.Sections()) {
-            if (IsSeriesSection(section.name, word))
-                stale.push_back(section.name);
+        for (const std::string &name : doc.SectionNames()) {
+            if (IsSeriesSection(name, word))
+                stale.push_back(name);
         }
         for (const std::string &name : stale)
             doc.DeleteSection(name);

@@ -93,7 +93,7 @@ void DeleteIniSection(const std::string &section, const std::string &file)
 {
     try {
         std::optional<ProfileDocument> doc = LoadForChange(file);
-        if (!doc || !doc->FindSection(section))
+        if (!doc || !doc->HasSection(section))
             return;
         doc->DeleteSection(section);
         doc->Save(file);

@@ -286,8 +286,6 @@ struct ProfileDocument::Data
     std::string text;
     std::vector<StoredSection> sections;
     FoldTable sectionTable;
-    std::vector<ProfileSection> view;
-    bool viewValid = false;
 
     std::string_view At(std::uint32_t pos, std::uint32_t length) const
     {
@@ -435,34 +433,6 @@ struct ProfileDocument::Data
                               [&lines](std::size_t i) { return lines[i].HasValue(); });
         return section.keys->Find(key, nameAt);
     }
-
-    void Changed()
-    {
-        if (viewValid) {
-            view.clear();
-            viewValid = false;
-        }
-    }
-
-    const std::vector<ProfileSection> &View()
-    {
-        if (viewValid)
-            return view;
-        view.clear();
-        view.reserve(sections.size());
-        for (const StoredSection &section : sections) {
-            ProfileSection &out = view.emplace_back();
-            out.name = std::string(Name(section));
-            out.hasHeader = section.hasHeader;
-            out.entries.reserve(section.lines.size());
-            for (const StoredLine &line : section.lines) {
-                out.entries.push_back(
-                    ProfileEntry{std::string(Key(line)), std::string(Value(line)), line.HasValue()});
-            }
-        }
-        viewValid = true;
-        return view;
-    }
 };
 
 ProfileDocument::ProfileDocument() = default;
@@ -553,7 +523,6 @@ std::string ProfileDocument::Read(std::string_view section, std::string_view key
 void ProfileDocument::Write(std::string_view section, std::string_view key, std::string_view value)
 {
     Data &d = D();
-    d.Changed();
     // Copies: the arguments may be views into the text, which grows below.
     const std::string sectionName(Trim(section));
     const std::string keyName(Trim(key));
@@ -604,21 +573,18 @@ void ProfileDocument::DeleteSection(std::string_view section)
         // Section positions moved: that table is rebuilt on demand; the key
         // tables moved along with their sections.
         d.sectionTable = FoldTable();
-        d.Changed();
-    }
+        }
 }
 
 void ProfileDocument::AppendSection(std::string_view name)
 {
     Data &d = D();
-    d.Changed();
     d.AppendLines('[' + std::string(name) + ']');
 }
 
 void ProfileDocument::AppendEntry(std::string_view key, std::string_view value)
 {
     Data &d = D();
-    d.Changed();
     // Pixel lines take the direct way; anything that would read back other
     // than as this one key goes through the line parser.
     const bool plain = !d.sections.empty() && d.sections.back().hasHeader
@@ -642,16 +608,21 @@ void ProfileDocument::AppendEntry(std::string_view key, std::string_view value)
                    static_cast<std::uint32_t>(value.size())});
 }
 
-const std::vector<ProfileSection> &ProfileDocument::Sections() const
+std::vector<std::string> ProfileDocument::SectionNames() const
 {
-    return D().View();
+    const Data &d = D();
+    std::vector<std::string> names;
+    names.reserve(d.sections.size());
+    for (const StoredSection &section : d.sections) {
+        if (section.hasHeader)
+            names.emplace_back(d.Name(section));
+    }
+    return names;
 }
 
-const ProfileSection *ProfileDocument::FindSection(std::string_view name) const
+bool ProfileDocument::HasSection(std::string_view name) const
 {
-    Data &d = D();
-    const std::size_t s = d.FindSection(Trim(name));
-    return s == kNotFound ? nullptr : &d.View()[s];
+    return D().FindSection(Trim(name)) != kNotFound;
 }
 
 bool ProfileDocument::ForEachEntry(std::string_view section,

@@ -12,27 +12,10 @@
 // regard to case; the first section or key of a name wins.
 namespace tarvello {
 
-// One line of a section: a key and its raw value (the text after the first
-// "="), or a line without "=" (hasValue false, key holds the whole line).
-struct ProfileEntry
-{
-    std::string key;
-    std::string value;
-    bool hasValue = true;
-};
-
-// One section: its name as written and its lines in order. The lines before
-// the first section header form a leading section without a header (hasHeader
-// false): they are kept verbatim and never match a section name.
-struct ProfileSection
-{
-    std::string name;
-    std::vector<ProfileEntry> entries;
-    bool hasHeader = true;
-};
-
 // One line of a section as stored: views into the document, valid until it
-// changes. key and value as in ProfileEntry.
+// changes. key is the text before the first "=" without surrounding blanks and
+// value the raw text after it; a line without "=" has hasValue false and its
+// whole text in key.
 struct ProfileLine
 {
     std::string_view key;
@@ -93,12 +76,12 @@ public:
     void AppendSection(std::string_view name);
     void AppendEntry(std::string_view key, std::string_view value);
 
-    // The sections in file order; values are raw (as in the file).
-    // FindSection gives the first section of that name, or nullptr. Both are
-    // copies built on demand and valid until the document changes: to walk a
-    // large section (a picture), ForEachEntry is much faster.
-    const std::vector<ProfileSection> &Sections() const;
-    const ProfileSection *FindSection(std::string_view name) const;
+    // The names of the sections, as written, in file order (lines before
+    // the first section header belong to none).
+    std::vector<std::string> SectionNames() const;
+
+    // True when a section of that name exists.
+    bool HasSection(std::string_view name) const;
 
     // Calls fn for every line of the first section of that name, in order;
     // false when there is no such section.
