@@ -1,11 +1,11 @@
 #include "figurefile.h"
 
+#include "platform/asciitext.h"
 #include "platform/numbers.h"
 #include "platform/profiledocument.h"
 #include "platform/runtimeerror.h"
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <optional>
@@ -17,18 +17,6 @@ namespace {
 const char *const kImageProperties = "ImageProperties";
 const char *const kImagePixels = "ImagePixels";
 
-bool StartsWithNoCase(std::string_view text, std::string_view prefix)
-{
-    if (text.size() < prefix.size())
-        return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(text[i]))
-            != std::tolower(static_cast<unsigned char>(prefix[i])))
-            return false;
-    }
-    return true;
-}
-
 // True for the name of a numbered section of the series: the series word
 // (any case) followed by one or more digits.
 bool IsSeriesSection(std::string_view name, std::string_view word)
@@ -37,16 +25,6 @@ bool IsSeriesSection(std::string_view name, std::string_view word)
         return false;
     return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(word.size()), name.end(),
                        [](char c) { return c >= '0' && c <= '9'; });
-}
-
-std::string_view Trim(std::string_view text)
-{
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
-    return text;
 }
 
 // A whole number written in a pixel line: plain digits directly, anything
@@ -271,9 +249,9 @@ Picture ReadPicture(const ProfileDocument &doc)
         const std::size_t underscore = key.find('_');
         if (underscore == std::string_view::npos)
             return;
-        const auto x = WholeNumber(Trim(key.substr(0, underscore)));
-        const auto y = WholeNumber(Trim(key.substr(underscore + 1)));
-        const auto colour = WholeNumber(Trim(entry.value));
+        const auto x = WholeNumber(TrimBlanks(key.substr(0, underscore)));
+        const auto y = WholeNumber(TrimBlanks(key.substr(underscore + 1)));
+        const auto colour = WholeNumber(TrimBlanks(entry.value));
         if (!x || !y || !colour)
             return;
         if (*x < 0 || *y < 0 || *x >= w || *y >= h || *colour < 0 || *colour > Picture::kWhite)

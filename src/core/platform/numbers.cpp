@@ -1,5 +1,6 @@
 #include "numbers.h"
 
+#include "asciitext.h"
 #include "runtimeerror.h"
 
 #include <charconv>
@@ -136,13 +137,7 @@ double LeadingNumber(std::string_view text)
 
 std::optional<double> LocaleNumber(std::string_view text, char decimalMark)
 {
-    std::size_t b = 0;
-    std::size_t e = text.size();
-    while (b < e && (text[b] == ' ' || text[b] == '\t'))
-        ++b;
-    while (e > b && (text[e - 1] == ' ' || text[e - 1] == '\t'))
-        --e;
-    const std::string_view t = text.substr(b, e - b);
+    const std::string_view t = TrimBlanks(text);
     if (t.empty())
         return std::nullopt;
 

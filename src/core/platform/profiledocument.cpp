@@ -1,5 +1,6 @@
 #include "profiledocument.h"
 
+#include "asciitext.h"
 #include "fileio.h"
 
 #include <algorithm>
@@ -24,46 +25,14 @@ constexpr std::size_t kNotFound = static_cast<std::size_t>(-1);
 constexpr std::size_t kMaxText = std::numeric_limits<std::uint32_t>::max() - 1;
 constexpr std::uint32_t kNoValue = std::numeric_limits<std::uint32_t>::max();
 
-inline unsigned char Fold(unsigned char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c + ('a' - 'A')) : c;
-}
-
-bool EqualFold(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (Fold(static_cast<unsigned char>(a[i])) != Fold(static_cast<unsigned char>(b[i])))
-            return false;
-    }
-    return true;
-}
-
 std::uint64_t HashFold(std::string_view s)
 {
     std::uint64_t h = 14695981039346656037ull;
     for (const char c : s) {
-        h ^= Fold(static_cast<unsigned char>(c));
+        h ^= FoldAscii(static_cast<unsigned char>(c));
         h *= 1099511628211ull;
     }
     return h ^ (h >> 29);
-}
-
-inline bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-std::string_view Trim(std::string_view s)
-{
-    std::size_t b = 0;
-    std::size_t e = s.size();
-    while (b < e && IsBlank(s[b]))
-        ++b;
-    while (e > b && IsBlank(s[e - 1]))
-        --e;
-    return s.substr(b, e - b);
 }
 
 // Calls fn(line) for every line; CR LF, lone LF and lone CR end lines, a
@@ -118,7 +87,7 @@ std::string_view HeaderName(std::string_view line)
     const std::size_t close = rest.find(']');
     if (close != std::string_view::npos)
         rest = rest.substr(0, close);
-    return Trim(rest);
+    return TrimBlanks(rest);
 }
 
 // Splits a key line at its first "="; false when the line has none.
@@ -128,14 +97,14 @@ bool SplitEntry(std::string_view line, std::string_view &key, std::string_view &
     if (!eq)
         return false;
     const std::size_t at = static_cast<std::size_t>(static_cast<const char *>(eq) - line.data());
-    key = Trim(line.substr(0, at));
+    key = TrimBlanks(line.substr(0, at));
     value = line.substr(at + 1);
     return true;
 }
 
 std::string CleanValue(std::string_view raw)
 {
-    std::string_view v = Trim(raw);
+    std::string_view v = TrimBlanks(raw);
     if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
         v = v.substr(1, v.size() - 2);
     const std::size_t nul = v.find('\0');
@@ -192,7 +161,7 @@ public:
             const std::uint32_t slot = m_slots[i];
             if (slot == 0)
                 return kNotFound;
-            if (EqualFold(nameAt(slot - 1), name))
+            if (EqualsNoCase(nameAt(slot - 1), name))
                 return slot - 1;
         }
     }
@@ -231,7 +200,7 @@ private:
                 ++m_count;
                 return;
             }
-            if (EqualFold(nameAt(slot - 1), name))
+            if (EqualsNoCase(nameAt(slot - 1), name))
                 return; // an earlier line of that name wins
         }
     }
@@ -302,7 +271,7 @@ struct ProfileDocument::Data
     }
     bool IsBlankLine(const StoredLine &line) const
     {
-        return !line.HasValue() && Trim(Key(line)).empty();
+        return !line.HasValue() && TrimBlanks(Key(line)).empty();
     }
 
     // Adds bytes to the text; the position where they start.
@@ -404,7 +373,7 @@ struct ProfileDocument::Data
     {
         if (sections.size() < kSectionIndexThreshold) {
             for (std::size_t i = 0; i < sections.size(); ++i) {
-                if (sections[i].hasHeader && EqualFold(Name(sections[i]), name))
+                if (sections[i].hasHeader && EqualsNoCase(Name(sections[i]), name))
                     return i;
             }
             return kNotFound;
@@ -421,7 +390,7 @@ struct ProfileDocument::Data
         const std::vector<StoredLine> &lines = section.lines;
         if (lines.size() < kKeyIndexThreshold) {
             for (std::size_t i = 0; i < lines.size(); ++i) {
-                if (lines[i].HasValue() && EqualFold(Key(lines[i]), key))
+                if (lines[i].HasValue() && EqualsNoCase(Key(lines[i]), key))
                     return i;
             }
             return kNotFound;
@@ -469,8 +438,8 @@ ProfileDocument ProfileDocument::FromBytes(std::string bytes)
 ProfileLookup ProfileDocument::Lookup(std::string_view content, std::string_view section,
                                       std::string_view key, bool atEnd)
 {
-    const std::string_view sectionName = Trim(section);
-    const std::string_view keyName = Trim(key);
+    const std::string_view sectionName = TrimBlanks(section);
+    const std::string_view keyName = TrimBlanks(key);
     ProfileLookup result;
     result.status = atEnd ? ProfileLookup::Absent : ProfileLookup::Undecided;
     bool inSection = false;
@@ -481,12 +450,12 @@ ProfileLookup ProfileDocument::Lookup(std::string_view content, std::string_view
                 result.status = ProfileLookup::Absent;
                 return false;
             }
-            inSection = EqualFold(HeaderName(line), sectionName);
+            inSection = EqualsNoCase(HeaderName(line), sectionName);
             return true;
         }
         std::string_view lineKey;
         std::string_view value;
-        if (inSection && SplitEntry(line, lineKey, value) && EqualFold(lineKey, keyName)) {
+        if (inSection && SplitEntry(line, lineKey, value) && EqualsNoCase(lineKey, keyName)) {
             result.status = ProfileLookup::Found;
             result.value = CleanValue(value);
             return false;
@@ -511,10 +480,10 @@ std::string ProfileDocument::Read(std::string_view section, std::string_view key
                                   std::string_view def) const
 {
     Data &d = D();
-    const std::size_t s = d.FindSection(Trim(section));
+    const std::size_t s = d.FindSection(TrimBlanks(section));
     if (s == kNotFound)
         return std::string(def);
-    const std::size_t l = d.FindLine(s, Trim(key));
+    const std::size_t l = d.FindLine(s, TrimBlanks(key));
     if (l == kNotFound)
         return std::string(def);
     return CleanValue(d.Value(d.sections[s].lines[l]));
@@ -524,8 +493,8 @@ void ProfileDocument::Write(std::string_view section, std::string_view key, std:
 {
     Data &d = D();
     // Copies: the arguments may be views into the text, which grows below.
-    const std::string sectionName(Trim(section));
-    const std::string keyName(Trim(key));
+    const std::string sectionName(TrimBlanks(section));
+    const std::string keyName(TrimBlanks(key));
     const std::string encoded = EncodeValue(value);
     std::size_t s = d.FindSection(sectionName);
     if (s == kNotFound) {
@@ -561,10 +530,10 @@ void ProfileDocument::Write(std::string_view section, std::string_view key, std:
 void ProfileDocument::DeleteSection(std::string_view section)
 {
     Data &d = D();
-    const std::string_view name = Trim(section);
+    const std::string_view name = TrimBlanks(section);
     bool removed = false;
     for (std::size_t i = d.sections.size(); i-- > 0;) {
-        if (d.sections[i].hasHeader && EqualFold(d.Name(d.sections[i]), name)) {
+        if (d.sections[i].hasHeader && EqualsNoCase(d.Name(d.sections[i]), name)) {
             d.sections.erase(d.sections.begin() + static_cast<std::ptrdiff_t>(i));
             removed = true;
         }
@@ -595,7 +564,7 @@ void ProfileDocument::AppendEntry(std::string_view key, std::string_view value)
         d.AppendLines(std::string(key) + '=' + std::string(value));
         return;
     }
-    const std::string_view trimmed = Trim(key);
+    const std::string_view trimmed = TrimBlanks(key);
     std::string line;
     line.reserve(trimmed.size() + 1 + value.size());
     line.append(trimmed);
@@ -622,14 +591,14 @@ std::vector<std::string> ProfileDocument::SectionNames() const
 
 bool ProfileDocument::HasSection(std::string_view name) const
 {
-    return D().FindSection(Trim(name)) != kNotFound;
+    return D().FindSection(TrimBlanks(name)) != kNotFound;
 }
 
 bool ProfileDocument::ForEachEntry(std::string_view section,
                                    const std::function<void(const ProfileLine &)> &fn) const
 {
     Data &d = D();
-    const std::size_t s = d.FindSection(Trim(section));
+    const std::size_t s = d.FindSection(TrimBlanks(section));
     if (s == kNotFound)
         return false;
     for (const StoredLine &line : d.sections[s].lines)
