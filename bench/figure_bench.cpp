@@ -2,6 +2,7 @@
 #include "figure/figurefile.h"
 #include "figure/figuremodel.h"
 #include "figure/figurerecord.h"
+#include "figure_testtables.h"
 #include "rules/rulestables.h"
 
 #include <benchmark/benchmark.h>
@@ -13,32 +14,6 @@
 using namespace tarvello;
 
 namespace {
-
-// Tables with a few rows of each kind and attack-roll rows 0..8.
-RulesTables BenchTables()
-{
-    RulesTables t;
-    t.ArmorTypes = {{"Leather", 2, 3, 4, 5}, {"Chain", 4, 5, 6, 7}};
-    t.Races = {{"Human", 0}, {"Dwarf", 1}};
-    t.DefenseFactors = {0, 1, 1.1, 1.2, 1.35, 1.5, 1.7, 1.9, 2.1, 2.4, 2.7};
-    t.Moves = {{"Foot", 6, 1.0}, {"Mounted", 12, 1.5}};
-    t.MeleeWeapons = {{"Sword", 4, "Edge"}, {"Dagger", 2, ""}, {"Halberd", 6, ""}};
-    t.MissileWeapons = {{"Bow", 4, 1, 10, 20, ""}, {"Crossbow", 5, 1, 12, 24, ""},
-                        {"Catapult", 8, 3, 30, 60, ""}};
-    t.ExtraItems = {{"Shield", 5, 0, 0, 0, 0, ""}, {"Banner", 12, 0, 0, 0, 0, ""},
-                    {"Wand", 20, 3, 1, 5, 10, ""}};
-    t.CommandSkills = {{"None", 0, 0}, {"Good", 1, 10}};
-    for (int d = 0; d <= 8; ++d) {
-        AttackRollRow row;
-        row.Damage = static_cast<std::int16_t>(d);
-        row.MeleeMultiplier = 1 + d * 0.25;
-        row.MissileMultiplier = 1 + d * 0.5;
-        t.GreenAttackRolls.push_back(row);
-        t.LineAttackRolls.push_back(row);
-        t.EliteAttackRolls.push_back(row);
-    }
-    return t;
-}
 
 FigureModel ThreeOfEach(const RulesTables &tables)
 {
@@ -57,7 +32,7 @@ FigureModel ThreeOfEach(const RulesTables &tables)
 
 void BM_CalculateCost(benchmark::State &state)
 {
-    const RulesTables tables = BenchTables();
+    const RulesTables tables = figuretest::FigureTestTables();
     FigureModel model = ThreeOfEach(tables);
     FigureRecord record = model.record();
     for (auto _ : state) {
@@ -100,7 +75,7 @@ const std::string &LargeFigureFile(const RulesTables &tables)
 
 void BM_FigureOpenLargePicture(benchmark::State &state)
 {
-    const RulesTables tables = BenchTables();
+    const RulesTables tables = figuretest::FigureTestTables();
     const std::string &file = LargeFigureFile(tables);
     for (auto _ : state) {
         FigureModel model(tables);
@@ -117,7 +92,7 @@ BENCHMARK(BM_FigureOpenLargePicture)->Unit(benchmark::kMillisecond);
 
 void BM_FigureSaveLargePicture(benchmark::State &state)
 {
-    const RulesTables tables = BenchTables();
+    const RulesTables tables = figuretest::FigureTestTables();
     const std::string &file = LargeFigureFile(tables);
     FigureModel model(tables);
     model.Initialize();

@@ -1,6 +1,7 @@
 // Opens arbitrary bytes as a figure file, then saves the result and opens it
 // again: nothing may crash, hang or allocate without bound.
 #include "figure/figuremodel.h"
+#include "figure_testtables.h"
 #include "rules/rulestables.h"
 
 #include <cstddef>
@@ -16,26 +17,7 @@ namespace {
 
 const RulesTables &Tables()
 {
-    static const RulesTables tables = [] {
-        RulesTables t;
-        t.ArmorTypes = {{"Leather", 2, 3, 4, 5}, {"Chain", 4, 5, 6, 7}};
-        t.Races = {{"Human", 0}, {"Dwarf", 1}};
-        t.DefenseFactors = {0, 1, 1.1, 1.2, 1.35, 1.5};
-        t.Moves = {{"Foot", 6, 1.0}};
-        t.MeleeWeapons = {{"Sword", 4, ""}};
-        t.MissileWeapons = {{"Bow", 4, 1, 10, 20, ""}};
-        t.ExtraItems = {{"Shield", 5, 0, 0, 0, 0, ""}};
-        t.CommandSkills = {{"None", 0, 0}, {"Good", 1, 10}};
-        for (int d = 0; d <= 8; ++d) {
-            AttackRollRow row;
-            row.MeleeMultiplier = 1 + d * 0.25;
-            row.MissileMultiplier = 1 + d * 0.5;
-            t.GreenAttackRolls.push_back(row);
-            t.LineAttackRolls.push_back(row);
-            t.EliteAttackRolls.push_back(row);
-        }
-        return t;
-    }();
+    static const RulesTables tables = figuretest::FigureTestTables();
     return tables;
 }
 
