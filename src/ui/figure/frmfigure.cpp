@@ -6,6 +6,7 @@
 #include "figure/figuremodel.h"
 #include "platform/idialogs.h"
 #include "platform/modfunctions.h"
+#include "platform/screentwips.h"
 #include "platform/uitext.h"
 
 #include <QApplication>
@@ -16,7 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QSpinBox>
 #include <QTreeWidget>
 
@@ -67,10 +67,7 @@ frmFigure::~frmFigure() = default;
 
 void frmFigure::sizeWindow()
 {
-    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    const double dpiX = screen ? screen->logicalDotsPerInchX() : 96.0;
-    const double dpiY = screen ? screen->logicalDotsPerInchY() : 96.0;
-    resize(qRound(kWidthTwips * dpiX / 1440.0), qRound(kHeightTwips * dpiY / 1440.0));
+    resize(TwipsToPixels(this, kWidthTwips, kHeightTwips));
 }
 
 void frmFigure::connectReactions()

@@ -5,21 +5,12 @@
 #include "platform/idialogs.h"
 #include "platform/layoutmgr.h"
 #include "platform/modfunctions.h"
+#include "platform/screentwips.h"
 #include "platform/uitext.h"
 
 #include <QDir>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
-#include <QScreen>
-
-namespace {
-
-int TwipsToPixels(int twips, double dpi)
-{
-    return qRound(twips * dpi / 1440.0);
-}
-
-} // namespace
 
 frmReadme::frmReadme(AppContext &context, QWidget *parent)
     : QWidget(parent)
@@ -44,10 +35,7 @@ void frmReadme::Arrange()
     QWidget *frame = qobject_cast<QMdiSubWindow *>(parentWidget());
     if (!frame)
         frame = this;
-    const QScreen *s = frame->screen();
-    const double dpiX = s ? s->logicalDotsPerInchX() : 96.0;
-    const double dpiY = s ? s->logicalDotsPerInchY() : 96.0;
-    frame->resize(TwipsToPixels(6855, dpiX), TwipsToPixels(6900, dpiY));
+    frame->resize(TwipsToPixels(frame, 6855, 6900));
 }
 
 void frmReadme::Open()
