@@ -2,16 +2,25 @@
 
 #include <QString>
 
+#include <functional>
+
 class IDialogs;
+class QPrinter;
 namespace tarvello {
 struct RulesTables;
 }
 
 // What every window receives: the dialogs, the shared rules tables and the
-// program folder (where the tables, the readme and the sample figures lie).
+// program folder (where the tables, the readme and the sample figures lie),
+// and the printer.
 struct AppContext
 {
     IDialogs *dialogs = nullptr;
     tarvello::RulesTables *tables = nullptr;
     QString programFolder;
+    // The main window's printer-setup dialog (frmMain::PrintIt): true when the
+    // user confirmed it; every print command asks it first.
+    std::function<bool()> printSetup;
+    // The current printer, as the last confirmed setup left it.
+    QPrinter *printer = nullptr;
 };

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class QPrinter;
+
 // A document window inside the main window. The main window identifies it by
 // its form name (its objectName, e.g. "frmFigure") and forwards the File
 // commands it offers; the base versions do nothing.
@@ -16,6 +18,12 @@ public:
     virtual void SaveAs() {}
     virtual void PrintIt() {}
     virtual void Export() {}
+
+    // True when the window has a printout (File, Print and Print Preview).
+    virtual bool hasPrintout() const { return false; }
+    // Draws the whole printout onto printer: paper, a PDF or a preview all
+    // come from this one routine. Failures are reported by the window.
+    virtual void renderPrintout(QPrinter &printer) { Q_UNUSED(printer) }
 
     // Asks the user about unsaved changes (Yes saves, No discards); false when
     // the window must stay open (Cancel, or a save that did not succeed).

@@ -42,6 +42,8 @@ frmMain::frmMain(AppContext &context, QWidget *parent)
     m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdiArea);
     setWindowTitle(QString::fromStdString(tarvello::AppTitle()));
+    m_context.printSetup = [this] { return PrintIt(); };
+    m_context.printer = m_printer.get();
     buildMenus();
     RegisterDocumentWindows(*this);
 }

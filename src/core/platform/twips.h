@@ -1,0 +1,20 @@
+#pragma once
+
+// The one unit of layout: twips, 1440 to the inch, and its conversions.
+namespace tarvello {
+
+inline constexpr int kTwipsPerInch = 1440;
+
+// Twips in one centimetre (1440 / 2.54).
+inline constexpr double kTwipsPerCm = kTwipsPerInch / 2.54;
+
+// Twips per device pixel at the given dots per inch (15 at 96 dpi).
+constexpr double TwipsPerPixel(double dpi) { return kTwipsPerInch / dpi; }
+
+// Twips to device pixels at dpi, rounded half to even.
+int TwipsToPixels(double twips, double dpi);
+
+// Device pixels at dpi to twips (not rounded).
+constexpr double PixelsToTwips(double pixels, double dpi) { return pixels * TwipsPerPixel(dpi); }
+
+} // namespace tarvello
