@@ -2,12 +2,16 @@
 #include "figureview.h"
 #include "pictureconvert.h"
 
+#include "card/cardbuild.h"
+#include "card/cardsource.h"
+#include "card/frmunitcard.h"
 #include "figure/figurefile.h"
 #include "figure/figuremodel.h"
 #include "platform/idialogs.h"
 #include "platform/modfunctions.h"
 #include "platform/screentwips.h"
 #include "platform/uitext.h"
+#include "shell/frmmain.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -151,6 +155,8 @@ void frmFigure::connectReactions()
             &QPushButton::click);
 
     connect(btnBrowse, &QPushButton::clicked, this, &frmFigure::browseImage);
+    btnCard->setEnabled(true);
+    connect(btnCard, &QPushButton::clicked, this, &frmFigure::openCard);
 }
 
 void frmFigure::apply(const tarvello::FigureMessages &messages)
@@ -175,6 +181,26 @@ void frmFigure::browseImage()
     m_model->SetPicture(PictureFromImage(image));
     m_view->markPictureChanged();
     apply({});
+}
+
+void frmFigure::openCard()
+{
+    const tarvello::Result<tarvello::clsFigure> figure = tarvello::BuildCardFigure(
+        tarvello::CardSourceFromEditor(m_model->record(), m_model->FileName()),
+        *m_context.tables);
+    if (!figure) {
+        m_context.dialogs->message(this, kPlainTitle, FromFileText(figure.failure().Message()),
+                                   IDialogs::Buttons::Ok, IDialogs::Icon::Exclamation);
+        return;
+    }
+    auto *card = new frmUnitCard(m_context);
+    card->LoadFigure(figure.value(), ImageFromPicture(m_model->picture()));
+    if (auto *main = qobject_cast<frmMain *>(window())) {
+        main->addChild(card);
+    } else {
+        card->setAttribute(Qt::WA_DeleteOnClose);
+        card->show();
+    }
 }
 
 bool frmFigure::saveTo(const QString &path)

@@ -130,6 +130,8 @@ private:
     void apply(const std::vector<std::string> &messages);
 
     void browseImage();
+    // Opens a new unit card for the figure as the editor shows it.
+    void openCard();
     // Each returns true when the figure reached its file.
     bool saveFigure();
     bool saveAsDialog();

@@ -1,0 +1,205 @@
+#include "unitcardmodel.h"
+
+#include "platform/fileio.h"
+#include "platform/numbers.h"
+#include "platform/profiledocument.h"
+#include "platform/runtimeerror.h"
+
+#include <filesystem>
+#include <optional>
+#include <system_error>
+#include <utility>
+
+namespace tarvello {
+
+namespace {
+
+constexpr int kDesignWidth = 10515;
+constexpr int kNarrowWidth = 5655;
+
+bool FileExists(const std::string &path)
+{
+    std::error_code ec;
+    return std::filesystem::exists(path, ec);
+}
+
+// The document of a file about to be changed: empty for a new file; the
+// failure's description when the file exists but cannot be read.
+std::optional<ProfileDocument> LoadForChange(const std::string &path, std::string &error)
+{
+    ProfileDocument doc;
+    if (FileExists(path) && !doc.Load(path)) {
+        error = ReadFailureDescription(path);
+        return std::nullopt;
+    }
+    return doc;
+}
+
+} // namespace
+
+UnitCardModel::UnitCardModel(std::string defaultFont)
+    : m_defaultFont(std::move(defaultFont))
+    , m_style(DefaultCardStyle(m_defaultFont))
+{}
+
+std::vector<std::string> UnitCardModel::LoadFigure(clsFigure figure,
+                                                   const FontExistsFn &fontExists)
+{
+    m_figure = std::move(figure);
+    std::vector<std::string> messages;
+    if (!m_figure.ImageFile.empty()) {
+        if (m_figure.ImageLeft != 0)
+            m_image.Left = m_figure.ImageLeft;
+        if (m_figure.ImageTop != 0)
+            m_image.Top = m_figure.ImageTop;
+        if (m_figure.ImageWidth != 0)
+            m_image.Width = m_figure.ImageWidth;
+        if (m_figure.ImageHeight != 0)
+            m_image.Height = m_figure.ImageHeight;
+    }
+    if (!m_figure.UnitFile.empty()) {
+        ProfileDocument doc;
+        doc.Load(m_figure.UnitFile);
+        bool substituted = false;
+        m_style = ReadFigureStyle(doc, fontExists, m_defaultFont, messages, substituted);
+        m_styleChanged = m_styleChanged || substituted;
+    }
+    m_styleChanged = false;
+    return messages;
+}
+
+void UnitCardModel::Grow()
+{
+    m_image = Grown(m_image);
+    m_layoutChanged = true;
+}
+
+void UnitCardModel::Shrink()
+{
+    m_image = Shrunk(m_image);
+    m_layoutChanged = true;
+}
+
+void UnitCardModel::SetLeft(int left)
+{
+    m_image.Left = left;
+    m_layoutChanged = true;
+}
+
+void UnitCardModel::SetTop(int top)
+{
+    m_image.Top = top;
+    m_layoutChanged = true;
+}
+
+void UnitCardModel::SetStyleValue(const StyleKey &key, const std::string &value)
+{
+    FontRole &role = m_style.Role(key.role);
+    switch (key.kind) {
+    case StyleKey::SaveIntoLayout: m_style.SaveStyleIntoLayout = CheckValue(value); break;
+    case StyleKey::Name: role.Name = value; break;
+    case StyleKey::Size: role.Size = value; break;
+    case StyleKey::Bold: role.Bold = CheckValue(value); break;
+    case StyleKey::Italic: role.Italic = CheckValue(value); break;
+    }
+}
+
+Result<CardFontChoice> UnitCardModel::FontPreset(FontRoleId id) const
+{
+    const FontRole &role = m_style.Role(id);
+    std::optional<double> size = LocaleNumber(role.Size, '.');
+    if (!size)
+        size = LocaleNumber(role.Size, ',');
+    if (!size)
+        return Failure{"Error in changing style!", errtext::kTypeMismatch};
+    return CardFontChoice{role.Name, *size, role.Bold != 0, role.Italic != 0};
+}
+
+void UnitCardModel::ApplyFont(FontRoleId id, const CardFontChoice &chosen, char decimalMark)
+{
+    if (chosen.name.empty())
+        return;
+    FontRole &role = m_style.Role(id);
+    role.Name = chosen.name;
+    role.Size = NumberText(chosen.size, decimalMark);
+    role.Bold = chosen.bold ? 1 : 0;
+    role.Italic = chosen.italic ? 1 : 0;
+    m_styleChanged = true;
+}
+
+Status UnitCardModel::SaveStyle(const std::string &path)
+{
+    const std::string sentence = "Error in saving style " + path + " !";
+    std::string error;
+    std::optional<ProfileDocument> doc = LoadForChange(path, error);
+    if (!doc)
+        return Failure{sentence, error};
+    WriteStyle(*doc, m_style);
+    error = doc->Save(path);
+    if (!error.empty())
+        return Failure{sentence, error};
+    m_styleChanged = false;
+    return {};
+}
+
+Status UnitCardModel::LoadStyle(const std::string &path)
+{
+    ProfileDocument doc;
+    if (!doc.Load(path))
+        return Failure{"Error in loading style " + path + " !", ReadFailureDescription(path)};
+    m_style = ReadStyleFile(doc, m_defaultFont);
+    return {};
+}
+
+LayoutSaveResult UnitCardModel::SaveLayout()
+{
+    const std::string &path = m_figure.UnitFile;
+    if (path.empty())
+        return {LayoutSaveResult::FigureNotSaved,
+                "Unit must be saved first in order to save layout data!"};
+    const std::string sentence = "Error in saving " + path + " !";
+    std::string error;
+    std::optional<ProfileDocument> doc = LoadForChange(path, error);
+    if (!doc)
+        return {LayoutSaveResult::WriteFailed, Failure{sentence, error}.Message()};
+    WriteCardLayout(*doc, m_image);
+    if (m_style.SaveStyleIntoLayout != 0)
+        WriteStyle(*doc, m_style);
+    error = doc->Save(path);
+    if (!error.empty())
+        return {LayoutSaveResult::WriteFailed, Failure{sentence, error}.Message()};
+    m_layoutChanged = false;
+    return {};
+}
+
+void UnitCardModel::StyleQuestionAnsweredYes()
+{
+    if (m_style.SaveStyleIntoLayout != 0)
+        m_layoutChanged = true;
+}
+
+bool UnitCardModel::AsksLayoutQuestion() const
+{
+    return (m_styleChanged && m_style.SaveStyleIntoLayout != 0) || m_layoutChanged;
+}
+
+CardScene UnitCardModel::Scene(int creditWidth, int creditHeight) const
+{
+    CardScene scene;
+    scene.figure = &m_figure;
+    scene.style = &m_style;
+    scene.image = m_image;
+    scene.hasFigurePicture = HasPicture();
+    scene.creditWidth = creditWidth;
+    scene.creditHeight = creditHeight;
+    return scene;
+}
+
+DesignToggle ToggleDesign(int windowWidthTwips)
+{
+    if (windowWidthTwips < kDesignWidth)
+        return {kDesignWidth, "Hide Design"};
+    return {kNarrowWidth, "Show Design"};
+}
+
+} // namespace tarvello

@@ -1,0 +1,116 @@
+#pragma once
+
+#include "cardlayout.h"
+#include "cardstyle.h"
+#include "carddraw.h"
+#include "clsfigure.h"
+
+#include "platform/failure.h"
+
+#include <string>
+#include <vector>
+
+// The unit card window's state and commands, without any window: the figure
+// it shows, its style and layout, and the two unsaved-changes flags. The
+// window forwards each command, shows the returned messages and redraws.
+namespace tarvello {
+
+// How "Save Layout" ended.
+struct LayoutSaveResult
+{
+    enum Outcome { Saved, FigureNotSaved, WriteFailed } outcome = Saved;
+    // "Unit must be saved first in order to save layout data!" or the write
+    // failure; empty when saved.
+    std::string message;
+};
+
+// A font as the font dialog shows and returns it.
+struct CardFontChoice
+{
+    std::string name;
+    double size = 0.0;
+    bool bold = false;
+    bool italic = false;
+};
+
+// The window width "Show Design" sets and the button's new caption.
+struct DesignToggle
+{
+    int widthTwips = 0;
+    const char *caption = "";
+};
+
+class UnitCardModel
+{
+public:
+    // A new card window: the default style in defaultFont (the card's own
+    // font), the picture at its initial place, LayoutChanged set (placing
+    // the position scroll bars counts as a change).
+    explicit UnitCardModel(std::string defaultFont);
+
+    const clsFigure &figure() const { return m_figure; }
+    const CardStyle &style() const { return m_style; }
+    const CardRect &image() const { return m_image; }
+    // True when the figure has a picture (its ImageFile is not empty).
+    bool HasPicture() const { return !m_figure.ImageFile.empty(); }
+    bool StyleChanged() const { return m_styleChanged; }
+    bool LayoutChanged() const { return m_layoutChanged; }
+    const std::string &DefaultFont() const { return m_defaultFont; }
+    // "Unit Card: " followed by the figure's name.
+    std::string Caption() const { return "Unit Card: " + m_figure.Name; }
+    // Name + ".tvs", proposed by the style file dialogs.
+    std::string ProposedStyleFileName() const { return m_figure.Name + ".tvs"; }
+
+    // Keeps the figure, applies its saved layout values that are not 0 and
+    // reads the style saved in its figure file; clears StyleChanged. Returns
+    // the missing-font messages to show.
+    std::vector<std::string> LoadFigure(clsFigure figure, const FontExistsFn &fontExists);
+
+    // "+", "-" and the position scroll bars; each sets LayoutChanged.
+    void Grow();
+    void Shrink();
+    void SetLeft(int left);
+    void SetTop(int top);
+
+    // A text or check box of the style edited directly (no flag changes).
+    void SetStyleValue(const StyleKey &key, const std::string &value);
+
+    // "Change..": the dialog's preset for a role; fails ("Error in changing
+    // style!") when its size text is not a number.
+    Result<CardFontChoice> FontPreset(FontRoleId role) const;
+    // The dialog's font (name not empty) becomes the role's; size written
+    // with decimalMark; sets StyleChanged.
+    void ApplyFont(FontRoleId role, const CardFontChoice &chosen, char decimalMark);
+
+    // "Save Style" to a chosen file: the seventeen Style keys; clears
+    // StyleChanged. Fails with "Error in saving style " + path + " !".
+    Status SaveStyle(const std::string &path);
+    // "Load Style" from a chosen file; flags untouched. Fails with "Error in
+    // loading style " + path + " !".
+    Status LoadStyle(const std::string &path);
+    // "Save Layout": CardLayout (and the style when "Save style into layout"
+    // is ticked) into the figure file; clears LayoutChanged when written.
+    LayoutSaveResult SaveLayout();
+
+    // Closing: the style question is asked when StyleChanged; answering Yes
+    // marks the layout changed when the style goes into the layout too.
+    void StyleQuestionAnsweredYes();
+    // The layout question is asked when this is true.
+    bool AsksLayoutQuestion() const;
+
+    // What DrawCard needs, with the credit picture's box size in twips.
+    CardScene Scene(int creditWidth, int creditHeight) const;
+
+private:
+    std::string m_defaultFont;
+    clsFigure m_figure;
+    CardStyle m_style;
+    CardRect m_image = kInitialImageRect;
+    bool m_styleChanged = false;
+    bool m_layoutChanged = true;
+};
+
+// "Show Design" with the window's current width in twips.
+DesignToggle ToggleDesign(int windowWidthTwips);
+
+} // namespace tarvello

@@ -1,0 +1,43 @@
+#include "cardbitmaps.h"
+
+#include "app_version.h"
+#include "platform/modfunctions.h"
+
+#include <QFont>
+#include <QPainter>
+
+namespace {
+
+QImage TextPicture(const QSize &size, const QString &text, int pixelSize, bool framed)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setPixelSize(pixelSize);
+    font.setBold(framed);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    if (framed) {
+        painter.setPen(QPen(Qt::black, 6));
+        painter.drawRoundedRect(QRectF(image.rect()).adjusted(4, 4, -4, -4), 18, 18);
+    }
+    painter.drawText(image.rect(), Qt::AlignCenter, text);
+    return image;
+}
+
+} // namespace
+
+QImage CardLogoImage()
+{
+    return TextPicture(QSize(420, 160), QString::fromLatin1(tarvello::kProductName).toUpper(),
+                       84, true);
+}
+
+QImage CardCreditImage()
+{
+    return TextPicture(QSize(600, 100), QStringLiteral("Made with %1")
+                                            .arg(QString::fromStdString(tarvello::AppTitle())),
+                       60, false);
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "qtcardtarget.h"
+#include "shell/appcontext.h"
+#include "shell/childwindow.h"
+
+#include "card/unitcardmodel.h"
+
+#include <QImage>
+
+#include <memory>
+
+namespace Ui {
+class frmUnitCard;
+}
+class CardImageBox;
+class CardPictureBox;
+
+// The unit card designer: shows one figure's card, lets the user restyle it
+// and place its picture, saves the layout and the style, prints the card at
+// its real size and copies it to the clipboard. The figure editor creates it
+// and hands over the figure with LoadFigure.
+class frmUnitCard : public ChildWindow
+{
+    Q_OBJECT
+
+public:
+    explicit frmUnitCard(AppContext &context, QWidget *parent = nullptr);
+    ~frmUnitCard() override;
+
+    // Keeps the figure and its picture, applies the saved layout and style,
+    // shows the missing-font messages and draws the card.
+    void LoadFigure(const tarvello::clsFigure &figure, const QImage &picture);
+
+    // File, Save: "Save Layout". File, Print: "&Print".
+    void Save() override;
+    void PrintIt() override;
+    bool hasPrintout() const override { return true; }
+    void renderPrintout(QPrinter &printer) override;
+    bool QueryClose() override;
+
+    // The card as last drawn (what Copy places on the clipboard).
+    QImage cardImage() const;
+    const tarvello::UnitCardModel &model() const { return m_model; }
+
+    // Built from the .ui file; controls by their names.
+    Ui::frmUnitCard *ui() const { return m_ui.get(); }
+    CardImageBox *imgFigure = nullptr;
+
+private:
+    void connectControls();
+    void connectStyleEdits();
+    void showStyle();
+    void showImage();
+    void redraw();
+    void drawOn(QPainter &painter, bool printer, int &lineWidth) const;
+    void message(const std::string &text, int icon);
+
+    void changeFont(tarvello::FontRoleId role);
+    void saveStyle();
+    void loadStyle();
+    bool saveLayout();
+    void toggleDesign();
+    void copyToClipboard();
+    void closeWindow();
+    void setOuterWidthTwips(int twips);
+    int outerWidthTwips() const;
+
+    void resizeEvent(QResizeEvent *event) override;
+
+    AppContext &m_context;
+    std::unique_ptr<Ui::frmUnitCard> m_ui;
+    tarvello::UnitCardModel m_model;
+    QtCardTarget::Pictures m_pictures;
+};

@@ -1,0 +1,206 @@
+#include "frmunitcard.h"
+#include "ui_frmunitcard.h"
+
+#include "platform/idialogs.h"
+#include "platform/modfunctions.h"
+#include "platform/screentwips.h"
+#include "platform/uitext.h"
+#include "rules/rulestables.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFontInfo>
+#include <QMdiSubWindow>
+#include <QPainter>
+#include <QPrinter>
+
+namespace {
+
+const QString kStyleFilter = QStringLiteral("Style (*.tvs)|*.tvs|All files (*.*)|*.*");
+// The style frame shows once the window is about as wide as "Show Design"
+// makes it.
+constexpr int kStyleVisibleWidth = 10000;
+
+// Shows the busy pointer for as long as it lives.
+class BusyPointer
+{
+public:
+    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
+    BusyPointer(const BusyPointer &) = delete;
+    BusyPointer &operator=(const BusyPointer &) = delete;
+};
+
+double pointSizeOf(const QFont &font)
+{
+    if (font.pointSizeF() > 0)
+        return font.pointSizeF();
+    return QFontInfo(font).pointSizeF();
+}
+
+} // namespace
+
+void frmUnitCard::changeFont(tarvello::FontRoleId role)
+{
+    const tarvello::Result<tarvello::CardFontChoice> preset = m_model.FontPreset(role);
+    if (!preset) {
+        message(preset.failure().Message(), int(IDialogs::Icon::None));
+        return;
+    }
+    QFont initial(FromFileText(preset.value().name));
+    if (preset.value().size > 0)
+        initial.setPointSizeF(preset.value().size);
+    initial.setBold(preset.value().bold);
+    initial.setItalic(preset.value().italic);
+    const std::optional<QFont> chosen = m_context.dialogs->font(this, initial);
+    if (chosen && !chosen->family().isEmpty()) {
+        const char mark = m_context.tables ? m_context.tables->DecimalMark() : '.';
+        m_model.ApplyFont(role, {ToFileText(chosen->family()), pointSizeOf(*chosen),
+                                 chosen->bold(), chosen->italic()}, mark);
+        showStyle();
+    }
+    redraw();
+}
+
+void frmUnitCard::saveStyle()
+{
+    const std::optional<QString> path = m_context.dialogs->saveFile(
+        this, kStyleFilter, QString(), FromFileText(m_model.ProposedStyleFileName()), true);
+    if (!path || path->isEmpty())
+        return;
+    const tarvello::Status saved = m_model.SaveStyle(ToFilePath(*path));
+    if (!saved)
+        message(saved.failure().Message(), int(IDialogs::Icon::None));
+}
+
+void frmUnitCard::loadStyle()
+{
+    const std::optional<QString> path = m_context.dialogs->openFile(this, kStyleFilter,
+                                                                    QString());
+    if (!path || path->isEmpty())
+        return;
+    const tarvello::Status loaded = m_model.LoadStyle(ToFilePath(*path));
+    if (!loaded) {
+        message(loaded.failure().Message(), int(IDialogs::Icon::None));
+        return;
+    }
+    showStyle();
+    redraw();
+}
+
+// False only when the layout could not be written.
+bool frmUnitCard::saveLayout()
+{
+    const tarvello::LayoutSaveResult result = m_model.SaveLayout();
+    switch (result.outcome) {
+    case tarvello::LayoutSaveResult::FigureNotSaved:
+        message(result.message, int(IDialogs::Icon::Exclamation));
+        return true;
+    case tarvello::LayoutSaveResult::WriteFailed:
+        message(result.message, int(IDialogs::Icon::None));
+        return false;
+    case tarvello::LayoutSaveResult::Saved:
+        break;
+    }
+    return true;
+}
+
+void frmUnitCard::Save()
+{
+    saveLayout();
+}
+
+void frmUnitCard::PrintIt()
+{
+    if (!m_context.printSetup || !m_context.printer || !m_context.printSetup())
+        return;
+    const BusyPointer busy;
+    renderPrintout(*m_context.printer);
+}
+
+void frmUnitCard::renderPrintout(QPrinter &printer)
+{
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        message("The printer could not be started.", int(IDialogs::Icon::Exclamation));
+        return;
+    }
+    // A printer page is a fresh target: its lines start one pixel wide.
+    int lineWidth = 1;
+    drawOn(painter, true, lineWidth);
+    if (!painter.end())
+        message("The printout could not be finished.", int(IDialogs::Icon::Exclamation));
+}
+
+void frmUnitCard::copyToClipboard()
+{
+    const QImage card = cardImage();
+    if (card.isNull())
+        return;
+    QApplication::clipboard()->setImage(card);
+}
+
+bool frmUnitCard::QueryClose()
+{
+    const QString title = QString::fromStdString(tarvello::AppTitle());
+    const auto ask = [&](const char *text) {
+        return m_context.dialogs->message(this, title, QString::fromLatin1(text),
+                                          IDialogs::Buttons::YesNoCancel,
+                                          IDialogs::Icon::Question);
+    };
+    bool keepOpen = false;
+    if (m_model.StyleChanged()) {
+        const IDialogs::Answer answer = ask("Style changes not saved!\r\nSave them now?");
+        if (answer == IDialogs::Answer::Cancel) {
+            keepOpen = true;
+        } else if (answer == IDialogs::Answer::Yes) {
+            m_model.StyleQuestionAnsweredYes();
+            saveStyle();
+        }
+    }
+    if (m_model.AsksLayoutQuestion()) {
+        const IDialogs::Answer answer = ask("Layout changes not saved!\r\nSave them now?");
+        if (answer == IDialogs::Answer::Cancel)
+            keepOpen = true;
+        else if (answer == IDialogs::Answer::Yes && !saveLayout())
+            keepOpen = true;
+    }
+    return !keepOpen;
+}
+
+void frmUnitCard::closeWindow()
+{
+    if (auto *window = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        window->close();
+    else
+        close();
+}
+
+int frmUnitCard::outerWidthTwips() const
+{
+    const QWidget *outer = qobject_cast<QMdiSubWindow *>(parentWidget());
+    const int pixels = outer ? outer->width() : width();
+    return qRound(pixels * 1440.0 / logicalDpiX());
+}
+
+void frmUnitCard::setOuterWidthTwips(int twips)
+{
+    const int pixels = TwipsToPixels(this, twips, 0).width();
+    if (auto *outer = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        outer->resize(pixels, outer->height());
+    else
+        resize(pixels, height());
+}
+
+void frmUnitCard::toggleDesign()
+{
+    const tarvello::DesignToggle toggle = tarvello::ToggleDesign(outerWidthTwips());
+    setOuterWidthTwips(toggle.widthTwips);
+    m_ui->btnShowStyle->setText(QString::fromLatin1(toggle.caption));
+}
+
+void frmUnitCard::resizeEvent(QResizeEvent *event)
+{
+    ChildWindow::resizeEvent(event);
+    m_ui->fraStyle->setVisible(outerWidthTwips() >= kStyleVisibleWidth);
+}
