@@ -2,6 +2,7 @@
 // style, the File commands, the clipboard copy and the printout's true size.
 
 #include "card/cardimagebox.h"
+#include "card/cardpicturebox.h"
 #include "card/frmunitcard.h"
 #include "figure/frmfigure.h"
 #include "scripteddialogs.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QFontInfo>
 #include <QLineEdit>
@@ -85,7 +87,8 @@ private:
         window->findChild<QPushButton *>(QString::fromLatin1(name))->click();
     }
 
-    QTemporaryDir m_folder;
+    QTemporaryDir m_root;
+    QDir m_folder;
     ScriptedDialogs m_dialogs;
     tarvello::RulesTables m_tables;
     AppContext m_context;
@@ -96,7 +99,13 @@ void FrmUnitCardTest::init()
 {
     m_dialogs = ScriptedDialogs();
     m_tables = SmallRulesTables();
-    m_context = AppContext{&m_dialogs, &m_tables, m_folder.path()};
+    m_folder = QDir(m_root.path());
+    m_folder.mkdir(QTest::currentTestFunction());
+    m_folder.cd(QTest::currentTestFunction());
+    m_context = AppContext();
+    m_context.dialogs = &m_dialogs;
+    m_context.tables = &m_tables;
+    m_context.programFolder = m_folder.path();
     m_main = new frmMain(m_context);
     m_main->setModalRunner([](QDialog &) {});
     m_main->show();
@@ -127,7 +136,7 @@ void FrmUnitCardTest::cardOfASavedFigureShowsItsLayoutAndStyle()
     frmUnitCard *card = openCard(figure);
     QVERIFY(card);
     QCOMPARE(card->windowTitle(), QStringLiteral("Unit Card: Scout"));
-    const QString defaultFont = QFontInfo(card->ui()->picCard->font()).family();
+    const QString defaultFont = QFontInfo(card->findChild<CardPictureBox *>(QStringLiteral("picCard"))->font()).family();
     QCOMPARE(m_dialogs.messageTexts(),
              QStringList{QStringLiteral("The font specified (No Such Font Here) in the style does "
                                         "not exist on this computer.%1 has been selected instead.")
@@ -154,7 +163,7 @@ void FrmUnitCardTest::saveLayoutOfANeverSavedFigureWritesNothing()
     const QString notice = QStringLiteral("Unit must be saved first in order to save layout data!");
     QCOMPARE(m_dialogs.messageTexts(), (QStringList{notice, notice}));
     QCOMPARE(m_dialogs.calls.at(0).icon, IDialogs::Icon::Exclamation);
-    QVERIFY(QDir(m_folder.path()).entryList(QDir::Files).isEmpty());
+    QVERIFY(m_folder.entryList(QDir::Files).isEmpty());
     QVERIFY(card->model().LayoutChanged());
 }
 
@@ -169,7 +178,7 @@ void FrmUnitCardTest::closingAsksAboutTheStyleThenTheLayout()
     QCOMPARE(text(card, "txtDataFontSize"), QStringLiteral("12"));
     m_dialogs.clearCalls();
     // Cancel on the style question still asks about the layout; the window stays.
-    m_dialogs.messageAnswers = {IDialogs::Answer::Cancel, IDialogs::Answer::No};
+    m_dialogs.messageAnswers << IDialogs::Answer::Cancel << IDialogs::Answer::No;
     QVERIFY(!card->QueryClose());
     const QStringList questions{QStringLiteral("Style changes not saved!\r\nSave them now?"),
                                 QStringLiteral("Layout changes not saved!\r\nSave them now?")};
@@ -177,7 +186,7 @@ void FrmUnitCardTest::closingAsksAboutTheStyleThenTheLayout()
     // Yes saves the style to the chosen file.
     m_dialogs.clearCalls();
     const QString style = m_folder.filePath(QStringLiteral("card.tvs"));
-    m_dialogs.messageAnswers = {IDialogs::Answer::Yes, IDialogs::Answer::No};
+    m_dialogs.messageAnswers << IDialogs::Answer::Yes << IDialogs::Answer::No;
     m_dialogs.saveFileAnswers.enqueue(style);
     QVERIFY(card->QueryClose());
     QCOMPARE(m_dialogs.messageTexts(), questions);
@@ -191,7 +200,7 @@ void FrmUnitCardTest::copyPlacesTheDrawnCardOnTheClipboard()
     frmUnitCard *card = openCard(children<frmFigure>().value(0));
     click(card, "btnCopyToClipboard");
     const QImage copied = QApplication::clipboard()->image();
-    QCOMPARE(copied.size(), card->ui()->picCard->size());
+    QCOMPARE(copied.size(), card->findChild<CardPictureBox *>(QStringLiteral("picCard"))->size());
     QCOMPARE(copied.convertToFormat(QImage::Format_RGB32), card->cardImage());
     QVERIFY(m_dialogs.calls.isEmpty());
 }
