@@ -4,6 +4,7 @@
 #include "platform/modfunctions.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 
 namespace {
@@ -15,8 +16,13 @@ QImage TextPicture(const QSize &size, const QString &text, int pixelSize, bool f
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     QFont font(QStringLiteral("Sans Serif"));
-    font.setPixelSize(pixelSize);
     font.setBold(framed);
+    // The largest size up to pixelSize at which the text fits inside.
+    const int room = size.width() - (framed ? 48 : 16);
+    int fitted = pixelSize;
+    font.setPixelSize(fitted);
+    while (fitted > 8 && QFontMetrics(font).horizontalAdvance(text) > room)
+        font.setPixelSize(fitted -= 2);
     painter.setFont(font);
     painter.setPen(Qt::black);
     if (framed) {

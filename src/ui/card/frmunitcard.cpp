@@ -62,6 +62,8 @@ frmUnitCard::frmUnitCard(AppContext &context, QWidget *parent)
     m_ui->scrLeft->setValue(tarvello::kInitialImageRect.Left);
     m_ui->scrTop->setValue(tarvello::kInitialImageRect.Top);
     showStyle();
+    // The style frame shows only once the window is wide enough for it.
+    m_ui->fraStyle->hide();
     resize(TwipsToPixels(this, kWindowWidth, kWindowHeight));
     redraw();
 }
