@@ -60,9 +60,10 @@ std::vector<std::string> UnitCardModel::LoadFigure(clsFigure figure,
     if (!m_figure.UnitFile.empty()) {
         ProfileDocument doc;
         doc.Load(m_figure.UnitFile);
+        // A substituted font marks the style changed, but opening the card
+        // ends with the style unchanged in any case.
         bool substituted = false;
         m_style = ReadFigureStyle(doc, fontExists, m_defaultFont, messages, substituted);
-        m_styleChanged = m_styleChanged || substituted;
     }
     m_styleChanged = false;
     return messages;

@@ -48,7 +48,8 @@ void frmUnitCard::changeFont(tarvello::FontRoleId role)
         return;
     }
     QFont initial(FromFileText(preset.value().name));
-    if (preset.value().size > 0)
+    // A size the dialog cannot show leaves its own.
+    if (preset.value().size >= 1 && preset.value().size <= 2160)
         initial.setPointSizeF(preset.value().size);
     initial.setBold(preset.value().bold);
     initial.setItalic(preset.value().italic);
