@@ -12,8 +12,10 @@
 
 #include <QCheckBox>
 #include <QFontInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPixmap>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
@@ -55,6 +57,11 @@ frmUnitCard::frmUnitCard(AppContext &context, QWidget *parent)
     m_ui->scrTop->setFixedSize(TwipsToPixels(this, 285, 765));
     m_pictures.logo = CardLogoImage();
     m_pictures.credit = CardCreditImage();
+    // The logo's own (hidden) image box; the card draws its picture.
+    auto *imgLogo = new QLabel(this);
+    imgLogo->setObjectName(QStringLiteral("imgLogo"));
+    imgLogo->setPixmap(QPixmap::fromImage(m_pictures.logo));
+    imgLogo->hide();
     m_model = tarvello::UnitCardModel(ToFileText(QFontInfo(m_ui->picCard->font()).family()));
     connectControls();
     connectStyleEdits();
