@@ -24,6 +24,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -151,6 +152,12 @@ void FrmUnitCardTest::cardOfASavedFigureShowsItsLayoutAndStyle()
                    qRound(900 * perTwip)));
     const QImage drawn = card->cardImage();
     QCOMPARE(drawn.pixelColor(card->imgFigure->geometry().center()), QColor(Qt::red));
+    // "+" and the position scroll bar move the picture on the card.
+    click(card, "btnGrow");
+    card->findChild<QScrollBar *>(QStringLiteral("scrTop"))->setValue(1000);
+    QCOMPARE(card->imgFigure->geometry(),
+             QRect(qRound(1500 * perTwip), qRound(1000 * perTwip), qRound(660 * perTwip),
+                   qRound(990 * perTwip)));
 }
 
 void FrmUnitCardTest::saveLayoutOfANeverSavedFigureWritesNothing()
@@ -165,6 +172,10 @@ void FrmUnitCardTest::saveLayoutOfANeverSavedFigureWritesNothing()
     QCOMPARE(m_dialogs.calls.at(0).icon, IDialogs::Icon::Exclamation);
     QVERIFY(m_folder.entryList(QDir::Files).isEmpty());
     QVERIFY(card->model().LayoutChanged());
+    // The style frame shows once "Show Design" widens the window.
+    QVERIFY(!card->findChild<QWidget *>(QStringLiteral("fraStyle"))->isVisible());
+    click(card, "btnShowStyle");
+    QVERIFY(card->findChild<QWidget *>(QStringLiteral("fraStyle"))->isVisible());
 }
 
 void FrmUnitCardTest::closingAsksAboutTheStyleThenTheLayout()
