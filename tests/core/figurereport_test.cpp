@@ -162,7 +162,9 @@ TEST(FigureReport, ASpellLineNeedsABattleMageWithATrainingLevel)
 TEST(FigureReport, APrinterFailureAbandonsTheJobAndStopsTheReport)
 {
     RecordingPrinter printer;
-    printer.failOn = {Op::Print, "Hit Points : 3"};
+    printer.failWhen = [](Op op, const std::string &text) {
+        return op == Op::Print && text == "Hit Points : 3";
+    };
     const Status status = PrintFigureReport(printer, Plain());
     ASSERT_FALSE(status.ok());
     EXPECT_EQ(status.failure().Message(), "Error in printing Unit Card!\r\nPrinter failure");

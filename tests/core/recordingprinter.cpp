@@ -6,7 +6,7 @@
 
 void RecordingPrinter::record(Op op, const std::string &text, double value)
 {
-    if (failOn && failOn->first == op && failOn->second == text)
+    if (failWhen && failWhen(op, text))
         throw tarvello::RuntimeError("Printer failure");
     calls.push_back({op, text, value, m_font, m_x, m_y, m_page});
 }

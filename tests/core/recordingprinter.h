@@ -3,7 +3,6 @@
 #include "print/printerpage.h"
 
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -55,8 +54,9 @@ public:
     std::function<double(const std::string &, const Font &)> heightOf;
     // Height of the printable area (US Letter less half-inch margins).
     double pageHeight = 14400;
-    // When set, the call with this operation and text throws RuntimeError.
-    std::optional<std::pair<Op, std::string>> failOn;
+    // When it answers true for a call's operation and text, that call throws
+    // RuntimeError("Printer failure") instead of being recorded.
+    std::function<bool(Op, const std::string &)> failWhen;
 
     std::vector<Call> calls;
 
