@@ -68,16 +68,21 @@ void BM_FigureReportPreviewOpens(benchmark::State &state)
     const tarvello::FigureReportData data = ThirtyRows();
     NoDialogs dialogs;
     QPrinter printer;
+    int renders = 0;
     for (auto _ : state) {
         QPrintPreviewDialog preview(&printer);
         QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                          [&](QPrinter *target) {
+                             ++renders;
                              PrintFigureReportOn(nullptr, dialogs, *target, data);
                          });
         preview.show();
         QApplication::processEvents();
         preview.close();
     }
+    // Every opening must have drawn the report once.
+    if (renders != static_cast<int>(state.iterations()))
+        state.SkipWithError("the preview did not draw the report");
     if (dialogs.messages != 0)
         state.SkipWithError("the report failed");
 }
