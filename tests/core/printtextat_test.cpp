@@ -7,109 +7,67 @@
 using namespace tarvello;
 using Op = RecordingPrinter::Op;
 
-namespace {
-
-void PrintLeft(RecordingPrinter &printer, std::int32_t x, std::int32_t &y, const std::string &text)
-{
-    PrintTextAt(printer, x, y, text, "", 10, false, kAlignLeft, false);
-}
-
-} // namespace
-
 TEST(PrintTextAt, SetsTheWholeFontOnEveryCallAndAnEmptyFaceKeepsTheFace)
 {
     RecordingPrinter printer;
     std::int32_t y = 300;
     PrintTextAt(printer, 0, y, "first", "Courier", 20, true, kAlignLeft, true);
     PrintTextAt(printer, 0, y, "second", "", 8, false, kAlignLeft, false);
-
-    const auto printed = printer.printed();
-    ASSERT_EQ(printed.size(), 2u);
-    EXPECT_EQ(printed[0].font, (RecordingPrinter::Font{"Courier", 20, true, true}));
-    EXPECT_EQ(printed[1].font, (RecordingPrinter::Font{"Courier", 8, false, false}));
-    // Bold is set before the size, italic last; an empty face is not sent.
-    ASSERT_GE(printer.calls.size(), 4u);
-    EXPECT_EQ(printer.calls[0].op, Op::FontName);
-    EXPECT_EQ(printer.calls[1].op, Op::FontBold);
-    EXPECT_EQ(printer.calls[2].op, Op::FontSize);
-    EXPECT_EQ(printer.calls[3].op, Op::FontItalic);
+    ASSERT_EQ(printer.prints().size(), 2u);
+    EXPECT_EQ(printer.prints()[0].font, (RecordingPrinter::Font{"Courier", 20, true, true}));
+    EXPECT_EQ(printer.prints()[1].font, (RecordingPrinter::Font{"Courier", 8, false, false}));
+    // Face, then bold before size, italic last; an empty face is not sent.
+    const Op order[] = {Op::FontName, Op::FontBold, Op::FontSize, Op::FontItalic};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(printer.calls[i].op, order[i]);
     EXPECT_EQ(printer.count(Op::FontName), 1);
 }
 
 TEST(PrintTextAt, AlignsWithHalfEvenRoundingAndTruncatingHalves)
 {
-    struct Case
-    {
-        double width;
-        std::int16_t align;
-        double expectedX;
+    // {measured width, alignment code, x the text starts at}, anchor 5000.
+    const std::tuple<double, std::int16_t, double> cases[] = {
+        {1001.5, kAlignCentre, 4499}, // 1001.5 rounds to 1002, halved
+        {1000.5, kAlignCentre, 4500}, // 1000.5 rounds to 1000
+        {1003.0, kAlignCentre, 4499}, // an odd width loses its half
+        {1000.5, kAlignRight, 4000},  // 3999.5 rounds to 4000
+        {1001.5, kAlignRight, 3998},  // 3998.5 rounds to 3998
+        {1001.5, 3, 5000},            // any other code is left
     };
-    const Case cases[] = {
-        {1001.5, kAlignCentre, 5000 - 501}, // 1001.5 rounds to 1002, halved
-        {1000.5, kAlignCentre, 5000 - 500}, // 1000.5 rounds to 1000
-        {1003.0, kAlignCentre, 5000 - 501}, // an odd width loses its half
-        {1000.5, kAlignRight, 4000},        // 3999.5 rounds to 4000
-        {1001.5, kAlignRight, 3998},        // 3998.5 rounds to 3998
-        {1001.5, 3, 5000},                  // any other code is left
-        {1001.5, kAlignLeft, 5000},
-    };
-    for (const Case &c : cases) {
+    for (const auto &[width, align, expectedX] : cases) {
         RecordingPrinter printer;
-        printer.widthOf = [&c](const std::string &, const RecordingPrinter::Font &) {
-            return c.width;
+        printer.widthOf = [w = width](const std::string &, const RecordingPrinter::Font &) {
+            return w;
         };
         std::int32_t y = 1000;
-        PrintTextAt(printer, 5000, y, "text", "", 10, false, c.align, false);
-        ASSERT_EQ(printer.printed().size(), 1u);
-        EXPECT_EQ(printer.printed()[0].x, c.expectedX) << c.width << " align " << c.align;
-        EXPECT_EQ(y, 1000);
+        PrintTextAt(printer, 5000, y, "text", "", 10, false, align, false);
+        EXPECT_EQ(printer.prints().at(0).x, expectedX) << width << " align " << align;
     }
 }
 
-TEST(PrintTextAt, BreaksThePageOnceWhenTheTextDoesNotFitBelowY)
+TEST(PrintTextAt, BreaksThePageOnceWhenTheTextDoesNotFitAndTheRowFollows)
 {
-    struct Case
-    {
-        const char *what;
-        std::int32_t y;
-        double textHeight;
-        int newPages;
-        double printedY;
+    // {y, text height, new pages}; the printable height is 14400.
+    const std::tuple<std::int32_t, double, int> cases[] = {
+        {14160, 240, 0},   // ends exactly at the bottom
+        {14161, 240, 1},   // one twip too low
+        {1000, 20000, 1},  // the first cell is taller than the whole page
+        {30000, 240, 1},   // already past the bottom
     };
-    // Printable height 14400.
-    const Case cases[] = {
-        {"fits exactly", 14160, 240, 0, 14160},
-        {"one twip too low", 14161, 240, 1, 300},
-        {"taller than the page", 1000, 20000, 1, 300},
-        {"already past the bottom", 30000, 240, 1, 300},
-    };
-    for (const Case &c : cases) {
+    for (const auto &[startY, textHeight, newPages] : cases) {
         RecordingPrinter printer;
-        printer.heightOf = [&c](const std::string &, const RecordingPrinter::Font &) {
-            return c.textHeight;
+        printer.heightOf = [h = textHeight](const std::string &text, const RecordingPrinter::Font &) {
+            return text == "first" ? h : 240;
         };
-        std::int32_t y = c.y;
-        PrintLeft(printer, 750, y, "cell");
-        EXPECT_EQ(printer.count(Op::NewPage), c.newPages) << c.what;
-        ASSERT_EQ(printer.printed().size(), 1u);
-        EXPECT_EQ(printer.printed()[0].y, c.printedY) << c.what;
-        EXPECT_EQ(printer.printed()[0].x, 750) << c.what;
-        EXPECT_EQ(printer.printed()[0].page, 1 + c.newPages) << c.what;
-        EXPECT_EQ(y, c.newPages ? kPageTop : c.y) << c.what;
-    }
-}
-
-TEST(PrintTextAt, TheRestOfARowFollowsItsFirstCellOntoTheNewPage)
-{
-    RecordingPrinter printer;
-    std::int32_t y = 14300;
-    PrintLeft(printer, 750, y, "first");
-    PrintLeft(printer, 3250, y, "second");
-    PrintLeft(printer, 5750, y, "third");
-
-    EXPECT_EQ(printer.count(Op::NewPage), 1);
-    for (const RecordingPrinter::Printed &p : printer.printed()) {
-        EXPECT_EQ(p.page, 2) << p.text;
-        EXPECT_EQ(p.y, 300) << p.text;
+        std::int32_t y = startY;
+        // The cells of one row share y: the ones after a break follow at 300.
+        PrintTextAt(printer, 750, y, "first", "", 10, false, kAlignLeft, false);
+        PrintTextAt(printer, 3250, y, "second", "", 10, false, kAlignLeft, false);
+        EXPECT_EQ(printer.count(Op::NewPage), newPages) << startY;
+        EXPECT_EQ(y, newPages ? kPageTop : startY) << startY;
+        for (const RecordingPrinter::Call &p : printer.prints()) {
+            EXPECT_EQ(p.y, newPages ? kPageTop : startY) << startY;
+            EXPECT_EQ(p.page, 1 + newPages) << startY;
+        }
     }
 }

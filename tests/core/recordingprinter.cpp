@@ -2,6 +2,7 @@
 
 #include "platform/runtimeerror.h"
 
+#include <algorithm>
 #include <sstream>
 
 void RecordingPrinter::record(Op op, const std::string &text, double value)
@@ -11,20 +12,18 @@ void RecordingPrinter::record(Op op, const std::string &text, double value)
     calls.push_back({op, text, value, m_font, m_x, m_y, m_page});
 }
 
-std::vector<RecordingPrinter::Printed> RecordingPrinter::printed() const
+std::vector<RecordingPrinter::Call> RecordingPrinter::prints() const
 {
-    std::vector<Printed> result;
-    for (const Call &call : calls) {
-        if (call.op == Op::Print)
-            result.push_back({call.page, call.x, call.y, call.text, call.font});
-    }
+    std::vector<Call> result;
+    std::copy_if(calls.begin(), calls.end(), std::back_inserter(result),
+                 [](const Call &call) { return call.op == Op::Print; });
     return result;
 }
 
 std::string RecordingPrinter::listing() const
 {
     std::ostringstream out;
-    for (const Printed &p : printed()) {
+    for (const Call &p : prints()) {
         out << p.page << ' ' << p.y << ' ' << p.x << ' ' << p.font.size
             << (p.font.bold ? " bold" : "") << (p.font.italic ? " italic" : "") << ' '
             << p.font.face << '|' << p.text << '\n';
@@ -34,63 +33,34 @@ std::string RecordingPrinter::listing() const
 
 int RecordingPrinter::count(Op op) const
 {
-    int n = 0;
-    for (const Call &call : calls)
-        n += call.op == op ? 1 : 0;
-    return n;
+    return static_cast<int>(std::count_if(calls.begin(), calls.end(),
+                                          [op](const Call &call) { return call.op == op; }));
 }
 
 void RecordingPrinter::SetFontName(const std::string &face)
 {
+    record(Op::FontName, face);
     if (!face.empty())
         m_font.face = face;
-    record(Op::FontName, face);
-}
-
-void RecordingPrinter::SetFontBold(bool bold)
-{
-    m_font.bold = bold;
-    record(Op::FontBold, std::string(), bold);
-}
-
-void RecordingPrinter::SetFontSize(float points)
-{
-    m_font.size = points;
-    record(Op::FontSize, std::string(), points);
-}
-
-void RecordingPrinter::SetFontItalic(bool italic)
-{
-    m_font.italic = italic;
-    record(Op::FontItalic, std::string(), italic);
 }
 
 double RecordingPrinter::TextWidth(const std::string &text)
 {
     const double width = widthOf ? widthOf(text, m_font)
-                                 : static_cast<double>(text.size()) * m_font.size
-                                       * (m_font.bold ? 12 : 10);
+                                 : double(text.size()) * m_font.size * (m_font.bold ? 12 : 10);
     record(Op::TextWidth, text, width);
     return width;
 }
 
+double RecordingPrinter::height(const std::string &text) const
+{
+    return heightOf ? heightOf(text, m_font) : m_font.size * 24.0;
+}
+
 double RecordingPrinter::TextHeight(const std::string &text)
 {
-    const double height = heightOf ? heightOf(text, m_font) : m_font.size * 24.0;
-    record(Op::TextHeight, text, height);
-    return height;
-}
-
-void RecordingPrinter::SetCurrentX(double x)
-{
-    m_x = x;
-    record(Op::SetX, std::string(), x);
-}
-
-void RecordingPrinter::SetCurrentY(double y)
-{
-    m_y = y;
-    record(Op::SetY, std::string(), y);
+    record(Op::TextHeight, text, height(text));
+    return height(text);
 }
 
 void RecordingPrinter::Print(const std::string &text)
@@ -98,23 +68,5 @@ void RecordingPrinter::Print(const std::string &text)
     record(Op::Print, text);
     // The position moves to the start of the next line.
     m_x = 0;
-    m_y += heightOf ? heightOf(text, m_font) : m_font.size * 24.0;
-}
-
-void RecordingPrinter::NewPage()
-{
-    record(Op::NewPage);
-    ++m_page;
-    m_x = 0;
-    m_y = 0;
-}
-
-void RecordingPrinter::EndDoc()
-{
-    record(Op::EndDoc);
-}
-
-void RecordingPrinter::KillDoc()
-{
-    record(Op::KillDoc);
+    m_y += height(text);
 }
