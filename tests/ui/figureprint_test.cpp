@@ -18,6 +18,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -43,7 +44,7 @@ private:
     // Points the printer at a PDF file; returns the path.
     QString printToPdf(const QString &name);
     // The PDF's pages as pdftotext reads them.
-    static QStringList pdfPages(const QString &path);
+    static QStringList pdfPages(const QString &path, const char *option = "-layout");
 
     QTemporaryDir m_folder;
     ScriptedDialogs m_dialogs;
@@ -82,10 +83,10 @@ QString FigurePrintTest::printToPdf(const QString &name)
     return path;
 }
 
-QStringList FigurePrintTest::pdfPages(const QString &path)
+QStringList FigurePrintTest::pdfPages(const QString &path, const char *option)
 {
     QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    process.start(QStringLiteral("pdftotext"), {QLatin1String(option), path, QStringLiteral("-")});
     process.waitForFinished(20000);
     return QString::fromUtf8(process.readAllStandardOutput()).split(u'\f', Qt::SkipEmptyParts);
 }
@@ -112,6 +113,17 @@ void FigurePrintTest::printWritesTheReportIntoAPdfAcrossPages()
     const auto rows = [](const QString &page) { return page.count("Sword") + page.count("Axe"); };
     QVERIFY(rows(pages.at(1)) > 0 && !pages.at(1).contains("Melee Weapons"));
     QCOMPARE(rows(pages.at(0)) + rows(pages.at(1)), 70);
+
+    // Twips become points: "Race" stands 2500 twips (125 pt) right of "Type",
+    // the attribute rows 300 twips (15 pt) apart.
+    const QString boxes = pdfPages(path, "-bbox").join(QString());
+    const auto corner = [&boxes](const char *word) {
+        const QRegularExpressionMatch m = QRegularExpression(
+            QStringLiteral("xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\"[^>]*>%1<").arg(word)).match(boxes);
+        return QPointF(m.captured(1).toDouble(), m.captured(2).toDouble());
+    };
+    QVERIFY(qAbs((corner("Race") - corner("Type")).x() - 125) < 0.1);
+    QVERIFY(qAbs((corner("Armor") - corner("Type")).y() - 15) < 0.1);
 }
 
 void FigurePrintTest::cancelledSetupPrintsNothingAndAFailingPrinterIsReported()
