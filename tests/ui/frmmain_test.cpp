@@ -179,10 +179,11 @@ void FrmMainTest::menuTree_data()
     const QString sep; // separators have no caption
     QTest::newRow("File") << "mnuFile"
         << QStringList{"mnuFile_New", "mnuFile_Open", "mnuFileSep2", "mnuFile_Save",
-                       "mnuFile_SaveAs", "mnuFileSep0", "mnuFile_Print", "mnuFile_Export",
-                       "mnuFileSep1", "mnuResources_Reload", "mnuFileSep3", "mnuFileQuit"}
-        << QStringList{"&New", "&Open", sep, "&Save", "Save &As", sep, "&Print", "&Export",
-                       sep, "&Refresh Resources", sep, "&Quit"};
+                       "mnuFile_SaveAs", "mnuFileSep0", "mnuFile_Print", "mnuFile_PrintPreview",
+                       "mnuFile_Export", "mnuFileSep1", "mnuResources_Reload", "mnuFileSep3",
+                       "mnuFileQuit"}
+        << QStringList{"&New", "&Open", sep, "&Save", "Save &As", sep, "&Print", "Print Pre&view",
+                       "&Export", sep, "&Refresh Resources", sep, "&Quit"};
     QTest::newRow("New") << "mnuFile_New"
         << QStringList{"mnuFile_Figure_New", "mnuFileArmy_New"}
         << QStringList{"&Figure", "&Army"};
@@ -232,8 +233,9 @@ void FrmMainTest::documentItemsWaitForTheirCreators()
         QVERIFY2(action(name)->isEnabled(), name);
     for (QAction *item : menu("mnuResources")->actions())
         QVERIFY(!item->isEnabled());
-    for (const char *name : {"mnuFile_Save", "mnuFile_SaveAs", "mnuFile_Print", "mnuFile_Export",
-                             "mnuResources_Reload", "mnuFileQuit", "mnuHelp_Readme", "mnuHelp_About"})
+    for (const char *name : {"mnuFile_Save", "mnuFile_SaveAs", "mnuFile_Print",
+                             "mnuFile_PrintPreview", "mnuFile_Export", "mnuResources_Reload",
+                             "mnuFileQuit", "mnuHelp_Readme", "mnuHelp_About"})
         QVERIFY2(action(name)->isEnabled(), name);
 }
 

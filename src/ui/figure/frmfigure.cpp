@@ -1,4 +1,5 @@
 #include "frmfigure.h"
+#include "figureprint.h"
 #include "figureview.h"
 #include "pictureconvert.h"
 
@@ -259,12 +260,18 @@ void frmFigure::OpenFigure()
 
 void frmFigure::PrintIt()
 {
-    // The figure report arrives with the printing of figures.
+    if (m_context.printSetup && m_context.printer && m_context.printSetup())
+        renderPrintout(*m_context.printer);
+}
+
+void frmFigure::renderPrintout(QPrinter &printer)
+{
+    PrintFigureReportOn(this, *m_context.dialogs, printer, FigureReportFrom(m_model->record()));
 }
 
 void frmFigure::Export()
 {
-    // The figure report arrives with the export of figures.
+    ExportFigureReport(this, *m_context.dialogs, FigureReportFrom(m_model->record()));
 }
 
 bool frmFigure::QueryClose()

@@ -37,6 +37,8 @@ public:
     void SaveAs() override;
     void PrintIt() override;
     void Export() override;
+    bool hasPrintout() const override { return true; }
+    void renderPrintout(QPrinter &printer) override;
     bool QueryClose() override;
 
     // Asks for a figure file and fills the editor from it; a cancelled dialog

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -42,4 +43,10 @@ public:
     // The printer-setup dialog for printer; true when confirmed (the choice
     // is then applied to printer).
     virtual bool printerSetup(QWidget *parent, QPrinter *printer) = 0;
+
+    // The print preview of printer's pages: render draws them onto the
+    // printer it is given (the preview's, or the printer chosen when the user
+    // prints from the preview). Returns when the preview is closed.
+    virtual void printPreview(QWidget *parent, QPrinter *printer,
+                              std::function<void(QPrinter *)> render) = 0;
 };

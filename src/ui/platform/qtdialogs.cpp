@@ -4,6 +4,7 @@
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 namespace {
@@ -137,4 +138,15 @@ bool QtDialogs::printerSetup(QWidget *parent, QPrinter *printer)
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize
                       | QAbstractPrintDialog::PrintCollateCopies);
     return dialog.exec() == QDialog::Accepted;
+}
+
+void QtDialogs::printPreview(QWidget *parent, QPrinter *printer,
+                             std::function<void(QPrinter *)> render)
+{
+    if (!printer || !render)
+        return;
+    QPrintPreviewDialog dialog(printer, parent);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&render](QPrinter *target) { render(target); });
+    dialog.exec();
 }

@@ -18,6 +18,8 @@ public:
                                   const QString &startFolder) override;
     std::optional<QFont> font(QWidget *parent, const QFont &initial) override;
     bool printerSetup(QWidget *parent, QPrinter *printer) override;
+    void printPreview(QWidget *parent, QPrinter *printer,
+                      std::function<void(QPrinter *)> render) override;
 };
 
 // Turns a "Name (*.ext)|*.ext|All files (*.*)|*.*" filter into Qt's

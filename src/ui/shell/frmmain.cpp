@@ -121,6 +121,20 @@ void frmMain::forward(tarvello::FileCommand command)
     }
 }
 
+// The active child's printout in the preview, drawn by the same routine that
+// prints it; the preview can print it too.
+void frmMain::printPreview()
+{
+    ChildWindow *child = activeChild();
+    if (!child || !child->hasPrintout())
+        return;
+    const QPointer<ChildWindow> target(child);
+    m_context.dialogs->printPreview(this, m_printer.get(), [target](QPrinter *printer) {
+        if (target && printer)
+            target->renderPrintout(*printer);
+    });
+}
+
 void frmMain::updateFileMenu()
 {
     const ChildWindow *child = activeChild();

@@ -76,6 +76,7 @@ private:
     QAction *addSeparator(QMenu *menu, const char *name);
 
     void forward(tarvello::FileCommand command);
+    void printPreview();
     void updateFileMenu();
     void refreshResources();
     void newChild(const QString &formName);
@@ -118,6 +119,7 @@ private:
     QAction *mnuFile_SaveAs;
     QAction *mnuFileSep0;
     QAction *mnuFile_Print;
+    QAction *mnuFile_PrintPreview;
     QAction *mnuFile_Export;
     QAction *mnuFileSep1;
     QAction *mnuResources_Reload;

@@ -98,6 +98,7 @@ void frmMain::buildMenus()
     mnuFile_SaveAs = addItem(mnuFile, "mnuFile_SaveAs", QStringLiteral("Save &As"));
     mnuFileSep0 = addSeparator(mnuFile, "mnuFileSep0");
     mnuFile_Print = addItem(mnuFile, "mnuFile_Print", QStringLiteral("&Print"));
+    mnuFile_PrintPreview = addItem(mnuFile, "mnuFile_PrintPreview", QStringLiteral("Print Pre&view"));
     mnuFile_Export = addItem(mnuFile, "mnuFile_Export", QStringLiteral("&Export"));
     mnuFileSep1 = addSeparator(mnuFile, "mnuFileSep1");
     mnuResources_Reload = addItem(mnuFile, "mnuResources_Reload", QStringLiteral("&Refresh Resources"));
@@ -118,6 +119,7 @@ void frmMain::buildMenus()
     connect(mnuFile_Save, &QAction::triggered, this, [this] { forward(tarvello::FileCommand::Save); });
     connect(mnuFile_SaveAs, &QAction::triggered, this, [this] { forward(tarvello::FileCommand::SaveAs); });
     connect(mnuFile_Print, &QAction::triggered, this, [this] { forward(tarvello::FileCommand::PrintIt); });
+    connect(mnuFile_PrintPreview, &QAction::triggered, this, &frmMain::printPreview);
     connect(mnuFile_Export, &QAction::triggered, this, [this] { forward(tarvello::FileCommand::Export); });
     connect(mnuResources_Reload, &QAction::triggered, this, &frmMain::refreshResources);
     connect(mnuFileQuit, &QAction::triggered, this, &QWidget::close);

@@ -101,6 +101,18 @@ bool ScriptedDialogs::printerSetup(QWidget *parent, QPrinter *printer)
     return Next(printerSetupAnswers, false);
 }
 
+void ScriptedDialogs::printPreview(QWidget *parent, QPrinter *printer,
+                                   std::function<void(QPrinter *)> render)
+{
+    Call call;
+    call.kind = Kind::PrintPreview;
+    call.parent = parent;
+    call.printer = printer;
+    record(call);
+    if (render && printer)
+        render(printer);
+}
+
 QList<ScriptedDialogs::Call> ScriptedDialogs::callsOf(Kind kind) const
 {
     QList<Call> result;

@@ -23,11 +23,12 @@
 //
 // With its queue empty, a call gives the answer that changes nothing:
 // message boxes Ok for an Ok-only box, No for Yes/No, otherwise Cancel; file,
-// folder and font dialogs nullopt (cancelled); printer setup false.
+// folder and font dialogs nullopt (cancelled); printer setup false. A print
+// preview renders into its printer and then counts as closed.
 class ScriptedDialogs : public IDialogs
 {
 public:
-    enum class Kind { Message, OpenFile, SaveFile, Folder, Font, PrinterSetup };
+    enum class Kind { Message, OpenFile, SaveFile, Folder, Font, PrinterSetup, PrintPreview };
 
     // One recorded call; fields a kind does not use stay empty.
     struct Call
@@ -43,7 +44,7 @@ public:
         QString proposedName;       // save file
         bool confirmOverwrite = false;
         QFont initialFont;          // font
-        QPrinter *printer = nullptr; // printer setup
+        QPrinter *printer = nullptr; // printer setup, print preview
     };
 
     QList<Call> calls;
@@ -70,6 +71,9 @@ public:
                                   const QString &startFolder) override;
     std::optional<QFont> font(QWidget *parent, const QFont &initial) override;
     bool printerSetup(QWidget *parent, QPrinter *printer) override;
+    // Renders into the given printer at once, as the preview would.
+    void printPreview(QWidget *parent, QPrinter *printer,
+                      std::function<void(QPrinter *)> render) override;
 
     // The recorded calls of one kind, in call order.
     QList<Call> callsOf(Kind kind) const;
