@@ -22,12 +22,11 @@ std::optional<std::string> ReadFileBytes(const std::string &path)
     if (std::fseek(f, 0, SEEK_END) == 0) {
         const long size = std::ftell(f);
         if (size > 0)
-            bytes.resize(static_cast<std::size_t>(size));
+            bytes.reserve(static_cast<std::size_t>(size));
         std::fseek(f, 0, SEEK_SET);
     }
-    // Straight into the string; then whatever a file that grew meanwhile, or
-    // one that tells no size, still holds.
-    bytes.resize(bytes.empty() ? 0 : std::fread(bytes.data(), 1, bytes.size(), f));
+    // Growing the string would zero-fill it first; reading through a small
+    // buffer that stays in the cache and appending costs less than that.
     char buffer[1 << 16];
     std::size_t got = 0;
     while ((got = std::fread(buffer, 1, sizeof buffer, f)) > 0)
