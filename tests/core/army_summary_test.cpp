@@ -27,7 +27,7 @@ TEST(ArmySummary, ReadsKeysListsAndDefaults)
          "txtHitPoints=2\r\ntxtBaseMorale=8\r\ntxtMove=10\r\ncboCommandSkill=None\r\n"
          "cboArmorType=Leather\r\n[MeleeWeapon1]\r\nName=Dagger\r\n[MeleeWeapon2]\r\nName=Sword\r\n"
          "[MissileWeapon1]\r\nName=Longbow\r\nShots=2\r\n[MissileWeapon2]\r\nName=Sling\r\n"
-         "Shots=0\r\n[MissileWeapon3]\r\nName=Dart\r\n[MissileWeapon4]\r\nName=Net\r\nShots=2.5\r\n"
+         "Shots=0\r\n[MissileWeapon3]\r\nName=Dart\r\n[MissileWeapon4]\r\nName=Net\r\nShots=0.5\r\n"
          "[ExtraItem1]\r\nName=Banner\r\n[ImageProperties]\r\nWidth=1\r\nHeight=1\r\n"
          "[ImagePixels]\r\n0_0=255\r\n",
          {"Archer", "Elf", "Soldier", "12.5", "Elite", "7", "2", "8", "10", "None",
