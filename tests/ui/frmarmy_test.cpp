@@ -144,8 +144,9 @@ private slots:
     void closingPromptFollowsTheAnswers()
     {
         auto w = armyWithUnits(0, 1);
-        m_dialogs->messageAnswers = {IDialogs::Answer::Cancel, IDialogs::Answer::Yes,
-                                     IDialogs::Answer::No};
+        for (IDialogs::Answer answer :
+             {IDialogs::Answer::Cancel, IDialogs::Answer::Yes, IDialogs::Answer::No})
+            m_dialogs->messageAnswers.enqueue(answer);
         QVERIFY(!w->QueryClose());
         QVERIFY(!w->QueryClose()); // Yes, then the save dialog is cancelled
         QVERIFY(w->QueryClose());
