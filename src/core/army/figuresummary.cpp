@@ -104,7 +104,7 @@ Result<std::vector<FigureSummary>> ScanFigureFolder(const std::string &folder)
     std::vector<FigureSummary> summaries;
     summaries.reserve(names.size());
     for (const std::string &name : names) {
-        std::optional<std::string> bytes = ReadFileBytes((dir / name).string());
+        std::optional<std::string> bytes = ReadListedFileBytes((dir / name).string());
         summaries.push_back(FigureSummaryFromBytes(bytes ? std::move(*bytes) : std::string()));
     }
     return summaries;
