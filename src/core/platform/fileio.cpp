@@ -19,6 +19,9 @@ constexpr std::size_t kChunk = 1 << 16;
 // buffer that stays in the cache and are appended.
 std::optional<std::string> ReadOpenFile(std::FILE *f)
 {
+    // Reads go straight into the chunk: a stream buffer of its own would
+    // cost a status query and a copy.
+    std::setvbuf(f, nullptr, _IONBF, 0);
     char buffer[kChunk];
     std::string bytes;
     std::size_t got = std::fread(buffer, 1, kChunk, f);
