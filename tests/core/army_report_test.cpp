@@ -33,14 +33,6 @@ ArmyReportData TwoUnits()
                    "Dagger||Knife", "", "Horn", ""})}};
 }
 
-std::vector<std::string> GoldenLines(const std::string &name)
-{
-    std::vector<std::string> lines;
-    ForEachLine(ReadFileBytes(kData + name).value_or(""),
-                [&lines](std::string_view line) { lines.emplace_back(line); });
-    return lines;
-}
-
 TEST(ArmyReport, ExportTextMatchesGolden)
 {
     const Result<std::string> text = ArmyExportText(TwoUnits(), '.');
@@ -72,12 +64,10 @@ TEST(ArmyReport, PrintedUnitCrossesPages)
 {
     ArmyRecordingPrinter printer(2500);
     ASSERT_TRUE(PrintArmyReport(printer, TwoUnits(), '.').ok());
-    EXPECT_EQ(printer.log, GoldenLines("print_two_units.txt"));
-
-    ArmyRecordingPrinter failing;
-    failing.failOn = "Axe";
-    EXPECT_FALSE(PrintArmyReport(failing, TwoUnits(), '.').ok());
-    EXPECT_EQ(failing.log.back(), "KillDoc");
+    std::string calls;
+    for (const std::string &call : printer.log)
+        calls += call + '\n';
+    EXPECT_EQ(calls, ReadFileBytes(kData + "print_two_units.txt"));
 }
 
 } // namespace

@@ -1,25 +1,22 @@
 #pragma once
 
-#include "platform/runtimeerror.h"
 #include "print/printerpage.h"
 
 #include <cstdio>
 #include <string>
 #include <vector>
 
-// A printer page for tests: text is 60 twips per character at 10 points
-// (scaled by size, bold adds a fifth) and 20 twips per point high; every
-// print, new page and end of document is recorded as one line of text.
+// A printer page for tests: a character is 6 twips wide per point (a fifth
+// more in bold), a line 20 twips high per point; every print is recorded as
+// "x,y size[b][i] text", and new pages and the document's end by name.
 class ArmyRecordingPrinter : public tarvello::IPrinterPage
 {
 public:
     explicit ArmyRecordingPrinter(double pageHeight = 15000) : m_height(pageHeight) {}
 
     std::vector<std::string> log;
-    // Thrown (as RuntimeError) from the print of this text, when set.
-    std::string failOn;
 
-    void SetFontName(const std::string &face) override { m_face = face; }
+    void SetFontName(const std::string &) override {}
     void SetFontBold(bool bold) override { m_bold = bold; }
     void SetFontSize(float points) override { m_size = points; }
     void SetFontItalic(bool italic) override { m_italic = italic; }
@@ -33,13 +30,18 @@ public:
     void SetCurrentX(double x) override { m_x = x; }
     void SetCurrentY(double y) override { m_y = y; }
     double ScaleHeight() const override { return m_height; }
-    void Print(const std::string &text) override;
+    void Print(const std::string &text) override
+    {
+        char place[96];
+        std::snprintf(place, sizeof place, "%g,%g %g%s%s ", m_x, m_y,
+                      static_cast<double>(m_size), m_bold ? "b" : "", m_italic ? "i" : "");
+        log.push_back(place + text);
+    }
     void NewPage() override { log.push_back("NewPage"); }
     void EndDoc() override { log.push_back("EndDoc"); }
     void KillDoc() override { log.push_back("KillDoc"); }
 
 private:
-    std::string m_face;
     bool m_bold = false;
     bool m_italic = false;
     float m_size = 10;
@@ -47,13 +49,3 @@ private:
     double m_y = 0;
     double m_height;
 };
-
-inline void ArmyRecordingPrinter::Print(const std::string &text)
-{
-    if (!failOn.empty() && text == failOn)
-        throw tarvello::RuntimeError("Printer error");
-    char place[96];
-    std::snprintf(place, sizeof place, "%g,%g %g%s%s ", m_x, m_y, static_cast<double>(m_size),
-                  m_bold ? "b" : "", m_italic ? "i" : "");
-    log.push_back(place + text);
-}
