@@ -75,13 +75,18 @@ frmArmy::frmArmy(AppContext &context, QWidget *parent)
                                                     tarvello::GetDecimalSeparator().front());
     setUpLists();
     setUpSpinners();
-    resize(TwipsToPixels(this, kWidthTwips, kHeightTwips));
+    resize(sizeHint());
     connectReactions();
     connectUnitReactions();
     apply({});
 }
 
 frmArmy::~frmArmy() = default;
+
+QSize frmArmy::sizeHint() const
+{
+    return TwipsToPixels(this, kWidthTwips, kHeightTwips);
+}
 
 void frmArmy::setUpLists()
 {

@@ -32,6 +32,8 @@ public:
     void Export() override;
     bool QueryClose() override;
     bool hasPrintout() const override { return true; }
+    // The window's initial size (the main window sizes a child by its hint).
+    QSize sizeHint() const override;
     void renderPrintout(QPrinter &printer) override;
 
     // Asks for an army file and loads it; a cancelled dialog leaves the new,
