@@ -9,34 +9,59 @@
 
 namespace tarvello {
 
-std::optional<std::string> ReadFileBytes(const std::string &path)
+namespace {
+
+constexpr std::size_t kChunk = 1 << 16;
+
+// The bytes of an open file. A small file takes one read and one more that
+// finds its end; a larger one is sized first so that it is read into one
+// block. Growing a string would zero-fill it, so reads go through a small
+// buffer that stays in the cache and are appended.
+std::optional<std::string> ReadOpenFile(std::FILE *f)
 {
-    // A folder opens like a file here and reports a nonsense size.
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec))
-        return std::nullopt;
-    std::FILE *f = std::fopen(path.c_str(), "rb");
-    if (!f)
-        return std::nullopt;
+    // Reads go straight into the chunk: a stream buffer of its own would
+    // cost a status query and a copy.
+    std::setvbuf(f, nullptr, _IONBF, 0);
+    char buffer[kChunk];
     std::string bytes;
-    if (std::fseek(f, 0, SEEK_END) == 0) {
-        const long size = std::ftell(f);
-        if (size > 0)
-            bytes.resize(static_cast<std::size_t>(size));
-        std::fseek(f, 0, SEEK_SET);
+    std::size_t got = std::fread(buffer, 1, kChunk, f);
+    if (got == kChunk) {
+        const long at = std::ftell(f);
+        if (at >= 0 && std::fseek(f, 0, SEEK_END) == 0) {
+            const long size = std::ftell(f);
+            if (size > at)
+                bytes.reserve(static_cast<std::size_t>(size));
+        }
+        std::fseek(f, at, SEEK_SET);
     }
-    // Straight into the string; then whatever a file that grew meanwhile, or
-    // one that tells no size, still holds.
-    bytes.resize(bytes.empty() ? 0 : std::fread(bytes.data(), 1, bytes.size(), f));
-    char buffer[1 << 16];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, f)) > 0)
+    while (got > 0) {
         bytes.append(buffer, got);
+        got = std::fread(buffer, 1, kChunk, f);
+    }
     const bool failed = std::ferror(f) != 0;
     std::fclose(f);
     if (failed)
         return std::nullopt;
     return bytes;
+}
+
+} // namespace
+
+std::optional<std::string> ReadFileBytes(const std::string &path)
+{
+    // Only ordinary files: opening a pipe would wait for a writer.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec))
+        return std::nullopt;
+    return ReadListedFileBytes(path);
+}
+
+std::optional<std::string> ReadListedFileBytes(const std::string &path)
+{
+    std::FILE *f = std::fopen(path.c_str(), "rb");
+    if (!f)
+        return std::nullopt;
+    return ReadOpenFile(f);
 }
 
 std::string ReadFailureDescription(const std::string &path)

@@ -10,6 +10,10 @@ namespace tarvello {
 // The bytes of a file; nullopt when it is missing or cannot be read.
 std::optional<std::string> ReadFileBytes(const std::string &path);
 
+// The same for a file that a directory listing has just shown to be an
+// ordinary file: it is not looked up once more before it is opened.
+std::optional<std::string> ReadListedFileBytes(const std::string &path);
+
 // Why a file could not be read: "File not found" for a missing file, else
 // "Path/File access error".
 std::string ReadFailureDescription(const std::string &path);

@@ -239,11 +239,17 @@ struct StoredLine
     bool HasValue() const { return valueLength != kNoValue; }
 };
 
+// A section of a loaded file keeps its lines as one range of the text until
+// it is first read: a file is split into sections at load, and only the
+// sections that are read are split into lines.
 struct StoredSection
 {
     std::uint32_t namePos = 0;
     std::uint32_t nameLength = 0;
     bool hasHeader = true;
+    bool parsed = true;
+    std::uint32_t bodyPos = 0;
+    std::uint32_t bodyLength = 0;
     std::vector<StoredLine> lines;
     std::unique_ptr<FoldTable> keys; // built for a large section on first use
 };
@@ -309,41 +315,82 @@ struct ProfileDocument::Data
         return section;
     }
 
-    // Splits the whole text into sections and lines.
+    // Splits the whole text into sections; their lines wait until read.
+    // Only "[" can start a header, so the search jumps from one "[" to the
+    // next instead of visiting every line.
     void ParseText()
     {
         if (text.size() > kMaxText)
             text.resize(kMaxText);
-        const std::string_view content(text);
-        // A first pass counts the lines of every section so that each line
-        // list is allocated once at its final size.
-        std::vector<std::size_t> counts(1, 0);
-        ScanLines(content, [&counts](std::string_view line) {
-            if (IsHeaderLine(line))
-                counts.push_back(0);
-            else
-                ++counts.back();
-            return true;
-        });
         sections.clear();
-        sections.reserve(counts.size());
-        if (counts[0] > 0) {
-            sections.emplace_back().hasHeader = false;
-            sections.back().lines.reserve(counts[0]);
-        }
-        std::size_t number = 0;
-        ScanLines(content, [&](std::string_view line) {
-            if (IsHeaderLine(line)) {
-                sections.push_back(MakeSection(line));
-                sections.back().lines.reserve(counts[++number]);
-            } else {
-                StoredSection &section = sections.back();
-                section.lines.push_back(
-                    MakeLine(section, static_cast<std::size_t>(line.data() - content.data()),
-                             line.size()));
+        const char *const base = text.data();
+        const std::size_t n = text.size();
+        StoredSection current;
+        current.hasHeader = false;
+        std::size_t bodyStart = 0;
+        std::size_t from = 0;
+        while (from < n) {
+            const void *hit = std::memchr(base + from, '[', n - from);
+            if (!hit)
+                break;
+            const std::size_t at = static_cast<std::size_t>(static_cast<const char *>(hit) - base);
+            std::size_t lineStart = at;
+            while (lineStart > 0 && IsBlank(base[lineStart - 1]))
+                --lineStart;
+            if (lineStart > 0 && base[lineStart - 1] != '\n' && base[lineStart - 1] != '\r') {
+                from = at + 1;
+                continue;
             }
+            std::size_t lineEnd = at;
+            while (lineEnd < n && base[lineEnd] != '\r' && base[lineEnd] != '\n')
+                ++lineEnd;
+            CloseSection(current, bodyStart, lineStart);
+            current = MakeSection(std::string_view(base + lineStart, lineEnd - lineStart));
+            from = lineEnd;
+            if (from < n)
+                from += (base[from] == '\r' && from + 1 < n && base[from + 1] == '\n') ? 2 : 1;
+            bodyStart = from;
+        }
+        CloseSection(current, bodyStart, n);
+    }
+
+    // Adds a section whose lines are text[bodyStart, bodyEnd); the part
+    // before the first header only when it holds a line.
+    void CloseSection(StoredSection &section, std::size_t bodyStart, std::size_t bodyEnd)
+    {
+        if (!section.hasHeader && bodyEnd == 0)
+            return;
+        section.parsed = false;
+        section.bodyPos = static_cast<std::uint32_t>(bodyStart);
+        section.bodyLength = static_cast<std::uint32_t>(bodyEnd - bodyStart);
+        sections.push_back(std::move(section));
+    }
+
+    // The lines of a section, split on first use.
+    std::vector<StoredLine> &Lines(StoredSection &section)
+    {
+        if (section.parsed)
+            return section.lines;
+        section.parsed = true;
+        const std::string_view body(text.data() + section.bodyPos, section.bodyLength);
+        std::size_t count = 0;
+        ScanLines(body, [&count](std::string_view) {
+            ++count;
             return true;
         });
+        section.lines.reserve(count);
+        ScanLines(body, [this, &section](std::string_view line) {
+            section.lines.push_back(MakeLine(
+                section, static_cast<std::size_t>(line.data() - text.data()), line.size()));
+            return true;
+        });
+        return section.lines;
+    }
+
+    void ParseAll()
+    {
+        for (StoredSection &section : sections)
+            Lines(section);
     }
 
     // Adds one line of text as reading it at the end of the file would.
@@ -358,7 +405,7 @@ struct ProfileDocument::Data
         if (sections.empty())
             sections.emplace_back().hasHeader = false;
         StoredSection &section = sections.back();
-        section.lines.push_back(MakeLine(section, pos, line.size()));
+        Lines(section).push_back(MakeLine(section, pos, line.size()));
     }
 
     void AppendLines(std::string_view text)
@@ -387,7 +434,7 @@ struct ProfileDocument::Data
     std::size_t FindLine(std::size_t s, std::string_view key)
     {
         StoredSection &section = sections[s];
-        const std::vector<StoredLine> &lines = section.lines;
+        const std::vector<StoredLine> &lines = Lines(section);
         if (lines.size() < kKeyIndexThreshold) {
             for (std::size_t i = 0; i < lines.size(); ++i) {
                 if (lines[i].HasValue() && EqualsNoCase(Key(lines[i]), key))
@@ -571,7 +618,7 @@ void ProfileDocument::AppendEntry(std::string_view key, std::string_view value)
     line += '=';
     line.append(value);
     const std::uint32_t pos = d.Store(line);
-    d.sections.back().lines.push_back(
+    d.Lines(d.sections.back()).push_back(
         StoredLine{pos, static_cast<std::uint32_t>(trimmed.size()),
                    pos + static_cast<std::uint32_t>(trimmed.size()) + 1,
                    static_cast<std::uint32_t>(value.size())});
@@ -601,14 +648,15 @@ bool ProfileDocument::ForEachEntry(std::string_view section,
     const std::size_t s = d.FindSection(TrimBlanks(section));
     if (s == kNotFound)
         return false;
-    for (const StoredLine &line : d.sections[s].lines)
+    for (const StoredLine &line : d.Lines(d.sections[s]))
         fn(ProfileLine{d.Key(line), d.Value(line), line.HasValue()});
     return true;
 }
 
 std::string ProfileDocument::ToText() const
 {
-    const Data &d = D();
+    Data &d = D();
+    d.ParseAll();
     std::size_t size = 0;
     for (const StoredSection &section : d.sections) {
         if (section.hasHeader)

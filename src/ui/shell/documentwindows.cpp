@@ -1,5 +1,6 @@
 #include "documentwindows.h"
 
+#include "army/frmarmy.h"
 #include "figure/frmfigure.h"
 #include "frmmain.h"
 
@@ -9,4 +10,9 @@ void RegisterDocumentWindows(frmMain &main)
     figures.create = [&main]() -> ChildWindow * { return new frmFigure(main.context()); };
     figures.open = [](ChildWindow *child) { static_cast<frmFigure *>(child)->OpenFigure(); };
     main.setChildFactory(QStringLiteral("frmFigure"), figures);
+
+    frmMain::ChildFactory armies;
+    armies.create = [&main]() -> ChildWindow * { return new frmArmy(main.context()); };
+    armies.open = [](ChildWindow *child) { static_cast<frmArmy *>(child)->OpenArmy(); };
+    main.setChildFactory(QStringLiteral("frmArmy"), armies);
 }

@@ -1,0 +1,85 @@
+// Scanning a folder of 2,000 figure files for the army editor, without and
+// with a 128 x 128 picture in every file.
+#include "army/figuresummary.h"
+#include "platform/fileio.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+using namespace tarvello;
+
+namespace {
+
+constexpr int kFiles = 2000;
+
+// A figure file as a save writes it: every Figure key, two melee weapons, a
+// missile weapon, an extra item and, when side > 0, a picture of side x side
+// pixels none of which is white.
+std::string FigureFile(int number, int side)
+{
+    std::string text = "[Figure]\r\nchkUseOptionalMovement=0\r\nchkOptionalRangeCost=0\r\n"
+                       "txtFigureName=Figure "
+                       + std::to_string(number) + "\r\ntxtImageFile=figure.bmp\r\n";
+    for (const char *key : {"cboFigureType=Soldier", "txtRaceHitFactorModifier=0",
+                            "txtAdjustHitFactor=0", "cboTrainingLevel=Line", "txtHitPoints=1",
+                            "cboArmorType=Chain", "cboRace=Human", "cboMove=Foot",
+                            "cboCommandSkill=None", "txtBaseHitFactor=6",
+                            "txtAdjustedHitFactor=6", "txtMove=6", "txtInitiativeModifier=0",
+                            "txtBaseMorale=6", "txtExtraItemsCost=5", "txtMagicSkillCost=0",
+                            "txtFinalCost=12", "txtExtraItemsCostCopy=5", "txtHitPointsCopy=1",
+                            "txtDefenseFactor=2", "txtCost=7", "txtTotalWeaponMultiplier=1.5",
+                            "txtMoveMultiplier=1", "txtCommandSkillCost=0", "txtLimitedShots=0",
+                            "txtMissileWeaponMultiplier=0.5", "txtMeleeWeaponMultiplier=1"})
+        text += std::string(key) + "\r\n";
+    text += "[MeleeWeapon1]\r\nName=Sword\r\nMax Damage=6\r\nNotes=\r\n"
+            "[MeleeWeapon2]\r\nName=Axe\r\nMax Damage=8\r\nNotes=\r\n"
+            "[MissileWeapon1]\r\nName=Bow\r\nMax Damage=4\r\nAttack Radius=1\r\nShort=6\r\n"
+            "Long=12\r\nShots=2\r\nNotes=\r\n"
+            "[ExtraItem1]\r\nName=Shield\r\nCost=5\r\nMax Damage=0\r\nAttack Radius=0\r\n"
+            "Short=0\r\nLong=0\r\nNotes=\r\n";
+    if (side > 0) {
+        text += "[ImageProperties]\r\nWidth=" + std::to_string(side) + "\r\nHeight="
+                + std::to_string(side) + "\r\n[ImagePixels]\r\n";
+        for (int x = 0; x < side; ++x) {
+            for (int y = 0; y < side; ++y)
+                text += std::to_string(x) + '_' + std::to_string(y) + '='
+                        + std::to_string((x * 7919 + y * 104729 + number) % 16777215) + "\r\n";
+        }
+    }
+    return text;
+}
+
+// The folder of kFiles figure files with pictures of side pixels, written
+// once per process.
+std::string FigureFolder(int side)
+{
+    const std::filesystem::path dir = std::filesystem::temp_directory_path()
+                                      / ("tarvello_army_bench_" + std::to_string(side));
+    const std::string last = (dir / ("figure" + std::to_string(kFiles - 1) + ".tvf")).string();
+    if (std::filesystem::exists(last))
+        return dir.string();
+    std::filesystem::create_directories(dir);
+    for (int i = 0; i < kFiles; ++i) {
+        const std::string path = (dir / ("figure" + std::to_string(i) + ".tvf")).string();
+        if (!WriteFileAtomically(path, FigureFile(i, side)).empty())
+            std::fprintf(stderr, "could not write %s\n", path.c_str());
+    }
+    return dir.string();
+}
+
+void BM_ScanFigureFolder(benchmark::State &state)
+{
+    const std::string folder = FigureFolder(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        Result<std::vector<FigureSummary>> scanned = ScanFigureFolder(folder);
+        if (!scanned.ok() || scanned.value().size() != kFiles)
+            state.SkipWithError("scan did not list every file");
+        benchmark::DoNotOptimize(scanned);
+    }
+}
+BENCHMARK(BM_ScanFigureFolder)->Arg(0)->Arg(128)->Unit(benchmark::kMillisecond);
+
+} // namespace

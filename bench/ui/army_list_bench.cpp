@@ -1,0 +1,82 @@
+// Filling the army editor's available list with 2,000 figures: Refresh scans
+// a folder of 2,000 figure files (no pictures) and shows one row for each.
+#include "army/frmarmy.h"
+#include "platform/fileio.h"
+#include "platform/idialogs.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <string>
+
+namespace {
+
+constexpr int kFiles = 2000;
+
+// Dialogs that are never shown.
+class NoDialogs : public IDialogs
+{
+public:
+    Answer message(QWidget *, const QString &, const QString &, Buttons, Icon) override
+    {
+        return Answer::Ok;
+    }
+    std::optional<QString> openFile(QWidget *, const QString &, const QString &) override
+    {
+        return std::nullopt;
+    }
+    std::optional<QString> saveFile(QWidget *, const QString &, const QString &, const QString &,
+                                    bool) override
+    {
+        return std::nullopt;
+    }
+    std::optional<QString> folder(QWidget *, const QString &, const QString &) override
+    {
+        return std::nullopt;
+    }
+    std::optional<QFont> font(QWidget *, const QFont &) override { return std::nullopt; }
+    bool printerSetup(QWidget *, QPrinter *) override { return false; }
+};
+
+// A program folder whose figures folder holds kFiles small figure files.
+QString ProgramFolder()
+{
+    const std::filesystem::path dir = std::filesystem::temp_directory_path()
+                                      / "tarvello_army_list_bench";
+    const std::filesystem::path figures = dir / "figures";
+    std::filesystem::create_directories(figures);
+    for (int i = 0; i < kFiles; ++i) {
+        const std::string n = std::to_string(i);
+        (void)tarvello::WriteFileAtomically(
+            (figures / ("f" + n + ".tvf")).string(),
+            "[Figure]\r\ntxtFigureName=Figure " + n + "\r\ncboRace=Human\r\ntxtFinalCost=" + n
+                + "\r\n[MeleeWeapon1]\r\nName=Sword\r\n[MissileWeapon1]\r\nName=Bow\r\nShots=2\r\n");
+    }
+    return QString::fromStdString(dir.string());
+}
+
+void BM_RefreshFillsAvailableList(benchmark::State &state)
+{
+    NoDialogs dialogs;
+    AppContext context;
+    context.dialogs = &dialogs;
+    context.programFolder = ProgramFolder();
+    frmArmy window(context);
+    window.show();
+    auto *refresh = window.findChild<QPushButton *>(QStringLiteral("btnRefresh"));
+    auto *list = window.findChild<QTreeWidget *>(QStringLiteral("lvwUnits"));
+    for (auto _ : state) {
+        refresh->click();
+        QApplication::processEvents();
+        if (list->topLevelItemCount() != kFiles)
+            state.SkipWithError("the list does not show every figure");
+    }
+}
+BENCHMARK(BM_RefreshFillsAvailableList)->Unit(benchmark::kMillisecond);
+
+} // namespace
+

@@ -1,0 +1,81 @@
+#include "armyfile.h"
+
+#include "platform/fileio.h"
+#include "platform/runtimeerror.h"
+
+namespace tarvello {
+
+namespace {
+
+constexpr const char *kInputPastEnd = "Input past end of file";
+constexpr const char *kCrLf = "\r\n";
+
+// The first 16 fields of a unit line; false when it has fewer.
+bool SplitUnitLine(std::string_view line, ArmyUnit &unit)
+{
+    std::size_t pos = 0;
+    for (std::size_t field = 0; field < kUnitFields; ++field) {
+        if (pos > line.size())
+            return false;
+        const std::size_t end = std::min(line.find(';', pos), line.size());
+        unit.fields[field].assign(line.substr(pos, end - pos));
+        pos = end + 1;
+    }
+    return true;
+}
+
+} // namespace
+
+std::string ArmyHeaderLine()
+{
+    std::string line;
+    for (const std::string_view header : kUnitHeaders) {
+        if (!line.empty())
+            line += ';';
+        line += header;
+    }
+    return line;
+}
+
+std::string ArmyFileText(const std::string &name, const std::string &directory,
+                         const std::vector<ArmyUnit> &units)
+{
+    std::string text = name + kCrLf + directory + kCrLf + ArmyHeaderLine() + kCrLf;
+    for (const ArmyUnit &unit : units) {
+        for (std::size_t i = 0; i < kUnitFields; ++i) {
+            if (i > 0)
+                text += ';';
+            text += unit.fields[i];
+        }
+        text += kCrLf;
+    }
+    return text;
+}
+
+ArmyFileContent ParseArmyFile(std::string_view bytes)
+{
+    ArmyFileContent content;
+    std::size_t lineNumber = 0;
+    ForEachLine(bytes, [&content, &lineNumber](std::string_view line) {
+        ++lineNumber;
+        if (!content.error.empty())
+            return;
+        if (lineNumber == 1) {
+            content.name.assign(line);
+        } else if (lineNumber == 2) {
+            content.directory.assign(line);
+        } else if (lineNumber > 3) {
+            ArmyUnit unit;
+            if (SplitUnitLine(line, unit))
+                content.units.push_back(std::move(unit));
+            else
+                content.error = errtext::kSubscriptOutOfRange;
+        }
+    });
+    content.lineCount = lineNumber;
+    if (lineNumber < 3)
+        content.error = kInputPastEnd;
+    return content;
+}
+
+} // namespace tarvello

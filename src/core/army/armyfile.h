@@ -1,0 +1,44 @@
+#pragma once
+
+#include "armyunit.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The army file (.tva): the army name, the figure directory, the header line
+// and one ";"-separated line of 16 fields per unit, Windows-1252 text with
+// CR LF line ends.
+namespace tarvello {
+
+// The filter of the army file dialogs.
+inline constexpr const char *kArmyFileFilter = "Army (*.tva)|*.tva|All files (*.*)|*.*";
+
+// What an army file holds, as far as it could be read.
+struct ArmyFileContent
+{
+    std::string name;
+    std::string directory;
+    std::vector<ArmyUnit> units;
+    // Number of lines the file holds.
+    std::size_t lineCount = 0;
+    // Empty when the whole file was read; else the description of what went
+    // wrong (the units before the bad line are kept).
+    std::string error;
+};
+
+// The header line: the 16 unit column headers joined by ";".
+std::string ArmyHeaderLine();
+
+// The whole text of an army file.
+std::string ArmyFileText(const std::string &name, const std::string &directory,
+                         const std::vector<ArmyUnit> &units);
+
+// Reads an army file's bytes: line 1 the name, line 2 the directory, line 3
+// ignored, every further line a unit of its first 16 ";"-separated fields.
+// A file of fewer than three lines fails with "Input past end of file", a
+// line of fewer than 16 fields (an empty line too) with "Subscript out of
+// range".
+ArmyFileContent ParseArmyFile(std::string_view bytes);
+
+} // namespace tarvello

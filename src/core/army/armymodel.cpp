@@ -1,0 +1,293 @@
+#include "armymodel.h"
+
+#include "armyfile.h"
+#include "figuresummary.h"
+#include "platform/fileio.h"
+#include "platform/numbers.h"
+#include "platform/runtimeerror.h"
+
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
+namespace tarvello {
+
+namespace {
+
+// A line of the army file holds neither ";" nor a line break.
+std::string UnitFieldText(std::string text)
+{
+    for (char &c : text) {
+        if (c == ';')
+            c = ',';
+        else if (c == '\r' || c == '\n')
+            c = ' ';
+    }
+    return text;
+}
+
+std::string SingleLine(std::string text)
+{
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    return text;
+}
+
+// Restores the Loading flag as it was when it leaves scope.
+class LoadingScope
+{
+public:
+    explicit LoadingScope(bool &loading) : m_loading(loading), m_before(loading)
+    {
+        m_loading = true;
+    }
+    ~LoadingScope() { m_loading = m_before; }
+    LoadingScope(const LoadingScope &) = delete;
+    LoadingScope &operator=(const LoadingScope &) = delete;
+
+private:
+    bool &m_loading;
+    bool m_before;
+};
+
+} // namespace
+
+ArmyModel::ArmyModel(std::string unitDirectory, char decimalMark)
+    : m_unitDirectory(SingleLine(std::move(unitDirectory)))
+    , m_decimalMark(decimalMark)
+{}
+
+void ArmyModel::SetArmyName(const std::string &text)
+{
+    m_armyName = SingleLine(text);
+    if (!m_loading)
+        m_changed = true;
+}
+
+void ArmyModel::SetUnitDirectory(const std::string &text)
+{
+    m_unitDirectory = SingleLine(text);
+    if (!m_loading)
+        m_changed = true;
+}
+
+Status ArmyModel::ScanFigures()
+{
+    Result<std::vector<FigureSummary>> scanned = ScanFigureFolder(FolderPath(m_unitDirectory));
+    ++m_availableRevision;
+    if (!scanned) {
+        // No stale rows: the list shows nothing of a folder it cannot list.
+        m_available.clear();
+        return scanned.status();
+    }
+    m_available = std::move(scanned).value();
+    return {};
+}
+
+Status ArmyModel::Browse(const std::string &folder)
+{
+    if (folder.empty())
+        return {};
+    SetUnitDirectory(folder);
+    return ScanFigures();
+}
+
+Status ArmyModel::Add(int availableRow)
+{
+    if (availableRow < 0 || static_cast<std::size_t>(availableRow) >= m_available.size())
+        return {};
+    ArmyUnit added;
+    added.Count() = m_unitsToAdd;
+    added.Size() = m_unitSizeAdd;
+    const FigureSummary &figure = m_available[static_cast<std::size_t>(availableRow)];
+    for (std::size_t i = 0; i < kSummaryFields; ++i)
+        added.fields[i + 2] = UnitFieldText(figure.fields[i]);
+    const auto same = std::find_if(m_units.begin(), m_units.end(), [&added](const ArmyUnit &unit) {
+        return unit.Summary(kFigureName) == added.Summary(kFigureName)
+               && unit.Size() == added.Size();
+    });
+    if (same != m_units.end()) {
+        same->Count() = NumberText(LeadingNumber(same->Count()) + LeadingNumber(m_unitsToAdd),
+                                   m_decimalMark);
+    } else {
+        m_units.push_back(std::move(added));
+        if (m_units.size() == 1) {
+            // Writing them back through the boxes' reactions would change
+            // nothing: the total is recomputed below.
+            m_selected = 0;
+            m_unitCount = m_units[0].Count();
+            m_unitSize = m_units[0].Size();
+        }
+    }
+    UnitsChanged();
+    return RecalcTotal();
+}
+
+void ArmyModel::DeleteSelected()
+{
+    m_units.erase(m_units.begin() + m_selected);
+    m_selected = -1;
+    UnitsChanged();
+}
+
+void ArmyModel::ClearModifyBoxes()
+{
+    m_selected = -1;
+    m_unitCount = "0";
+    m_unitSize = "0";
+}
+
+Status ArmyModel::Remove()
+{
+    if (m_selected < 0)
+        return {};
+    DeleteSelected();
+    if (!m_units.empty())
+        (void)ShowSelectedUnit(0);
+    else
+        ClearModifyBoxes();
+    m_changed = true;
+    return RecalcTotal();
+}
+
+Status ArmyModel::SelectUnit(int row)
+{
+    if (row < 0 || static_cast<std::size_t>(row) >= m_units.size())
+        return {};
+    return ShowSelectedUnit(row);
+}
+
+// Shows a unit's count, whose reaction deletes a line of count 0 and shows
+// the first line instead, until a line remains whose count is not 0 or none
+// remains. The size is written only for the line whose count was shown, so
+// no line's size lands on another line. The total is recomputed without a
+// change mark.
+Status ArmyModel::ShowSelectedUnit(int row)
+{
+    const LoadingScope loading(m_loading);
+    m_selected = row;
+    for (;;) {
+        m_unitCount = m_units[static_cast<std::size_t>(m_selected)].Count();
+        const std::optional<double> count = LocaleNumber(m_unitCount, m_decimalMark);
+        if (!count || *count != 0)
+            break;
+        DeleteSelected();
+        if (m_units.empty()) {
+            ClearModifyBoxes();
+            return RecalcTotal();
+        }
+        m_selected = 0;
+    }
+    m_unitSize = m_units[static_cast<std::size_t>(m_selected)].Size();
+    return RecalcTotal();
+}
+
+Status ArmyModel::CountReaction()
+{
+    const std::optional<double> count = LocaleNumber(m_unitCount, m_decimalMark);
+    // A count that is not a number (from a hand-edited file) neither
+    // deletes nor changes the line.
+    if (!count)
+        return {};
+    if (*count == 0) {
+        DeleteSelected();
+        if (!m_units.empty())
+            (void)ShowSelectedUnit(0);
+        else
+            ClearModifyBoxes();
+    } else {
+        m_units[static_cast<std::size_t>(m_selected)].Count() = m_unitCount;
+        UnitsChanged();
+    }
+    return RecalcTotal();
+}
+
+Status ArmyModel::SetUnitCount(const std::string &text)
+{
+    m_unitCount = text;
+    if (m_selected < 0)
+        return {};
+    return CountReaction();
+}
+
+Status ArmyModel::SetUnitSize(const std::string &text)
+{
+    m_unitSize = text;
+    if (m_selected < 0)
+        return {};
+    m_units[static_cast<std::size_t>(m_selected)].Size() = text;
+    UnitsChanged();
+    return RecalcTotal();
+}
+
+Status ArmyModel::RecalcTotal()
+{
+    if (!m_loading)
+        m_changed = true;
+    try {
+        std::int32_t total = 0;
+        for (const ArmyUnit &unit : m_units) {
+            total = ToInt32(LeadingNumber(unit.Size()) * LeadingNumber(unit.Count())
+                                * LeadingNumber(unit.Summary(kCost))
+                            + total);
+        }
+        m_armyCost = std::to_string(total);
+    } catch (const RuntimeError &e) {
+        return Failure{"Error in calculating cost!", e.what()};
+    }
+    return {};
+}
+
+Status ArmyModel::Open(const std::string &path)
+{
+    const LoadingScope loading(m_loading);
+    m_fileName = path;
+    const Failure failed{"Error in loading " + path + " !", ""};
+    const auto fail = [&failed](const std::string &description) {
+        return Failure{failed.sentence, description};
+    };
+    std::optional<std::string> bytes = ReadFileBytes(path);
+    if (!bytes)
+        return fail(ReadFailureDescription(path));
+    ArmyFileContent content = ParseArmyFile(*bytes);
+    bytes.reset();
+    if (content.lineCount >= 1)
+        m_armyName = SingleLine(std::move(content.name));
+    if (content.lineCount >= 2)
+        m_unitDirectory = SingleLine(std::move(content.directory));
+    std::move(content.units.begin(), content.units.end(), std::back_inserter(m_units));
+    UnitsChanged();
+    if (!content.error.empty())
+        return fail(content.error);
+    m_caption = "Army: " + m_armyName;
+    if (const Status scanned = ScanFigures(); !scanned)
+        return fail(scanned.failure().description);
+    if (!m_units.empty())
+        (void)ShowSelectedUnit(0);
+    if (const Status total = RecalcTotal(); !total)
+        return fail(total.failure().description);
+    m_changed = false;
+    return {};
+}
+
+Status ArmyModel::WriteArmy(const std::string &path)
+{
+    const std::string error = WriteFileAtomically(path,
+                                                  ArmyFileText(m_armyName, m_unitDirectory, m_units));
+    if (!error.empty())
+        return Failure{"Error in saving army " + path, error};
+    m_changed = false;
+    return {};
+}
+
+ArmyReportData ArmyModel::ReportData() const
+{
+    return ArmyReportData{m_armyName, m_armyCost, m_units};
+}
+
+Result<std::string> ArmyModel::ExportText() const
+{
+    return ArmyExportText(ReportData(), m_decimalMark);
+}
+
+} // namespace tarvello

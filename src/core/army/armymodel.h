@@ -1,0 +1,129 @@
+#pragma once
+
+#include "armyreport.h"
+#include "armyunit.h"
+#include "platform/failure.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The army editor's state and reactions, without any window: the window
+// forwards each user action to one operation, shows a returned failure and
+// refreshes its controls from what the model holds.
+namespace tarvello {
+
+class ArmyModel
+{
+public:
+    // A new army: the given figure directory text, total "0", no changes.
+    // decimalMark is the user's locale decimal mark.
+    ArmyModel(std::string unitDirectory, char decimalMark);
+
+    // --- State ---------------------------------------------------------
+    const std::string &ArmyName() const { return m_armyName; }
+    const std::string &UnitDirectory() const { return m_unitDirectory; }
+    // The total as shown in txtArmyCost.
+    const std::string &ArmyCost() const { return m_armyCost; }
+    // Path of the army file; empty for a new army.
+    const std::string &FileName() const { return m_fileName; }
+    // "Army Creator", or "Army: " and the name after opening a file.
+    const std::string &Caption() const { return m_caption; }
+    bool Changed() const { return m_changed; }
+    bool Loading() const { return m_loading; }
+    // The available figures of the last scan.
+    const std::vector<FigureSummary> &Available() const { return m_available; }
+    // The unit lines in list order, and the selected one (-1: none).
+    const std::vector<ArmyUnit> &Units() const { return m_units; }
+    int SelectedUnit() const { return m_selected; }
+    // The texts of the four number boxes.
+    const std::string &UnitsToAdd() const { return m_unitsToAdd; }
+    const std::string &UnitSizeAdd() const { return m_unitSizeAdd; }
+    const std::string &UnitCount() const { return m_unitCount; }
+    const std::string &UnitSize() const { return m_unitSize; }
+    // Incremented whenever the available list, respectively the unit lines,
+    // change, so that a window redraws a list only then.
+    std::uint64_t AvailableRevision() const { return m_availableRevision; }
+    std::uint64_t UnitsRevision() const { return m_unitsRevision; }
+    // The name the save dialog proposes: the army name and ".tva".
+    std::string ProposedFileName() const { return m_armyName + ".tva"; }
+
+    // --- Reactions -----------------------------------------------------
+    // Typing into the name or directory box (marks the army changed unless
+    // Loading). A line break, which a line of the file cannot hold, becomes
+    // a blank.
+    void SetArmyName(const std::string &text);
+    void SetUnitDirectory(const std::string &text);
+    // Refills the available list from the figure directory. A directory that
+    // cannot be listed empties the list and fails (without sentence).
+    Status ScanFigures();
+    // A folder chosen by Browse: an empty path changes nothing; otherwise it
+    // becomes the directory and the folder is scanned.
+    Status Browse(const std::string &folder);
+    // The spinners of the Add box.
+    void SetUnitsToAdd(const std::string &text) { m_unitsToAdd = text; }
+    void SetUnitSizeAdd(const std::string &text) { m_unitSizeAdd = text; }
+    // Adds units of available figure row: merged into the first line of the
+    // same figure name and unit size, else appended as a new line whose
+    // summary fields hold no ";" or line break (they become "," and a blank).
+    // An invalid row does nothing.
+    Status Add(int availableRow);
+    // Deletes the selected line whatever its count.
+    Status Remove();
+    // A click on a unit line: it becomes the selected unit and its count and
+    // size are shown; the army is not marked changed.
+    Status SelectUnit(int row);
+    // The Modify boxes' texts changed (by their spinners): a count of 0
+    // deletes the selected line, a text that is not a number changes nothing,
+    // any other count or size is written to the selected line.
+    Status SetUnitCount(const std::string &text);
+    Status SetUnitSize(const std::string &text);
+    // Recomputes the total: round(size x count x cost + total) after every
+    // line, halves to even, each factor's leading number. Marks the army
+    // changed unless Loading. A total beyond 32 bits fails ("Overflow") and
+    // leaves the total shown as it was.
+    Status RecalcTotal();
+
+    // --- File and report -----------------------------------------------
+    // Loads the army file at path into this (new) editor: name, directory,
+    // unit lines, caption, scan, first unit shown, total; Changed cleared.
+    // A failure ("Error in loading <path> !") keeps what was read before it.
+    Status Open(const std::string &path);
+    // Writes the army file whole (atomically) and clears Changed; a failure
+    // ("Error in saving army <path>") leaves the file and Changed as they were.
+    Status WriteArmy(const std::string &path);
+    // Remembers the path chosen in the save dialog.
+    void SetFileName(const std::string &path) { m_fileName = path; }
+    // What the report shows.
+    ArmyReportData ReportData() const;
+    // The export text of the report.
+    Result<std::string> ExportText() const;
+    char DecimalMark() const { return m_decimalMark; }
+
+private:
+    Status ShowSelectedUnit(int row);
+    Status CountReaction();
+    void ClearModifyBoxes();
+    void DeleteSelected();
+    void UnitsChanged() { ++m_unitsRevision; }
+
+    std::string m_armyName;
+    std::string m_unitDirectory;
+    std::string m_armyCost = "0";
+    std::string m_fileName;
+    std::string m_caption = "Army Creator";
+    bool m_changed = false;
+    bool m_loading = false;
+    std::vector<FigureSummary> m_available;
+    std::vector<ArmyUnit> m_units;
+    int m_selected = -1;
+    std::string m_unitsToAdd = "1";
+    std::string m_unitSizeAdd = "1";
+    std::string m_unitCount = "0";
+    std::string m_unitSize = "0";
+    std::uint64_t m_availableRevision = 0;
+    std::uint64_t m_unitsRevision = 0;
+    char m_decimalMark;
+};
+
+} // namespace tarvello

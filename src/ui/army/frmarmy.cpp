@@ -1,0 +1,316 @@
+#include "frmarmy.h"
+#include "print/qtprinterpage.h"
+#include "ui_frmarmy.h"
+
+#include "army/armyfile.h"
+#include "army/armymodel.h"
+#include "platform/idialogs.h"
+#include "platform/modfunctions.h"
+#include "platform/screentwips.h"
+#include "platform/uitext.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QHeaderView>
+#include <QSignalBlocker>
+
+namespace {
+
+const QString kPlainTitle = QStringLiteral("Tarvello");
+const QString kFolderTitle = QStringLiteral("Select your Windows\\System\\ directory");
+
+// The window's size in twips, converted at the screen's resolution.
+constexpr int kWidthTwips = 11010;
+constexpr int kHeightTwips = 10020;
+
+template<std::size_t N>
+QStringList Texts(const std::array<std::string_view, N> &texts)
+{
+    QStringList list;
+    for (const std::string_view text : texts)
+        list.append(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    return list;
+}
+
+template<std::size_t N>
+QTreeWidgetItem *RowItem(const std::array<std::string, N> &fields)
+{
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(N));
+    for (const std::string &field : fields)
+        texts.append(FromFileText(field));
+    return new QTreeWidgetItem(texts);
+}
+
+int SelectedRow(const QTreeWidget *list)
+{
+    const QList<QTreeWidgetItem *> selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : list->indexOfTopLevelItem(selected.first());
+}
+
+// The number a box shows, as its spinner can hold it.
+void ShowNumber(QLineEdit *box, QSpinBox *spinner, const std::string &text)
+{
+    const QString shown = FromFileText(text);
+    if (box->text() != shown)
+        box->setText(shown);
+    const QSignalBlocker blocker(spinner);
+    spinner->setValue(shown.toInt());
+}
+
+} // namespace
+
+frmArmy::frmArmy(AppContext &context, QWidget *parent)
+    : ChildWindow(parent)
+    , m_context(context)
+    , m_ui(std::make_unique<Ui::frmArmy>())
+{
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    m_ui->setupUi(this);
+    setObjectName(QStringLiteral("frmArmy"));
+    const QString folder = QDir::toNativeSeparators(
+        QDir(context.programFolder).filePath(QStringLiteral("figures")));
+    m_model = std::make_unique<tarvello::ArmyModel>(ToFileText(folder),
+                                                    tarvello::GetDecimalSeparator().front());
+    setUpLists();
+    setUpSpinners();
+    resize(sizeHint());
+    connectReactions();
+    connectUnitReactions();
+    apply({});
+}
+
+frmArmy::~frmArmy() = default;
+
+QSize frmArmy::sizeHint() const
+{
+    return TwipsToPixels(this, kWidthTwips, kHeightTwips);
+}
+
+void frmArmy::setUpLists()
+{
+    m_ui->lvwUnits->setHeaderLabels(Texts(tarvello::kSummaryHeaders));
+    m_ui->lvwSelectedUnits->setHeaderLabels(Texts(tarvello::kUnitHeaders));
+    for (QTreeWidget *list : {m_ui->lvwUnits, m_ui->lvwSelectedUnits})
+        list->header()->setSectionsMovable(false);
+}
+
+void frmArmy::setUpSpinners()
+{
+    const auto bounds = [](QSpinBox *spinner, int minimum, int maximum) {
+        spinner->setRange(minimum, maximum);
+        spinner->setSingleStep(1);
+    };
+    bounds(m_ui->updUnitsToAdd, 1, 1000);
+    bounds(m_ui->updUnitSizeAdd, 1, 24);
+    bounds(m_ui->updUnitCount, 0, 1000);
+    bounds(m_ui->updUnitSize, 1, 1000);
+}
+
+void frmArmy::connectReactions()
+{
+    connect(m_ui->txtArmyName, &QLineEdit::textEdited, this, [this](const QString &text) {
+        m_model->SetArmyName(ToFileText(text));
+        apply({});
+    });
+    connect(m_ui->txtUnitDirectory, &QLineEdit::textEdited, this, [this](const QString &text) {
+        m_model->SetUnitDirectory(ToFileText(text));
+        apply({});
+    });
+    connect(m_ui->btnBrowse, &QPushButton::clicked, this, &frmArmy::browse);
+    // A folder that cannot be listed shows an empty list, without a message.
+    connect(m_ui->btnRefresh, &QPushButton::clicked, this, [this] {
+        (void)m_model->ScanFigures();
+        apply({});
+    });
+    connect(m_ui->updUnitsToAdd, &QSpinBox::valueChanged, this, [this](int value) {
+        m_model->SetUnitsToAdd(std::to_string(value));
+        apply({});
+    });
+    connect(m_ui->updUnitSizeAdd, &QSpinBox::valueChanged, this, [this](int value) {
+        m_model->SetUnitSizeAdd(std::to_string(value));
+        apply({});
+    });
+    connect(m_ui->btnAddUnits, &QPushButton::clicked, this,
+            [this] { apply(m_model->Add(SelectedRow(m_ui->lvwUnits))); });
+    connect(m_ui->lvwUnits, &QTreeWidget::itemDoubleClicked, m_ui->btnAddUnits,
+            &QPushButton::click);
+    connect(m_ui->btnRemoveUnits, &QPushButton::clicked, this,
+            [this] { apply(m_model->Remove()); });
+}
+
+void frmArmy::connectUnitReactions()
+{
+    const auto select = [this] {
+        const int row = SelectedRow(m_ui->lvwSelectedUnits);
+        if (!m_showing && row >= 0)
+            apply(m_model->SelectUnit(row));
+    };
+    connect(m_ui->lvwSelectedUnits, &QTreeWidget::itemSelectionChanged, this, select);
+    connect(m_ui->lvwSelectedUnits, &QTreeWidget::itemClicked, this, select);
+    connect(m_ui->updUnitCount, &QSpinBox::valueChanged, this, [this](int value) {
+        apply(m_model->SetUnitCount(std::to_string(value)));
+    });
+    connect(m_ui->updUnitSize, &QSpinBox::valueChanged, this, [this](int value) {
+        apply(m_model->SetUnitSize(std::to_string(value)));
+    });
+}
+
+void frmArmy::apply(const tarvello::Status &status)
+{
+    setWindowTitle(FromFileText(m_model->Caption()));
+    const QString name = FromFileText(m_model->ArmyName());
+    if (m_ui->txtArmyName->text() != name)
+        m_ui->txtArmyName->setText(name);
+    const QString directory = FromFileText(m_model->UnitDirectory());
+    if (m_ui->txtUnitDirectory->text() != directory)
+        m_ui->txtUnitDirectory->setText(directory);
+    m_ui->txtArmyCost->setText(FromFileText(m_model->ArmyCost()));
+    showLists();
+    showBoxes();
+    if (!status.ok())
+        m_context.dialogs->message(this, kPlainTitle, FromFileText(status.failure().Message()),
+                                   IDialogs::Buttons::Ok, IDialogs::Icon::None);
+}
+
+void frmArmy::showLists()
+{
+    m_showing = true;
+    if (m_shownAvailable != m_model->AvailableRevision()) {
+        m_shownAvailable = m_model->AvailableRevision();
+        QList<QTreeWidgetItem *> rows;
+        rows.reserve(static_cast<qsizetype>(m_model->Available().size()));
+        for (const tarvello::FigureSummary &summary : m_model->Available())
+            rows.append(RowItem(summary.fields));
+        m_ui->lvwUnits->clear();
+        m_ui->lvwUnits->addTopLevelItems(rows);
+    }
+    QTreeWidget *units = m_ui->lvwSelectedUnits;
+    if (m_shownUnits != m_model->UnitsRevision()) {
+        m_shownUnits = m_model->UnitsRevision();
+        QList<QTreeWidgetItem *> rows;
+        for (const tarvello::ArmyUnit &unit : m_model->Units())
+            rows.append(RowItem(unit.fields));
+        units->clear();
+        units->addTopLevelItems(rows);
+    }
+    const int selected = m_model->SelectedUnit();
+    if (selected != SelectedRow(units)) {
+        units->clearSelection();
+        if (QTreeWidgetItem *item = units->topLevelItem(selected)) {
+            units->setCurrentItem(item);
+            item->setSelected(true);
+        }
+    }
+    m_showing = false;
+}
+
+void frmArmy::showBoxes()
+{
+    ShowNumber(m_ui->txtUnitsToAdd, m_ui->updUnitsToAdd, m_model->UnitsToAdd());
+    ShowNumber(m_ui->txtUnitSizeAdd, m_ui->updUnitSizeAdd, m_model->UnitSizeAdd());
+    ShowNumber(m_ui->txtUnitCount, m_ui->updUnitCount, m_model->UnitCount());
+    ShowNumber(m_ui->txtUnitSize, m_ui->updUnitSize, m_model->UnitSize());
+}
+
+void frmArmy::browse()
+{
+    const std::optional<QString> folder = m_context.dialogs->folder(this, kFolderTitle,
+                                                                    m_ui->txtUnitDirectory->text());
+    if (!folder || folder->isEmpty())
+        return;
+    // A failure inside Browse ends it without a message.
+    (void)m_model->Browse(ToFileText(QDir::toNativeSeparators(*folder)));
+    apply({});
+}
+
+bool frmArmy::writeTo(const std::string &path)
+{
+    const tarvello::Status written = m_model->WriteArmy(path);
+    apply(written);
+    return written.ok();
+}
+
+bool frmArmy::saveAsDialog()
+{
+    const std::optional<QString> path = m_context.dialogs->saveFile(
+        this, QString::fromLatin1(tarvello::kArmyFileFilter), m_context.programFolder,
+        FromFileText(m_model->ProposedFileName()), true);
+    if (!path || path->isEmpty())
+        return false;
+    m_model->SetFileName(ToFilePath(*path));
+    return writeTo(m_model->FileName());
+}
+
+bool frmArmy::saveArmy()
+{
+    if (m_model->FileName().empty())
+        return saveAsDialog();
+    return writeTo(m_model->FileName());
+}
+
+void frmArmy::Save()
+{
+    saveArmy();
+}
+
+void frmArmy::SaveAs()
+{
+    saveAsDialog();
+}
+
+void frmArmy::OpenArmy()
+{
+    const std::optional<QString> path = m_context.dialogs->openFile(
+        this, QString::fromLatin1(tarvello::kArmyFileFilter), QString());
+    if (!path || path->isEmpty())
+        return;
+    apply(m_model->Open(ToFilePath(*path)));
+}
+
+void frmArmy::renderPrintout(QPrinter &printer)
+{
+    // A failure ends the printout without a message.
+    QtPrinterPage page(printer);
+    (void)tarvello::PrintArmyReport(page, m_model->ReportData(), m_model->DecimalMark());
+}
+
+void frmArmy::PrintIt()
+{
+    if (!m_context.printSetup || !m_context.printSetup() || !m_context.printer)
+        return;
+    renderPrintout(*m_context.printer);
+}
+
+void frmArmy::Export()
+{
+    const tarvello::Result<std::string> text = m_model->ExportText();
+    // A report that cannot be formed puts nothing on the clipboard.
+    if (!text.ok())
+        return;
+    QApplication::clipboard()->setText(FromFileText(text.value()));
+    m_context.dialogs->message(this, QString::fromStdString(tarvello::AppTitle()),
+                               QStringLiteral("Army data has been exported to the clipboard."),
+                               IDialogs::Buttons::Ok, IDialogs::Icon::Information);
+}
+
+bool frmArmy::QueryClose()
+{
+    if (!m_model->Changed())
+        return true;
+    const IDialogs::Answer answer = m_context.dialogs->message(
+        this, QString::fromStdString(tarvello::AppTitle()),
+        QStringLiteral("Army changes not saved!\r\nSave them now?"),
+        IDialogs::Buttons::YesNoCancel, IDialogs::Icon::Question);
+    switch (answer) {
+    case IDialogs::Answer::Yes:
+        // Only an army that reached its file may close: a cancelled save
+        // dialog or a failed write keeps the window and its changes.
+        return saveArmy();
+    case IDialogs::Answer::No:
+        return true;
+    default:
+        return false;
+    }
+}

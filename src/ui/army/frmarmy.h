@@ -1,0 +1,67 @@
+#pragma once
+
+#include "shell/appcontext.h"
+#include "shell/childwindow.h"
+
+#include <cstdint>
+#include <memory>
+
+class QTreeWidget;
+namespace Ui {
+class frmArmy;
+}
+namespace tarvello {
+class ArmyModel;
+class Status;
+}
+
+// The army editor ("Army Creator"): lists the figure files of a folder, forwards
+// every user action to its ArmyModel and shows what the model then holds.
+// The main window creates it and forwards the File commands.
+class frmArmy : public ChildWindow
+{
+    Q_OBJECT
+
+public:
+    explicit frmArmy(AppContext &context, QWidget *parent = nullptr);
+    ~frmArmy() override;
+
+    void Save() override;
+    void SaveAs() override;
+    void PrintIt() override;
+    void Export() override;
+    bool QueryClose() override;
+    bool hasPrintout() const override { return true; }
+    // The window's initial size (the main window sizes a child by its hint).
+    QSize sizeHint() const override;
+    void renderPrintout(QPrinter &printer) override;
+
+    // Asks for an army file and loads it; a cancelled dialog leaves the new,
+    // empty army.
+    void OpenArmy();
+
+    // The model behind the window, for the tests.
+    tarvello::ArmyModel &model() { return *m_model; }
+
+private:
+    void setUpLists();
+    void setUpSpinners();
+    void connectReactions();
+    void connectUnitReactions();
+    // Shows what the model now holds, then the failure, if any.
+    void apply(const tarvello::Status &status);
+    void showLists();
+    void showBoxes();
+    void browse();
+    // Each returns true when the army reached its file.
+    bool saveArmy();
+    bool saveAsDialog();
+    bool writeTo(const std::string &path);
+
+    AppContext &m_context;
+    std::unique_ptr<Ui::frmArmy> m_ui;
+    std::unique_ptr<tarvello::ArmyModel> m_model;
+    std::uint64_t m_shownAvailable = ~0ull;
+    std::uint64_t m_shownUnits = ~0ull;
+    bool m_showing = false;
+};
