@@ -40,6 +40,7 @@ public:
     }
     std::optional<QFont> font(QWidget *, const QFont &) override { return std::nullopt; }
     bool printerSetup(QWidget *, QPrinter *) override { return false; }
+    void printPreview(QWidget *, QPrinter *, std::function<void(QPrinter *)>) override {}
 };
 
 // A program folder whose figures folder holds kFiles small figure files.

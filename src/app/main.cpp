@@ -10,7 +10,10 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QtDialogs dialogs;
     tarvello::RulesTables tables;
-    AppContext context{&dialogs, &tables, QCoreApplication::applicationDirPath()};
+    AppContext context;
+    context.dialogs = &dialogs;
+    context.tables = &tables;
+    context.programFolder = QCoreApplication::applicationDirPath();
     frmMain mainWindow(context);
     mainWindow.startUp();
     return app.exec();

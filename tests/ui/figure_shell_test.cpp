@@ -69,7 +69,7 @@ void FigureShellTest::init()
 {
     m_dialogs = ScriptedDialogs();
     m_tables = SmallRulesTables();
-    m_context = AppContext{&m_dialogs, &m_tables, m_folder.path()};
+    m_context = AppContext{&m_dialogs, &m_tables, m_folder.path(), {}, nullptr};
     m_main = new frmMain(m_context);
     m_main->setModalRunner([](QDialog &) {});
     m_main->show();

@@ -84,7 +84,7 @@ void FrmSplashReadmeTest::init()
     QVERIFY(m_folder->isValid());
     m_dialogs = new ScriptedDialogs;
     m_tables = new tarvello::RulesTables;
-    m_context = AppContext{m_dialogs, m_tables, m_folder->path()};
+    m_context = AppContext{m_dialogs, m_tables, m_folder->path(), {}, nullptr};
     m_main = new frmMain(m_context);
     m_main->setModalRunner([](QDialog &) {});
     m_main->resize(1000, 800);
