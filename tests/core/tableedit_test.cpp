@@ -138,7 +138,7 @@ TEST(TableEdits, PasteSplitsLinesAndFields)
 TEST(TableEdits, PastedRowsStartAtTheSelectionRow)
 {
     TableDocument document = TableDocument::FromBytes("A;B\r\n1;1\r\n2;2\r\n3;3\r\n");
-    EXPECT_EQ(PasteRows(document, 2, "p\tq\r\nr\ts\tt\r\nz"), 2u);
+    PasteRows(document, 2, SplitPastedText("p\tq\r\nr\ts\tt\r\nz"));
     EXPECT_EQ(RowsOf(document),
               (std::vector<Cells>{{"1", "1"}, {"2", "2"}, {"p", "q"}, {"r", "s"}, {"3", "3"}}));
 }

@@ -65,13 +65,11 @@ std::vector<std::vector<std::string>> SplitPastedText(std::string_view text)
     return rows;
 }
 
-std::size_t PasteRows(TableDocument &document, std::size_t at, std::string_view text)
+void PasteRows(TableDocument &document, std::size_t at, std::vector<std::vector<std::string>> rows)
 {
-    std::vector<std::vector<std::string>> rows = SplitPastedText(text);
     at = std::min(at, document.RowCount());
     for (std::size_t k = 0; k < rows.size(); ++k)
         document.InsertRow(at + k, std::move(rows[k]));
-    return rows.size();
 }
 
 } // namespace tarvello

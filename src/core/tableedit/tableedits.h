@@ -28,8 +28,8 @@ std::size_t DeleteRows(TableDocument &document, std::size_t top, std::size_t bot
 // and by ";" too, since a cell cannot hold one.
 std::vector<std::vector<std::string>> SplitPastedText(std::string_view text);
 
-// Inserts the pasted rows in their order from row at on, pushing the rows
-// standing there down. Returns the number of rows inserted.
-std::size_t PasteRows(TableDocument &document, std::size_t at, std::string_view text);
+// Inserts rows (as SplitPastedText gives them) in their order from row at on,
+// pushing the rows standing there down.
+void PasteRows(TableDocument &document, std::size_t at, std::vector<std::vector<std::string>> rows);
 
 } // namespace tarvello

@@ -2,6 +2,7 @@
 
 #include "figure/frmfigure.h"
 #include "frmmain.h"
+#include "tableedit/frmedit_table.h"
 
 void RegisterDocumentWindows(frmMain &main)
 {
@@ -9,4 +10,11 @@ void RegisterDocumentWindows(frmMain &main)
     figures.create = [&main]() -> ChildWindow * { return new frmFigure(main.context()); };
     figures.open = [](ChildWindow *child) { static_cast<frmFigure *>(child)->OpenFigure(); };
     main.setChildFactory(QStringLiteral("frmFigure"), figures);
+
+    frmMain::ChildFactory tables;
+    tables.create = [&main]() -> ChildWindow * { return new frmEdit_Table(main.context()); };
+    tables.openFile = [](ChildWindow *child, const QString &path, const QString &caption) {
+        static_cast<frmEdit_Table *>(child)->OpenFile(path, caption);
+    };
+    main.setChildFactory(QStringLiteral("frmEdit_Table"), tables);
 }
