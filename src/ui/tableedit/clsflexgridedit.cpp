@@ -187,7 +187,7 @@ void clsFlexGridEdit::behave(int code, Qt::KeyboardModifiers modifiers)
         const auto next = tarvello::BehaviourMove(code, {current.row() + 1, current.column()}, shape);
         if (next) {
             m_grid->model()->setData(current, m_box->text(), Qt::EditRole);
-            m_grid->setCurrentIndex(model->index(next->row - 1, next->column));
+            m_grid->setCurrentCell(next->row - 1, next->column);
             openBox(0, modifiers);
         }
     }

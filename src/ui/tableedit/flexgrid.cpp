@@ -20,6 +20,15 @@ FlexGrid::FlexGrid(QWidget *parent)
     horizontalHeader()->setHighlightSections(false);
 }
 
+void FlexGrid::setCurrentCell(int row, int column)
+{
+    const QModelIndex cell = model() ? model()->index(row, column) : QModelIndex();
+    if (!cell.isValid())
+        return;
+    selectionModel()->setCurrentIndex(cell, QItemSelectionModel::ClearAndSelect);
+    scrollTo(cell);
+}
+
 int FlexGrid::selectionTop() const
 {
     const QItemSelection selection = selectionModel() ? selectionModel()->selection()

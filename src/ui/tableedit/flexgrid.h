@@ -21,6 +21,9 @@ public:
     using KeyDownHandler = std::function<bool(int key, Qt::KeyboardModifiers modifiers)>;
     void setKeyDownHandler(KeyDownHandler handler) { m_keyDown = std::move(handler); }
 
+    // Makes the cell at (row, column) current, alone selected, and in view.
+    void setCurrentCell(int row, int column);
+
     // The data rows of the selection (the current cell's row when nothing is
     // selected), and the end of the selection that is not the current cell.
     int selectionTop() const;

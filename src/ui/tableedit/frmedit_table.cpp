@@ -122,7 +122,7 @@ void frmEdit_Table::OpenFile(const QString &fileName, const QString &caption)
     }
     sizeColumns();
     if (m_model->rowCount() > 0 && m_model->columnCount() > 0)
-        grdTable->setCurrentIndex(m_model->index(0, 0));
+        grdTable->setCurrentCell(0, 0);
     setWindowTitle(QStringLiteral("Resource Editor ") + caption);
 }
 

@@ -55,7 +55,7 @@ void frmEdit_Table::insertRow()
     const int current = grdTable->currentIndex().row();
     m_model->insertEmptyRow(current + 1);
     if (current < 0 && m_model->rowCount() > 0)
-        grdTable->setCurrentIndex(m_model->index(0, 0));
+        grdTable->setCurrentCell(0, 0);
 }
 
 void frmEdit_Table::deleteRows()
@@ -66,7 +66,7 @@ void frmEdit_Table::deleteRows()
     const int row = m_model->deleteRows(grdTable->selectionTop(), grdTable->selectionBottom(),
                                         current.row());
     if (row >= 0)
-        grdTable->setCurrentIndex(m_model->index(row, current.column()));
+        grdTable->setCurrentCell(row, current.column());
 }
 
 void frmEdit_Table::Copy()
@@ -92,7 +92,7 @@ void frmEdit_Table::Paste()
     m_model->pasteRows(at, tarvello::SplitPastedText(
                                ToFileText(QGuiApplication::clipboard()->text())));
     if (!grdTable->currentIndex().isValid() && m_model->rowCount() > 0)
-        grdTable->setCurrentIndex(m_model->index(0, 0));
+        grdTable->setCurrentCell(0, 0);
 }
 
 bool frmEdit_Table::writeTo(const QString &path)
