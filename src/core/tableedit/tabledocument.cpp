@@ -3,6 +3,7 @@
 #include "platform/fileio.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace tarvello {
 
@@ -23,6 +24,29 @@ std::vector<std::string> SplitFields(std::string_view line)
         }
         fields.emplace_back(line.substr(start, end - start));
         start = end + 1;
+    }
+}
+
+// Calls fn with every line of text: lines end at CR LF, a lone CR or a lone
+// LF, as the rules table loader reads them; a final line end adds no line.
+template<typename Fn>
+void EachLine(std::string_view text, Fn &&fn)
+{
+    const char *start = text.data();
+    const char *const end = start + text.size();
+    const char *lf = nullptr;
+    while (start < end) {
+        if (!lf || lf < start) {
+            lf = static_cast<const char *>(std::memchr(start, '\n', static_cast<std::size_t>(end - start)));
+            if (!lf)
+                lf = end;
+        }
+        const char *cr = static_cast<const char *>(std::memchr(start, '\r', static_cast<std::size_t>(lf - start)));
+        const char *stop = cr ? cr : lf;
+        fn(std::string_view(start, static_cast<std::size_t>(stop - start)));
+        start = stop + 1;
+        if (cr && start == lf)
+            ++start;
     }
 }
 
@@ -60,11 +84,7 @@ TableDocument TableDocument::FromBytes(std::string bytes)
 {
     TableDocument document;
     bool header = true;
-    std::size_t lines = 0;
-    for (char c : bytes)
-        lines += c == '\n' ? 1 : 0;
-    document.m_rows.reserve(lines);
-    ForEachLine(bytes, [&document, &header](std::string_view line) {
+    EachLine(bytes, [&document, &header](std::string_view line) {
         if (header) {
             document.m_captions = SplitFields(line);
             header = false;
