@@ -84,6 +84,11 @@ void frmEdit_Table::Arrange()
     resize(TwipsToPixels(this, kWidthTwips, kHeightTwips));
 }
 
+QSize frmEdit_Table::sizeHint() const
+{
+    return TwipsToPixels(this, kWidthTwips, kHeightTwips);
+}
+
 bool frmEdit_Table::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowActivate && grdTable)

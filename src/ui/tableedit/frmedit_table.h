@@ -48,6 +48,9 @@ public:
     QPushButton *btnSaveAs = nullptr;
     LayoutMgr *lmgEdit = nullptr;
 
+    // The design size, which the main window gives the window when it opens.
+    QSize sizeHint() const override;
+
 protected:
     bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
