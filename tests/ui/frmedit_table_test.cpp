@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QPrinter>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -261,6 +262,22 @@ private slots:
         QTest::keyClick(m_grid, Qt::Key_Delete);
         QCOMPARE(cell(0, 0), QString());
         QCOMPARE(cell(1, 0), QStringLiteral("Axe"));
+    }
+
+    void theBoxFollowsTheGridWhenItScrolls()
+    {
+        QByteArray many = "A;B\r\n";
+        for (int r = 0; r < 200; ++r)
+            many += QByteArray::number(r) + ";x\r\n";
+        open(0, 0, many);
+        QTest::keyClick(m_grid, Qt::Key_A);
+        m_grid->verticalScrollBar()->setValue(m_grid->verticalScrollBar()->maximum());
+        QCOMPARE(m_box->pos(), QPoint(-m_box->width(), -m_box->height()));
+        QTest::keyClick(m_box, Qt::Key_B);
+        QCOMPARE(m_box->text(), QStringLiteral("ab"));
+        QCOMPARE(m_box->geometry().topLeft(),
+                 m_grid->viewport()->mapTo(m_window.get(), m_grid->visualRect(current()).topLeft()));
+        QVERIFY(m_box->y() >= 0);
     }
 
     void secondEditorOnTheWindowGetsAnotherOne()
