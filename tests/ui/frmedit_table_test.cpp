@@ -153,29 +153,34 @@ private slots:
 
     void enterAndArrowsMoveOnAndWrap_data()
     {
+        QTest::addColumn<QByteArray>("property");
         QTest::addColumn<int>("behaviour");
         QTest::addColumn<int>("key");
         QTest::addColumn<QPoint>("from"); // (column, row)
         QTest::addColumn<QPoint>("to");
-        QTest::newRow("right from the last cell") << 1 << int(Qt::Key_Return) << QPoint(2, 3) << QPoint(0, 0);
-        QTest::newRow("down from a middle column's last row") << 2 << int(Qt::Key_Return) << QPoint(1, 3) << QPoint(2, 0);
-        QTest::newRow("up from the first cell") << 0 << int(Qt::Key_Up) << QPoint(0, 0) << QPoint(2, 3);
-        QTest::newRow("down") << 0 << int(Qt::Key_Down) << QPoint(1, 1) << QPoint(1, 2);
+        QTest::newRow("right from the last cell") << QByteArray("EnterKeyBehaviour") << 1 << int(Qt::Key_Return) << QPoint(2, 3) << QPoint(0, 0);
+        QTest::newRow("down from a middle column's last row") << QByteArray("EnterKeyBehaviour") << 2 << int(Qt::Key_Return) << QPoint(1, 3) << QPoint(2, 0);
+        QTest::newRow("tab up") << QByteArray("TabKeyBehaviour") << 3 << int(Qt::Key_Tab) << QPoint(1, 2) << QPoint(1, 1);
+        QTest::newRow("up from the first cell") << QByteArray() << 0 << int(Qt::Key_Up) << QPoint(0, 0) << QPoint(2, 3);
+        QTest::newRow("down") << QByteArray() << 0 << int(Qt::Key_Down) << QPoint(1, 1) << QPoint(1, 2);
     }
 
     void enterAndArrowsMoveOnAndWrap()
     {
+        QFETCH(QByteArray, property);
         QFETCH(int, behaviour);
         QFETCH(int, key);
         QFETCH(QPoint, from);
         QFETCH(QPoint, to);
         open(from.y(), from.x());
-        m_window->cellEditor().setEnterKeyBehaviour(behaviour);
+        if (!property.isEmpty())
+            QVERIFY(m_window->cellEditor().setProperty(property.constData(), behaviour));
         QTest::keyClick(m_grid, Qt::Key_Q);
         QTest::keyClick(m_box, Qt::Key(key));
         QCOMPARE(cell(from.y(), from.x()), QStringLiteral("q"));
         QCOMPARE(current(), m_grid->model()->index(to.y(), to.x()));
         QVERIFY(m_box->isVisible());
+        QVERIFY(m_box->hasFocus());
         QCOMPARE(m_box->selectedText(), cell(to.y(), to.x()));
     }
 

@@ -6,7 +6,8 @@
 #include <QPersistentModelIndex>
 #include <QPointer>
 
-class FlexGrid;
+#include "flexgrid.h"
+
 class QWidget;
 
 // In-place editing for a FlexGrid: typing on the grid or double-clicking a
@@ -17,6 +18,11 @@ class QWidget;
 class clsFlexGridEdit : public QObject
 {
     Q_OBJECT
+    Q_PROPERTY(FlexGrid *FlexGridControl READ flexGridControl WRITE setFlexGridControl)
+    Q_PROPERTY(int EditBoxBorderStyle READ editBoxBorderStyle WRITE setEditBoxBorderStyle)
+    Q_PROPERTY(int EnterKeyBehaviour READ enterKeyBehaviour WRITE setEnterKeyBehaviour)
+    Q_PROPERTY(int TabKeyBehaviour READ tabKeyBehaviour WRITE setTabKeyBehaviour)
+    Q_PROPERTY(bool IgnoreNextKey MEMBER IgnoreNextKey)
 
 public:
     explicit clsFlexGridEdit(QObject *parent = nullptr);
