@@ -14,14 +14,18 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QPrinter>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 
 #include <memory>
 
@@ -383,24 +387,46 @@ private slots:
         QVERIFY(m_dialogs.messageTexts().isEmpty());
     }
 
-    void resourceMenuOpensTheTableAndRefreshUsesTheSavedRows()
+    // A player edits a race in the table editor, saves, refreshes the
+    // resources, and an open figure's next calculation uses the new row.
+    void figureCostFollowsASavedAndRefreshedTable()
     {
-        QFile::copy(QStringLiteral(TARVELLO_SHIPPED_DATA_DIR "/races.skv"), m_dir->filePath(QStringLiteral("races.skv")));
+        for (const QString &name : QDir(QStringLiteral(TARVELLO_SHIPPED_DATA_DIR)).entryList({"*.skv"}))
+            QFile::copy(QStringLiteral(TARVELLO_SHIPPED_DATA_DIR "/") + name, m_dir->filePath(name));
         frmMain main(m_context);
         main.setModalRunner([](QDialog &) {});
-        main.show();
+        main.startUp();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        main.findChild<QAction *>(QStringLiteral("mnuFile_Figure_New"))->trigger();
+        QWidget *figure = main.activeChild();
+        auto *weapons = FindNamed<QTreeWidget>(figure, QStringLiteral("lvwMeleeWeapons"));
+        weapons->setCurrentItem(weapons->topLevelItem(0));
+        FindNamed<QPushButton>(figure, QStringLiteral("btnAddMeleeWeapon"))->click();
+        auto *finalCost = FindNamed<QLineEdit>(figure, QStringLiteral("txtFinalCost"));
+        const QString before = finalCost->text();
+        QVERIFY(before.toInt() > 0);
+
         QAction *races = main.findChild<QAction *>(QStringLiteral("mnuResources_Races"));
         QVERIFY(races && races->isEnabled());
         races->trigger();
         auto *window = qobject_cast<frmEdit_Table *>(main.activeChild());
         QVERIFY(window);
         QCOMPARE(window->windowTitle(), QStringLiteral("Resource Editor Races"));
-        auto *grid = FindNamed<FlexGrid>(window, QStringLiteral("grdTable"));
-        grid->model()->setData(grid->model()->index(0, 1), QStringLiteral("7"));
-        window->Save();
+        m_grid = FindNamed<FlexGrid>(window, QStringLiteral("grdTable"));
+        m_box = FindNamed<QLineEdit>(window, QStringLiteral("tbFgEdit1"));
+        select(0, 1);
+        QTest::keyClick(m_grid, Qt::Key_9);
+        QTest::keyClick(m_box, Qt::Key_Return);
+        QTest::mouseClick(FindNamed<QWidget>(window, QStringLiteral("btnSave")), Qt::LeftButton);
+        QVERIFY(!window->modified());
+
         main.findChild<QAction *>(QStringLiteral("mnuResources_Reload"))->trigger();
-        QVERIFY(!m_tables.Races.empty());
-        QCOMPARE(m_tables.Races[0].HitFactorModifier, 7);
+        QCOMPARE(m_tables.Races.at(0).HitFactorModifier, 9);
+        auto *race = FindNamed<QComboBox>(figure, QStringLiteral("cboRace"));
+        race->setCurrentIndex(0);
+        emit race->activated(0);
+        QVERIFY(finalCost->text() != before);
+        QVERIFY(m_dialogs.messageTexts().isEmpty());
     }
 };
 
