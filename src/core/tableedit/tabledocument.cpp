@@ -45,7 +45,7 @@ void EachLine(std::string_view text, Fn &&fn)
         const char *stop = cr ? cr : lf;
         fn(std::string_view(start, static_cast<std::size_t>(stop - start)));
         start = stop + 1;
-        if (cr && start == lf)
+        if (cr && start == lf && lf != end)
             ++start;
     }
 }

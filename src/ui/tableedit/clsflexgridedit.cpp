@@ -91,6 +91,7 @@ void clsFlexGridEdit::createBox()
     m_box->setFocusPolicy(Qt::ClickFocus);
     m_box->raise();
     m_box->installEventFilter(this);
+    m_watchedBox = m_box;
 }
 
 void clsFlexGridEdit::detach()
@@ -98,8 +99,13 @@ void clsFlexGridEdit::detach()
     restoreTabStops();
     if (m_grid)
         disconnect(m_grid, nullptr, this, nullptr);
-    delete m_box.data();
-    m_box = nullptr;
+    if (QLineEdit *box = m_box) {
+        // A box being destroyed must not reach the key and focus handling.
+        box->removeEventFilter(this);
+        m_box = nullptr;
+        m_watchedBox = nullptr;
+        delete box;
+    }
     m_grid = nullptr;
     m_editCell = QPersistentModelIndex();
 }
@@ -223,7 +229,7 @@ bool clsFlexGridEdit::boxKeyDown(QKeyEvent *event)
 
 bool clsFlexGridEdit::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != m_box || !m_grid)
+    if (watched != m_watchedBox || !m_grid)
         return QObject::eventFilter(watched, event);
     if (event->type() == QEvent::KeyPress)
         return boxKeyDown(static_cast<QKeyEvent *>(event));

@@ -77,6 +77,8 @@ private:
 
     QPointer<FlexGrid> m_grid;
     QPointer<QLineEdit> m_box;
+    // The box as its events name it, also while it is being destroyed.
+    const QObject *m_watchedBox = nullptr;
     QString m_boxName;
     QPersistentModelIndex m_editCell;
     QList<TabStop> m_tabStops;
