@@ -3,6 +3,7 @@
 #include "army/frmarmy.h"
 #include "figure/frmfigure.h"
 #include "frmmain.h"
+#include "tableedit/frmedit_table.h"
 
 void RegisterDocumentWindows(frmMain &main)
 {
@@ -15,4 +16,11 @@ void RegisterDocumentWindows(frmMain &main)
     armies.create = [&main]() -> ChildWindow * { return new frmArmy(main.context()); };
     armies.open = [](ChildWindow *child) { static_cast<frmArmy *>(child)->OpenArmy(); };
     main.setChildFactory(QStringLiteral("frmArmy"), armies);
+
+    frmMain::ChildFactory tables;
+    tables.create = [&main]() -> ChildWindow * { return new frmEdit_Table(main.context()); };
+    tables.openFile = [](ChildWindow *child, const QString &path, const QString &caption) {
+        static_cast<frmEdit_Table *>(child)->OpenFile(path, caption);
+    };
+    main.setChildFactory(QStringLiteral("frmEdit_Table"), tables);
 }

@@ -1,0 +1,145 @@
+#include "frmedit_table.h"
+
+#include "clsflexgridedit.h"
+#include "flexgrid.h"
+#include "tablemodel.h"
+
+#include "platform/idialogs.h"
+#include "platform/layoutmgr.h"
+#include "platform/screentwips.h"
+#include "platform/uitext.h"
+
+#include <QHeaderView>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QStyle>
+
+namespace {
+
+const QString kPlainTitle = QStringLiteral("Tarvello");
+
+// The design size in twips.
+constexpr int kWidthTwips = 4605;
+constexpr int kHeightTwips = 2520;
+
+} // namespace
+
+frmEdit_Table::frmEdit_Table(AppContext &context, QWidget *parent)
+    : ChildWindow(parent)
+    , m_context(context)
+    , m_model(new TableModel(this))
+    , m_cellEditor(std::make_unique<clsFlexGridEdit>())
+{
+    setObjectName(QStringLiteral("frmEdit_Table"));
+    setWindowTitle(QStringLiteral("Table Editor"));
+    buildControls();
+    m_cellEditor->setFlexGridControl(grdTable);
+    connect(m_cellEditor.get(), &clsFlexGridEdit::TextKeyDown, this,
+            [this] { m_modified = true; });
+}
+
+frmEdit_Table::~frmEdit_Table() = default;
+
+void frmEdit_Table::buildControls()
+{
+    Arrange();
+    grdTable = new FlexGrid(this);
+    grdTable->setObjectName(QStringLiteral("grdTable"));
+    grdTable->setModel(m_model);
+    grdTable->setKeyDownHandler(
+        [this](int key, Qt::KeyboardModifiers modifiers) { return gridKeyDown(key, modifiers); });
+
+    btnInsert = new QPushButton(QStringLiteral("New r&ow"), this);
+    btnInsert->setObjectName(QStringLiteral("btnInsert"));
+    btnSave = new QPushButton(QStringLiteral("&Save"), this);
+    btnSave->setObjectName(QStringLiteral("btnSave"));
+    btnSaveAs = new QPushButton(QStringLiteral("Save &As"), this);
+    btnSaveAs->setObjectName(QStringLiteral("btnSaveAs"));
+
+    // Grid above, the buttons in a row below it, at the design size.
+    const int margin = 4;
+    const QSize button = btnInsert->sizeHint().expandedTo(QSize(80, 0));
+    const int buttonTop = height() - margin - button.height();
+    grdTable->setGeometry(0, 0, width(), buttonTop - margin);
+    int left = margin;
+    for (QPushButton *b : {btnInsert, btnSave, btnSaveAs}) {
+        b->setGeometry(left, buttonTop, button.width(), button.height());
+        left += button.width() + margin;
+    }
+
+    lmgEdit = new LayoutMgr(this);
+    lmgEdit->setObjectName(QStringLiteral("lmgEdit"));
+    lmgEdit->registerControl(grdTable, 0, 0, 1, 1);
+    for (QPushButton *b : {btnInsert, btnSave, btnSaveAs})
+        lmgEdit->registerControl(b, 0, 1, 0, 0);
+
+    connect(btnInsert, &QPushButton::clicked, this, [this] { gridKeyDown(Qt::Key_Insert, {}); });
+    connect(btnSave, &QPushButton::clicked, this, [this] { saveTable(); });
+    connect(btnSaveAs, &QPushButton::clicked, this, [this] { saveAsDialog(); });
+}
+
+void frmEdit_Table::Arrange()
+{
+    resize(TwipsToPixels(this, kWidthTwips, kHeightTwips));
+}
+
+QSize frmEdit_Table::sizeHint() const
+{
+    return TwipsToPixels(this, kWidthTwips, kHeightTwips);
+}
+
+bool frmEdit_Table::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate && grdTable)
+        grdTable->setFocus(Qt::ActiveWindowFocusReason);
+    return ChildWindow::event(event);
+}
+
+// Inside the main window, activating the document window gives the grid the
+// focus too.
+void frmEdit_Table::showEvent(QShowEvent *event)
+{
+    ChildWindow::showEvent(event);
+    auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget());
+    if (m_activationHooked || !frame || !frame->mdiArea())
+        return;
+    m_activationHooked = true;
+    connect(frame->mdiArea(), &QMdiArea::subWindowActivated, this, [this, frame](QMdiSubWindow *w) {
+        if (w == frame)
+            grdTable->setFocus(Qt::ActiveWindowFocusReason);
+    });
+}
+
+void frmEdit_Table::OpenFile(const QString &fileName, const QString &caption)
+{
+    m_caption = caption;
+    tarvello::Result<tarvello::TableDocument> read = tarvello::ReadTableDocument(ToFilePath(fileName));
+    if (read.ok()) {
+        m_model->setDocument(std::move(read).value());
+        m_fileName = fileName;
+    } else {
+        // An unreadable file leaves an empty editor that saves nowhere unasked.
+        m_model->setDocument(tarvello::TableDocument());
+        m_fileName.clear();
+        m_context.dialogs->message(this, kPlainTitle, QStringLiteral("Errors in table ") + fileName,
+                                   IDialogs::Buttons::Ok, IDialogs::Icon::None);
+    }
+    sizeColumns();
+    if (m_model->rowCount() > 0 && m_model->columnCount() > 0)
+        grdTable->setCurrentCell(0, 0);
+    setWindowTitle(QStringLiteral("Resource Editor ") + caption);
+}
+
+void frmEdit_Table::sizeColumns()
+{
+    const QHeaderView *header = grdTable->horizontalHeader();
+    const QFontMetrics metrics(header->font());
+    const int padding = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + 8;
+    for (int c = 0; c < m_model->columnCount(); ++c) {
+        const QString caption = m_model->headerData(c, Qt::Horizontal).toString();
+        grdTable->setColumnWidth(c, metrics.horizontalAdvance(caption) + padding);
+    }
+    if (m_model->columnCount() > 0)
+        grdTable->setColumnWidth(0, grdTable->width() / 2);
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "shell/appcontext.h"
+#include "shell/childwindow.h"
+
+#include <memory>
+
+class FlexGrid;
+class LayoutMgr;
+class QPushButton;
+class TableModel;
+class clsFlexGridEdit;
+
+// The rules-table editor: one table file as a grid of text cells, edited in
+// place by its cell editor, with rows inserted, deleted, cut, copied and
+// pasted, saved back and printed.
+class frmEdit_Table : public ChildWindow
+{
+    Q_OBJECT
+
+public:
+    explicit frmEdit_Table(AppContext &context, QWidget *parent = nullptr);
+    ~frmEdit_Table() override;
+
+    // Loads the table file into the grid; caption names it in the window's
+    // caption and on the printout.
+    void OpenFile(const QString &fileName, const QString &caption);
+    void Save() override;
+    void SaveAs() override;
+    void PrintIt() override;
+    bool hasPrintout() const override { return true; }
+    void renderPrintout(QPrinter &printer) override;
+    bool QueryClose() override;
+    // Gives the window its design size.
+    void Arrange();
+    void Copy();
+    void Cut();
+    void Paste();
+
+    bool modified() const { return m_modified; }
+    QString fileName() const { return m_fileName; }
+    clsFlexGridEdit &cellEditor() { return *m_cellEditor; }
+    TableModel &tableModel() { return *m_model; }
+
+    FlexGrid *grdTable = nullptr;
+    QPushButton *btnInsert = nullptr;
+    QPushButton *btnSave = nullptr;
+    QPushButton *btnSaveAs = nullptr;
+    LayoutMgr *lmgEdit = nullptr;
+
+    // The design size, which the main window gives the window when it opens.
+    QSize sizeHint() const override;
+
+protected:
+    bool event(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void buildControls();
+    bool gridKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    void insertRow();
+    void deleteRows();
+    void sizeColumns();
+    bool saveTable();
+    bool saveAsDialog();
+    bool writeTo(const QString &path);
+    void showFailure(const QString &text);
+
+    AppContext &m_context;
+    TableModel *m_model = nullptr;
+    std::unique_ptr<clsFlexGridEdit> m_cellEditor;
+    QString m_caption;
+    QString m_fileName;
+    bool m_modified = false;
+    bool m_activationHooked = false;
+};

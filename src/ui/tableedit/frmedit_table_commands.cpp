@@ -1,0 +1,181 @@
+// The table editor's row commands, saving, printing and closing.
+#include "frmedit_table.h"
+
+#include "clsflexgridedit.h"
+#include "flexgrid.h"
+#include "tablemodel.h"
+#include "print/qtprinterpage.h"
+
+#include "platform/idialogs.h"
+#include "platform/modfunctions.h"
+#include "platform/uitext.h"
+#include "tableedit/tableedits.h"
+#include "tableedit/tableprint.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileInfo>
+
+#include <exception>
+
+namespace {
+
+const QString kPlainTitle = QStringLiteral("Tarvello");
+const QString kAllFilesFilter = QStringLiteral("All files (*.*)|*.*");
+
+} // namespace
+
+bool frmEdit_Table::gridKeyDown(int key, Qt::KeyboardModifiers modifiers)
+{
+    const Qt::KeyboardModifiers held =
+        modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    try {
+        if (held == Qt::ControlModifier) {
+            switch (key) {
+            case Qt::Key_C: Copy(); return false;
+            case Qt::Key_X: Cut(); return false;
+            case Qt::Key_V: Paste(); return false;
+            default: return true;
+            }
+        }
+        if (held == Qt::ShiftModifier)
+            return true;
+        if (key == Qt::Key_Insert)
+            insertRow();
+        else if (key == Qt::Key_Delete)
+            deleteRows();
+    } catch (const std::exception &) {
+        // A failure in the key handling ends it silently.
+    }
+    return false;
+}
+
+void frmEdit_Table::insertRow()
+{
+    const int current = grdTable->currentIndex().row();
+    m_model->insertEmptyRow(current + 1);
+    if (current < 0 && m_model->rowCount() > 0)
+        grdTable->setCurrentCell(0, 0);
+}
+
+void frmEdit_Table::deleteRows()
+{
+    const QModelIndex current = grdTable->currentIndex();
+    if (!current.isValid())
+        return;
+    const int row = m_model->deleteRows(grdTable->selectionTop(), grdTable->selectionBottom(),
+                                        current.row());
+    if (row >= 0)
+        grdTable->setCurrentCell(row, current.column());
+}
+
+void frmEdit_Table::Copy()
+{
+    m_cellEditor->IgnoreNextKey = true;
+    if (!grdTable->currentIndex().isValid())
+        return;
+    const std::string text = tarvello::CopyText(m_model->document(), grdTable->selectionTop(),
+                                                grdTable->selectionBottom());
+    QGuiApplication::clipboard()->setText(FromFileText(text));
+}
+
+void frmEdit_Table::Cut()
+{
+    Copy();
+    deleteRows();
+}
+
+void frmEdit_Table::Paste()
+{
+    m_cellEditor->IgnoreNextKey = true;
+    const int at = grdTable->currentIndex().isValid() ? grdTable->selectionRow() : 0;
+    m_model->pasteRows(at, tarvello::SplitPastedText(
+                               ToFileText(QGuiApplication::clipboard()->text())));
+    if (!grdTable->currentIndex().isValid() && m_model->rowCount() > 0)
+        grdTable->setCurrentCell(0, 0);
+}
+
+bool frmEdit_Table::writeTo(const QString &path)
+{
+    const tarvello::Status status = tarvello::WriteTableDocument(m_model->document(),
+                                                                 ToFilePath(path));
+    if (!status.ok()) {
+        m_context.dialogs->message(this, kPlainTitle,
+                                   FromFilePath(status.failure().sentence) + QStringLiteral("\r\n")
+                                       + FromFileText(status.failure().description),
+                                   IDialogs::Buttons::Ok, IDialogs::Icon::None);
+        return false;
+    }
+    m_modified = false;
+    return true;
+}
+
+bool frmEdit_Table::saveTable()
+{
+    if (m_fileName.isEmpty())
+        return saveAsDialog();
+    return writeTo(m_fileName);
+}
+
+bool frmEdit_Table::saveAsDialog()
+{
+    const QFileInfo current(m_fileName);
+    const std::optional<QString> path = m_context.dialogs->saveFile(
+        this, kAllFilesFilter, m_fileName.isEmpty() ? QString() : current.absolutePath(),
+        m_fileName.isEmpty() ? QString() : current.fileName(), true);
+    if (!path || path->isEmpty())
+        return false;
+    m_fileName = *path;
+    if (!writeTo(*path))
+        return false;
+    setWindowTitle(QStringLiteral("Resource Editor (..\\") + QFileInfo(*path).fileName()
+                   + QLatin1Char(')'));
+    return true;
+}
+
+void frmEdit_Table::Save()
+{
+    saveTable();
+}
+
+void frmEdit_Table::SaveAs()
+{
+    saveAsDialog();
+}
+
+void frmEdit_Table::PrintIt()
+{
+    if (!m_context.printSetup || !m_context.printer || !m_context.printSetup())
+        return;
+    renderPrintout(*m_context.printer);
+}
+
+void frmEdit_Table::renderPrintout(QPrinter &printer)
+{
+    QtPrinterPage page(printer);
+    const tarvello::Status status = tarvello::PrintTable(page, ToFileText(m_caption),
+                                                         m_model->document());
+    if (!status.ok())
+        m_context.dialogs->message(this, QString::fromStdString(tarvello::AppTitle()),
+                                   FromFileText(status.failure().Message()),
+                                   IDialogs::Buttons::Ok, IDialogs::Icon::Exclamation);
+}
+
+bool frmEdit_Table::QueryClose()
+{
+    if (!m_modified)
+        return true;
+    const IDialogs::Answer answer = m_context.dialogs->message(
+        this, kPlainTitle, QStringLiteral("Table not saved!\r\nSave table now?"),
+        IDialogs::Buttons::YesNoCancel, IDialogs::Icon::Question);
+    switch (answer) {
+    case IDialogs::Answer::Yes:
+        // Only a table that reached its file closes: a cancelled save dialog
+        // or a failed write keeps the window and its changes.
+        return saveTable();
+    case IDialogs::Answer::No:
+        return true;
+    default:
+        return false;
+    }
+}

@@ -1,0 +1,105 @@
+#include "tablemodel.h"
+
+#include "platform/uitext.h"
+#include "tableedit/tableedits.h"
+
+#include <algorithm>
+
+TableModel::TableModel(QObject *parent)
+    : QAbstractTableModel(parent)
+{}
+
+void TableModel::setDocument(tarvello::TableDocument document)
+{
+    beginResetModel();
+    m_document = std::move(document);
+    endResetModel();
+}
+
+int TableModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_document.RowCount());
+}
+
+int TableModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_document.ColumnCount());
+}
+
+QVariant TableModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    if (role == Qt::DisplayRole || role == Qt::EditRole)
+        return FromFileText(m_document.Cell(index.row(), index.column()));
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignTop));
+    return {};
+}
+
+QVariant TableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0
+        || section >= static_cast<int>(m_document.ColumnCount()))
+        return {};
+    if (role == Qt::DisplayRole)
+        return FromFileText(m_document.Captions()[section]);
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
+    return {};
+}
+
+Qt::ItemFlags TableModel::flags(const QModelIndex &index) const
+{
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+bool TableModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!index.isValid() || role != Qt::EditRole)
+        return false;
+    if (!m_document.SetCell(index.row(), index.column(), ToFileText(value.toString())))
+        return false;
+    emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    return true;
+}
+
+void TableModel::insertEmptyRow(int at)
+{
+    if (m_document.ColumnCount() == 0)
+        return;
+    at = std::clamp(at, 0, rowCount());
+    beginInsertRows(QModelIndex(), at, at);
+    m_document.InsertRow(at, {});
+    endInsertRows();
+}
+
+int TableModel::deleteRows(int top, int bottom, int current)
+{
+    const int last = rowCount() - 1;
+    if (last < 0 || top < 0 || top > bottom)
+        return -1;
+    bottom = std::min(bottom, last);
+    // The last row is emptied, never removed.
+    const int removeEnd = bottom == last ? bottom - 1 : bottom;
+    if (removeEnd >= top)
+        beginRemoveRows(QModelIndex(), top, removeEnd);
+    const int after = static_cast<int>(tarvello::DeleteRows(m_document, top, bottom, current));
+    if (removeEnd >= top)
+        endRemoveRows();
+    if (bottom == last) {
+        const int row = rowCount() - 1;
+        emit dataChanged(index(row, 0), index(row, std::min(1, columnCount() - 1)));
+    }
+    return after;
+}
+
+void TableModel::pasteRows(int at, std::vector<std::vector<std::string>> rows)
+{
+    if (rows.empty() || m_document.ColumnCount() == 0)
+        return;
+    at = std::clamp(at, 0, rowCount());
+    beginInsertRows(QModelIndex(), at, at + static_cast<int>(rows.size()) - 1);
+    tarvello::PasteRows(m_document, at, std::move(rows));
+    endInsertRows();
+}

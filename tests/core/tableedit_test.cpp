@@ -1,0 +1,231 @@
+#include "tableedit/behaviourmove.h"
+#include "tableedit/tabledocument.h"
+#include "tableedit/tableedits.h"
+#include "tableedit/tableprint.h"
+
+#include "print/printerpage.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace tarvello {
+namespace {
+
+using Cells = std::vector<std::string>;
+
+Cells RowOf(const TableDocument &document, std::size_t row)
+{
+    Cells cells;
+    for (std::size_t c = 0; c < document.ColumnCount(); ++c)
+        cells.push_back(document.Cell(row, c));
+    return cells;
+}
+
+std::vector<Cells> RowsOf(const TableDocument &document)
+{
+    std::vector<Cells> rows;
+    for (std::size_t r = 0; r < document.RowCount(); ++r)
+        rows.push_back(RowOf(document, r));
+    return rows;
+}
+
+TEST(TableDocument, ReadsCaptionsAndEveryLineAsARow)
+{
+    const TableDocument document = TableDocument::FromBytes(
+        "A;B;C;D;E\r\nx;y;z\r\n\r\n1;2;3;4;5;6;7\nlast\xE9\rend");
+    EXPECT_EQ(document.Captions(), (Cells{"A", "B", "C", "D", "E"}));
+    EXPECT_EQ(RowsOf(document), (std::vector<Cells>{{"x", "y", "z", "", ""},
+                                                   {"", "", "", "", ""},
+                                                   {"1", "2", "3", "4", "5"},
+                                                   {"last\xE9", "", "", "", ""},
+                                                   {"end", "", "", "", ""}}));
+}
+
+TEST(TableDocument, UnchangedDocumentGivesBackItsBytes)
+{
+    for (const std::string &bytes : {std::string("A;B\r\nx;y\r\n"), std::string("A;B\rx\ny;z;w"),
+                                    std::string(), std::string("\x80\xFF;\0\r\n", 6)}) {
+        const TableDocument document = TableDocument::FromBytes(bytes);
+        EXPECT_TRUE(document.Pristine());
+        EXPECT_EQ(document.ToBytes(), bytes);
+    }
+}
+
+TEST(TableDocument, WritesChangedRowsJoinedAndKeepsUnchangedLines)
+{
+    TableDocument document = TableDocument::FromBytes("N;M;O\r\nx;y;z\r\n\r\nshort\r\nw;v;u;hidden\r\n");
+    EXPECT_FALSE(document.SetCell(0, 0, "x"));
+    EXPECT_TRUE(document.Pristine());
+    ASSERT_TRUE(document.SetCell(0, 0, ""));
+    document.InsertRow(4, {"a", "b", "c", "d"});
+    document.InsertRow(5, {});
+    EXPECT_EQ(document.ToBytes(), "N;M;O\r\n;y;z\r\n\r\nshort\r\nw;v;u;hidden\r\na;b;c\r\n\r\n");
+    ASSERT_TRUE(document.SetCell(3, 1, "V"));
+    document.RemoveRow(2);
+    EXPECT_EQ(document.ToBytes(), "N;M;O\r\n;y;z\r\n\r\nw;V;u\r\na;b;c\r\n\r\n");
+}
+
+TEST(TableDocument, FilesThatCannotBeReadOrWrittenGiveTheirMessages)
+{
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "tarvello_tableedit";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir / "folder.skv");
+    const std::string folder = (dir / "folder.skv").string();
+    const Result<TableDocument> read = ReadTableDocument(folder);
+    ASSERT_FALSE(read.ok());
+    EXPECT_EQ(read.failure().sentence, "Errors in table " + folder);
+    const Status written = WriteTableDocument(TableDocument::FromBytes("A\r\n"), folder);
+    ASSERT_FALSE(written.ok());
+    EXPECT_EQ(written.failure().Message(),
+              "Error in savin resource file " + folder + "\r\nPath/File access error");
+
+    const std::string file = (dir / "t.skv").string();
+    TableDocument document = TableDocument::FromBytes("A;B\r\n1;2\r\n");
+    ASSERT_TRUE(document.SetCell(0, 1, "\xE9"));
+    ASSERT_TRUE(WriteTableDocument(document, file).ok());
+    const Result<TableDocument> back = ReadTableDocument(file);
+    ASSERT_TRUE(back.ok());
+    EXPECT_EQ(back.value().ToBytes(), "A;B\r\n1;\xE9\r\n");
+}
+
+TEST(TableEdits, CopyTakesTheFirstTwoCellsOfTheSelectedRows)
+{
+    const TableDocument document = TableDocument::FromBytes("A;B;C\r\n1;2;3\r\n4;5;6\r\n7;8;9\r\n");
+    EXPECT_EQ(CopyText(document, 1, 2), "4\t5\r\n7\t8");
+    EXPECT_EQ(CopyText(TableDocument::FromBytes("A\r\nx\r\n"), 0, 0), "x\t");
+}
+
+TEST(TableEdits, DeleteRemovesRowsButOnlyEmptiesTheLastRow)
+{
+    struct Case
+    {
+        std::size_t top, bottom, current;
+        std::vector<Cells> rows;
+        std::size_t currentAfter;
+    };
+    const Case cases[] = {
+        {1, 2, 1, {{"1", "2", "3"}, {"", "", "9"}}, 1},
+        {0, 1, 1, {{"7", "8", "9"}}, 0},
+        {1, 1, 1, {{"1", "2", "3"}, {"7", "8", "9"}}, 1},
+        {2, 2, 2, {{"1", "2", "3"}, {"4", "5", "6"}, {"", "", "9"}}, 2},
+    };
+    for (const Case &c : cases) {
+        TableDocument document = TableDocument::FromBytes("A;B;C\r\n1;2;3\r\n4;5;6\r\n7;8;9\r\n");
+        EXPECT_EQ(DeleteRows(document, c.top, c.bottom, c.current), c.currentAfter);
+        EXPECT_EQ(RowsOf(document), c.rows) << c.top << ".." << c.bottom;
+    }
+}
+
+TEST(TableEdits, PasteSplitsLinesAndFields)
+{
+    const std::tuple<std::string, std::vector<Cells>> cases[] = {
+        {"a\tb\r\nc\td\r\n", {{"a", "b"}, {"c", "d"}}},
+        {"a\tb\r\nx", {{"a", "b"}}},
+        {"a\tb\r\nxy", {{"a", "b"}, {"xy"}}},
+        {"x\t", {{"x", ""}}},
+        {"p\rq\nr;s\r\n\r\n", {{"p"}, {"q"}, {"r", "s"}, {""}}},
+        {"", {}},
+    };
+    for (const auto &[text, rows] : cases)
+        EXPECT_EQ(SplitPastedText(text), rows) << text;
+}
+
+TEST(TableEdits, PastedRowsStartAtTheSelectionRow)
+{
+    TableDocument document = TableDocument::FromBytes("A;B\r\n1;1\r\n2;2\r\n3;3\r\n");
+    PasteRows(document, 2, SplitPastedText("p\tq\r\nr\ts\tt\r\nz"));
+    EXPECT_EQ(RowsOf(document),
+              (std::vector<Cells>{{"1", "1"}, {"2", "2"}, {"p", "q"}, {"r", "s"}, {"3", "3"}}));
+}
+
+TEST(BehaviourMove, MovesAndWrapsAround)
+{
+    const GridShape shape{4, 3, 1, 0}; // rows 1..3 and columns 0..2 are not fixed
+    const std::tuple<int, GridCell, std::optional<GridCell>> cases[] = {
+        {kBehaviourRight, {1, 0}, GridCell{1, 1}},
+        {kBehaviourRight, {1, 2}, GridCell{2, 0}},
+        {kBehaviourRight, {3, 2}, GridCell{1, 0}},
+        {kBehaviourDown, {1, 1}, GridCell{2, 1}},
+        {kBehaviourDown, {3, 1}, GridCell{1, 2}},
+        {kBehaviourDown, {3, 2}, GridCell{1, 0}},
+        {kBehaviourUp, {2, 1}, GridCell{1, 1}},
+        {kBehaviourUp, {1, 1}, GridCell{3, 0}},
+        {kBehaviourUp, {1, 0}, GridCell{3, 2}},
+        {kBehaviourFocusGrid, {1, 0}, std::nullopt},
+        {7, {1, 0}, std::nullopt},
+    };
+    for (const auto &[code, from, to] : cases)
+        EXPECT_EQ(BehaviourMove(code, from, shape), to) << code << " " << from.row << "," << from.column;
+    EXPECT_EQ(BehaviourMove(kBehaviourDown, {0, 0}, GridShape{1, 3, 1, 0}), std::nullopt);
+}
+
+// Records what is printed where; fails when asked to print a given text.
+class PrintRecorder : public IPrinterPage
+{
+public:
+    std::vector<std::tuple<double, double, std::string, float, bool>> prints;
+    int pages = 1;
+    bool ended = false;
+    bool killed = false;
+    std::string failOn;
+
+    void SetFontName(const std::string &) override {}
+    void SetFontBold(bool bold) override { m_bold = bold; }
+    void SetFontSize(float points) override { m_size = points; }
+    void SetFontItalic(bool) override {}
+    double TextWidth(const std::string &text) override { return 100.0 * text.size(); }
+    double TextHeight(const std::string &) override { return 200; }
+    double CurrentX() const override { return m_x; }
+    double CurrentY() const override { return m_y; }
+    void SetCurrentX(double x) override { m_x = x; }
+    void SetCurrentY(double y) override { m_y = y; }
+    double ScaleHeight() const override { return 1500; }
+    void Print(const std::string &text) override
+    {
+        if (!failOn.empty() && text == failOn)
+            throw std::runtime_error("Printer error");
+        prints.emplace_back(m_x, m_y, text, m_size, m_bold);
+    }
+    void NewPage() override { ++pages; }
+    void EndDoc() override { ended = true; }
+    void KillDoc() override { killed = true; }
+
+private:
+    double m_x = 0, m_y = 0;
+    float m_size = 0;
+    bool m_bold = false;
+};
+
+TEST(PrintTable, PrintsCaptionHeaderAndRowsInColumns)
+{
+    const TableDocument document = TableDocument::FromBytes("N;M;O\r\na;b;c\r\nd;e;f\r\n");
+    PrintRecorder printer;
+    ASSERT_TRUE(PrintTable(printer, "Races", document).ok());
+    using P = std::tuple<double, double, std::string, float, bool>;
+    const std::vector<P> expected = {
+        {750, 300, "Races", 20, true},
+        {750, 900, "N", 10, true}, {3250, 900, "M", 10, true}, {4500, 900, "O", 10, true},
+        {750, 1200, "a", 10, false}, {3250, 1200, "b", 10, false}, {4500, 1200, "c", 10, false},
+        {750, 300, "d", 10, false}, {3250, 300, "e", 10, false}, {4500, 300, "f", 10, false},
+    };
+    EXPECT_EQ(printer.prints, expected);
+    EXPECT_EQ(printer.pages, 2);
+    EXPECT_TRUE(printer.ended);
+
+    PrintRecorder failing;
+    failing.failOn = "b";
+    const Status status = PrintTable(failing, "Races", document);
+    ASSERT_FALSE(status.ok());
+    EXPECT_EQ(status.failure().Message(), "Error printing table!\r\nPrinter error");
+    EXPECT_TRUE(failing.killed);
+    EXPECT_FALSE(failing.ended);
+    EXPECT_EQ(failing.prints.size(), 5u);
+}
+
+} // namespace
+} // namespace tarvello
