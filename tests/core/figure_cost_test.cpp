@@ -168,7 +168,7 @@ TEST_P(FigureCost, DerivedFields)
     const CostCase &c = GetParam();
     const RulesTables tables = figuretest::FigureTestTables();
     FigureRecord r = MakeRecord(c);
-    ASSERT_EQ(CalculateCost(r, tables), "");
+    ASSERT_TRUE(CalculateCost(r, tables).ok());
     EXPECT_EQ(r.txtBaseHitFactor, c.base);
     EXPECT_EQ(r.txtBaseMorale, c.morale);
     EXPECT_EQ(r.txtMagicSkillCost, c.magic);
@@ -192,13 +192,13 @@ TEST(FigureCostFields, RaceMoveAndSkillValues)
 {
     const RulesTables tables = figuretest::FigureTestTables();
     FigureRecord r = MakeRecord(kCases[1]);
-    ASSERT_EQ(CalculateCost(r, tables), "");
+    ASSERT_TRUE(CalculateCost(r, tables).ok());
     EXPECT_EQ(r.txtRaceHitFactorModifier, "1");
     EXPECT_EQ(r.txtMove, "12");
     EXPECT_EQ(r.txtCommandSkillCost, "10");
     EXPECT_EQ(r.txtInitiativeModifier, "1");
     r.cboRace.index = 2;
-    ASSERT_EQ(CalculateCost(r, tables), "");
+    ASSERT_TRUE(CalculateCost(r, tables).ok());
     EXPECT_EQ(r.txtRaceHitFactorModifier, "-1");
 }
 
@@ -207,7 +207,7 @@ TEST(FigureCostFields, CommaDecimalMark)
     RulesTables tables = figuretest::FigureTestTables();
     tables.DecimalSeparator = ",";
     FigureRecord r = MakeRecord(kCases[1]);
-    ASSERT_EQ(CalculateCost(r, tables), "");
+    ASSERT_TRUE(CalculateCost(r, tables).ok());
     EXPECT_EQ(r.txtDefenseFactor, "1,7");
     EXPECT_EQ(r.txtMoveMultiplier, "1,5");
     EXPECT_EQ(r.txtCost, "55,8");
@@ -286,11 +286,13 @@ TEST_P(FigureCostFailure, StopsAtItsStep)
     const FailureCase &c = GetParam();
     RulesTables tables = figuretest::FigureTestTables();
     FigureRecord r = MakeRecord(kCases[0]); // Normal green, sword: cost 2.2
-    ASSERT_EQ(CalculateCost(r, tables), "");
+    ASSERT_TRUE(CalculateCost(r, tables).ok());
     const std::string before = r.*c.kept;
     const std::string finalBefore = r.txtFinalCost;
     c.spoil(r, tables);
-    EXPECT_EQ(CalculateCost(r, tables), c.message);
+    const Status calculated = CalculateCost(r, tables);
+    ASSERT_FALSE(calculated.ok());
+    EXPECT_EQ(calculated.failure().Message(), c.message);
     EXPECT_EQ(r.*c.written, c.writtenText);
     EXPECT_EQ(r.*c.kept, before);
     EXPECT_EQ(r.txtFinalCost, finalBefore);

@@ -23,7 +23,7 @@ class SampleFigures : public testing::Test
 protected:
     void SetUp() override
     {
-        LoadAllTables(m_tables, kData, ".", [](const std::string &text) { FAIL() << text; });
+        LoadAllTables(m_tables, kData, ".", [](const Failure &failure) { FAIL() << failure.Message(); });
     }
     RulesTables m_tables;
 };
@@ -40,9 +40,9 @@ TEST_F(SampleFigures, OpenWithoutMessagesAndKeepTheirStoredCost)
         ++count;
         const std::string path = entry.path().string();
         FigureModel model(m_tables);
-        ASSERT_TRUE(model.Initialize().empty());
-        const FigureMessages messages = model.Open(path);
-        EXPECT_TRUE(messages.empty()) << path << ": " << (messages.empty() ? "" : messages[0]);
+        ASSERT_TRUE(model.Initialize().ok());
+        const std::vector<Failure> notices = model.Open(path);
+        EXPECT_TRUE(notices.empty()) << path << ": " << (notices.empty() ? "" : notices[0].Message());
         EXPECT_FALSE(model.Changed()) << path;
         const FigureRecord &r = model.record();
         EXPECT_EQ(r.txtFinalCost, ReadIni("Figure", "txtFinalCost", "", path)) << path;

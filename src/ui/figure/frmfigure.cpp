@@ -72,17 +72,17 @@ void frmFigure::sizeWindow()
 
 void frmFigure::connectReactions()
 {
-    const auto choice = [this](QComboBox *box,
-                               tarvello::FigureMessages (tarvello::FigureModel::*choose)(int)) {
+    using tarvello::FigureRecord;
+    const auto choice = [this](QComboBox *box, tarvello::ChoiceList FigureRecord::*list) {
         connect(box, &QComboBox::activated, this,
-                [this, choose](int index) { apply(((*m_model).*choose)(index)); });
+                [this, list](int index) { apply(m_model->Choose(list, index)); });
     };
-    choice(cboFigureType, &tarvello::FigureModel::ChooseFigureType);
-    choice(cboTrainingLevel, &tarvello::FigureModel::ChooseTrainingLevel);
-    choice(cboRace, &tarvello::FigureModel::ChooseRace);
-    choice(cboArmorType, &tarvello::FigureModel::ChooseArmorType);
-    choice(cboMove, &tarvello::FigureModel::ChooseMove);
-    choice(cboCommandSkill, &tarvello::FigureModel::ChooseCommandSkill);
+    choice(cboFigureType, &FigureRecord::cboFigureType);
+    choice(cboTrainingLevel, &FigureRecord::cboTrainingLevel);
+    choice(cboRace, &FigureRecord::cboRace);
+    choice(cboArmorType, &FigureRecord::cboArmorType);
+    choice(cboMove, &FigureRecord::cboMove);
+    choice(cboCommandSkill, &FigureRecord::cboCommandSkill);
 
     connect(chkUseOptionalMovement, &QCheckBox::clicked, this,
             [this](bool on) { apply(m_model->SetUseOptionalMovement(on)); });
@@ -90,10 +90,12 @@ void frmFigure::connectReactions()
             [this](bool on) { apply(m_model->SetOptionalRangeCost(on)); });
 
     connect(txtFigureName, &QLineEdit::textEdited, this, [this](const QString &text) {
-        apply(m_model->SetFigureName(ToFileText(text)));
+        m_model->SetFigureName(ToFileText(text));
+        apply({});
     });
     connect(txtImageFile, &QLineEdit::textEdited, this, [this](const QString &text) {
-        apply(m_model->SetImageFile(ToFileText(text)));
+        m_model->SetImageFile(ToFileText(text));
+        apply({});
     });
     connect(txtAdjustHitFactor, &QLineEdit::textEdited, this, [this](const QString &text) {
         apply(m_model->SetAdjustHitFactor(ToFileText(text)));
@@ -112,53 +114,53 @@ void frmFigure::connectReactions()
         apply(m_model->SetShots(selectedRow(lvwMissileWeaponsSelected), value));
     });
     // A click, or moving to a row with the keyboard, shows that row's shots.
-    connect(lvwMissileWeaponsSelected, &QTreeWidget::itemClicked, this,
-            [this](QTreeWidgetItem *item) {
-                apply(m_model->ClickMissileRow(
-                    lvwMissileWeaponsSelected->indexOfTopLevelItem(item)));
-            });
-    connect(lvwMissileWeaponsSelected, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem *item) {
-                if (item)
-                    apply(m_model->ClickMissileRow(
-                        lvwMissileWeaponsSelected->indexOfTopLevelItem(item)));
-            });
+    const auto showShots = [this](QTreeWidgetItem *item) {
+        if (!item)
+            return;
+        m_model->ClickMissileRow(lvwMissileWeaponsSelected->indexOfTopLevelItem(item));
+        apply({});
+    };
+    connect(lvwMissileWeaponsSelected, &QTreeWidget::itemClicked, this, showShots);
+    connect(lvwMissileWeaponsSelected, &QTreeWidget::currentItemChanged, this, showShots);
 
-    connect(btnAddMeleeWeapon, &QPushButton::clicked, this, [this] {
-        apply(m_model->AddMeleeWeapon(selectedRow(lvwMeleeWeapons)));
-    });
-    connect(btnAddMissileWeapon, &QPushButton::clicked, this, [this] {
-        apply(m_model->AddMissileWeapon(selectedRow(lvwMissileWeapons)));
-    });
-    connect(btnAddExtraItem, &QPushButton::clicked, this, [this] {
-        apply(m_model->AddExtraItem(selectedRow(lvwExtraItems)));
-    });
-    connect(btnRemoveMeleeWeapon, &QPushButton::clicked, this, [this] {
-        apply(m_model->RemoveMeleeWeapon(selectedRow(lvwMeleeWeaponsSelected)));
-    });
-    connect(btnRemoveMissileWeapon, &QPushButton::clicked, this, [this] {
-        apply(m_model->RemoveMissileWeapon(selectedRow(lvwMissileWeaponsSelected)));
-    });
-    connect(btnRemoveExtraItem, &QPushButton::clicked, this, [this] {
-        apply(m_model->RemoveExtraItem(selectedRow(lvwExtraItemsSelected)));
-    });
-    // Double-clicking an available row adds it, as Add would.
-    connect(lvwMeleeWeapons, &QTreeWidget::itemDoubleClicked, btnAddMeleeWeapon,
-            &QPushButton::click);
-    connect(lvwMissileWeapons, &QTreeWidget::itemDoubleClicked, btnAddMissileWeapon,
-            &QPushButton::click);
-    connect(lvwExtraItems, &QTreeWidget::itemDoubleClicked, btnAddExtraItem,
-            &QPushButton::click);
+    for (const SeriesWidgets &w : seriesWidgets()) {
+        const tarvello::FigureSeries series = w.series;
+        QTreeWidget *available = w.available;
+        QTreeWidget *selected = w.selected;
+        connect(w.add, &QPushButton::clicked, this, [this, series, available] {
+            apply(m_model->Add(series, selectedRow(available)));
+        });
+        connect(w.remove, &QPushButton::clicked, this, [this, series, selected] {
+            apply(m_model->Remove(series, selectedRow(selected)));
+        });
+        // Double-clicking an available row adds it, as Add would.
+        connect(available, &QTreeWidget::itemDoubleClicked, w.add, &QPushButton::click);
+    }
 
     connect(btnBrowse, &QPushButton::clicked, this, &frmFigure::browseImage);
 }
 
-void frmFigure::apply(const tarvello::FigureMessages &messages)
+std::array<frmFigure::SeriesWidgets, 3> frmFigure::seriesWidgets() const
+{
+    return {{{tarvello::FigureSeries::Melee, lvwMeleeWeapons, lvwMeleeWeaponsSelected,
+              btnAddMeleeWeapon, btnRemoveMeleeWeapon},
+             {tarvello::FigureSeries::Missile, lvwMissileWeapons, lvwMissileWeaponsSelected,
+              btnAddMissileWeapon, btnRemoveMissileWeapon},
+             {tarvello::FigureSeries::ExtraItem, lvwExtraItems, lvwExtraItemsSelected,
+              btnAddExtraItem, btnRemoveExtraItem}}};
+}
+
+void frmFigure::apply(const tarvello::Status &status)
 {
     m_view->show(*m_model);
-    for (const std::string &message : messages)
-        m_context.dialogs->message(this, kPlainTitle, FromFileText(message),
-                                   IDialogs::Buttons::Ok, IDialogs::Icon::None);
+    if (!status)
+        report(status.failure());
+}
+
+void frmFigure::report(const tarvello::Failure &failure)
+{
+    m_context.dialogs->message(this, kPlainTitle, FromFileText(failure.Message()),
+                               IDialogs::Buttons::Ok, IDialogs::Icon::None);
 }
 
 void frmFigure::browseImage()
@@ -167,7 +169,8 @@ void frmFigure::browseImage()
                                                                     QString());
     if (!path || path->isEmpty())
         return;
-    apply(m_model->SetImageFile(ToFileText(QFileInfo(*path).fileName())));
+    m_model->SetImageFile(ToFileText(QFileInfo(*path).fileName()));
+    apply({});
     // A file that is not a readable picture leaves the picture as it was.
     const QImage image(*path);
     if (image.isNull())
@@ -179,12 +182,12 @@ void frmFigure::browseImage()
 
 bool frmFigure::saveTo(const QString &path)
 {
-    tarvello::FigureMessages messages;
+    tarvello::Status saved;
     {
         const BusyPointer busy;
-        messages = m_model->SaveTo(ToFilePath(path));
+        saved = m_model->SaveTo(ToFilePath(path));
     }
-    apply(messages);
+    apply(saved);
     return !m_model->Changed();
 }
 
@@ -221,14 +224,15 @@ void frmFigure::OpenFigure()
         this, QString::fromLatin1(tarvello::kFigureFileFilter), QString());
     if (!path || path->isEmpty())
         return;
-    tarvello::FigureMessages messages;
+    std::vector<tarvello::Failure> notices;
     {
         const BusyPointer busy;
-        messages = m_model->Open(ToFilePath(*path));
+        notices = m_model->Open(ToFilePath(*path));
         m_view->markPictureChanged();
         m_view->show(*m_model);
     }
-    apply(messages);
+    for (const tarvello::Failure &notice : notices)
+        report(notice);
 }
 
 void frmFigure::PrintIt()
