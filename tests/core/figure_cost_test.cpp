@@ -150,6 +150,9 @@ const CostCase kCases[] = {
     // The same sword twice counts twice: 4 x 1.1 = 4.4 -> 4.
     {"SwordTwice", 0, 0, 0, 0, 0, 0, "0", "1", 0, 0, {kSword, kSword}, {}, {},
      "2", "3", "0", "2", "1.1", "1", "4", "0", "0", "4", "4.4", "4"},
+    // Negative hit points count as they are: 2 x 1.1 x -2 = -4.4 -> -4.
+    {"NegativeHitPoints", 0, 0, 0, 0, 0, 0, "0", "-2", 0, 0, {kSword}, {}, {},
+     "2", "3", "0", "2", "1.1", "1", "2", "0", "0", "2", "-4.4", "-4"},
     // Half to even on the final cost: 42.5 -> 42, 43.5 -> 44.
     {"FinalHalfDown", 0, 0, 0, 0, 0, 0, "0", "1", 0, 0, {}, {},
      {{"Gold", "42.5", "0", "0", "0", "0", ""}},
