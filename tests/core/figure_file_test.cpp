@@ -182,29 +182,6 @@ TEST_F(FigureFileTest, EveryNumberedSectionIsDeletedEvenBehindAGap)
     EXPECT_THAT(text, HasSubstr("[MeleeWeapon1]\r\nName=Dagger\r\nMax Damage=2\r\nNotes=\r\n"));
 }
 
-TEST_F(FigureFileTest, TwoByTwoPictureWithOneRedPixel)
-{
-    Picture picture(2, 2);
-    picture.SetPixel(1, 0, 255);
-    std::string text;
-    AppendImageText(text, picture);
-    EXPECT_EQ(text, "[ImageProperties]\r\nWidth=2\r\nHeight=2\r\n[ImagePixels]\r\n1_0=255\r\n");
-
-    ProfileDocument doc = ProfileDocument::Parse(text);
-    EXPECT_EQ(ReadPicture(doc), picture);
-}
-
-TEST_F(FigureFileTest, PixelLinesRunColumnByColumn)
-{
-    Picture picture(2, 2);
-    for (int x = 0; x < 2; ++x)
-        for (int y = 0; y < 2; ++y)
-            picture.SetPixel(x, y, static_cast<std::uint32_t>(10 * x + y));
-    std::string text;
-    AppendImageText(text, picture);
-    EXPECT_THAT(text, HasSubstr("[ImagePixels]\r\n0_0=0\r\n0_1=1\r\n1_0=10\r\n1_1=11\r\n"));
-}
-
 TEST_F(FigureFileTest, NoImageSectionsWithoutAnImageFileName)
 {
     FigureModel model(tables);

@@ -309,21 +309,6 @@ TEST(ProfileDocument, KeepsLinesWithoutEqualsAndHeaderText)
     EXPECT_EQ(doc.ToText(), "[Spaced]\r\n; comment\r\nnot a key\r\n[Open]\r\nk=v\r\n");
 }
 
-TEST(ProfileDocument, WritesCrLfByteForByte)
-{
-    ProfileDocument doc;
-    doc.Write("Figure", "txtFigureName", "Elf Archer");
-    doc.Write("Figure", "chkOptionalRangeCost", "1");
-    doc.Write("ExtraItem1", "Name", "Potion");
-    doc.AppendSection("ImageProperties");
-    doc.AppendEntry("Width", "2");
-    doc.AppendSection("ImagePixels");
-    doc.AppendEntry("1_0", "255");
-    EXPECT_EQ(doc.ToText(), "[Figure]\r\ntxtFigureName=Elf Archer\r\nchkOptionalRangeCost=1\r\n"
-                            "[ExtraItem1]\r\nName=Potion\r\n[ImageProperties]\r\nWidth=2\r\n"
-                            "[ImagePixels]\r\n1_0=255\r\n");
-}
-
 TEST(ProfileDocument, ReadsLoneLfAndLoneCrLines)
 {
     const ProfileDocument lf = ProfileDocument::Parse("[A]\nx=1\ny=2\n[B]\nz=3");
@@ -363,15 +348,6 @@ TEST(ProfileDocument, LargeSectionsStayConsistentThroughChanges)
     EXPECT_EQ(reread.ToText(), doc.ToText());
     EXPECT_EQ(reread.Read("s2", "k10", ""), "changed");
     EXPECT_EQ(reread.Read("S3", "K1", ""), "3");
-}
-
-TEST(ProfileDocument, MovedFromDocumentIsEmpty)
-{
-    ProfileDocument doc = ProfileDocument::Parse("[A]\r\nx=1\r\n");
-    ProfileDocument other = std::move(doc);
-    EXPECT_EQ(other.Read("A", "x", ""), "1");
-    doc.Write("B", "y", "2"); // NOLINT(bugprone-use-after-move): a moved-from document is usable
-    EXPECT_EQ(doc.ToText(), "[B]\r\ny=2\r\n");
 }
 
 } // namespace

@@ -75,48 +75,6 @@ TEST(ShippedRules, AttackRollTablesCoverEveryWeaponDamage)
     }
 }
 
-TEST(ShippedRules, BetterTrainingHitsHarder)
-{
-    const RulesTables t = ShippedRules();
-    ASSERT_EQ(t.GreenAttackRolls.size(), t.LineAttackRolls.size());
-    ASSERT_EQ(t.LineAttackRolls.size(), t.EliteAttackRolls.size());
-    for (std::size_t d = 1; d < t.GreenAttackRolls.size(); ++d) {
-        const AttackRollRow &green = t.GreenAttackRolls[d];
-        const AttackRollRow &line = t.LineAttackRolls[d];
-        const AttackRollRow &elite = t.EliteAttackRolls[d];
-        int greenSum = 0, lineSum = 0, eliteSum = 0;
-        for (int i = 0; i < 10; ++i) {
-            EXPECT_LE(green.Rolls[i], line.Rolls[i]) << d << ' ' << i;
-            EXPECT_LE(line.Rolls[i], elite.Rolls[i]) << d << ' ' << i;
-            EXPECT_LE(elite.Rolls[i], elite.Damage);
-            greenSum += green.Rolls[i];
-            lineSum += line.Rolls[i];
-            eliteSum += elite.Rolls[i];
-        }
-        EXPECT_LT(greenSum, lineSum) << d;
-        EXPECT_LT(lineSum, eliteSum) << d;
-        EXPECT_LT(green.MeleeMultiplier, line.MeleeMultiplier) << d;
-        EXPECT_LT(line.MeleeMultiplier, elite.MeleeMultiplier) << d;
-        EXPECT_LT(green.MissileMultiplier, line.MissileMultiplier) << d;
-        EXPECT_LT(line.MissileMultiplier, elite.MissileMultiplier) << d;
-    }
-}
-
-TEST(ShippedRules, DefenseGrowsWithTheHitFactorAndCoversEveryArmourAndRace)
-{
-    const RulesTables t = ShippedRules();
-    for (std::size_t h = 1; h < t.DefenseFactors.size(); ++h)
-        EXPECT_LT(t.DefenseFactors[h - 1], t.DefenseFactors[h]) << h;
-    int highest = 0;
-    int bestRace = 0;
-    for (const auto &a : t.ArmorTypes)
-        highest = std::max<int>({highest, a.GreenHitFactor, a.LineHitFactor, a.EliteHitFactor,
-                                 a.SpecialHitFactor});
-    for (const auto &r : t.Races)
-        bestRace = std::max<int>(bestRace, r.HitFactorModifier);
-    EXPECT_LT(static_cast<std::size_t>(highest + bestRace), t.DefenseFactors.size());
-}
-
 class ShippedFile : public testing::TestWithParam<const char *>
 {};
 
@@ -154,21 +112,6 @@ INSTANTIATE_TEST_SUITE_P(Files, ShippedFile, testing::ValuesIn(ShippedFiles()),
                              std::string name = info.param;
                              return name.substr(0, name.find('.'));
                          });
-
-TEST(ShippedReadme, ExplainsTheCostAndTheFiles)
-{
-    const auto readme = ReadFileBytes(JoinPath(TARVELLO_SHIPPED_DATA_DIR, "readme.txt"));
-    ASSERT_TRUE(readme.has_value());
-    for (const char *needle :
-         {"Cost = Defense Factor x Total Weapon Multiplier x Move Multiplier x Hit Points + "
-          "Command Skill + Magic Skill + Extra Items",
-          ".tvf", ".tva", ".tvs", ".skv",
-          "File, Open, Resource", "File, Refresh Resources"}) {
-        EXPECT_NE(readme->find(needle), std::string::npos) << needle;
-    }
-    for (const TableInfo &table : kTableCatalogue)
-        EXPECT_NE(readme->find(table.file), std::string::npos) << table.file;
-}
 
 } // namespace
 } // namespace tarvello

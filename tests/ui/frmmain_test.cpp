@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -53,29 +54,15 @@ private:
     QStringList *m_log;
 };
 
-// One valid data row per table, after a header line.
-const QList<QPair<const char *, const char *>> kTableRows = {
-    {"armortypes.skv", "Leather;5;6;7;8"},
-    {"races.skv", "Human;1"},
-    {"defensefactor.skv", "0;1.5"},
-    {"move.skv", "Foot;6;1.25"},
-    {"meleeweapons.skv", "Sword;3;"},
-    {"missileweapons.skv", "Bow;4;1;10;20;long"},
-    {"extraitems.skv", "Potion;5;0;0;0;0;heals"},
-    {"commandskill.skv", "Captain;2;10"},
-    {"greenattackroll.skv", "0;1;2;3;4;5;6;7;8;9;10;1.0;1.5"},
-    {"lineattackroll.skv", "0;1;2;3;4;5;6;7;8;9;10;1.0;1.5"},
-    {"eliteattackroll.skv", "0;1;2;3;4;5;6;7;8;9;10;1.0;1.5"},
-};
-
+// The shipped tables in folder, but for skip.
 void WriteTables(const QString &folder, const QString &skip)
 {
-    for (const auto &[file, row] : kTableRows) {
-        if (skip == QLatin1String(file))
-            continue;
-        QFile out(folder + QLatin1Char('/') + QLatin1String(file));
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write(QByteArray("Header;Columns\r\n") + row + "\r\n");
+    const QDir shipped(QStringLiteral(TARVELLO_SHIPPED_DATA_DIR));
+    for (const QString &file : shipped.entryList({QStringLiteral("*.skv")})) {
+        const QString target = folder + QLatin1Char('/') + file;
+        QFile::remove(target);
+        if (file != skip)
+            QVERIFY(QFile::copy(shipped.filePath(file), target));
     }
 }
 
@@ -353,7 +340,7 @@ void FrmMainTest::refreshResourcesReportsMissingTableAndLoadsOthers()
     QVERIFY2(box.text.startsWith(QLatin1String("Error in reading race data!\r\n")), qPrintable(box.text));
     QCOMPARE(box.text, QStringLiteral("Error in reading race data!\r\nFile not found"));
     QCOMPARE(m_tables->Races.at(0).Name, std::string("Elf"));
-    QCOMPARE(m_tables->EliteAttackRolls.size(), std::size_t(1));
+    QVERIFY(!m_tables->EliteAttackRolls.empty());
 }
 
 void FrmMainTest::startUpShowsSplashBeforeLoadingThenMaximizes()
@@ -379,7 +366,7 @@ void FrmMainTest::startUpShowsSplashBeforeLoadingThenMaximizes()
     QCOMPARE(events, QStringList({"frmSplash", "Error in reading race data!"}));
     QVERIFY(m_main->isVisible());
     QVERIFY(m_main->windowState() & Qt::WindowMaximized);
-    QCOMPARE(m_tables->ArmorTypes.size(), std::size_t(1));
+    QVERIFY(!m_tables->ArmorTypes.empty());
     QVERIFY(m_main->mdiArea()->subWindowList().isEmpty());
 }
 
@@ -415,7 +402,7 @@ void FrmMainTest::startUpGoesOnWhenSplashKeyPressed()
     QVERIFY(splashSeen);
     QVERIFY(!forced);
     QCOMPARE(m_dialogs->count(ScriptedDialogs::Kind::Message), 0);
-    QCOMPARE(m_tables->Races.size(), std::size_t(1));
+    QVERIFY(!m_tables->Races.empty());
     QVERIFY(m_main->windowState() & Qt::WindowMaximized);
 }
 
