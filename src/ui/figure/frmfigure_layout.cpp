@@ -147,6 +147,19 @@ QHBoxLayout *labelledField(QWidget *frame, const QString &caption, QLineEdit *fi
     return row;
 }
 
+// A typed number with its spinner right beside it, as wide as the calculated
+// fields of the right column.
+QHBoxLayout *withSpinner(QLineEdit *field, QSpinBox *spinner)
+{
+    auto *box = new QHBoxLayout;
+    box->setSpacing(0);
+    field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("-1000")) + 14);
+    box->addWidget(field);
+    box->addWidget(spinner);
+    box->addStretch(1);
+    return box;
+}
+
 QGroupBox *makeFrame(QWidget *parent, const char *name, const QString &caption)
 {
     auto *frame = new QGroupBox(caption, parent);
@@ -304,19 +317,6 @@ void frmFigure::buildDataFrame()
         txtInitiativeModifier = makeField(f, "txtInitiativeModifier", true);
         lblTrainingLevel = makeLabel(f, QStringLiteral("Training Level"), cboTrainingLevel);
         lblTrainingLevel->setObjectName(QStringLiteral("lblTrainingLevel"));
-
-        // A typed number with its spinner right beside it, as wide as the
-        // calculated fields of the right column.
-        auto withSpinner = [](QLineEdit *field, QSpinBox *spinner) {
-            auto *box = new QHBoxLayout;
-            box->setSpacing(0);
-            field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("-1000"))
-                                 + 14);
-            box->addWidget(field);
-            box->addWidget(spinner);
-            box->addStretch(1);
-            return box;
-        };
 
         auto *grid = new QGridLayout(f);
         tighten(grid);

@@ -62,6 +62,8 @@ bool frmMain::PrintIt()
     try {
         return m_context.dialogs->printerSetup(this, m_printer.get());
     } catch (const std::exception &) {
+        // A setup dialog that fails is a setup the user did not confirm:
+        // nothing is printed, and the print command says so by not printing.
         return false;
     }
 }
