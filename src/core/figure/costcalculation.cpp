@@ -124,9 +124,9 @@ private:
     {
         const std::vector<AttackRollRow> &rolls = AttackRolls();
         double melee = 0;
+        static const std::size_t damage = Column(FigureSeries::Melee, SeriesColumn::MaxDamage);
         for (const ListRow &row : f.lvwMeleeWeaponsSelected)
-            melee += At(rolls, Rounded(row, FigureSeries::Melee, SeriesColumn::MaxDamage))
-                         .MeleeMultiplier;
+            melee += At(rolls, Rounded(row, damage)).MeleeMultiplier;
         Write(f.txtMeleeWeaponMultiplier, melee);
 
         double missile = 0;
@@ -135,8 +135,9 @@ private:
         Write(f.txtMissileWeaponMultiplier, missile);
 
         double items = 0;
+        static const std::size_t cost = Column(FigureSeries::ExtraItem, SeriesColumn::Cost);
         for (const ListRow &row : f.lvwExtraItemsSelected)
-            items += LeadingNumber(Cell(row, FigureSeries::ExtraItem, SeriesColumn::Cost));
+            items += LeadingNumber(Text(row, cost));
         Write(f.txtExtraItemsCost, items);
         Write(f.txtExtraItemsCostCopy, items);
     }
@@ -144,14 +145,20 @@ private:
     // One missile weapon's share: attack radius x its multiplier.
     double MissileMultiplier(const ListRow &row, const std::vector<AttackRollRow> &rolls) const
     {
-        const auto rounded = [&row](SeriesColumn column) {
-            return Rounded(row, FigureSeries::Missile, column);
+        struct Columns
+        {
+            std::size_t damage, shortRange, longRange, shots, radius;
         };
-        const double d = rounded(SeriesColumn::MaxDamage);
-        const double s = rounded(SeriesColumn::ShortRange);
-        const double l = rounded(SeriesColumn::LongRange);
-        const double n = rounded(SeriesColumn::Shots);
-        const double r = rounded(SeriesColumn::AttackRadius);
+        const auto column = [](SeriesColumn id) { return Column(FigureSeries::Missile, id); };
+        static const Columns c = {column(SeriesColumn::MaxDamage),
+                                  column(SeriesColumn::ShortRange),
+                                  column(SeriesColumn::LongRange), column(SeriesColumn::Shots),
+                                  column(SeriesColumn::AttackRadius)};
+        const double d = Rounded(row, c.damage);
+        const double s = Rounded(row, c.shortRange);
+        const double l = Rounded(row, c.longRange);
+        const double n = Rounded(row, c.shots);
+        const double r = Rounded(row, c.radius);
         const AttackRollRow &roll = At(rolls, d);
         double m = roll.MissileMultiplier;
         if (f.chkOptionalRangeCost != 0) {
@@ -188,10 +195,22 @@ private:
         return table[static_cast<std::size_t>(position)];
     }
 
-    // A list column read as its leading number, whole-number rounded.
-    static double Rounded(const ListRow &row, FigureSeries series, SeriesColumn column)
+    // The position of a column in a selected row of the series.
+    static std::size_t Column(FigureSeries series, SeriesColumn column)
     {
-        const double value = RoundHalfEven(LeadingNumber(Cell(row, series, column)));
+        return static_cast<std::size_t>(Schema(series).Index(column));
+    }
+
+    static const std::string &Text(const ListRow &row, std::size_t column)
+    {
+        static const std::string empty;
+        return column < row.size() ? row[column] : empty;
+    }
+
+    // A list column read as its leading number, whole-number rounded.
+    static double Rounded(const ListRow &row, std::size_t column)
+    {
+        const double value = RoundHalfEven(LeadingNumber(Text(row, column)));
         if (!std::isfinite(value))
             throw RuntimeError(errtext::kOverflow);
         return value;
