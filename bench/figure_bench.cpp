@@ -35,7 +35,7 @@ void BM_CalculateCost(benchmark::State &state)
 {
     const RulesTables tables = figuretest::FigureTestTables();
     FigureModel model = ThreeOfEach(tables);
-    FigureRecord record = model.record();
+    FigureRecord record = model.Record();
     for (auto _ : state) {
         Status calculated = CalculateCost(record, tables);
         benchmark::DoNotOptimize(calculated);
@@ -80,9 +80,9 @@ void BM_FigureOpenLargePicture(benchmark::State &state)
     const std::string &file = LargeFigureFile(tables);
     for (auto _ : state) {
         FigureModel model(tables);
-        if (!model.Initialize().ok() || !model.Open(file).empty() || model.picture().width != 1024)
+        if (!model.Initialize().ok() || !model.Open(file).empty() || model.Image().width != 1024)
             state.SkipWithError("open failed");
-        benchmark::DoNotOptimize(model.picture().colours.data());
+        benchmark::DoNotOptimize(model.Image().colours.data());
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations())
                             * static_cast<std::int64_t>(std::filesystem::file_size(file)));

@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FigureModel model(Tables());
     (void)model.Initialize();
     model.OpenContent("fuzz.tvf", std::string(content));
-    (void)model.Choose(&FigureRecord::cboFigureType, model.record().cboFigureType.index);
+    (void)model.Choose(&FigureRecord::cboFigureType, model.Record().cboFigureType.index);
     (void)model.SetShots(0, 5);
 
     // Save what was read and read it back: the second open sees only what a

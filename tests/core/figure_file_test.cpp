@@ -108,13 +108,13 @@ TEST_F(FigureFileTest, SavedFigureReopensAsItWas)
     EXPECT_EQ(reopened.Caption(), "Figure: Sir Test");
     EXPECT_EQ(reopened.FileName(), path);
     for (const FigureField &field : FigureFields())
-        EXPECT_EQ(FieldValue(reopened.record(), field), FieldValue(model.record(), field))
+        EXPECT_EQ(FieldValue(reopened.Record(), field), FieldValue(model.Record(), field))
             << field.name;
-    EXPECT_EQ(reopened.record().lvwMeleeWeaponsSelected, model.record().lvwMeleeWeaponsSelected);
-    EXPECT_EQ(reopened.record().lvwMissileWeaponsSelected,
-              model.record().lvwMissileWeaponsSelected);
-    EXPECT_EQ(reopened.record().lvwExtraItemsSelected, model.record().lvwExtraItemsSelected);
-    EXPECT_EQ(reopened.picture(), model.picture());
+    EXPECT_EQ(reopened.Record().lvwMeleeWeaponsSelected, model.Record().lvwMeleeWeaponsSelected);
+    EXPECT_EQ(reopened.Record().lvwMissileWeaponsSelected,
+              model.Record().lvwMissileWeaponsSelected);
+    EXPECT_EQ(reopened.Record().lvwExtraItemsSelected, model.Record().lvwExtraItemsSelected);
+    EXPECT_EQ(reopened.Image(), model.Image());
 }
 
 TEST_F(FigureFileTest, StoredCaptionsAreFoundAmongThoseOfTheStoredType)
@@ -131,7 +131,7 @@ TEST_F(FigureFileTest, StoredCaptionsAreFoundAmongThoseOfTheStoredType)
     ASSERT_TRUE(reopened.Initialize().ok());
     EXPECT_THAT(reopened.Open(path), IsEmpty());
     EXPECT_STREQ(reopened.TrainingLabel(), "Targeting System");
-    EXPECT_EQ(reopened.record().cboTrainingLevel.index, 1);
+    EXPECT_EQ(reopened.Record().cboTrainingLevel.index, 1);
 }
 
 TEST_F(FigureFileTest, SecondSaveKeepsKeysInPlaceAndMovesSeriesAndImageToTheEnd)
@@ -220,10 +220,10 @@ TEST_F(FigureFileTest, UnknownRaceIsReportedOnceAndTheFirstRaceKept)
     };
     EXPECT_THAT(model.Open(path),
                 ElementsAre(missing(""), missing("Orc"), missing(""), missing("")));
-    EXPECT_EQ(model.record().cboRace.index, 0);
+    EXPECT_EQ(model.Record().cboRace.index, 0);
     // Chain green 4, Human: defense 1.35; sword 2 x 1.35 x 2 = 5.4 -> 5.
-    EXPECT_EQ(model.record().txtDefenseFactor, "1.35");
-    EXPECT_EQ(model.record().txtFinalCost, "5");
+    EXPECT_EQ(model.Record().txtDefenseFactor, "1.35");
+    EXPECT_EQ(model.Record().txtFinalCost, "5");
     EXPECT_FALSE(model.Changed());
 }
 
@@ -236,7 +236,7 @@ TEST_F(FigureFileTest, MissingNameEndsTheSeries)
     FigureModel model(tables);
     ASSERT_TRUE(model.Initialize().ok());
     model.Open(path); // no Figure section: every choice is reported missing
-    EXPECT_THAT(model.record().lvwMeleeWeaponsSelected, ElementsAre(ElementsAre("Sword", "4", "")));
+    EXPECT_THAT(model.Record().lvwMeleeWeaponsSelected, ElementsAre(ElementsAre("Sword", "4", "")));
 }
 
 TEST_F(FigureFileTest, OpeningRecalculatesWithoutMarkingChanged)
@@ -249,7 +249,7 @@ TEST_F(FigureFileTest, OpeningRecalculatesWithoutMarkingChanged)
     FigureModel model(tables);
     ASSERT_TRUE(model.Initialize().ok());
     EXPECT_THAT(model.Open(path), IsEmpty());
-    EXPECT_EQ(model.record().txtFinalCost, "10");
+    EXPECT_EQ(model.Record().txtFinalCost, "10");
     EXPECT_FALSE(model.Changed());
 }
 
@@ -261,10 +261,10 @@ TEST_F(FigureFileTest, CorrectionsApplyWhileOpening)
     FigureModel model(tables);
     ASSERT_TRUE(model.Initialize().ok());
     model.Open(path);
-    EXPECT_EQ(model.record().txtAdjustHitFactor, "0");
-    EXPECT_EQ(model.record().txtHitPoints, "1");
-    EXPECT_EQ(model.record().chkUseOptionalMovement, 1);
-    EXPECT_EQ(model.record().chkOptionalRangeCost, 0);
+    EXPECT_EQ(model.Record().txtAdjustHitFactor, "0");
+    EXPECT_EQ(model.Record().txtHitPoints, "1");
+    EXPECT_EQ(model.Record().chkUseOptionalMovement, 1);
+    EXPECT_EQ(model.Record().chkOptionalRangeCost, 0);
 }
 
 TEST_F(FigureFileTest, AbsurdPictureSizesAreRefused)
@@ -291,9 +291,9 @@ TEST_F(FigureFileTest, AbsurdPictureSizesAreRefused)
                     ElementsAre(Failure{"Error in loading " + path + " !", c.description}))
             << c.properties;
         // What came before the picture stays; the rest is not filled.
-        EXPECT_EQ(model.record().txtFigureName, "Huge");
-        EXPECT_EQ(model.record().cboFigureType.index, 0);
-        EXPECT_EQ(model.picture().width, 0);
+        EXPECT_EQ(model.Record().txtFigureName, "Huge");
+        EXPECT_EQ(model.Record().cboFigureType.index, 0);
+        EXPECT_EQ(model.Image().width, 0);
         EXPECT_FALSE(model.Loading());
     }
 }
@@ -344,8 +344,8 @@ TEST_F(FigureFileTest, FileCutInsideTheLastPixelLineKeepsTheEarlierPixels)
     FigureModel cut(tables);
     ASSERT_TRUE(cut.Initialize().ok());
     cut.Open(path);
-    EXPECT_EQ(cut.picture().Pixel(0, 0), 0u);
-    EXPECT_EQ(cut.record().txtFigureName, "Sir Test");
+    EXPECT_EQ(cut.Image().Pixel(0, 0), 0u);
+    EXPECT_EQ(cut.Record().txtFigureName, "Sir Test");
     EXPECT_FALSE(cut.Loading());
 }
 

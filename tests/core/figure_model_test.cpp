@@ -19,7 +19,7 @@ class FigureModelTest : public ::testing::Test
 protected:
     FigureModelTest() { EXPECT_TRUE(model.Initialize().ok()); }
 
-    const FigureRecord &r() const { return model.record(); }
+    const FigureRecord &r() const { return model.Record(); }
 
     RulesTables tables = figuretest::FigureTestTables();
     FigureModel model{tables};
@@ -164,7 +164,7 @@ TEST(FigureModelFailure, EmptyTablesReportOnOpeningTheWindow)
     const Status opened = model.Initialize();
     ASSERT_FALSE(opened.ok());
     EXPECT_EQ(opened.failure(), (Failure{"Error in calculating cost!", "Subscript out of range"}));
-    EXPECT_EQ(model.record().cboRace.index, -1);
+    EXPECT_EQ(model.Record().cboRace.index, -1);
     EXPECT_FALSE(model.Changed());
 }
 

@@ -44,11 +44,11 @@ TEST_F(SampleFigures, OpenWithoutMessagesAndKeepTheirStoredCost)
         const std::vector<Failure> notices = model.Open(path);
         EXPECT_TRUE(notices.empty()) << path << ": " << (notices.empty() ? "" : notices[0].Message());
         EXPECT_FALSE(model.Changed()) << path;
-        const FigureRecord &r = model.record();
+        const FigureRecord &r = model.Record();
         EXPECT_EQ(r.txtFinalCost, ReadIni("Figure", "txtFinalCost", "", path)) << path;
         EXPECT_EQ(r.txtCost, ReadIni("Figure", "txtCost", "", path)) << path;
         EXPECT_FALSE(r.txtImageFile.empty()) << path;
-        EXPECT_GT(model.picture().width, 0) << path;
+        EXPECT_GT(model.Image().width, 0) << path;
         EXPECT_TRUE(fs::exists(kData + "/pictures/" + r.txtImageFile)) << path;
         types.insert(r.cboFigureType.Text());
         if (r.chkUseOptionalMovement == 1)

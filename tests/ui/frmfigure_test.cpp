@@ -168,7 +168,7 @@ private slots:
         // Optional movement on Foot: 6 x 0.06 + 0.64 = 1.
         click(w.get(), "chkUseOptionalMovement");
         QCOMPARE(text(w.get(), "txtMoveMultiplier"), QStringLiteral("1"));
-        QVERIFY(w->model().record().chkUseOptionalMovement == 1);
+        QVERIFY(w->model().Record().chkUseOptionalMovement == 1);
         // The type switches the training captions and the label.
         choose(w.get(), "cboTrainingLevel", 1);
         choose(w.get(), "cboFigureType", 3);
@@ -497,7 +497,7 @@ private slots:
         click(w.get(), "btnBrowse");
         QCOMPARE(text(w.get(), "txtImageFile"), QStringLiteral("notabitmap.bmp"));
         QVERIFY(named<QLabel>(w.get(), "picFigure")->pixmap().isNull());
-        QCOMPARE(w->model().picture().width, 0);
+        QCOMPARE(w->model().Image().width, 0);
         QCOMPARE(m_dialogs->count(Kind::Message), 0);
         QVERIFY(w->model().Changed());
     }

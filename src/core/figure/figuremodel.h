@@ -11,7 +11,7 @@
 
 // The figure editor's state and reactions, without any window: the window
 // forwards each user action to one operation, shows its failure (an OK box
-// titled "Tarvello") and then shows record() again.
+// titled "Tarvello") and then shows Record() again.
 namespace tarvello {
 
 class ProfileDocument;
@@ -28,8 +28,8 @@ public:
     explicit FigureModel(const RulesTables &tables);
 
     // --- State ---------------------------------------------------------
-    const FigureRecord &record() const { return m_record; }
-    const Picture &picture() const { return m_picture; }
+    const FigureRecord &Record() const { return m_record; }
+    const Picture &Image() const { return m_picture; }
     // Path of the figure file; empty until saved or opened.
     const std::string &FileName() const { return m_fileName; }
     // Unsaved changes exist.
@@ -62,7 +62,7 @@ public:
 
     // Typed or spun text: a non-numeric adjustment becomes "0"; hit points
     // whose leading number is 0 become "1"; then recalculates. The resulting
-    // text is in record().
+    // text is in Record().
     Status SetAdjustHitFactor(std::string_view text);
     Status SetHitPoints(std::string_view text);
     // Name and image file name: set Changed unless Loading; no calculation.

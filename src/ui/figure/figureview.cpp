@@ -124,7 +124,7 @@ void FigureView::bind(frmFigure &w)
 void FigureView::show(const tarvello::FigureModel &model)
 {
     frmFigure &w = *m_window;
-    const FigureRecord &record = model.record();
+    const FigureRecord &record = model.Record();
 
     for (const TextBinding &binding : m_texts)
         showText(binding.field, record.*binding.text);
@@ -223,7 +223,7 @@ void FigureView::showList(ListBinding &binding, const FigureRecord &record)
 void FigureView::showPicture(const tarvello::FigureModel &model)
 {
     m_pictureChanged = false;
-    const tarvello::Picture &picture = model.picture();
+    const tarvello::Picture &picture = model.Image();
     QLabel *label = m_window->picFigure;
     if (picture.width <= 0 || picture.height <= 0) {
         label->clear();
