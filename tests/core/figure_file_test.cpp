@@ -149,21 +149,6 @@ TEST_F(FigureFileTest, SecondSaveKeepsKeysInPlaceAndMovesSeriesAndImageToTheEnd)
     EXPECT_EQ(Bytes(path), Bytes(kData + "second_save_after.tvf"));
 }
 
-TEST_F(FigureFileTest, RemovedWeaponsLeaveNoSectionBehind)
-{
-    FigureModel model(tables);
-    ASSERT_TRUE(model.Initialize().ok());
-    for (int i = 0; i < 3; ++i)
-        ASSERT_TRUE(model.Add(FigureSeries::Melee, i).ok());
-    const std::string path = Path("three.tvf");
-    ASSERT_TRUE(model.SaveTo(path).ok());
-    EXPECT_THAT(Bytes(path), HasSubstr("[MeleeWeapon3]"));
-    for (int i = 0; i < 3; ++i)
-        ASSERT_TRUE(model.Remove(FigureSeries::Melee, 0).ok());
-    ASSERT_TRUE(model.SaveTo(path).ok());
-    EXPECT_THAT(Bytes(path), ::testing::Not(HasSubstr("[MeleeWeapon")));
-}
-
 TEST_F(FigureFileTest, EveryNumberedSectionIsDeletedEvenBehindAGap)
 {
     ProfileDocument doc = ProfileDocument::Parse("[MeleeWeapon1]\r\nName=Sword\r\n"
@@ -237,20 +222,6 @@ TEST_F(FigureFileTest, MissingNameEndsTheSeries)
     ASSERT_TRUE(model.Initialize().ok());
     model.Open(path); // no Figure section: every choice is reported missing
     EXPECT_THAT(model.Record().lvwMeleeWeaponsSelected, ElementsAre(ElementsAre("Sword", "4", "")));
-}
-
-TEST_F(FigureFileTest, OpeningRecalculatesWithoutMarkingChanged)
-{
-    const std::string path = Path("stale.tvf");
-    // The stored cost is stale; opening recalculates it.
-    Put(path, "[Figure]\r\ncboFigureType=Normal\r\ncboTrainingLevel=Green\r\ncboRace=Human\r\n"
-              "cboArmorType=Leather\r\ncboMove=Foot\r\ncboCommandSkill=Good\r\n"
-              "txtHitPoints=1\r\ntxtAdjustHitFactor=0\r\ntxtFinalCost=999\r\n");
-    FigureModel model(tables);
-    ASSERT_TRUE(model.Initialize().ok());
-    EXPECT_THAT(model.Open(path), IsEmpty());
-    EXPECT_EQ(model.Record().txtFinalCost, "10");
-    EXPECT_FALSE(model.Changed());
 }
 
 TEST_F(FigureFileTest, CorrectionsApplyWhileOpening)

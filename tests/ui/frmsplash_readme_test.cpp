@@ -44,9 +44,7 @@ private slots:
     void splashIgnoresOtherKeys_data();
     void splashIgnoresOtherKeys();
     void splashClosesOnFrameClick();
-    void splashStaysOnClickOutsideFrame();
     void splashIgnoresCloseRequest();
-    void aboutShowsSplashModally();
 
     void readmeShowsEveryLineEndedByLineBreak();
     void readmeConvertsWindows1252();
@@ -149,34 +147,11 @@ void FrmSplashReadmeTest::splashClosesOnFrameClick()
     QVERIFY(!m_splash->isVisible());
 }
 
-void FrmSplashReadmeTest::splashStaysOnClickOutsideFrame()
-{
-    m_splash->show();
-    const QPoint outside(2, 2);
-    QVERIFY(!m_splash->Frame1->geometry().contains(outside));
-    QTest::mouseClick(m_splash, Qt::LeftButton, Qt::NoModifier, outside);
-    QVERIFY(m_splash->isVisible());
-}
-
 void FrmSplashReadmeTest::splashIgnoresCloseRequest()
 {
     m_splash->show();
     QVERIFY(!m_splash->close());
     QVERIFY(m_splash->isVisible());
-}
-
-void FrmSplashReadmeTest::aboutShowsSplashModally()
-{
-    QStringList shown;
-    m_main->setModalRunner([&shown](QDialog &dialog) {
-        shown.append(dialog.objectName());
-        QVERIFY(dialog.isModal());
-    });
-    FindNamed<QAction>(m_main, QStringLiteral("mnuHelp_About"))->trigger();
-    FindNamed<QAction>(m_main, QStringLiteral("mnuHelp_About"))->trigger();
-    QCOMPARE(shown, QStringList({"frmSplash", "frmSplash"}));
-    // The about box is gone once closed.
-    QVERIFY(!FindNamed<frmSplash>(m_main, QStringLiteral("frmSplash")));
 }
 
 void FrmSplashReadmeTest::readmeShowsEveryLineEndedByLineBreak()
