@@ -36,9 +36,12 @@ constexpr SeriesColumnSpec kItems[] = {
     Text(Notes, "Notes", "Notes")};
 
 const SeriesSchema kSchemas[] = {
-    {"MeleeWeapon", kMelee, kMelee},
-    {"MissileWeapon", kMissile, kMissileAvailable},
-    {"ExtraItem", kItems, kItems},
+    {"MeleeWeapon", kMelee, kMelee, &FigureRecord::lvwMeleeWeaponsSelected,
+     &FigureRecord::lvwMeleeWeapons},
+    {"MissileWeapon", kMissile, kMissileAvailable, &FigureRecord::lvwMissileWeaponsSelected,
+     &FigureRecord::lvwMissileWeapons},
+    {"ExtraItem", kItems, kItems, &FigureRecord::lvwExtraItemsSelected,
+     &FigureRecord::lvwExtraItems},
 };
 
 std::string IntText(std::int16_t value)
@@ -74,38 +77,22 @@ const SeriesSchema &Schema(FigureSeries series)
 
 std::vector<ListRow> &SelectedRows(FigureRecord &record, FigureSeries series)
 {
-    switch (series) {
-    case FigureSeries::Melee:
-        return record.lvwMeleeWeaponsSelected;
-    case FigureSeries::Missile:
-        return record.lvwMissileWeaponsSelected;
-    case FigureSeries::ExtraItem:
-        break;
-    }
-    return record.lvwExtraItemsSelected;
+    return record.*Schema(series).selectedRows;
 }
 
 const std::vector<ListRow> &SelectedRows(const FigureRecord &record, FigureSeries series)
 {
-    return SelectedRows(const_cast<FigureRecord &>(record), series);
+    return record.*Schema(series).selectedRows;
 }
 
 std::vector<ListRow> &AvailableRows(FigureRecord &record, FigureSeries series)
 {
-    switch (series) {
-    case FigureSeries::Melee:
-        return record.lvwMeleeWeapons;
-    case FigureSeries::Missile:
-        return record.lvwMissileWeapons;
-    case FigureSeries::ExtraItem:
-        break;
-    }
-    return record.lvwExtraItems;
+    return record.*Schema(series).availableRows;
 }
 
 const std::vector<ListRow> &AvailableRows(const FigureRecord &record, FigureSeries series)
 {
-    return AvailableRows(const_cast<FigureRecord &>(record), series);
+    return record.*Schema(series).availableRows;
 }
 
 std::vector<ListRow> TableRows(const RulesTables &tables, FigureSeries series)

@@ -45,6 +45,9 @@ struct SeriesSchema
     const char *sectionWord;
     std::span<const SeriesColumnSpec> selected;
     std::span<const SeriesColumnSpec> available;
+    // The record's lists of the series.
+    std::vector<ListRow> FigureRecord::*selectedRows;
+    std::vector<ListRow> FigureRecord::*availableRows;
 
     // Position of a column in a selected row; -1 when the series has none.
     int Index(SeriesColumn column) const;
