@@ -348,23 +348,6 @@ private slots:
             QCOMPARE(m_dialogs->calls.last().buttons, IDialogs::Buttons::Ok);
             QVERIFY(w->model().Changed());
         }
-        // After opening a file, closing asks nothing; a click on a choice
-        // list, even on the entry already chosen, then makes it ask.
-        {
-            auto w = newWindow();
-            m_dialogs->clearCalls();
-            m_dialogs->openFileAnswers.enqueue(tempPath(QStringLiteral("pikeman.tvf")));
-            w->OpenFigure();
-            QCOMPARE(m_dialogs->count(Kind::Message), 0);
-            QVERIFY(!w->model().Changed());
-            QCOMPARE(w->windowTitle(), QStringLiteral("Figure: Pikeman"));
-            QVERIFY(w->QueryClose());
-            QCOMPARE(m_dialogs->count(Kind::Message), 0);
-            choose(w.get(), "cboMove", 0);
-            m_dialogs->messageAnswers.enqueue(IDialogs::Answer::Cancel);
-            QVERIFY(!w->close());
-            QCOMPARE(m_dialogs->count(Kind::Message), 1);
-        }
     }
 
     void saveAndOpenRestoreTheFigure()

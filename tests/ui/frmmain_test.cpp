@@ -15,7 +15,6 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -89,7 +88,6 @@ private slots:
     void closeBoxAsksLikeQuit();
     void refreshResourcesReportsMissingTableAndLoadsOthers();
     void startUpShowsSplashBeforeLoadingThenMaximizes();
-    void startUpGoesOnWhenSplashKeyPressed();
     void printItAnswersTheSetupDialog();
 
 private:
@@ -368,42 +366,6 @@ void FrmMainTest::startUpShowsSplashBeforeLoadingThenMaximizes()
     QVERIFY(m_main->windowState() & Qt::WindowMaximized);
     QVERIFY(!m_tables->ArmorTypes.empty());
     QVERIFY(m_main->mdiArea()->subWindowList().isEmpty());
-}
-
-void FrmMainTest::startUpGoesOnWhenSplashKeyPressed()
-{
-    WriteTables(m_folder.path(), QString());
-    delete m_main;
-    m_main = new frmMain(m_context); // the real modal run of the splash
-
-    bool splashSeen = false;
-    QTimer press;
-    press.setSingleShot(true);
-    connect(&press, &QTimer::timeout, this, [&splashSeen] {
-        QWidget *modal = QApplication::activeModalWidget();
-        splashSeen = modal && modal->objectName() == QLatin1String("frmSplash");
-        if (modal)
-            QTest::keyClick(modal, Qt::Key_Space);
-    });
-    press.start(50);
-    // Safety net: a splash that ignores the key must not hang the test.
-    bool forced = false;
-    QTimer rescue;
-    rescue.setSingleShot(true);
-    connect(&rescue, &QTimer::timeout, this, [&forced] {
-        if (auto *modal = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
-            forced = true;
-            modal->done(QDialog::Rejected);
-        }
-    });
-    rescue.start(3000);
-
-    m_main->startUp();
-    QVERIFY(splashSeen);
-    QVERIFY(!forced);
-    QCOMPARE(m_dialogs->count(ScriptedDialogs::Kind::Message), 0);
-    QVERIFY(!m_tables->Races.empty());
-    QVERIFY(m_main->windowState() & Qt::WindowMaximized);
 }
 
 void FrmMainTest::printItAnswersTheSetupDialog()
