@@ -1,7 +1,10 @@
 #include "scripteddialogs.h"
+#include "smalltables.h"
 #include "widgetfind.h"
 
 #include "rules/rulestables.h"
+#include "figure/figuremodel.h"
+#include "figure/frmfigure.h"
 #include "shell/appcontext.h"
 #include "shell/childwindow.h"
 #include "shell/frmmain.h"
@@ -9,7 +12,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -18,6 +23,8 @@
 #include <QtTest>
 
 namespace {
+
+using Kind = ScriptedDialogs::Kind;
 
 // A document window that counts what the main window asks of it.
 class FakeChild : public ChildWindow
@@ -89,11 +96,29 @@ private slots:
     void refreshResourcesReportsMissingTableAndLoadsOthers();
     void startUpShowsSplashBeforeLoadingThenMaximizes();
     void printItAnswersTheSetupDialog();
+    void openFillsTheEditorFromTheFile();
+    void quitAsksEveryChangedFigureAndOneCancelKeepsAll();
+    void refreshKeepsTheListsAndTheNextCalculationUsesNewRows();
 
 private:
     QMenu *menu(const char *name) { return FindNamed<QMenu>(m_main, QLatin1String(name)); }
     QAction *action(const char *name) { return FindNamed<QAction>(m_main, QLatin1String(name)); }
     FakeChild *addFake(const QString &form, QStringList *log = nullptr);
+    QList<frmFigure *> figures() const
+    {
+        QList<frmFigure *> result;
+        for (QMdiSubWindow *window : m_main->mdiArea()->subWindowList()) {
+            if (auto *figure = qobject_cast<frmFigure *>(window->widget()))
+                result.append(figure);
+        }
+        return result;
+    }
+    static void changeName(frmFigure *figure, const QString &name)
+    {
+        auto *field = figure->findChild<QLineEdit *>(QStringLiteral("txtFigureName"));
+        field->setText(name);
+        emit field->textEdited(name);
+    }
     void openFileMenu() { emit menu("mnuFile")->aboutToShow(); }
 
     QTemporaryDir m_folder;
@@ -113,7 +138,7 @@ void FrmMainTest::init()
 {
     m_dialogs = new ScriptedDialogs;
     m_tables = new tarvello::RulesTables;
-    m_context = AppContext{m_dialogs, m_tables, m_folder.path()};
+    m_context = AppContext{m_dialogs, m_tables, m_folder.path(), {}, nullptr};
     m_main = new frmMain(m_context);
     m_main->setModalRunner([](QDialog &) {});
     m_main->show();
@@ -383,6 +408,90 @@ void FrmMainTest::printItAnswersTheSetupDialog()
     addFake(QStringLiteral("frmFigure"));
     action("mnuFile_Print")->trigger();
     QCOMPARE(m_dialogs->count(ScriptedDialogs::Kind::PrinterSetup), 2);
+}
+
+void FrmMainTest::openFillsTheEditorFromTheFile()
+{
+    *m_tables = SmallRulesTables();
+    const QString path = m_folder.filePath(QStringLiteral("scout.tvf"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[Figure]\r\ntxtFigureName=Scout\r\ncboRace=Dwarf\r\ntxtHitPoints=2\r\n"
+               "[MeleeWeapon1]\r\nName=Sword\r\nMax Damage=6\r\nNotes=Edged\r\n");
+    file.close();
+    m_dialogs->openFileAnswers.enqueue(path);
+
+    action("mnuFile_Figure_Open")->trigger();
+    QCOMPARE(figures().size(), 1);
+    frmFigure *figure = figures().at(0);
+    QCOMPARE(figure->windowTitle(), QStringLiteral("Figure: Scout"));
+    QCOMPARE(figure->findChild<QComboBox *>(QStringLiteral("cboRace"))->currentText(),
+             QStringLiteral("Dwarf"));
+    // Leather green 4 + Dwarf 1 = 5 -> defense 3; green sword row 6 melee 3;
+    // 3 x 3 x 1.0 x 2 hit points = 18.
+    QCOMPARE(figure->findChild<QLineEdit *>(QStringLiteral("txtFinalCost"))->text(),
+             QStringLiteral("18"));
+    QVERIFY(!figure->model().Changed());
+}
+
+void FrmMainTest::quitAsksEveryChangedFigureAndOneCancelKeepsAll()
+{
+    *m_tables = SmallRulesTables();
+    action("mnuFile_Figure_New")->trigger();
+    action("mnuFile_Figure_New")->trigger();
+    changeName(figures().at(0), QStringLiteral("First"));
+    changeName(figures().at(1), QStringLiteral("Second"));
+    const QString path = m_folder.filePath(QStringLiteral("first.tvf"));
+    // Yes at the first saves it; Cancel at the second keeps everything open.
+    m_dialogs->messageAnswers.enqueue(IDialogs::Answer::Yes);
+    m_dialogs->messageAnswers.enqueue(IDialogs::Answer::Cancel);
+    m_dialogs->saveFileAnswers.enqueue(path);
+
+    action("mnuFileQuit")->trigger();
+    const QList<ScriptedDialogs::Call> asked = m_dialogs->callsOf(Kind::Message);
+    QCOMPARE(asked.size(), 2);
+    QVERIFY(QFile::exists(path));
+    QCOMPARE(figures().size(), 2);
+    QVERIFY(m_main->isVisible());
+    QVERIFY(!figures().at(0)->model().Changed());
+    QVERIFY(figures().at(1)->model().Changed());
+
+    // Asked again, No for the second: the saved first one asks nothing.
+    m_dialogs->messageAnswers.enqueue(IDialogs::Answer::No);
+    action("mnuFileQuit")->trigger();
+    QCOMPARE(m_dialogs->count(Kind::Message), 3);
+    QVERIFY(figures().isEmpty());
+    QVERIFY(!m_main->isVisible());
+}
+
+void FrmMainTest::refreshKeepsTheListsAndTheNextCalculationUsesNewRows()
+{
+    *m_tables = SmallRulesTables();
+    QTemporaryDir folder; // only races.skv in the program folder
+    m_context.programFolder = folder.path();
+    action("mnuFile_Figure_New")->trigger();
+    frmFigure *figure = figures().at(0);
+    auto *race = figure->findChild<QComboBox *>(QStringLiteral("cboRace"));
+    QCOMPARE(race->count(), 2);
+
+    // Only races.skv lies in the program folder: the other ten tables report
+    // their missing files and keep their rows.
+    QFile file(folder.filePath(QStringLiteral("races.skv")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("Name;HitFactorModifier\r\nGiant;3\r\nDwarf;1\r\nGnome;0\r\n");
+    file.close();
+    action("mnuResources_Reload")->trigger();
+    QCOMPARE(m_dialogs->count(Kind::Message), 10);
+    QCOMPARE(m_tables->Races.size(), std::size_t(3));
+
+    // The list still shows Human and Dwarf; position 0 now means Giant (+3).
+    QCOMPARE(race->count(), 2);
+    QCOMPARE(race->itemText(0), QStringLiteral("Human"));
+    auto *modifier = figure->findChild<QLineEdit *>(QStringLiteral("txtRaceHitFactorModifier"));
+    QCOMPARE(modifier->text(), QStringLiteral("0"));
+    race->setCurrentIndex(0);
+    emit race->activated(0);
+    QCOMPARE(modifier->text(), QStringLiteral("3"));
 }
 
 QTEST_MAIN(FrmMainTest)
