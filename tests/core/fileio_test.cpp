@@ -1,4 +1,5 @@
 #include "platform/fileio.h"
+#include "shell/readme.h"
 #include "testfolder.h"
 
 #include <gtest/gtest.h>
@@ -74,6 +75,18 @@ TEST(ForEachLine, SplitsAtEveryKindOfLineEnd)
     lines.clear();
     ForEachLine("only\r\n", [&](std::string_view l) { lines.emplace_back(l); });
     EXPECT_EQ(lines, (std::vector<std::string>{"only"}));
+}
+
+TEST(ReadReadme, EveryLineEndsWithALineBreak)
+{
+    const TestFolder dir;
+    ASSERT_TRUE(WriteFileAtomically(dir.File("readme.txt"), "First\r\nSecond  line\nThird").ok());
+    EXPECT_EQ(ReadReadme(dir.File("readme.txt")).value(), "First\r\nSecond  line\r\nThird\r\n");
+    ASSERT_TRUE(WriteFileAtomically(dir.File("empty.txt"), "").ok());
+    EXPECT_EQ(ReadReadme(dir.File("empty.txt")).value(), "");
+    const Result<std::string> missing = ReadReadme(dir.File("none.txt"));
+    ASSERT_FALSE(missing.ok());
+    EXPECT_EQ(missing.failure(), (Failure{"Error loading readme file!", "File not found"}));
 }
 
 } // namespace

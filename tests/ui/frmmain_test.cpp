@@ -8,16 +8,20 @@
 #include "shell/appcontext.h"
 #include "shell/childwindow.h"
 #include "shell/frmmain.h"
+#include "shell/frmreadme.h"
+#include "shell/frmsplash.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -72,6 +76,13 @@ void WriteTables(const QString &folder, const QString &skip)
     }
 }
 
+void WriteFile(const QString &path, const QByteArray &bytes)
+{
+    QFile out(path);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(bytes);
+}
+
 } // namespace
 
 class FrmMainTest : public QObject
@@ -96,6 +107,14 @@ private slots:
     void refreshResourcesReportsMissingTableAndLoadsOthers();
     void startUpShowsSplashBeforeLoadingThenMaximizes();
     void printItAnswersTheSetupDialog();
+    void splashClosesOnCharacterKey_data();
+    void splashClosesOnCharacterKey();
+    void splashIgnoresOtherKeys_data();
+    void splashIgnoresOtherKeys();
+    void splashClosesOnFrameClick();
+    void splashIgnoresCloseRequest();
+    void missingReadmeShowsMessage();
+    void readmeTwiceGivesOneWindowReadOnce();
     void openFillsTheEditorFromTheFile();
     void quitAsksEveryChangedFigureAndOneCancelKeepsAll();
     void refreshKeepsTheListsAndTheNextCalculationUsesNewRows();
@@ -104,6 +123,12 @@ private:
     QMenu *menu(const char *name) { return FindNamed<QMenu>(m_main, QLatin1String(name)); }
     QAction *action(const char *name) { return FindNamed<QAction>(m_main, QLatin1String(name)); }
     FakeChild *addFake(const QString &form, QStringList *log = nullptr);
+    QString readmePath() const { return m_folder.path() + QStringLiteral("/readme.txt"); }
+    frmReadme *openReadme()
+    {
+        action("mnuHelp_Readme")->trigger();
+        return FindNamed<frmReadme>(m_main, QStringLiteral("frmReadme"));
+    }
     QList<frmFigure *> figures() const
     {
         QList<frmFigure *> result;
@@ -492,6 +517,103 @@ void FrmMainTest::refreshKeepsTheListsAndTheNextCalculationUsesNewRows()
     race->setCurrentIndex(0);
     emit race->activated(0);
     QCOMPARE(modifier->text(), QStringLiteral("3"));
+}
+
+void FrmMainTest::splashClosesOnCharacterKey_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("letter") << int(Qt::Key_A) << "a";
+    QTest::newRow("escape") << int(Qt::Key_Escape) << "\x1b";
+}
+
+void FrmMainTest::splashClosesOnCharacterKey()
+{
+    frmSplash splash;
+    QFETCH(int, key);
+    QFETCH(QString, text);
+    splash.show();
+    QVERIFY(splash.isVisible());
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(&splash, &press);
+    QVERIFY(!splash.isVisible());
+    QCOMPARE(splash.result(), int(QDialog::Accepted));
+}
+
+void FrmMainTest::splashIgnoresOtherKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("shift") << int(Qt::Key_Shift);
+    QTest::newRow("arrow") << int(Qt::Key_Left);
+}
+
+void FrmMainTest::splashIgnoresOtherKeys()
+{
+    frmSplash splash;
+    QFETCH(int, key);
+    splash.show();
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString());
+    QApplication::sendEvent(&splash, &press);
+    QVERIFY(splash.isVisible());
+}
+
+void FrmMainTest::splashClosesOnFrameClick()
+{
+    frmSplash splash;
+    splash.show();
+    QTest::mouseClick(splash.Frame1, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QVERIFY(!splash.isVisible());
+
+    // A click on a caption inside the frame is a click on the frame.
+    splash.show();
+    QVERIFY(splash.isVisible());
+    QTest::mouseClick(splash.lblProductName, Qt::LeftButton);
+    QVERIFY(!splash.isVisible());
+}
+
+void FrmMainTest::splashIgnoresCloseRequest()
+{
+    frmSplash splash;
+    splash.show();
+    QVERIFY(!splash.close());
+    QVERIFY(splash.isVisible());
+}
+
+void FrmMainTest::missingReadmeShowsMessage()
+{
+    QFile::remove(readmePath());
+    frmReadme *readme = openReadme();
+    QCOMPARE(m_dialogs->calls.size(), 1);
+    const ScriptedDialogs::Call box = m_dialogs->calls.at(0);
+    QCOMPARE(box.kind, ScriptedDialogs::Kind::Message);
+    QCOMPARE(box.title, QStringLiteral("Tarvello 1.0.0"));
+    QCOMPARE(box.text, QStringLiteral("Error loading readme file!File not found"));
+    QCOMPARE(box.buttons, IDialogs::Buttons::Ok);
+    QCOMPARE(box.icon, IDialogs::Icon::Exclamation);
+    // The window stays open, empty.
+    QVERIFY(readme && readme->isVisible());
+    QVERIFY(readme->txtHelp->toPlainText().isEmpty());
+}
+
+void FrmMainTest::readmeTwiceGivesOneWindowReadOnce()
+{
+    WriteFile(readmePath(), "old text\r\n");
+    frmReadme *first = openReadme();
+    WriteFile(readmePath(), "new text\r\n");
+    frmReadme *second = openReadme();
+    QCOMPARE(second, first);
+    QCOMPARE(m_main->findChildren<frmReadme *>().size(), 1);
+    QCOMPARE(m_main->mdiArea()->subWindowList().size(), 1);
+    QCOMPARE(first->txtHelp->toPlainText(), QStringLiteral("old text\n"));
+    QCOMPARE(m_main->mdiArea()->activeSubWindow()->widget(), first);
+
+    // Once closed, the next Help, Readme opens a fresh window.
+    QPointer<frmReadme> closed = first;
+    m_main->mdiArea()->closeAllSubWindows();
+    QTRY_VERIFY(!closed);
+    frmReadme *third = openReadme();
+    QVERIFY(third);
+    QCOMPARE(third->txtHelp->toPlainText(), QStringLiteral("new text\n"));
 }
 
 QTEST_MAIN(FrmMainTest)
