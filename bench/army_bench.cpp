@@ -64,7 +64,7 @@ std::string FigureFolder(int side)
     std::filesystem::create_directories(dir);
     for (int i = 0; i < kFiles; ++i) {
         const std::string path = (dir / ("figure" + std::to_string(i) + ".tvf")).string();
-        if (!WriteFileAtomically(path, FigureFile(i, side)).empty())
+        if (!WriteFileAtomically(path, FigureFile(i, side)).ok())
             std::fprintf(stderr, "could not write %s\n", path.c_str());
     }
     return dir.string();

@@ -18,15 +18,16 @@ namespace {
 FigureModel ThreeOfEach(const RulesTables &tables)
 {
     FigureModel model(tables);
-    model.Initialize();
+    bool ok = model.Initialize().ok();
     for (int i = 0; i < 3; ++i) {
-        model.AddMeleeWeapon(i);
-        model.AddMissileWeapon(i);
-        model.AddExtraItem(i);
+        for (FigureSeries series : kAllSeries)
+            ok = model.Add(series, i).ok() && ok;
     }
-    model.SetShots(1, 10);
-    model.SetOptionalRangeCost(true);
-    model.ChooseTrainingLevel(1);
+    ok = model.SetShots(1, 10).ok() && ok;
+    ok = model.SetOptionalRangeCost(true).ok() && ok;
+    ok = model.Choose(&FigureRecord::cboTrainingLevel, 1).ok() && ok;
+    if (!ok)
+        std::fprintf(stderr, "the benchmark figure did not calculate\n");
     return model;
 }
 
@@ -34,10 +35,10 @@ void BM_CalculateCost(benchmark::State &state)
 {
     const RulesTables tables = figuretest::FigureTestTables();
     FigureModel model = ThreeOfEach(tables);
-    FigureRecord record = model.record();
+    FigureRecord record = model.Record();
     for (auto _ : state) {
-        std::string message = CalculateCost(record, tables);
-        benchmark::DoNotOptimize(message);
+        Status calculated = CalculateCost(record, tables);
+        benchmark::DoNotOptimize(calculated);
         benchmark::DoNotOptimize(record.txtFinalCost);
     }
 }
@@ -66,7 +67,7 @@ const std::string &LargeFigureFile(const RulesTables &tables)
         model.SetFigureName("Large");
         model.SetImageFile("large.bmp");
         model.SetPicture(LargePicture());
-        if (!model.SaveTo(file).empty())
+        if (!model.SaveTo(file).ok())
             std::fprintf(stderr, "could not write %s\n", file.c_str());
         return file;
     }();
@@ -79,11 +80,9 @@ void BM_FigureOpenLargePicture(benchmark::State &state)
     const std::string &file = LargeFigureFile(tables);
     for (auto _ : state) {
         FigureModel model(tables);
-        model.Initialize();
-        FigureMessages messages = model.Open(file);
-        if (!messages.empty() || model.picture().width != 1024)
+        if (!model.Initialize().ok() || !model.Open(file).empty() || model.Image().width != 1024)
             state.SkipWithError("open failed");
-        benchmark::DoNotOptimize(model.picture().colours.data());
+        benchmark::DoNotOptimize(model.Image().colours.data());
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations())
                             * static_cast<std::int64_t>(std::filesystem::file_size(file)));
@@ -95,11 +94,10 @@ void BM_FigureSaveLargePicture(benchmark::State &state)
     const RulesTables tables = figuretest::FigureTestTables();
     const std::string &file = LargeFigureFile(tables);
     FigureModel model(tables);
-    model.Initialize();
-    model.Open(file);
+    if (!model.Initialize().ok() || !model.Open(file).empty())
+        state.SkipWithError("open failed");
     for (auto _ : state) {
-        FigureMessages messages = model.SaveTo(file);
-        if (!messages.empty())
+        if (!model.SaveTo(file).ok())
             state.SkipWithError("save failed");
     }
 }

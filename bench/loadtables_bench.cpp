@@ -11,7 +11,7 @@ void BM_LoadAllTables(benchmark::State &state)
     int failures = 0;
     for (auto _ : state) {
         tarvello::LoadAllTables(tables, TARVELLO_SHIPPED_DATA_DIR, ".",
-                                [&](const std::string &) { ++failures; });
+                                [&](const tarvello::Failure &) { ++failures; });
         benchmark::DoNotOptimize(tables);
     }
     if (failures != 0)

@@ -13,8 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (const char *separator : {".", ","}) {
         tables.DecimalSeparator = separator;
         for (int id = 0; id <= static_cast<int>(tarvello::TableId::EliteAttackRolls); ++id) {
-            const auto message = tarvello::ReadTableText(static_cast<tarvello::TableId>(id), tables, content);
-            if (message && message->find("\r\n") == std::string::npos)
+            const tarvello::Status read = tarvello::ReadTableText(static_cast<tarvello::TableId>(id), tables, content);
+            if (!read && read.failure().description.empty())
                 __builtin_trap();
         }
     }

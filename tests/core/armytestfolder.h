@@ -21,7 +21,7 @@ inline std::string ArmyTestFile(const std::filesystem::path &folder, const std::
                                 const std::string &text)
 {
     const std::string path = (folder / name).string();
-    EXPECT_EQ(tarvello::WriteFileAtomically(path, text), "") << path;
+    EXPECT_TRUE(tarvello::WriteFileAtomically(path, text).ok()) << path;
     return path;
 }
 

@@ -117,11 +117,11 @@ TEST(CardBuild, TheEditorsFigureWithItsSavedLayout)
     FigureModel editor(tables);
     (void)editor.Initialize();
     (void)editor.SetFigureName("Archer");
-    (void)editor.AddMissileWeapon(0);
-    (void)editor.AddMeleeWeapon(1);
-    (void)editor.AddExtraItem(0);
+    (void)editor.Add(FigureSeries::Missile, 0);
+    (void)editor.Add(FigureSeries::Melee, 1);
+    (void)editor.Add(FigureSeries::ExtraItem, 0);
     (void)editor.SetUseOptionalMovement(true);
-    Result<clsFigure> unsaved = BuildCardFigure(CardSourceFromEditor(editor.record(), ""), tables);
+    Result<clsFigure> unsaved = BuildCardFigure(CardSourceFromEditor(editor.Record(), ""), tables);
     ASSERT_TRUE(unsaved.ok());
     EXPECT_EQ(unsaved.value().UnitFile, "");
     EXPECT_EQ(unsaved.value().ImageWidth, 0);
@@ -129,14 +129,14 @@ TEST(CardBuild, TheEditorsFigureWithItsSavedLayout)
     EXPECT_EQ(unsaved.value().Attacks[1].Name, "Bow");
     EXPECT_EQ(unsaved.value().ExtraItems, 1);
     EXPECT_TRUE(unsaved.value().OptionalRules);
-    EXPECT_EQ(std::to_string(unsaved.value().Cost), editor.record().txtFinalCost);
+    EXPECT_EQ(std::to_string(unsaved.value().Cost), editor.Record().txtFinalCost);
 
     const std::string path =
         (std::filesystem::temp_directory_path() / "tarvello_card_archer.tvf").string();
-    ASSERT_EQ(WriteFileAtomically(path, "[CardLayout]\r\nHeight=900\r\nWidth=700\r\nLeft=0\r\n"
-                                        "Top=250\r\n"),
-              "");
-    Result<clsFigure> saved = BuildCardFigure(CardSourceFromEditor(editor.record(), path), tables);
+    ASSERT_TRUE(WriteFileAtomically(path, "[CardLayout]\r\nHeight=900\r\nWidth=700\r\nLeft=0\r\n"
+                                          "Top=250\r\n")
+                    .ok());
+    Result<clsFigure> saved = BuildCardFigure(CardSourceFromEditor(editor.Record(), path), tables);
     ASSERT_TRUE(saved.ok());
     const clsFigure &f = saved.value();
     EXPECT_EQ((std::vector<int>{f.ImageHeight, f.ImageWidth, f.ImageLeft, f.ImageTop}),

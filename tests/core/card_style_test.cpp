@@ -106,7 +106,7 @@ clsFigure SavedFigure(const std::string &path)
 TEST(UnitCardModel, LayoutAndStyleSavedIntoTheFigureComeBack)
 {
     const std::string path = TempPath("knight.tvf");
-    ASSERT_EQ(WriteFileAtomically(path, "[Figure]\r\ntxtFigureName=Knight\r\n"), "");
+    ASSERT_TRUE(WriteFileAtomically(path, "[Figure]\r\ntxtFigureName=Knight\r\n").ok());
     UnitCardModel card("Card");
     EXPECT_TRUE(card.LayoutChanged());
     EXPECT_TRUE(card.LoadFigure(SavedFigure(path), kInstalled).empty());

@@ -23,7 +23,7 @@ class SampleFigures : public testing::Test
 protected:
     void SetUp() override
     {
-        LoadAllTables(m_tables, kData, ".", [](const std::string &text) { FAIL() << text; });
+        LoadAllTables(m_tables, kData, ".", [](const Failure &failure) { FAIL() << failure.Message(); });
     }
     RulesTables m_tables;
 };
@@ -40,15 +40,15 @@ TEST_F(SampleFigures, OpenWithoutMessagesAndKeepTheirStoredCost)
         ++count;
         const std::string path = entry.path().string();
         FigureModel model(m_tables);
-        ASSERT_TRUE(model.Initialize().empty());
-        const FigureMessages messages = model.Open(path);
-        EXPECT_TRUE(messages.empty()) << path << ": " << (messages.empty() ? "" : messages[0]);
+        ASSERT_TRUE(model.Initialize().ok());
+        const std::vector<Failure> notices = model.Open(path);
+        EXPECT_TRUE(notices.empty()) << path << ": " << (notices.empty() ? "" : notices[0].Message());
         EXPECT_FALSE(model.Changed()) << path;
-        const FigureRecord &r = model.record();
+        const FigureRecord &r = model.Record();
         EXPECT_EQ(r.txtFinalCost, ReadIni("Figure", "txtFinalCost", "", path)) << path;
         EXPECT_EQ(r.txtCost, ReadIni("Figure", "txtCost", "", path)) << path;
         EXPECT_FALSE(r.txtImageFile.empty()) << path;
-        EXPECT_GT(model.picture().width, 0) << path;
+        EXPECT_GT(model.Image().width, 0) << path;
         EXPECT_TRUE(fs::exists(kData + "/pictures/" + r.txtImageFile)) << path;
         types.insert(r.cboFigureType.Text());
         if (r.chkUseOptionalMovement == 1)

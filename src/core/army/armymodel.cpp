@@ -272,10 +272,10 @@ Status ArmyModel::Open(const std::string &path)
 
 Status ArmyModel::WriteArmy(const std::string &path)
 {
-    const std::string error = WriteFileAtomically(path,
-                                                  ArmyFileText(m_armyName, m_unitDirectory, m_units));
-    if (!error.empty())
-        return Failure{"Error in saving army " + path, error};
+    const Status written = WriteFileAtomically(path,
+                                               ArmyFileText(m_armyName, m_unitDirectory, m_units));
+    if (!written)
+        return Failure{"Error in saving army " + path, written.failure().description};
     m_changed = false;
     return {};
 }

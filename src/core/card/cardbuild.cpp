@@ -72,7 +72,7 @@ void FillRolls(clsAttack &attack, std::int32_t damage, int training, const Rules
     if (training < 0 || training > 2)
         return;
     constexpr std::array<const char *, 3> kTables = {"green", "line", "elite"};
-    const std::vector<AttackRollRow> &rows = tables.AttackRolls(training);
+    const std::vector<AttackRollRow> &rows = tables.AttackRolls(static_cast<TrainingLevel>(training));
     if (damage < 0 || std::size_t(damage) >= rows.size()) {
         throw Refusal{"The weapon " + attack.Name + " has a maximum damage of "
                       + std::to_string(damage) + ", for which the "

@@ -28,8 +28,10 @@ bool FileExists(const std::string &path)
 std::optional<ProfileDocument> LoadForChange(const std::string &path, std::string &error)
 {
     ProfileDocument doc;
-    if (FileExists(path) && !doc.Load(path)) {
-        error = ReadFailureDescription(path);
+    if (!FileExists(path))
+        return doc;
+    if (const Status loaded = doc.Load(path); !loaded) {
+        error = loaded.failure().description;
         return std::nullopt;
     }
     return doc;
@@ -136,9 +138,8 @@ Status UnitCardModel::SaveStyle(const std::string &path)
     if (!doc)
         return Failure{sentence, error};
     WriteStyle(*doc, m_style);
-    error = doc->Save(path);
-    if (!error.empty())
-        return Failure{sentence, error};
+    if (const Status saved = doc->Save(path); !saved)
+        return Failure{sentence, saved.failure().description};
     m_styleChanged = false;
     return {};
 }
@@ -146,8 +147,8 @@ Status UnitCardModel::SaveStyle(const std::string &path)
 Status UnitCardModel::LoadStyle(const std::string &path)
 {
     ProfileDocument doc;
-    if (!doc.Load(path))
-        return Failure{"Error in loading style " + path + " !", ReadFailureDescription(path)};
+    if (const Status loaded = doc.Load(path); !loaded)
+        return Failure{"Error in loading style " + path + " !", loaded.failure().description};
     m_style = ReadStyleFile(doc, m_defaultFont);
     return {};
 }
@@ -166,9 +167,9 @@ LayoutSaveResult UnitCardModel::SaveLayout()
     WriteCardLayout(*doc, m_image);
     if (m_style.SaveStyleIntoLayout != 0)
         WriteStyle(*doc, m_style);
-    error = doc->Save(path);
-    if (!error.empty())
-        return {LayoutSaveResult::WriteFailed, Failure{sentence, error}.Message()};
+    if (const Status saved = doc->Save(path); !saved)
+        return {LayoutSaveResult::WriteFailed,
+                Failure{sentence, saved.failure().description}.Message()};
     m_layoutChanged = false;
     return {};
 }

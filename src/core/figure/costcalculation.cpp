@@ -1,6 +1,8 @@
 #include "costcalculation.h"
 
 #include "figurerecord.h"
+#include "figurerules.h"
+#include "figureseries.h"
 #include "platform/numbers.h"
 #include "platform/runtimeerror.h"
 #include "rules/rulestables.h"
@@ -12,6 +14,9 @@
 namespace tarvello {
 
 namespace {
+
+// The adjusted hit factor is at least 1.
+constexpr double kLowestHitFactor = 1;
 
 // The steps of one calculation; each failure throws RuntimeError with its
 // description, so the fields written before it stay.
@@ -27,43 +32,75 @@ public:
 
     void Run()
     {
-        const int type = f.cboFigureType.index;
-        const int training = f.cboTrainingLevel.index;
+        BaseHitFactorAndMorale();
+        MagicSkill();
+        Write(f.txtRaceHitFactorModifier, At(t.Races, f.cboRace.index).HitFactorModifier);
+        DefenseFactor();
+        Movement();
+        const CommandSkillRow &skill = At(t.CommandSkills, f.cboCommandSkill.index);
+        Write(f.txtCommandSkillCost, skill.Cost);
+        Write(f.txtInitiativeModifier, skill.InitiativeModifier);
+        f.txtHitPointsCopy = f.txtHitPoints;
+        WeaponsAndItems();
+        Cost();
+    }
 
-        // Base hit factor and morale.
+private:
+    FigureType Type() const { return static_cast<FigureType>(f.cboFigureType.index); }
+
+    // The training position as an index of the fixed three-entry rules.
+    std::size_t Training() const
+    {
+        const int training = f.cboTrainingLevel.index;
+        if (training < 0 || training >= kTrainingLevelCount)
+            throw RuntimeError(errtext::kSubscriptOutOfRange);
+        return static_cast<std::size_t>(training);
+    }
+
+    // The attack-roll table: line and elite by their positions, green else.
+    const std::vector<AttackRollRow> &AttackRolls() const
+    {
+        const int training = f.cboTrainingLevel.index;
+        if (training == static_cast<int>(TrainingLevel::Line))
+            return t.AttackRolls(TrainingLevel::Line);
+        if (training == static_cast<int>(TrainingLevel::Elite))
+            return t.AttackRolls(TrainingLevel::Elite);
+        return t.AttackRolls(TrainingLevel::Green);
+    }
+
+    void BaseHitFactorAndMorale()
+    {
         const ArmorTypeRow &armor = At(t.ArmorTypes, f.cboArmorType.index);
-        if (type == kFigureTypeNormal) {
-            CheckTraining(training);
-            const std::int16_t base[3] = {armor.GreenHitFactor, armor.LineHitFactor,
-                                          armor.EliteHitFactor};
-            static const std::string morale[3] = {"3", "5", "7"};
+        if (Type() == FigureType::Normal) {
+            const std::size_t training = Training();
+            const std::int16_t base[kTrainingLevelCount] = {armor.GreenHitFactor,
+                                                            armor.LineHitFactor,
+                                                            armor.EliteHitFactor};
             Write(f.txtBaseHitFactor, base[training]);
-            f.txtBaseMorale = morale[training];
+            f.txtBaseMorale = kBaseMorale[training];
         } else {
             Write(f.txtBaseHitFactor, armor.SpecialHitFactor);
-            f.txtBaseMorale = "N/A";
+            f.txtBaseMorale = kNoMorale;
         }
+    }
 
-        // Magic skill.
-        if (type == kFigureTypeBattleMage) {
-            CheckTraining(training);
-            static const std::string magic[3] = {"15", "25", "45"};
-            f.txtMagicSkillCost = magic[training];
-        } else {
-            static const std::string zero = "0";
-            f.txtMagicSkillCost = zero;
-        }
+    void MagicSkill()
+    {
+        if (Type() == FigureType::BattleMage)
+            f.txtMagicSkillCost = kMagicSkillCost[Training()];
+        else
+            f.txtMagicSkillCost = kNoMagicSkillCost;
+    }
 
-        Write(f.txtRaceHitFactorModifier, At(t.Races, f.cboRace.index).HitFactorModifier);
-
-        // Adjusted hit factor, clamped to 1..last defense row.
+    // Adjusted hit factor, clamped to 1..last defense row, and its defense.
+    void DefenseFactor()
+    {
         double adjusted = LeadingNumber(f.txtAdjustHitFactor);
         adjusted += LeadingNumber(f.txtRaceHitFactorModifier);
         adjusted += LeadingNumber(f.txtBaseHitFactor);
         Write(f.txtAdjustedHitFactor, adjusted);
-        static const std::string one = "1";
-        if (Locale(f.txtAdjustedHitFactor) < 1)
-            f.txtAdjustedHitFactor = one;
+        if (Locale(f.txtAdjustedHitFactor) < kLowestHitFactor)
+            Write(f.txtAdjustedHitFactor, kLowestHitFactor);
         if (t.DefenseFactors.empty())
             throw RuntimeError(errtext::kSubscriptOutOfRange);
         const double lastIndex = static_cast<double>(t.DefenseFactors.size() - 1);
@@ -71,59 +108,73 @@ public:
             Write(f.txtAdjustedHitFactor, lastIndex);
         const double h = RoundHalfEven(LeadingNumber(f.txtAdjustedHitFactor));
         Write(f.txtDefenseFactor, At(t.DefenseFactors, h));
+    }
 
-        // Movement.
+    void Movement()
+    {
         const MoveRow &move = At(t.Moves, f.cboMove.index);
         Write(f.txtMove, move.Move);
         if (f.chkUseOptionalMovement != 0)
-            Write(f.txtMoveMultiplier, Locale(f.txtMove) * 0.06 + 0.64);
+            Write(f.txtMoveMultiplier, Locale(f.txtMove) * kMoveWeight + kMoveOffset);
         else
             Write(f.txtMoveMultiplier, move.MoveMultiplier);
+    }
 
-        const CommandSkillRow &skill = At(t.CommandSkills, f.cboCommandSkill.index);
-        Write(f.txtCommandSkillCost, skill.Cost);
-        Write(f.txtInitiativeModifier, skill.InitiativeModifier);
-
-        f.txtHitPointsCopy = f.txtHitPoints;
-
-        const std::vector<AttackRollRow> &rolls = t.AttackRolls(training);
-
+    void WeaponsAndItems()
+    {
+        const std::vector<AttackRollRow> &rolls = AttackRolls();
         double melee = 0;
+        static const std::size_t damage = Column(FigureSeries::Melee, SeriesColumn::MaxDamage);
         for (const ListRow &row : f.lvwMeleeWeaponsSelected)
-            melee += At(rolls, Rounded(row, 1)).MeleeMultiplier;
+            melee += At(rolls, Rounded(row, damage)).MeleeMultiplier;
         Write(f.txtMeleeWeaponMultiplier, melee);
 
         double missile = 0;
-        for (const ListRow &row : f.lvwMissileWeaponsSelected) {
-            const double d = Rounded(row, 1);
-            const double s = Rounded(row, 3);
-            const double l = Rounded(row, 4);
-            const double n = Rounded(row, kMissileShotsColumn);
-            const double r = Rounded(row, 2);
-            const AttackRollRow &roll = At(rolls, d);
-            double m = roll.MissileMultiplier;
-            const double b0 = roll.MeleeMultiplier;
-            if (f.chkOptionalRangeCost != 0) {
-                const double a = l * 0.165 + 0.335;
-                const double b = s * 0.165 + 0.335;
-                const double tenth = d / 10;
-                m = b0 * b - (a - b) * tenth;
-            }
-            if (n > 0)
-                m = ((m - 1) * n) / 20 + 1;
-            missile += r * m;
-        }
+        for (const ListRow &row : f.lvwMissileWeaponsSelected)
+            missile += MissileMultiplier(row, rolls);
         Write(f.txtMissileWeaponMultiplier, missile);
 
         double items = 0;
+        static const std::size_t cost = Column(FigureSeries::ExtraItem, SeriesColumn::Cost);
         for (const ListRow &row : f.lvwExtraItemsSelected)
-            items += LeadingNumber(Column(row, 1));
+            items += LeadingNumber(Text(row, cost));
         Write(f.txtExtraItemsCost, items);
         Write(f.txtExtraItemsCostCopy, items);
+    }
 
+    // One missile weapon's share: attack radius x its multiplier.
+    double MissileMultiplier(const ListRow &row, const std::vector<AttackRollRow> &rolls) const
+    {
+        struct Columns
+        {
+            std::size_t damage, shortRange, longRange, shots, radius;
+        };
+        const auto column = [](SeriesColumn id) { return Column(FigureSeries::Missile, id); };
+        static const Columns c = {column(SeriesColumn::MaxDamage),
+                                  column(SeriesColumn::ShortRange),
+                                  column(SeriesColumn::LongRange), column(SeriesColumn::Shots),
+                                  column(SeriesColumn::AttackRadius)};
+        const double d = Rounded(row, c.damage);
+        const double s = Rounded(row, c.shortRange);
+        const double l = Rounded(row, c.longRange);
+        const double n = Rounded(row, c.shots);
+        const double r = Rounded(row, c.radius);
+        const AttackRollRow &roll = At(rolls, d);
+        double m = roll.MissileMultiplier;
+        if (f.chkOptionalRangeCost != 0) {
+            const double a = l * kRangeWeight + kRangeOffset;
+            const double b = s * kRangeWeight + kRangeOffset;
+            m = roll.MeleeMultiplier * b - (a - b) * (d / kRangeDamageDivisor);
+        }
+        if (n > 0)
+            m = ((m - 1) * n) / kShotsLimit + 1;
+        return r * m;
+    }
+
+    void Cost()
+    {
         Write(f.txtTotalWeaponMultiplier,
               Locale(f.txtMeleeWeaponMultiplier) + Locale(f.txtMissileWeaponMultiplier));
-
         double p = Locale(f.txtTotalWeaponMultiplier) * Locale(f.txtDefenseFactor);
         p = Locale(f.txtHitPoints) * p;
         p = Locale(f.txtMoveMultiplier) * p;
@@ -131,15 +182,7 @@ public:
         p = Locale(f.txtExtraItemsCost) + p;
         p = Locale(f.txtMagicSkillCost) + p;
         Write(f.txtCost, p);
-
         Write(f.txtFinalCost, RoundHalfEven(Locale(f.txtCost)));
-    }
-
-private:
-    static void CheckTraining(int training)
-    {
-        if (training < 0 || training > 2)
-            throw RuntimeError(errtext::kSubscriptOutOfRange);
     }
 
     template<typename T>
@@ -152,7 +195,13 @@ private:
         return table[static_cast<std::size_t>(position)];
     }
 
-    static const std::string &Column(const ListRow &row, std::size_t column)
+    // The position of a column in a selected row of the series.
+    static std::size_t Column(FigureSeries series, SeriesColumn column)
+    {
+        return static_cast<std::size_t>(Schema(series).Index(column));
+    }
+
+    static const std::string &Text(const ListRow &row, std::size_t column)
     {
         static const std::string empty;
         return column < row.size() ? row[column] : empty;
@@ -161,7 +210,7 @@ private:
     // A list column read as its leading number, whole-number rounded.
     static double Rounded(const ListRow &row, std::size_t column)
     {
-        const double value = RoundHalfEven(LeadingNumber(Column(row, column)));
+        const double value = RoundHalfEven(LeadingNumber(Text(row, column)));
         if (!std::isfinite(value))
             throw RuntimeError(errtext::kOverflow);
         return value;
@@ -189,12 +238,12 @@ private:
 
 } // namespace
 
-std::string CalculateCost(FigureRecord &figure, const RulesTables &tables)
+Status CalculateCost(FigureRecord &figure, const RulesTables &tables)
 {
     try {
         Calculation(figure, tables).Run();
     } catch (const std::exception &e) {
-        return std::string("Error in calculating cost!\r\n") + e.what();
+        return Failure{"Error in calculating cost!", e.what()};
     }
     return {};
 }

@@ -68,58 +68,6 @@ void AppendNumber(std::string &out, std::uint64_t value)
 
 } // namespace
 
-const char *SeriesWord(FigureSeries series)
-{
-    switch (series) {
-    case FigureSeries::Melee:
-        return "MeleeWeapon";
-    case FigureSeries::Missile:
-        return "MissileWeapon";
-    case FigureSeries::ExtraItem:
-        return "ExtraItem";
-    }
-    return "";
-}
-
-const std::vector<std::string> &SeriesKeys(FigureSeries series)
-{
-    static const std::vector<std::string> melee = {"Name", "Max Damage", "Notes"};
-    static const std::vector<std::string> missile = {"Name", "Max Damage", "Attack Radius", "Short",
-                                                     "Long", "Shots", "Notes"};
-    static const std::vector<std::string> items = {"Name", "Cost", "Max Damage", "Attack Radius",
-                                                   "Short", "Long", "Notes"};
-    switch (series) {
-    case FigureSeries::Melee:
-        return melee;
-    case FigureSeries::Missile:
-        return missile;
-    case FigureSeries::ExtraItem:
-        break;
-    }
-    return items;
-}
-
-std::vector<ListRow> &SeriesRows(FigureRecord &record, FigureSeries series)
-{
-    switch (series) {
-    case FigureSeries::Melee:
-        return record.lvwMeleeWeaponsSelected;
-    case FigureSeries::Missile:
-        return record.lvwMissileWeaponsSelected;
-    case FigureSeries::ExtraItem:
-        break;
-    }
-    return record.lvwExtraItemsSelected;
-}
-
-const std::vector<ListRow> &SeriesRows(const FigureRecord &record, FigureSeries series)
-{
-    return SeriesRows(const_cast<FigureRecord &>(record), series);
-}
-
-static constexpr FigureSeries kAllSeries[] = {FigureSeries::Melee, FigureSeries::Missile,
-                                              FigureSeries::ExtraItem};
-
 void WriteFigureSections(ProfileDocument &doc, const FigureRecord &record)
 {
     // The picture is appended after everything else, so its old lines go.
@@ -132,7 +80,8 @@ void WriteFigureSections(ProfileDocument &doc, const FigureRecord &record)
     for (FigureSeries series : kAllSeries) {
         // Every numbered section goes, not only those up to the first gap,
         // so no stale weapon survives a save.
-        const std::string_view word = SeriesWord(series);
+        const SeriesSchema &schema = Schema(series);
+        const std::string_view word = schema.sectionWord;
         std::vector<std::string> stale;
         for (const std::string &name : doc.SectionNames()) {
             if (IsSeriesSection(name, word))
@@ -141,12 +90,12 @@ void WriteFigureSections(ProfileDocument &doc, const FigureRecord &record)
         for (const std::string &name : stale)
             doc.DeleteSection(name);
 
-        const std::vector<std::string> &keys = SeriesKeys(series);
-        const std::vector<ListRow> &rows = SeriesRows(record, series);
+        const std::vector<ListRow> &rows = SelectedRows(record, series);
         for (std::size_t i = 0; i < rows.size(); ++i) {
             const std::string section = std::string(word) + std::to_string(i + 1);
-            for (std::size_t k = 0; k < keys.size(); ++k)
-                doc.Write(section, keys[k], k < rows[i].size() ? rows[i][k] : std::string());
+            for (std::size_t k = 0; k < schema.selected.size(); ++k)
+                doc.Write(section, schema.selected[k].fileKey,
+                          k < rows[i].size() ? rows[i][k] : std::string());
         }
     }
 }
@@ -189,14 +138,14 @@ void AppendImageText(std::string &out, const Picture &picture)
     }
 }
 
-std::string FigureFileText(ProfileDocument &doc, const FigureRecord &record,
-                           const Picture &picture, std::string &imageError)
+FigureFileText MakeFigureFileText(ProfileDocument &doc, const FigureRecord &record,
+                                  const Picture &picture)
 {
-    imageError.clear();
     WriteFigureSections(doc, record);
-    std::string text = doc.ToText();
+    FigureFileText file{doc.ToText(), {}};
+    std::string &text = file.text;
     if (record.txtImageFile.empty())
-        return text;
+        return file;
     if (!text.empty() && text.back() != '\n' && text.back() != '\r')
         text += "\r\n";
     const std::size_t figureSize = text.size();
@@ -204,9 +153,9 @@ std::string FigureFileText(ProfileDocument &doc, const FigureRecord &record,
         AppendImageText(text, picture);
     } catch (const std::exception &e) {
         text.resize(figureSize);
-        imageError = std::string("Error saving image!\r\n") + e.what();
+        file.image = Failure{"Error saving image!", e.what()};
     }
-    return text;
+    return file;
 }
 
 std::string ReadFigureValue(const ProfileDocument &doc, std::string_view key, std::string_view def)
@@ -217,8 +166,8 @@ std::string ReadFigureValue(const ProfileDocument &doc, std::string_view key, st
 std::vector<ListRow> ReadSeries(const ProfileDocument &doc, FigureSeries series)
 {
     std::vector<ListRow> rows;
-    const std::vector<std::string> &keys = SeriesKeys(series);
-    const std::string word = SeriesWord(series);
+    const SeriesSchema &schema = Schema(series);
+    const std::string word = schema.sectionWord;
     // Ends at the latest after the file's last section.
     for (std::size_t i = 1;; ++i) {
         const std::string section = word + std::to_string(i);
@@ -226,10 +175,10 @@ std::vector<ListRow> ReadSeries(const ProfileDocument &doc, FigureSeries series)
         if (name.empty())
             break;
         ListRow row;
-        row.reserve(keys.size());
+        row.reserve(schema.selected.size());
         row.push_back(std::move(name));
-        for (std::size_t k = 1; k < keys.size(); ++k)
-            row.push_back(doc.Read(section, keys[k], ""));
+        for (std::size_t k = 1; k < schema.selected.size(); ++k)
+            row.push_back(doc.Read(section, schema.selected[k].fileKey, ""));
         rows.push_back(std::move(row));
     }
     return rows;

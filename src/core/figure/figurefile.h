@@ -1,7 +1,9 @@
 #pragma once
 
 #include "figurerecord.h"
+#include "figureseries.h"
 #include "picture.h"
+#include "platform/failure.h"
 
 #include <array>
 #include <string>
@@ -13,20 +15,6 @@
 namespace tarvello {
 
 class ProfileDocument;
-
-// The three numbered series of sections.
-enum class FigureSeries { Melee, Missile, ExtraItem };
-
-// "MeleeWeapon", "MissileWeapon" or "ExtraItem".
-const char *SeriesWord(FigureSeries series);
-
-// The keys of one section of a series, in the order they are written (and in
-// the order of the list row's columns).
-const std::vector<std::string> &SeriesKeys(FigureSeries series);
-
-// The selected list of the record that a series stores.
-std::vector<ListRow> &SeriesRows(FigureRecord &record, FigureSeries series);
-const std::vector<ListRow> &SeriesRows(const FigureRecord &record, FigureSeries series);
 
 // The save dialog's filter for figure files.
 inline constexpr const char *kFigureFileFilter = "Figure (*.tvf)|*.tvf|All files (*.*)|*.*";
@@ -47,12 +35,20 @@ void WriteFigureSections(ProfileDocument &doc, const FigureRecord &record);
 // colours do not match its size.
 void AppendImageText(std::string &out, const Picture &picture);
 
-// The whole text of a saved figure file: doc after WriteFigureSections, plus
-// the image sections when txtImageFile is not empty. On a failure to build
-// the image lines, imageError receives "Error saving image!" + CR LF + the
-// description and the text holds the figure sections only.
-std::string FigureFileText(ProfileDocument &doc, const FigureRecord &record,
-                           const Picture &picture, std::string &imageError);
+// The whole text of a saved figure file, and how building its picture went.
+struct FigureFileText
+{
+    // doc after WriteFigureSections, plus the image sections when
+    // txtImageFile is not empty and they could be built.
+    std::string text;
+    // "Error saving image!" with the description when the image lines could
+    // not be built; text then holds the figure sections only.
+    Status image;
+};
+
+// Builds the text of a saved figure file from doc and the figure.
+FigureFileText MakeFigureFileText(ProfileDocument &doc, const FigureRecord &record,
+                                  const Picture &picture);
 
 // The value of a key of the Figure section, with a default.
 std::string ReadFigureValue(const ProfileDocument &doc, std::string_view key,

@@ -1,25 +1,24 @@
 #pragma once
 
 #include "figurerecord.h"
+#include "figureseries.h"
 #include "picture.h"
+#include "platform/failure.h"
 
-#include <cstdint>
-#include <functional>
-#include <utility>
 #include <string>
 #include <string_view>
 #include <vector>
 
 // The figure editor's state and reactions, without any window: the window
-// forwards each user action to one operation, shows the returned messages in
-// order (OK-only boxes titled "Tarvello") and refreshes its widgets from
-// record().
+// forwards each user action to one operation, shows its failure (an OK box
+// titled "Tarvello") and then shows Record() again.
 namespace tarvello {
 
+class ProfileDocument;
 struct RulesTables;
 
-// Message texts an operation asks the window to show, in order.
-using FigureMessages = std::vector<std::string>;
+// Which captions the training list shows.
+enum class TrainingCaptions { Training, Vehicle, Mage };
 
 class FigureModel
 {
@@ -29,81 +28,58 @@ public:
     explicit FigureModel(const RulesTables &tables);
 
     // --- State ---------------------------------------------------------
-    const FigureRecord &record() const { return m_record; }
-    const Picture &picture() const { return m_picture; }
-    const RulesTables &tables() const { return m_tables; }
+    const FigureRecord &Record() const { return m_record; }
+    const Picture &Image() const { return m_picture; }
     // Path of the figure file; empty until saved or opened.
     const std::string &FileName() const { return m_fileName; }
     // Unsaved changes exist.
     bool Changed() const { return m_changed; }
     // Set while the editor fills itself (opening, start).
     bool Loading() const { return m_loading; }
-    // The calculation runs only when set (after Initialize).
-    bool CalcReady() const { return m_calcReady; }
-    // The training list shows the vehicle or the mage captions.
-    bool VehicleCaptions() const { return m_vehicleCaptions; }
-    bool MageCaptions() const { return m_mageCaptions; }
+    // The captions the training list shows.
+    TrainingCaptions Captions() const { return m_captions; }
     // The caption of lblTrainingLevel: "Training Level" or "Targeting System".
-    const std::string &TrainingLabel() const { return m_trainingLabel; }
+    const char *TrainingLabel() const;
     // The window caption: "Figure", or "Figure: " + name after opening a file.
     const std::string &Caption() const { return m_caption; }
     // The name the save dialog proposes: txtFigureName + ".tvf".
     std::string ProposedFileName() const;
 
-    // --- Notification --------------------------------------------------
-    // Called once after every operation that may have changed the state.
-    void SetOnChanged(std::function<void()> callback) { m_onChanged = std::move(callback); }
-    // Incremented after every such operation.
-    std::uint64_t Revision() const { return m_revision; }
-
     // --- Reactions -----------------------------------------------------
-    // The window opens: clear CalcReady, set Loading, FillLists, set
-    // CalcReady, calculate, clear Loading.
-    FigureMessages Initialize();
-    // Fills the choice lists and the Available lists from the tables and
-    // chooses position 0 in each list (nothing when a list is empty).
-    void FillLists();
-    // Runs the cost calculation when CalcReady is set; sets Changed on
-    // success unless Loading. Returns the failure message, if any.
-    FigureMessages CalculateCost();
+    // The window opens: fill the lists, then calculate with Loading set.
+    Status Initialize();
+    // Runs the cost calculation once the lists are filled; sets Changed on
+    // success unless Loading.
+    Status CalculateCost();
 
-    // A click on a choice list (position i; an invalid position keeps the
-    // current choice) recalculates. The figure type also switches the
+    // A click on choice list `list` (position i; an invalid position keeps
+    // the current choice) recalculates. The figure type also switches the
     // training captions after the calculation, keeping the chosen position.
-    FigureMessages ChooseFigureType(int i);
-    FigureMessages ChooseTrainingLevel(int i);
-    FigureMessages ChooseRace(int i);
-    FigureMessages ChooseArmorType(int i);
-    FigureMessages ChooseMove(int i);
-    FigureMessages ChooseCommandSkill(int i);
+    Status Choose(ChoiceList FigureRecord::*list, int i);
     // The check boxes "Movement Cost" and "Range Cost".
-    FigureMessages SetUseOptionalMovement(bool on);
-    FigureMessages SetOptionalRangeCost(bool on);
+    Status SetUseOptionalMovement(bool on);
+    Status SetOptionalRangeCost(bool on);
 
     // Typed or spun text: a non-numeric adjustment becomes "0"; hit points
     // whose leading number is 0 become "1"; then recalculates. The resulting
-    // text is in record().
-    FigureMessages SetAdjustHitFactor(std::string_view text);
-    FigureMessages SetHitPoints(std::string_view text);
+    // text is in Record().
+    Status SetAdjustHitFactor(std::string_view text);
+    Status SetHitPoints(std::string_view text);
     // Name and image file name: set Changed unless Loading; no calculation.
-    FigureMessages SetFigureName(std::string_view text);
-    FigureMessages SetImageFile(std::string_view text);
+    void SetFigureName(std::string_view text);
+    void SetImageFile(std::string_view text);
 
-    // Add the Available row (-1 or out of range: nothing) to the Selected
-    // list and recalculate; a missile copy gets Shots "0" before Notes.
-    FigureMessages AddMeleeWeapon(int availableRow);
-    FigureMessages AddMissileWeapon(int availableRow);
-    FigureMessages AddExtraItem(int availableRow);
-    // Remove the Selected row (-1 or out of range: nothing) and recalculate.
-    FigureMessages RemoveMeleeWeapon(int selectedRow);
-    FigureMessages RemoveMissileWeapon(int selectedRow);
-    FigureMessages RemoveExtraItem(int selectedRow);
-    // A click on a Selected missile row shows its Shots in txtLimitedShots.
-    FigureMessages ClickMissileRow(int row);
-    // The shots spinner moved to value (clamped to 0..20): txtLimitedShots
-    // shows it; with a selected missile row (selectedRow valid) that row's
-    // Shots becomes the value and the cost is recalculated.
-    FigureMessages SetShots(int selectedRow, int value);
+    // Adds the available row (-1 or out of range: nothing) to the selected
+    // rows of the series and recalculates; a missile copy gets Shots "0".
+    Status Add(FigureSeries series, int availableRow);
+    // Removes the selected row (-1 or out of range: nothing), recalculates.
+    Status Remove(FigureSeries series, int selectedRow);
+    // A click on a selected missile row shows its Shots in txtLimitedShots.
+    void ClickMissileRow(int row);
+    // The shots spinner moved to value (clamped to kShotsRange):
+    // txtLimitedShots shows it; with a selected missile row (selectedRow
+    // valid) that row's Shots becomes the value and the cost is recalculated.
+    Status SetShots(int selectedRow, int value);
 
     // The figure's picture (after the window loaded a bitmap). Does not set
     // Changed by itself; SetImageFile does.
@@ -113,31 +89,28 @@ public:
     // Saves the figure to path: saving to the current FileName keeps the
     // file's other sections (CardLayout, Style); another path is replaced
     // whole. Sets FileName; clears Changed only when everything was written.
-    // Failure: "Error in saving " + path + " !" + CR LF + description, or
-    // "Error saving image!" + CR LF + description.
-    FigureMessages SaveTo(const std::string &path);
+    // Failure: "Error in saving " + path + " !", or "Error saving image!".
+    Status SaveTo(const std::string &path);
 
     // Fills the editor from the figure file at path (after the window's open
     // dialog): sets FileName, fills the fields in control order with their
-    // reactions (a choice missing from its list gives "The item " + value +
-    // " does not exist in current resourcefiles!" and keeps the current
-    // choice), appends the stored weapon and item rows, sets the caption and
-    // recalculates with Loading set, so Changed ends clear. Failure:
-    // "Error in loading " + path + " !" + CR LF + description; what was
-    // filled stays.
-    FigureMessages Open(const std::string &path);
+    // reactions, appends the stored weapon and item rows, sets the caption
+    // and recalculates with Loading set, so Changed ends clear. Returns, in
+    // the order they happened, a notice "The item " + value + " does not
+    // exist in current resourcefiles!" for each choice missing from its list
+    // (the current choice stays), the calculation's failure once, and
+    // "Error in loading " + path + " !" when the file cannot be read (what
+    // was filled stays).
+    std::vector<Failure> Open(const std::string &path);
     // Open from the file's bytes already in memory (path is used for
     // FileName and messages only).
-    FigureMessages OpenContent(const std::string &path, std::string content);
+    std::vector<Failure> OpenContent(const std::string &path, std::string content);
 
 private:
-    FigureMessages Recalculate();
-    FigureMessages Choose(ChoiceList FigureRecord::*list, int i);
+    void FillLists();
     void SwitchTrainingCaptions();
-    void SetTrainingCaptions(const char *label, const std::array<const char *, 3> &captions);
-    void Notify();
-    class Scope;
-    friend class Scope;
+    void MarkChanged();
+    void ReadFigureSection(const ProfileDocument &doc, std::vector<Failure> &notices);
 
     const RulesTables &m_tables;
     FigureRecord m_record;
@@ -146,13 +119,8 @@ private:
     bool m_changed = false;
     bool m_loading = false;
     bool m_calcReady = false;
-    bool m_vehicleCaptions = false;
-    bool m_mageCaptions = false;
-    std::string m_trainingLabel = kTrainingLevelLabel;
+    TrainingCaptions m_captions = TrainingCaptions::Training;
     std::string m_caption = "Figure";
-    std::function<void()> m_onChanged;
-    std::uint64_t m_revision = 0;
-    int m_depth = 0;
 };
 
 } // namespace tarvello

@@ -28,12 +28,9 @@ struct ChoiceList
 // One row of a list view: its columns as text, in column order.
 using ListRow = std::vector<std::string>;
 
-// The figure types in list order; position 0 is Normal, 4 BattleMage.
+// The figure types in list order (FigureType).
 inline constexpr std::array<const char *, 5> kFigureTypeNames = {
     "Normal", "Commander", "Hero", "Vehicle", "BattleMage"};
-inline constexpr int kFigureTypeNormal = 0;
-inline constexpr int kFigureTypeVehicle = 3;
-inline constexpr int kFigureTypeBattleMage = 4;
 
 // The training list's captions: the ordinary ones, a vehicle's and a mage's.
 inline constexpr std::array<const char *, 3> kTrainingCaptions = {"Green", "Line", "Elite"};
@@ -42,17 +39,6 @@ inline constexpr std::array<const char *, 3> kMageCaptions = {"Apprentice", "Jou
 // The label beside the training list.
 inline constexpr const char *kTrainingLevelLabel = "Training Level";
 inline constexpr const char *kTargetingSystemLabel = "Targeting System";
-
-// Column headers of the list views.
-inline constexpr std::array<const char *, 3> kMeleeColumns = {"Weapon", "Max Damage", "Notes"};
-inline constexpr std::array<const char *, 6> kMissileAvailableColumns = {
-    "Weapon", "Max Damage", "Attack Radius", "Short", "Long", "Notes"};
-inline constexpr std::array<const char *, 7> kMissileSelectedColumns = {
-    "Weapon", "Max Damage", "Attack Radius", "Short", "Long", "Shots", "Notes"};
-inline constexpr std::array<const char *, 7> kExtraItemColumns = {
-    "Item", "Cost", "Max Damage", "Attack Radius", "Short", "Long", "Notes"};
-// Column of Shots in a selected missile weapon row.
-inline constexpr int kMissileShotsColumn = 5;
 
 // Every field of one figure. A new record holds the initial texts; the choice
 // lists are empty until the editor fills them from the rules tables.

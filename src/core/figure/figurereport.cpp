@@ -1,6 +1,7 @@
 #include "figurereport.h"
 #include "figurereport_parts.h"
 
+#include "figure/figurerules.h"
 #include "platform/numbers.h"
 
 namespace tarvello {
@@ -38,7 +39,7 @@ const std::string &Cell(const ListRow &row, std::size_t column)
 
 std::string LevelText(const FigureReportData &data)
 {
-    const char *label = data.cboFigureType.index == kFigureTypeVehicle ? "Targeting System : "
+    const char *label = data.cboFigureType.index == static_cast<int>(FigureType::Vehicle) ? "Targeting System : "
                                                                        : "Training Level : ";
     return label + data.cboTrainingLevel.text;
 }

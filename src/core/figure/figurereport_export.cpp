@@ -1,6 +1,7 @@
 // The figure report as tab-separated text for the clipboard.
 #include "figurereport.h"
 #include "figurereport_parts.h"
+#include "figurerules.h"
 
 #include <array>
 #include <string>
@@ -40,7 +41,7 @@ std::string RowCells(const ListRow &row, std::size_t first, std::size_t last, bo
         if (i > first)
             line += kTab;
         const std::string &cell = report::Cell(row, i);
-        line += missile && i == kMissileShotsColumn ? ShownShots(cell) : cell;
+        line += missile && i == report::MissileShotsColumn() ? ShownShots(cell) : cell;
     }
     return line;
 }
@@ -64,7 +65,7 @@ void AddAttributes(std::vector<std::string> &lines, const FigureReportData &d)
 void AddSpells(std::vector<std::string> &lines, const FigureReportData &d)
 {
     const int level = d.cboTrainingLevel.index;
-    if (d.cboFigureType.index != kFigureTypeBattleMage || level < 0
+    if (d.cboFigureType.index != static_cast<int>(FigureType::BattleMage) || level < 0
         || level >= static_cast<int>(kSpells.size()))
         return;
     const std::array<int, 5> &s = kSpells[static_cast<std::size_t>(level)];

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "figurereport.h"
+#include "figureseries.h"
 
 #include <cstddef>
 #include <string>
@@ -13,6 +14,12 @@ const std::string &Cell(const ListRow &row, std::size_t column);
 
 // "Targeting System : " (a Vehicle) or "Training Level : ", then the level.
 std::string LevelText(const FigureReportData &data);
+
+// The position of the shots cell in a missile weapon's row.
+inline std::size_t MissileShotsColumn()
+{
+    return static_cast<std::size_t>(Schema(FigureSeries::Missile).Index(SeriesColumn::Shots));
+}
 
 // The command skill line is left out only for the exact text "None".
 bool ShowsCommandSkill(const FigureReportData &data);

@@ -129,7 +129,7 @@ void ReportPrinter::MissileSection()
     for (const ListRow &row : m_data.lvwMissileWeaponsSelected) {
         NextLine();
         for (std::size_t i = 0; i < 7; ++i) {
-            if (i != kMissileShotsColumn)
+            if (i != report::MissileShotsColumn())
                 Text(kColumns[i], report::Cell(row, i));
             else if (const std::string shots = ShownShots(report::Cell(row, i)); !shots.empty())
                 Text(kColumns[i], shots);

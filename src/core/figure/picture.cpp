@@ -1,7 +1,5 @@
 #include "picture.h"
 
-#include "platform/numbers.h"
-
 namespace tarvello {
 
 Picture::Picture(int w, int h)
@@ -25,26 +23,6 @@ void Picture::SetPixel(int x, int y, std::uint32_t colour)
         return;
     colours[static_cast<std::size_t>(y) * static_cast<std::size_t>(width)
             + static_cast<std::size_t>(x)] = colour;
-}
-
-int PixelsX(double twips, double twipsPerPixelX)
-{
-    return ToInt32(twips / twipsPerPixelX);
-}
-
-int PixelsY(double twips, double twipsPerPixelY)
-{
-    return ToInt32(twips / twipsPerPixelY);
-}
-
-double TwipsX(double pixels, double twipsPerPixelX)
-{
-    return pixels * twipsPerPixelX;
-}
-
-double TwipsY(double pixels, double twipsPerPixelY)
-{
-    return pixels * twipsPerPixelY;
 }
 
 } // namespace tarvello

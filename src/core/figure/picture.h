@@ -3,8 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-// The figure's picture in pixels, and the conversions between the screen's
-// twips and pixels.
+// The figure's picture in pixels.
 namespace tarvello {
 
 // A picture of width x height pixels, row by row (index y * width + x). Each
@@ -28,16 +27,5 @@ struct Picture
 
     bool operator==(const Picture &other) const = default;
 };
-
-// Twips per pixel of a screen of 96 pixels per inch.
-inline constexpr double kTwipsPerPixel96Dpi = 15.0;
-
-// Twips to pixels: twips / twipsPerPixel rounded half to even; throws
-// RuntimeError("Overflow") when the result does not fit an int.
-int PixelsX(double twips, double twipsPerPixelX = kTwipsPerPixel96Dpi);
-int PixelsY(double twips, double twipsPerPixelY = kTwipsPerPixel96Dpi);
-// Pixels to twips: pixels * twipsPerPixel.
-double TwipsX(double pixels, double twipsPerPixelX = kTwipsPerPixel96Dpi);
-double TwipsY(double pixels, double twipsPerPixelY = kTwipsPerPixel96Dpi);
 
 } // namespace tarvello

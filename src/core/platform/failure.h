@@ -14,8 +14,12 @@ struct Failure
     std::string sentence;
     std::string description;
 
-    // The text of the message box: sentence, CR LF, description.
-    std::string Message() const { return sentence + "\r\n" + description; }
+    // The text of the message box: sentence, CR LF, description; a notice
+    // without a description ("The item x does not exist ...") is its sentence.
+    std::string Message() const
+    {
+        return description.empty() ? sentence : sentence + "\r\n" + description;
+    }
 
     bool operator==(const Failure &other) const = default;
 };

@@ -2,14 +2,32 @@
 
 #include "runtimeerror.h"
 
+#include <atomic>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
 
+#ifdef _WIN32
+#include <io.h>
+#include <process.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 namespace tarvello {
 
 namespace {
+
+long ProcessId()
+{
+#ifdef _WIN32
+    return static_cast<long>(_getpid());
+#else
+    return static_cast<long>(::getpid());
+#endif
+}
 
 constexpr std::size_t kChunk = 1 << 16;
 
@@ -72,27 +90,105 @@ std::string ReadFailureDescription(const std::string &path)
     return errtext::kPathFileAccess;
 }
 
-std::string WriteFileAtomically(const std::string &path, std::string_view bytes)
+std::string LoadingSentence(const std::string &path)
+{
+    return "Error in loading " + path + " !";
+}
+
+std::string SavingSentence(const std::string &path)
+{
+    return "Error in saving " + path + " !";
+}
+
+namespace {
+
+// The mark between a target's name and the rest of its temporary file's.
+constexpr const char *kTemporaryMark = ".tmp~";
+
+// A temporary name beside target that no other save uses: the process and a
+// count of its saves.
+std::filesystem::path TemporaryPath(const std::filesystem::path &target)
+{
+    static std::atomic<unsigned long> saves{0};
+    std::filesystem::path temp = target;
+    temp += kTemporaryMark + std::to_string(ProcessId()) + "-" + std::to_string(++saves);
+    return temp;
+}
+
+// Removes the temporary files of target that a save killed before its rename
+// left behind. Failing to remove one is harmless: the next save tries again.
+void RemoveStaleTemporaries(const std::filesystem::path &target)
 {
     namespace fs = std::filesystem;
+    const std::string prefix = target.filename().string() + kTemporaryMark;
+    std::error_code ec;
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    fs::directory_iterator entries(folder, ec);
+    if (ec)
+        return;
+    for (const fs::directory_entry &entry : entries) {
+        if (entry.path().filename().string().rfind(prefix, 0) == 0)
+            fs::remove(entry.path(), ec);
+    }
+}
+
+// Puts the file's bytes on the disk before it is renamed into place.
+bool FlushToDisk(std::FILE *f)
+{
+    if (std::fflush(f) != 0)
+        return false;
+#ifdef _WIN32
+    return _commit(_fileno(f)) == 0;
+#else
+    return ::fsync(::fileno(f)) == 0;
+#endif
+}
+
+// Puts the folder's new entry (the rename) on the disk. Not every system
+// can open a folder for this; then the rename is as durable as it gets.
+void FlushFolder(const std::filesystem::path &target)
+{
+#ifndef _WIN32
+    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path()
+                                                                  : std::filesystem::path(".");
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+#else
+    (void)target;
+#endif
+}
+
+} // namespace
+
+Status WriteFileAtomically(const std::string &path, std::string_view bytes)
+{
+    namespace fs = std::filesystem;
+    const auto failed = [&path](const char *description) {
+        return Failure{SavingSentence(path), description};
+    };
     const fs::path target(path);
-    fs::path temp = target;
-    temp += ".tmp~";
+    RemoveStaleTemporaries(target);
+    const fs::path temp = TemporaryPath(target);
     std::FILE *f = std::fopen(temp.string().c_str(), "wb");
     if (!f)
-        return errtext::kPathFileAccess;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+        return failed(errtext::kPathFileAccess);
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size()
+                         && FlushToDisk(f);
     const bool closed = std::fclose(f) == 0;
     std::error_code ec;
     if (!written || !closed) {
         fs::remove(temp, ec);
-        return "Disk full or write error";
+        return failed(errtext::kDiskFull);
     }
     fs::rename(temp, target, ec);
     if (ec) {
         fs::remove(temp, ec);
-        return errtext::kPathFileAccess;
+        return failed(errtext::kPathFileAccess);
     }
+    FlushFolder(target);
     return {};
 }
 

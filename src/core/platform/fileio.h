@@ -1,5 +1,7 @@
 #pragma once
 
+#include "failure.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,10 +20,18 @@ std::optional<std::string> ReadListedFileBytes(const std::string &path);
 // "Path/File access error".
 std::string ReadFailureDescription(const std::string &path);
 
-// Writes bytes whole to a temporary file beside path and renames it into
-// place, so a failure never leaves a half-written file. Returns an empty text
-// on success, else the failure's description.
-std::string WriteFileAtomically(const std::string &path, std::string_view bytes);
+// The sentence of a failed opening of path: "Error in loading " + path + " !".
+std::string LoadingSentence(const std::string &path);
+
+// The sentence of a failed save of path: "Error in saving " + path + " !".
+std::string SavingSentence(const std::string &path);
+
+// Writes bytes whole to a temporary file beside path, puts it on the disk and
+// renames it into place, then puts the folder on the disk: neither a failure
+// nor a power cut leaves a half-written file. Temporary files of path that an
+// earlier, killed save left behind are removed first. The failure carries
+// SavingSentence(path); an operation with a sentence of its own replaces it.
+Status WriteFileAtomically(const std::string &path, std::string_view bytes);
 
 // Splits text into lines at CR LF, lone LF or lone CR; a final line without
 // an end is kept, a final line end adds no empty line.

@@ -2,6 +2,7 @@
 
 #include "fileio.h"
 #include "profiledocument.h"
+#include "runtimeerror.h"
 
 #include <cstdio>
 #include <exception>
@@ -16,20 +17,37 @@ namespace {
 constexpr std::size_t kFirstChunk = 1 << 16;
 constexpr std::size_t kLargestChunk = 1 << 23;
 
-// The document of file; nullopt when the file exists but cannot be read, so
-// that a write does not replace it with a new file.
-std::optional<ProfileDocument> LoadForChange(const std::string &file)
+// The document of file, empty when the file does not exist yet; a file that
+// exists but cannot be read is a failure, so that a write does not replace it
+// with a new file.
+Result<ProfileDocument> LoadForChange(const std::string &file)
 {
     std::error_code ec;
     const bool exists = std::filesystem::exists(file, ec);
     if (ec)
-        return std::nullopt;
-    if (!exists)
-        return ProfileDocument();
+        return Failure{SavingSentence(file), errtext::kPathFileAccess};
     ProfileDocument doc;
-    if (!doc.Load(file))
-        return std::nullopt;
+    if (!exists)
+        return doc;
+    if (const Status loaded = doc.Load(file); !loaded)
+        return Failure{SavingSentence(file), loaded.failure().description};
     return doc;
+}
+
+// Applies change to the document of file and saves it.
+template<typename Change>
+Status ChangeIni(const std::string &file, Change &&change)
+{
+    try {
+        Result<ProfileDocument> doc = LoadForChange(file);
+        if (!doc)
+            return doc.failure();
+        if (!change(doc.value()))
+            return {};
+        return doc.value().Save(file);
+    } catch (const std::exception &e) {
+        return Failure{SavingSentence(file), e.what()};
+    }
 }
 
 } // namespace
@@ -75,30 +93,23 @@ std::string ReadIni(const std::string &section, const std::string &key,
     return result;
 }
 
-// Neither change reports a failure: the file then stays as it was.
-void WriteIni(const std::string &section, const std::string &key,
-              const std::string &value, const std::string &file)
+Status WriteIni(const std::string &section, const std::string &key,
+                const std::string &value, const std::string &file)
 {
-    try {
-        std::optional<ProfileDocument> doc = LoadForChange(file);
-        if (!doc)
-            return;
-        doc->Write(section, key, value);
-        doc->Save(file);
-    } catch (const std::exception &) {
-    }
+    return ChangeIni(file, [&](ProfileDocument &doc) {
+        doc.Write(section, key, value);
+        return true;
+    });
 }
 
-void DeleteIniSection(const std::string &section, const std::string &file)
+Status DeleteIniSection(const std::string &section, const std::string &file)
 {
-    try {
-        std::optional<ProfileDocument> doc = LoadForChange(file);
-        if (!doc || !doc->HasSection(section))
-            return;
-        doc->DeleteSection(section);
-        doc->Save(file);
-    } catch (const std::exception &) {
-    }
+    return ChangeIni(file, [&](ProfileDocument &doc) {
+        if (!doc.HasSection(section))
+            return false;
+        doc.DeleteSection(section);
+        return true;
+    });
 }
 
 } // namespace tarvello

@@ -512,15 +512,15 @@ ProfileLookup ProfileDocument::Lookup(std::string_view content, std::string_view
     return result;
 }
 
-bool ProfileDocument::Load(const std::string &path)
+Status ProfileDocument::Load(const std::string &path)
 {
     m_data = std::make_unique<Data>();
     std::optional<std::string> bytes = ReadFileBytes(path);
     if (!bytes)
-        return false;
+        return Failure{LoadingSentence(path), ReadFailureDescription(path)};
     m_data->text = std::move(*bytes);
     m_data->ParseText();
-    return true;
+    return {};
 }
 
 std::string ProfileDocument::Read(std::string_view section, std::string_view key,
@@ -691,7 +691,7 @@ std::string ProfileDocument::ToText() const
     return text;
 }
 
-std::string ProfileDocument::Save(const std::string &path) const
+Status ProfileDocument::Save(const std::string &path) const
 {
     return WriteFileAtomically(path, ToText());
 }

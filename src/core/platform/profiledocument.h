@@ -1,5 +1,7 @@
 #pragma once
 
+#include "failure.h"
+
 #include <cstddef>
 #include <functional>
 #include <memory>
@@ -53,8 +55,8 @@ public:
                                 std::string_view key, bool atEnd = true);
 
     // Loads a file; a missing or unreadable file gives an empty document and
-    // false.
-    bool Load(const std::string &path);
+    // the failure "Error in loading " + path + " !".
+    Status Load(const std::string &path);
 
     // The value of key in section, trimmed, one pair of enclosing quotes
     // removed, cut at 249 characters and at a NUL; def when absent.
@@ -91,10 +93,9 @@ public:
     // The file text: "[name]" lines and "key=value" lines, CR LF ends.
     std::string ToText() const;
 
-    // Writes the file whole to a temporary file and renames it into place.
-    // Returns an empty text on success, else the failure's description; the
-    // old file is then left as it was.
-    std::string Save(const std::string &path) const;
+    // Writes the file whole through WriteFileAtomically; on a failure the old
+    // file is left as it was.
+    Status Save(const std::string &path) const;
 
 private:
     // The file's bytes and every text added since, lines and sections as

@@ -6,7 +6,7 @@ namespace tarvello {
 
 int TwipsToPixels(double twips, double dpi)
 {
-    return static_cast<int>(RoundHalfEven(twips / TwipsPerPixel(dpi)));
+    return ToInt32(twips / TwipsPerPixel(dpi));
 }
 
 } // namespace tarvello

@@ -11,7 +11,8 @@ inline constexpr double kTwipsPerCm = kTwipsPerInch / 2.54;
 // Twips per device pixel at the given dots per inch (15 at 96 dpi).
 constexpr double TwipsPerPixel(double dpi) { return kTwipsPerInch / dpi; }
 
-// Twips to device pixels at dpi, rounded half to even.
+// Twips to device pixels at dpi, rounded half to even; throws
+// RuntimeError("Overflow") when the result does not fit an int.
 int TwipsToPixels(double twips, double dpi);
 
 // Device pixels at dpi to twips (not rounded).

@@ -162,170 +162,42 @@ std::optional<std::string> ReadRows(std::vector<Row> &table, std::string_view co
     return failure;
 }
 
-struct TableInfo
-{
-    const char *file;
-    const char *message;
-};
+} // namespace
 
-TableInfo Info(TableId table)
+Status ReadTableText(TableId table, RulesTables &tables, std::string_view content)
 {
-    switch (table) {
-    case TableId::ArmorTypes:
-        return {kArmorTypesFile, "Error in reading armortype data!"};
-    case TableId::Races:
-        return {kRacesFile, "Error in reading race data!"};
-    case TableId::DefenseFactors:
-        return {kDefenseFactorFile, "Error in reading defense factor data!"};
-    case TableId::Moves:
-        return {kMoveFile, "Error in reading move data!"};
-    case TableId::MeleeWeapons:
-        return {kMeleeWeaponsFile, "Error in reading melee weapons data!"};
-    case TableId::MissileWeapons:
-        return {kMissileWeaponsFile, "Error in reading missile weapons data!"};
-    case TableId::ExtraItems:
-        return {kExtraItemsFile, "Error in reading extra items data!"};
-    case TableId::CommandSkills:
-        return {kCommandSkillFile, "Error in reading command skill data!"};
-    case TableId::GreenAttackRolls:
-        return {kGreenAttackRollFile, "Error in reading green atttack roll data!"};
-    case TableId::LineAttackRolls:
-        return {kLineAttackRollFile, "Error in reading line atttack roll data!"};
-    case TableId::EliteAttackRolls:
-        return {kEliteAttackRollFile, "Error in reading elite atttack roll data!"};
-    }
-    return {"", ""};
+    const TableInfo &info = Table(table);
+    const std::optional<std::string> failure = std::visit(
+        [&](auto member) { return ReadRows(tables.*member, content, tables.DecimalSeparator); },
+        info.member);
+    if (failure)
+        return Failure{info.failureSentence, *failure};
+    return {};
 }
 
-std::optional<std::string> ReadRowsOf(TableId table, RulesTables &t, std::string_view content)
+Status ReadTable(TableId table, RulesTables &tables, const std::string &programFolder)
 {
-    const std::string &sep = t.DecimalSeparator;
-    switch (table) {
-    case TableId::ArmorTypes:
-        return ReadRows(t.ArmorTypes, content, sep);
-    case TableId::Races:
-        return ReadRows(t.Races, content, sep);
-    case TableId::DefenseFactors:
-        return ReadRows(t.DefenseFactors, content, sep);
-    case TableId::Moves:
-        return ReadRows(t.Moves, content, sep);
-    case TableId::MeleeWeapons:
-        return ReadRows(t.MeleeWeapons, content, sep);
-    case TableId::MissileWeapons:
-        return ReadRows(t.MissileWeapons, content, sep);
-    case TableId::ExtraItems:
-        return ReadRows(t.ExtraItems, content, sep);
-    case TableId::CommandSkills:
-        return ReadRows(t.CommandSkills, content, sep);
-    case TableId::GreenAttackRolls:
-        return ReadRows(t.GreenAttackRolls, content, sep);
-    case TableId::LineAttackRolls:
-        return ReadRows(t.LineAttackRolls, content, sep);
-    case TableId::EliteAttackRolls:
-        return ReadRows(t.EliteAttackRolls, content, sep);
-    }
-    return std::nullopt;
-}
-
-std::string Message(TableId table, const std::string &description)
-{
-    return std::string(Info(table).message) + "\r\n" + description;
-}
-
-std::optional<std::string> ReadTableFile(TableId table, RulesTables &tables,
-                                         const std::string &programFolder)
-{
-    const std::string path = JoinPath(programFolder, Info(table).file);
+    const TableInfo &info = Table(table);
+    const std::string path = JoinPath(programFolder, info.file);
     // A folder under a table's name opens like a file on some systems but
     // reports a nonsense size; it is no more readable than a locked file.
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec))
-        return Message(table, errtext::kPathFileAccess);
+        return Failure{info.failureSentence, errtext::kPathFileAccess};
     const std::optional<std::string> content = ReadFileBytes(path);
     if (!content)
-        return Message(table, ReadFailureDescription(path));
+        return Failure{info.failureSentence, ReadFailureDescription(path)};
     return ReadTableText(table, tables, *content);
 }
 
-constexpr std::array<TableId, 11> kLoadingOrder = {
-    TableId::ArmorTypes,     TableId::Races,         TableId::DefenseFactors,
-    TableId::Moves,          TableId::MeleeWeapons,  TableId::MissileWeapons,
-    TableId::ExtraItems,     TableId::CommandSkills, TableId::GreenAttackRolls,
-    TableId::LineAttackRolls, TableId::EliteAttackRolls};
-
-} // namespace
-
-std::optional<std::string> ReadTableText(TableId table, RulesTables &tables, std::string_view content)
-{
-    const std::optional<std::string> failure = ReadRowsOf(table, tables, content);
-    if (failure)
-        return Message(table, *failure);
-    return std::nullopt;
-}
-
-std::optional<std::string> ReadArmorTypes(RulesTables &tables, const std::string &programFolder)
-{
-    return ReadTableFile(TableId::ArmorTypes, tables, programFolder);
-}
-
-std::optional<std::string> ReadRaces(RulesTables &tables, const std::string &programFolder)
-{
-    return ReadTableFile(TableId::Races, tables, programFolder);
-}
-
-std::optional<std::string> ReadDefenseFactors(RulesTables &tables, const std::string &programFolder)
-{
-    return ReadTableFile(TableId::DefenseFactors, tables, programFolder);
-}
-
-std::optional<std::string> ReadMoves(RulesTables &tables, const std::string &programFolder)
-{
-    return ReadTableFile(TableId::Moves, tables, programFolder);
-}
-
-std::optional<std::string> ReadMeleeWeapons(RulesTables &tables, const std::string &programFolder)
-{
-    return ReadTableFile(TableId::MeleeWeapons, tables, programFolder);
-}
-
-std::optional<std::string> ReadMissileWeapons(RulesTables &tables, const std::string &programFolder)
-{
-    return ReadTableFile(TableId::MissileWeapons, tables, programFolder);
-}
-
-std::optional<std::string> ReadExtraItems(RulesTables &tables, const std::string &programFolder)
-{
-    return ReadTableFile(TableId::ExtraItems, tables, programFolder);
-}
-
-std::optional<std::string> ReadCommandSkills(RulesTables &tables, const std::string &programFolder)
-{
-    return ReadTableFile(TableId::CommandSkills, tables, programFolder);
-}
-
-std::optional<std::string> ReadGreenAttackRolls(RulesTables &tables, const std::string &programFolder)
-{
-    return ReadTableFile(TableId::GreenAttackRolls, tables, programFolder);
-}
-
-std::optional<std::string> ReadLineAttackRolls(RulesTables &tables, const std::string &programFolder)
-{
-    return ReadTableFile(TableId::LineAttackRolls, tables, programFolder);
-}
-
-std::optional<std::string> ReadEliteAttackRolls(RulesTables &tables, const std::string &programFolder)
-{
-    return ReadTableFile(TableId::EliteAttackRolls, tables, programFolder);
-}
-
 void LoadAllTables(RulesTables &tables, const std::string &programFolder,
-                   const std::string &decimalSeparator, const TableMessageSink &report)
+                   const std::string &decimalSeparator, const TableFailureSink &report)
 {
     tables.DecimalSeparator = decimalSeparator;
-    for (const TableId table : kLoadingOrder) {
-        const std::optional<std::string> message = ReadTableFile(table, tables, programFolder);
-        if (message && report)
-            report(*message);
+    for (const TableInfo &info : kTableCatalogue) {
+        const Status read = ReadTable(info.id, tables, programFolder);
+        if (!read && report)
+            report(read.failure());
     }
 }
 

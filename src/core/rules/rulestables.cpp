@@ -2,12 +2,16 @@
 
 namespace tarvello {
 
-const std::vector<AttackRollRow> &RulesTables::AttackRolls(int trainingPosition) const
+const std::vector<AttackRollRow> &RulesTables::AttackRolls(TrainingLevel level) const
 {
-    if (trainingPosition == 1)
+    switch (level) {
+    case TrainingLevel::Line:
         return LineAttackRolls;
-    if (trainingPosition == 2)
+    case TrainingLevel::Elite:
         return EliteAttackRolls;
+    case TrainingLevel::Green:
+        break;
+    }
     return GreenAttackRolls;
 }
 

@@ -9,6 +9,10 @@
 // maximum damage, never by name.
 namespace tarvello {
 
+// A training level by its position in the figure's training list; whatever
+// the list's captions (vehicle, battle mage), it chooses the attack-roll table.
+enum class TrainingLevel { Green, Line, Elite };
+
 // One row of armortypes.skv.
 struct ArmorTypeRow
 {
@@ -98,8 +102,8 @@ struct RulesTables
     std::vector<AttackRollRow> EliteAttackRolls;
     std::string DecimalSeparator = ".";
 
-    // The attack-roll table of a training position: 0 green, 1 line, 2 elite.
-    const std::vector<AttackRollRow> &AttackRolls(int trainingPosition) const;
+    // The attack-roll table of a training level.
+    const std::vector<AttackRollRow> &AttackRolls(TrainingLevel level) const;
 
     // The first character of DecimalSeparator, "." when it is empty.
     char DecimalMark() const;

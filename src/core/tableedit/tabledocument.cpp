@@ -176,9 +176,8 @@ Result<TableDocument> ReadTableDocument(const std::string &path)
 
 Status WriteTableDocument(const TableDocument &document, const std::string &path)
 {
-    const std::string failure = WriteFileAtomically(path, document.ToBytes());
-    if (!failure.empty())
-        return Failure{"Error in savin resource file " + path, failure};
+    if (const Status written = WriteFileAtomically(path, document.ToBytes()); !written)
+        return Failure{"Error in savin resource file " + path, written.failure().description};
     return {};
 }
 

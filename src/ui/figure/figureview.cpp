@@ -53,14 +53,6 @@ void showCheck(QCheckBox *box, int value)
     }
 }
 
-// Name and Notes columns read as text; the others are numbers.
-bool isNumberColumn(const QTreeWidget *list, int column)
-{
-    const QString header = list->headerItem()->text(column);
-    return header != QLatin1String("Weapon") && header != QLatin1String("Item")
-           && header != QLatin1String("Notes");
-}
-
 void setRowTexts(QTreeWidget *list, QTreeWidgetItem *item, const tarvello::ListRow &row)
 {
     const int columns = list->columnCount();
@@ -71,12 +63,13 @@ void setRowTexts(QTreeWidget *list, QTreeWidgetItem *item, const tarvello::ListR
     }
 }
 
-QTreeWidgetItem *makeItem(QTreeWidget *list, const tarvello::ListRow &row)
+QTreeWidgetItem *makeItem(QTreeWidget *list, std::span<const tarvello::SeriesColumnSpec> columns,
+                          const tarvello::ListRow &row)
 {
     auto *item = new QTreeWidgetItem;
-    for (int column = 0; column < list->columnCount(); ++column) {
-        if (isNumberColumn(list, column))
-            item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+    for (std::size_t column = 0; column < columns.size(); ++column) {
+        if (columns[column].align == tarvello::ColumnAlign::Right)
+            item->setTextAlignment(int(column), Qt::AlignRight | Qt::AlignVCenter);
     }
     setRowTexts(list, item, row);
     return item;
@@ -120,20 +113,18 @@ void FigureView::bind(frmFigure &w)
         {w.cboMove, &FigureRecord::cboMove, {}},
         {w.cboCommandSkill, &FigureRecord::cboCommandSkill, {}},
     };
-    m_lists = {
-        {w.lvwMeleeWeapons, &FigureRecord::lvwMeleeWeapons, {}},
-        {w.lvwMissileWeapons, &FigureRecord::lvwMissileWeapons, {}},
-        {w.lvwExtraItems, &FigureRecord::lvwExtraItems, {}},
-        {w.lvwMeleeWeaponsSelected, &FigureRecord::lvwMeleeWeaponsSelected, {}},
-        {w.lvwMissileWeaponsSelected, &FigureRecord::lvwMissileWeaponsSelected, {}},
-        {w.lvwExtraItemsSelected, &FigureRecord::lvwExtraItemsSelected, {}},
-    };
+    m_lists.clear();
+    for (const frmFigure::SeriesWidgets &series : w.seriesWidgets()) {
+        const tarvello::SeriesSchema &schema = tarvello::Schema(series.series);
+        m_lists.push_back({series.available, series.series, true, schema.available, {}});
+        m_lists.push_back({series.selected, series.series, false, schema.selected, {}});
+    }
 }
 
 void FigureView::show(const tarvello::FigureModel &model)
 {
     frmFigure &w = *m_window;
-    const FigureRecord &record = model.record();
+    const FigureRecord &record = model.Record();
 
     for (const TextBinding &binding : m_texts)
         showText(binding.field, record.*binding.text);
@@ -185,7 +176,9 @@ void FigureView::showChoice(ChoiceBinding &binding, const FigureRecord &record)
 
 void FigureView::showList(ListBinding &binding, const FigureRecord &record)
 {
-    const std::vector<tarvello::ListRow> &rows = record.*binding.rows;
+    const std::vector<tarvello::ListRow> &rows
+        = binding.available ? tarvello::AvailableRows(record, binding.series)
+                            : tarvello::SelectedRows(record, binding.series);
     std::vector<tarvello::ListRow> &shown = binding.shownRows;
     if (rows == shown)
         return;
@@ -200,7 +193,7 @@ void FigureView::showList(ListBinding &binding, const FigureRecord &record)
         // Rows added at the end: the selection stays where it was.
         QList<QTreeWidgetItem *> items;
         for (std::size_t i = same; i < rows.size(); ++i)
-            items.append(makeItem(list, rows[i]));
+            items.append(makeItem(list, binding.columns, rows[i]));
         list->addTopLevelItems(items);
     } else if (rows.size() == shown.size()) {
         // Rows changed in place (a weapon's shots).
@@ -221,7 +214,7 @@ void FigureView::showList(ListBinding &binding, const FigureRecord &record)
         list->clear();
         QList<QTreeWidgetItem *> items;
         for (const tarvello::ListRow &row : rows)
-            items.append(makeItem(list, row));
+            items.append(makeItem(list, binding.columns, row));
         list->addTopLevelItems(items);
     }
     shown = rows;
@@ -230,7 +223,7 @@ void FigureView::showList(ListBinding &binding, const FigureRecord &record)
 void FigureView::showPicture(const tarvello::FigureModel &model)
 {
     m_pictureChanged = false;
-    const tarvello::Picture &picture = model.picture();
+    const tarvello::Picture &picture = model.Image();
     QLabel *label = m_window->picFigure;
     if (picture.width <= 0 || picture.height <= 0) {
         label->clear();

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "figure/figurerecord.h"
+#include "figure/figureseries.h"
 
 #include <QString>
 
 #include <array>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -46,7 +48,9 @@ private:
     struct ListBinding
     {
         QTreeWidget *list;
-        std::vector<tarvello::ListRow> tarvello::FigureRecord::*rows;
+        tarvello::FigureSeries series;
+        bool available;
+        std::span<const tarvello::SeriesColumnSpec> columns;
         std::vector<tarvello::ListRow> shownRows;
     };
 

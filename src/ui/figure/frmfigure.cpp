@@ -77,17 +77,17 @@ void frmFigure::sizeWindow()
 
 void frmFigure::connectReactions()
 {
-    const auto choice = [this](QComboBox *box,
-                               tarvello::FigureMessages (tarvello::FigureModel::*choose)(int)) {
+    using tarvello::FigureRecord;
+    const auto choice = [this](QComboBox *box, tarvello::ChoiceList FigureRecord::*list) {
         connect(box, &QComboBox::activated, this,
-                [this, choose](int index) { apply(((*m_model).*choose)(index)); });
+                [this, list](int index) { apply(m_model->Choose(list, index)); });
     };
-    choice(cboFigureType, &tarvello::FigureModel::ChooseFigureType);
-    choice(cboTrainingLevel, &tarvello::FigureModel::ChooseTrainingLevel);
-    choice(cboRace, &tarvello::FigureModel::ChooseRace);
-    choice(cboArmorType, &tarvello::FigureModel::ChooseArmorType);
-    choice(cboMove, &tarvello::FigureModel::ChooseMove);
-    choice(cboCommandSkill, &tarvello::FigureModel::ChooseCommandSkill);
+    choice(cboFigureType, &FigureRecord::cboFigureType);
+    choice(cboTrainingLevel, &FigureRecord::cboTrainingLevel);
+    choice(cboRace, &FigureRecord::cboRace);
+    choice(cboArmorType, &FigureRecord::cboArmorType);
+    choice(cboMove, &FigureRecord::cboMove);
+    choice(cboCommandSkill, &FigureRecord::cboCommandSkill);
 
     connect(chkUseOptionalMovement, &QCheckBox::clicked, this,
             [this](bool on) { apply(m_model->SetUseOptionalMovement(on)); });
@@ -95,10 +95,12 @@ void frmFigure::connectReactions()
             [this](bool on) { apply(m_model->SetOptionalRangeCost(on)); });
 
     connect(txtFigureName, &QLineEdit::textEdited, this, [this](const QString &text) {
-        apply(m_model->SetFigureName(ToFileText(text)));
+        m_model->SetFigureName(ToFileText(text));
+        apply({});
     });
     connect(txtImageFile, &QLineEdit::textEdited, this, [this](const QString &text) {
-        apply(m_model->SetImageFile(ToFileText(text)));
+        m_model->SetImageFile(ToFileText(text));
+        apply({});
     });
     connect(txtAdjustHitFactor, &QLineEdit::textEdited, this, [this](const QString &text) {
         apply(m_model->SetAdjustHitFactor(ToFileText(text)));
@@ -117,55 +119,55 @@ void frmFigure::connectReactions()
         apply(m_model->SetShots(selectedRow(lvwMissileWeaponsSelected), value));
     });
     // A click, or moving to a row with the keyboard, shows that row's shots.
-    connect(lvwMissileWeaponsSelected, &QTreeWidget::itemClicked, this,
-            [this](QTreeWidgetItem *item) {
-                apply(m_model->ClickMissileRow(
-                    lvwMissileWeaponsSelected->indexOfTopLevelItem(item)));
-            });
-    connect(lvwMissileWeaponsSelected, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem *item) {
-                if (item)
-                    apply(m_model->ClickMissileRow(
-                        lvwMissileWeaponsSelected->indexOfTopLevelItem(item)));
-            });
+    const auto showShots = [this](QTreeWidgetItem *item) {
+        if (!item)
+            return;
+        m_model->ClickMissileRow(lvwMissileWeaponsSelected->indexOfTopLevelItem(item));
+        apply({});
+    };
+    connect(lvwMissileWeaponsSelected, &QTreeWidget::itemClicked, this, showShots);
+    connect(lvwMissileWeaponsSelected, &QTreeWidget::currentItemChanged, this, showShots);
 
-    connect(btnAddMeleeWeapon, &QPushButton::clicked, this, [this] {
-        apply(m_model->AddMeleeWeapon(selectedRow(lvwMeleeWeapons)));
-    });
-    connect(btnAddMissileWeapon, &QPushButton::clicked, this, [this] {
-        apply(m_model->AddMissileWeapon(selectedRow(lvwMissileWeapons)));
-    });
-    connect(btnAddExtraItem, &QPushButton::clicked, this, [this] {
-        apply(m_model->AddExtraItem(selectedRow(lvwExtraItems)));
-    });
-    connect(btnRemoveMeleeWeapon, &QPushButton::clicked, this, [this] {
-        apply(m_model->RemoveMeleeWeapon(selectedRow(lvwMeleeWeaponsSelected)));
-    });
-    connect(btnRemoveMissileWeapon, &QPushButton::clicked, this, [this] {
-        apply(m_model->RemoveMissileWeapon(selectedRow(lvwMissileWeaponsSelected)));
-    });
-    connect(btnRemoveExtraItem, &QPushButton::clicked, this, [this] {
-        apply(m_model->RemoveExtraItem(selectedRow(lvwExtraItemsSelected)));
-    });
-    // Double-clicking an available row adds it, as Add would.
-    connect(lvwMeleeWeapons, &QTreeWidget::itemDoubleClicked, btnAddMeleeWeapon,
-            &QPushButton::click);
-    connect(lvwMissileWeapons, &QTreeWidget::itemDoubleClicked, btnAddMissileWeapon,
-            &QPushButton::click);
-    connect(lvwExtraItems, &QTreeWidget::itemDoubleClicked, btnAddExtraItem,
-            &QPushButton::click);
+    for (const SeriesWidgets &w : seriesWidgets()) {
+        const tarvello::FigureSeries series = w.series;
+        QTreeWidget *available = w.available;
+        QTreeWidget *selected = w.selected;
+        connect(w.add, &QPushButton::clicked, this, [this, series, available] {
+            apply(m_model->Add(series, selectedRow(available)));
+        });
+        connect(w.remove, &QPushButton::clicked, this, [this, series, selected] {
+            apply(m_model->Remove(series, selectedRow(selected)));
+        });
+        // Double-clicking an available row adds it, as Add would.
+        connect(available, &QTreeWidget::itemDoubleClicked, w.add, &QPushButton::click);
+    }
 
     connect(btnBrowse, &QPushButton::clicked, this, &frmFigure::browseImage);
     btnCard->setEnabled(true);
     connect(btnCard, &QPushButton::clicked, this, &frmFigure::openCard);
 }
 
-void frmFigure::apply(const tarvello::FigureMessages &messages)
+std::array<frmFigure::SeriesWidgets, 3> frmFigure::seriesWidgets() const
+{
+    return {{{tarvello::FigureSeries::Melee, lvwMeleeWeapons, lvwMeleeWeaponsSelected,
+              btnAddMeleeWeapon, btnRemoveMeleeWeapon},
+             {tarvello::FigureSeries::Missile, lvwMissileWeapons, lvwMissileWeaponsSelected,
+              btnAddMissileWeapon, btnRemoveMissileWeapon},
+             {tarvello::FigureSeries::ExtraItem, lvwExtraItems, lvwExtraItemsSelected,
+              btnAddExtraItem, btnRemoveExtraItem}}};
+}
+
+void frmFigure::apply(const tarvello::Status &status)
 {
     m_view->show(*m_model);
-    for (const std::string &message : messages)
-        m_context.dialogs->message(this, kPlainTitle, FromFileText(message),
-                                   IDialogs::Buttons::Ok, IDialogs::Icon::None);
+    if (!status)
+        report(status.failure());
+}
+
+void frmFigure::report(const tarvello::Failure &failure)
+{
+    m_context.dialogs->message(this, kPlainTitle, FromFileText(failure.Message()),
+                               IDialogs::Buttons::Ok, IDialogs::Icon::None);
 }
 
 void frmFigure::browseImage()
@@ -174,7 +176,8 @@ void frmFigure::browseImage()
                                                                     QString());
     if (!path || path->isEmpty())
         return;
-    apply(m_model->SetImageFile(ToFileText(QFileInfo(*path).fileName())));
+    m_model->SetImageFile(ToFileText(QFileInfo(*path).fileName()));
+    apply({});
     // A file that is not a readable picture leaves the picture as it was.
     const QImage image(*path);
     if (image.isNull())
@@ -187,7 +190,7 @@ void frmFigure::browseImage()
 void frmFigure::openCard()
 {
     const tarvello::Result<tarvello::clsFigure> figure = tarvello::BuildCardFigure(
-        tarvello::CardSourceFromEditor(m_model->record(), m_model->FileName()),
+        tarvello::CardSourceFromEditor(m_model->Record(), m_model->FileName()),
         *m_context.tables);
     if (!figure) {
         m_context.dialogs->message(this, kPlainTitle, FromFileText(figure.failure().Message()),
@@ -195,7 +198,7 @@ void frmFigure::openCard()
         return;
     }
     auto *card = new frmUnitCard(m_context);
-    card->LoadFigure(figure.value(), ImageFromPicture(m_model->picture()));
+    card->LoadFigure(figure.value(), ImageFromPicture(m_model->Image()));
     if (auto *main = qobject_cast<frmMain *>(window())) {
         main->addChild(card);
     } else {
@@ -206,12 +209,12 @@ void frmFigure::openCard()
 
 bool frmFigure::saveTo(const QString &path)
 {
-    tarvello::FigureMessages messages;
+    tarvello::Status saved;
     {
         const BusyPointer busy;
-        messages = m_model->SaveTo(ToFilePath(path));
+        saved = m_model->SaveTo(ToFilePath(path));
     }
-    apply(messages);
+    apply(saved);
     return !m_model->Changed();
 }
 
@@ -248,14 +251,15 @@ void frmFigure::OpenFigure()
         this, QString::fromLatin1(tarvello::kFigureFileFilter), QString());
     if (!path || path->isEmpty())
         return;
-    tarvello::FigureMessages messages;
+    std::vector<tarvello::Failure> notices;
     {
         const BusyPointer busy;
-        messages = m_model->Open(ToFilePath(*path));
+        notices = m_model->Open(ToFilePath(*path));
         m_view->markPictureChanged();
         m_view->show(*m_model);
     }
-    apply(messages);
+    for (const tarvello::Failure &notice : notices)
+        report(notice);
 }
 
 void frmFigure::PrintIt()
@@ -266,12 +270,12 @@ void frmFigure::PrintIt()
 
 void frmFigure::renderPrintout(QPrinter &printer)
 {
-    PrintFigureReportOn(this, *m_context.dialogs, printer, FigureReportFrom(m_model->record()));
+    PrintFigureReportOn(this, *m_context.dialogs, printer, FigureReportFrom(m_model->Record()));
 }
 
 void frmFigure::Export()
 {
-    ExportFigureReport(this, *m_context.dialogs, FigureReportFrom(m_model->record()));
+    ExportFigureReport(this, *m_context.dialogs, FigureReportFrom(m_model->Record()));
 }
 
 bool frmFigure::QueryClose()

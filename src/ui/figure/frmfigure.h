@@ -3,6 +3,10 @@
 #include "shell/appcontext.h"
 #include "shell/childwindow.h"
 
+#include "figure/figureseries.h"
+#include "platform/failure.h"
+
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -47,6 +51,17 @@ public:
 
     // The model behind the window, for the card designer and the tests.
     tarvello::FigureModel &model() { return *m_model; }
+
+    // The widgets of one series' list frame.
+    struct SeriesWidgets
+    {
+        tarvello::FigureSeries series;
+        QTreeWidget *available;
+        QTreeWidget *selected;
+        QPushButton *add;
+        QPushButton *remove;
+    };
+    std::array<SeriesWidgets, 3> seriesWidgets() const;
 
     // Frames.
     QGroupBox *fraFigureInformation = nullptr;
@@ -125,11 +140,19 @@ public:
 
 private:
     void buildLayout();
+    void buildInformationFrame();
+    void buildDataFrame();
+    void buildOptionalFrame();
+    void buildListFrames();
+    void buildCostFrame();
     void connectReactions();
     void sizeWindow();
 
-    // Shows what the model now holds, then its messages (OK, "Tarvello").
-    void apply(const std::vector<std::string> &messages);
+    // Shows what the model now holds, then the failure, if any.
+    void apply(const tarvello::Status &status);
+    // An OK box titled "Tarvello" with the failure's message.
+    void report(const tarvello::Failure &failure);
+
 
     void browseImage();
     // Opens a new unit card for the figure as the editor shows it.

@@ -3,6 +3,9 @@
 #include "frmfigure.h"
 #include "updownspinbox.h"
 
+#include "figure/figurerules.h"
+#include "figure/figureseries.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
@@ -16,6 +19,8 @@
 #include <QScrollArea>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <span>
 
 namespace {
 
@@ -55,21 +60,27 @@ QLabel *makeLabel(QWidget *parent, const QString &caption, QWidget *buddy = null
     return label;
 }
 
-QSpinBox *makeSpinner(QWidget *parent, const char *name, int minimum, int maximum, int start)
+// A spinner over one of the model's ranges.
+QSpinBox *makeSpinner(QWidget *parent, const char *name, tarvello::SpinnerRange range, int start)
 {
     auto *spinner = new UpDownSpinBox(parent);
     spinner->setObjectName(QString::fromLatin1(name));
-    spinner->setRange(minimum, maximum);
+    spinner->setRange(range.minimum, range.maximum);
     spinner->setSingleStep(1);
     spinner->setValue(start);
     return spinner;
 }
 
-// The columns of a list; the first (the name) is widest, numbers are narrow.
-QTreeWidget *makeList(QWidget *parent, const char *name, const QStringList &headers)
+// The columns of a list, from its series' schema; the first (the name) is
+// widest, numbers are narrow.
+QTreeWidget *makeList(QWidget *parent, const char *name,
+                      std::span<const tarvello::SeriesColumnSpec> columns)
 {
     auto *list = new QTreeWidget(parent);
     list->setObjectName(QString::fromLatin1(name));
+    QStringList headers;
+    for (const tarvello::SeriesColumnSpec &column : columns)
+        headers.append(QString::fromLatin1(column.header));
     list->setColumnCount(int(headers.size()));
     list->setHeaderLabels(headers);
     list->setRootIsDecorated(false);
@@ -85,11 +96,10 @@ QTreeWidget *makeList(QWidget *parent, const char *name, const QStringList &head
     list->header()->setSectionsMovable(false);
     const QFontMetrics metrics(list->font());
     for (int column = 0; column < headers.size(); ++column) {
-        const QString &header = headers.at(column);
-        int width = metrics.horizontalAdvance(header) + 16;
+        int width = metrics.horizontalAdvance(headers.at(column)) + 16;
         if (column == 0)
             width = qMax(width, metrics.horizontalAdvance(QStringLiteral("Two-handed Sword")) + 12);
-        else if (header == QLatin1String("Notes"))
+        else if (columns[std::size_t(column)].id == tarvello::SeriesColumn::Notes)
             width = qMax(width, 120);
         list->setColumnWidth(column, width);
     }
@@ -137,6 +147,19 @@ QHBoxLayout *labelledField(QWidget *frame, const QString &caption, QLineEdit *fi
     return row;
 }
 
+// A typed number with its spinner right beside it, as wide as the calculated
+// fields of the right column.
+QHBoxLayout *withSpinner(QLineEdit *field, QSpinBox *spinner)
+{
+    auto *box = new QHBoxLayout;
+    box->setSpacing(0);
+    field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("-1000")) + 14);
+    box->addWidget(field);
+    box->addWidget(spinner);
+    box->addStretch(1);
+    return box;
+}
+
 QGroupBox *makeFrame(QWidget *parent, const char *name, const QString &caption)
 {
     auto *frame = new QGroupBox(caption, parent);
@@ -151,25 +174,79 @@ void tighten(QGridLayout *grid)
     grid->setVerticalSpacing(4);
 }
 
+// The names of one list frame's widgets and the members that keep them.
+struct ListFrameSpec
+{
+    tarvello::FigureSeries series;
+    const char *frame;
+    const char *caption;
+    const char *available;
+    const char *selected;
+    const char *add;
+    const char *remove;
+    const char *total;
+    const char *totalCaption;
+    QGroupBox *frmFigure::*frameMember;
+    QTreeWidget *frmFigure::*availableMember;
+    QTreeWidget *frmFigure::*selectedMember;
+    QPushButton *frmFigure::*addMember;
+    QPushButton *frmFigure::*removeMember;
+    QLineEdit *frmFigure::*totalMember;
+};
+
+// The frames of the three series, in the window's order.
+const ListFrameSpec kListFrames[] = {
+    {tarvello::FigureSeries::Melee, "fraMeleeWeapons", "Melee Weapons", "lvwMeleeWeapons",
+     "lvwMeleeWeaponsSelected", "btnAddMeleeWeapon", "btnRemoveMeleeWeapon",
+     "txtMeleeWeaponMultiplier", "Melee Weapon Multiplier", &frmFigure::fraMeleeWeapons,
+     &frmFigure::lvwMeleeWeapons, &frmFigure::lvwMeleeWeaponsSelected,
+     &frmFigure::btnAddMeleeWeapon, &frmFigure::btnRemoveMeleeWeapon,
+     &frmFigure::txtMeleeWeaponMultiplier},
+    {tarvello::FigureSeries::Missile, "fraMissileWeapons", "Missile Weapons",
+     "lvwMissileWeapons", "lvwMissileWeaponsSelected", "btnAddMissileWeapon",
+     "btnRemoveMissileWeapon", "txtMissileWeaponMultiplier", "Missile Weapon Multiplier",
+     &frmFigure::fraMissileWeapons, &frmFigure::lvwMissileWeapons,
+     &frmFigure::lvwMissileWeaponsSelected, &frmFigure::btnAddMissileWeapon,
+     &frmFigure::btnRemoveMissileWeapon, &frmFigure::txtMissileWeaponMultiplier},
+    {tarvello::FigureSeries::ExtraItem, "fraExtraItems", "Extra Items", "lvwExtraItems",
+     "lvwExtraItemsSelected", "btnAddExtraItem", "btnRemoveExtraItem", "txtExtraItemsCost",
+     "Extra Items Cost", &frmFigure::fraExtraItems, &frmFigure::lvwExtraItems,
+     &frmFigure::lvwExtraItemsSelected, &frmFigure::btnAddExtraItem,
+     &frmFigure::btnRemoveExtraItem, &frmFigure::txtExtraItemsCost},
+};
+
 } // namespace
 
 void frmFigure::buildLayout()
 {
-    const QStringList meleeColumns{QStringLiteral("Weapon"), QStringLiteral("Max Damage"),
-                                   QStringLiteral("Notes")};
-    const QStringList missileColumns{QStringLiteral("Weapon"), QStringLiteral("Max Damage"),
-                                     QStringLiteral("Attack Radius"), QStringLiteral("Short"),
-                                     QStringLiteral("Long"), QStringLiteral("Notes")};
-    const QStringList missileSelectedColumns{QStringLiteral("Weapon"),
-                                             QStringLiteral("Max Damage"),
-                                             QStringLiteral("Attack Radius"),
-                                             QStringLiteral("Short"), QStringLiteral("Long"),
-                                             QStringLiteral("Shots"), QStringLiteral("Notes")};
-    const QStringList itemColumns{QStringLiteral("Item"), QStringLiteral("Cost"),
-                                  QStringLiteral("Max Damage"), QStringLiteral("Attack Radius"),
-                                  QStringLiteral("Short"), QStringLiteral("Long"),
-                                  QStringLiteral("Notes")};
+    buildInformationFrame();
+    buildDataFrame();
+    buildOptionalFrame();
+    buildListFrames();
+    buildCostFrame();
 
+    // The window: information and data above, the three lists in the middle,
+    // the options and the cost below.
+    auto *top = new QHBoxLayout;
+    top->addWidget(fraFigureInformation, 4);
+    top->addWidget(fraFigureData, 7);
+    auto *lists = new QHBoxLayout;
+    lists->addWidget(fraMeleeWeapons, 5);
+    lists->addWidget(fraMissileWeapons, 6);
+    lists->addWidget(fraExtraItems, 6);
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(fraOptional);
+    bottom->addWidget(fraCalculatedFigureCost, 1);
+    auto *window = new QVBoxLayout(this);
+    window->setContentsMargins(6, 6, 6, 6);
+    window->setSpacing(6);
+    window->addLayout(top);
+    window->addLayout(lists, 1);
+    window->addLayout(bottom);
+}
+
+void frmFigure::buildInformationFrame()
+{
     // Figure Information: name, image file, the picture and the card button.
     fraFigureInformation = makeFrame(this, "fraFigureInformation",
                                      QStringLiteral("Figure Information"));
@@ -214,6 +291,10 @@ void frmFigure::buildLayout()
         grid->setColumnStretch(1, 1);
     }
 
+}
+
+void frmFigure::buildDataFrame()
+{
     // Figure Data: the choices on the left, the figures that follow on the right.
     fraFigureData = makeFrame(this, "fraFigureData", QStringLiteral("Figure Data"));
     {
@@ -225,9 +306,9 @@ void frmFigure::buildLayout()
         cboMove = makeChoice(f, "cboMove");
         cboCommandSkill = makeChoice(f, "cboCommandSkill");
         txtHitPoints = makeField(f, "txtHitPoints", false, 4);
-        updHitPoints = makeSpinner(f, "updHitPoints", 1, 100, 1);
+        updHitPoints = makeSpinner(f, "updHitPoints", tarvello::kHitPointsRange, 1);
         txtAdjustHitFactor = makeField(f, "txtAdjustHitFactor", false, 4);
-        updAdjustHitFactor = makeSpinner(f, "updAdjustHitFactor", -100, 100, 0);
+        updAdjustHitFactor = makeSpinner(f, "updAdjustHitFactor", tarvello::kAdjustHitFactorRange, 0);
         txtRaceHitFactorModifier = makeField(f, "txtRaceHitFactorModifier", true);
         txtBaseHitFactor = makeField(f, "txtBaseHitFactor", true);
         txtAdjustedHitFactor = makeField(f, "txtAdjustedHitFactor", true);
@@ -236,19 +317,6 @@ void frmFigure::buildLayout()
         txtInitiativeModifier = makeField(f, "txtInitiativeModifier", true);
         lblTrainingLevel = makeLabel(f, QStringLiteral("Training Level"), cboTrainingLevel);
         lblTrainingLevel->setObjectName(QStringLiteral("lblTrainingLevel"));
-
-        // A typed number with its spinner right beside it, as wide as the
-        // calculated fields of the right column.
-        auto withSpinner = [](QLineEdit *field, QSpinBox *spinner) {
-            auto *box = new QHBoxLayout;
-            box->setSpacing(0);
-            field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("-1000"))
-                                 + 14);
-            box->addWidget(field);
-            box->addWidget(spinner);
-            box->addStretch(1);
-            return box;
-        };
 
         auto *grid = new QGridLayout(f);
         tighten(grid);
@@ -294,6 +362,10 @@ void frmFigure::buildLayout()
         grid->setRowStretch(7, 1);
     }
 
+}
+
+void frmFigure::buildOptionalFrame()
+{
     // Optional costs.
     fraOptional = makeFrame(this, "fraOptional", QStringLiteral("Optional"));
     {
@@ -308,40 +380,19 @@ void frmFigure::buildLayout()
         box->addStretch(1);
     }
 
-    fraMeleeWeapons = makeFrame(this, "fraMeleeWeapons", QStringLiteral("Melee Weapons"));
-    {
-        QWidget *f = fraMeleeWeapons;
-        lvwMeleeWeapons = makeList(f, "lvwMeleeWeapons", meleeColumns);
-        lvwMeleeWeaponsSelected = makeList(f, "lvwMeleeWeaponsSelected", meleeColumns);
-        btnAddMeleeWeapon = makeButton(f, "btnAddMeleeWeapon", QStringLiteral("Add"));
-        btnRemoveMeleeWeapon = makeButton(f, "btnRemoveMeleeWeapon", QStringLiteral("Remove"));
-        txtMeleeWeaponMultiplier = makeField(f, "txtMeleeWeaponMultiplier", true, 8);
-        QVBoxLayout *column = layOutLists(f, lvwMeleeWeapons, lvwMeleeWeaponsSelected,
-                                          btnAddMeleeWeapon, btnRemoveMeleeWeapon);
-        column->addLayout(labelledField(f, QStringLiteral("Melee Weapon Multiplier"),
-                                        txtMeleeWeaponMultiplier));
-    }
+}
 
-    fraMissileWeapons = makeFrame(this, "fraMissileWeapons", QStringLiteral("Missile Weapons"));
-    {
-        QWidget *f = fraMissileWeapons;
-        lvwMissileWeapons = makeList(f, "lvwMissileWeapons", missileColumns);
-        lvwMissileWeaponsSelected = makeList(f, "lvwMissileWeaponsSelected",
-                                             missileSelectedColumns);
-        btnAddMissileWeapon = makeButton(f, "btnAddMissileWeapon", QStringLiteral("Add"));
-        btnRemoveMissileWeapon = makeButton(f, "btnRemoveMissileWeapon",
-                                            QStringLiteral("Remove"));
+void frmFigure::buildListFrames()
+{
+    // "Limit selected Missile Attack to [n] shots (0 means unlimited)",
+    // broken after "to" to fit the frame.
+    const auto shotsLimit = [this](QWidget *f, QVBoxLayout *column) {
         txtLimitedShots = makeField(f, "txtLimitedShots", false, 3);
         txtLimitedShots->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         // Typed keys are discarded: only the spinner and row clicks change it.
         txtLimitedShots->setReadOnly(true);
         txtLimitedShots->setMaximumWidth(txtLimitedShots->minimumWidth());
-        updLimitMissileAttack = makeSpinner(f, "updLimitMissileAttack", 0, 20, 0);
-        txtMissileWeaponMultiplier = makeField(f, "txtMissileWeaponMultiplier", true, 8);
-        QVBoxLayout *column = layOutLists(f, lvwMissileWeapons, lvwMissileWeaponsSelected,
-                                          btnAddMissileWeapon, btnRemoveMissileWeapon);
-        // "Limit selected Missile Attack to [n] shots (0 means unlimited)",
-        // broken after "to" to fit the frame.
+        updLimitMissileAttack = makeSpinner(f, "updLimitMissileAttack", tarvello::kShotsRange, 0);
         column->addWidget(makeLabel(f, QStringLiteral("Limit selected Missile Attack to"),
                                     txtLimitedShots));
         auto *limit = new QHBoxLayout;
@@ -352,24 +403,30 @@ void frmFigure::buildLayout()
         limit->addWidget(new QLabel(QStringLiteral("shots (0 means unlimited)"), f));
         limit->addStretch(1);
         column->addLayout(limit);
-        column->addLayout(labelledField(f, QStringLiteral("Missile Weapon Multiplier"),
-                                        txtMissileWeaponMultiplier));
+    };
+    for (const ListFrameSpec &spec : kListFrames) {
+        const tarvello::SeriesSchema &schema = tarvello::Schema(spec.series);
+        QGroupBox *frame = makeFrame(this, spec.frame, QString::fromLatin1(spec.caption));
+        QTreeWidget *available = makeList(frame, spec.available, schema.available);
+        QTreeWidget *selected = makeList(frame, spec.selected, schema.selected);
+        QPushButton *add = makeButton(frame, spec.add, QStringLiteral("Add"));
+        QPushButton *remove = makeButton(frame, spec.remove, QStringLiteral("Remove"));
+        QVBoxLayout *column = layOutLists(frame, available, selected, add, remove);
+        if (spec.series == tarvello::FigureSeries::Missile)
+            shotsLimit(frame, column);
+        QLineEdit *total = makeField(frame, spec.total, true, 8);
+        column->addLayout(labelledField(frame, QString::fromLatin1(spec.totalCaption), total));
+        this->*spec.frameMember = frame;
+        this->*spec.availableMember = available;
+        this->*spec.selectedMember = selected;
+        this->*spec.addMember = add;
+        this->*spec.removeMember = remove;
+        this->*spec.totalMember = total;
     }
+}
 
-    fraExtraItems = makeFrame(this, "fraExtraItems", QStringLiteral("Extra Items"));
-    {
-        QWidget *f = fraExtraItems;
-        lvwExtraItems = makeList(f, "lvwExtraItems", itemColumns);
-        lvwExtraItemsSelected = makeList(f, "lvwExtraItemsSelected", itemColumns);
-        btnAddExtraItem = makeButton(f, "btnAddExtraItem", QStringLiteral("Add"));
-        btnRemoveExtraItem = makeButton(f, "btnRemoveExtraItem", QStringLiteral("Remove"));
-        txtExtraItemsCost = makeField(f, "txtExtraItemsCost", true, 8);
-        QVBoxLayout *column = layOutLists(f, lvwExtraItems, lvwExtraItemsSelected,
-                                          btnAddExtraItem, btnRemoveExtraItem);
-        column->addLayout(labelledField(f, QStringLiteral("Extra Items Cost"),
-                                        txtExtraItemsCost));
-    }
-
+void frmFigure::buildCostFrame()
+{
     // The cost, laid out as its formula over two lines.
     fraCalculatedFigureCost = makeFrame(this, "fraCalculatedFigureCost",
                                         QStringLiteral("Calculated Figure Cost"));
@@ -415,22 +472,4 @@ void frmFigure::buildLayout()
             grid->setColumnStretch(column, 1);
     }
 
-    // The window: information and data above, the three lists in the middle,
-    // the options and the cost below.
-    auto *top = new QHBoxLayout;
-    top->addWidget(fraFigureInformation, 4);
-    top->addWidget(fraFigureData, 7);
-    auto *lists = new QHBoxLayout;
-    lists->addWidget(fraMeleeWeapons, 5);
-    lists->addWidget(fraMissileWeapons, 6);
-    lists->addWidget(fraExtraItems, 6);
-    auto *bottom = new QHBoxLayout;
-    bottom->addWidget(fraOptional);
-    bottom->addWidget(fraCalculatedFigureCost, 1);
-    auto *window = new QVBoxLayout(this);
-    window->setContentsMargins(6, 6, 6, 6);
-    window->setSpacing(6);
-    window->addLayout(top);
-    window->addLayout(lists, 1);
-    window->addLayout(bottom);
 }

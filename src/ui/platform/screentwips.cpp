@@ -1,17 +1,24 @@
 #include "screentwips.h"
 
-#include "figure/picture.h"
+#include "platform/twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
+namespace {
+
+// The resolution assumed when there is no screen at all.
+constexpr double kStandardDpi = 96.0;
+
+} // namespace
+
 QSize TwipsToPixels(const QWidget *widget, int widthTwips, int heightTwips)
 {
     const QScreen *screen = widget && widget->screen() ? widget->screen()
                                                        : QGuiApplication::primaryScreen();
-    const double dpiX = screen ? screen->logicalDotsPerInchX() : 96.0;
-    const double dpiY = screen ? screen->logicalDotsPerInchY() : 96.0;
-    return QSize(tarvello::PixelsX(widthTwips, 1440.0 / dpiX),
-                 tarvello::PixelsY(heightTwips, 1440.0 / dpiY));
+    const double dpiX = screen ? screen->logicalDotsPerInchX() : kStandardDpi;
+    const double dpiY = screen ? screen->logicalDotsPerInchY() : kStandardDpi;
+    return QSize(tarvello::TwipsToPixels(widthTwips, dpiX),
+                 tarvello::TwipsToPixels(heightTwips, dpiY));
 }

@@ -13,7 +13,6 @@
 #include "app_version.h"
 
 #include <QCloseEvent>
-#include <QDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -63,6 +62,8 @@ bool frmMain::PrintIt()
     try {
         return m_context.dialogs->printerSetup(this, m_printer.get());
     } catch (const std::exception &) {
+        // A setup dialog that fails is a setup the user did not confirm:
+        // nothing is printed, and the print command says so by not printing.
         return false;
     }
 }
@@ -151,10 +152,11 @@ void frmMain::refreshResources()
 {
     IDialogs *dialogs = m_context.dialogs;
     tarvello::LoadAllTables(*m_context.tables, ToFilePath(m_context.programFolder),
-                            tarvello::GetDecimalSeparator(), [this, dialogs](const std::string &text) {
+                            tarvello::GetDecimalSeparator(),
+                            [this, dialogs](const tarvello::Failure &failure) {
                                 dialogs->message(this, QString::fromLatin1(tarvello::kProductName),
-                                                 FromFileText(text), IDialogs::Buttons::Ok,
-                                                 IDialogs::Icon::None);
+                                                 FromFileText(failure.Message()),
+                                                 IDialogs::Buttons::Ok, IDialogs::Icon::None);
                             });
 }
 
@@ -167,29 +169,24 @@ void frmMain::newChild(const QString &formName)
         addChild(child);
 }
 
-void frmMain::openChild(const QString &formName)
+void frmMain::openChild(const QString &formName, const QString &tablePath,
+                        const QString &caption)
 {
     const ChildFactory factory = m_factories.value(formName);
-    if (!factory.create || !factory.open)
+    const bool table = !tablePath.isEmpty();
+    if (!factory.create || !(table ? bool(factory.openFile) : bool(factory.open)))
         return;
     ChildWindow *child = factory.create();
     if (!child)
         return;
+    if (table) {
+        addChild(child);
+        factory.openFile(child, tablePath, caption);
+        return;
+    }
     // The editor is shown whatever the outcome, also after a cancelled dialog.
     factory.open(child);
     addChild(child);
-}
-
-void frmMain::openTable(const QString &caption, const char *file)
-{
-    const ChildFactory factory = m_factories.value(kEditTable);
-    if (!factory.create || !factory.openFile)
-        return;
-    ChildWindow *child = factory.create();
-    if (!child)
-        return;
-    addChild(child);
-    factory.openFile(child, QDir(m_context.programFolder).filePath(QString::fromLatin1(file)), caption);
 }
 
 void frmMain::showAbout()

@@ -80,8 +80,10 @@ private:
     void updateFileMenu();
     void refreshResources();
     void newChild(const QString &formName);
-    void openChild(const QString &formName);
-    void openTable(const QString &caption, const char *file);
+    // A new window of formName opening a document: a figure or army the user
+    // chooses, or (with a path) the rules table at path, with its caption.
+    void openChild(const QString &formName, const QString &tablePath = QString(),
+                   const QString &caption = QString());
     void showAbout();
     void showReadme();
     void fillWindowMenu();
@@ -103,17 +105,6 @@ private:
     QAction *mnuFile_Figure_Open;
     QAction *mnuFileArmy_Open;
     QMenu *mnuResources;
-    QAction *mnuResources_MeleeWeapons;
-    QAction *mnuResources_MissileWeapons;
-    QAction *mnuResources_ArmorTypes;
-    QAction *mnuResources_Races;
-    QAction *mnuResources_Moves;
-    QAction *mnuResources_ExtraItems;
-    QAction *mnuResources_CommandSkill;
-    QAction *mnuResources_DefenseFactor;
-    QAction *mnuResources_GreenAttackRoll;
-    QAction *mnuResources_LineAttackRoll;
-    QAction *mnuResources_EliteAttackRoll;
     QAction *mnuFileSep2;
     QAction *mnuFile_Save;
     QAction *mnuFile_SaveAs;

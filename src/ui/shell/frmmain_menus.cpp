@@ -2,10 +2,12 @@
 #include "frmmain.h"
 #include "shell/commandrouting.h"
 
+#include "appcontext.h"
 #include "childwindow.h"
-#include "rules/modloaddata.h"
+#include "rules/tablecatalogue.h"
 
 #include <QAction>
+#include <QDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -13,29 +15,7 @@
 
 namespace {
 
-struct ResourceItem
-{
-    const char *name;
-    const char *menuCaption;
-    const char *tableCaption;
-    const char *file;
-};
-
-// The Resource submenu in menu order: item, its caption, the caption the
-// table editor receives and the table's file.
-constexpr ResourceItem kResourceItems[] = {
-    {"mnuResources_MeleeWeapons", "M&elee Weapons", "Melee Weapons", tarvello::kMeleeWeaponsFile},
-    {"mnuResources_MissileWeapons", "M&issile Weapons", "Missile Weapons", tarvello::kMissileWeaponsFile},
-    {"mnuResources_ArmorTypes", "&Armor Types", "Armor Types", tarvello::kArmorTypesFile},
-    {"mnuResources_Races", "&Races", "Races", tarvello::kRacesFile},
-    {"mnuResources_Moves", "M&ovement Types", "Movement Types", tarvello::kMoveFile},
-    {"mnuResources_ExtraItems", "E&xtra Items", "Extra Items", tarvello::kExtraItemsFile},
-    {"mnuResources_CommandSkill", "Command Skill", "Command Skill", tarvello::kCommandSkillFile},
-    {"mnuResources_DefenseFactor", "Defense Factor", "Defense Factor", tarvello::kDefenseFactorFile},
-    {"mnuResources_GreenAttackRoll", "Green Attack Roll", "Green Attack Roll", tarvello::kGreenAttackRollFile},
-    {"mnuResources_LineAttackRoll", "Line Attack Roll", "Line Attack Roll", tarvello::kLineAttackRollFile},
-    {"mnuResources_EliteAttackRoll", "Elite Attack Roll", "Elite Attack Roll", tarvello::kEliteAttackRollFile},
-};
+const QString kEditTable = QStringLiteral("frmEdit_Table");
 
 QMenu *AddMenu(QWidget *parent, const char *name, const QString &caption)
 {
@@ -78,19 +58,13 @@ void frmMain::buildMenus()
     mnuResources = AddMenu(mnuFile_Open, "mnuResources", QStringLiteral("&Resource"));
     mnuFile_Open->addMenu(mnuResources);
 
-    QAction **resourceMembers[] = {
-        &mnuResources_MeleeWeapons, &mnuResources_MissileWeapons, &mnuResources_ArmorTypes,
-        &mnuResources_Races, &mnuResources_Moves, &mnuResources_ExtraItems,
-        &mnuResources_CommandSkill, &mnuResources_DefenseFactor, &mnuResources_GreenAttackRoll,
-        &mnuResources_LineAttackRoll, &mnuResources_EliteAttackRoll,
-    };
-    int i = 0;
-    for (const ResourceItem &item : kResourceItems) {
-        QAction *action = addItem(mnuResources, item.name, QString::fromLatin1(item.menuCaption));
-        const QString caption = QString::fromLatin1(item.tableCaption);
-        const char *file = item.file;
-        connect(action, &QAction::triggered, this, [this, caption, file] { openTable(caption, file); });
-        *resourceMembers[i++] = action;
+    for (const tarvello::TableInfo *table : tarvello::TablesInMenuOrder()) {
+        QAction *action = addItem(mnuResources, table->menuName,
+                                  QString::fromLatin1(table->menuCaption));
+        connect(action, &QAction::triggered, this, [this, table] {
+            openChild(kEditTable, QDir(m_context.programFolder).filePath(QString::fromLatin1(table->file)),
+                      QString::fromStdString(tarvello::TableCaption(*table)));
+        });
     }
 
     mnuFileSep2 = addSeparator(mnuFile, "mnuFileSep2");

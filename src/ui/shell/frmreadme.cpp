@@ -1,12 +1,12 @@
 #include "frmreadme.h"
 
 #include "appcontext.h"
-#include "platform/fileio.h"
 #include "platform/idialogs.h"
 #include "platform/layoutmgr.h"
 #include "platform/modfunctions.h"
 #include "platform/screentwips.h"
 #include "platform/uitext.h"
+#include "shell/readme.h"
 
 #include <QDir>
 #include <QMdiSubWindow>
@@ -50,18 +50,14 @@ void frmReadme::Open()
 void frmReadme::LoadReadme()
 {
     const std::string path = ToFilePath(QDir(m_context.programFolder).filePath(QStringLiteral("readme.txt")));
-    const std::optional<std::string> bytes = tarvello::ReadFileBytes(path);
-    if (!bytes) {
+    const tarvello::Result<std::string> text = tarvello::ReadReadme(path);
+    if (!text) {
+        // This one box puts the description straight after the sentence.
+        const tarvello::Failure &failure = text.failure();
         m_context.dialogs->message(this, QString::fromStdString(tarvello::AppTitle()),
-                                   QStringLiteral("Error loading readme file!")
-                                       + QString::fromStdString(tarvello::ReadFailureDescription(path)),
+                                   FromFileText(failure.sentence + failure.description),
                                    IDialogs::Buttons::Ok, IDialogs::Icon::Exclamation);
         return;
     }
-    std::string text;
-    tarvello::ForEachLine(*bytes, [&text](std::string_view line) {
-        text.append(line);
-        text.append("\r\n");
-    });
-    txtHelp->setPlainText(FromFileText(text));
+    txtHelp->setPlainText(FromFileText(text.value()));
 }

@@ -1,4 +1,4 @@
-#include "tabletestfolder.h"
+#include "testfolder.h"
 
 #include <atomic>
 #include <fstream>
@@ -7,22 +7,22 @@
 
 namespace tarvello {
 
-TableTestFolder::TableTestFolder()
+TestFolder::TestFolder()
 {
     static std::atomic<int> counter{0};
     m_path = std::filesystem::temp_directory_path()
-             / ("tarvello-tables-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+             / ("tarvello-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
     std::filesystem::remove_all(m_path);
     std::filesystem::create_directories(m_path);
 }
 
-TableTestFolder::~TableTestFolder()
+TestFolder::~TestFolder()
 {
     std::error_code ec;
     std::filesystem::remove_all(m_path, ec);
 }
 
-void TableTestFolder::Write(const std::string &name, std::string_view bytes) const
+void TestFolder::Write(const std::string &name, std::string_view bytes) const
 {
     std::ofstream out(m_path / name, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
@@ -30,12 +30,12 @@ void TableTestFolder::Write(const std::string &name, std::string_view bytes) con
         throw std::runtime_error("cannot write test file " + name);
 }
 
-void TableTestFolder::Remove(const std::string &name) const
+void TestFolder::Remove(const std::string &name) const
 {
     std::filesystem::remove(m_path / name);
 }
 
-void TableTestFolder::CopyFrom(const std::string &folder) const
+void TestFolder::CopyFrom(const std::string &folder) const
 {
     for (const auto &entry : std::filesystem::directory_iterator(folder)) {
         if (entry.is_regular_file())

@@ -6,17 +6,19 @@
 
 namespace tarvello {
 
-// A fresh folder under the system's temporary folder, removed with the object;
-// it stands in for the program folder in table loading tests.
-class TableTestFolder
+// A fresh folder under the system's temporary folder, removed with the
+// object: the one temporary folder of every core test.
+class TestFolder
 {
 public:
-    TableTestFolder();
-    ~TableTestFolder();
-    TableTestFolder(const TableTestFolder &) = delete;
-    TableTestFolder &operator=(const TableTestFolder &) = delete;
+    TestFolder();
+    ~TestFolder();
+    TestFolder(const TestFolder &) = delete;
+    TestFolder &operator=(const TestFolder &) = delete;
 
     std::string Path() const { return m_path.string(); }
+    // The path of a file in the folder.
+    std::string File(const std::string &name) const { return (m_path / name).string(); }
     void Write(const std::string &name, std::string_view bytes) const;
     void Remove(const std::string &name) const;
     // Copies every file of folder into this one.

@@ -1,0 +1,23 @@
+#include "readme.h"
+
+#include "platform/fileio.h"
+
+#include <optional>
+
+namespace tarvello {
+
+Result<std::string> ReadReadme(const std::string &path)
+{
+    const std::optional<std::string> bytes = ReadFileBytes(path);
+    if (!bytes)
+        return Failure{"Error loading readme file!", ReadFailureDescription(path)};
+    std::string text;
+    text.reserve(bytes->size() + 2);
+    ForEachLine(*bytes, [&text](std::string_view line) {
+        text.append(line);
+        text.append("\r\n");
+    });
+    return text;
+}
+
+} // namespace tarvello
