@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const std::string path = TempPath("in.tva");
     if (!tarvello::WriteFileAtomically(path, std::string(reinterpret_cast<const char *>(data), size))
-             .empty())
+             .ok())
         return 0;
     tarvello::ArmyModel army("", '.');
     const tarvello::Status opened = army.Open(path);
