@@ -70,7 +70,13 @@ public:
         int copies = 1;
         bool preview = false;
     };
-    // The card sheet dialog; nullopt when cancelled.
+    // The card sheet dialog; nullopt when cancelled (also by dialogs that
+    // never show it).
     virtual std::optional<CardSheetChoice> cardSheet(QWidget *parent,
-                                                     const CardSheetQuestion &question) = 0;
+                                                     const CardSheetQuestion &question)
+    {
+        Q_UNUSED(parent)
+        Q_UNUSED(question)
+        return std::nullopt;
+    }
 };
