@@ -1,6 +1,5 @@
 // Card sheets: how many cards a page holds and where, the cut marks around
-// them, the pages a number of cards takes, and the army's cards from its
-// figure files.
+// them, the pages cards take, and an army's cards from its figure files.
 
 #include "armytestfolder.h"
 #include "cardrecorder.h"
@@ -17,43 +16,36 @@
 namespace tarvello {
 namespace {
 
-using cardtest::CardRecorder;
-
-// Paper sizes in twips and a printer's usual quarter-inch margins.
-constexpr int kMargin = 360;
-SheetArea Paper(int width, int height, int margin = kMargin)
+// Paper in twips with a printer's usual quarter-inch margins.
+SheetArea Paper(int width, int height)
 {
-    return {width, height, margin, margin, width - 2 * margin, height - 2 * margin};
+    return {width, height, 360, 360, width - 720, height - 720};
 }
 
 struct LayoutCase
 {
     const char *paper;
     SheetArea area;
-    int columns;
-    int rows;
-    int firstLeft; // worked out by hand: (paper - block) / 2 - margin
-    int firstTop;
+    int columns, rows;
+    int firstLeft, firstTop; // by hand: (paper - block) / 2 - margin
     int marks;
 };
 
+// Blocks: A4 and Letter 10432 x 14512, A5 6917 x 9637, A4 landscape 13947 x 9637.
 const LayoutCase kLayouts[] = {
-    // A4 block 3 x 6 cm + 2 gaps = 10432 wide, 3 x 8.4 cm + 2 gaps = 14512 high.
     {"A4", Paper(11906, 16838), 3, 3, 377, 803, 24},
     {"Letter", Paper(12240, 15840), 3, 3, 544, 304, 24},
-    // A5 block 6917 x 9637.
     {"A5", Paper(8391, 11906), 2, 2, 377, 774, 16},
-    // A4 landscape block 13947 x 9637.
     {"A4 landscape", Paper(16838, 11906), 4, 2, 1085, 774, 24},
-    // A wide left margin moves the block right to the printable area's edge,
-    // leaving no room for the marks on the left.
+    // A wide left margin: the block moves to the printable area's edge, no
+    // room for marks on the left.
     {"A4 uneven margins", {11906, 16838, 1000, 360, 10546, 16118}, 3, 3, 0, 803, 18},
 };
 
-bool Crosses(const CutMark &mark, const CardRect &card)
+bool Touches(const CutMark &m, const CardRect &c)
 {
-    return std::max(mark.x1, mark.x2) >= card.Left && std::min(mark.x1, mark.x2) <= card.Left + card.Width
-           && std::max(mark.y1, mark.y2) >= card.Top && std::min(mark.y1, mark.y2) <= card.Top + card.Height;
+    return std::max(m.x1, m.x2) >= c.Left && std::min(m.x1, m.x2) <= c.Left + c.Width
+           && std::max(m.y1, m.y2) >= c.Top && std::min(m.y1, m.y2) <= c.Top + c.Height;
 }
 
 TEST(CardSheetLayout, FitsCardsCentredWithMarksOutsideEveryCard)
@@ -64,75 +56,58 @@ TEST(CardSheetLayout, FitsCardsCentredWithMarksOutsideEveryCard)
         ASSERT_EQ(layout.columns, c.columns);
         ASSERT_EQ(layout.rows, c.rows);
         ASSERT_EQ(int(layout.places.size()), c.columns * c.rows);
-        EXPECT_EQ(layout.places.front().Left, c.firstLeft);
-        EXPECT_EQ(layout.places.front().Top, c.firstTop);
-        // Row by row, one card and one gap apart, and the last card in the
-        // printable area.
+        EXPECT_EQ(layout.places[0].Left, c.firstLeft);
+        EXPECT_EQ(layout.places[0].Top, c.firstTop);
         EXPECT_EQ(layout.places[1].Left - layout.places[0].Left, 3402 + kCardSheetGap);
         EXPECT_EQ(layout.places[std::size_t(c.columns)].Top - layout.places[0].Top, 4762 + kCardSheetGap);
-        const CardRect &last = layout.places.back();
-        EXPECT_LE(last.Left + last.Width, c.area.width);
-        EXPECT_LE(last.Top + last.Height, c.area.height);
-        // Each card edge has a mark before and after the block, where there
-        // is room.
+        EXPECT_TRUE(layout.places.back().Left + 3402 <= c.area.width && layout.places.back().Top + 4762 <= c.area.height);
         EXPECT_EQ(int(layout.marks.size()), c.marks);
-        for (const CutMark &mark : layout.marks) {
-            EXPECT_TRUE(mark.x1 == mark.x2 || mark.y1 == mark.y2);
-            EXPECT_GE(std::min(mark.x1, mark.y1), 0);
-            EXPECT_LE(std::max(mark.x1, mark.x2), c.area.width);
-            EXPECT_LE(std::max(mark.y1, mark.y2), c.area.height);
+        for (const CutMark &m : layout.marks) {
+            EXPECT_TRUE(m.x1 == m.x2 || m.y1 == m.y2);
+            EXPECT_GE(std::min({m.x1, m.y1, m.x2, m.y2}), 0);
+            EXPECT_TRUE(std::max(m.x1, m.x2) <= c.area.width && std::max(m.y1, m.y2) <= c.area.height);
             for (const CardRect &card : layout.places)
-                EXPECT_FALSE(Crosses(mark, card)) << mark.x1 << "," << mark.y1;
+                EXPECT_FALSE(Touches(m, card)) << m.x1 << "," << m.y1;
         }
-        // Every card corner lies on the line of a vertical and a horizontal mark.
+        // Every card edge continues in a mark.
+        const auto marked = [&layout](bool vertical, int at) {
+            return std::any_of(layout.marks.begin(), layout.marks.end(), [&](const CutMark &m) {
+                return vertical ? m.x1 == at && m.x2 == at : m.y1 == at && m.y2 == at;
+            });
+        };
         for (const CardRect &card : layout.places) {
-            for (const int x : {card.Left, card.Left + card.Width}) {
-                EXPECT_TRUE(std::any_of(layout.marks.begin(), layout.marks.end(), [x](const CutMark &m) {
-                    return m.x1 == x && m.x2 == x;
-                }));
-            }
-            for (const int y : {card.Top, card.Top + card.Height}) {
-                EXPECT_TRUE(std::any_of(layout.marks.begin(), layout.marks.end(), [y](const CutMark &m) {
-                    return m.y1 == y && m.y2 == y;
-                }));
-            }
+            EXPECT_TRUE(marked(true, card.Left) && marked(true, card.Left + card.Width));
+            EXPECT_TRUE(marked(false, card.Top) && marked(false, card.Top + card.Height));
         }
     }
 }
 
 TEST(CardSheetLayout, MarksShortenOrVanishWhereTheMarginEnds)
 {
-    // Without margins around the block there is no room for a mark.
-    const CardSheetLayout tight = LayoutCardSheet({3402, 4762, 0, 0, 3402, 4762});
-    EXPECT_EQ(tight.PerPage(), 1);
-    EXPECT_TRUE(tight.marks.empty());
-    // 100 twips around the card: marks of 100 - 57 twips.
+    EXPECT_TRUE(LayoutCardSheet({3402, 4762, 0, 0, 3402, 4762}).marks.empty());
+    // 100 twips around the card leave marks of 100 - 57.
     const CardSheetLayout narrow = LayoutCardSheet({3602, 4962, 0, 0, 3602, 4962});
     ASSERT_EQ(narrow.marks.size(), 8u);
-    for (const CutMark &mark : narrow.marks)
-        EXPECT_EQ(std::abs(mark.x2 - mark.x1) + std::abs(mark.y2 - mark.y1), 43);
-    // Too small for one card.
+    for (const CutMark &m : narrow.marks)
+        EXPECT_EQ(std::abs(m.x2 - m.x1) + std::abs(m.y2 - m.y1), 43);
     EXPECT_EQ(LayoutCardSheet({3000, 16838, 0, 0, 3000, 16838}).PerPage(), 0);
 }
 
 TEST(CardSheetLayout, PagesAndTheirText)
 {
     const struct { int cards, perPage, pages; const char *text; } cases[] = {
-        {10, 9, 2, "10 cards on 2 pages"}, {19, 9, 3, "19 cards on 3 pages"},
-        {9, 9, 1, "9 cards on 1 page"},    {1, 4, 1, "1 card on 1 page"},
-        {0, 9, 0, "0 cards on 0 pages"},   {5, 0, 0, "The card does not fit on this paper."},
-    };
+        {10, 9, 2, "10 cards on 2 pages"}, {19, 9, 3, "19 cards on 3 pages"}, {1, 4, 1, "1 card on 1 page"},
+        {0, 9, 0, "0 cards on 0 pages"}, {5, 0, 0, "The card does not fit on this paper."}};
     for (const auto &c : cases) {
         EXPECT_EQ(SheetPageCount(c.cards, c.perPage), c.pages) << c.cards;
         EXPECT_EQ(SheetCountText(c.cards, c.perPage), c.text);
     }
 }
 
-// Records the pages: "page" for each new page, "card n" before each card.
-class SheetRecorder : public ICardSheetPrinter
+// "page" for each new page, "card n" before each card.
+struct SheetRecorder : ICardSheetPrinter
 {
-public:
-    CardRecorder page{true};
+    cardtest::CardRecorder page{true};
     ICardTarget &Page() override { return page; }
     void UseCardPicture(std::size_t card) override { page.ops.push_back("card " + std::to_string(card)); }
     void NewPage() override { page.ops.push_back("page"); }
@@ -142,25 +117,21 @@ public:
 std::string Shifted(const std::string &op, double dx, double dy)
 {
     std::istringstream in(op);
-    std::string token;
-    std::string out;
-    while (in >> token) {
+    std::ostringstream out;
+    for (std::string token; in >> token; out << ' ') {
         const std::size_t comma = token.find(',');
-        if (comma != std::string::npos && token.find('[') == std::string::npos) {
-            std::ostringstream point;
-            point << std::stod(token.substr(0, comma)) + dx << ',' << std::stod(token.substr(comma + 1)) + dy;
-            token = point.str();
-        }
-        out += (out.empty() ? "" : " ") + token;
+        if (comma == std::string::npos || token.find('[') != std::string::npos)
+            out << token;
+        else
+            out << std::stod(token.substr(0, comma)) + dx << ',' << std::stod(token.substr(comma + 1)) + dy;
     }
-    return out;
+    return out.str().substr(0, out.str().size() - 1);
 }
 
-TEST(CardSheetPrint, TenCardsTakeTwoPagesEachCardDrawnAtItsSlot)
+TEST(CardSheetPrint, TenCardsTakeTwoPagesEachDrawnAtItsPlace)
 {
-    clsFigure a;
+    clsFigure a, b;
     a.Name = "Spearman";
-    clsFigure b;
     b.Name = "Dwarf Captain";
     const CardStyle style = DefaultCardStyle("Arial");
     const std::vector<CardScene> scenes = {{&a, &style, kInitialImageRect, false, 0, 0},
@@ -169,106 +140,67 @@ TEST(CardSheetPrint, TenCardsTakeTwoPagesEachCardDrawnAtItsSlot)
     const CardSheetLayout layout = LayoutCardSheet(Paper(11906, 16838));
     SheetRecorder sheet;
     PrintCardSheets(sheet, layout, scenes, order);
-
-    // Alone on a fresh printer page, as the card window prints it.
-    std::vector<std::vector<std::string>> alone;
-    for (const CardScene &scene : scenes) {
-        CardRecorder single(true);
-        single.SetLineWidth(1);
-        DrawCard(single, scene);
-        alone.push_back(single.ops);
-    }
     std::vector<std::string> expected;
     for (std::size_t i = 0; i < order.size(); ++i) {
-        if (i == 9)
-            expected.push_back("page");
         if (i % 9 == 0) {
+            if (i > 0)
+                expected.push_back("page");
             expected.push_back("width 1");
-            for (const CutMark &m : layout.marks) {
+            for (const CutMark &m : layout.marks)
                 expected.push_back("line " + std::to_string(m.x1) + "," + std::to_string(m.y1) + " "
                                    + std::to_string(m.x2) + "," + std::to_string(m.y2));
-            }
         }
         expected.push_back("card " + std::to_string(order[i]));
-        const CardRect &slot = layout.places[i % 9];
-        for (const std::string &op : alone[order[i]])
-            expected.push_back(Shifted(op, slot.Left, slot.Top));
+        // The card as the card window prints it alone on a fresh page.
+        cardtest::CardRecorder alone(true);
+        alone.SetLineWidth(1);
+        DrawCard(alone, scenes[order[i]]);
+        for (const std::string &op : alone.ops)
+            expected.push_back(Shifted(op, layout.places[i % 9].Left, layout.places[i % 9].Top));
     }
     EXPECT_EQ(sheet.page.ops, expected);
 }
 
-class ArmySheet : public testing::Test
+TEST(ArmySheet, CardsPerLineOrUnitFromTheFigureFilesEachReadOnce)
 {
-protected:
-    void SetUp() override
-    {
-        LoadAllTables(m_tables, kData, ".", [](const std::string &text) { FAIL() << text; });
-        m_folder = ArmyTestFolder("sheet");
-        namespace fs = std::filesystem;
-        fs::copy_file(kData + "/figures/spearman.tvf", m_folder / "spearman.tvf");
-        // Saved under another name: found by the figure name inside.
-        fs::copy_file(kData + "/figures/elven_archer.tvf", m_folder / "archers v2.tvf");
-        ArmyTestFile(m_folder, "broken.tvf",
-                     "[Figure]\r\ntxtFigureName=Broken\r\ntxtImageFile=x.bmp\r\n"
-                     "[ImageProperties]\r\nWidth=abc\r\nHeight=2\r\n");
+    RulesTables tables;
+    const std::string data = TARVELLO_SHIPPED_DATA_DIR;
+    LoadAllTables(tables, data, ".", [](const std::string &text) { FAIL() << text; });
+    const std::filesystem::path folder = ArmyTestFolder("sheet");
+    std::filesystem::copy_file(data + "/figures/spearman.tvf", folder / "spearman.tvf");
+    // Saved under another name: found by the figure name inside.
+    std::filesystem::copy_file(data + "/figures/elven_archer.tvf", folder / "archers v2.tvf");
+    ArmyTestFile(folder, "broken.tvf", "[Figure]\r\ntxtFigureName=Broken\r\ntxtImageFile=x.bmp\r\n"
+                                       "[ImageProperties]\r\nWidth=abc\r\n");
+    std::vector<ArmyUnit> units;
+    for (const auto &[count, name] : std::vector<std::pair<std::string, std::string>>{
+             {"3", "Spearman"}, {"2", "Ghost"}, {"2", "Elven Archer"}, {"1", "Broken"},
+             {"0", "Spearman"}, {"2.5", "Spearman"}}) {
+        units.emplace_back();
+        units.back().Count() = count;
+        units.back().fields[2 + kFigureName] = name;
     }
-
-    static ArmyUnit Line(const std::string &count, const std::string &name)
-    {
-        ArmyUnit unit;
-        unit.Count() = count;
-        unit.Size() = "1";
-        unit.fields[2 + kFigureName] = name;
-        return unit;
-    }
-
-    CardSheetJob Job(bool perUnit) const
-    {
-        return BuildArmySheetJob(m_units, perUnit, m_folder.string(), m_tables,
+    const auto job = [&](bool perUnit, const std::filesystem::path &dir) {
+        return BuildArmySheetJob(units, perUnit, dir.string(), tables,
                                  [](const std::string &) { return true; }, "Arial");
-    }
-
-    const std::string kData = TARVELLO_SHIPPED_DATA_DIR;
-    RulesTables m_tables;
-    std::filesystem::path m_folder;
-    std::vector<ArmyUnit> m_units = {Line("3", "Spearman"), Line("2", "Ghost"),
-                                     Line("2", "Elven Archer"), Line("1", "Broken"),
-                                     Line("0", "Spearman"), Line("2.5", "Spearman")};
-};
-
-TEST_F(ArmySheet, OneCardPerLineOrPerUnitEachFileReadOnce)
-{
-    EXPECT_EQ(ArmySheetCards(m_units, false), 6);
-    EXPECT_EQ(ArmySheetCards(m_units, true), 3 + 2 + 2 + 1 + 0 + 2);
-
-    const CardSheetJob lines = Job(false);
+    };
+    EXPECT_EQ(ArmySheetCards(units, false), 6);
+    EXPECT_EQ(ArmySheetCards(units, true), 3 + 2 + 2 + 1 + 0 + 2);
+    const CardSheetJob lines = job(false, folder);
     ASSERT_EQ(lines.cards.size(), 2u);
     EXPECT_EQ(lines.cards[0].card.figure().Name, "Spearman");
     EXPECT_EQ(lines.cards[1].card.figure().Name, "Elven Archer");
     EXPECT_EQ(lines.order, (std::vector<std::size_t>{0, 1, 0, 0}));
 
-    const CardSheetJob units = Job(true);
-    EXPECT_EQ(units.order, (std::vector<std::size_t>{0, 0, 0, 1, 1, 0, 0}));
-    ASSERT_EQ(units.skipped.size(), 2u);
-    EXPECT_EQ(units.skipped[0].figure, "Ghost");
-    EXPECT_EQ(units.skipped[1].figure, "Broken");
-    EXPECT_EQ(SheetPrintedMessage(int(units.order.size()), units.skipped),
-              "7 cards printed, 2 skipped: Ghost (file not found); Broken ("
-                  + units.skipped[1].reason + ")");
-    EXPECT_NE(units.skipped[1].reason, "file not found") << units.skipped[1].reason;
-    EXPECT_FALSE(units.skipped[1].reason.empty());
-}
-
-TEST_F(ArmySheet, MessageOnlyWhenSomethingWasSkipped)
-{
-    EXPECT_EQ(SheetPrintedMessage(5, {}), "");
-    EXPECT_EQ(SheetPrintedMessage(1, {{"Ghost", "file not found"}}),
-              "1 card printed, 1 skipped: Ghost (file not found)");
-    // A folder that does not exist skips every line.
-    const CardSheetJob job = BuildArmySheetJob(m_units, false, (m_folder / "gone").string(), m_tables,
-                                               [](const std::string &) { return true; }, "Arial");
-    EXPECT_TRUE(job.order.empty());
-    EXPECT_EQ(job.skipped.size(), m_units.size());
+    const CardSheetJob perUnit = job(true, folder);
+    EXPECT_EQ(perUnit.order, (std::vector<std::size_t>{0, 0, 0, 1, 1, 0, 0}));
+    ASSERT_EQ(perUnit.skipped.size(), 2u);
+    const std::string brokenReason = perUnit.skipped[1].reason;
+    EXPECT_TRUE(brokenReason != "file not found" && !brokenReason.empty());
+    EXPECT_EQ(SheetPrintedMessage(7, perUnit.skipped),
+              "7 cards printed, 2 skipped: Ghost (file not found); Broken (" + brokenReason + ")");
+    EXPECT_EQ(SheetPrintedMessage(1, {{"Ghost", "gone"}}), "1 card printed, 1 skipped: Ghost (gone)");
+    EXPECT_EQ(job(false, folder / "gone").skipped.size(), units.size()); // every line
 }
 
 } // namespace

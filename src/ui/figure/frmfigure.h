@@ -65,6 +65,7 @@ public:
     QLineEdit *txtImageFile = nullptr;
     QPushButton *btnBrowse = nullptr;
     QPushButton *btnCard = nullptr;
+    QPushButton *btnPrintCards = nullptr;
     QScrollArea *scrFigure = nullptr;
     QLabel *picFigure = nullptr;
 
