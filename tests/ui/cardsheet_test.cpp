@@ -191,7 +191,8 @@ void CardSheetTest::figureAndCardWindowPrintCopies()
     figure->btnCard->click();
     QWidget *card = m_main->mdiArea()->activeSubWindow()->widget();
     m_dialogs.clearCalls();
-    card->findChild<QPushButton *>(QStringLiteral("btnPrintCards"))->click();
+    QCOMPARE(card->objectName(), QStringLiteral("frmUnitCard"));
+    action("mnuFile_PrintCards")->trigger();
     QCOMPARE(m_dialogs.count(Kind::CardSheet), 1);
 
     for (int i = 0; i < 3; ++i) // closing questions of the card and the figure

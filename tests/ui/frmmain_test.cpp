@@ -180,10 +180,10 @@ void FrmMainTest::menuTree_data()
     QTest::newRow("File") << "mnuFile"
         << QStringList{"mnuFile_New", "mnuFile_Open", "mnuFileSep2", "mnuFile_Save",
                        "mnuFile_SaveAs", "mnuFileSep0", "mnuFile_Print", "mnuFile_PrintPreview",
-                       "mnuFile_Export", "mnuFileSep1", "mnuResources_Reload", "mnuFileSep3",
-                       "mnuFileQuit"}
+                       "mnuFile_PrintCards", "mnuFile_Export", "mnuFileSep1", "mnuResources_Reload",
+                       "mnuFileSep3", "mnuFileQuit"}
         << QStringList{"&New", "&Open", sep, "&Save", "Save &As", sep, "&Print", "Print Pre&view",
-                       "&Export", sep, "&Refresh Resources", sep, "&Quit"};
+                       "Print &Cards...", "&Export", sep, "&Refresh Resources", sep, "&Quit"};
     QTest::newRow("New") << "mnuFile_New"
         << QStringList{"mnuFile_Figure_New", "mnuFileArmy_New"}
         << QStringList{"&Figure", "&Army"};

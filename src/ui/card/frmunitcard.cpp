@@ -93,7 +93,6 @@ void frmUnitCard::connectControls()
     onClick(m_ui->btnSaveLayout, [this] { saveLayout(); });
     onClick(m_ui->btnShowStyle, [this] { toggleDesign(); });
     onClick(m_ui->btnprintCopy, [this] { PrintIt(); });
-    onClick(m_ui->btnPrintCards, [this] { PrintCards(); });
     onClick(m_ui->btnCopyToClipboard, [this] { copyToClipboard(); });
     onClick(m_ui->btnCancel, [this] { closeWindow(); });
     connect(m_ui->scrLeft, &QScrollBar::valueChanged, this, [this](int value) {

@@ -160,7 +160,6 @@ void frmFigure::connectReactions()
     connect(btnBrowse, &QPushButton::clicked, this, &frmFigure::browseImage);
     btnCard->setEnabled(true);
     connect(btnCard, &QPushButton::clicked, this, &frmFigure::openCard);
-    connect(btnPrintCards, &QPushButton::clicked, this, &frmFigure::PrintCards);
 }
 
 void frmFigure::apply(const tarvello::FigureMessages &messages)

@@ -65,7 +65,6 @@ public:
     QLineEdit *txtImageFile = nullptr;
     QPushButton *btnBrowse = nullptr;
     QPushButton *btnCard = nullptr;
-    QPushButton *btnPrintCards = nullptr;
     QScrollArea *scrFigure = nullptr;
     QLabel *picFigure = nullptr;
 

@@ -182,7 +182,6 @@ void frmFigure::buildLayout()
         btnBrowse->setFixedWidth(btnBrowse->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 24);
         btnCard = makeButton(f, "btnCard", QStringLiteral("&Card"));
         btnCard->setEnabled(false);
-        btnPrintCards = makeButton(f, "btnPrintCards", QStringLiteral("Print Cards..."));
 
         picFigure = new QLabel;
         picFigure->setObjectName(QStringLiteral("picFigure"));
@@ -210,7 +209,6 @@ void frmFigure::buildLayout()
         grid->addWidget(txtImageFile, 1, 1);
         grid->addWidget(btnBrowse, 1, 2);
         grid->addWidget(scrFigure, 2, 0, 2, 2);
-        grid->addWidget(btnPrintCards, 2, 2, Qt::AlignBottom);
         grid->addWidget(btnCard, 3, 2, Qt::AlignBottom);
         grid->setRowStretch(2, 1);
         grid->setColumnStretch(1, 1);
