@@ -7,6 +7,7 @@
 #include "scripteddialogs.h"
 #include "shell/frmmain.h"
 
+#include "platform/fileio.h"
 #include "rules/modloaddata.h"
 
 #include <QAction>
@@ -142,16 +143,13 @@ void CardSheetTest::armyPrintsTrueSizeCardsAndNamesSkippedLines()
     QString info;
     const QString pdf = printToPdf(QStringLiteral("army.pdf"), {false, 1, false}, info);
     const IDialogs::CardSheetQuestion asked = m_dialogs.callsOf(Kind::CardSheet).at(0).sheet;
-    QVERIFY(asked.forArmy);
-    QCOMPARE(asked.lineCards, 12);
-    QCOMPARE(asked.unitCards, 36);
+    QVERIFY(asked.forArmy && asked.lineCards == 12 && asked.unitCards == 36);
     QCOMPARE(asked.countText(12), QStringLiteral("12 cards on 2 pages"));
     QVERIFY2(info.contains(QStringLiteral("Pages: 2 ")) && info.contains(QStringLiteral("595 x 842 pts (A4)")),
              qPrintable(info));
     QCOMPARE(m_dialogs.count(Kind::Message), 0);
 
-    // 300 dpi: the card frames are 6 cm (708.7 pixels) and 8.4 cm (992.1)
-    // long, the top and bottom (left and right) edges of nine cards.
+    // 300 dpi: 9 cards' frames of 6 cm (708.7 pixels) by 8.4 cm (992.1), each edge a few pixels thick.
     const QImage first = page(pdf, 300);
     QVERIFY(runsOf(darkRuns(first, true, 400), 708.7) >= 18);
     QVERIFY(runsOf(darkRuns(first, false, 600), 992.1) >= 18);
@@ -164,10 +162,8 @@ void CardSheetTest::armyPrintsTrueSizeCardsAndNamesSkippedLines()
 
     // A missing and a broken figure file: each of their lines named once.
     QVERIFY(QFile::remove(m_folder.filePath(QStringLiteral("figures/spearman.tvf"))));
-    QFile broken(m_folder.filePath(QStringLiteral("figures/war_wagon.tvf")));
-    QVERIFY(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    broken.write("[Figure]\r\ntxtFigureName=War Wagon\r\ntxtImageFile=w.bmp\r\n[ImageProperties]\r\nWidth=-4\r\n");
-    broken.close();
+    QCOMPARE(tarvello::WriteFileAtomically(m_folder.filePath(QStringLiteral("figures/war_wagon.tvf")).toStdString(),
+             "[Figure]\r\ntxtFigureName=War Wagon\r\ntxtImageFile=w.bmp\r\n[ImageProperties]\r\nWidth=-4\r\n"), "");
     printToPdf(QStringLiteral("skipped.pdf"), {true, 1, false}, info);
     QVERIFY2(info.contains(QStringLiteral("Pages: 3 ")), qPrintable(info));
     const QStringList texts = m_dialogs.messageTexts();
@@ -189,9 +185,8 @@ void CardSheetTest::figureAndCardWindowPrintCopies()
     QVERIFY2(info.contains(QStringLiteral("Pages: 1 ")), qPrintable(info));
 
     figure->btnCard->click();
-    QWidget *card = m_main->mdiArea()->activeSubWindow()->widget();
+    QCOMPARE(m_main->mdiArea()->activeSubWindow()->widget()->objectName(), QStringLiteral("frmUnitCard"));
     m_dialogs.clearCalls();
-    QCOMPARE(card->objectName(), QStringLiteral("frmUnitCard"));
     action("mnuFile_PrintCards")->trigger();
     QCOMPARE(m_dialogs.count(Kind::CardSheet), 1);
 
