@@ -109,6 +109,10 @@ struct SheetRecorder : ICardSheetPrinter
     ICardTarget &Page() override { return page; }
     void UseCardPicture(std::size_t card) override { page.ops.push_back("card " + std::to_string(card)); }
     void NewPage() override { page.ops.push_back("page"); }
+    void ClipTo(const CardRect *r) override
+    {
+        page.ops.push_back(r ? "clip " + std::to_string(r->Left) + "," + std::to_string(r->Top) : "no clip");
+    }
 };
 
 // An operation with every "x,y" point moved by (dx, dy).
@@ -143,18 +147,20 @@ TEST(CardSheetPrint, TenCardsTakeTwoPagesEachDrawnAtItsPlace)
         if (i % 9 == 0) {
             if (i > 0)
                 expected.push_back("page");
-            expected.push_back("width 1");
+            expected.insert(expected.end(), {"no clip", "width 1"});
             for (const CutMark &m : layout.marks)
                 expected.push_back("line " + std::to_string(m.x1) + "," + std::to_string(m.y1) + " "
                                    + std::to_string(m.x2) + "," + std::to_string(m.y2));
         }
+        const CardRect &place = layout.places[i % 9];
         expected.push_back("card " + std::to_string(order[i]));
+        expected.push_back("clip " + std::to_string(place.Left - 28) + "," + std::to_string(place.Top - 28));
         // The card as the card window prints it alone on a fresh page.
         cardtest::CardRecorder alone(true);
         alone.SetLineWidth(1);
         DrawCard(alone, scenes[order[i]]);
         for (const std::string &op : alone.ops)
-            expected.push_back(Shifted(op, layout.places[i % 9].Left, layout.places[i % 9].Top));
+            expected.push_back(Shifted(op, place.Left, place.Top));
     }
     EXPECT_EQ(sheet.page.ops, expected);
 }

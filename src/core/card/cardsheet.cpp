@@ -140,6 +140,7 @@ void PrintCardSheets(ICardSheetPrinter &printer, const CardSheetLayout &layout,
         if (slot == 0) {
             if (i > 0)
                 printer.NewPage();
+            printer.ClipTo(nullptr);
             ICardTarget &fresh = printer.Page();
             fresh.SetLineWidth(1);
             for (const CutMark &mark : layout.marks)
@@ -147,6 +148,9 @@ void PrintCardSheets(ICardSheetPrinter &printer, const CardSheetLayout &layout,
         }
         printer.UseCardPicture(order[i]);
         const CardRect &place = layout.places[slot];
+        const CardRect clip{place.Left - kCardClipMargin, place.Top - kCardClipMargin,
+                            place.Width + 2 * kCardClipMargin, place.Height + 2 * kCardClipMargin};
+        printer.ClipTo(&clip);
         OffsetCardTarget card(printer.Page(), place.Left, place.Top);
         // Each card starts with the line width of a fresh printer page.
         card.SetLineWidth(1);

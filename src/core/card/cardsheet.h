@@ -78,12 +78,19 @@ public:
     virtual void UseCardPicture(std::size_t card) = 0;
     // Ends the page and starts the next one.
     virtual void NewPage() = 0;
+    // Draws only inside rect from now on; nullptr draws everywhere again.
+    virtual void ClipTo(const CardRect *rect) = 0;
 };
+
+// Drawing of a card may reach this far beyond its edges (half a millimetre,
+// for its frame's lines); what lies further out, such as the printer's wider
+// attack rows, is cut off so that it never runs into the neighbouring card.
+inline constexpr int kCardClipMargin = 28;
 
 // Prints order.size() cards: order[i] indexes scenes; each page gets its
 // cut marks (lines one pixel wide), then its cards, each drawn by DrawCard
-// as on a fresh printer page, moved to its slot. Nothing is printed when
-// the layout has no slot.
+// as on a fresh printer page, moved to its place and clipped to it (with
+// kCardClipMargin). Nothing is printed when the layout has no place.
 void PrintCardSheets(ICardSheetPrinter &printer, const CardSheetLayout &layout,
                      const std::vector<CardScene> &scenes, const std::vector<std::size_t> &order);
 

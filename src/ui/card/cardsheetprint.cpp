@@ -23,6 +23,7 @@ class QtCardSheetPrinter : public tarvello::ICardSheetPrinter
 public:
     QtCardSheetPrinter(QPrinter &printer, QPainter &painter, const tarvello::CardSheetJob &job)
         : m_printer(printer)
+        , m_painter(painter)
     {
         m_pictures.logo = CardLogoImage();
         m_pictures.credit = CardCreditImage();
@@ -34,9 +35,20 @@ public:
     tarvello::ICardTarget &Page() override { return *m_target; }
     void UseCardPicture(std::size_t card) override { m_pictures.figure = m_figures.at(card); }
     void NewPage() override { m_printer.newPage(); }
+    void ClipTo(const tarvello::CardRect *rect) override
+    {
+        if (!rect) {
+            m_painter.setClipping(false);
+            return;
+        }
+        const double x = m_painter.device()->logicalDpiX() / 1440.0;
+        const double y = m_painter.device()->logicalDpiY() / 1440.0;
+        m_painter.setClipRect(QRectF(rect->Left * x, rect->Top * y, rect->Width * x, rect->Height * y));
+    }
 
 private:
     QPrinter &m_printer;
+    QPainter &m_painter;
     QtCardTarget::Pictures m_pictures;
     std::vector<QImage> m_figures;
     int m_lineWidth = 1;
