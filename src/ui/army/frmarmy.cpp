@@ -4,6 +4,9 @@
 
 #include "army/armyfile.h"
 #include "army/armymodel.h"
+#include "army/figuresummary.h"
+#include "card/cardsheetprint.h"
+#include "card/qtcardtarget.h"
 #include "platform/idialogs.h"
 #include "platform/modfunctions.h"
 #include "platform/screentwips.h"
@@ -138,6 +141,7 @@ void frmArmy::connectReactions()
             &QPushButton::click);
     connect(m_ui->btnRemoveUnits, &QPushButton::clicked, this,
             [this] { apply(m_model->Remove()); });
+    connect(m_ui->btnPrintCards, &QPushButton::clicked, this, &frmArmy::PrintCards);
 }
 
 void frmArmy::connectUnitReactions()
@@ -281,6 +285,26 @@ void frmArmy::PrintIt()
     if (!m_context.printSetup || !m_context.printSetup() || !m_context.printer)
         return;
     renderPrintout(*m_context.printer);
+}
+
+// One card per line or per unit, each from its figure file in the figure
+// directory.
+void frmArmy::PrintCards()
+{
+    if (!m_context.tables)
+        return;
+    const std::vector<tarvello::ArmyUnit> units = m_model->Units();
+    const std::string folder = tarvello::FolderPath(m_model->UnitDirectory());
+    const tarvello::RulesTables &tables = *m_context.tables;
+    CardSheetRequest request;
+    request.forArmy = true;
+    request.lineCards = tarvello::ArmySheetCards(units, false);
+    request.unitCards = tarvello::ArmySheetCards(units, true);
+    request.build = [&](const IDialogs::CardSheetChoice &choice) {
+        return tarvello::BuildArmySheetJob(units, choice.perUnit, folder, tables, FontExists,
+                                           CardDefaultFont());
+    };
+    RunCardSheet(m_context, this, request);
 }
 
 void frmArmy::Export()

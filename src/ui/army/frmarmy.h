@@ -35,6 +35,9 @@ public:
     // The window's initial size (the main window sizes a child by its hint).
     QSize sizeHint() const override;
     void renderPrintout(QPrinter &printer) override;
+    bool hasCardSheet() const override { return true; }
+    // "Print Cards": the army's unit cards on sheets.
+    void PrintCards() override;
 
     // Asks for an army file and loads it; a cancelled dialog leaves the new,
     // empty army.

@@ -24,9 +24,8 @@ namespace {
 // The window's size, the card's and the position scroll bars', in twips.
 constexpr int kWindowWidth = 8835;
 constexpr int kWindowHeight = 8115;
-// The credit picture's box; the card draws the picture at a fifth of it.
-constexpr int kCreditWidth = 4500;
-constexpr int kCreditHeight = 600;
+constexpr int kCreditWidth = kCardCreditWidth;
+constexpr int kCreditHeight = kCardCreditHeight;
 
 int toPixels(const QWidget *widget, double twips)
 {

@@ -38,6 +38,9 @@ public:
     bool hasPrintout() const override { return true; }
     void renderPrintout(QPrinter &printer) override;
     bool QueryClose() override;
+    bool hasCardSheet() const override { return true; }
+    // "Print Cards": copies of this card, as it is now designed, on a sheet.
+    void PrintCards() override;
 
     // The card as last drawn (what Copy places on the clipboard).
     QImage cardImage() const;

@@ -1,4 +1,6 @@
 #include "frmunitcard.h"
+#include "cardsheetprint.h"
+#include "figure/pictureconvert.h"
 #include "ui_frmunitcard.h"
 
 #include "platform/idialogs.h"
@@ -131,6 +133,16 @@ void frmUnitCard::renderPrintout(QPrinter &printer)
     drawOn(painter, true, lineWidth);
     if (!painter.end())
         message("The printout could not be finished.", int(IDialogs::Icon::Exclamation));
+}
+
+void frmUnitCard::PrintCards()
+{
+    const tarvello::SheetCard card{m_model, PictureFromImage(m_pictures.figure)};
+    CardSheetRequest request;
+    request.build = [&card](const IDialogs::CardSheetChoice &choice) {
+        return CopiesJob(card, choice.copies);
+    };
+    RunCardSheet(m_context, this, request);
 }
 
 void frmUnitCard::copyToClipboard()

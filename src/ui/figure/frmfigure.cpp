@@ -6,6 +6,8 @@
 #include "card/cardbuild.h"
 #include "card/cardsource.h"
 #include "card/frmunitcard.h"
+#include "card/cardsheetprint.h"
+#include "card/qtcardtarget.h"
 #include "figure/figurefile.h"
 #include "figure/figuremodel.h"
 #include "platform/idialogs.h"
@@ -205,6 +207,25 @@ void frmFigure::openCard()
         card->setAttribute(Qt::WA_DeleteOnClose);
         card->show();
     }
+}
+
+void frmFigure::PrintCards()
+{
+    const tarvello::Result<tarvello::clsFigure> figure = tarvello::BuildCardFigure(
+        tarvello::CardSourceFromEditor(m_model->Record(), m_model->FileName()),
+        *m_context.tables);
+    if (!figure) {
+        m_context.dialogs->message(this, kPlainTitle, FromFileText(figure.failure().Message()),
+                                   IDialogs::Buttons::Ok, IDialogs::Icon::Exclamation);
+        return;
+    }
+    tarvello::SheetCard card{tarvello::UnitCardModel(CardDefaultFont()), m_model->Image()};
+    (void)card.card.LoadFigure(figure.value(), FontExists);
+    CardSheetRequest request;
+    request.build = [&card](const IDialogs::CardSheetChoice &choice) {
+        return CopiesJob(card, choice.copies);
+    };
+    RunCardSheet(m_context, this, request);
 }
 
 bool frmFigure::saveTo(const QString &path)

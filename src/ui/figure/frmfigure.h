@@ -43,6 +43,9 @@ public:
     void Export() override;
     bool hasPrintout() const override { return true; }
     void renderPrintout(QPrinter &printer) override;
+    bool hasCardSheet() const override { return true; }
+    // "Print Cards": copies of the figure's card on one sheet.
+    void PrintCards() override;
     bool QueryClose() override;
 
     // Asks for a figure file and fills the editor from it; a cancelled dialog

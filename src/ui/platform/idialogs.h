@@ -49,4 +49,34 @@ public:
     // prints from the preview). Returns when the preview is closed.
     virtual void printPreview(QWidget *parent, QPrinter *printer,
                               std::function<void(QPrinter *)> render) = 0;
+
+    // "Print Cards": what a card sheet would hold. An army offers one card
+    // per line (lineCards) or per unit (unitCards); a single figure offers a
+    // number of copies instead (forArmy false). countText tells, for a number
+    // of cards, the cards and pages they make.
+    struct CardSheetQuestion
+    {
+        bool forArmy = false;
+        int lineCards = 0;
+        int unitCards = 0;
+        int perPage = 0;
+        std::function<QString(int cards)> countText;
+    };
+    // The choice: one card per unit (army), the copies (figure) and whether
+    // to preview instead of printing.
+    struct CardSheetChoice
+    {
+        bool perUnit = false;
+        int copies = 1;
+        bool preview = false;
+    };
+    // The card sheet dialog; nullopt when cancelled (also by dialogs that
+    // never show it).
+    virtual std::optional<CardSheetChoice> cardSheet(QWidget *parent,
+                                                     const CardSheetQuestion &question)
+    {
+        Q_UNUSED(parent)
+        Q_UNUSED(question)
+        return std::nullopt;
+    }
 };

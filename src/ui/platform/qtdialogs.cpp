@@ -1,5 +1,7 @@
 #include "qtdialogs.h"
 
+#include "card/cardsheetdialog.h"
+
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
@@ -149,4 +151,13 @@ void QtDialogs::printPreview(QWidget *parent, QPrinter *printer,
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&render](QPrinter *target) { render(target); });
     dialog.exec();
+}
+
+std::optional<IDialogs::CardSheetChoice> QtDialogs::cardSheet(QWidget *parent,
+                                                              const CardSheetQuestion &question)
+{
+    CardSheetDialog dialog(question, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.choice();
 }

@@ -20,6 +20,8 @@ public:
     bool printerSetup(QWidget *parent, QPrinter *printer) override;
     void printPreview(QWidget *parent, QPrinter *printer,
                       std::function<void(QPrinter *)> render) override;
+    std::optional<CardSheetChoice> cardSheet(QWidget *parent,
+                                             const CardSheetQuestion &question) override;
 };
 
 // Turns a "Name (*.ext)|*.ext|All files (*.*)|*.*" filter into Qt's

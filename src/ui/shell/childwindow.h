@@ -25,6 +25,11 @@ public:
     // come from this one routine. Failures are reported by the window.
     virtual void renderPrintout(QPrinter &printer) { Q_UNUSED(printer) }
 
+    // True when the window prints unit cards on sheets (File, Print Cards);
+    // PrintCards asks how many and prints or previews them.
+    virtual bool hasCardSheet() const { return false; }
+    virtual void PrintCards() {}
+
     // Asks the user about unsaved changes (Yes saves, No discards); false when
     // the window must stay open (Cancel, or a save that did not succeed).
     virtual bool QueryClose() { return true; }

@@ -136,8 +136,15 @@ void frmMain::printPreview()
     });
 }
 
+void frmMain::updatePrintCards()
+{
+    const ChildWindow *child = activeChild();
+    mnuFile_PrintCards->setEnabled(child && child->hasCardSheet());
+}
+
 void frmMain::updateFileMenu()
 {
+    updatePrintCards();
     const ChildWindow *child = activeChild();
     if (!child)
         return;

@@ -77,6 +77,7 @@ private:
 
     void forward(tarvello::FileCommand command);
     void printPreview();
+    void updatePrintCards();
     void updateFileMenu();
     void refreshResources();
     void newChild(const QString &formName);
@@ -111,6 +112,7 @@ private:
     QAction *mnuFileSep0;
     QAction *mnuFile_Print;
     QAction *mnuFile_PrintPreview;
+    QAction *mnuFile_PrintCards;
     QAction *mnuFile_Export;
     QAction *mnuFileSep1;
     QAction *mnuResources_Reload;

@@ -73,6 +73,8 @@ void frmMain::buildMenus()
     mnuFileSep0 = addSeparator(mnuFile, "mnuFileSep0");
     mnuFile_Print = addItem(mnuFile, "mnuFile_Print", QStringLiteral("&Print"));
     mnuFile_PrintPreview = addItem(mnuFile, "mnuFile_PrintPreview", QStringLiteral("Print Pre&view"));
+    mnuFile_PrintCards = addItem(mnuFile, "mnuFile_PrintCards", QStringLiteral("Print &Cards..."));
+    mnuFile_PrintCards->setEnabled(false);
     mnuFile_Export = addItem(mnuFile, "mnuFile_Export", QStringLiteral("&Export"));
     mnuFileSep1 = addSeparator(mnuFile, "mnuFileSep1");
     mnuResources_Reload = addItem(mnuFile, "mnuResources_Reload", QStringLiteral("&Refresh Resources"));
@@ -94,6 +96,11 @@ void frmMain::buildMenus()
     connect(mnuFile_SaveAs, &QAction::triggered, this, [this] { forward(tarvello::FileCommand::SaveAs); });
     connect(mnuFile_Print, &QAction::triggered, this, [this] { forward(tarvello::FileCommand::PrintIt); });
     connect(mnuFile_PrintPreview, &QAction::triggered, this, &frmMain::printPreview);
+    connect(mnuFile_PrintCards, &QAction::triggered, this, [this] {
+        if (ChildWindow *child = activeChild(); child && child->hasCardSheet())
+            child->PrintCards();
+    });
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &frmMain::updatePrintCards);
     connect(mnuFile_Export, &QAction::triggered, this, [this] { forward(tarvello::FileCommand::Export); });
     connect(mnuResources_Reload, &QAction::triggered, this, &frmMain::refreshResources);
     connect(mnuFileQuit, &QAction::triggered, this, &QWidget::close);

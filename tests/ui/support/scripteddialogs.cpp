@@ -113,6 +113,17 @@ void ScriptedDialogs::printPreview(QWidget *parent, QPrinter *printer,
         render(printer);
 }
 
+std::optional<IDialogs::CardSheetChoice>
+ScriptedDialogs::cardSheet(QWidget *parent, const CardSheetQuestion &question)
+{
+    Call call;
+    call.kind = Kind::CardSheet;
+    call.parent = parent;
+    call.sheet = question;
+    record(call);
+    return Next(cardSheetAnswers, std::optional<CardSheetChoice>());
+}
+
 QList<ScriptedDialogs::Call> ScriptedDialogs::callsOf(Kind kind) const
 {
     QList<Call> result;

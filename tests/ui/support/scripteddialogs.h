@@ -23,12 +23,12 @@
 //
 // With its queue empty, a call gives the answer that changes nothing:
 // message boxes Ok for an Ok-only box, No for Yes/No, otherwise Cancel; file,
-// folder and font dialogs nullopt (cancelled); printer setup false. A print
+// folder, font and card sheet dialogs nullopt (cancelled); printer setup false. A print
 // preview renders into its printer and then counts as closed.
 class ScriptedDialogs : public IDialogs
 {
 public:
-    enum class Kind { Message, OpenFile, SaveFile, Folder, Font, PrinterSetup, PrintPreview };
+    enum class Kind { Message, OpenFile, SaveFile, Folder, Font, PrinterSetup, PrintPreview, CardSheet };
 
     // One recorded call; fields a kind does not use stay empty.
     struct Call
@@ -45,6 +45,7 @@ public:
         bool confirmOverwrite = false;
         QFont initialFont;          // font
         QPrinter *printer = nullptr; // printer setup, print preview
+        CardSheetQuestion sheet;    // card sheet
     };
 
     QList<Call> calls;
@@ -55,6 +56,7 @@ public:
     QQueue<std::optional<QString>> folderAnswers;
     QQueue<std::optional<QFont>> fontAnswers;
     QQueue<bool> printerSetupAnswers;
+    QQueue<std::optional<CardSheetChoice>> cardSheetAnswers;
 
     // Runs on every call after it is recorded and before it answers, e.g. to
     // look at the windows while "the dialog is open".
@@ -74,6 +76,8 @@ public:
     // Renders into the given printer at once, as the preview would.
     void printPreview(QWidget *parent, QPrinter *printer,
                       std::function<void(QPrinter *)> render) override;
+    std::optional<CardSheetChoice> cardSheet(QWidget *parent,
+                                             const CardSheetQuestion &question) override;
 
     // The recorded calls of one kind, in call order.
     QList<Call> callsOf(Kind kind) const;

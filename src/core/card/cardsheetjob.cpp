@@ -1,0 +1,152 @@
+#include "cardsheetjob.h"
+
+#include "cardbuild.h"
+#include "cardsource.h"
+
+#include "army/figuresummary.h"
+#include "figure/figuremodel.h"
+#include "platform/fileio.h"
+#include "platform/numbers.h"
+#include "platform/profiledocument.h"
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <system_error>
+
+namespace tarvello {
+
+namespace {
+
+constexpr const char *kNotFound = "file not found";
+constexpr std::string_view kLoadingFailure = "Error in loading ";
+
+// A message as one line: its CR LF becomes ": ".
+std::string OneLine(std::string text)
+{
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n"))
+        text.replace(at, 2, ": ");
+    return text;
+}
+
+// The figure name of each figure file of folder, first file first.
+std::map<std::string, std::string> FilesByFigureName(const std::string &folder)
+{
+    std::map<std::string, std::string> byName;
+    const Result<std::vector<std::string>> paths = ListFigureFiles(folder);
+    if (!paths)
+        return byName;
+    for (const std::string &path : paths.value()) {
+        std::optional<std::string> bytes = ReadListedFileBytes(path);
+        if (!bytes)
+            continue;
+        const ProfileDocument doc = ProfileDocument::FromBytes(std::move(*bytes));
+        byName.emplace(doc.Read("Figure", "txtFigureName", ""), path);
+    }
+    return byName;
+}
+
+} // namespace
+
+std::vector<CardScene> CardSheetJob::Scenes(int creditWidth, int creditHeight) const
+{
+    std::vector<CardScene> scenes;
+    scenes.reserve(cards.size());
+    for (const SheetCard &card : cards)
+        scenes.push_back(card.card.Scene(creditWidth, creditHeight));
+    return scenes;
+}
+
+int LineCopies(const ArmyUnit &unit, bool perUnit)
+{
+    if (!perUnit)
+        return 1;
+    const double count = RoundHalfEven(LeadingNumber(unit.Count()));
+    if (!(count > 0))
+        return 0;
+    return static_cast<int>(std::min<double>(count, kMaxSheetCopies));
+}
+
+int ArmySheetCards(const std::vector<ArmyUnit> &units, bool perUnit)
+{
+    int cards = 0;
+    for (const ArmyUnit &unit : units)
+        cards += LineCopies(unit, perUnit);
+    return cards;
+}
+
+Result<SheetCard> LoadSheetCard(const std::string &path, const RulesTables &tables,
+                                const FontExistsFn &fontExists, const std::string &defaultFont)
+{
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec))
+        return Failure{"", kNotFound};
+    FigureModel figure(tables);
+    (void)figure.Initialize();
+    for (const Failure &failure : figure.Open(path)) {
+        if (failure.sentence.compare(0, kLoadingFailure.size(), kLoadingFailure) == 0)
+            return Failure{"", failure.description};
+    }
+    const Result<clsFigure> built = BuildCardFigure(CardSourceFromEditor(figure.Record(), path),
+                                                    tables);
+    if (!built)
+        return Failure{"", OneLine(built.failure().Message())};
+    SheetCard card{UnitCardModel(defaultFont), figure.Image()};
+    (void)card.card.LoadFigure(built.value(), fontExists);
+    return card;
+}
+
+CardSheetJob BuildArmySheetJob(const std::vector<ArmyUnit> &units, bool perUnit,
+                               const std::string &folder, const RulesTables &tables,
+                               const FontExistsFn &fontExists, const std::string &defaultFont)
+{
+    CardSheetJob job;
+    const std::map<std::string, std::string> files = FilesByFigureName(folder);
+    // Each file's outcome: its card's index, or why it gave none.
+    std::map<std::string, Result<std::size_t>> loaded;
+    for (const ArmyUnit &unit : units) {
+        const int copies = LineCopies(unit, perUnit);
+        if (copies == 0)
+            continue;
+        const std::string &name = unit.Summary(kFigureName);
+        const auto file = files.find(name);
+        if (file == files.end()) {
+            job.skipped.push_back({name, kNotFound});
+            continue;
+        }
+        auto outcome = loaded.find(file->second);
+        if (outcome == loaded.end()) {
+            Result<SheetCard> card = LoadSheetCard(file->second, tables, fontExists, defaultFont);
+            Result<std::size_t> index = card ? Result<std::size_t>(job.cards.size())
+                                             : Result<std::size_t>(card.failure());
+            if (card)
+                job.cards.push_back(std::move(card).value());
+            outcome = loaded.emplace(file->second, std::move(index)).first;
+        }
+        if (!outcome->second) {
+            job.skipped.push_back({name, outcome->second.failure().description});
+            continue;
+        }
+        job.order.insert(job.order.end(), static_cast<std::size_t>(copies),
+                         outcome->second.value());
+    }
+    return job;
+}
+
+std::string SheetPrintedMessage(int printed, const std::vector<SkippedLine> &skipped)
+{
+    if (skipped.empty())
+        return {};
+    std::string text = std::to_string(printed) + (printed == 1 ? " card" : " cards")
+                       + " printed, " + std::to_string(skipped.size()) + " skipped: ";
+    for (std::size_t i = 0; i < skipped.size(); ++i) {
+        if (i > 0)
+            text += "; ";
+        text += skipped[i].figure + " (" + skipped[i].reason + ')';
+    }
+    return text;
+}
+
+} // namespace tarvello

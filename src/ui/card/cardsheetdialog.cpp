@@ -1,0 +1,85 @@
+#include "cardsheetdialog.h"
+
+#include "card/cardsheetjob.h"
+
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+CardSheetDialog::CardSheetDialog(const IDialogs::CardSheetQuestion &question, QWidget *parent)
+    : QDialog(parent)
+    , m_question(question)
+{
+    setObjectName(QStringLiteral("frmCardSheet"));
+    setWindowTitle(QStringLiteral("Print Cards"));
+    auto *layout = new QVBoxLayout(this);
+    if (question.forArmy) {
+        m_perLine = new QRadioButton(QStringLiteral("One card per army &line"), this);
+        m_perLine->setObjectName(QStringLiteral("optPerLine"));
+        m_perUnit = new QRadioButton(QStringLiteral("One card per &unit"), this);
+        m_perUnit->setObjectName(QStringLiteral("optPerUnit"));
+        m_perLine->setChecked(true);
+        layout->addWidget(m_perLine);
+        layout->addWidget(m_perUnit);
+        connect(m_perUnit, &QRadioButton::toggled, this, &CardSheetDialog::showCount);
+    } else {
+        auto *form = new QFormLayout;
+        m_copies = new QSpinBox(this);
+        m_copies->setObjectName(QStringLiteral("updCopies"));
+        m_copies->setRange(1, tarvello::kMaxSheetCopies);
+        // A full sheet of the card is what one usually wants.
+        m_copies->setValue(qMax(1, question.perPage));
+        form->addRow(QStringLiteral("&Copies:"), m_copies);
+        layout->addLayout(form);
+        connect(m_copies, &QSpinBox::valueChanged, this, &CardSheetDialog::showCount);
+    }
+    m_count = new QLabel(this);
+    m_count->setObjectName(QStringLiteral("lblCount"));
+    layout->addWidget(m_count);
+
+    auto *buttons = new QDialogButtonBox(this);
+    QPushButton *print = buttons->addButton(QStringLiteral("&Print"), QDialogButtonBox::AcceptRole);
+    print->setObjectName(QStringLiteral("btnPrint"));
+    QPushButton *preview = buttons->addButton(QStringLiteral("Pre&view"),
+                                              QDialogButtonBox::AcceptRole);
+    preview->setObjectName(QStringLiteral("btnPreview"));
+    QPushButton *cancel = buttons->addButton(QDialogButtonBox::Cancel);
+    cancel->setObjectName(QStringLiteral("btnCancel"));
+    connect(print, &QPushButton::clicked, this, [this] { m_preview = false; accept(); });
+    connect(preview, &QPushButton::clicked, this, [this] { m_preview = true; accept(); });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    print->setDefault(true);
+    showCount();
+}
+
+int CardSheetDialog::cards() const
+{
+    if (m_copies)
+        return m_copies->value();
+    return m_perUnit->isChecked() ? m_question.unitCards : m_question.lineCards;
+}
+
+void CardSheetDialog::showCount()
+{
+    const int count = cards();
+    m_count->setText(m_question.countText ? m_question.countText(count) : QString::number(count));
+    if (auto *print = findChild<QPushButton *>(QStringLiteral("btnPrint")))
+        print->setEnabled(count > 0 && m_question.perPage > 0);
+    if (auto *preview = findChild<QPushButton *>(QStringLiteral("btnPreview")))
+        preview->setEnabled(count > 0 && m_question.perPage > 0);
+}
+
+IDialogs::CardSheetChoice CardSheetDialog::choice() const
+{
+    IDialogs::CardSheetChoice chosen;
+    chosen.perUnit = m_perUnit && m_perUnit->isChecked();
+    chosen.copies = m_copies ? m_copies->value() : 1;
+    chosen.preview = m_preview;
+    return chosen;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/idialogs.h"
+
+#include <QDialog>
+
+class QLabel;
+class QRadioButton;
+class QSpinBox;
+
+// "Print Cards": one card per army line or per unit (an army), or a number of
+// copies (one figure), with the cards and pages that makes; Print, Preview or
+// Cancel.
+class CardSheetDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    CardSheetDialog(const IDialogs::CardSheetQuestion &question, QWidget *parent = nullptr);
+
+    IDialogs::CardSheetChoice choice() const;
+
+private:
+    void showCount();
+    int cards() const;
+
+    IDialogs::CardSheetQuestion m_question;
+    QRadioButton *m_perLine = nullptr;
+    QRadioButton *m_perUnit = nullptr;
+    QSpinBox *m_copies = nullptr;
+    QLabel *m_count = nullptr;
+    bool m_preview = false;
+};

@@ -1,0 +1,161 @@
+#include "cardsheetprint.h"
+
+#include "cardbitmaps.h"
+#include "qtcardtarget.h"
+
+#include "figure/pictureconvert.h"
+#include "platform/modfunctions.h"
+#include "platform/uitext.h"
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QPainter>
+#include <QPrinter>
+
+#include <optional>
+
+namespace {
+
+// Pages of a printer for PrintCardSheets: one QtCardTarget whose figure
+// picture is switched to the card about to be drawn.
+class QtCardSheetPrinter : public tarvello::ICardSheetPrinter
+{
+public:
+    QtCardSheetPrinter(QPrinter &printer, QPainter &painter, const tarvello::CardSheetJob &job)
+        : m_printer(printer)
+        , m_painter(painter)
+    {
+        m_pictures.logo = CardLogoImage();
+        m_pictures.credit = CardCreditImage();
+        for (const tarvello::SheetCard &card : job.cards)
+            m_figures.push_back(card.card.HasPicture() ? ImageFromPicture(card.picture) : QImage());
+        m_target.emplace(painter, true, m_pictures, m_lineWidth);
+    }
+
+    tarvello::ICardTarget &Page() override { return *m_target; }
+    void UseCardPicture(std::size_t card) override { m_pictures.figure = m_figures.at(card); }
+    void NewPage() override { m_printer.newPage(); }
+    void ClipTo(const tarvello::CardRect *rect) override
+    {
+        if (!rect) {
+            m_painter.setClipping(false);
+            return;
+        }
+        const double x = m_painter.device()->logicalDpiX() / 1440.0;
+        const double y = m_painter.device()->logicalDpiY() / 1440.0;
+        m_painter.setClipRect(QRectF(rect->Left * x, rect->Top * y, rect->Width * x, rect->Height * y));
+    }
+
+private:
+    QPrinter &m_printer;
+    QPainter &m_painter;
+    QtCardTarget::Pictures m_pictures;
+    std::vector<QImage> m_figures;
+    int m_lineWidth = 1;
+    std::optional<QtCardTarget> m_target;
+};
+
+// Shows the busy pointer for as long as it lives.
+class BusyPointer
+{
+public:
+    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
+    BusyPointer(const BusyPointer &) = delete;
+    BusyPointer &operator=(const BusyPointer &) = delete;
+};
+
+int ToTwips(double points)
+{
+    return qRound(points * 20.0);
+}
+
+void Notice(AppContext &context, QWidget *parent, const std::string &text)
+{
+    context.dialogs->message(parent, QString::fromStdString(tarvello::AppTitle()),
+                             FromFileText(text), IDialogs::Buttons::Ok,
+                             IDialogs::Icon::Exclamation);
+}
+
+} // namespace
+
+tarvello::SheetArea SheetAreaOf(const QPrinter &printer)
+{
+    const QPageLayout layout = printer.pageLayout();
+    const QRectF paper = layout.fullRectPoints();
+    const QRectF printable = layout.paintRectPoints();
+    return {ToTwips(paper.width()), ToTwips(paper.height()), ToTwips(printable.left()),
+            ToTwips(printable.top()), ToTwips(printable.width()), ToTwips(printable.height())};
+}
+
+bool RenderCardSheets(QPrinter &printer, const tarvello::CardSheetJob &job)
+{
+    const tarvello::CardSheetLayout layout = tarvello::LayoutCardSheet(SheetAreaOf(printer));
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    QtCardSheetPrinter pages(printer, painter, job);
+    tarvello::PrintCardSheets(pages, layout, job.Scenes(kCardCreditWidth, kCardCreditHeight),
+                              job.order);
+    return painter.end();
+}
+
+tarvello::CardSheetJob CopiesJob(tarvello::SheetCard card, int copies)
+{
+    tarvello::CardSheetJob job;
+    job.cards.push_back(std::move(card));
+    job.order.assign(static_cast<std::size_t>(std::max(0, copies)), 0);
+    return job;
+}
+
+std::string CardDefaultFont()
+{
+    return ToFileText(QFontInfo(QApplication::font()).family());
+}
+
+void RunCardSheet(AppContext &context, QWidget *parent, const CardSheetRequest &request)
+{
+    if (!context.dialogs || !context.printer || !request.build)
+        return;
+    const int perPage = tarvello::LayoutCardSheet(SheetAreaOf(*context.printer)).PerPage();
+    IDialogs::CardSheetQuestion question;
+    question.forArmy = request.forArmy;
+    question.lineCards = request.lineCards;
+    question.unitCards = request.unitCards;
+    question.perPage = perPage;
+    question.countText = [perPage](int cards) {
+        return QString::fromStdString(tarvello::SheetCountText(cards, perPage));
+    };
+    const std::optional<IDialogs::CardSheetChoice> choice = context.dialogs->cardSheet(parent,
+                                                                                      question);
+    if (!choice)
+        return;
+    tarvello::CardSheetJob job;
+    {
+        const BusyPointer busy;
+        job = request.build(*choice);
+    }
+    if (!job.order.empty()) {
+        if (choice->preview) {
+            context.dialogs->printPreview(parent, context.printer, [&job](QPrinter *printer) {
+                if (printer)
+                    RenderCardSheets(*printer, job);
+            });
+        } else {
+            if (!context.printSetup || !context.printSetup())
+                return;
+            const BusyPointer busy;
+            if (tarvello::LayoutCardSheet(SheetAreaOf(*context.printer)).PerPage() == 0) {
+                Notice(context, parent, tarvello::SheetCountText(0, 0));
+                return;
+            }
+            if (!RenderCardSheets(*context.printer, job)) {
+                Notice(context, parent, "The printout could not be finished.");
+                return;
+            }
+        }
+    }
+    const std::string skipped = tarvello::SheetPrintedMessage(int(job.order.size()), job.skipped);
+    if (!skipped.empty())
+        Notice(context, parent, skipped);
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "shell/appcontext.h"
+#include "platform/idialogs.h"
+
+#include "card/cardsheet.h"
+#include "card/cardsheetjob.h"
+
+#include <functional>
+
+class QPrinter;
+class QWidget;
+
+// The paper and printable area of printer, in twips.
+tarvello::SheetArea SheetAreaOf(const QPrinter &printer);
+
+// Draws the job's cards onto printer, as many to a page as its paper holds,
+// with cut marks; false when the printer could not be started or the
+// printout not finished.
+bool RenderCardSheets(QPrinter &printer, const tarvello::CardSheetJob &job);
+
+// What "Print Cards" offers: an army's lines and units, or one figure's card.
+struct CardSheetRequest
+{
+    bool forArmy = false;
+    int lineCards = 0;
+    int unitCards = 0;
+    // The cards to print for the choice made in the dialog.
+    std::function<tarvello::CardSheetJob(const IDialogs::CardSheetChoice &)> build;
+};
+
+// "Print Cards": asks the card sheet dialog, builds the cards, then either
+// previews them or, after the printer-setup dialog, prints them on the
+// current printer; lines that gave no card are named in one message after.
+void RunCardSheet(AppContext &context, QWidget *parent, const CardSheetRequest &request);
+
+// A job of copies of one card.
+tarvello::CardSheetJob CopiesJob(tarvello::SheetCard card, int copies);
+
+// The font a card falls back on: the one the card window uses.
+std::string CardDefaultFont();
