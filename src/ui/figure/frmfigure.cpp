@@ -14,6 +14,8 @@
 #include "platform/uitext.h"
 #include "shell/frmmain.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -212,7 +214,10 @@ bool frmFigure::saveTo(const QString &path)
         messages = m_model->SaveTo(ToFilePath(path));
     }
     apply(messages);
-    return !m_model->Changed();
+    if (m_model->Changed())
+        return false;
+    emit documentFileUsed(path);
+    return true;
 }
 
 bool frmFigure::saveAsDialog()
@@ -248,14 +253,25 @@ void frmFigure::OpenFigure()
         this, QString::fromLatin1(tarvello::kFigureFileFilter), QString());
     if (!path || path->isEmpty())
         return;
+    OpenFigureFile(*path);
+}
+
+void frmFigure::OpenFigureFile(const QString &path)
+{
     tarvello::FigureMessages messages;
     {
         const BusyPointer busy;
-        messages = m_model->Open(ToFilePath(*path));
+        messages = m_model->Open(ToFilePath(path));
         m_view->markPictureChanged();
         m_view->show(*m_model);
     }
     apply(messages);
+    // Missing choices are reported but the figure is open; a load failure is not.
+    const bool failed = std::any_of(messages.begin(), messages.end(), [](const std::string &m) {
+        return m.rfind("Error in loading ", 0) == 0;
+    });
+    if (!failed)
+        emit documentFileUsed(path);
 }
 
 void frmFigure::PrintIt()

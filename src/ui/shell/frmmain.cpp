@@ -14,6 +14,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -76,6 +77,9 @@ void frmMain::addChild(ChildWindow *child)
 {
     QMdiSubWindow *window = m_mdiArea->addSubWindow(child);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    connect(child, &ChildWindow::documentFileUsed, this, [this](const QString &path) {
+        m_recentFiles->add(QFileInfo(path).absoluteFilePath());
+    });
     child->show();
     window->show();
     m_mdiArea->setActiveSubWindow(window);

@@ -3,6 +3,7 @@
 #include "shell/commandrouting.h"
 
 #include "childwindow.h"
+#include "recentfilesmenu.h"
 #include "rules/modloaddata.h"
 
 #include <QAction>
@@ -93,6 +94,15 @@ void frmMain::buildMenus()
         *resourceMembers[i++] = action;
     }
 
+    mnuFile_OpenRecent = AddMenu(mnuFile, "mnuFile_OpenRecent", QStringLiteral("Open Recen&t"));
+    mnuFile->addMenu(mnuFile_OpenRecent);
+    m_recentFiles = new RecentFilesMenu(mnuFile_OpenRecent,
+                                        m_context.settingsFile.isEmpty()
+                                            ? RecentFilesMenu::defaultSettingsFile()
+                                            : m_context.settingsFile,
+                                        this);
+    connect(m_recentFiles, &RecentFilesMenu::chosen, this, &frmMain::openRecent);
+
     mnuFileSep2 = addSeparator(mnuFile, "mnuFileSep2");
     mnuFile_Save = addItem(mnuFile, "mnuFile_Save", QStringLiteral("&Save"));
     mnuFile_SaveAs = addItem(mnuFile, "mnuFile_SaveAs", QStringLiteral("Save &As"));
@@ -132,10 +142,30 @@ void frmMain::buildMenus()
     mnuHelp_About = addItem(mnuHelp, "mnuHelp_About", QStringLiteral("&About"));
     connect(mnuHelp_Readme, &QAction::triggered, this, &frmMain::showReadme);
     connect(mnuHelp_About, &QAction::triggered, this, &frmMain::showAbout);
+    setStandardShortcuts();
+}
+
+// The keys every desktop program uses, shown beside the menu items.
+void frmMain::setStandardShortcuts()
+{
+    mnuFile_Figure_New->setShortcut(QKeySequence::New);
+    mnuFile_Figure_Open->setShortcut(QKeySequence::Open);
+    mnuFile_Save->setShortcut(QKeySequence::Save);
+    mnuFile_SaveAs->setShortcut(QKeySequence::SaveAs);
+    mnuFile_Print->setShortcut(QKeySequence::Print);
+    mnuFileQuit->setShortcut(QKeySequence::Quit);
+    mnuHelp_Readme->setShortcut(QKeySequence::HelpContents);
+    mnuWindow_Close->setShortcut(QKeySequence::Close);
 }
 
 void frmMain::buildWindowMenu()
 {
+    // Closing the active child has no File item; the Window menu shows it,
+    // and the main window keeps its shortcut working while the menu is shut.
+    mnuWindow_Close = new QAction(QStringLiteral("Cl&ose"), this);
+    mnuWindow_Close->setObjectName(QStringLiteral("mnuWindow_Close"));
+    addAction(mnuWindow_Close);
+    connect(mnuWindow_Close, &QAction::triggered, m_mdiArea, &QMdiArea::closeActiveSubWindow);
     mnuWindow = AddMenu(this, "mnuWindow", QStringLiteral("&Window"));
     menuBar()->addMenu(mnuWindow);
     connect(mnuWindow, &QMenu::aboutToShow, this, &frmMain::fillWindowMenu);
@@ -147,6 +177,7 @@ void frmMain::buildWindowMenu()
 void frmMain::fillWindowMenu()
 {
     mnuWindow->clear();
+    mnuWindow->addAction(mnuWindow_Close);
     QAction *tile = mnuWindow->addAction(QStringLiteral("&Tile"));
     connect(tile, &QAction::triggered, m_mdiArea, &QMdiArea::tileSubWindows);
     QAction *cascade = mnuWindow->addAction(QStringLiteral("&Cascade"));
