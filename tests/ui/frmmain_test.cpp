@@ -178,11 +178,11 @@ void FrmMainTest::menuTree_data()
 
     const QString sep; // separators have no caption
     QTest::newRow("File") << "mnuFile"
-        << QStringList{"mnuFile_New", "mnuFile_Open", "mnuFileSep2", "mnuFile_Save",
+        << QStringList{"mnuFile_New", "mnuFile_Open", "mnuFile_OpenRecent", "mnuFileSep2", "mnuFile_Save",
                        "mnuFile_SaveAs", "mnuFileSep0", "mnuFile_Print", "mnuFile_PrintPreview",
                        "mnuFile_Export", "mnuFileSep1", "mnuResources_Reload", "mnuFileSep3",
                        "mnuFileQuit"}
-        << QStringList{"&New", "&Open", sep, "&Save", "Save &As", sep, "&Print", "Print Pre&view",
+        << QStringList{"&New", "&Open", "Open Recen&t", sep, "&Save", "Save &As", sep, "&Print", "Print Pre&view",
                        "&Export", sep, "&Refresh Resources", sep, "&Quit"};
     QTest::newRow("New") << "mnuFile_New"
         << QStringList{"mnuFile_Figure_New", "mnuFileArmy_New"}
