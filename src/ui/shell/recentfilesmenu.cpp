@@ -74,7 +74,8 @@ void RecentFilesMenu::store(const QStringList &files)
     QSettings settings(m_settingsFile, QSettings::IniFormat);
     settings.setValue(kKey, files);
     settings.sync();
-    fillMenu();
+    // The menu is refilled when it next opens: the item that was chosen may
+    // still be delivering its signal.
 }
 
 void RecentFilesMenu::fillMenu()
