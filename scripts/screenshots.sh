@@ -19,7 +19,7 @@ display=:$(( 90 + RANDOM % 100 ))
 Xvfb "$display" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 sleep 1
-DISPLAY=$display QT_QPA_PLATFORM=xcb "$build/bin/tarvello_screenshots" "$work/data" "$work"
+DISPLAY=$display QT_QPA_PLATFORM=xcb timeout 300 "$build/bin/tarvello_screenshots" "$work/data" "$work"
 for picture in "$work"/*.png; do
     # Quantised to keep the repository small.
     convert "$picture" -colors 256 "PNG8:$out/$(basename "$picture")"
