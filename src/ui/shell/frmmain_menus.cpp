@@ -145,17 +145,32 @@ void frmMain::buildMenus()
     setStandardShortcuts();
 }
 
-// The keys every desktop program uses, shown beside the menu items.
+// The keys every desktop program uses, shown beside the menu items: the usual
+// key first, then whatever else the platform binds to the same command.
 void frmMain::setStandardShortcuts()
 {
-    mnuFile_Figure_New->setShortcut(QKeySequence::New);
-    mnuFile_Figure_Open->setShortcut(QKeySequence::Open);
-    mnuFile_Save->setShortcut(QKeySequence::Save);
-    mnuFile_SaveAs->setShortcut(QKeySequence::SaveAs);
-    mnuFile_Print->setShortcut(QKeySequence::Print);
-    mnuFileQuit->setShortcut(QKeySequence::Quit);
-    mnuHelp_Readme->setShortcut(QKeySequence::HelpContents);
-    mnuWindow_Close->setShortcut(QKeySequence::Close);
+    const struct
+    {
+        QAction *action;
+        QKeySequence::StandardKey key;
+        const char *usual;
+    } keys[] = {
+        {mnuFile_Figure_New, QKeySequence::New, "Ctrl+N"},
+        {mnuFile_Figure_Open, QKeySequence::Open, "Ctrl+O"},
+        {mnuFile_Save, QKeySequence::Save, "Ctrl+S"},
+        {mnuFile_SaveAs, QKeySequence::SaveAs, "Ctrl+Shift+S"},
+        {mnuFile_Print, QKeySequence::Print, "Ctrl+P"},
+        {mnuFileQuit, QKeySequence::Quit, "Ctrl+Q"},
+        {mnuWindow_Close, QKeySequence::Close, "Ctrl+W"},
+        {mnuHelp_Readme, QKeySequence::HelpContents, "F1"},
+    };
+    for (const auto &item : keys) {
+        QList<QKeySequence> sequences = QKeySequence::keyBindings(item.key);
+        const QKeySequence usual(QString::fromLatin1(item.usual));
+        sequences.removeAll(usual);
+        sequences.prepend(usual);
+        item.action->setShortcuts(sequences);
+    }
 }
 
 void frmMain::buildWindowMenu()
