@@ -4,6 +4,7 @@
 #include "childwindow.h"
 #include "documentwindows.h"
 #include "frmreadme.h"
+#include "recentfilesmenu.h"
 #include "frmsplash.h"
 #include "platform/idialogs.h"
 #include "platform/modfunctions.h"

@@ -1,6 +1,7 @@
 // Opening documents by their path: the command line and File, Open Recent.
 #include "frmmain.h"
 
+#include "appcontext.h"
 #include "childwindow.h"
 #include "platform/idialogs.h"
 #include "app_version.h"

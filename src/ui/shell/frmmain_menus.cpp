@@ -2,6 +2,7 @@
 #include "frmmain.h"
 #include "shell/commandrouting.h"
 
+#include "appcontext.h"
 #include "childwindow.h"
 #include "recentfilesmenu.h"
 #include "rules/modloaddata.h"
