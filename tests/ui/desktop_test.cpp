@@ -1,7 +1,9 @@
 // The main window as a desktop program: files named on the command line,
 // the standard shortcuts and File, Open Recent.
 
+#include "army/armymodel.h"
 #include "army/frmarmy.h"
+#include "figure/figuremodel.h"
 #include "figure/frmfigure.h"
 #include "rules/modloaddata.h"
 #include "scripteddialogs.h"
@@ -183,7 +185,7 @@ void DesktopTest::recentFilesListOpenedAndSavedFilesAndDropMissingOnes()
     emit menu->aboutToShow();
     QAction *first = menu->findChild<QAction *>(QStringLiteral("mnuFile_OpenRecent_1"));
     QVERIFY(first);
-    QCOMPARE(first->text(), QStringLiteral("&1 ") + copy.replace(QStringLiteral("&"), QStringLiteral("&&")));
+    QCOMPARE(first->text(), QStringLiteral("&1 ") + QString(copy).replace(QStringLiteral("&"), QStringLiteral("&&")));
 
     // A second program's list is the same file.
     RecentFilesMenu other(new QMenu(m_main), m_context.settingsFile);

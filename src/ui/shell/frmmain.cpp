@@ -78,12 +78,30 @@ void frmMain::addChild(ChildWindow *child)
 {
     QMdiSubWindow *window = m_mdiArea->addSubWindow(child);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    connect(child, &ChildWindow::documentFileUsed, this, [this](const QString &path) {
-        m_recentFiles->add(QFileInfo(path).absoluteFilePath());
-    });
+    // The main window's Ctrl+W closes the active child; the frame's own
+    // binding of the same key would make it ambiguous.
+    const QList<QKeySequence> closeKeys = mnuWindow_Close->shortcuts();
+    for (QAction *action : window->systemMenu()->actions()) {
+        QList<QKeySequence> keys = action->shortcuts();
+        for (const QKeySequence &key : closeKeys)
+            keys.removeAll(key);
+        action->setShortcuts(keys);
+    }
+    trackDocument(child);
     child->show();
     window->show();
     m_mdiArea->setActiveSubWindow(window);
+}
+
+void frmMain::trackDocument(ChildWindow *child)
+{
+    connect(child, &ChildWindow::documentFileUsed, this, &frmMain::rememberFile,
+            Qt::UniqueConnection);
+}
+
+void frmMain::rememberFile(const QString &path)
+{
+    m_recentFiles->add(QFileInfo(path).absoluteFilePath());
 }
 
 void frmMain::setChildFactory(const QString &formName, const ChildFactory &factory)
@@ -181,6 +199,7 @@ void frmMain::openChild(const QString &formName)
     if (!child)
         return;
     // The editor is shown whatever the outcome, also after a cancelled dialog.
+    trackDocument(child);
     factory.open(child);
     addChild(child);
 }

@@ -93,6 +93,9 @@ private:
     void openChild(const QString &formName);
     void openTable(const QString &caption, const char *file);
     void openRecent(const QString &path);
+    // Files a document window opens or saves go to File, Open Recent.
+    void trackDocument(ChildWindow *child);
+    void rememberFile(const QString &path);
     void showAbout();
     void showReadme();
     void fillWindowMenu();

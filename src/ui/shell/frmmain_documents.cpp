@@ -41,6 +41,7 @@ void frmMain::openDocument(const QString &path)
         return;
     // As after File, Open: the editor shows what could be read, and the
     // reader reports its own failures.
+    trackDocument(child);
     factory.openPath(child, path);
     addChild(child);
 }
