@@ -9,14 +9,10 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-std::string Read(const fs::path &path)
+static std::string Read(const fs::path &path)
 {
     return tarvello::ReadFileBytes(path.string()).value_or("<missing>");
 }
-
-} // namespace
 
 TEST(ProgramFolder, AWritableInstallFolderIsUsedAsItIs)
 {
@@ -64,9 +60,7 @@ TEST(ProgramFolder, AUserFolderThatCannotBeMadeIsAFailure)
 {
     const fs::path install = ArmyTestFolder("install_for_failure");
     ArmyTestFile(install, "races.skv", "x\r\n");
-    const fs::path blocker = ArmyTestFolder("user_blocked") / "file";
-    ArmyTestFile(blocker.parent_path(), "file", "a file, not a folder");
-    const std::string user = (blocker / "tarvello").string();
+    const std::string user = ArmyTestFile(ArmyTestFolder("user_blocked"), "file", "no folder") + "/tarvello";
     const auto result = tarvello::PrepareUserProgramFolder(install.string(), user);
     ASSERT_FALSE(result.ok());
     EXPECT_EQ(result.failure().Message(),

@@ -29,10 +29,7 @@ TEST(RecentFiles, TheNinthFileDropsTheOldest)
     List list;
     for (int i = 1; i <= 9; ++i)
         list = AddRecentFile(list, "/f" + std::to_string(i) + ".tvf");
-    ASSERT_EQ(list.size(), tarvello::kRecentFilesLimit);
-    EXPECT_EQ(list.front(), "/f9.tvf");
-    EXPECT_EQ(list.back(), "/f2.tvf");
-    // Opening an old one again keeps all eight.
+    // The oldest went; opening an old one again keeps all eight.
     list = AddRecentFile(list, "/f5.tvf");
     EXPECT_EQ(list, (List{"/f5.tvf", "/f9.tvf", "/f8.tvf", "/f7.tvf", "/f6.tvf", "/f4.tvf",
                           "/f3.tvf", "/f2.tvf"}));
