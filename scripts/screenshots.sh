@@ -11,12 +11,14 @@ scripts/setup.sh
 cmake --build "$build" --target tarvello_screenshots
 out=docs/screenshots
 mkdir -p "$out"
-# The sample data is copied so that nothing the program does touches it.
-work=$(mktemp -d)
+# The sample data is copied so that nothing the program does touches it; the
+# army editor shows the copy's folder.
+work=/tmp/tarvello-screenshots
+rm -rf "$work" && mkdir -p "$work"
 trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
 cp -r data "$work/data"
 display=:$(( 90 + RANDOM % 100 ))
-Xvfb "$display" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1600x1200x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 sleep 1
 DISPLAY=$display QT_QPA_PLATFORM=xcb timeout 300 "$build/bin/tarvello_screenshots" "$work/data" "$work"

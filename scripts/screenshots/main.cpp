@@ -80,14 +80,14 @@ int main(int argc, char *argv[])
     context.settingsFile = out.filePath(QStringLiteral(".screenshots.conf"));
     frmMain main(context);
     main.setModalRunner([](QDialog &) {});
-    main.resize(1400, 900);
+    main.resize(1400, 1060);
     main.show();
     Settle();
     bool ok = true;
 
     main.openDocument(data.filePath(QStringLiteral("figures/knight_hero.tvf")));
     QMdiSubWindow *figure = main.mdiArea()->activeSubWindow();
-    Fill(figure, figure ? figure->sizeHint().expandedTo(QSize(900, 700)) : QSize());
+    Fill(figure, figure ? figure->sizeHint().expandedTo(QSize(960, 1030)) : QSize());
     ok &= Take(main, out.filePath(QStringLiteral("figure-editor.png")));
 
     if (auto *card = figure ? figure->widget()->findChild<QPushButton *>(QStringLiteral("btnCard")) : nullptr) {
@@ -104,7 +104,7 @@ int main(int argc, char *argv[])
         directory->setText(data.filePath(QStringLiteral("figures")));
         emit directory->textEdited(directory->text());
         army->widget()->findChild<QPushButton *>(QStringLiteral("btnRefresh"))->click();
-        Fill(army, QSize(1380, 820));
+        Fill(army, QSize(1380, 860));
         ok &= Take(main, out.filePath(QStringLiteral("army-editor.png")));
     }
     CloseAll(main);
