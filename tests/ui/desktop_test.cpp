@@ -160,6 +160,9 @@ void DesktopTest::shortcutsWorkInsideAnEditor()
     // Ctrl+W closes the army editor alone.
     QTest::keySequence(name, QKeySequence(QStringLiteral("Ctrl+W")));
     QCOMPARE(childForms(), QStringList{"frmFigure"});
+    QTest::keySequence(m_main, QKeySequence(QStringLiteral("F1")));
+    QTest::keySequence(m_main->mdiArea()->activeSubWindow()->widget(), QKeySequence(QStringLiteral("Ctrl+W")));
+    QCOMPARE(childForms(), QStringList{"frmFigure"});
 }
 
 void DesktopTest::recentFilesListOpenedAndSavedFilesAndDropMissingOnes()

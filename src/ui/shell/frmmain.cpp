@@ -78,8 +78,17 @@ void frmMain::addChild(ChildWindow *child)
 {
     QMdiSubWindow *window = m_mdiArea->addSubWindow(child);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    // The main window's Ctrl+W closes the active child; the frame's own
-    // binding of the same key would make it ambiguous.
+    leaveCloseKeysToMain(window);
+    trackDocument(child);
+    child->show();
+    window->show();
+    m_mdiArea->setActiveSubWindow(window);
+}
+
+// The main window's Ctrl+W closes the active child; the frame's own binding of
+// the same key would make it ambiguous.
+void frmMain::leaveCloseKeysToMain(QMdiSubWindow *window)
+{
     const QList<QKeySequence> closeKeys = mnuWindow_Close->shortcuts();
     for (QAction *action : window->systemMenu()->actions()) {
         QList<QKeySequence> keys = action->shortcuts();
@@ -87,10 +96,6 @@ void frmMain::addChild(ChildWindow *child)
             keys.removeAll(key);
         action->setShortcuts(keys);
     }
-    trackDocument(child);
-    child->show();
-    window->show();
-    m_mdiArea->setActiveSubWindow(window);
 }
 
 void frmMain::trackDocument(ChildWindow *child)
@@ -239,6 +244,7 @@ void frmMain::showReadme()
     m_readme = new frmReadme(m_context);
     QMdiSubWindow *window = m_mdiArea->addSubWindow(m_readme);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    leaveCloseKeysToMain(window);
     m_readme->show();
     window->show();
     m_mdiArea->setActiveSubWindow(window);

@@ -16,6 +16,7 @@ class ChildWindow;
 class QAction;
 class QDialog;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 class QPrinter;
 class frmReadme;
@@ -95,6 +96,7 @@ private:
     void openRecent(const QString &path);
     // Files a document window opens or saves go to File, Open Recent.
     void trackDocument(ChildWindow *child);
+    void leaveCloseKeysToMain(QMdiSubWindow *window);
     void rememberFile(const QString &path);
     void showAbout();
     void showReadme();
