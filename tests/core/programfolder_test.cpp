@@ -24,7 +24,6 @@ TEST(ProgramFolder, AWritableInstallFolderIsUsedAsItIs)
     ASSERT_TRUE(chosen.ok());
     EXPECT_EQ(chosen.value(), install.string());
     EXPECT_FALSE(fs::exists(user));
-    // The probe leaves nothing behind.
     EXPECT_TRUE(fs::is_empty(install));
 }
 

@@ -17,7 +17,6 @@ TEST(RecentFiles, AddPutsNewestFirstMovesRepeatsAndKeepsTheLimit)
         {{"/a.tvf", "/b.tva", "/c.tvf"}, "/c.tvf", {"/c.tvf", "/a.tvf", "/b.tva"}},
         {{"/a.tvf", "/b.tva"}, "/a.tvf", {"/a.tvf", "/b.tva"}},
         {{"/a.tvf"}, "", {"/a.tvf"}},
-        // Paths differing in case are different files.
         {{"/A.tvf"}, "/a.tvf", {"/a.tvf", "/A.tvf"}},
     };
     for (const Case &c : cases)

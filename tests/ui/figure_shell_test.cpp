@@ -69,7 +69,8 @@ void FigureShellTest::init()
 {
     m_dialogs = ScriptedDialogs();
     m_tables = SmallRulesTables();
-    m_context = AppContext{&m_dialogs, &m_tables, m_folder.path(), {}, nullptr};
+    m_context = AppContext{&m_dialogs, &m_tables, m_folder.path(), {}, nullptr,
+                           m_folder.filePath(QStringLiteral("tarvello.conf"))};
     m_main = new frmMain(m_context);
     m_main->setModalRunner([](QDialog &) {});
     m_main->show();
