@@ -3,7 +3,8 @@
 set -euo pipefail
 packages=(g++ clang cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev
-          fonts-liberation fonts-dejavu-core poppler-utils xvfb xauth imagemagick)
+          fonts-liberation fonts-dejavu-core poppler-utils xvfb xauth imagemagick
+          librsvg2-bin desktop-file-utils appstream dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

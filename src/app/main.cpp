@@ -2,19 +2,23 @@
 #include "rules/rulestables.h"
 #include "shell/appcontext.h"
 #include "shell/frmmain.h"
+#include "shell/startup.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tarvello"));
+    QApplication::setDesktopFileName(QStringLiteral("tarvello"));
     QtDialogs dialogs;
     tarvello::RulesTables tables;
     AppContext context;
     context.dialogs = &dialogs;
     context.tables = &tables;
-    context.programFolder = QCoreApplication::applicationDirPath();
+    context.programFolder = StartProgramFolder(dialogs);
     frmMain mainWindow(context);
     mainWindow.startUp();
+    OpenCommandLineFiles(mainWindow, app.arguments().mid(1));
     return app.exec();
 }

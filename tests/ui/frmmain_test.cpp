@@ -163,7 +163,8 @@ void FrmMainTest::init()
 {
     m_dialogs = new ScriptedDialogs;
     m_tables = new tarvello::RulesTables;
-    m_context = AppContext{m_dialogs, m_tables, m_folder.path(), {}, nullptr};
+    m_context = AppContext{m_dialogs, m_tables, m_folder.path(), {}, nullptr,
+                           m_folder.filePath(QStringLiteral("tarvello.conf"))};
     m_main = new frmMain(m_context);
     m_main->setModalRunner([](QDialog &) {});
     m_main->show();

@@ -233,6 +233,8 @@ bool frmArmy::writeTo(const std::string &path)
 {
     const tarvello::Status written = m_model->WriteArmy(path);
     apply(written);
+    if (written.ok())
+        emit documentFileUsed(FromFilePath(path));
     return written.ok();
 }
 
@@ -270,7 +272,15 @@ void frmArmy::OpenArmy()
         this, QString::fromLatin1(tarvello::kArmyFileFilter), QString());
     if (!path || path->isEmpty())
         return;
-    apply(m_model->Open(ToFilePath(*path)));
+    OpenArmyFile(*path);
+}
+
+void frmArmy::OpenArmyFile(const QString &path)
+{
+    const tarvello::Status opened = m_model->Open(ToFilePath(path));
+    apply(opened);
+    if (opened.ok())
+        emit documentFileUsed(path);
 }
 
 void frmArmy::renderPrintout(QPrinter &printer)

@@ -42,6 +42,8 @@ public:
     // Asks for an army file and loads it; a cancelled dialog leaves the new,
     // empty army.
     void OpenArmy();
+    // Loads the army file at path, as OpenArmy does after its dialog.
+    void OpenArmyFile(const QString &path);
 
     // The model behind the window, for the tests.
     tarvello::ArmyModel &model() { return *m_model; }

@@ -16,6 +16,8 @@
 #include "platform/uitext.h"
 #include "shell/frmmain.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -236,7 +238,10 @@ bool frmFigure::saveTo(const QString &path)
         saved = m_model->SaveTo(ToFilePath(path));
     }
     apply(saved);
-    return !m_model->Changed();
+    if (m_model->Changed())
+        return false;
+    emit documentFileUsed(path);
+    return true;
 }
 
 bool frmFigure::saveAsDialog()
@@ -272,15 +277,27 @@ void frmFigure::OpenFigure()
         this, QString::fromLatin1(tarvello::kFigureFileFilter), QString());
     if (!path || path->isEmpty())
         return;
+    OpenFigureFile(*path);
+}
+
+void frmFigure::OpenFigureFile(const QString &path)
+{
     std::vector<tarvello::Failure> notices;
     {
         const BusyPointer busy;
-        notices = m_model->Open(ToFilePath(*path));
+        notices = m_model->Open(ToFilePath(path));
         m_view->markPictureChanged();
         m_view->show(*m_model);
     }
     for (const tarvello::Failure &notice : notices)
         report(notice);
+    // Missing choices are reported but the figure is open; a load failure is not.
+    const bool failed = std::any_of(notices.begin(), notices.end(),
+                                    [](const tarvello::Failure &notice) {
+                                        return notice.sentence.rfind("Error in loading ", 0) == 0;
+                                    });
+    if (!failed)
+        emit documentFileUsed(path);
 }
 
 void frmFigure::PrintIt()

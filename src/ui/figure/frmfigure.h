@@ -51,6 +51,9 @@ public:
     // Asks for a figure file and fills the editor from it; a cancelled dialog
     // leaves the new, empty figure.
     void OpenFigure();
+    // Fills the editor from the figure file at path, as OpenFigure does after
+    // its dialog (command line, File, Open Recent).
+    void OpenFigureFile(const QString &path);
 
     // The model behind the window, for the card designer and the tests.
     tarvello::FigureModel &model() { return *m_model; }

@@ -23,4 +23,7 @@ struct AppContext
     std::function<bool()> printSetup;
     // The current printer, as the last confirmed setup left it.
     QPrinter *printer = nullptr;
+    // The user's settings file (recent files); empty: the usual one in the
+    // user's config folder.
+    QString settingsFile;
 };

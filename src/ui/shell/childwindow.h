@@ -37,6 +37,11 @@ public:
     // Marks the window as already asked, so closing it asks nothing more.
     void setCloseApproved(bool approved) { m_closeApproved = approved; }
 
+signals:
+    // The window's document was opened from or saved to path (File, Open
+    // Recent lists it).
+    void documentFileUsed(const QString &path);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 

@@ -10,11 +10,17 @@ void RegisterDocumentWindows(frmMain &main)
     frmMain::ChildFactory figures;
     figures.create = [&main]() -> ChildWindow * { return new frmFigure(main.context()); };
     figures.open = [](ChildWindow *child) { static_cast<frmFigure *>(child)->OpenFigure(); };
+    figures.openPath = [](ChildWindow *child, const QString &path) {
+        static_cast<frmFigure *>(child)->OpenFigureFile(path);
+    };
     main.setChildFactory(QStringLiteral("frmFigure"), figures);
 
     frmMain::ChildFactory armies;
     armies.create = [&main]() -> ChildWindow * { return new frmArmy(main.context()); };
     armies.open = [](ChildWindow *child) { static_cast<frmArmy *>(child)->OpenArmy(); };
+    armies.openPath = [](ChildWindow *child, const QString &path) {
+        static_cast<frmArmy *>(child)->OpenArmyFile(path);
+    };
     main.setChildFactory(QStringLiteral("frmArmy"), armies);
 
     frmMain::ChildFactory tables;

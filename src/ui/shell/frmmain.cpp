@@ -4,6 +4,7 @@
 #include "childwindow.h"
 #include "documentwindows.h"
 #include "frmreadme.h"
+#include "recentfilesmenu.h"
 #include "frmsplash.h"
 #include "platform/idialogs.h"
 #include "platform/modfunctions.h"
@@ -13,6 +14,8 @@
 #include "app_version.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -77,9 +80,35 @@ void frmMain::addChild(ChildWindow *child)
 {
     QMdiSubWindow *window = m_mdiArea->addSubWindow(child);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    leaveCloseKeysToMain(window);
+    trackDocument(child);
     child->show();
     window->show();
     m_mdiArea->setActiveSubWindow(window);
+}
+
+// The main window's Ctrl+W closes the active child; the frame's own binding of
+// the same key would make it ambiguous.
+void frmMain::leaveCloseKeysToMain(QMdiSubWindow *window)
+{
+    const QList<QKeySequence> closeKeys = mnuWindow_Close->shortcuts();
+    for (QAction *action : window->systemMenu()->actions()) {
+        QList<QKeySequence> keys = action->shortcuts();
+        for (const QKeySequence &key : closeKeys)
+            keys.removeAll(key);
+        action->setShortcuts(keys);
+    }
+}
+
+void frmMain::trackDocument(ChildWindow *child)
+{
+    connect(child, &ChildWindow::documentFileUsed, this, &frmMain::rememberFile,
+            Qt::UniqueConnection);
+}
+
+void frmMain::rememberFile(const QString &path)
+{
+    m_recentFiles->add(QFileInfo(path).absoluteFilePath());
 }
 
 void frmMain::setChildFactory(const QString &formName, const ChildFactory &factory)
@@ -192,6 +221,7 @@ void frmMain::openChild(const QString &formName, const QString &tablePath,
         return;
     }
     // The editor is shown whatever the outcome, also after a cancelled dialog.
+    trackDocument(child);
     factory.open(child);
     addChild(child);
 }
@@ -219,6 +249,7 @@ void frmMain::showReadme()
     m_readme = new frmReadme(m_context);
     QMdiSubWindow *window = m_mdiArea->addSubWindow(m_readme);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    leaveCloseKeysToMain(window);
     m_readme->show();
     window->show();
     m_mdiArea->setActiveSubWindow(window);

@@ -16,9 +16,11 @@ class ChildWindow;
 class QAction;
 class QDialog;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 class QPrinter;
 class frmReadme;
+class RecentFilesMenu;
 
 // The application's one top-level window: an MDI frame whose menus create the
 // document windows and forward the File commands to the active one.
@@ -36,6 +38,9 @@ public:
         std::function<ChildWindow *()> create;
         std::function<void(ChildWindow *)> open;
         std::function<void(ChildWindow *, const QString &path, const QString &caption)> openFile;
+        // Fills a new figure or army editor from the file at path, as open
+        // does after its dialog (command line, File, Open Recent).
+        std::function<void(ChildWindow *, const QString &path)> openPath;
     };
 
     // Runs a modal dialog; tests replace it so that nothing waits for a user.
@@ -61,6 +66,11 @@ public:
 
     void setModalRunner(ModalRunner runner);
 
+    // Opens a figure file (.tvf) in a new figure editor or an army file
+    // (.tva) in a new army editor; any other file gets a message.
+    void openDocument(const QString &path);
+    RecentFilesMenu *recentFiles() const { return m_recentFiles; }
+
     QMdiArea *mdiArea() const { return m_mdiArea; }
     ChildWindow *activeChild() const;
     AppContext &context() { return m_context; }
@@ -72,6 +82,7 @@ private:
 
     void buildMenus();
     void buildWindowMenu();
+    void setStandardShortcuts();
     QAction *addItem(QMenu *menu, const char *name, const QString &caption);
     QAction *addSeparator(QMenu *menu, const char *name);
 
@@ -85,6 +96,11 @@ private:
     // chooses, or (with a path) the rules table at path, with its caption.
     void openChild(const QString &formName, const QString &tablePath = QString(),
                    const QString &caption = QString());
+    void openRecent(const QString &path);
+    // Files a document window opens or saves go to File, Open Recent.
+    void trackDocument(ChildWindow *child);
+    void leaveCloseKeysToMain(QMdiSubWindow *window);
+    void rememberFile(const QString &path);
     void showAbout();
     void showReadme();
     void fillWindowMenu();
@@ -97,6 +113,7 @@ private:
     ModalRunner m_runModal;
     QPointer<frmReadme> m_readme;
     bool m_aboutShowing = false;
+    RecentFilesMenu *m_recentFiles = nullptr;
 
     QMenu *mnuFile;
     QMenu *mnuFile_New;
@@ -106,6 +123,7 @@ private:
     QAction *mnuFile_Figure_Open;
     QAction *mnuFileArmy_Open;
     QMenu *mnuResources;
+    QMenu *mnuFile_OpenRecent;
     QAction *mnuFileSep2;
     QAction *mnuFile_Save;
     QAction *mnuFile_SaveAs;
@@ -119,6 +137,7 @@ private:
     QAction *mnuFileSep3;
     QAction *mnuFileQuit;
     QMenu *mnuWindow;
+    QAction *mnuWindow_Close;
     QMenu *mnuHelp;
     QAction *mnuHelp_Readme;
     QAction *mnuHelp_About;

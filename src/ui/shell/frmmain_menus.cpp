@@ -4,6 +4,7 @@
 
 #include "appcontext.h"
 #include "childwindow.h"
+#include "recentfilesmenu.h"
 #include "rules/tablecatalogue.h"
 
 #include <QAction>
@@ -67,6 +68,15 @@ void frmMain::buildMenus()
         });
     }
 
+    mnuFile_OpenRecent = AddMenu(mnuFile, "mnuFile_OpenRecent", QStringLiteral("Open Recen&t"));
+    mnuFile->addMenu(mnuFile_OpenRecent);
+    m_recentFiles = new RecentFilesMenu(mnuFile_OpenRecent,
+                                        m_context.settingsFile.isEmpty()
+                                            ? RecentFilesMenu::defaultSettingsFile()
+                                            : m_context.settingsFile,
+                                        this);
+    connect(m_recentFiles, &RecentFilesMenu::chosen, this, &frmMain::openRecent);
+
     mnuFileSep2 = addSeparator(mnuFile, "mnuFileSep2");
     mnuFile_Save = addItem(mnuFile, "mnuFile_Save", QStringLiteral("&Save"));
     mnuFile_SaveAs = addItem(mnuFile, "mnuFile_SaveAs", QStringLiteral("Save &As"));
@@ -113,10 +123,45 @@ void frmMain::buildMenus()
     mnuHelp_About = addItem(mnuHelp, "mnuHelp_About", QStringLiteral("&About"));
     connect(mnuHelp_Readme, &QAction::triggered, this, &frmMain::showReadme);
     connect(mnuHelp_About, &QAction::triggered, this, &frmMain::showAbout);
+    setStandardShortcuts();
+}
+
+// The keys every desktop program uses, shown beside the menu items: the usual
+// key first, then whatever else the platform binds to the same command.
+void frmMain::setStandardShortcuts()
+{
+    const struct
+    {
+        QAction *action;
+        QKeySequence::StandardKey key;
+        const char *usual;
+    } keys[] = {
+        {mnuFile_Figure_New, QKeySequence::New, "Ctrl+N"},
+        {mnuFile_Figure_Open, QKeySequence::Open, "Ctrl+O"},
+        {mnuFile_Save, QKeySequence::Save, "Ctrl+S"},
+        {mnuFile_SaveAs, QKeySequence::SaveAs, "Ctrl+Shift+S"},
+        {mnuFile_Print, QKeySequence::Print, "Ctrl+P"},
+        {mnuFileQuit, QKeySequence::Quit, "Ctrl+Q"},
+        {mnuWindow_Close, QKeySequence::Close, "Ctrl+W"},
+        {mnuHelp_Readme, QKeySequence::HelpContents, "F1"},
+    };
+    for (const auto &item : keys) {
+        QList<QKeySequence> sequences = QKeySequence::keyBindings(item.key);
+        const QKeySequence usual(QString::fromLatin1(item.usual));
+        sequences.removeAll(usual);
+        sequences.prepend(usual);
+        item.action->setShortcuts(sequences);
+    }
 }
 
 void frmMain::buildWindowMenu()
 {
+    // Closing the active child has no File item; the Window menu shows it,
+    // and the main window keeps its shortcut working while the menu is shut.
+    mnuWindow_Close = new QAction(QStringLiteral("Cl&ose"), this);
+    mnuWindow_Close->setObjectName(QStringLiteral("mnuWindow_Close"));
+    addAction(mnuWindow_Close);
+    connect(mnuWindow_Close, &QAction::triggered, m_mdiArea, &QMdiArea::closeActiveSubWindow);
     mnuWindow = AddMenu(this, "mnuWindow", QStringLiteral("&Window"));
     menuBar()->addMenu(mnuWindow);
     connect(mnuWindow, &QMenu::aboutToShow, this, &frmMain::fillWindowMenu);
@@ -128,6 +173,7 @@ void frmMain::buildWindowMenu()
 void frmMain::fillWindowMenu()
 {
     mnuWindow->clear();
+    mnuWindow->addAction(mnuWindow_Close);
     QAction *tile = mnuWindow->addAction(QStringLiteral("&Tile"));
     connect(tile, &QAction::triggered, m_mdiArea, &QMdiArea::tileSubWindows);
     QAction *cascade = mnuWindow->addAction(QStringLiteral("&Cascade"));

@@ -1,0 +1,122 @@
+// Takes the README's pictures of the program at work on the sample data:
+//   tarvello_screenshots DATA_FOLDER OUTPUT_FOLDER
+// Each picture is the main window as the player sees it.
+#include "platform/modfunctions.h"
+#include "platform/qtdialogs.h"
+#include "platform/uitext.h"
+#include "rules/modloaddata.h"
+#include "rules/rulestables.h"
+#include "shell/appcontext.h"
+#include "shell/childwindow.h"
+#include "shell/frmmain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTest>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+void Settle()
+{
+    for (int i = 0; i < 10; ++i) {
+        QApplication::processEvents();
+        QTest::qWait(50);
+    }
+}
+
+bool Take(frmMain &main, const QString &file)
+{
+    Settle();
+    const bool saved = main.grab().save(file);
+    std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(file));
+    return saved;
+}
+
+void CloseAll(frmMain &main)
+{
+    for (QMdiSubWindow *window : main.mdiArea()->subWindowList()) {
+        if (auto *child = qobject_cast<ChildWindow *>(window->widget()))
+            child->setCloseApproved(true);
+    }
+    main.mdiArea()->closeAllSubWindows();
+    Settle();
+}
+
+void Fill(QMdiSubWindow *window, const QSize &size, const QPoint &at = QPoint(0, 0))
+{
+    if (!window)
+        return;
+    window->move(at);
+    window->resize(size);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: tarvello_screenshots DATA_FOLDER OUTPUT_FOLDER\n");
+        return 2;
+    }
+    const QDir data(QString::fromLocal8Bit(argv[1]));
+    const QDir out(QString::fromLocal8Bit(argv[2]));
+    QtDialogs dialogs;
+    tarvello::RulesTables tables;
+    tarvello::LoadAllTables(tables, ToFilePath(data.absolutePath()), tarvello::GetDecimalSeparator(),
+                            [](const std::string &text) { std::fprintf(stderr, "%s\n", text.c_str()); });
+    AppContext context;
+    context.dialogs = &dialogs;
+    context.tables = &tables;
+    context.programFolder = data.absolutePath();
+    context.settingsFile = out.filePath(QStringLiteral(".screenshots.conf"));
+    frmMain main(context);
+    main.setModalRunner([](QDialog &) {});
+    main.resize(1400, 1060);
+    main.show();
+    Settle();
+    bool ok = true;
+
+    main.openDocument(data.filePath(QStringLiteral("figures/knight_hero.tvf")));
+    QMdiSubWindow *figure = main.mdiArea()->activeSubWindow();
+    Fill(figure, figure ? figure->sizeHint().expandedTo(QSize(960, 1030)) : QSize());
+    ok &= Take(main, out.filePath(QStringLiteral("figure-editor.png")));
+
+    if (auto *card = figure ? figure->widget()->findChild<QPushButton *>(QStringLiteral("btnCard")) : nullptr) {
+        card->click();
+        Fill(main.mdiArea()->activeSubWindow(), QSize(760, 620), QPoint(420, 150));
+        ok &= Take(main, out.filePath(QStringLiteral("unit-card.png")));
+    }
+    CloseAll(main);
+
+    main.openDocument(data.filePath(QStringLiteral("figures/border_guard.tva")));
+    if (QMdiSubWindow *army = main.mdiArea()->activeSubWindow()) {
+        // The sample names the installed figure folder; show this one's.
+        auto *directory = army->widget()->findChild<QLineEdit *>(QStringLiteral("txtUnitDirectory"));
+        directory->setText(data.filePath(QStringLiteral("figures")));
+        emit directory->textEdited(directory->text());
+        army->widget()->findChild<QPushButton *>(QStringLiteral("btnRefresh"))->click();
+        Fill(army, QSize(1380, 860));
+        ok &= Take(main, out.filePath(QStringLiteral("army-editor.png")));
+    }
+    CloseAll(main);
+
+    QAction *races = main.findChild<QAction *>(QStringLiteral("mnuResources_Races"));
+    if (races && races->isEnabled()) {
+        races->trigger();
+        Fill(main.mdiArea()->activeSubWindow(), QSize(1000, 600));
+        ok &= Take(main, out.filePath(QStringLiteral("table-editor.png")));
+    } else {
+        std::printf("skipped table-editor.png: this build has no table editor\n");
+    }
+    CloseAll(main);
+    return ok ? 0 : 1;
+}

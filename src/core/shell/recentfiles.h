@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The File, Open Recent list and the kinds of document a path names.
+namespace tarvello {
+
+// How many figures and armies the recent list keeps.
+inline constexpr std::size_t kRecentFilesLimit = 8;
+
+// The list with path first (newest first): an earlier entry of the same path
+// moves to the front instead of appearing twice; the list is cut to limit.
+// An empty path leaves the list as it is.
+std::vector<std::string> AddRecentFile(std::vector<std::string> list, const std::string &path,
+                                       std::size_t limit = kRecentFilesLimit);
+
+// The list without path.
+std::vector<std::string> RemoveRecentFile(std::vector<std::string> list, const std::string &path);
+
+// A list as read back from the settings file, made sound again: empty entries
+// and repeats dropped (the first, newest, kept), cut to limit.
+std::vector<std::string> CleanRecentFiles(const std::vector<std::string> &list,
+                                          std::size_t limit = kRecentFilesLimit);
+
+// The menu caption of entry number (1-based): "&1 " and the path for the first
+// nine, the number and a blank after that; "&" in the path doubled so that it
+// is shown, not taken as an access key.
+std::string RecentFileCaption(std::size_t number, std::string_view path);
+
+// The documents the program opens, known by their file extension in any case.
+enum class DocumentKind { Figure, Army, Style, Unknown };
+DocumentKind DocumentKindOf(std::string_view path);
+
+} // namespace tarvello

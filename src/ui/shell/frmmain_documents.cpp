@@ -1,0 +1,61 @@
+// Opening documents by their path: the command line and File, Open Recent.
+#include "frmmain.h"
+
+#include "appcontext.h"
+#include "childwindow.h"
+#include "platform/idialogs.h"
+#include "app_version.h"
+#include "platform/uitext.h"
+#include "recentfilesmenu.h"
+#include "shell/recentfiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+QString FormOf(tarvello::DocumentKind kind)
+{
+    switch (kind) {
+    case tarvello::DocumentKind::Figure: return QStringLiteral("frmFigure");
+    case tarvello::DocumentKind::Army: return QStringLiteral("frmArmy");
+    default: return QString();
+    }
+}
+
+} // namespace
+
+void frmMain::openDocument(const QString &path)
+{
+    const ChildFactory factory = m_factories.value(FormOf(tarvello::DocumentKindOf(ToFilePath(path))));
+    if (!factory.create || !factory.openPath) {
+        m_context.dialogs->message(
+            this, QString::fromLatin1(tarvello::kProductName),
+            QStringLiteral("%1 cannot be opened: Tarvello opens figure files (.tvf) and army "
+                           "files (.tva).").arg(QDir::toNativeSeparators(path)),
+            IDialogs::Buttons::Ok, IDialogs::Icon::Exclamation);
+        return;
+    }
+    ChildWindow *child = factory.create();
+    if (!child)
+        return;
+    // As after File, Open: the editor shows what could be read, and the
+    // reader reports its own failures.
+    trackDocument(child);
+    factory.openPath(child, path);
+    addChild(child);
+}
+
+void frmMain::openRecent(const QString &path)
+{
+    if (QFileInfo::exists(path)) {
+        openDocument(path);
+        return;
+    }
+    m_recentFiles->remove(path);
+    m_context.dialogs->message(
+        this, QString::fromLatin1(tarvello::kProductName),
+        QStringLiteral("%1 no longer exists; it has been removed from the recent files.")
+            .arg(QDir::toNativeSeparators(path)),
+        IDialogs::Buttons::Ok, IDialogs::Icon::Exclamation);
+}

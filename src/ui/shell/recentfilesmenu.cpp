@@ -1,0 +1,97 @@
+#include "recentfilesmenu.h"
+
+#include "shell/recentfiles.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMenu>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const QString kKey = QStringLiteral("RecentFiles/Files");
+
+std::vector<std::string> ToList(const QStringList &files)
+{
+    std::vector<std::string> list;
+    for (const QString &file : files)
+        list.push_back(file.toStdString());
+    return list;
+}
+
+QStringList FromList(const std::vector<std::string> &list)
+{
+    QStringList files;
+    for (const std::string &file : list)
+        files.append(QString::fromStdString(file));
+    return files;
+}
+
+} // namespace
+
+RecentFilesMenu::RecentFilesMenu(QMenu *menu, const QString &settingsFile, QObject *parent)
+    : QObject(parent)
+    , m_menu(menu)
+    , m_settingsFile(settingsFile)
+{
+    connect(m_menu, &QMenu::aboutToShow, this, &RecentFilesMenu::fillMenu);
+    fillMenu();
+}
+
+QString RecentFilesMenu::defaultSettingsFile()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
+        .filePath(QStringLiteral("tarvello.conf"));
+}
+
+QStringList RecentFilesMenu::files() const
+{
+    const QSettings settings(m_settingsFile, QSettings::IniFormat);
+    return FromList(tarvello::CleanRecentFiles(ToList(settings.value(kKey).toStringList())));
+}
+
+void RecentFilesMenu::add(const QString &path)
+{
+    store(FromList(tarvello::AddRecentFile(ToList(files()), path.toStdString())));
+}
+
+void RecentFilesMenu::remove(const QString &path)
+{
+    store(FromList(tarvello::RemoveRecentFile(ToList(files()), path.toStdString())));
+}
+
+void RecentFilesMenu::clear()
+{
+    store({});
+}
+
+void RecentFilesMenu::store(const QStringList &files)
+{
+    QSettings settings(m_settingsFile, QSettings::IniFormat);
+    settings.setValue(kKey, files);
+    settings.sync();
+    // The menu is refilled when it next opens: the item that was chosen may
+    // still be delivering its signal.
+}
+
+void RecentFilesMenu::fillMenu()
+{
+    m_menu->clear();
+    const QStringList entries = files();
+    std::size_t number = 1;
+    for (const QString &path : entries) {
+        QAction *item = m_menu->addAction(
+            QString::fromStdString(tarvello::RecentFileCaption(number++, path.toStdString())));
+        item->setObjectName(QStringLiteral("mnuFile_OpenRecent_%1").arg(number - 1));
+        connect(item, &QAction::triggered, this, [this, path] { emit chosen(path); });
+    }
+    m_menu->addSeparator();
+    QAction *clearItem = m_menu->addAction(QStringLiteral("&Clear"));
+    clearItem->setObjectName(QStringLiteral("mnuFile_OpenRecent_Clear"));
+    clearItem->setEnabled(!entries.isEmpty());
+    connect(clearItem, &QAction::triggered, this, &RecentFilesMenu::clear);
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class QMenu;
+class QWidget;
+
+// File, Open Recent: the figures and armies last opened or saved, kept in the
+// user's settings file and shown newest first in menu, with a Clear item.
+class RecentFilesMenu : public QObject
+{
+    Q_OBJECT
+
+public:
+    // settingsFile: the INI file that keeps the list (read anew each time,
+    // so that two running programs share it).
+    RecentFilesMenu(QMenu *menu, const QString &settingsFile, QObject *parent = nullptr);
+
+    // The user's own settings file in Qt's config folder for this program.
+    static QString defaultSettingsFile();
+
+    QStringList files() const;
+    void add(const QString &path);
+    void remove(const QString &path);
+    void clear();
+
+signals:
+    // An entry was chosen.
+    void chosen(const QString &path);
+
+private:
+    void store(const QStringList &files);
+    void fillMenu();
+
+    QMenu *m_menu;
+    QString m_settingsFile;
+};

@@ -1,0 +1,31 @@
+#include "startup.h"
+
+#include "app_version.h"
+#include "frmmain.h"
+#include "platform/idialogs.h"
+#include "platform/uitext.h"
+#include "shell/programfolder.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+QString StartProgramFolder(IDialogs &dialogs)
+{
+    const QString installFolder = QCoreApplication::applicationDirPath();
+    const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const tarvello::Result<std::string> chosen =
+        tarvello::ChooseProgramFolder(ToFilePath(installFolder), ToFilePath(userFolder));
+    if (chosen.ok())
+        return FromFilePath(chosen.value());
+    dialogs.message(nullptr, QString::fromLatin1(tarvello::kProductName),
+                    FromFileText(chosen.failure().Message()), IDialogs::Buttons::Ok,
+                    IDialogs::Icon::None);
+    return installFolder;
+}
+
+void OpenCommandLineFiles(frmMain &main, const QStringList &paths)
+{
+    for (const QString &path : paths)
+        main.openDocument(QFileInfo(path).absoluteFilePath());
+}
