@@ -72,7 +72,7 @@ int main(int argc, char *argv[])
     QtDialogs dialogs;
     tarvello::RulesTables tables;
     tarvello::LoadAllTables(tables, ToFilePath(data.absolutePath()), tarvello::GetDecimalSeparator(),
-                            [](const std::string &text) { std::fprintf(stderr, "%s\n", text.c_str()); });
+                            [](const tarvello::Failure &failure) { std::fprintf(stderr, "%s\n", failure.Message().c_str()); });
     AppContext context;
     context.dialogs = &dialogs;
     context.tables = &tables;
