@@ -48,6 +48,25 @@ void BM_TableSave(benchmark::State &state)
 }
 BENCHMARK(BM_TableSave)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
+// Reading and saving 1,000 lines of 1,000 fields each.
+void BM_TableWideLines(benchmark::State &state)
+{
+    std::string bytes;
+    for (int r = 0; r <= 1000; ++r) {
+        for (int f = 0; f < 1000; ++f)
+            bytes += (f ? ";" : "") + std::to_string(r * 7 + f);
+        bytes += "\r\n";
+    }
+    const std::string path = TempFile("tarvello_bench_wide.skv");
+    for (auto _ : state) {
+        tarvello::TableDocument document = tarvello::TableDocument::FromBytes(bytes);
+        (void)document.SetCell(999, 0, "Changed");
+        if (!WriteTableDocument(document, path).ok())
+            state.SkipWithError("cannot save the table");
+    }
+}
+BENCHMARK(BM_TableWideLines)->Unit(benchmark::kMillisecond);
+
 // Pasting a megabyte of tab-separated lines.
 void BM_TablePaste(benchmark::State &state)
 {

@@ -4,10 +4,9 @@
 #include "card/cardsource.h"
 #include "figure/figuremodel.h"
 #include "platform/fileio.h"
+#include "testfolder.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
 
 namespace tarvello {
 namespace {
@@ -131,8 +130,8 @@ TEST(CardBuild, TheEditorsFigureWithItsSavedLayout)
     EXPECT_TRUE(unsaved.value().OptionalRules);
     EXPECT_EQ(std::to_string(unsaved.value().Cost), editor.Record().txtFinalCost);
 
-    const std::string path =
-        (std::filesystem::temp_directory_path() / "tarvello_card_archer.tvf").string();
+    TestFolder dir;
+    const std::string path = dir.File("archer.tvf");
     ASSERT_TRUE(WriteFileAtomically(path, "[CardLayout]\r\nHeight=900\r\nWidth=700\r\nLeft=0\r\n"
                                           "Top=250\r\n")
                     .ok());
@@ -141,7 +140,6 @@ TEST(CardBuild, TheEditorsFigureWithItsSavedLayout)
     const clsFigure &f = saved.value();
     EXPECT_EQ((std::vector<int>{f.ImageHeight, f.ImageWidth, f.ImageLeft, f.ImageTop}),
               (std::vector<int>{900, 700, 0, 250}));
-    std::filesystem::remove(path);
 }
 
 } // namespace

@@ -175,14 +175,6 @@ TEST(CardDraw, AttackTitleShowsOnlyItsSetParts)
     }
 }
 
-TEST(CardDraw, RollValuesTakeTwoColumns)
-{
-    EXPECT_EQ(TwoColumnNumber(0), " 0");
-    EXPECT_EQ(TwoColumnNumber(9), " 9");
-    EXPECT_EQ(TwoColumnNumber(10), "10");
-    EXPECT_EQ(TwoColumnNumber(12), "12");
-}
-
 TEST(CardDraw, AttackBlockOnScreenAndOnPrinter)
 {
     CardRecorder screen;

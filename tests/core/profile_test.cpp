@@ -66,13 +66,6 @@ TEST(ProfileIni, DeletingThenWritingMovesTheSectionToTheEnd)
                               "[MeleeWeapon1]\r\nName=Axe\r\n");
 }
 
-TEST(ProfileDocument, DeleteSectionRemovesEverySectionOfThatName)
-{
-    ProfileDocument doc = ProfileDocument::Parse("[A]\nx=1\n[B]\ny=2\n[a]\nz=3\n");
-    doc.DeleteSection("A");
-    EXPECT_EQ(doc.ToText(), "[B]\r\ny=2\r\n");
-}
-
 TEST(ProfileIni, DeletingAMissingSectionDoesNotCreateTheFile)
 {
     TestFolder dir;
@@ -124,20 +117,6 @@ TEST(ProfileDocument, AppendedLinesMatchWhatReadingTheFileGives)
     EXPECT_EQ(doc.Read("T=1", "c", "-"), "d");
     EXPECT_EQ(reread.Read("T=1", "c", "-"), "d");
     EXPECT_EQ(doc.Read("T=1", "a", "-"), "b");
-}
-
-TEST(ProfileDocument, NamesMatchWithoutRegardToCase)
-{
-    const ProfileDocument doc = ProfileDocument::Parse("[Figure]\r\ntxtFigureName=Elf\r\n");
-    EXPECT_EQ(doc.Read("FIGURE", "TXTFIGURENAME", ""), "Elf");
-    EXPECT_EQ(doc.Read("figure", "txtfigurename", ""), "Elf");
-}
-
-TEST(ProfileDocument, FirstSectionAndFirstKeyWin)
-{
-    const ProfileDocument doc = ProfileDocument::Parse("[A]\nk=1\nK=2\n[a]\nk=3\nonly=4\n");
-    EXPECT_EQ(doc.Read("A", "k", ""), "1");
-    EXPECT_EQ(doc.Read("A", "only", "none"), "none");
 }
 
 struct ReadCase
@@ -207,13 +186,6 @@ TEST(ProfileDocument, WrittenValuesReadBackExactly)
     EXPECT_EQ(one.ToText(), "[S]\r\nk=\" Elf\"\r\n");
 }
 
-TEST(ProfileDocument, ValueIsCutAtALineEndWhenWritten)
-{
-    ProfileDocument doc;
-    doc.Write("S", "k", "one\r\n[Evil]\r\nx=1");
-    EXPECT_EQ(doc.ToText(), "[S]\r\nk=one\r\n");
-}
-
 TEST(ProfileIni, AbsentFileSectionOrKeyGivesTheDefault)
 {
     TestFolder dir;
@@ -281,42 +253,46 @@ TEST(ProfileIni, WriteToAnUnreadableTargetChangesNothing)
     EXPECT_EQ(ReadIni("Figure", "Name", "d", folder), "d");
 }
 
-TEST(ProfileDocument, LinesBeforeTheFirstSectionAreKept)
+// A text read, changed (a write, or a section deleted when key is null),
+// written back, and one value read from the result.
+struct RewriteCase
 {
-    const std::string text = "; made by hand\r\n  k = v\r\n\r\n[S]\r\nk=1\r\n";
-    ProfileDocument doc = ProfileDocument::Parse(text);
-    EXPECT_EQ(doc.Read("", "k", "none"), "none");
-    EXPECT_EQ(doc.ToText(), text);
-    doc.Write("S", "j", "2");
-    EXPECT_EQ(doc.ToText(), "; made by hand\r\n  k = v\r\n\r\n[S]\r\nk=1\r\nj=2\r\n");
-    // The lines before the first header belong to no section.
-    EXPECT_EQ(doc.SectionNames(), std::vector<std::string>{"S"});
-}
+    const char *text;
+    const char *section, *key, *value;
+    const char *expected;
+    const char *readSection, *readKey, *read;
+};
 
-TEST(ProfileDocument, NewKeyGoesBeforeTrailingBlankLines)
-{
-    ProfileDocument doc = ProfileDocument::Parse("[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n");
-    doc.Write("a", "z", "3");
-    EXPECT_EQ(doc.ToText(), "[A]\r\nx=1\r\nz=3\r\n\r\n[B]\r\ny=2\r\n");
-}
+const RewriteCase kRewrites[] = {
+    {"[A]\nx=1\n[B]\ny=2\n[a]\nz=3\n", "A", nullptr, nullptr, "[B]\r\ny=2\r\n", "a", "z", "-"},
+    {"[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n", "a", "z", "3", "[A]\r\nx=1\r\nz=3\r\n\r\n[B]\r\ny=2\r\n",
+     "A", "z", "3"},
+    {"[ Spaced ]junk\r\n; comment\r\nnot a key\r\n[Open\r\nk=v\r\n", "", "", nullptr,
+     "[Spaced]\r\n; comment\r\nnot a key\r\n[Open]\r\nk=v\r\n", "open", "k", "v"},
+    {"[A]\nx=1\ny=2\n[B]\nz=3", "", "", nullptr, "[A]\r\nx=1\r\ny=2\r\n[B]\r\nz=3\r\n", "B", "z", "3"},
+    {"[A]\rx=1\r\ry=2\r\n[B]\rz=3\r", "", "", nullptr, "[A]\r\nx=1\r\n\r\ny=2\r\n[B]\r\nz=3\r\n",
+     "A", "y", "2"},
+    {"", "S", "k", "one\r\n[Evil]\r\nx=1", "[S]\r\nk=one\r\n", "Evil", "x", "-"},
+    {"; made by hand\r\n  k = v\r\n\r\n[S]\r\nk=1\r\n", "S", "j", "2",
+     "; made by hand\r\n  k = v\r\n\r\n[S]\r\nk=1\r\nj=2\r\n", "", "k", "-"},
+    {"[Figure]\r\ntxtFigureName=Elf\r\n", "", "", nullptr, "[Figure]\r\ntxtFigureName=Elf\r\n",
+     "FIGURE", "txtfigurename", "Elf"},
+    {"[A]\nk=1\nK=2\n[a]\nonly=4\n", "", "", nullptr, "[A]\r\nk=1\r\nK=2\r\n[a]\r\nonly=4\r\n",
+     "A", "only", "-"},
+    {"[A]\nk=1\nK=2\n", "", "", nullptr, "[A]\r\nk=1\r\nK=2\r\n", "a", "K", "1"},
+};
 
-TEST(ProfileDocument, KeepsLinesWithoutEqualsAndHeaderText)
+TEST(ProfileDocument, RewritesKeepLinesAndFirstSectionAndKeyWin)
 {
-    const std::string text = "[ Spaced ]junk\r\n; comment\r\nnot a key\r\n[Open\r\nk=v\r\n";
-    const ProfileDocument doc = ProfileDocument::Parse(text);
-    EXPECT_EQ(doc.Read("Spaced", "; comment", "none"), "none");
-    EXPECT_EQ(doc.Read("open", "k", ""), "v");
-    EXPECT_EQ(doc.ToText(), "[Spaced]\r\n; comment\r\nnot a key\r\n[Open]\r\nk=v\r\n");
-}
-
-TEST(ProfileDocument, ReadsLoneLfAndLoneCrLines)
-{
-    const ProfileDocument lf = ProfileDocument::Parse("[A]\nx=1\ny=2\n[B]\nz=3");
-    EXPECT_EQ(lf.ToText(), "[A]\r\nx=1\r\ny=2\r\n[B]\r\nz=3\r\n");
-    const ProfileDocument cr = ProfileDocument::Parse("[A]\rx=1\r\ry=2\r\n[B]\rz=3\r");
-    EXPECT_EQ(cr.Read("A", "y", ""), "2");
-    EXPECT_EQ(cr.Read("B", "z", ""), "3");
-    EXPECT_EQ(cr.ToText(), "[A]\r\nx=1\r\n\r\ny=2\r\n[B]\r\nz=3\r\n");
+    for (const RewriteCase &c : kRewrites) {
+        ProfileDocument doc = ProfileDocument::Parse(c.text);
+        if (!c.key)
+            doc.DeleteSection(c.section);
+        else if (c.value)
+            doc.Write(c.section, c.key, c.value);
+        EXPECT_EQ(doc.ToText(), c.expected) << c.text;
+        EXPECT_EQ(doc.Read(c.readSection, c.readKey, "-"), c.read) << c.text;
+    }
 }
 
 TEST(ProfileDocument, LargeSectionsStayConsistentThroughChanges)

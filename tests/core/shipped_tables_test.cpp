@@ -10,48 +10,28 @@
 namespace tarvello {
 namespace {
 
-class ShippedTables : public testing::TestWithParam<const char *>
-{
-protected:
-    // The shipped tables as the program reads them in a locale with this mark.
-    static RulesTables Load(const std::string &separator, std::vector<std::string> &messages)
-    {
-        RulesTables t;
-        LoadAllTables(t, TARVELLO_SHIPPED_DATA_DIR, separator,
-                      [&](const Failure &f) { messages.push_back(f.Message()); });
-        return t;
-    }
-};
-
-TEST_P(ShippedTables, LoadWithoutAMessage)
+// The shipped tables as the program reads them in a locale with this mark.
+RulesTables ShippedRules(const std::string &separator = ".")
 {
     std::vector<std::string> messages;
-    const RulesTables t = Load(GetParam(), messages);
+    RulesTables t;
+    LoadAllTables(t, TARVELLO_SHIPPED_DATA_DIR, separator,
+                  [&](const Failure &f) { messages.push_back(f.Message()); });
     EXPECT_TRUE(messages.empty()) << (messages.empty() ? "" : messages.front());
-    EXPECT_GE(t.ArmorTypes.size(), 6u);
-    EXPECT_GE(t.Races.size(), 5u);
-    EXPECT_GE(t.DefenseFactors.size(), 21u);
-    EXPECT_GE(t.Moves.size(), 4u);
-    EXPECT_GE(t.MeleeWeapons.size(), 8u);
-    EXPECT_GE(t.MissileWeapons.size(), 6u);
-    EXPECT_GE(t.ExtraItems.size(), 6u);
-    EXPECT_GE(t.CommandSkills.size(), 4u);
-    ASSERT_FALSE(t.CommandSkills.empty());
-    EXPECT_EQ(t.CommandSkills[0].Name, "None");
-    EXPECT_EQ(t.CommandSkills[0].Cost, 0);
+    return t;
+}
+
+class ShippedTables : public testing::TestWithParam<const char *>
+{};
+
+TEST_P(ShippedTables, LoadWithoutAMessageAndReadDecimals)
+{
+    const RulesTables t = ShippedRules(GetParam());
+    ASSERT_FALSE(t.Moves.empty());
     EXPECT_DOUBLE_EQ(t.Moves[0].MoveMultiplier, 1.0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, ShippedTables, testing::Values(".", ","));
-
-RulesTables ShippedRules()
-{
-    std::vector<std::string> messages;
-    RulesTables t;
-    LoadAllTables(t, TARVELLO_SHIPPED_DATA_DIR, ".", [&](const Failure &f) { messages.push_back(f.Message()); });
-    EXPECT_TRUE(messages.empty());
-    return t;
-}
 
 TEST(ShippedRules, AttackRollTablesCoverEveryWeaponDamage)
 {

@@ -3,12 +3,12 @@
 #include "tableedit/tableedits.h"
 #include "tableedit/tableprint.h"
 
-#include "print/printerpage.h"
+#include "recordingprinter.h"
+#include "testfolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <stdexcept>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -72,10 +72,9 @@ TEST(TableDocument, WritesChangedRowsJoinedAndKeepsUnchangedLines)
 
 TEST(TableDocument, FilesThatCannotBeReadOrWrittenGiveTheirMessages)
 {
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "tarvello_tableedit";
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir / "folder.skv");
-    const std::string folder = (dir / "folder.skv").string();
+    TestFolder dir;
+    std::filesystem::create_directories(dir.File("folder.skv"));
+    const std::string folder = dir.File("folder.skv");
     const Result<TableDocument> read = ReadTableDocument(folder);
     ASSERT_FALSE(read.ok());
     EXPECT_EQ(read.failure().sentence, "Errors in table " + folder);
@@ -84,7 +83,7 @@ TEST(TableDocument, FilesThatCannotBeReadOrWrittenGiveTheirMessages)
     EXPECT_EQ(written.failure().Message(),
               "Error in savin resource file " + folder + "\r\nPath/File access error");
 
-    const std::string file = (dir / "t.skv").string();
+    const std::string file = dir.File("t.skv");
     TableDocument document = TableDocument::FromBytes("A;B\r\n1;2\r\n");
     ASSERT_TRUE(document.SetCell(0, 1, "\xE9"));
     ASSERT_TRUE(WriteTableDocument(document, file).ok());
@@ -164,67 +163,40 @@ TEST(BehaviourMove, MovesAndWrapsAround)
     EXPECT_EQ(BehaviourMove(kBehaviourDown, {0, 0}, GridShape{1, 3, 1, 0}), std::nullopt);
 }
 
-// Records what is printed where; fails when asked to print a given text.
-class PrintRecorder : public IPrinterPage
+// A table page 1500 twips high; text 100 twips wide per character, 200 high.
+RecordingPrinter TablePrinter()
 {
-public:
-    std::vector<std::tuple<double, double, std::string, float, bool>> prints;
-    int pages = 1;
-    bool ended = false;
-    bool killed = false;
-    std::string failOn;
-
-    void SetFontName(const std::string &) override {}
-    void SetFontBold(bool bold) override { m_bold = bold; }
-    void SetFontSize(float points) override { m_size = points; }
-    void SetFontItalic(bool) override {}
-    double TextWidth(const std::string &text) override { return 100.0 * text.size(); }
-    double TextHeight(const std::string &) override { return 200; }
-    double CurrentX() const override { return m_x; }
-    double CurrentY() const override { return m_y; }
-    void SetCurrentX(double x) override { m_x = x; }
-    void SetCurrentY(double y) override { m_y = y; }
-    double ScaleHeight() const override { return 1500; }
-    void Print(const std::string &text) override
-    {
-        if (!failOn.empty() && text == failOn)
-            throw std::runtime_error("Printer error");
-        prints.emplace_back(m_x, m_y, text, m_size, m_bold);
-    }
-    void NewPage() override { ++pages; }
-    void EndDoc() override { ended = true; }
-    void KillDoc() override { killed = true; }
-
-private:
-    double m_x = 0, m_y = 0;
-    float m_size = 0;
-    bool m_bold = false;
-};
+    RecordingPrinter printer;
+    printer.pageHeight = 1500;
+    printer.widthOf = [](const std::string &text, const RecordingPrinter::Font &) { return 100.0 * text.size(); };
+    printer.heightOf = [](const std::string &, const RecordingPrinter::Font &) { return 200.0; };
+    return printer;
+}
 
 TEST(PrintTable, PrintsCaptionHeaderAndRowsInColumns)
 {
     const TableDocument document = TableDocument::FromBytes("N;M;O\r\na;b;c\r\nd;e;f\r\n");
-    PrintRecorder printer;
+    RecordingPrinter printer = TablePrinter();
     ASSERT_TRUE(PrintTable(printer, "Races", document).ok());
-    using P = std::tuple<double, double, std::string, float, bool>;
-    const std::vector<P> expected = {
-        {750, 300, "Races", 20, true},
-        {750, 900, "N", 10, true}, {3250, 900, "M", 10, true}, {4500, 900, "O", 10, true},
-        {750, 1200, "a", 10, false}, {3250, 1200, "b", 10, false}, {4500, 1200, "c", 10, false},
-        {750, 300, "d", 10, false}, {3250, 300, "e", 10, false}, {4500, 300, "f", 10, false},
-    };
-    EXPECT_EQ(printer.prints, expected);
-    EXPECT_EQ(printer.pages, 2);
-    EXPECT_TRUE(printer.ended);
+    EXPECT_EQ(printer.listing(), "1 300 750 20 bold Default|Races\n"
+                                 "1 900 750 10 bold Default|N\n1 900 3250 10 bold Default|M\n"
+                                 "1 900 4500 10 bold Default|O\n"
+                                 "1 1200 750 10 Default|a\n1 1200 3250 10 Default|b\n"
+                                 "1 1200 4500 10 Default|c\n"
+                                 "2 300 750 10 Default|d\n2 300 3250 10 Default|e\n"
+                                 "2 300 4500 10 Default|f\n");
+    EXPECT_EQ(printer.count(RecordingPrinter::Op::EndDoc), 1);
 
-    PrintRecorder failing;
-    failing.failOn = "b";
+    RecordingPrinter failing = TablePrinter();
+    failing.failWhen = [](RecordingPrinter::Op op, const std::string &text) {
+        return op == RecordingPrinter::Op::Print && text == "b";
+    };
     const Status status = PrintTable(failing, "Races", document);
     ASSERT_FALSE(status.ok());
-    EXPECT_EQ(status.failure().Message(), "Error printing table!\r\nPrinter error");
-    EXPECT_TRUE(failing.killed);
-    EXPECT_FALSE(failing.ended);
-    EXPECT_EQ(failing.prints.size(), 5u);
+    EXPECT_EQ(status.failure().Message(), "Error printing table!\r\nPrinter failure");
+    EXPECT_EQ(failing.count(RecordingPrinter::Op::KillDoc), 1);
+    EXPECT_EQ(failing.count(RecordingPrinter::Op::EndDoc), 0);
+    EXPECT_EQ(failing.prints().size(), 5u);
 }
 
 } // namespace

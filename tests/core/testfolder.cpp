@@ -7,27 +7,35 @@
 
 namespace tarvello {
 
+std::filesystem::path FreshTestFolder(const std::string &name)
+{
+    const auto path = std::filesystem::temp_directory_path() / name;
+    std::filesystem::remove_all(path);
+    std::filesystem::create_directories(path);
+    return path;
+}
+
+std::string WriteTestFile(const std::filesystem::path &folder, const std::string &name,
+                          std::string_view bytes)
+{
+    std::ofstream out(folder / name, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out)
+        throw std::runtime_error("cannot write test file " + name);
+    return (folder / name).string();
+}
+
 TestFolder::TestFolder()
 {
     static std::atomic<int> counter{0};
-    m_path = std::filesystem::temp_directory_path()
-             / ("tarvello-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    std::filesystem::remove_all(m_path);
-    std::filesystem::create_directories(m_path);
+    m_path = FreshTestFolder("tarvello-test-" + std::to_string(::getpid()) + "-"
+                             + std::to_string(counter++));
 }
 
 TestFolder::~TestFolder()
 {
     std::error_code ec;
     std::filesystem::remove_all(m_path, ec);
-}
-
-void TestFolder::Write(const std::string &name, std::string_view bytes) const
-{
-    std::ofstream out(m_path / name, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out)
-        throw std::runtime_error("cannot write test file " + name);
 }
 
 void TestFolder::Remove(const std::string &name) const

@@ -6,6 +6,13 @@
 
 namespace tarvello {
 
+// A fresh, empty folder of that name under the system's temporary folder,
+// left in place (a TestFolder removes its own).
+std::filesystem::path FreshTestFolder(const std::string &name);
+// Writes bytes as the file name of folder; its path. Throws when it cannot.
+std::string WriteTestFile(const std::filesystem::path &folder, const std::string &name,
+                          std::string_view bytes);
+
 // A fresh folder under the system's temporary folder, removed with the
 // object: the one temporary folder of every core test.
 class TestFolder
@@ -19,7 +26,7 @@ public:
     std::string Path() const { return m_path.string(); }
     // The path of a file in the folder.
     std::string File(const std::string &name) const { return (m_path / name).string(); }
-    void Write(const std::string &name, std::string_view bytes) const;
+    void Write(const std::string &name, std::string_view bytes) const { WriteTestFile(m_path, name, bytes); }
     void Remove(const std::string &name) const;
     // Copies every file of folder into this one.
     void CopyFrom(const std::string &folder) const;
