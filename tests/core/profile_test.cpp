@@ -133,6 +133,15 @@ TEST(ProfileDocument, NamesMatchWithoutRegardToCase)
     EXPECT_EQ(doc.Read("figure", "txtfigurename", ""), "Elf");
 }
 
+TEST(ProfileDocument, ByteOrderMarkDoesNotHideTheFirstSection)
+{
+    const std::string text = "\xEF\xBB\xBF[Figure]\r\ntxtFigureName=Elf\r\n";
+    const ProfileDocument doc = ProfileDocument::Parse(text);
+    EXPECT_TRUE(doc.HasSection("Figure"));
+    EXPECT_EQ(doc.Read("Figure", "txtFigureName", ""), "Elf");
+    EXPECT_EQ(ProfileDocument::Lookup(text, "Figure", "txtFigureName").value, "Elf");
+}
+
 TEST(ProfileDocument, FirstSectionAndFirstKeyWin)
 {
     const ProfileDocument doc = ProfileDocument::Parse("[A]\nk=1\nK=2\n[a]\nk=3\nonly=4\n");
