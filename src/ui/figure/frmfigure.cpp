@@ -260,6 +260,8 @@ void frmFigure::OpenFigure()
     }
     for (const tarvello::Failure &notice : notices)
         report(notice);
+    // A refused file leaves the editor unbound; a new editor is not kept.
+    m_openRefused = m_model->FileName().empty() && !notices.empty();
 }
 
 void frmFigure::PrintIt()

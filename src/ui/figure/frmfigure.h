@@ -48,6 +48,7 @@ public:
     // Asks for a figure file and fills the editor from it; a cancelled dialog
     // leaves the new, empty figure.
     void OpenFigure();
+    bool openRefused() const override { return m_openRefused; }
 
     // The model behind the window, for the card designer and the tests.
     tarvello::FigureModel &model() { return *m_model; }
@@ -165,4 +166,5 @@ private:
     AppContext &m_context;
     std::unique_ptr<tarvello::FigureModel> m_model;
     std::unique_ptr<FigureView> m_view;
+    bool m_openRefused = false;
 };

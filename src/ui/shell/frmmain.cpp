@@ -186,6 +186,10 @@ void frmMain::openChild(const QString &formName, const QString &tablePath,
     }
     // The editor is shown whatever the outcome, also after a cancelled dialog.
     factory.open(child);
+    if (child->openRefused()) {
+        delete child;
+        return;
+    }
     addChild(child);
 }
 
