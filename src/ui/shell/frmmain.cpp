@@ -228,12 +228,14 @@ bool frmMain::approveCloseOfChildren()
     const QList<QMdiSubWindow *> windows = m_mdiArea->subWindowList(QMdiArea::CreationOrder);
     QList<ChildWindow *> children;
     for (QMdiSubWindow *window : windows) {
-        if (auto *child = qobject_cast<ChildWindow *>(window->widget()))
+        if (auto *child = qobject_cast<ChildWindow *>(window->widget())) {
+            // The window asked about comes to the front, so its caption
+            // tells which document the question is about.
+            m_mdiArea->setActiveSubWindow(window);
+            if (!child->QueryClose())
+                return false;
             children.append(child);
-    }
-    for (ChildWindow *child : std::as_const(children)) {
-        if (!child->QueryClose())
-            return false;
+        }
     }
     for (ChildWindow *child : std::as_const(children))
         child->setCloseApproved(true);
