@@ -21,6 +21,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTreeWidget>
@@ -62,7 +64,6 @@ frmFigure::frmFigure(AppContext &context, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose, false);
     buildLayout();
     m_view->bind(*this);
-    sizeWindow();
     connectReactions();
     // The window opens: lists filled, window sized, first calculation.
     apply(m_model->Initialize());
@@ -70,9 +71,30 @@ frmFigure::frmFigure(AppContext &context, QWidget *parent)
 
 frmFigure::~frmFigure() = default;
 
+// Sized when first shown, once the window sits in the main window's area:
+// sizing it earlier is undone when it joins the area. An area smaller than
+// the window gets a window its own size.
+void frmFigure::showEvent(QShowEvent *event)
+{
+    ChildWindow::showEvent(event);
+    if (m_sized)
+        return;
+    m_sized = true;
+    sizeWindow();
+}
+
 void frmFigure::sizeWindow()
 {
-    resize(TwipsToPixels(this, kWidthTwips, kHeightTwips));
+    auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget());
+    if (!frame || !frame->mdiArea()) {
+        resize(TwipsToPixels(this, kWidthTwips, kHeightTwips));
+        return;
+    }
+    if (frame->isMaximized())
+        return;
+    const QSize area = frame->mdiArea()->viewport()->size();
+    const QSize size = TwipsToPixels(frame, kWidthTwips, kHeightTwips).boundedTo(area);
+    frame->resize(size.expandedTo(frame->minimumSizeHint()).boundedTo(area));
 }
 
 void frmFigure::connectReactions()

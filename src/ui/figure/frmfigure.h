@@ -45,6 +45,11 @@ public:
     void renderPrintout(QPrinter &printer) override;
     bool QueryClose() override;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
+public:
+
     // Asks for a figure file and fills the editor from it; a cancelled dialog
     // leaves the new, empty figure.
     void OpenFigure();
@@ -167,4 +172,5 @@ private:
     std::unique_ptr<tarvello::FigureModel> m_model;
     std::unique_ptr<FigureView> m_view;
     bool m_openRefused = false;
+    bool m_sized = false;
 };

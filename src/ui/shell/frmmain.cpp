@@ -205,21 +205,25 @@ void frmMain::showAbout()
 
 void frmMain::showReadme()
 {
-    if (m_readme) {
-        QMdiSubWindow *window = qobject_cast<QMdiSubWindow *>(m_readme->parentWidget());
-        if (window) {
-            window->showNormal();
-            m_mdiArea->setActiveSubWindow(window);
-        }
-        return;
+    // The readme opens as a normal window of its own size, even beside a
+    // maximized child, which stays maximized.
+    const bool keep = m_mdiArea->testOption(QMdiArea::DontMaximizeSubWindowOnActivation);
+    m_mdiArea->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, true);
+    const bool opened = !m_readme;
+    if (opened)
+        m_readme = new frmReadme(m_context);
+    QMdiSubWindow *window = qobject_cast<QMdiSubWindow *>(m_readme->parentWidget());
+    if (!window) {
+        window = m_mdiArea->addSubWindow(m_readme);
+        window->setAttribute(Qt::WA_DeleteOnClose);
     }
-    m_readme = new frmReadme(m_context);
-    QMdiSubWindow *window = m_mdiArea->addSubWindow(m_readme);
-    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->showNormal();
     m_readme->show();
-    window->show();
     m_mdiArea->setActiveSubWindow(window);
-    m_readme->Open();
+    window->raise();
+    m_mdiArea->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, keep);
+    if (opened)
+        m_readme->Open();
 }
 
 // Asks every child in window-list order; one refusal keeps them all open.
