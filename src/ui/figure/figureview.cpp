@@ -9,8 +9,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
-#include <QScrollBar>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -81,24 +79,16 @@ QTreeWidgetItem *makeItem(QTreeWidget *list, std::span<const tarvello::SeriesCol
 }
 
 // Every column but the last as wide as its header and texts; the last
-// (Notes) takes what is left. The list asks for room for all of them, with a
-// little for the Notes, so that no column hides behind a horizontal scroll.
+// (Notes) takes what is left.
 void fitColumns(QTreeWidget *list, const QTreeWidget *like = nullptr)
 {
     const int columns = list->columnCount();
     const int shared = like ? like->columnCount() - 1 : 0;
-    int width = 0;
     for (int column = 0; column + 1 < columns; ++column) {
         list->resizeColumnToContents(column);
         if (column < shared && like->columnWidth(column) > list->columnWidth(column))
             list->setColumnWidth(column, like->columnWidth(column));
-        width += list->columnWidth(column);
     }
-    const QFontMetrics metrics(list->font());
-    width += metrics.horizontalAdvance(list->headerItem()->text(columns - 1)) + 24;
-    width += list->verticalScrollBar()->sizeHint().width() + 2 * list->frameWidth();
-    if (list->minimumWidth() < width)
-        list->setMinimumWidth(width);
 }
 
 } // namespace

@@ -67,6 +67,7 @@ frmFigure::frmFigure(AppContext &context, QWidget *parent)
     connectReactions();
     // The window opens: lists filled, window sized, first calculation.
     apply(m_model->Initialize());
+    shareListWidths();
 }
 
 frmFigure::~frmFigure() = default;

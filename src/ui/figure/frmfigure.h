@@ -14,6 +14,7 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -153,6 +154,7 @@ private:
     void buildCostFrame();
     void connectReactions();
     void sizeWindow();
+    void shareListWidths();
 
     // Shows what the model now holds, then the failure, if any.
     void apply(const tarvello::Status &status);
@@ -173,4 +175,5 @@ private:
     std::unique_ptr<FigureView> m_view;
     bool m_openRefused = false;
     bool m_sized = false;
+    QHBoxLayout *m_listRow = nullptr;
 };

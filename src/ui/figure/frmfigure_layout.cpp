@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -235,6 +236,7 @@ void frmFigure::buildLayout()
     lists->addWidget(fraMeleeWeapons, 5);
     lists->addWidget(fraMissileWeapons, 6);
     lists->addWidget(fraExtraItems, 6);
+    m_listRow = lists;
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(fraOptional);
     bottom->addWidget(fraCalculatedFigureCost, 1);
@@ -509,4 +511,20 @@ void frmFigure::buildCostFrame()
             grid->setColumnStretch(column, 1);
     }
 
+}
+
+// Each list frame's share of the width follows what its columns need, so
+// that a wide window shows every column of every list.
+void frmFigure::shareListWidths()
+{
+    const auto needed = [](const QTreeWidget *list) {
+        const int columns = list->columnCount();
+        int width = list->fontMetrics().horizontalAdvance(list->headerItem()->text(columns - 1)) + 24;
+        for (int column = 0; column + 1 < columns; ++column)
+            width += list->columnWidth(column);
+        return width + list->verticalScrollBar()->sizeHint().width() + 2 * list->frameWidth();
+    };
+    int index = 0;
+    for (const SeriesWidgets &series : seriesWidgets())
+        m_listRow->setStretch(index++, qMax(needed(series.available), needed(series.selected)));
 }
