@@ -67,7 +67,6 @@ frmFigure::frmFigure(AppContext &context, QWidget *parent)
     connectReactions();
     // The window opens: lists filled, window sized, first calculation.
     apply(m_model->Initialize());
-    shareListWidths();
 }
 
 frmFigure::~frmFigure() = default;
@@ -183,6 +182,7 @@ std::array<frmFigure::SeriesWidgets, 3> frmFigure::seriesWidgets() const
 void frmFigure::apply(const tarvello::Status &status)
 {
     m_view->show(*m_model);
+    shareListWidths();
     if (!status)
         report(status.failure());
 }
