@@ -280,6 +280,7 @@ void frmFigure::OpenFigure()
         notices = m_model->Open(ToFilePath(*path));
         m_view->markPictureChanged();
         m_view->show(*m_model);
+        shareListWidths();
     }
     for (const tarvello::Failure &notice : notices)
         report(notice);
