@@ -25,6 +25,7 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QHeaderView>
 #include <QScrollBar>
 #include <QTreeWidget>
 #include <QTemporaryDir>

@@ -84,8 +84,11 @@ void fitColumns(QTreeWidget *list, const QTreeWidget *like = nullptr)
 {
     const int columns = list->columnCount();
     const int shared = like ? like->columnCount() - 1 : 0;
+    const QAbstractItemView *view = list;
+    const QFontMetrics metrics(list->header()->font());
     for (int column = 0; column + 1 < columns; ++column) {
-        list->resizeColumnToContents(column);
+        const int header = metrics.horizontalAdvance(list->headerItem()->text(column)) + 10;
+        list->setColumnWidth(column, qMax(header, view->sizeHintForColumn(column)));
         if (column < shared && like->columnWidth(column) > list->columnWidth(column))
             list->setColumnWidth(column, like->columnWidth(column));
     }

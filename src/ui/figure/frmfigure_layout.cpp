@@ -95,15 +95,9 @@ QTreeWidget *makeList(QWidget *parent, const char *name,
     list->setMinimumSize(120, 60);
     list->header()->setStretchLastSection(true);
     list->header()->setSectionsMovable(false);
-    const QFontMetrics metrics(list->font());
-    for (int column = 0; column < headers.size(); ++column) {
-        int width = metrics.horizontalAdvance(headers.at(column)) + 16;
-        if (column == 0)
-            width = qMax(width, metrics.horizontalAdvance(QStringLiteral("Two-handed Sword")) + 12);
-        else if (columns[std::size_t(column)].id == tarvello::SeriesColumn::Notes)
-            width = qMax(width, 120);
-        list->setColumnWidth(column, width);
-    }
+    // The Notes, last, take what the other columns leave, however little.
+    list->header()->setMinimumSectionSize(list->fontMetrics().horizontalAdvance(headers.last()) + 16);
+    list->setColumnWidth(int(headers.size()) - 1, list->header()->minimumSectionSize());
     return list;
 }
 
@@ -124,7 +118,7 @@ QVBoxLayout *layOutLists(QWidget *frame, QTreeWidget *available, QTreeWidget *se
                          QPushButton *add, QPushButton *remove)
 {
     auto *column = new QVBoxLayout(frame);
-    column->setContentsMargins(8, 6, 8, 8);
+    column->setContentsMargins(4, 4, 4, 4);
     column->setSpacing(4);
     column->addWidget(makeLabel(frame, QStringLiteral("Available"), available));
     column->addWidget(available, 1);
@@ -240,8 +234,9 @@ void frmFigure::buildLayout()
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(fraOptional);
     bottom->addWidget(fraCalculatedFigureCost, 1);
+    lists->setSpacing(3);
     auto *window = new QVBoxLayout(this);
-    window->setContentsMargins(6, 6, 6, 6);
+    window->setContentsMargins(3, 3, 3, 3);
     window->setSpacing(6);
     window->addLayout(top);
     window->addLayout(lists, 1);
