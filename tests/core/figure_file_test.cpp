@@ -215,13 +215,31 @@ TEST_F(FigureFileTest, UnknownRaceIsReportedOnceAndTheFirstRaceKept)
 TEST_F(FigureFileTest, MissingNameEndsTheSeries)
 {
     const std::string path = Path("gap.tvf");
-    Put(path, "[MeleeWeapon1]\r\nName=Sword\r\nMax Damage=4\r\n"
+    Put(path, "[Figure]\r\n[MeleeWeapon1]\r\nName=Sword\r\nMax Damage=4\r\n"
               "[MeleeWeapon2]\r\nMax Damage=2\r\n"
               "[MeleeWeapon3]\r\nName=Halberd\r\nMax Damage=6\r\n");
     FigureModel model(tables);
     ASSERT_TRUE(model.Initialize().ok());
-    model.Open(path); // no Figure section: every choice is reported missing
+    model.Open(path); // an empty Figure section: every choice is reported missing
     EXPECT_THAT(model.Record().lvwMeleeWeaponsSelected, ElementsAre(ElementsAre("Sword", "4", "")));
+}
+
+TEST_F(FigureFileTest, FileWithoutAFigureSectionIsRefused)
+{
+    const std::string contents[] = {"", "Army of the North\r\n.\\figures\r\n",
+                                    "\x01\x02[Figur]\r\n\xFF", "[MeleeWeapon1]\r\nName=Sword\r\n"};
+    for (const std::string &content : contents) {
+        const std::string path = Path("other.tva");
+        Put(path, content);
+        FigureModel model(tables);
+        ASSERT_TRUE(model.Initialize().ok());
+        EXPECT_THAT(model.Open(path), ElementsAre(Failure{"Error in loading " + path + " !",
+                                                          "Not a figure file"}));
+        EXPECT_EQ(model.FileName(), "");
+        EXPECT_THAT(model.Record().lvwMeleeWeaponsSelected, IsEmpty());
+        EXPECT_FALSE(model.Changed());
+        EXPECT_FALSE(model.Loading());
+    }
 }
 
 TEST_F(FigureFileTest, CorrectionsApplyWhileOpening)

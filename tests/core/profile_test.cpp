@@ -119,6 +119,15 @@ TEST(ProfileDocument, AppendedLinesMatchWhatReadingTheFileGives)
     EXPECT_EQ(doc.Read("T=1", "a", "-"), "b");
 }
 
+TEST(ProfileDocument, ByteOrderMarkDoesNotHideTheFirstSection)
+{
+    const std::string text = "\xEF\xBB\xBF[Figure]\r\ntxtFigureName=Elf\r\n";
+    const ProfileDocument doc = ProfileDocument::Parse(text);
+    EXPECT_TRUE(doc.HasSection("Figure"));
+    EXPECT_EQ(doc.Read("Figure", "txtFigureName", ""), "Elf");
+    EXPECT_EQ(ProfileDocument::Lookup(text, "Figure", "txtFigureName").value, "Elf");
+}
+
 struct ReadCase
 {
     const char *line;

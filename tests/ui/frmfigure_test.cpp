@@ -264,6 +264,36 @@ private slots:
         QTest::keyClicks(shots, QStringLiteral("5"));
         QTest::keyClick(shots, Qt::Key_Backspace);
         QCOMPARE(shots->text(), QStringLiteral("10"));
+        // The arrow keys set the limit, within 0 to 20.
+        QTest::keyClick(shots, Qt::Key_Up);
+        QCOMPARE(selected->topLevelItem(1)->text(5), QStringLiteral("11"));
+        QTest::keyClick(shots, Qt::Key_PageUp);
+        QTest::keyClick(shots, Qt::Key_Up);
+        QCOMPARE(shots->text(), QStringLiteral("20"));
+        QCOMPARE(text(w.get(), "txtMissileWeaponMultiplier"), QStringLiteral("8"));
+    }
+
+    void tabFollowsTheFigureDataInReadingOrder()
+    {
+        auto w = newWindow();
+        QApplication::setActiveWindow(w.get());
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        QWidget *first = named<QWidget>(w.get(), "cboFigureType");
+        first->setFocus();
+        QStringList visited;
+        for (QWidget *at = first; visited.size() < 60; at = QApplication::focusWidget()) {
+            if (!visited.isEmpty() && at == first)
+                break;
+            visited.append(at->objectName());
+            QTest::keyClick(at, Qt::Key_Tab);
+        }
+        QCOMPARE(visited.mid(0, 8),
+                 QStringList({"cboFigureType", "cboRace", "txtAdjustHitFactor",
+                              "cboTrainingLevel", "cboArmorType", "txtHitPoints", "cboMove",
+                              "cboCommandSkill"}));
+        QVERIFY(visited.contains(QStringLiteral("txtLimitedShots")));
+        QVERIFY(!visited.contains(QStringLiteral("scrFigure")));
+        QVERIFY(!visited.contains(QStringLiteral("txtBaseHitFactor")));
     }
 
     void closingPrompt()

@@ -10,6 +10,7 @@
 #include "shell/frmmain.h"
 #include "shell/frmreadme.h"
 #include "shell/frmsplash.h"
+#include "platform/screentwips.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -23,6 +24,10 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QPushButton>
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QTreeWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -118,6 +123,10 @@ private slots:
     void openFillsTheEditorFromTheFile();
     void quitAsksEveryChangedFigureAndOneCancelKeepsAll();
     void refreshKeepsTheListsAndTheNextCalculationUsesNewRows();
+    void figureEditorFitsTheAreaAndShowsEveryColumn_data();
+    void figureEditorFitsTheAreaAndShowsEveryColumn();
+    void readmeOpensNormalBesideAMaximizedFigure();
+    void openingAnotherKindOfFileKeepsNoEditor();
 
 private:
     QMenu *menu(const char *name) { return FindNamed<QMenu>(m_main, QLatin1String(name)); }
@@ -473,8 +482,16 @@ void FrmMainTest::quitAsksEveryChangedFigureAndOneCancelKeepsAll()
     m_dialogs->messageAnswers.enqueue(IDialogs::Answer::Yes);
     m_dialogs->messageAnswers.enqueue(IDialogs::Answer::Cancel);
     m_dialogs->saveFileAnswers.enqueue(path);
+    // Each question is asked with its own figure in front.
+    QWidgetList askedOver;
+    m_dialogs->onCall = [this, &askedOver](const ScriptedDialogs::Call &call) {
+        if (call.kind == Kind::Message)
+            askedOver.append(m_main->mdiArea()->activeSubWindow()->widget());
+    };
 
     action("mnuFileQuit")->trigger();
+    m_dialogs->onCall = nullptr;
+    QCOMPARE(askedOver, QWidgetList({figures().at(0), figures().at(1)}));
     const QList<ScriptedDialogs::Call> asked = m_dialogs->callsOf(Kind::Message);
     QCOMPARE(asked.size(), 2);
     QVERIFY(QFile::exists(path));
@@ -616,6 +633,73 @@ void FrmMainTest::readmeTwiceGivesOneWindowReadOnce()
     frmReadme *third = openReadme();
     QVERIFY(third);
     QCOMPARE(third->txtHelp->toPlainText(), QStringLiteral("new text\n"));
+}
+
+void FrmMainTest::figureEditorFitsTheAreaAndShowsEveryColumn_data()
+{
+    QTest::addColumn<QSize>("screen");
+    QTest::newRow("1366 x 768") << QSize(1366, 768);
+    QTest::newRow("1920 x 1080") << QSize(1920, 1080);
+}
+
+void FrmMainTest::figureEditorFitsTheAreaAndShowsEveryColumn()
+{
+    QFETCH(QSize, screen);
+    WriteTables(m_folder.path(), QString());
+    action("mnuResources_Reload")->trigger();
+    m_main->resize(screen);
+    QApplication::processEvents();
+    action("mnuFile_Figure_New")->trigger();
+    frmFigure *figure = figures().at(0);
+    QMdiSubWindow *frame = m_main->mdiArea()->activeSubWindow();
+    const QRect area = m_main->mdiArea()->viewport()->rect();
+    QVERIFY(area.contains(frame->geometry()));
+    // Its stated size, and no narrower than its controls need.
+    const QSize wanted = TwipsToPixels(frame, 12780, 10485);
+    QCOMPARE(frame->height(), qMin(wanted.height(), area.height()));
+    QVERIFY(frame->width() >= qMin(wanted.width(), area.width()));
+
+    // Maximized, with the longest row of every list chosen, every column shows.
+    frame->showMaximized();
+    for (const frmFigure::SeriesWidgets &series : figure->seriesWidgets()) {
+        for (int row = 0; row < series.available->topLevelItemCount(); ++row) {
+            series.available->setCurrentItem(series.available->topLevelItem(row));
+            series.add->click();
+        }
+    }
+    QApplication::processEvents();
+    for (QTreeWidget *list : figure->findChildren<QTreeWidget *>()) {
+        QVERIFY2(list->topLevelItemCount() > 0, qPrintable(list->objectName()));
+        QVERIFY2(!list->horizontalScrollBar()->isVisible(), qPrintable(list->objectName()));
+    }
+}
+
+void FrmMainTest::readmeOpensNormalBesideAMaximizedFigure()
+{
+    WriteFile(readmePath(), "text\r\n");
+    action("mnuFile_Figure_New")->trigger();
+    QMdiSubWindow *figure = m_main->mdiArea()->activeSubWindow();
+    figure->showMaximized();
+    frmReadme *readme = openReadme();
+    auto *frame = qobject_cast<QMdiSubWindow *>(readme->parentWidget());
+    QCOMPARE(m_main->mdiArea()->activeSubWindow(), frame);
+    QVERIFY(!frame->isMaximized());
+    QCOMPARE(frame->size(), TwipsToPixels(frame, 6855, 6900));
+    QVERIFY(figure->isMaximized());
+}
+
+void FrmMainTest::openingAnotherKindOfFileKeepsNoEditor()
+{
+    *m_tables = SmallRulesTables();
+    const QString path = m_folder.filePath(QStringLiteral("north.tva"));
+    WriteFile(path, "North\r\n.\\figures\r\n");
+    m_dialogs->openFileAnswers.enqueue(path);
+    action("mnuFile_Figure_Open")->trigger();
+    QVERIFY(figures().isEmpty());
+    const QList<ScriptedDialogs::Call> boxes = m_dialogs->callsOf(Kind::Message);
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes.at(0).text, "Error in loading " + QDir::toNativeSeparators(path)
+                                   + " !\r\nNot a figure file");
 }
 
 QTEST_MAIN(FrmMainTest)

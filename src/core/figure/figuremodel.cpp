@@ -293,10 +293,14 @@ void FigureModel::ReadFigureSection(const ProfileDocument &doc, std::vector<Fail
 std::vector<Failure> FigureModel::OpenContent(const std::string &path, std::string content)
 {
     std::vector<Failure> notices;
+    ProfileDocument doc = ProfileDocument::FromBytes(std::move(content));
+    // Another kind of file holds no figure to fill the editor with: the
+    // editor stays as it was and is not bound to that file.
+    if (!doc.HasSection("Figure"))
+        return {Failure{LoadingSentence(path), "Not a figure file"}};
     m_loading = true;
     m_fileName = path;
     try {
-        const ProfileDocument doc = ProfileDocument::FromBytes(std::move(content));
         ReadFigureSection(doc, notices);
         for (FigureSeries series : kAllSeries) {
             std::vector<ListRow> rows = ReadSeries(doc, series);

@@ -100,7 +100,9 @@ public:
     // exist in current resourcefiles!" for each choice missing from its list
     // (the current choice stays), the calculation's failure once, and
     // "Error in loading " + path + " !" when the file cannot be read (what
-    // was filled stays).
+    // was filled stays). A file without a Figure section is refused with
+    // "Error in loading " + path + " !" and "Not a figure file"; the editor
+    // then stays as it was, FileName included.
     std::vector<Failure> Open(const std::string &path);
     // Open from the file's bytes already in memory (path is used for
     // FileName and messages only).

@@ -254,6 +254,16 @@ struct StoredSection
     std::unique_ptr<FoldTable> keys; // built for a large section on first use
 };
 
+// Text saved as UTF-8 by an editor may start with a byte order mark; it is
+// not part of the first line.
+std::string_view WithoutByteOrderMark(std::string_view content)
+{
+    constexpr std::string_view kMark = "\xEF\xBB\xBF";
+    if (content.substr(0, kMark.size()) == kMark)
+        content.remove_prefix(kMark.size());
+    return content;
+}
+
 } // namespace
 
 struct ProfileDocument::Data
@@ -322,6 +332,8 @@ struct ProfileDocument::Data
     {
         if (text.size() > kMaxText)
             text.resize(kMaxText);
+        if (const std::size_t mark = text.size() - WithoutByteOrderMark(text).size())
+            text.erase(0, mark);
         sections.clear();
         const char *const base = text.data();
         const std::size_t n = text.size();
@@ -490,7 +502,7 @@ ProfileLookup ProfileDocument::Lookup(std::string_view content, std::string_view
     ProfileLookup result;
     result.status = atEnd ? ProfileLookup::Absent : ProfileLookup::Undecided;
     bool inSection = false;
-    ScanLines(content, [&](std::string_view line) {
+    ScanLines(WithoutByteOrderMark(content), [&](std::string_view line) {
         if (IsHeaderLine(line)) {
             if (inSection) {
                 // The first section of that name ended without the key.

@@ -58,8 +58,11 @@ void setRowTexts(QTreeWidget *list, QTreeWidgetItem *item, const tarvello::ListR
     const int columns = list->columnCount();
     for (int column = 0; column < columns; ++column) {
         const QString text = column < int(row.size()) ? FromFileText(row[column]) : QString();
-        if (item->text(column) != text)
+        if (item->text(column) != text) {
             item->setText(column, text);
+            // Notes cut by a narrow window can still be read in full.
+            item->setToolTip(column, text);
+        }
     }
 }
 
@@ -73,6 +76,22 @@ QTreeWidgetItem *makeItem(QTreeWidget *list, std::span<const tarvello::SeriesCol
     }
     setRowTexts(list, item, row);
     return item;
+}
+
+// Every column but the last as wide as its header and texts; the last
+// (Notes) takes what is left.
+void fitColumns(QTreeWidget *list, const QTreeWidget *like = nullptr)
+{
+    const int columns = list->columnCount();
+    const int shared = like ? like->columnCount() - 1 : 0;
+    const QAbstractItemView *view = list;
+    const QFontMetrics metrics(list->header()->font());
+    for (int column = 0; column + 1 < columns; ++column) {
+        const int header = metrics.horizontalAdvance(list->headerItem()->text(column)) + 10;
+        list->setColumnWidth(column, qMax(header, view->sizeHintForColumn(column)));
+        if (column < shared && like->columnWidth(column) > list->columnWidth(column))
+            list->setColumnWidth(column, like->columnWidth(column));
+    }
 }
 
 } // namespace
@@ -117,7 +136,10 @@ void FigureView::bind(frmFigure &w)
     for (const frmFigure::SeriesWidgets &series : w.seriesWidgets()) {
         const tarvello::SeriesSchema &schema = tarvello::Schema(series.series);
         m_lists.push_back({series.available, series.series, true, schema.available, {}});
-        m_lists.push_back({series.selected, series.series, false, schema.selected, {}});
+        m_lists.push_back({series.selected, series.series, false, schema.selected, {},
+                           series.available});
+        fitColumns(series.available);
+        fitColumns(series.selected, series.available);
     }
 }
 
@@ -135,8 +157,14 @@ void FigureView::show(const tarvello::FigureModel &model)
     showCheck(w.chkOptionalRangeCost, record.chkOptionalRangeCost);
     for (ChoiceBinding &binding : m_choices)
         showChoice(binding, record);
-    for (ListBinding &binding : m_lists)
-        showList(binding, record);
+    bool availableChanged = false;
+    for (ListBinding &binding : m_lists) {
+        const bool changed = showList(binding, record);
+        if (binding.available)
+            availableChanged = changed;
+        else if (availableChanged && !changed)
+            fitColumns(binding.list, binding.like);
+    }
 
     const QString label = FromFileText(model.TrainingLabel());
     if (w.lblTrainingLevel->text() != label)
@@ -174,14 +202,14 @@ void FigureView::showChoice(ChoiceBinding &binding, const FigureRecord &record)
         box->setCurrentIndex(index);
 }
 
-void FigureView::showList(ListBinding &binding, const FigureRecord &record)
+bool FigureView::showList(ListBinding &binding, const FigureRecord &record)
 {
     const std::vector<tarvello::ListRow> &rows
         = binding.available ? tarvello::AvailableRows(record, binding.series)
                             : tarvello::SelectedRows(record, binding.series);
     std::vector<tarvello::ListRow> &shown = binding.shownRows;
     if (rows == shown)
-        return;
+        return false;
     QTreeWidget *list = binding.list;
     const QSignalBlocker blocker(list);
 
@@ -218,6 +246,8 @@ void FigureView::showList(ListBinding &binding, const FigureRecord &record)
         list->addTopLevelItems(items);
     }
     shown = rows;
+    fitColumns(list, binding.like);
+    return true;
 }
 
 void FigureView::showPicture(const tarvello::FigureModel &model)

@@ -52,11 +52,14 @@ private:
         bool available;
         std::span<const tarvello::SeriesColumnSpec> columns;
         std::vector<tarvello::ListRow> shownRows;
+        // The "Available" list whose columns a "Selected" list lines up with.
+        QTreeWidget *like = nullptr;
     };
 
     void showPicture(const tarvello::FigureModel &model);
     static void showChoice(ChoiceBinding &binding, const tarvello::FigureRecord &record);
-    static void showList(ListBinding &binding, const tarvello::FigureRecord &record);
+    // True when the list's rows changed.
+    static bool showList(ListBinding &binding, const tarvello::FigureRecord &record);
 
     frmFigure *m_window = nullptr;
     std::vector<TextBinding> m_texts;

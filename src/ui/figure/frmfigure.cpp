@@ -25,6 +25,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTreeWidget>
@@ -66,7 +68,6 @@ frmFigure::frmFigure(AppContext &context, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose, false);
     buildLayout();
     m_view->bind(*this);
-    sizeWindow();
     connectReactions();
     // The window opens: lists filled, window sized, first calculation.
     apply(m_model->Initialize());
@@ -74,9 +75,30 @@ frmFigure::frmFigure(AppContext &context, QWidget *parent)
 
 frmFigure::~frmFigure() = default;
 
+// Sized when first shown, once the window sits in the main window's area:
+// sizing it earlier is undone when it joins the area. An area smaller than
+// the window gets a window its own size.
+void frmFigure::showEvent(QShowEvent *event)
+{
+    ChildWindow::showEvent(event);
+    if (m_sized)
+        return;
+    m_sized = true;
+    sizeWindow();
+}
+
 void frmFigure::sizeWindow()
 {
-    resize(TwipsToPixels(this, kWidthTwips, kHeightTwips));
+    auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget());
+    if (!frame || !frame->mdiArea()) {
+        resize(TwipsToPixels(this, kWidthTwips, kHeightTwips));
+        return;
+    }
+    if (frame->isMaximized())
+        return;
+    const QSize area = frame->mdiArea()->viewport()->size();
+    const QSize size = TwipsToPixels(frame, kWidthTwips, kHeightTwips).boundedTo(area);
+    frame->resize(size.expandedTo(frame->minimumSizeHint()).boundedTo(area));
 }
 
 void frmFigure::connectReactions()
@@ -164,6 +186,7 @@ std::array<frmFigure::SeriesWidgets, 3> frmFigure::seriesWidgets() const
 void frmFigure::apply(const tarvello::Status &status)
 {
     m_view->show(*m_model);
+    shareListWidths();
     if (!status)
         report(status.failure());
 }
@@ -288,9 +311,12 @@ void frmFigure::OpenFigureFile(const QString &path)
         notices = m_model->Open(ToFilePath(path));
         m_view->markPictureChanged();
         m_view->show(*m_model);
+        shareListWidths();
     }
     for (const tarvello::Failure &notice : notices)
         report(notice);
+    // A refused file leaves the editor unbound; a new editor is not kept.
+    m_openRefused = m_model->FileName().empty() && !notices.empty();
     // Missing choices are reported but the figure is open; a load failure is not.
     const bool failed = std::any_of(notices.begin(), notices.end(),
                                     [](const tarvello::Failure &notice) {

@@ -14,6 +14,7 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -48,12 +49,18 @@ public:
     void PrintCards() override;
     bool QueryClose() override;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
+public:
+
     // Asks for a figure file and fills the editor from it; a cancelled dialog
     // leaves the new, empty figure.
     void OpenFigure();
     // Fills the editor from the figure file at path, as OpenFigure does after
     // its dialog (command line, File, Open Recent).
     void OpenFigureFile(const QString &path);
+    bool openRefused() const override { return m_openRefused; }
 
     // The model behind the window, for the card designer and the tests.
     tarvello::FigureModel &model() { return *m_model; }
@@ -153,6 +160,7 @@ private:
     void buildCostFrame();
     void connectReactions();
     void sizeWindow();
+    void shareListWidths();
 
     // Shows what the model now holds, then the failure, if any.
     void apply(const tarvello::Status &status);
@@ -171,4 +179,7 @@ private:
     AppContext &m_context;
     std::unique_ptr<tarvello::FigureModel> m_model;
     std::unique_ptr<FigureView> m_view;
+    bool m_openRefused = false;
+    bool m_sized = false;
+    QHBoxLayout *m_listRow = nullptr;
 };

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -94,15 +95,9 @@ QTreeWidget *makeList(QWidget *parent, const char *name,
     list->setMinimumSize(120, 60);
     list->header()->setStretchLastSection(true);
     list->header()->setSectionsMovable(false);
-    const QFontMetrics metrics(list->font());
-    for (int column = 0; column < headers.size(); ++column) {
-        int width = metrics.horizontalAdvance(headers.at(column)) + 16;
-        if (column == 0)
-            width = qMax(width, metrics.horizontalAdvance(QStringLiteral("Two-handed Sword")) + 12);
-        else if (columns[std::size_t(column)].id == tarvello::SeriesColumn::Notes)
-            width = qMax(width, 120);
-        list->setColumnWidth(column, width);
-    }
+    // The Notes, last, take what the other columns leave, however little.
+    list->header()->setMinimumSectionSize(list->fontMetrics().horizontalAdvance(headers.last()) + 16);
+    list->setColumnWidth(int(headers.size()) - 1, list->header()->minimumSectionSize());
     return list;
 }
 
@@ -123,7 +118,7 @@ QVBoxLayout *layOutLists(QWidget *frame, QTreeWidget *available, QTreeWidget *se
                          QPushButton *add, QPushButton *remove)
 {
     auto *column = new QVBoxLayout(frame);
-    column->setContentsMargins(8, 6, 8, 8);
+    column->setContentsMargins(4, 4, 4, 4);
     column->setSpacing(4);
     column->addWidget(makeLabel(frame, QStringLiteral("Available"), available));
     column->addWidget(available, 1);
@@ -157,6 +152,7 @@ QHBoxLayout *withSpinner(QLineEdit *field, QSpinBox *spinner)
     box->addWidget(field);
     box->addWidget(spinner);
     box->addStretch(1);
+    static_cast<UpDownSpinBox *>(spinner)->bindField(field);
     return box;
 }
 
@@ -234,15 +230,31 @@ void frmFigure::buildLayout()
     lists->addWidget(fraMeleeWeapons, 5);
     lists->addWidget(fraMissileWeapons, 6);
     lists->addWidget(fraExtraItems, 6);
+    m_listRow = lists;
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(fraOptional);
     bottom->addWidget(fraCalculatedFigureCost, 1);
+    lists->setSpacing(3);
     auto *window = new QVBoxLayout(this);
-    window->setContentsMargins(6, 6, 6, 6);
+    window->setContentsMargins(3, 3, 3, 3);
     window->setSpacing(6);
     window->addLayout(top);
     window->addLayout(lists, 1);
     window->addLayout(bottom);
+
+    // Tab follows what the eye reads: each frame top to bottom, the frames
+    // left to right and row by row.
+    const QList<QWidget *> order = {
+        txtFigureName, txtImageFile, btnBrowse, btnCard,
+        cboFigureType, cboRace, txtAdjustHitFactor, cboTrainingLevel, cboArmorType,
+        txtHitPoints, cboMove, cboCommandSkill,
+        lvwMeleeWeapons, btnAddMeleeWeapon, btnRemoveMeleeWeapon, lvwMeleeWeaponsSelected,
+        lvwMissileWeapons, btnAddMissileWeapon, btnRemoveMissileWeapon,
+        lvwMissileWeaponsSelected, txtLimitedShots,
+        lvwExtraItems, btnAddExtraItem, btnRemoveExtraItem, lvwExtraItemsSelected,
+        chkUseOptionalMovement, chkOptionalRangeCost};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
 }
 
 void frmFigure::buildInformationFrame()
@@ -277,6 +289,7 @@ void frmFigure::buildInformationFrame()
         area.setColor(QPalette::Base, Qt::white);
         scrFigure->setPalette(area);
         scrFigure->setMinimumSize(96, 96);
+        scrFigure->setFocusPolicy(Qt::NoFocus);
 
         auto *grid = new QGridLayout(f);
         tighten(grid);
@@ -318,48 +331,65 @@ void frmFigure::buildDataFrame()
         lblTrainingLevel = makeLabel(f, QStringLiteral("Training Level"), cboTrainingLevel);
         lblTrainingLevel->setObjectName(QStringLiteral("lblTrainingLevel"));
 
+        // Two columns read top to bottom, left column first.
         auto *grid = new QGridLayout(f);
         tighten(grid);
         int row = 0;
-        auto left = [&](const QString &caption, QWidget *field) {
-            grid->addWidget(makeLabel(f, caption, field), row, 0);
-            grid->addWidget(field, row, 1);
-        };
-        left(QStringLiteral("Figure type"), cboFigureType);
-        grid->addWidget(lblTrainingLevel, ++row, 0);
-        grid->addWidget(cboTrainingLevel, row, 1);
-        ++row;
-        left(QStringLiteral("Race"), cboRace);
-        ++row;
-        left(QStringLiteral("Armor Type"), cboArmorType);
-        ++row;
-        left(QStringLiteral("Movement"), cboMove);
-        ++row;
-        left(QStringLiteral("Command Skill"), cboCommandSkill);
-        ++row;
-        grid->addWidget(makeLabel(f, QStringLiteral("Hit Points"), txtHitPoints), row, 0);
-        grid->addLayout(withSpinner(txtHitPoints, updHitPoints), row, 1);
-
-        row = 0;
-        auto right = [&](const QString &caption, QWidget *field) {
-            grid->addWidget(makeLabel(f, caption, field), row, 3);
-            grid->addWidget(field, row, 4);
+        int column = 0;
+        auto place = [&](QLabel *label, QWidget *field, QLayout *box = nullptr) {
+            if (row == 7) {
+                row = 0;
+                column = 3;
+            }
+            grid->addWidget(label, row, column);
+            if (box)
+                grid->addLayout(box, row, column + 1);
+            else
+                grid->addWidget(field, row, column + 1);
             ++row;
         };
-        grid->addWidget(makeLabel(f, QStringLiteral("Adjust Hit Factor"), txtAdjustHitFactor),
-                        row, 3);
-        grid->addLayout(withSpinner(txtAdjustHitFactor, updAdjustHitFactor), row, 4);
-        ++row;
-        right(QStringLiteral("Race Hit Factor Mod"), txtRaceHitFactorModifier);
-        right(QStringLiteral("Base Hit Factor"), txtBaseHitFactor);
-        right(QStringLiteral("Adjusted Hit Factor"), txtAdjustedHitFactor);
-        right(QStringLiteral("Base Morale"), txtBaseMorale);
-        right(QStringLiteral("Move"), txtMove);
-        right(QStringLiteral("Initiative Modifier"), txtInitiativeModifier);
+        auto caption = [&](const QString &text, QWidget *field) { return makeLabel(f, text, field); };
+        // A calculated number stays narrow at the left of a wide column.
+        auto narrow = [](QWidget *field) {
+            auto *box = new QHBoxLayout;
+            box->addWidget(field);
+            box->addStretch(1);
+            return box;
+        };
+        place(caption(QStringLiteral("Figure type"), cboFigureType), cboFigureType);
+        place(caption(QStringLiteral("Race"), cboRace), cboRace);
+        place(caption(QStringLiteral("Race Hit Factor Mod"), txtRaceHitFactorModifier), nullptr,
+              narrow(txtRaceHitFactorModifier));
+        place(caption(QStringLiteral("Adjust Hit Factor"), txtAdjustHitFactor), nullptr,
+              withSpinner(txtAdjustHitFactor, updAdjustHitFactor));
+        place(lblTrainingLevel, cboTrainingLevel);
+        place(caption(QStringLiteral("Armor Type"), cboArmorType), cboArmorType);
+        place(caption(QStringLiteral("Hit Points"), txtHitPoints), nullptr,
+              withSpinner(txtHitPoints, updHitPoints));
+        place(caption(QStringLiteral("Movement"), cboMove), cboMove);
+        place(caption(QStringLiteral("Command Skill"), cboCommandSkill), cboCommandSkill);
+        place(caption(QStringLiteral("Base Hit Factor"), txtBaseHitFactor), nullptr,
+              narrow(txtBaseHitFactor));
+        place(caption(QStringLiteral("Adjusted Hit Factor"), txtAdjustedHitFactor), nullptr,
+              narrow(txtAdjustedHitFactor));
+        place(caption(QStringLiteral("Move"), txtMove), nullptr, narrow(txtMove));
+        place(caption(QStringLiteral("Initiative Modifier"), txtInitiativeModifier), nullptr,
+              narrow(txtInitiativeModifier));
+        place(caption(QStringLiteral("Base Morale"), txtBaseMorale), nullptr,
+              narrow(txtBaseMorale));
         grid->setColumnMinimumWidth(2, 12);
-        grid->setColumnStretch(1, 3);
+        grid->setColumnStretch(1, 1);
         grid->setColumnStretch(4, 1);
         grid->setRowStretch(7, 1);
+
+        // What each typed field takes; the spinners and arrow keys step it.
+        txtAdjustHitFactor->setToolTip(QStringLiteral(
+            "A number. Text that is not a number becomes 0, so a minus typed alone turns "
+            "into 0: for a negative value use the arrows or the Up and Down keys "
+            "(-100 to 100), or paste the whole number, such as -3."));
+        txtHitPoints->setToolTip(QStringLiteral(
+            "A number. 0, an empty field or text that does not start with a number becomes 1. "
+            "The arrows and the Up and Down keys step it from 1 to 100."));
     }
 
 }
@@ -399,6 +429,10 @@ void frmFigure::buildListFrames()
         limit->setSpacing(0);
         limit->addWidget(txtLimitedShots);
         limit->addWidget(updLimitMissileAttack);
+        static_cast<UpDownSpinBox *>(updLimitMissileAttack)->bindField(txtLimitedShots);
+        txtLimitedShots->setToolTip(QStringLiteral(
+            "Shots of the selected missile weapon, 0 to 20 (0 means unlimited): "
+            "the arrows or the Up and Down keys set it."));
         limit->addSpacing(6);
         limit->addWidget(new QLabel(QStringLiteral("shots (0 means unlimited)"), f));
         limit->addStretch(1);
@@ -472,4 +506,20 @@ void frmFigure::buildCostFrame()
             grid->setColumnStretch(column, 1);
     }
 
+}
+
+// Each list frame's share of the width follows what its columns need, so
+// that a wide window shows every column of every list.
+void frmFigure::shareListWidths()
+{
+    const auto needed = [](const QTreeWidget *list) {
+        const int columns = list->columnCount();
+        int width = list->fontMetrics().horizontalAdvance(list->headerItem()->text(columns - 1)) + 24;
+        for (int column = 0; column + 1 < columns; ++column)
+            width += list->columnWidth(column);
+        return width + list->verticalScrollBar()->sizeHint().width() + 2 * list->frameWidth();
+    };
+    int index = 0;
+    for (const SeriesWidgets &series : seriesWidgets())
+        m_listRow->setStretch(index++, qMax(needed(series.available), needed(series.selected)));
 }

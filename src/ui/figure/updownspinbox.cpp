@@ -1,5 +1,6 @@
 #include "updownspinbox.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionSpinBox>
@@ -30,4 +31,30 @@ QSize UpDownSpinBox::sizeHint() const
 QSize UpDownSpinBox::minimumSizeHint() const
 {
     return sizeHint();
+}
+
+void UpDownSpinBox::bindField(QWidget *field)
+{
+    m_field = field;
+    field->installEventFilter(this);
+}
+
+bool UpDownSpinBox::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_field && event->type() == QEvent::KeyPress && isEnabled()) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        int steps = 0;
+        switch (key->key()) {
+        case Qt::Key_Up: steps = 1; break;
+        case Qt::Key_Down: steps = -1; break;
+        case Qt::Key_PageUp: steps = 10; break;
+        case Qt::Key_PageDown: steps = -10; break;
+        default: break;
+        }
+        if (steps != 0) {
+            stepBy(steps);
+            return true;
+        }
+    }
+    return QSpinBox::eventFilter(watched, event);
 }

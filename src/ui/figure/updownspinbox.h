@@ -11,6 +11,15 @@ class UpDownSpinBox : public QSpinBox
 public:
     explicit UpDownSpinBox(QWidget *parent = nullptr);
 
+    // The Up, Down, Page Up and Page Down keys in field step this spinner.
+    void bindField(QWidget *field);
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QWidget *m_field = nullptr;
 };

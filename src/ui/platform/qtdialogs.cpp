@@ -48,6 +48,8 @@ QMessageBox::StandardButtons QtButtons(IDialogs::Buttons buttons)
 
 std::optional<QString> RunFileDialog(QFileDialog &dialog)
 {
+    // Every file dialog of the editors is their common dialog dlgFile.
+    dialog.setObjectName(QStringLiteral("dlgFile"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();

@@ -34,6 +34,10 @@ public:
     // the window must stay open (Cancel, or a save that did not succeed).
     virtual bool QueryClose() { return true; }
 
+    // True when the document chosen for a new window was refused (not a file
+    // of its kind): the window has nothing to show and is discarded.
+    virtual bool openRefused() const { return false; }
+
     // Marks the window as already asked, so closing it asks nothing more.
     void setCloseApproved(bool approved) { m_closeApproved = approved; }
 

@@ -223,6 +223,10 @@ void frmMain::openChild(const QString &formName, const QString &tablePath,
     // The editor is shown whatever the outcome, also after a cancelled dialog.
     trackDocument(child);
     factory.open(child);
+    if (child->openRefused()) {
+        delete child;
+        return;
+    }
     addChild(child);
 }
 
@@ -238,22 +242,26 @@ void frmMain::showAbout()
 
 void frmMain::showReadme()
 {
-    if (m_readme) {
-        QMdiSubWindow *window = qobject_cast<QMdiSubWindow *>(m_readme->parentWidget());
-        if (window) {
-            window->showNormal();
-            m_mdiArea->setActiveSubWindow(window);
-        }
-        return;
+    // The readme opens as a normal window of its own size, even beside a
+    // maximized child, which stays maximized.
+    const bool keep = m_mdiArea->testOption(QMdiArea::DontMaximizeSubWindowOnActivation);
+    m_mdiArea->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, true);
+    const bool opened = !m_readme;
+    if (opened)
+        m_readme = new frmReadme(m_context);
+    QMdiSubWindow *window = qobject_cast<QMdiSubWindow *>(m_readme->parentWidget());
+    if (!window) {
+        window = m_mdiArea->addSubWindow(m_readme);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        leaveCloseKeysToMain(window);
     }
-    m_readme = new frmReadme(m_context);
-    QMdiSubWindow *window = m_mdiArea->addSubWindow(m_readme);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    leaveCloseKeysToMain(window);
+    window->showNormal();
     m_readme->show();
-    window->show();
     m_mdiArea->setActiveSubWindow(window);
-    m_readme->Open();
+    window->raise();
+    m_mdiArea->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, keep);
+    if (opened)
+        m_readme->Open();
 }
 
 // Asks every child in window-list order; one refusal keeps them all open.
@@ -262,12 +270,14 @@ bool frmMain::approveCloseOfChildren()
     const QList<QMdiSubWindow *> windows = m_mdiArea->subWindowList(QMdiArea::CreationOrder);
     QList<ChildWindow *> children;
     for (QMdiSubWindow *window : windows) {
-        if (auto *child = qobject_cast<ChildWindow *>(window->widget()))
+        if (auto *child = qobject_cast<ChildWindow *>(window->widget())) {
+            // The window asked about comes to the front, so its caption
+            // tells which document the question is about.
+            m_mdiArea->setActiveSubWindow(window);
+            if (!child->QueryClose())
+                return false;
             children.append(child);
-    }
-    for (ChildWindow *child : std::as_const(children)) {
-        if (!child->QueryClose())
-            return false;
+        }
     }
     for (ChildWindow *child : std::as_const(children))
         child->setCloseApproved(true);
