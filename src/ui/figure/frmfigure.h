@@ -7,6 +7,7 @@
 #include "platform/failure.h"
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -44,6 +45,12 @@ public:
     bool hasPrintout() const override { return true; }
     void renderPrintout(QPrinter &printer) override;
     bool QueryClose() override;
+    bool canUndo() const override;
+    bool canRedo() const override;
+    QString undoName() const override;
+    QString redoName() const override;
+    void undo() override;
+    void redo() override;
 
     // Asks for a figure file and fills the editor from it; a cancelled dialog
     // leaves the new, empty figure.
@@ -165,4 +172,5 @@ private:
     AppContext &m_context;
     std::unique_ptr<tarvello::FigureModel> m_model;
     std::unique_ptr<FigureView> m_view;
+    std::uint64_t m_shownPictureRevision = 0;
 };

@@ -29,8 +29,21 @@ public:
     // the window must stay open (Cancel, or a save that did not succeed).
     virtual bool QueryClose() { return true; }
 
+    // The window's undo history (Edit, Undo and Redo); none by default.
+    // undoName/redoName name the step ("Remove Dagger").
+    virtual bool canUndo() const { return false; }
+    virtual bool canRedo() const { return false; }
+    virtual QString undoName() const { return {}; }
+    virtual QString redoName() const { return {}; }
+    virtual void undo() {}
+    virtual void redo() {}
+
     // Marks the window as already asked, so closing it asks nothing more.
     void setCloseApproved(bool approved) { m_closeApproved = approved; }
+
+signals:
+    // The history changed: a step was made, undone, redone or saved.
+    void historyChanged();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -72,6 +72,9 @@ private:
 
     void buildMenus();
     void buildWindowMenu();
+    void buildEditMenu();
+    // Edit, Undo and Redo follow the active child's history.
+    void updateEditMenu();
     QAction *addItem(QMenu *menu, const char *name, const QString &caption);
     QAction *addSeparator(QMenu *menu, const char *name);
 
@@ -116,6 +119,9 @@ private:
     QAction *mnuResources_Reload;
     QAction *mnuFileSep3;
     QAction *mnuFileQuit;
+    QMenu *mnuEdit;
+    QAction *mnuEdit_Undo;
+    QAction *mnuEdit_Redo;
     QMenu *mnuWindow;
     QMenu *mnuHelp;
     QAction *mnuHelp_Readme;
