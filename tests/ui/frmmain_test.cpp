@@ -642,8 +642,10 @@ void FrmMainTest::ctrlZAndCtrlYUndoAndRedoTheActiveFiguresNamedStep()
     QCOMPARE(undo->text(), QStringLiteral("&Undo Add ") + available->topLevelItem(0)->text(0));
     QVERIFY(undo->isEnabled() && !redo->isEnabled());
     const QString named = undo->text();
+    m_main->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_main));
-    figure->setFocus();
+    // Also from a text box, which would otherwise keep the keys for itself.
+    figure->txtFigureName->setFocus();
     QTest::keyClick(m_main, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(selected->topLevelItemCount(), 0);
     QCOMPARE(cost->text(), before);

@@ -4,6 +4,9 @@
 #include "childwindow.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QKeySequence>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -21,6 +24,41 @@ QString Caption(const QString &verb, QString step)
     step.replace(QLatin1Char('&'), QLatin1String("&&"));
     return verb + QLatin1Char(' ') + step;
 }
+
+bool IsUndoOrRedo(const QKeyEvent *key)
+{
+    return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)
+           || key->keyCombination() == QKeyCombination(Qt::CTRL | Qt::Key_Y)
+           || key->keyCombination() == QKeyCombination(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+}
+
+// A text box would keep Ctrl+Z and Ctrl+Y for its own undo; inside a window
+// with a history they go to the Edit menu instead, so that the editor's
+// steps (one per field edit) are undone wherever the focus stands.
+class UndoKeysToHistory : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::ShortcutOverride || !qobject_cast<QLineEdit *>(watched))
+            return false;
+        if (!IsUndoOrRedo(static_cast<QKeyEvent *>(event)))
+            return false;
+        for (QObject *owner = watched->parent(); owner; owner = owner->parent()) {
+            auto *child = qobject_cast<ChildWindow *>(owner);
+            if (!child)
+                continue;
+            if (!child->canUndo() && !child->canRedo())
+                return false;
+            event->ignore(); // not overridden: the shortcut goes on
+            return true;
+        }
+        return false;
+    }
+};
 
 } // namespace
 
@@ -46,6 +84,7 @@ void frmMain::buildEditMenu()
             child->redo();
         updateEditMenu();
     });
+    qApp->installEventFilter(new UndoKeysToHistory(this));
     connect(mnuEdit, &QMenu::aboutToShow, this, &frmMain::updateEditMenu);
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *window) {
         if (auto *child = window ? qobject_cast<ChildWindow *>(window->widget()) : nullptr)
