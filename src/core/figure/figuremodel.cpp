@@ -214,8 +214,7 @@ Status FigureModel::Remove(FigureSeries series, int selectedRow)
 void FigureModel::ClickMissileRow(int row)
 {
     const std::vector<ListRow> &rows = m_record.lvwMissileWeaponsSelected;
-    if (ValidRow(rows, row))
-    {
+    if (ValidRow(rows, row)) {
         m_record.txtLimitedShots = Cell(rows[static_cast<std::size_t>(row)], FigureSeries::Missile,
                                         SeriesColumn::Shots);
         if (!m_loading)
