@@ -127,6 +127,7 @@ private slots:
     void figureEditorFitsTheAreaAndShowsEveryColumn();
     void readmeOpensNormalBesideAMaximizedFigure();
     void openingAnotherKindOfFileKeepsNoEditor();
+    void ctrlZAndCtrlYUndoAndRedoTheActiveFiguresNamedStep();
 
 private:
     QMenu *menu(const char *name) { return FindNamed<QMenu>(m_main, QLatin1String(name)); }
@@ -704,3 +705,42 @@ void FrmMainTest::openingAnotherKindOfFileKeepsNoEditor()
 
 QTEST_MAIN(FrmMainTest)
 #include "frmmain_test.moc"
+
+void FrmMainTest::ctrlZAndCtrlYUndoAndRedoTheActiveFiguresNamedStep()
+{
+    *m_tables = SmallRulesTables();
+    action("mnuFile_Figure_New")->trigger();
+    frmFigure *figure = figures().at(0);
+    auto *available = figure->findChild<QTreeWidget *>(QStringLiteral("lvwMeleeWeapons"));
+    auto *selected = figure->findChild<QTreeWidget *>(QStringLiteral("lvwMeleeWeaponsSelected"));
+    auto *cost = figure->findChild<QLineEdit *>(QStringLiteral("txtFinalCost"));
+    const QString before = cost->text();
+    available->setCurrentItem(available->topLevelItem(0));
+    figure->findChild<QPushButton *>(QStringLiteral("btnAddMeleeWeapon"))->click();
+    const QString after = cost->text();
+    QVERIFY(after != before);
+
+    QAction *undo = action("mnuEdit_Undo");
+    QAction *redo = action("mnuEdit_Redo");
+    QCOMPARE(undo->text(), QStringLiteral("&Undo Add ") + available->topLevelItem(0)->text(0));
+    QVERIFY(undo->isEnabled() && !redo->isEnabled());
+    const QString named = undo->text();
+    m_main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_main));
+    // Also from a text box, which would otherwise keep the keys for itself.
+    figure->txtFigureName->setFocus();
+    QTest::keyClick(m_main, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(selected->topLevelItemCount(), 0);
+    QCOMPARE(cost->text(), before);
+    QVERIFY(!figure->model().Changed());
+    QCOMPARE(redo->text(), QStringLiteral("&Redo") + named.mid(5));
+    QTest::keyClick(m_main, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(selected->topLevelItemCount(), 1);
+    QCOMPARE(cost->text(), after);
+    QVERIFY(figure->model().Changed());
+
+    // Another child without a history disables both.
+    addFake(QStringLiteral("frmArmy"));
+    QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+    QCOMPARE(undo->text(), QStringLiteral("&Undo"));
+}

@@ -55,13 +55,16 @@ private:
 ArmyModel::ArmyModel(std::string unitDirectory, char decimalMark)
     : m_unitDirectory(SingleLine(std::move(unitDirectory)))
     , m_decimalMark(decimalMark)
-{}
+{
+    m_history.Reset(Snapshot());
+}
 
 void ArmyModel::SetArmyName(const std::string &text)
 {
     m_armyName = SingleLine(text);
     if (!m_loading)
         m_changed = true;
+    Step("Edit Army Name", "txtArmyName");
 }
 
 void ArmyModel::SetUnitDirectory(const std::string &text)
@@ -69,6 +72,7 @@ void ArmyModel::SetUnitDirectory(const std::string &text)
     m_unitDirectory = SingleLine(text);
     if (!m_loading)
         m_changed = true;
+    Step("Edit Directory", "txtUnitDirectory");
 }
 
 Status ArmyModel::ScanFigures()
@@ -88,7 +92,10 @@ Status ArmyModel::Browse(const std::string &folder)
 {
     if (folder.empty())
         return {};
-    SetUnitDirectory(folder);
+    m_unitDirectory = SingleLine(folder);
+    if (!m_loading)
+        m_changed = true;
+    Step("Change Directory");
     return ScanFigures();
 }
 
@@ -120,7 +127,9 @@ Status ArmyModel::Add(int availableRow)
         }
     }
     UnitsChanged();
-    return RecalcTotal();
+    Status total = RecalcTotal();
+    Step("Add " + figure.fields[kFigureName]);
+    return total;
 }
 
 void ArmyModel::DeleteSelected()
@@ -141,20 +150,26 @@ Status ArmyModel::Remove()
 {
     if (m_selected < 0)
         return {};
+    std::string name = "Remove " + SelectedName();
     DeleteSelected();
     if (!m_units.empty())
         (void)ShowSelectedUnit(0);
     else
         ClearModifyBoxes();
     m_changed = true;
-    return RecalcTotal();
+    Status total = RecalcTotal();
+    Step(std::move(name));
+    return total;
 }
 
 Status ArmyModel::SelectUnit(int row)
 {
     if (row < 0 || static_cast<std::size_t>(row) >= m_units.size())
         return {};
-    return ShowSelectedUnit(row);
+    Status shown = ShowSelectedUnit(row);
+    // Selecting is no step, but later steps start from it.
+    m_history.Amend(Snapshot());
+    return shown;
 }
 
 // Shows a unit's count, whose reaction deletes a line of count 0 and shows
@@ -207,7 +222,11 @@ Status ArmyModel::SetUnitCount(const std::string &text)
     m_unitCount = text;
     if (m_selected < 0)
         return {};
-    return CountReaction();
+    const std::string name = "Change Count of " + SelectedName();
+    const int row = m_selected;
+    Status total = CountReaction();
+    Step(name, "Count " + std::to_string(row));
+    return total;
 }
 
 Status ArmyModel::SetUnitSize(const std::string &text)
@@ -217,7 +236,9 @@ Status ArmyModel::SetUnitSize(const std::string &text)
         return {};
     m_units[static_cast<std::size_t>(m_selected)].Size() = text;
     UnitsChanged();
-    return RecalcTotal();
+    Status total = RecalcTotal();
+    Step("Change Size of " + SelectedName(), "Size " + std::to_string(m_selected));
+    return total;
 }
 
 Status ArmyModel::RecalcTotal()
@@ -239,6 +260,13 @@ Status ArmyModel::RecalcTotal()
 }
 
 Status ArmyModel::Open(const std::string &path)
+{
+    Status opened = OpenFile(path);
+    m_history.Reset(Snapshot());
+    return opened;
+}
+
+Status ArmyModel::OpenFile(const std::string &path)
 {
     const LoadingScope loading(m_loading);
     m_fileName = path;
@@ -277,6 +305,7 @@ Status ArmyModel::WriteArmy(const std::string &path)
     if (!written)
         return Failure{"Error in saving army " + path, written.failure().description};
     m_changed = false;
+    m_history.MarkSaved();
     return {};
 }
 

@@ -3,6 +3,7 @@
 #include "armyreport.h"
 #include "armyunit.h"
 #include "platform/failure.h"
+#include "platform/history.h"
 
 #include <cstdint>
 #include <string>
@@ -12,6 +13,20 @@
 // forwards each user action to one operation, shows a returned failure and
 // refreshes its controls from what the model holds.
 namespace tarvello {
+
+// What an undo step of the army editor restores; the total is recalculated
+// and the available list stays as last scanned.
+struct ArmySnapshot
+{
+    std::string armyName;
+    std::string unitDirectory;
+    std::vector<ArmyUnit> units;
+    int selected = -1;
+    std::string unitCount;
+    std::string unitSize;
+
+    bool operator==(const ArmySnapshot &) const = default;
+};
 
 class ArmyModel
 {
@@ -100,7 +115,26 @@ public:
     Result<std::string> ExportText() const;
     char DecimalMark() const { return m_decimalMark; }
 
+    // --- Undo and redo -------------------------------------------------
+    // Adding, removing, count and size changes, name and directory changes
+    // are steps; typing into one box is one step until EndFieldEdit.
+    // Opening and saving are not steps.
+    bool CanUndo() const { return m_history.CanUndo(); }
+    bool CanRedo() const { return m_history.CanRedo(); }
+    std::string UndoName() const { return m_history.UndoName(); }
+    std::string RedoName() const { return m_history.RedoName(); }
+    // Restores the army before (after) the step and recomputes the total;
+    // Changed is clear exactly at the saved state.
+    Status Undo();
+    Status Redo();
+    void EndFieldEdit() { m_history.BreakMerge(); }
+
 private:
+    Status OpenFile(const std::string &path);
+    ArmySnapshot Snapshot() const;
+    void Step(std::string name, const std::string &mergeKey = {});
+    std::string SelectedName() const;
+    Status Restore(const ArmySnapshot &snapshot);
     Status ShowSelectedUnit(int row);
     Status CountReaction();
     void ClearModifyBoxes();
@@ -124,6 +158,7 @@ private:
     std::uint64_t m_availableRevision = 0;
     std::uint64_t m_unitsRevision = 0;
     char m_decimalMark;
+    History<ArmySnapshot> m_history;
 };
 
 } // namespace tarvello

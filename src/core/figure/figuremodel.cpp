@@ -90,6 +90,7 @@ Status FigureModel::Initialize()
     m_calcReady = true;
     Status calculated = CalculateCost();
     m_loading = false;
+    ResetHistory();
     return calculated;
 }
 
@@ -125,6 +126,7 @@ Status FigureModel::Choose(ChoiceList FigureRecord::*list, int i)
     Status calculated = CalculateCost();
     if (list == &FigureRecord::cboFigureType)
         SwitchTrainingCaptions();
+    Step("Choose " + choice.Text());
     return calculated;
 }
 
@@ -141,37 +143,47 @@ void FigureModel::SwitchTrainingCaptions()
 Status FigureModel::SetUseOptionalMovement(bool on)
 {
     m_record.chkUseOptionalMovement = on ? 1 : 0;
-    return CalculateCost();
+    Status calculated = CalculateCost();
+    Step(on ? "Check Movement Cost" : "Clear Movement Cost");
+    return calculated;
 }
 
 Status FigureModel::SetOptionalRangeCost(bool on)
 {
     m_record.chkOptionalRangeCost = on ? 1 : 0;
-    return CalculateCost();
+    Status calculated = CalculateCost();
+    Step(on ? "Check Range Cost" : "Clear Range Cost");
+    return calculated;
 }
 
 Status FigureModel::SetAdjustHitFactor(std::string_view text)
 {
     m_record.txtAdjustHitFactor = IsNumeric(text, m_tables.DecimalMark()) ? std::string(text) : "0";
-    return CalculateCost();
+    Status calculated = CalculateCost();
+    Step("Edit Adjust Hit Factor", "txtAdjustHitFactor");
+    return calculated;
 }
 
 Status FigureModel::SetHitPoints(std::string_view text)
 {
     m_record.txtHitPoints = LeadingNumber(text) == 0 ? "1" : std::string(text);
-    return CalculateCost();
+    Status calculated = CalculateCost();
+    Step("Edit Hit Points", "txtHitPoints");
+    return calculated;
 }
 
 void FigureModel::SetFigureName(std::string_view text)
 {
     m_record.txtFigureName = text;
     MarkChanged();
+    Step("Edit Figure Name", "txtFigureName");
 }
 
 void FigureModel::SetImageFile(std::string_view text)
 {
     m_record.txtImageFile = text;
     MarkChanged();
+    Step("Edit Image File", "txtImageFile");
 }
 
 Status FigureModel::Add(FigureSeries series, int availableRow)
@@ -181,7 +193,9 @@ Status FigureModel::Add(FigureSeries series, int availableRow)
         return {};
     SelectedRows(m_record, series)
         .push_back(SelectedFromAvailable(series, available[static_cast<std::size_t>(availableRow)]));
-    return CalculateCost();
+    Status calculated = CalculateCost();
+    Step("Add " + Cell(SelectedRows(m_record, series).back(), series, SeriesColumn::Name));
+    return calculated;
 }
 
 Status FigureModel::Remove(FigureSeries series, int selectedRow)
@@ -189,16 +203,23 @@ Status FigureModel::Remove(FigureSeries series, int selectedRow)
     std::vector<ListRow> &rows = SelectedRows(m_record, series);
     if (!ValidRow(rows, selectedRow))
         return {};
+    std::string name = "Remove " + Cell(rows[static_cast<std::size_t>(selectedRow)], series,
+                                        SeriesColumn::Name);
     rows.erase(rows.begin() + selectedRow);
-    return CalculateCost();
+    Status calculated = CalculateCost();
+    Step(std::move(name));
+    return calculated;
 }
 
 void FigureModel::ClickMissileRow(int row)
 {
     const std::vector<ListRow> &rows = m_record.lvwMissileWeaponsSelected;
-    if (ValidRow(rows, row))
+    if (ValidRow(rows, row)) {
         m_record.txtLimitedShots = Cell(rows[static_cast<std::size_t>(row)], FigureSeries::Missile,
                                         SeriesColumn::Shots);
+        if (!m_loading)
+            m_history.Amend(Snapshot());
+    }
 }
 
 Status FigureModel::SetShots(int selectedRow, int value)
@@ -214,12 +235,17 @@ Status FigureModel::SetShots(int selectedRow, int value)
     if (row.size() <= shots)
         row.resize(shots + 1);
     row[shots] = m_record.txtLimitedShots;
-    return CalculateCost();
+    Status calculated = CalculateCost();
+    Step("Set Shots of " + Cell(row, FigureSeries::Missile, SeriesColumn::Name),
+         "Shots " + std::to_string(selectedRow));
+    return calculated;
 }
 
 void FigureModel::SetPicture(Picture picture)
 {
-    m_picture = std::move(picture);
+    m_picture = std::make_shared<const Picture>(std::move(picture));
+    ++m_pictureRevision;
+    Step("Change Picture", "Picture");
 }
 
 Status FigureModel::SaveTo(const std::string &path)
@@ -234,7 +260,7 @@ Status FigureModel::SaveTo(const std::string &path)
             if (std::optional<std::string> bytes = ReadFileBytes(path))
                 doc = ProfileDocument::FromBytes(std::move(*bytes));
         }
-        const FigureFileText file = MakeFigureFileText(doc, m_record, m_picture);
+        const FigureFileText file = MakeFigureFileText(doc, m_record, *m_picture);
         if (Status written = WriteFileAtomically(path, file.text); !written)
             return written;
         if (!file.image)
@@ -243,6 +269,7 @@ Status FigureModel::SaveTo(const std::string &path)
         return Failure{SavingSentence(path), e.what()};
     }
     m_changed = false;
+    m_history.MarkSaved();
     return {};
 }
 
@@ -284,8 +311,10 @@ void FigureModel::ReadFigureSection(const ProfileDocument &doc, std::vector<Fail
             calculated(SetHitPoints(ReadFigureValue(doc, name, "")));
         } else {
             m_record.*field.text = ReadFigureValue(doc, name, "");
-            if (field.text == &FigureRecord::txtImageFile && !m_record.txtImageFile.empty())
-                m_picture = ReadPicture(doc);
+            if (field.text == &FigureRecord::txtImageFile && !m_record.txtImageFile.empty()) {
+                m_picture = std::make_shared<const Picture>(ReadPicture(doc));
+                ++m_pictureRevision;
+            }
         }
     }
 }
@@ -318,6 +347,7 @@ std::vector<Failure> FigureModel::OpenContent(const std::string &path, std::stri
         notices.push_back({LoadingSentence(path), e.what()});
     }
     m_loading = false;
+    ResetHistory();
     return notices;
 }
 

@@ -4,7 +4,11 @@
 #include "figureseries.h"
 #include "picture.h"
 #include "platform/failure.h"
+#include "platform/history.h"
 
+#include <cstdint>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +24,17 @@ struct RulesTables;
 // Which captions the training list shows.
 enum class TrainingCaptions { Training, Vehicle, Mage };
 
+// What an undo step restores: the figure's fields, its picture (shared
+// between steps, as it changes rarely) and the training captions.
+struct FigureSnapshot
+{
+    FigureRecord record;
+    std::shared_ptr<const Picture> picture;
+    TrainingCaptions captions = TrainingCaptions::Training;
+
+    bool operator==(const FigureSnapshot &) const = default;
+};
+
 class FigureModel
 {
 public:
@@ -29,7 +44,9 @@ public:
 
     // --- State ---------------------------------------------------------
     const FigureRecord &Record() const { return m_record; }
-    const Picture &Image() const { return m_picture; }
+    const Picture &Image() const { return *m_picture; }
+    // Incremented whenever the picture is replaced (also by Undo and Redo).
+    std::uint64_t PictureRevision() const { return m_pictureRevision; }
     // Path of the figure file; empty until saved or opened.
     const std::string &FileName() const { return m_fileName; }
     // Unsaved changes exist.
@@ -84,6 +101,24 @@ public:
     // The figure's picture (after the window loaded a bitmap). Does not set
     // Changed by itself; SetImageFile does.
     void SetPicture(Picture picture);
+    // A bitmap chosen by Browse: its file name, and its picture when it could
+    // be read; one step.
+    void ChoosePicture(std::string_view imageFile, std::optional<Picture> picture);
+
+    // --- Undo and redo -------------------------------------------------
+    // Every user change above is one step, named for the menu ("Remove
+    // Dagger"); consecutive edits of one typed field are one step until
+    // EndFieldEdit. Opening and saving are not steps.
+    bool CanUndo() const { return m_history.CanUndo(); }
+    bool CanRedo() const { return m_history.CanRedo(); }
+    std::string UndoName() const { return m_history.UndoName(); }
+    std::string RedoName() const { return m_history.RedoName(); }
+    // Restores the figure before (after) the step and recalculates its
+    // costs; Changed is clear exactly at the saved state.
+    Status Undo();
+    Status Redo();
+    // The typed field lost focus: its next edit is a new step.
+    void EndFieldEdit() { m_history.BreakMerge(); }
 
     // --- Files ---------------------------------------------------------
     // Saves the figure to path: saving to the current FileName keeps the
@@ -113,10 +148,17 @@ private:
     void SwitchTrainingCaptions();
     void MarkChanged();
     void ReadFigureSection(const ProfileDocument &doc, std::vector<Failure> &notices);
+    FigureSnapshot Snapshot() const { return {m_record, m_picture, m_captions}; }
+    // Records the change just made as a step (not while Loading).
+    void Step(std::string name, const std::string &mergeKey = {});
+    void ResetHistory() { m_history.Reset(Snapshot()); }
+    Status Restore(const FigureSnapshot &snapshot);
 
     const RulesTables &m_tables;
     FigureRecord m_record;
-    Picture m_picture;
+    std::shared_ptr<const Picture> m_picture = std::make_shared<const Picture>();
+    std::uint64_t m_pictureRevision = 0;
+    History<FigureSnapshot> m_history;
     std::string m_fileName;
     bool m_changed = false;
     bool m_loading = false;

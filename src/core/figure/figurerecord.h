@@ -23,6 +23,8 @@ struct ChoiceList
     // The position of the first entry equal to text (exact, case-sensitive),
     // -1 when there is none.
     int Find(std::string_view text) const;
+
+    bool operator==(const ChoiceList &) const = default;
 };
 
 // One row of a list view: its columns as text, in column order.
@@ -94,6 +96,8 @@ struct FigureRecord
     std::vector<ListRow> lvwMeleeWeapons;
     std::vector<ListRow> lvwMissileWeapons;
     std::vector<ListRow> lvwExtraItems;
+
+    bool operator==(const FigureRecord &) const = default;
 };
 
 // How a field of the figure file's Figure section is held.

@@ -121,6 +121,9 @@ void frmArmy::connectReactions()
         m_model->SetUnitDirectory(ToFileText(text));
         apply({});
     });
+    // Leaving a typed box ends its edit: the next one is a new step.
+    for (QLineEdit *box : {m_ui->txtArmyName, m_ui->txtUnitDirectory})
+        connect(box, &QLineEdit::editingFinished, this, [this] { m_model->EndFieldEdit(); });
     connect(m_ui->btnBrowse, &QPushButton::clicked, this, &frmArmy::browse);
     // A folder that cannot be listed shows an empty list, without a message.
     connect(m_ui->btnRefresh, &QPushButton::clicked, this, [this] {
@@ -173,6 +176,7 @@ void frmArmy::apply(const tarvello::Status &status)
     m_ui->txtArmyCost->setText(FromFileText(m_model->ArmyCost()));
     showLists();
     showBoxes();
+    emit historyChanged();
     if (!status.ok())
         m_context.dialogs->message(this, kPlainTitle, FromFileText(status.failure().Message()),
                                    IDialogs::Buttons::Ok, IDialogs::Icon::None);
@@ -347,4 +351,34 @@ bool frmArmy::QueryClose()
     default:
         return false;
     }
+}
+
+bool frmArmy::canUndo() const
+{
+    return m_model->CanUndo();
+}
+
+bool frmArmy::canRedo() const
+{
+    return m_model->CanRedo();
+}
+
+QString frmArmy::undoName() const
+{
+    return FromFileText(m_model->UndoName());
+}
+
+QString frmArmy::redoName() const
+{
+    return FromFileText(m_model->RedoName());
+}
+
+void frmArmy::undo()
+{
+    apply(m_model->Undo());
+}
+
+void frmArmy::redo()
+{
+    apply(m_model->Redo());
 }

@@ -31,6 +31,12 @@ public:
     void PrintIt() override;
     void Export() override;
     bool QueryClose() override;
+    bool canUndo() const override;
+    bool canRedo() const override;
+    QString undoName() const override;
+    QString redoName() const override;
+    void undo() override;
+    void redo() override;
     bool hasPrintout() const override { return true; }
     // The window's initial size (the main window sizes a child by its hint).
     QSize sizeHint() const override;

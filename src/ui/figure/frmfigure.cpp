@@ -168,6 +168,10 @@ void frmFigure::connectReactions()
         connect(available, &QTreeWidget::itemDoubleClicked, w.add, &QPushButton::click);
     }
 
+    // Leaving a typed field ends its edit: the next one is a new step.
+    for (QLineEdit *field : {txtFigureName, txtImageFile, txtAdjustHitFactor, txtHitPoints})
+        connect(field, &QLineEdit::editingFinished, this, [this] { m_model->EndFieldEdit(); });
+
     connect(btnBrowse, &QPushButton::clicked, this, &frmFigure::browseImage);
     btnCard->setEnabled(true);
     connect(btnCard, &QPushButton::clicked, this, &frmFigure::openCard);
@@ -185,8 +189,13 @@ std::array<frmFigure::SeriesWidgets, 3> frmFigure::seriesWidgets() const
 
 void frmFigure::apply(const tarvello::Status &status)
 {
+    if (m_model->PictureRevision() != m_shownPictureRevision) {
+        m_shownPictureRevision = m_model->PictureRevision();
+        m_view->markPictureChanged();
+    }
     m_view->show(*m_model);
     shareListWidths();
+    emit historyChanged();
     if (!status)
         report(status.failure());
 }
@@ -203,14 +212,12 @@ void frmFigure::browseImage()
                                                                     QString());
     if (!path || path->isEmpty())
         return;
-    m_model->SetImageFile(ToFileText(QFileInfo(*path).fileName()));
-    apply({});
     // A file that is not a readable picture leaves the picture as it was.
     const QImage image(*path);
-    if (image.isNull())
-        return;
-    m_model->SetPicture(PictureFromImage(image));
-    m_view->markPictureChanged();
+    std::optional<tarvello::Picture> picture;
+    if (!image.isNull())
+        picture = PictureFromImage(image);
+    m_model->ChoosePicture(ToFileText(QFileInfo(*path).fileName()), std::move(picture));
     apply({});
 }
 
@@ -310,7 +317,7 @@ void frmFigure::OpenFigureFile(const QString &path)
         const BusyPointer busy;
         notices = m_model->Open(ToFilePath(path));
         m_view->markPictureChanged();
-        m_view->show(*m_model);
+        apply({});
         shareListWidths();
     }
     for (const tarvello::Failure &notice : notices)
@@ -360,4 +367,34 @@ bool frmFigure::QueryClose()
     default:
         return false;
     }
+}
+
+bool frmFigure::canUndo() const
+{
+    return m_model->CanUndo();
+}
+
+bool frmFigure::canRedo() const
+{
+    return m_model->CanRedo();
+}
+
+QString frmFigure::undoName() const
+{
+    return FromFileText(m_model->UndoName());
+}
+
+QString frmFigure::redoName() const
+{
+    return FromFileText(m_model->RedoName());
+}
+
+void frmFigure::undo()
+{
+    apply(m_model->Undo());
+}
+
+void frmFigure::redo()
+{
+    apply(m_model->Redo());
 }

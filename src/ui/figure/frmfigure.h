@@ -7,6 +7,7 @@
 #include "platform/failure.h"
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -48,6 +49,12 @@ public:
     // "Print Cards": copies of the figure's card on one sheet.
     void PrintCards() override;
     bool QueryClose() override;
+    bool canUndo() const override;
+    bool canRedo() const override;
+    QString undoName() const override;
+    QString redoName() const override;
+    void undo() override;
+    void redo() override;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -182,4 +189,5 @@ private:
     bool m_openRefused = false;
     bool m_sized = false;
     QHBoxLayout *m_listRow = nullptr;
+    std::uint64_t m_shownPictureRevision = 0;
 };

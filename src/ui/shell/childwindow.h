@@ -37,6 +37,14 @@ public:
     // True when the document chosen for a new window was refused (not a file
     // of its kind): the window has nothing to show and is discarded.
     virtual bool openRefused() const { return false; }
+    // The window's undo history (Edit, Undo and Redo); none by default.
+    // undoName/redoName name the step ("Remove Dagger").
+    virtual bool canUndo() const { return false; }
+    virtual bool canRedo() const { return false; }
+    virtual QString undoName() const { return {}; }
+    virtual QString redoName() const { return {}; }
+    virtual void undo() {}
+    virtual void redo() {}
 
     // Marks the window as already asked, so closing it asks nothing more.
     void setCloseApproved(bool approved) { m_closeApproved = approved; }
@@ -45,6 +53,8 @@ signals:
     // The window's document was opened from or saved to path (File, Open
     // Recent lists it).
     void documentFileUsed(const QString &path);
+    // The history changed: a step was made, undone, redone or saved.
+    void historyChanged();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -83,6 +83,9 @@ private:
     void buildMenus();
     void buildWindowMenu();
     void setStandardShortcuts();
+    void buildEditMenu();
+    // Edit, Undo and Redo follow the active child's history.
+    void updateEditMenu();
     QAction *addItem(QMenu *menu, const char *name, const QString &caption);
     QAction *addSeparator(QMenu *menu, const char *name);
 
@@ -136,6 +139,9 @@ private:
     QAction *mnuResources_Reload;
     QAction *mnuFileSep3;
     QAction *mnuFileQuit;
+    QMenu *mnuEdit;
+    QAction *mnuEdit_Undo;
+    QAction *mnuEdit_Redo;
     QMenu *mnuWindow;
     QAction *mnuWindow_Close;
     QMenu *mnuHelp;

@@ -1,4 +1,4 @@
-// The menu bar of the main window: File, Window and Help.
+// The menu bar of the main window: File, Edit, Window and Help.
 #include "frmmain.h"
 #include "shell/commandrouting.h"
 
@@ -115,6 +115,7 @@ void frmMain::buildMenus()
     connect(mnuResources_Reload, &QAction::triggered, this, &frmMain::refreshResources);
     connect(mnuFileQuit, &QAction::triggered, this, &QWidget::close);
 
+    buildEditMenu();
     buildWindowMenu();
 
     mnuHelp = AddMenu(this, "mnuHelp", QStringLiteral("&Help"));

@@ -1,0 +1,142 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <utility>
+#include <vector>
+
+// The undo and redo history of one editor.
+//
+// It keeps whole snapshots of the document rather than commands: every editor
+// here already has a small value type for its document (a figure record, an
+// army's units) and recalculates what derives from it, so restoring a copy is
+// exact by construction, while a command would have to know how to reverse
+// each reaction (a count of 0 deleting a line, a figure type switching the
+// training captions) and could drift from the forward path.
+namespace tarvello {
+
+template<typename Snapshot>
+class History
+{
+public:
+    // At most depth steps are kept; the oldest are dropped first.
+    explicit History(std::size_t depth = 100) : m_depth(depth < 1 ? 1 : depth) {}
+
+    // Forgets every step; current becomes the only state and the saved point
+    // (a document just opened or created).
+    void Reset(Snapshot current)
+    {
+        m_states.clear();
+        m_names.clear();
+        m_keys.clear();
+        m_states.push_back(std::move(current));
+        m_current = 0;
+        m_saved = 0;
+        m_mergeOpen = false;
+    }
+
+    // A step named name led to after. Steps that can be undone no longer can
+    // be redone. A non-empty mergeKey equal to the previous step's key (with
+    // nothing undone or saved in between and no BreakMerge) folds this step
+    // into it: typing into one field is one step. An after equal to the
+    // current state is no step.
+    void Record(std::string name, Snapshot after, const std::string &mergeKey = {})
+    {
+        if (m_states.empty()) {
+            Reset(std::move(after));
+            return;
+        }
+        if (after == m_states[m_current])
+            return;
+        DropRedo();
+        if (!mergeKey.empty() && m_mergeOpen && m_current > 0 && !AtSaved()
+            && m_keys[m_current - 1] == mergeKey) {
+            m_states[m_current] = std::move(after);
+            return;
+        }
+        m_states.push_back(std::move(after));
+        m_names.push_back(std::move(name));
+        m_keys.push_back(mergeKey);
+        ++m_current;
+        m_mergeOpen = !mergeKey.empty();
+        Trim();
+    }
+
+    // Replaces the current state without making a step: a change the user
+    // does not undo (a selection) that later steps start from.
+    void Amend(Snapshot current)
+    {
+        if (m_states.empty())
+            Reset(std::move(current));
+        else
+            m_states[m_current] = std::move(current);
+    }
+
+    // Ends the folding of edits into the last step (the field lost focus).
+    void BreakMerge() { m_mergeOpen = false; }
+
+    bool CanUndo() const { return m_current > 0; }
+    bool CanRedo() const { return m_current + 1 < m_states.size(); }
+    // The name of the step Undo, respectively Redo, would take back or repeat.
+    std::string UndoName() const { return CanUndo() ? m_names[m_current - 1] : std::string(); }
+    std::string RedoName() const { return CanRedo() ? m_names[m_current] : std::string(); }
+
+    // Steps back (or forward) and returns the state to restore; without a
+    // step to take, the current state.
+    const Snapshot &Undo()
+    {
+        if (CanUndo())
+            --m_current;
+        m_mergeOpen = false;
+        return m_states[m_current];
+    }
+    const Snapshot &Redo()
+    {
+        if (CanRedo())
+            ++m_current;
+        m_mergeOpen = false;
+        return m_states[m_current];
+    }
+
+    // The current state was saved.
+    void MarkSaved()
+    {
+        m_saved = static_cast<std::ptrdiff_t>(m_current);
+        m_mergeOpen = false;
+    }
+    // The current state is the saved one.
+    bool AtSaved() const { return m_saved == static_cast<std::ptrdiff_t>(m_current); }
+
+private:
+    void DropRedo()
+    {
+        if (!CanRedo())
+            return;
+        if (m_saved > static_cast<std::ptrdiff_t>(m_current))
+            m_saved = -1;
+        m_states.resize(m_current + 1);
+        m_names.resize(m_current);
+        m_keys.resize(m_current);
+    }
+
+    void Trim()
+    {
+        while (m_states.size() > m_depth + 1) {
+            m_states.erase(m_states.begin());
+            m_names.erase(m_names.begin());
+            m_keys.erase(m_keys.begin());
+            --m_current;
+            m_saved = m_saved > 0 ? m_saved - 1 : -1;
+        }
+    }
+
+    std::size_t m_depth;
+    std::vector<Snapshot> m_states;     // state 0 is the oldest kept
+    std::vector<std::string> m_names;   // m_names[i] led from state i to i + 1
+    std::vector<std::string> m_keys;
+    std::size_t m_current = 0;
+    std::ptrdiff_t m_saved = 0;         // -1: the saved state is not kept
+    bool m_mergeOpen = false;
+};
+
+} // namespace tarvello

@@ -1,0 +1,107 @@
+// The Edit menu of the main window: Undo and Redo of the active child.
+#include "frmmain.h"
+
+#include "childwindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QKeySequence>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+// "&Undo" alone, or with the step's name ("&Undo Remove Dagger"); an "&" in
+// the name is shown, not taken as an access key.
+QString Caption(const QString &verb, QString step)
+{
+    if (step.isEmpty())
+        return verb;
+    step.replace(QLatin1Char('&'), QLatin1String("&&"));
+    return verb + QLatin1Char(' ') + step;
+}
+
+bool IsUndoOrRedo(const QKeyEvent *key)
+{
+    return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)
+           || key->keyCombination() == QKeyCombination(Qt::CTRL | Qt::Key_Y)
+           || key->keyCombination() == QKeyCombination(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+}
+
+// A text box would keep Ctrl+Z and Ctrl+Y for its own undo; inside a window
+// with a history they go to the Edit menu instead, so that the editor's
+// steps (one per field edit) are undone wherever the focus stands.
+class UndoKeysToHistory : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::ShortcutOverride || !qobject_cast<QLineEdit *>(watched))
+            return false;
+        if (!IsUndoOrRedo(static_cast<QKeyEvent *>(event)))
+            return false;
+        for (QObject *owner = watched->parent(); owner; owner = owner->parent()) {
+            auto *child = qobject_cast<ChildWindow *>(owner);
+            if (!child)
+                continue;
+            if (!child->canUndo() && !child->canRedo())
+                return false;
+            event->ignore(); // not overridden: the shortcut goes on
+            return true;
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void frmMain::buildEditMenu()
+{
+    mnuEdit = new QMenu(QStringLiteral("&Edit"), this);
+    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
+    mnuEdit->menuAction()->setObjectName(QStringLiteral("mnuEdit"));
+    menuBar()->addMenu(mnuEdit);
+    mnuEdit_Undo = addItem(mnuEdit, "mnuEdit_Undo", QStringLiteral("&Undo"));
+    mnuEdit_Undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mnuEdit_Redo = addItem(mnuEdit, "mnuEdit_Redo", QStringLiteral("&Redo"));
+    mnuEdit_Redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                                QKeySequence(Qt::CTRL | Qt::Key_Y)});
+
+    connect(mnuEdit_Undo, &QAction::triggered, this, [this] {
+        if (ChildWindow *child = activeChild(); child && child->canUndo())
+            child->undo();
+        updateEditMenu();
+    });
+    connect(mnuEdit_Redo, &QAction::triggered, this, [this] {
+        if (ChildWindow *child = activeChild(); child && child->canRedo())
+            child->redo();
+        updateEditMenu();
+    });
+    qApp->installEventFilter(new UndoKeysToHistory(this));
+    connect(mnuEdit, &QMenu::aboutToShow, this, &frmMain::updateEditMenu);
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *window) {
+        if (auto *child = window ? qobject_cast<ChildWindow *>(window->widget()) : nullptr)
+            connect(child, &ChildWindow::historyChanged, this, &frmMain::updateEditMenu,
+                    Qt::UniqueConnection);
+        updateEditMenu();
+    });
+    updateEditMenu();
+}
+
+void frmMain::updateEditMenu()
+{
+    const ChildWindow *child = activeChild();
+    const bool undo = child && child->canUndo();
+    const bool redo = child && child->canRedo();
+    mnuEdit_Undo->setEnabled(undo);
+    mnuEdit_Redo->setEnabled(redo);
+    mnuEdit_Undo->setText(Caption(QStringLiteral("&Undo"), undo ? child->undoName() : QString()));
+    mnuEdit_Redo->setText(Caption(QStringLiteral("&Redo"), redo ? child->redoName() : QString()));
+}
