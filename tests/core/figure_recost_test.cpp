@@ -1,3 +1,5 @@
+#include "army/armycostcheck.h"
+#include "army/armymodel.h"
 #include "figure/figuremodel.h"
 #include "figure/recost.h"
 #include "figure_testtables.h"
@@ -119,6 +121,34 @@ TEST_F(FigureRecostTest, SavingKeepsTheOtherSectionsAndWritesTheNewCost)
                   std::string::npos);
     }
     EXPECT_FALSE(RecostFigureFile(tables, folder.File("missing.tvf")).ok());
+}
+
+TEST_F(FigureRecostTest, ArmyLinesTakeTheCostsTheirFiguresHaveNow)
+{
+    FigureModel human(tables);
+    ASSERT_TRUE(human.Initialize().ok());
+    human.SetFigureName("Militia");
+    ASSERT_TRUE(human.SaveTo(folder.File("militia.tvf")).ok());
+    folder.Write("zz.tvf", "not a figure");
+    ArmyModel army(folder.Path(), '.');
+    ASSERT_TRUE(army.ScanFigures().ok());
+    ASSERT_TRUE(army.Add(0).ok() && army.Add(1).ok());
+    ASSERT_TRUE(army.WriteArmy(folder.File("army.tva")).ok());
+    const std::string total = army.ArmyCost();
+
+    tables.Races[1].HitFactorModifier = 3;
+    const std::vector<FigureCostCheck> checks = CheckFigureCosts(folder.Path(), tables).value();
+    ASSERT_EQ(checks.size(), 3u);
+    EXPECT_TRUE(checks[0].Differs());
+    EXPECT_EQ(checks[0].newCost, FigureCost(tables));
+    EXPECT_FALSE(checks[1].Differs());
+    EXPECT_TRUE(checks[2].failed);
+    const std::vector<std::string> now = UnitCostsNow(army.Units(), checks);
+    ASSERT_TRUE(army.ReplaceFigureCosts(now).ok());
+    EXPECT_TRUE(army.Changed());
+    EXPECT_EQ(army.Units()[0].Summary(kCost), checks[0].newCost);
+    EXPECT_NE(army.ArmyCost(), total);
+    EXPECT_EQ(*ReadFileBytes(path), bytes);
 }
 
 } // namespace

@@ -83,13 +83,13 @@ FigureSummary FigureSummaryFromBytes(std::string bytes)
     return ReadFigureSummary(ProfileDocument::FromBytes(std::move(bytes)));
 }
 
-Result<std::vector<FigureSummary>> ScanFigureFolder(const std::string &folder)
+Result<std::vector<std::string>> ListFigureFiles(const std::string &folder)
 {
     namespace fs = std::filesystem;
     std::error_code ec;
     const fs::path dir(folder);
     if (folder.empty() || !fs::exists(dir, ec))
-        return std::vector<FigureSummary>();
+        return std::vector<std::string>();
     std::vector<std::string> names;
     fs::directory_iterator it(dir, ec);
     for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
@@ -101,9 +101,18 @@ Result<std::vector<FigureSummary>> ScanFigureFolder(const std::string &folder)
     if (ec)
         return Failure{"", errtext::kPathFileAccess};
     std::sort(names.begin(), names.end());
+    return names;
+}
+
+Result<std::vector<FigureSummary>> ScanFigureFolder(const std::string &folder)
+{
+    Result<std::vector<std::string>> names = ListFigureFiles(folder);
+    if (!names.ok())
+        return names.failure();
+    const std::filesystem::path dir(folder);
     std::vector<FigureSummary> summaries;
-    summaries.reserve(names.size());
-    for (const std::string &name : names) {
+    summaries.reserve(names.value().size());
+    for (const std::string &name : names.value()) {
         std::optional<std::string> bytes = ReadListedFileBytes((dir / name).string());
         summaries.push_back(FigureSummaryFromBytes(bytes ? std::move(*bytes) : std::string()));
     }

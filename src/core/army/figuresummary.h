@@ -27,6 +27,9 @@ FigureSummary FigureSummaryFromBytes(std::string bytes);
 // A file that cannot be read is listed with the defaults of an empty file.
 Result<std::vector<FigureSummary>> ScanFigureFolder(const std::string &folder);
 
+// The names of the files ScanFigureFolder reads, in the same order.
+Result<std::vector<std::string>> ListFigureFiles(const std::string &folder);
+
 // A directory text of the army (Windows-1252) as a path the file functions
 // open.
 std::string FolderPath(const std::string &directoryText);
