@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QFont>
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -17,6 +19,14 @@ public:
     enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
     enum class Icon { None, Information, Question, Exclamation, Critical };
     enum class Answer { Ok, Cancel, Yes, No };
+
+    // What a checklist dialog answered: the positions of the checked lines
+    // and the state of its one option.
+    struct ChecklistAnswer
+    {
+        QList<int> checked;
+        bool option = false;
+    };
 
     virtual ~IDialogs() = default;
 
@@ -49,4 +59,11 @@ public:
     // prints from the preview). Returns when the preview is closed.
     virtual void printPreview(QWidget *parent, QPrinter *printer,
                               std::function<void(QPrinter *)> render) = 0;
+
+    // A list of lines with check boxes (all checked at first) and one option
+    // check box (off at first) under text; nullopt when cancelled.
+    virtual std::optional<ChecklistAnswer> checklist(QWidget *parent, const QString &title,
+                                                     const QString &text,
+                                                     const QStringList &lines,
+                                                     const QString &option) = 0;
 };

@@ -20,6 +20,9 @@ public:
     bool printerSetup(QWidget *parent, QPrinter *printer) override;
     void printPreview(QWidget *parent, QPrinter *printer,
                       std::function<void(QPrinter *)> render) override;
+    std::optional<ChecklistAnswer> checklist(QWidget *parent, const QString &title,
+                                             const QString &text, const QStringList &lines,
+                                             const QString &option) override;
 };
 
 // Turns a "Name (*.ext)|*.ext|All files (*.*)|*.*" filter into Qt's

@@ -29,6 +29,9 @@ public:
     // the window must stay open (Cancel, or a save that did not succeed).
     virtual bool QueryClose() { return true; }
 
+    // The rules tables were reloaded (Refresh Resources).
+    virtual void tablesReloaded() {}
+
     // Marks the window as already asked, so closing it asks nothing more.
     void setCloseApproved(bool approved) { m_closeApproved = approved; }
 

@@ -23,12 +23,12 @@
 //
 // With its queue empty, a call gives the answer that changes nothing:
 // message boxes Ok for an Ok-only box, No for Yes/No, otherwise Cancel; file,
-// folder and font dialogs nullopt (cancelled); printer setup false. A print
+// folder, font and checklist dialogs nullopt (cancelled); printer setup false. A print
 // preview renders into its printer and then counts as closed.
 class ScriptedDialogs : public IDialogs
 {
 public:
-    enum class Kind { Message, OpenFile, SaveFile, Folder, Font, PrinterSetup, PrintPreview };
+    enum class Kind { Message, OpenFile, SaveFile, Folder, Font, PrinterSetup, PrintPreview, Checklist };
 
     // One recorded call; fields a kind does not use stay empty.
     struct Call
@@ -45,6 +45,7 @@ public:
         bool confirmOverwrite = false;
         QFont initialFont;          // font
         QPrinter *printer = nullptr; // printer setup, print preview
+        QStringList lines;          // checklist (its option in proposedName)
     };
 
     QList<Call> calls;
@@ -55,6 +56,7 @@ public:
     QQueue<std::optional<QString>> folderAnswers;
     QQueue<std::optional<QFont>> fontAnswers;
     QQueue<bool> printerSetupAnswers;
+    QQueue<std::optional<ChecklistAnswer>> checklistAnswers;
 
     // Runs on every call after it is recorded and before it answers, e.g. to
     // look at the windows while "the dialog is open".
@@ -74,6 +76,9 @@ public:
     // Renders into the given printer at once, as the preview would.
     void printPreview(QWidget *parent, QPrinter *printer,
                       std::function<void(QPrinter *)> render) override;
+    std::optional<ChecklistAnswer> checklist(QWidget *parent, const QString &title,
+                                             const QString &text, const QStringList &lines,
+                                             const QString &option) override;
 
     // The recorded calls of one kind, in call order.
     QList<Call> callsOf(Kind kind) const;
