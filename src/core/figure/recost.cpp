@@ -173,4 +173,12 @@ Status SaveRecostedFigure(const RulesTables &tables, const std::string &path, bo
     }
 }
 
+std::string StaleCostHint(std::string_view content, const std::string &now)
+{
+    const ProfileLookup stored = ProfileDocument::Lookup(content, "Figure", "txtFinalCost");
+    if (stored.status != ProfileLookup::Found || stored.value == now)
+        return {};
+    return "Stored cost " + stored.value + ", now " + now + " after table changes";
+}
+
 } // namespace tarvello

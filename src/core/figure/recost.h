@@ -5,6 +5,7 @@
 #include "platform/failure.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // A saved figure costed again with the current rules tables, without a
@@ -78,5 +79,10 @@ void RefreshRowsFromTables(FigureRecord &record, const RulesTables &tables);
 // the tables is not saved: its first notice is returned, so that no choice
 // is silently replaced.
 Status SaveRecostedFigure(const RulesTables &tables, const std::string &path, bool refreshRows);
+
+// The hint of a just-opened figure whose final cost stored in the file's
+// content differs from the recalculated one: "Stored cost 52, now 57 after
+// table changes"; empty when the cost is unchanged or none was stored.
+std::string StaleCostHint(std::string_view content, const std::string &now);
 
 } // namespace tarvello

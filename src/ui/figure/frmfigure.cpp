@@ -258,6 +258,7 @@ void frmFigure::OpenFigure()
         m_view->markPictureChanged();
         m_view->show(*m_model);
     }
+    showStaleCostHint(ToFilePath(*path));
     for (const tarvello::Failure &notice : notices)
         report(notice);
 }
