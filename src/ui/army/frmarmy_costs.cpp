@@ -33,6 +33,10 @@ void frmArmy::connectCostReactions()
 
 void frmArmy::checkCosts()
 {
+    if (!m_context.tables) {
+        m_costChecks.clear();
+        return;
+    }
     tarvello::Result<std::vector<tarvello::FigureCostCheck>> checks = tarvello::CheckFigureCosts(
         tarvello::FolderPath(m_model->UnitDirectory()), *m_context.tables);
     m_costChecks = checks.ok() ? std::move(checks.value())
