@@ -50,7 +50,7 @@ public:
     void UpdateArmyCosts();
     // Lists the figures whose cost changed; the chosen ones are saved with
     // their new cost.
-    void UpdateCosts();
+    void UpdateCosts() override;
 
     // The model behind the window, for the tests.
     tarvello::ArmyModel &model() { return *m_model; }
