@@ -24,8 +24,9 @@ Result<std::vector<FigureCostCheck>> CheckFigureCosts(const std::string &folder,
         check.path = (dir / name).string();
         std::optional<std::string> bytes = ReadListedFileBytes(check.path);
         const std::string_view content = bytes ? std::string_view(*bytes) : std::string_view();
-        const ProfileLookup name = ProfileDocument::Lookup(content, "Figure", "txtFigureName");
-        check.name = name.status == ProfileLookup::Found ? name.value : "<none>";
+        const ProfileLookup figureName =
+            ProfileDocument::Lookup(content, "Figure", "txtFigureName");
+        check.name = figureName.status == ProfileLookup::Found ? figureName.value : "<none>";
         check.storedCost = ProfileDocument::Lookup(content, "Figure", "txtFinalCost").value;
         const Result<FigureRecost> recost =
             bytes ? RecostFigureContent(tables, check.path, std::move(*bytes))
