@@ -7,6 +7,7 @@
 #include "army/armymodel.h"
 #include "army/figuresummary.h"
 #include "figure/recost.h"
+#include "platform/idialogs.h"
 #include "platform/uitext.h"
 
 #include <QPushButton>
