@@ -78,6 +78,9 @@ TEST_F(FigureRecostTest, TableEditsAreFoundAndNothingIsWritten)
         EXPECT_EQ(r.value().refreshedCost, fresh);
         EXPECT_EQ(r.value().newCost != stored, e.costFollows);
         EXPECT_EQ(r.value().changedRows.size(), e.rowChanges ? 1u : 0u);
+        EXPECT_EQ(StaleCostHint(bytes, r.value().newCost),
+                  e.costFollows ? "Stored cost " + stored + ", now " + fresh + " after table changes"
+                                : "");
         EXPECT_EQ(*ReadFileBytes(path), bytes);
     }
 }
