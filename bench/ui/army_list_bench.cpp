@@ -3,6 +3,8 @@
 #include "army/frmarmy.h"
 #include "platform/fileio.h"
 #include "platform/idialogs.h"
+#include "rules/modloaddata.h"
+#include "rules/rulestables.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -41,6 +43,11 @@ public:
     std::optional<QFont> font(QWidget *, const QFont &) override { return std::nullopt; }
     bool printerSetup(QWidget *, QPrinter *) override { return false; }
     void printPreview(QWidget *, QPrinter *, std::function<void(QPrinter *)>) override {}
+    std::optional<ChecklistAnswer> checklist(QWidget *, const QString &, const QString &,
+                                             const QStringList &, const QString &) override
+    {
+        return std::nullopt;
+    }
 };
 
 // A program folder whose figures folder holds kFiles small figure files.
@@ -78,6 +85,42 @@ void BM_RefreshFillsAvailableList(benchmark::State &state)
     }
 }
 BENCHMARK(BM_RefreshFillsAvailableList)->Unit(benchmark::kMillisecond);
+
+// The same list of 2,000 copies of a shipped figure (its picture cut off),
+// without (0) and with (1) the rules tables, that is with the "Now" column
+// costing every figure again.
+void BM_RefreshWithNowColumn(benchmark::State &state)
+{
+    const std::filesystem::path dir = std::filesystem::temp_directory_path()
+                                      / "tarvello_army_now_bench";
+    const std::filesystem::path figures = dir / "figures";
+    std::filesystem::create_directories(figures);
+    std::string sample = tarvello::ReadFileBytes(TARVELLO_SHIPPED_DATA_DIR
+                                                 "/figures/spearman.tvf").value_or("");
+    sample = sample.substr(0, sample.find("[ImageProperties]"));
+    for (int i = 0; i < kFiles; ++i)
+        (void)tarvello::WriteFileAtomically((figures / ("f" + std::to_string(i) + ".tvf")).string(),
+                                            sample);
+    tarvello::RulesTables tables;
+    tarvello::LoadAllTables(tables, TARVELLO_SHIPPED_DATA_DIR, ".", [](const tarvello::Failure &) {});
+    NoDialogs dialogs;
+    AppContext context;
+    context.dialogs = &dialogs;
+    context.tables = state.range(0) ? &tables : nullptr;
+    context.programFolder = QString::fromStdString(dir.string());
+    frmArmy window(context);
+    window.show();
+    auto *refresh = window.findChild<QPushButton *>(QStringLiteral("btnRefresh"));
+    auto *list = window.findChild<QTreeWidget *>(QStringLiteral("lvwUnits"));
+    for (auto _ : state) {
+        refresh->click();
+        QApplication::processEvents();
+        if (list->topLevelItemCount() != kFiles
+            || (state.range(0) && list->topLevelItem(0)->text(4).isEmpty()))
+            state.SkipWithError("the list does not show every figure with its cost now");
+    }
+}
+BENCHMARK(BM_RefreshWithNowColumn)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

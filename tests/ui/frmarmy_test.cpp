@@ -3,8 +3,10 @@
 
 #include "army/frmarmy.h"
 #include "scripteddialogs.h"
+#include "smalltables.h"
 
 #include "army/armymodel.h"
+#include "figure/figuremodel.h"
 #include "platform/modfunctions.h"
 #include "rules/rulestables.h"
 
@@ -85,9 +87,9 @@ private slots:
         for (const char *frame : {"Frame1", "Frame2", "Frame3", "Frame4"})
             QVERIFY(named<QGroupBox>(&w, frame));
         QCOMPARE(named<QTreeWidget>(&w, "lvwUnits")->columnCount(),
-                 int(tarvello::kSummaryFields));
+                 int(tarvello::kSummaryFields) + 1);
         QCOMPARE(named<QTreeWidget>(&w, "lvwSelectedUnits")->columnCount(),
-                 int(tarvello::kUnitFields));
+                 int(tarvello::kUnitFields) + 1);
         QCOMPARE(named<QTreeWidget>(&w, "lvwUnits")->topLevelItemCount(), 0);
         QCOMPARE(text(&w, "txtUnitDirectory"),
                  QDir::toNativeSeparators(m_dir->path() + QStringLiteral("/figures")));
@@ -193,6 +195,66 @@ private slots:
         QVERIFY(w->hasPrintout());
         w->renderPrintout(printer);
         QVERIFY(QFile(pdf).size() > 1000);
+    }
+
+    // Three saved figures (two Dwarfs, one Human) with a card layout; the
+    // Dwarf's modifier then changes, so that only the Dwarfs cost anew.
+    void costsFollowTheTables()
+    {
+        m_tables = SmallRulesTables();
+        QDir(m_dir->path()).mkdir(QStringLiteral("figures"));
+        const auto file = [this](const char *name) {
+            return m_dir->filePath(QStringLiteral("figures/") + QLatin1String(name));
+        };
+        const auto bytes = [](const QString &path) {
+            QFile f(path);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
+        const char *names[] = {"axeman.tvf", "guard.tvf", "militia.tvf"};
+        for (int i = 0; i < 3; ++i) {
+            tarvello::FigureModel figure(m_tables);
+            QVERIFY(figure.Initialize().ok());
+            figure.SetFigureName(names[i]);
+            QVERIFY(figure.Choose(&tarvello::FigureRecord::cboRace, i < 2 ? 1 : 0).ok());
+            QVERIFY(figure.Add(tarvello::FigureSeries::Melee, i % 2).ok());
+            QVERIFY(figure.SaveTo(file(names[i]).toStdString()).ok());
+            QFile f(file(names[i]));
+            QVERIFY(f.open(QIODevice::Append));
+            f.write("[CardLayout]\r\nImageLeft=120\r\n");
+        }
+        frmArmy w(*m_context);
+        m_dialogs->folderAnswers.enqueue(m_dir->filePath(QStringLiteral("figures")));
+        click(&w, "btnBrowse");
+        selectRow(&w, "lvwUnits", 0);
+        click(&w, "btnAddUnits");
+        QVERIFY(w.model().WriteArmy(m_dir->filePath(QStringLiteral("a.tva")).toStdString()).ok());
+        const QString total = text(&w, "txtArmyCost");
+        const QByteArray axeman = bytes(file(names[0]));
+        const QByteArray guard = bytes(file(names[1]));
+
+        m_tables.Races[1].HitFactorModifier = 3;
+        w.tablesReloaded();
+        const QChar arrow(0x2192);
+        auto *available = named<QTreeWidget>(&w, "lvwUnits");
+        const int now = int(tarvello::kCost) + 1;
+        QVERIFY(available->topLevelItem(0)->text(now).contains(arrow));
+        QVERIFY(!available->topLevelItem(2)->text(now).contains(arrow));
+        QVERIFY(named<QTreeWidget>(&w, "lvwSelectedUnits")->topLevelItem(0)->text(now + 2)
+                    .contains(arrow));
+
+        click(&w, "btnUpdateArmyCosts");
+        QVERIFY(text(&w, "txtArmyCost") != total);
+        QVERIFY(w.model().Changed());
+
+        m_dialogs->checklistAnswers.enqueue(IDialogs::ChecklistAnswer{{1}, false});
+        click(&w, "btnUpdateCosts");
+        QCOMPARE(m_dialogs->callsOf(Kind::Checklist).at(0).lines.size(), 2);
+        QCOMPARE(bytes(file(names[0])), axeman);
+        const QByteArray saved = bytes(file(names[1]));
+        QVERIFY(saved != guard);
+        QVERIFY(saved.contains(guard.mid(guard.indexOf("[CardLayout]"))));
+        QVERIFY(!available->topLevelItem(1)->text(now).contains(arrow));
+        QVERIFY(available->topLevelItem(0)->text(now).contains(arrow));
     }
 };
 

@@ -162,6 +162,23 @@ Status ArmyModel::Remove()
     return total;
 }
 
+Status ArmyModel::ReplaceFigureCosts(const std::vector<std::string> &costs)
+{
+    bool replaced = false;
+    for (std::size_t i = 0; i < m_units.size() && i < costs.size(); ++i) {
+        std::string &cost = m_units[i].fields[kCost + 2];
+        if (!costs[i].empty() && costs[i] != cost) {
+            cost = costs[i];
+            replaced = true;
+        }
+    }
+    if (!replaced)
+        return {};
+    UnitsChanged();
+    m_changed = true;
+    return RecalcTotal();
+}
+
 Status ArmyModel::SelectUnit(int row)
 {
     if (row < 0 || static_cast<std::size_t>(row) >= m_units.size())

@@ -98,6 +98,10 @@ public:
     // changed unless Loading. A total beyond 32 bits fails ("Overflow") and
     // leaves the total shown as it was.
     Status RecalcTotal();
+    // Replaces the stored figure cost of each unit line by costs[line] where
+    // that is not empty and differs, then recomputes the total; the army is
+    // marked changed when a line changed (nothing is written).
+    Status ReplaceFigureCosts(const std::vector<std::string> &costs);
 
     // --- File and report -----------------------------------------------
     // Loads the army file at path into this (new) editor: name, directory,

@@ -36,14 +36,25 @@ QStringList Texts(const std::array<std::string_view, N> &texts)
     return list;
 }
 
+// The row's fields with the "Now" text inserted after the cost at field now.
 template<std::size_t N>
-QTreeWidgetItem *RowItem(const std::array<std::string, N> &fields)
+QTreeWidgetItem *RowItem(const std::array<std::string, N> &fields, std::size_t now,
+                         const QString &nowText)
 {
     QStringList texts;
-    texts.reserve(static_cast<qsizetype>(N));
+    texts.reserve(static_cast<qsizetype>(N + 1));
     for (const std::string &field : fields)
         texts.append(FromFileText(field));
+    texts.insert(static_cast<qsizetype>(now), nowText);
     return new QTreeWidgetItem(texts);
+}
+
+template<std::size_t N>
+QStringList HeadersWithNow(const std::array<std::string_view, N> &texts, std::size_t now)
+{
+    QStringList list = Texts(texts);
+    list.insert(static_cast<qsizetype>(now), QStringLiteral("Now"));
+    return list;
 }
 
 int SelectedRow(const QTreeWidget *list)
@@ -81,6 +92,7 @@ frmArmy::frmArmy(AppContext &context, QWidget *parent)
     resize(sizeHint());
     connectReactions();
     connectUnitReactions();
+    connectCostReactions();
     apply({});
 }
 
@@ -93,8 +105,8 @@ QSize frmArmy::sizeHint() const
 
 void frmArmy::setUpLists()
 {
-    m_ui->lvwUnits->setHeaderLabels(Texts(tarvello::kSummaryHeaders));
-    m_ui->lvwSelectedUnits->setHeaderLabels(Texts(tarvello::kUnitHeaders));
+    m_ui->lvwUnits->setHeaderLabels(HeadersWithNow(tarvello::kSummaryHeaders, kAvailableNow));
+    m_ui->lvwSelectedUnits->setHeaderLabels(HeadersWithNow(tarvello::kUnitHeaders, kUnitNow));
     for (QTreeWidget *list : {m_ui->lvwUnits, m_ui->lvwSelectedUnits})
         list->header()->setSectionsMovable(false);
 }
@@ -187,10 +199,12 @@ void frmArmy::showLists()
     m_showing = true;
     if (m_shownAvailable != m_model->AvailableRevision()) {
         m_shownAvailable = m_model->AvailableRevision();
+        m_shownUnits = ~0ull;
+        checkCosts();
         QList<QTreeWidgetItem *> rows;
         rows.reserve(static_cast<qsizetype>(m_model->Available().size()));
-        for (const tarvello::FigureSummary &summary : m_model->Available())
-            rows.append(RowItem(summary.fields));
+        for (std::size_t i = 0; i < m_model->Available().size(); ++i)
+            rows.append(RowItem(m_model->Available()[i].fields, kAvailableNow, availableNow(i)));
         m_ui->lvwUnits->clear();
         m_ui->lvwUnits->addTopLevelItems(rows);
     }
@@ -198,8 +212,8 @@ void frmArmy::showLists()
     if (m_shownUnits != m_model->UnitsRevision()) {
         m_shownUnits = m_model->UnitsRevision();
         QList<QTreeWidgetItem *> rows;
-        for (const tarvello::ArmyUnit &unit : m_model->Units())
-            rows.append(RowItem(unit.fields));
+        for (std::size_t i = 0; i < m_model->Units().size(); ++i)
+            rows.append(RowItem(m_model->Units()[i].fields, kUnitNow, unitNow(i)));
         units->clear();
         units->addTopLevelItems(rows);
     }

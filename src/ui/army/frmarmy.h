@@ -1,12 +1,15 @@
 #pragma once
 
+#include "army/armycostcheck.h"
 #include "shell/appcontext.h"
 #include "shell/childwindow.h"
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 class QTreeWidget;
+class QTreeWidgetItem;
 namespace Ui {
 class frmArmy;
 }
@@ -51,6 +54,15 @@ public:
     // Loads the army file at path, as OpenArmy does after its dialog.
     void OpenArmyFile(const QString &path);
 
+    // The rules tables were reloaded: the costs are checked again.
+    void tablesReloaded() override;
+    // Replaces the unit lines' stored figure costs by their figures' costs
+    // now (the army is then changed, nothing is written).
+    void UpdateArmyCosts();
+    // Lists the figures whose cost changed; the chosen ones are saved with
+    // their new cost.
+    void UpdateCosts() override;
+
     // The model behind the window, for the tests.
     tarvello::ArmyModel &model() { return *m_model; }
 
@@ -68,6 +80,16 @@ private:
     bool saveArmy();
     bool saveAsDialog();
     bool writeTo(const std::string &path);
+    // Costs the directory's figures again with the current tables.
+    void checkCosts();
+    // The "Now" column's text of an available figure and of a unit line.
+    QString availableNow(std::size_t row) const;
+    QString unitNow(std::size_t line) const;
+    void connectCostReactions();
+
+    // Where the lists show the "Now" column: right after the stored cost.
+    static constexpr std::size_t kAvailableNow = tarvello::kCost + 1;
+    static constexpr std::size_t kUnitNow = tarvello::kCost + 3;
 
     AppContext &m_context;
     std::unique_ptr<Ui::frmArmy> m_ui;
@@ -75,4 +97,5 @@ private:
     std::uint64_t m_shownAvailable = ~0ull;
     std::uint64_t m_shownUnits = ~0ull;
     bool m_showing = false;
+    std::vector<tarvello::FigureCostCheck> m_costChecks;
 };

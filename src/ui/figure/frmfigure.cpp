@@ -320,6 +320,7 @@ void frmFigure::OpenFigureFile(const QString &path)
         apply({});
         shareListWidths();
     }
+    showStaleCostHint(ToFilePath(path));
     for (const tarvello::Failure &notice : notices)
         report(notice);
     // A refused file leaves the editor unbound; a new editor is not kept.

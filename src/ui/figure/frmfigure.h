@@ -159,6 +159,9 @@ public:
     QLineEdit *txtFinalCost = nullptr;
 
 private:
+    // Shows in the title, until the next change, the stored cost of the
+    // figure just opened from path when the tables changed it.
+    void showStaleCostHint(const std::string &path);
     void buildLayout();
     void buildInformationFrame();
     void buildDataFrame();

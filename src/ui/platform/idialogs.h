@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QFont>
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -17,6 +19,14 @@ public:
     enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
     enum class Icon { None, Information, Question, Exclamation, Critical };
     enum class Answer { Ok, Cancel, Yes, No };
+
+    // What a checklist dialog answered: the positions of the checked lines
+    // and the state of its one option.
+    struct ChecklistAnswer
+    {
+        QList<int> checked;
+        bool option = false;
+    };
 
     virtual ~IDialogs() = default;
 
@@ -77,6 +87,21 @@ public:
     {
         Q_UNUSED(parent)
         Q_UNUSED(question)
+        return std::nullopt;
+    }
+    // A list of lines with check boxes (all checked at first) and one option
+    // check box (off at first) under text; nullopt when cancelled (also by
+    // dialogs that never show it).
+    virtual std::optional<ChecklistAnswer> checklist(QWidget *parent, const QString &title,
+                                                     const QString &text,
+                                                     const QStringList &lines,
+                                                     const QString &option)
+    {
+        Q_UNUSED(parent)
+        Q_UNUSED(title)
+        Q_UNUSED(text)
+        Q_UNUSED(lines)
+        Q_UNUSED(option)
         return std::nullopt;
     }
 };

@@ -22,6 +22,9 @@ public:
                       std::function<void(QPrinter *)> render) override;
     std::optional<CardSheetChoice> cardSheet(QWidget *parent,
                                              const CardSheetQuestion &question) override;
+    std::optional<ChecklistAnswer> checklist(QWidget *parent, const QString &title,
+                                             const QString &text, const QStringList &lines,
+                                             const QString &option) override;
 };
 
 // Turns a "Name (*.ext)|*.ext|All files (*.*)|*.*" filter into Qt's

@@ -45,6 +45,11 @@ public:
     virtual QString redoName() const { return {}; }
     virtual void undo() {}
     virtual void redo() {}
+    // The rules tables were reloaded (Refresh Resources).
+    virtual void tablesReloaded() {}
+    // File, Update Costs: saves figures with the costs the tables give them
+    // now (the army editor's command; other windows do nothing).
+    virtual void UpdateCosts() {}
 
     // Marks the window as already asked, so closing it asks nothing more.
     void setCloseApproved(bool approved) { m_closeApproved = approved; }

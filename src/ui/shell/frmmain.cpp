@@ -194,6 +194,10 @@ void frmMain::refreshResources()
                                                  FromFileText(failure.Message()),
                                                  IDialogs::Buttons::Ok, IDialogs::Icon::None);
                             });
+    for (QMdiSubWindow *window : m_mdiArea->subWindowList()) {
+        if (auto *child = qobject_cast<ChildWindow *>(window->widget()))
+            child->tablesReloaded();
+    }
 }
 
 void frmMain::newChild(const QString &formName)

@@ -88,6 +88,7 @@ void frmMain::buildMenus()
     mnuFile_Export = addItem(mnuFile, "mnuFile_Export", QStringLiteral("&Export"));
     mnuFileSep1 = addSeparator(mnuFile, "mnuFileSep1");
     mnuResources_Reload = addItem(mnuFile, "mnuResources_Reload", QStringLiteral("&Refresh Resources"));
+    QAction *updateCosts = addItem(mnuFile, "mnuFile_UpdateCosts", QStringLiteral("&Update Costs\u2026"));
     mnuFileSep3 = addSeparator(mnuFile, "mnuFileSep3");
     mnuFileQuit = addItem(mnuFile, "mnuFileQuit", QStringLiteral("&Quit"));
 
@@ -113,6 +114,10 @@ void frmMain::buildMenus()
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &frmMain::updatePrintCards);
     connect(mnuFile_Export, &QAction::triggered, this, [this] { forward(tarvello::FileCommand::Export); });
     connect(mnuResources_Reload, &QAction::triggered, this, &frmMain::refreshResources);
+    connect(updateCosts, &QAction::triggered, this, [this] {
+        if (ChildWindow *child = activeChild())
+            child->UpdateCosts();
+    });
     connect(mnuFileQuit, &QAction::triggered, this, &QWidget::close);
 
     buildEditMenu();

@@ -124,6 +124,23 @@ ScriptedDialogs::cardSheet(QWidget *parent, const CardSheetQuestion &question)
     return Next(cardSheetAnswers, std::optional<CardSheetChoice>());
 }
 
+std::optional<IDialogs::ChecklistAnswer> ScriptedDialogs::checklist(QWidget *parent,
+                                                                  const QString &title,
+                                                                  const QString &text,
+                                                                  const QStringList &lines,
+                                                                  const QString &option)
+{
+    Call call;
+    call.kind = Kind::Checklist;
+    call.parent = parent;
+    call.title = title;
+    call.text = text;
+    call.lines = lines;
+    call.proposedName = option;
+    record(call);
+    return Next(checklistAnswers, std::optional<ChecklistAnswer>());
+}
+
 QList<ScriptedDialogs::Call> ScriptedDialogs::callsOf(Kind kind) const
 {
     QList<Call> result;

@@ -23,12 +23,13 @@
 //
 // With its queue empty, a call gives the answer that changes nothing:
 // message boxes Ok for an Ok-only box, No for Yes/No, otherwise Cancel; file,
-// folder, font and card sheet dialogs nullopt (cancelled); printer setup false. A print
+// folder, font, card sheet and checklist dialogs nullopt (cancelled); printer setup false. A print
 // preview renders into its printer and then counts as closed.
 class ScriptedDialogs : public IDialogs
 {
 public:
-    enum class Kind { Message, OpenFile, SaveFile, Folder, Font, PrinterSetup, PrintPreview, CardSheet };
+    enum class Kind { Message, OpenFile, SaveFile, Folder, Font, PrinterSetup, PrintPreview, CardSheet,
+                      Checklist };
 
     // One recorded call; fields a kind does not use stay empty.
     struct Call
@@ -46,6 +47,7 @@ public:
         QFont initialFont;          // font
         QPrinter *printer = nullptr; // printer setup, print preview
         CardSheetQuestion sheet;    // card sheet
+        QStringList lines;          // checklist (its option in proposedName)
     };
 
     QList<Call> calls;
@@ -57,6 +59,7 @@ public:
     QQueue<std::optional<QFont>> fontAnswers;
     QQueue<bool> printerSetupAnswers;
     QQueue<std::optional<CardSheetChoice>> cardSheetAnswers;
+    QQueue<std::optional<ChecklistAnswer>> checklistAnswers;
 
     // Runs on every call after it is recorded and before it answers, e.g. to
     // look at the windows while "the dialog is open".
@@ -78,6 +81,9 @@ public:
                       std::function<void(QPrinter *)> render) override;
     std::optional<CardSheetChoice> cardSheet(QWidget *parent,
                                              const CardSheetQuestion &question) override;
+    std::optional<ChecklistAnswer> checklist(QWidget *parent, const QString &title,
+                                             const QString &text, const QStringList &lines,
+                                             const QString &option) override;
 
     // The recorded calls of one kind, in call order.
     QList<Call> callsOf(Kind kind) const;

@@ -1,0 +1,65 @@
+#include "armycostcheck.h"
+
+#include "figure/recost.h"
+#include "figuresummary.h"
+#include "platform/fileio.h"
+#include "platform/profiledocument.h"
+
+#include <filesystem>
+#include <optional>
+
+namespace tarvello {
+
+Result<std::vector<FigureCostCheck>> CheckFigureCosts(const std::string &folder,
+                                                      const RulesTables &tables)
+{
+    Result<std::vector<std::string>> paths = ListFigureFiles(folder);
+    if (!paths.ok())
+        return paths.failure();
+    std::vector<FigureCostCheck> checks;
+    checks.reserve(paths.value().size());
+    for (const std::string &path : paths.value()) {
+        FigureCostCheck check;
+        check.path = path;
+        std::optional<std::string> bytes = ReadListedFileBytes(check.path);
+        const std::string_view content = bytes ? std::string_view(*bytes) : std::string_view();
+        const ProfileLookup figureName =
+            ProfileDocument::Lookup(content, "Figure", "txtFigureName");
+        check.name = figureName.status == ProfileLookup::Found ? figureName.value : "<none>";
+        check.storedCost = ProfileDocument::Lookup(content, "Figure", "txtFinalCost").value;
+        const Result<FigureRecost> recost =
+            bytes ? RecostFigureContent(tables, check.path, std::move(*bytes))
+                  : Result<FigureRecost>(Failure{LoadingSentence(check.path), ""});
+        check.failed = !recost.ok() || !recost.value().notices.empty();
+        if (!check.failed) {
+            check.newCost = recost.value().newCost;
+            check.refreshedCost = recost.value().refreshedCost;
+        }
+        checks.push_back(std::move(check));
+    }
+    return checks;
+}
+
+const FigureCostCheck *FigureOfUnit(const ArmyUnit &unit,
+                                    const std::vector<FigureCostCheck> &checks)
+{
+    for (const FigureCostCheck &check : checks) {
+        if (check.name == unit.Summary(kFigureName))
+            return &check;
+    }
+    return nullptr;
+}
+
+std::vector<std::string> UnitCostsNow(const std::vector<ArmyUnit> &units,
+                                      const std::vector<FigureCostCheck> &checks)
+{
+    std::vector<std::string> costs;
+    costs.reserve(units.size());
+    for (const ArmyUnit &unit : units) {
+        const FigureCostCheck *check = FigureOfUnit(unit, checks);
+        costs.push_back(check && !check->failed ? check->newCost : std::string());
+    }
+    return costs;
+}
+
+} // namespace tarvello

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "armyunit.h"
+#include "platform/failure.h"
+
+#include <string>
+#include <vector>
+
+// The figures of an army's figure directory costed again with the current
+// rules tables, and the army's unit lines matched to them.
+namespace tarvello {
+
+struct RulesTables;
+
+// One figure file of the directory and its cost under the current tables.
+struct FigureCostCheck
+{
+    // The file's path and the figure's name (txtFigureName).
+    std::string path;
+    std::string name;
+    std::string storedCost;
+    // The cost now; the cost with copied rows refreshed from the tables.
+    std::string newCost;
+    std::string refreshedCost;
+    // The file could not be costed (unreadable, a choice no longer in the
+    // tables, a failed calculation): its new costs are empty.
+    bool failed = false;
+
+    // The stored cost is no longer what the figure costs.
+    bool Differs() const { return !failed && newCost != storedCost; }
+    // The same when copied rows are refreshed too.
+    bool DiffersRefreshed() const { return !failed && refreshedCost != storedCost; }
+};
+
+// Every figure file of folder (the army's directory text, as a path), in the
+// order of the available list, costed again. Nothing is written.
+Result<std::vector<FigureCostCheck>> CheckFigureCosts(const std::string &folder,
+                                                      const RulesTables &tables);
+
+// The figure a unit line was made from: the first file whose figure name is
+// the line's, nullptr when the directory has none.
+const FigureCostCheck *FigureOfUnit(const ArmyUnit &unit,
+                                    const std::vector<FigureCostCheck> &checks);
+
+// The cost each unit line's figure has now, empty for a line without its
+// figure in the directory or whose figure could not be costed.
+std::vector<std::string> UnitCostsNow(const std::vector<ArmyUnit> &units,
+                                      const std::vector<FigureCostCheck> &checks);
+
+} // namespace tarvello

@@ -1,0 +1,124 @@
+// The army editor's cost checks: the "Now" columns, Update Army Costs and
+// Update Costs.
+
+#include "frmarmy.h"
+#include "ui_frmarmy.h"
+
+#include "army/armymodel.h"
+#include "army/figuresummary.h"
+#include "figure/recost.h"
+#include "platform/idialogs.h"
+#include "platform/uitext.h"
+
+#include <QPushButton>
+
+namespace {
+
+const QString kPlainTitle = QStringLiteral("Tarvello");
+
+// "52 → 57" for a changed cost, the cost alone for an unchanged one.
+QString CostChange(const std::string &stored, const std::string &now)
+{
+    if (stored == now)
+        return FromFileText(now);
+    return FromFileText(stored) + QStringLiteral(" \u2192 ") + FromFileText(now);
+}
+
+} // namespace
+
+void frmArmy::connectCostReactions()
+{
+    connect(m_ui->btnUpdateArmyCosts, &QPushButton::clicked, this, &frmArmy::UpdateArmyCosts);
+    connect(m_ui->btnUpdateCosts, &QPushButton::clicked, this, &frmArmy::UpdateCosts);
+}
+
+void frmArmy::checkCosts()
+{
+    if (!m_context.tables) {
+        m_costChecks.clear();
+        return;
+    }
+    tarvello::Result<std::vector<tarvello::FigureCostCheck>> checks = tarvello::CheckFigureCosts(
+        tarvello::FolderPath(m_model->UnitDirectory()), *m_context.tables);
+    m_costChecks = checks.ok() ? std::move(checks.value())
+                               : std::vector<tarvello::FigureCostCheck>();
+}
+
+QString frmArmy::availableNow(std::size_t row) const
+{
+    // The scan and the check list the same files; a file that came or went
+    // between the two shows nothing rather than another figure's cost.
+    if (row >= m_costChecks.size()
+        || m_costChecks[row].name != m_model->Available()[row].fields[tarvello::kFigureName])
+        return {};
+    const tarvello::FigureCostCheck &check = m_costChecks[row];
+    return check.failed ? QStringLiteral("?") : CostChange(check.storedCost, check.newCost);
+}
+
+QString frmArmy::unitNow(std::size_t line) const
+{
+    const tarvello::ArmyUnit &unit = m_model->Units()[line];
+    const tarvello::FigureCostCheck *check = tarvello::FigureOfUnit(unit, m_costChecks);
+    if (!check)
+        return {};
+    if (check->failed)
+        return QStringLiteral("?");
+    return CostChange(unit.Summary(tarvello::kCost), check->newCost);
+}
+
+void frmArmy::tablesReloaded()
+{
+    m_shownAvailable = ~0ull;
+    apply({});
+}
+
+void frmArmy::UpdateArmyCosts()
+{
+    checkCosts();
+    m_shownUnits = ~0ull;
+    apply(m_model->ReplaceFigureCosts(tarvello::UnitCostsNow(m_model->Units(), m_costChecks)));
+}
+
+void frmArmy::UpdateCosts()
+{
+    checkCosts();
+    std::vector<const tarvello::FigureCostCheck *> changed;
+    QStringList lines;
+    for (const tarvello::FigureCostCheck &check : m_costChecks) {
+        if (!check.Differs() && !check.DiffersRefreshed())
+            continue;
+        changed.push_back(&check);
+        lines.append(QStringLiteral("%1: %2 (with weapons and items from the tables: %3)   %4")
+                         .arg(FromFileText(check.name),
+                              CostChange(check.storedCost, check.newCost),
+                              CostChange(check.storedCost, check.refreshedCost),
+                              FromFilePath(check.path)));
+    }
+    if (changed.empty()) {
+        m_context.dialogs->message(this, kPlainTitle,
+                                   QStringLiteral("No figure cost has changed."),
+                                   IDialogs::Buttons::Ok, IDialogs::Icon::Information);
+        return;
+    }
+    const std::optional<IDialogs::ChecklistAnswer> answer = m_context.dialogs->checklist(
+        this, QStringLiteral("Update Costs"),
+        QStringLiteral("These figures cost differently under the current tables. "
+                       "Save the checked ones with their new cost?"),
+        lines, QStringLiteral("Also refresh weapons and items from the tables"));
+    if (!answer)
+        return;
+    QStringList failures;
+    for (const int i : answer->checked) {
+        if (i < 0 || i >= static_cast<int>(changed.size()))
+            continue;
+        const tarvello::Status saved = tarvello::SaveRecostedFigure(
+            *m_context.tables, changed[static_cast<std::size_t>(i)]->path, answer->option);
+        if (!saved)
+            failures.append(FromFileText(saved.failure().Message()));
+    }
+    const tarvello::Status scanned = m_model->ScanFigures();
+    apply(scanned);
+    if (!failures.isEmpty())
+        m_context.dialogs->message(this, kPlainTitle, failures.join(QStringLiteral("\r\n")),
+                                   IDialogs::Buttons::Ok, IDialogs::Icon::None);
+}
