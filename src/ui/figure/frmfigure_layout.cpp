@@ -438,24 +438,24 @@ void frmFigure::buildListFrames()
         limit->addStretch(1);
         column->addLayout(limit);
     };
-    for (const ListFrameSpec &spec : kListFrames) {
-        const tarvello::SeriesSchema &schema = tarvello::Schema(spec.series);
-        QGroupBox *frame = makeFrame(this, spec.frame, QString::fromLatin1(spec.caption));
-        QTreeWidget *available = makeList(frame, spec.available, schema.available);
-        QTreeWidget *selected = makeList(frame, spec.selected, schema.selected);
-        QPushButton *add = makeButton(frame, spec.add, QStringLiteral("Add"));
-        QPushButton *remove = makeButton(frame, spec.remove, QStringLiteral("Remove"));
+    for (const ListFrameSpec &lists : kListFrames) {
+        const tarvello::SeriesSchema &schema = tarvello::Schema(lists.series);
+        QGroupBox *frame = makeFrame(this, lists.frame, QString::fromLatin1(lists.caption));
+        QTreeWidget *available = makeList(frame, lists.available, schema.available);
+        QTreeWidget *selected = makeList(frame, lists.selected, schema.selected);
+        QPushButton *add = makeButton(frame, lists.add, QStringLiteral("Add"));
+        QPushButton *remove = makeButton(frame, lists.remove, QStringLiteral("Remove"));
         QVBoxLayout *column = layOutLists(frame, available, selected, add, remove);
-        if (spec.series == tarvello::FigureSeries::Missile)
+        if (lists.series == tarvello::FigureSeries::Missile)
             shotsLimit(frame, column);
-        QLineEdit *total = makeField(frame, spec.total, true, 8);
-        column->addLayout(labelledField(frame, QString::fromLatin1(spec.totalCaption), total));
-        this->*spec.frameMember = frame;
-        this->*spec.availableMember = available;
-        this->*spec.selectedMember = selected;
-        this->*spec.addMember = add;
-        this->*spec.removeMember = remove;
-        this->*spec.totalMember = total;
+        QLineEdit *total = makeField(frame, lists.total, true, 8);
+        column->addLayout(labelledField(frame, QString::fromLatin1(lists.totalCaption), total));
+        this->*lists.frameMember = frame;
+        this->*lists.availableMember = available;
+        this->*lists.selectedMember = selected;
+        this->*lists.addMember = add;
+        this->*lists.removeMember = remove;
+        this->*lists.totalMember = total;
     }
 }
 
