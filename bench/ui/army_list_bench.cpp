@@ -2,7 +2,7 @@
 // a folder of 2,000 figure files (no pictures) and shows one row for each.
 #include "army/frmarmy.h"
 #include "platform/fileio.h"
-#include "platform/idialogs.h"
+#include "silentdialogs.h"
 #include "rules/modloaddata.h"
 #include "rules/rulestables.h"
 
@@ -18,37 +18,6 @@
 namespace {
 
 constexpr int kFiles = 2000;
-
-// Dialogs that are never shown.
-class NoDialogs : public IDialogs
-{
-public:
-    Answer message(QWidget *, const QString &, const QString &, Buttons, Icon) override
-    {
-        return Answer::Ok;
-    }
-    std::optional<QString> openFile(QWidget *, const QString &, const QString &) override
-    {
-        return std::nullopt;
-    }
-    std::optional<QString> saveFile(QWidget *, const QString &, const QString &, const QString &,
-                                    bool) override
-    {
-        return std::nullopt;
-    }
-    std::optional<QString> folder(QWidget *, const QString &, const QString &) override
-    {
-        return std::nullopt;
-    }
-    std::optional<QFont> font(QWidget *, const QFont &) override { return std::nullopt; }
-    bool printerSetup(QWidget *, QPrinter *) override { return false; }
-    void printPreview(QWidget *, QPrinter *, std::function<void(QPrinter *)>) override {}
-    std::optional<ChecklistAnswer> checklist(QWidget *, const QString &, const QString &,
-                                             const QStringList &, const QString &) override
-    {
-        return std::nullopt;
-    }
-};
 
 // A program folder whose figures folder holds kFiles small figure files.
 QString ProgramFolder()
@@ -69,7 +38,7 @@ QString ProgramFolder()
 
 void BM_RefreshFillsAvailableList(benchmark::State &state)
 {
-    NoDialogs dialogs;
+    SilentDialogs dialogs;
     AppContext context;
     context.dialogs = &dialogs;
     context.programFolder = ProgramFolder();
@@ -103,7 +72,7 @@ void BM_RefreshWithNowColumn(benchmark::State &state)
                                             sample);
     tarvello::RulesTables tables;
     tarvello::LoadAllTables(tables, TARVELLO_SHIPPED_DATA_DIR, ".", [](const tarvello::Failure &) {});
-    NoDialogs dialogs;
+    SilentDialogs dialogs;
     AppContext context;
     context.dialogs = &dialogs;
     context.tables = state.range(0) ? &tables : nullptr;

@@ -4,7 +4,7 @@
 // recalculates its cost and refreshes the editor's widgets.
 #include "figure/figuremodel.h"
 #include "figure/frmfigure.h"
-#include "platform/idialogs.h"
+#include "silentdialogs.h"
 #include "rules/modloaddata.h"
 #include "rules/rulestables.h"
 
@@ -14,32 +14,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-// Dialogs that are never shown.
-class SilentDialogs : public IDialogs
-{
-public:
-    Answer message(QWidget *, const QString &, const QString &, Buttons, Icon) override
-    {
-        return Answer::Ok;
-    }
-    std::optional<QString> openFile(QWidget *, const QString &, const QString &) override
-    {
-        return std::nullopt;
-    }
-    std::optional<QString> saveFile(QWidget *, const QString &, const QString &, const QString &,
-                                    bool) override
-    {
-        return std::nullopt;
-    }
-    std::optional<QString> folder(QWidget *, const QString &, const QString &) override
-    {
-        return std::nullopt;
-    }
-    std::optional<QFont> font(QWidget *, const QFont &) override { return std::nullopt; }
-    bool printerSetup(QWidget *, QPrinter *) override { return false; }
-    void printPreview(QWidget *, QPrinter *, std::function<void(QPrinter *)>) override {}
-};
 
 void BM_FigureUndoRedoWith30Rows(benchmark::State &state)
 {
