@@ -109,7 +109,9 @@ void ReadSavedLayout(clsFigure &figure)
     if (figure.UnitFile.empty())
         return;
     ProfileDocument doc;
-    doc.Load(figure.UnitFile);
+    // An unreadable figure file reads as one without a saved layout: the
+    // card opens with the default place and size.
+    (void)doc.Load(figure.UnitFile);
     const CardRect saved = ReadCardLayout(doc);
     figure.ImageHeight = saved.Height;
     figure.ImageWidth = saved.Width;

@@ -61,7 +61,9 @@ std::vector<std::string> UnitCardModel::LoadFigure(clsFigure figure,
     }
     if (!m_figure.UnitFile.empty()) {
         ProfileDocument doc;
-        doc.Load(m_figure.UnitFile);
+        // An unreadable figure file reads as one without a saved style: the
+        // defaults apply.
+        (void)doc.Load(m_figure.UnitFile);
         // A substituted font marks the style changed, but opening the card
         // ends with the style unchanged in any case.
         bool substituted = false;
