@@ -1,6 +1,7 @@
 #include "tableedit/behaviourmove.h"
 #include "tableedit/tabledocument.h"
 #include "tableedit/tableedits.h"
+#include "tableedit/tablehistory.h"
 #include "tableedit/tableprint.h"
 
 #include "recordingprinter.h"
@@ -200,4 +201,45 @@ TEST(PrintTable, PrintsCaptionHeaderAndRowsInColumns)
 }
 
 } // namespace
+} // namespace tarvello
+
+namespace tarvello {
+
+TEST(TableHistory, UndoAndRedoGiveBackTheBytesAndFollowTheSavedPoint)
+{
+    const std::string initial = "Name;Cost;Note\r\nA;1;x;hidden\r\nB;2\r\n";
+    TableDocument document = TableDocument::FromBytes(initial);
+    TableHistory history;
+    history.Reset(document);
+    EXPECT_FALSE(history.Modified());
+
+    document.SetCell(0, 1, "5");
+    history.Record("Edit Cell", document);
+    document.InsertRow(1, {});
+    history.Record("Insert Row", document);
+    history.MarkSaved();
+    DeleteRows(document, 0, 0, 0);
+    history.Record("Delete Rows", document);
+    PasteRows(document, 0, SplitPastedText("C\t3\r\nD\t4\r\n"));
+    history.Record("Paste", document);
+    history.Record("Paste", document); // nothing changed: no step
+    const std::string final = document.ToBytes();
+    EXPECT_TRUE(history.Modified());
+    EXPECT_EQ(history.UndoName(), "Paste");
+
+    std::vector<std::string> undone;
+    TableDocument shown = document;
+    while (history.CanUndo()) {
+        undone.push_back(history.UndoName());
+        shown = history.Undo();
+        EXPECT_EQ(history.Modified(), undone.size() != 2) << undone.back();
+    }
+    EXPECT_EQ(undone, (std::vector<std::string>{"Paste", "Delete Rows", "Insert Row", "Edit Cell"}));
+    EXPECT_EQ(shown.ToBytes(), initial);
+    while (history.CanRedo())
+        shown = history.Redo();
+    EXPECT_EQ(shown.ToBytes(), final);
+    EXPECT_TRUE(history.Modified());
+}
+
 } // namespace tarvello

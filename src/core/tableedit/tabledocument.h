@@ -47,6 +47,10 @@ public:
     // True while nothing has changed since the document was read.
     bool Pristine() const { return m_pristine; }
 
+    // Documents are equal when they hold the same cells and would be saved
+    // as the same bytes.
+    bool operator==(const TableDocument &other) const = default;
+
 private:
     struct Row
     {
@@ -55,6 +59,8 @@ private:
         // would not give it back (a line with fewer or more fields).
         std::string original;
         bool keepOriginal = false;
+
+        bool operator==(const Row &other) const = default;
     };
 
     static void AppendJoined(std::string &out, const std::vector<std::string> &cells);
