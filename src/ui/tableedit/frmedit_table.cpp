@@ -47,6 +47,7 @@ void frmEdit_Table::buildControls()
     grdTable = new FlexGrid(this);
     grdTable->setObjectName(QStringLiteral("grdTable"));
     grdTable->setModel(m_model);
+    connect(m_model, &TableModel::cellEdited, this, [this] { step("Edit Cell"); });
     grdTable->setKeyDownHandler(
         [this](int key, Qt::KeyboardModifiers modifiers) { return gridKeyDown(key, modifiers); });
 
@@ -125,6 +126,9 @@ void frmEdit_Table::OpenFile(const QString &fileName, const QString &caption)
         m_context.dialogs->message(this, kPlainTitle, QStringLiteral("Errors in table ") + fileName,
                                    IDialogs::Buttons::Ok, IDialogs::Icon::None);
     }
+    m_history.Reset(m_model->document());
+    m_modified = false;
+    emit historyChanged();
     sizeColumns();
     if (m_model->rowCount() > 0 && m_model->columnCount() > 0)
         grdTable->setCurrentCell(0, 0);

@@ -2,6 +2,7 @@
 
 #include "shell/appcontext.h"
 #include "shell/childwindow.h"
+#include "tableedit/tablehistory.h"
 
 #include <memory>
 
@@ -37,6 +38,13 @@ public:
     void Cut();
     void Paste();
 
+    bool canUndo() const override;
+    bool canRedo() const override;
+    QString undoName() const override;
+    QString redoName() const override;
+    void undo() override;
+    void redo() override;
+
     bool modified() const { return m_modified; }
     QString fileName() const { return m_fileName; }
     clsFlexGridEdit &cellEditor() { return *m_cellEditor; }
@@ -59,7 +67,9 @@ private:
     void buildControls();
     bool gridKeyDown(int key, Qt::KeyboardModifiers modifiers);
     void insertRow();
-    void deleteRows();
+    void deleteRows(const char *stepName);
+    void step(const char *name);
+    void restore(const tarvello::TableDocument &document);
     void sizeColumns();
     bool saveTable();
     bool saveAsDialog();
@@ -71,6 +81,7 @@ private:
     std::unique_ptr<clsFlexGridEdit> m_cellEditor;
     QString m_caption;
     QString m_fileName;
+    tarvello::TableHistory m_history;
     bool m_modified = false;
     bool m_activationHooked = false;
 };

@@ -16,6 +16,7 @@
 #include <QClipboard>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <exception>
 
 namespace {
@@ -43,7 +44,7 @@ bool frmEdit_Table::gridKeyDown(int key, Qt::KeyboardModifiers modifiers)
         if (key == Qt::Key_Insert)
             insertRow();
         else if (key == Qt::Key_Delete)
-            deleteRows();
+            deleteRows("Delete Rows");
     } catch (const std::exception &) {
         // A failure in the key handling ends it silently.
     }
@@ -56,9 +57,10 @@ void frmEdit_Table::insertRow()
     m_model->insertEmptyRow(current + 1);
     if (current < 0 && m_model->rowCount() > 0)
         grdTable->setCurrentCell(0, 0);
+    step("Insert Row");
 }
 
-void frmEdit_Table::deleteRows()
+void frmEdit_Table::deleteRows(const char *stepName)
 {
     const QModelIndex current = grdTable->currentIndex();
     if (!current.isValid())
@@ -67,6 +69,7 @@ void frmEdit_Table::deleteRows()
                                         current.row());
     if (row >= 0)
         grdTable->setCurrentCell(row, current.column());
+    step(stepName);
 }
 
 void frmEdit_Table::Copy()
@@ -82,7 +85,7 @@ void frmEdit_Table::Copy()
 void frmEdit_Table::Cut()
 {
     Copy();
-    deleteRows();
+    deleteRows("Cut Rows");
 }
 
 void frmEdit_Table::Paste()
@@ -93,6 +96,57 @@ void frmEdit_Table::Paste()
                                ToFileText(QGuiApplication::clipboard()->text())));
     if (!grdTable->currentIndex().isValid() && m_model->rowCount() > 0)
         grdTable->setCurrentCell(0, 0);
+    step("Paste");
+}
+
+void frmEdit_Table::step(const char *name)
+{
+    m_history.Record(name, m_model->document());
+    m_modified = m_history.Modified();
+    emit historyChanged();
+}
+
+bool frmEdit_Table::canUndo() const
+{
+    return m_history.CanUndo();
+}
+
+bool frmEdit_Table::canRedo() const
+{
+    return m_history.CanRedo();
+}
+
+QString frmEdit_Table::undoName() const
+{
+    return FromFileText(m_history.UndoName());
+}
+
+QString frmEdit_Table::redoName() const
+{
+    return FromFileText(m_history.RedoName());
+}
+
+void frmEdit_Table::undo()
+{
+    restore(m_history.Undo());
+}
+
+void frmEdit_Table::redo()
+{
+    restore(m_history.Redo());
+}
+
+// The whole grid is replaced; the current cell stays where it was as far as
+// the restored table reaches.
+void frmEdit_Table::restore(const tarvello::TableDocument &document)
+{
+    const QModelIndex current = grdTable->currentIndex();
+    m_model->setDocument(document);
+    m_modified = m_history.Modified();
+    if (m_model->rowCount() > 0 && m_model->columnCount() > 0)
+        grdTable->setCurrentCell(std::clamp(current.row(), 0, m_model->rowCount() - 1),
+                                 std::clamp(current.column(), 0, m_model->columnCount() - 1));
+    emit historyChanged();
 }
 
 bool frmEdit_Table::writeTo(const QString &path)
@@ -106,7 +160,9 @@ bool frmEdit_Table::writeTo(const QString &path)
                                    IDialogs::Buttons::Ok, IDialogs::Icon::None);
         return false;
     }
+    m_history.MarkSaved();
     m_modified = false;
+    emit historyChanged();
     return true;
 }
 

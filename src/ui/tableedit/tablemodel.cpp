@@ -61,6 +61,7 @@ bool TableModel::setData(const QModelIndex &index, const QVariant &value, int ro
     if (!m_document.SetCell(index.row(), index.column(), ToFileText(value.toString())))
         return false;
     emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    emit cellEdited();
     return true;
 }
 

@@ -35,6 +35,10 @@ public:
     int deleteRows(int top, int bottom, int current);
     void pasteRows(int at, std::vector<std::vector<std::string>> rows);
 
+signals:
+    // The cell editor wrote a changed text into a cell.
+    void cellEdited();
+
 private:
     tarvello::TableDocument m_document;
 };
