@@ -116,7 +116,8 @@ void frmEdit_Table::OpenFile(const QString &fileName, const QString &caption)
 {
     m_caption = caption;
     tarvello::Result<tarvello::TableDocument> read = tarvello::ReadTableDocument(ToFilePath(fileName));
-    if (read.ok()) {
+    const bool readable = read.ok();
+    if (readable) {
         m_model->setDocument(std::move(read).value());
         m_fileName = fileName;
     } else {
@@ -126,8 +127,11 @@ void frmEdit_Table::OpenFile(const QString &fileName, const QString &caption)
         m_context.dialogs->message(this, kPlainTitle, QStringLiteral("Errors in table ") + fileName,
                                    IDialogs::Buttons::Ok, IDialogs::Icon::None);
     }
+    // A table that could not be read keeps the window's unsaved state, so
+    // closing still offers to save what was there.
     m_history.Reset(m_model->document());
-    m_modified = false;
+    if (readable)
+        m_modified = false;
     emit historyChanged();
     sizeColumns();
     if (m_model->rowCount() > 0 && m_model->columnCount() > 0)
