@@ -364,6 +364,29 @@ private slots:
                      answer == int(IDialogs::Answer::Yes));
     }
 
+    void undoAndRedoForwardToTheTableHistory()
+    {
+        open(0, 1);
+        const std::string initial = m_window->tableModel().document().ToBytes();
+        QSignalSpy changed(m_window.get(), &ChildWindow::historyChanged);
+        QTest::keyClick(m_grid, Qt::Key_9);
+        QTest::keyClick(m_box, Qt::Key_Return);
+        QTest::keyClick(m_grid, Qt::Key_Insert);
+        const std::string final = m_window->tableModel().document().ToBytes();
+        QVERIFY(changed.count() >= 2);
+        QCOMPARE(m_window->undoName(), QStringLiteral("Insert Row"));
+        m_window->undo();
+        QCOMPARE(m_window->undoName(), QStringLiteral("Edit Cell"));
+        m_window->undo();
+        QVERIFY(!m_window->canUndo());
+        QVERIFY(!m_window->modified());
+        QVERIFY(m_window->tableModel().document().ToBytes() == initial);
+        m_window->redo();
+        m_window->redo();
+        QVERIFY(m_window->modified());
+        QVERIFY(m_window->tableModel().document().ToBytes() == final);
+    }
+
     void printsToPdf()
     {
         open();
