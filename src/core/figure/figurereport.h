@@ -49,6 +49,11 @@ struct FigureReportData
     bool chkOptionalRangeCost = false;
 };
 
+struct FigureRecord;
+
+// The editor's shown texts, choices, rows and ticks as the report reads them.
+FigureReportData FigureReportFrom(const FigureRecord &shown);
+
 // The sentence of a failed figure report print.
 inline constexpr const char *kFigurePrintFailure = "Error in printing Unit Card!";
 // The sentence of a failed export and the notice of a successful one.

@@ -6,16 +6,9 @@ class IDialogs;
 class QPrinter;
 class QWidget;
 
-namespace tarvello {
-struct FigureRecord;
-}
-
 // The figure editor's report: read from what the editor shows, printed on a
 // printer or put on the clipboard, failures and the notice in message boxes
 // titled with the application's title.
-
-// The editor's shown texts, choices, rows and ticks as the report reads them.
-tarvello::FigureReportData FigureReportFrom(const tarvello::FigureRecord &shown);
 
 // Prints the report on printer; a failure is shown with an exclamation icon.
 void PrintFigureReportOn(QWidget *parent, IDialogs &dialogs, QPrinter &printer,

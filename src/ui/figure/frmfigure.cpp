@@ -342,12 +342,13 @@ void frmFigure::PrintIt()
 
 void frmFigure::renderPrintout(QPrinter &printer)
 {
-    PrintFigureReportOn(this, *m_context.dialogs, printer, FigureReportFrom(m_model->Record()));
+    PrintFigureReportOn(this, *m_context.dialogs, printer,
+                        tarvello::FigureReportFrom(m_model->Record()));
 }
 
 void frmFigure::Export()
 {
-    ExportFigureReport(this, *m_context.dialogs, FigureReportFrom(m_model->Record()));
+    ExportFigureReport(this, *m_context.dialogs, tarvello::FigureReportFrom(m_model->Record()));
 }
 
 bool frmFigure::QueryClose()
