@@ -43,6 +43,7 @@ private slots:
     void cardOfASavedFigureShowsItsLayoutAndStyle();
     void saveLayoutOfANeverSavedFigureWritesNothing();
     void closingAsksAboutTheStyleThenTheLayout();
+    void editUndoTakesBackFontsAndMovesOfTheCard();
     void copyPlacesTheDrawnCardOnTheClipboard();
     void printedCardHasItsTrueSize();
 
@@ -203,6 +204,31 @@ void FrmUnitCardTest::closingAsksAboutTheStyleThenTheLayout()
     QCOMPARE(m_dialogs.messageTexts(), questions);
     QCOMPARE(m_dialogs.callsOf(Kind::SaveFile).at(0).proposedName, QStringLiteral(".tvs"));
     QVERIFY(QFile::exists(style));
+}
+
+void FrmUnitCardTest::editUndoTakesBackFontsAndMovesOfTheCard()
+{
+    action("mnuFile_Figure_New")->trigger();
+    frmUnitCard *card = openCard(children<frmFigure>().value(0));
+    QFont chosen = QApplication::font();
+    chosen.setPointSize(12);
+    m_dialogs.fontAnswers.enqueue(chosen);
+    click(card, "btnDataFont");
+    auto *top = card->findChild<QScrollBar *>(QStringLiteral("scrTop"));
+    const int opened = top->value();
+    top->setValue(1000);
+    QAction *undo = action("mnuEdit_Undo");
+    QAction *redo = action("mnuEdit_Redo");
+    QCOMPARE(undo->text(), QStringLiteral("&Undo Move Picture"));
+    undo->trigger();
+    QCOMPARE(top->value(), opened);
+    QCOMPARE(undo->text(), QStringLiteral("&Undo Change Data Font"));
+    undo->trigger();
+    QCOMPARE(text(card, "txtDataFontSize"), QStringLiteral("8"));
+    QVERIFY(!undo->isEnabled());
+    redo->trigger();
+    QCOMPARE(text(card, "txtDataFontSize"), QStringLiteral("12"));
+    QVERIFY(card->model().StyleChanged());
 }
 
 void FrmUnitCardTest::copyPlacesTheDrawnCardOnTheClipboard()

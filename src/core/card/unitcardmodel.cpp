@@ -37,12 +37,26 @@ std::optional<ProfileDocument> LoadForChange(const std::string &path, std::strin
     return doc;
 }
 
+// The undo step of a change to one of the four fonts.
+std::string FontStepName(FontRoleId role)
+{
+    switch (role) {
+    case FontRoleId::Heading: return "Change Heading Font";
+    case FontRoleId::Data: return "Change Data Font";
+    case FontRoleId::Attack: return "Change Attack Font";
+    case FontRoleId::AttackRoll: return "Change Attack Roll Font";
+    }
+    return "Change Font";
+}
+
 } // namespace
 
 UnitCardModel::UnitCardModel(std::string defaultFont)
     : m_defaultFont(std::move(defaultFont))
     , m_style(DefaultCardStyle(m_defaultFont))
-{}
+{
+    m_history.Reset(Snapshot());
+}
 
 std::vector<std::string> UnitCardModel::LoadFigure(clsFigure figure,
                                                    const FontExistsFn &fontExists)
@@ -70,6 +84,9 @@ std::vector<std::string> UnitCardModel::LoadFigure(clsFigure figure,
         m_style = ReadFigureStyle(doc, fontExists, m_defaultFont, messages, substituted);
     }
     m_styleChanged = false;
+    m_savedStyle.reset();
+    m_savedImage.reset();
+    m_history.Reset(Snapshot());
     return messages;
 }
 
@@ -77,24 +94,28 @@ void UnitCardModel::Grow()
 {
     m_image = Grown(m_image);
     m_layoutChanged = true;
+    Step("Enlarge Picture");
 }
 
 void UnitCardModel::Shrink()
 {
     m_image = Shrunk(m_image);
     m_layoutChanged = true;
+    Step("Reduce Picture");
 }
 
 void UnitCardModel::SetLeft(int left)
 {
     m_image.Left = left;
     m_layoutChanged = true;
+    Step("Move Picture", "left");
 }
 
 void UnitCardModel::SetTop(int top)
 {
     m_image.Top = top;
     m_layoutChanged = true;
+    Step("Move Picture", "top");
 }
 
 void UnitCardModel::SetStyleValue(const StyleKey &key, const std::string &value)
@@ -107,6 +128,13 @@ void UnitCardModel::SetStyleValue(const StyleKey &key, const std::string &value)
     case StyleKey::Bold: role.Bold = CheckValue(value); break;
     case StyleKey::Italic: role.Italic = CheckValue(value); break;
     }
+    // Typing into a name or size box is one step; each click on a check box
+    // is one.
+    const bool typed = key.kind == StyleKey::Name || key.kind == StyleKey::Size;
+    if (key.kind == StyleKey::SaveIntoLayout)
+        Step("Change Style");
+    else
+        Step(FontStepName(key.role), typed ? key.name : std::string());
 }
 
 Result<CardFontChoice> UnitCardModel::FontPreset(FontRoleId id) const
@@ -130,6 +158,7 @@ void UnitCardModel::ApplyFont(FontRoleId id, const CardFontChoice &chosen, char 
     role.Bold = chosen.bold ? 1 : 0;
     role.Italic = chosen.italic ? 1 : 0;
     m_styleChanged = true;
+    Step(FontStepName(id));
 }
 
 Status UnitCardModel::SaveStyle(const std::string &path)
@@ -143,6 +172,9 @@ Status UnitCardModel::SaveStyle(const std::string &path)
     if (const Status saved = doc->Save(path); !saved)
         return Failure{sentence, saved.failure().description};
     m_styleChanged = false;
+    m_savedStyle = m_style;
+    m_history.Amend(Snapshot());
+    m_history.BreakMerge();
     return {};
 }
 
@@ -152,6 +184,7 @@ Status UnitCardModel::LoadStyle(const std::string &path)
     if (const Status loaded = doc.Load(path); !loaded)
         return Failure{"Error in loading style " + path + " !", loaded.failure().description};
     m_style = ReadStyleFile(doc, m_defaultFont);
+    Step("Load Style");
     return {};
 }
 
@@ -173,6 +206,9 @@ LayoutSaveResult UnitCardModel::SaveLayout()
         return {LayoutSaveResult::WriteFailed,
                 Failure{sentence, saved.failure().description}.Message()};
     m_layoutChanged = false;
+    m_savedImage = m_image;
+    m_history.Amend(Snapshot());
+    m_history.BreakMerge();
     return {};
 }
 

@@ -6,7 +6,9 @@
 #include "clsfigure.h"
 
 #include "platform/failure.h"
+#include "platform/history.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,6 +40,17 @@ struct DesignToggle
 {
     int widthTwips = 0;
     const char *caption = "";
+};
+
+// What undo and redo restore: the card's design and its two flags.
+struct CardSnapshot
+{
+    CardStyle style;
+    CardRect image;
+    bool styleChanged = false;
+    bool layoutChanged = true;
+
+    bool operator==(const CardSnapshot &) const = default;
 };
 
 class UnitCardModel
@@ -98,16 +111,39 @@ public:
     // The layout question is asked when this is true.
     bool AsksLayoutQuestion() const;
 
+    // Undo and redo of moves and resizes of the picture, font changes and
+    // Load Style; the names say what Undo and Redo would take back or repeat
+    // ("Move Picture"). Loading a figure starts a new history.
+    bool CanUndo() const { return m_history.CanUndo(); }
+    bool CanRedo() const { return m_history.CanRedo(); }
+    std::string UndoName() const { return m_history.UndoName(); }
+    std::string RedoName() const { return m_history.RedoName(); }
+    void Undo() { Restore(m_history.Undo()); }
+    void Redo() { Restore(m_history.Redo()); }
+    // Ends the folding of moves, or of typing into one style box, into one
+    // step (the scroll bar was released, the box lost focus).
+    void EndEdit() { m_history.BreakMerge(); }
+
     // What DrawCard needs, with the credit picture's box size in twips.
     CardScene Scene(int creditWidth, int creditHeight) const;
 
 private:
+    CardSnapshot Snapshot() const;
+    void Step(std::string name, const std::string &mergeKey = {});
+    void Restore(const CardSnapshot &snapshot);
+
     std::string m_defaultFont;
     clsFigure m_figure;
     CardStyle m_style;
     CardRect m_image = kInitialImageRect;
     bool m_styleChanged = false;
     bool m_layoutChanged = true;
+    // The style last written to a style file and the picture's place last
+    // written into the figure file: after a save, the flags of an undone or
+    // redone state say whether it differs from what was saved.
+    std::optional<CardStyle> m_savedStyle;
+    std::optional<CardRect> m_savedImage;
+    History<CardSnapshot> m_history;
 };
 
 // "Show Design" with the window's current width in twips.

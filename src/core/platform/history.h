@@ -75,6 +75,9 @@ public:
     // Ends the folding of edits into the last step (the field lost focus).
     void BreakMerge() { m_mergeOpen = false; }
 
+    // The state the last step (or Reset, Amend, Undo, Redo) left.
+    const Snapshot &Current() const { return m_states[m_current]; }
+
     bool CanUndo() const { return m_current > 0; }
     bool CanRedo() const { return m_current + 1 < m_states.size(); }
     // The name of the step Undo, respectively Redo, would take back or repeat.

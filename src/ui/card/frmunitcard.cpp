@@ -88,8 +88,8 @@ void frmUnitCard::connectControls()
     onClick(m_ui->btnAttackRollFont, [this] { changeFont(FontRoleId::AttackRoll); });
     onClick(m_ui->btnLoadStyle, [this] { loadStyle(); });
     onClick(m_ui->btnSaveStyle, [this] { saveStyle(); });
-    onClick(m_ui->btnGrow, [this] { m_model.Grow(); showImage(); redraw(); });
-    onClick(m_ui->btnShrink, [this] { m_model.Shrink(); showImage(); redraw(); });
+    onClick(m_ui->btnGrow, [this] { m_model.Grow(); showDesign(); });
+    onClick(m_ui->btnShrink, [this] { m_model.Shrink(); showDesign(); });
     onClick(m_ui->btnSaveLayout, [this] { saveLayout(); });
     onClick(m_ui->btnShowStyle, [this] { toggleDesign(); });
     onClick(m_ui->btnprintCopy, [this] { PrintIt(); });
@@ -97,14 +97,15 @@ void frmUnitCard::connectControls()
     onClick(m_ui->btnCancel, [this] { closeWindow(); });
     connect(m_ui->scrLeft, &QScrollBar::valueChanged, this, [this](int value) {
         m_model.SetLeft(value);
-        showImage();
-        redraw();
+        showDesign();
     });
     connect(m_ui->scrTop, &QScrollBar::valueChanged, this, [this](int value) {
         m_model.SetTop(value);
-        showImage();
-        redraw();
+        showDesign();
     });
+    // One drag of a scroll bar is one undo step.
+    for (QScrollBar *bar : {m_ui->scrLeft, m_ui->scrTop})
+        connect(bar, &QScrollBar::sliderReleased, this, [this] { m_model.EndEdit(); });
 }
 
 // The style boxes edited directly: their values reach the next drawing.
@@ -115,10 +116,14 @@ void frmUnitCard::connectStyleEdits()
         if (auto *text = findChild<QLineEdit *>(name)) {
             connect(text, &QLineEdit::textEdited, this, [this, &key](const QString &value) {
                 m_model.SetStyleValue(key, ToFileText(value));
+                emit historyChanged();
             });
+            // Typing into one box is one undo step until it loses focus.
+            connect(text, &QLineEdit::editingFinished, this, [this] { m_model.EndEdit(); });
         } else if (auto *check = findChild<QCheckBox *>(name)) {
             connect(check, &QCheckBox::clicked, this, [this, &key](bool on) {
                 m_model.SetStyleValue(key, on ? "1" : "0");
+                emit historyChanged();
             });
         }
     }
@@ -149,6 +154,14 @@ void frmUnitCard::showImage()
     imgFigure->setVisible(m_model.HasPicture());
 }
 
+// The picture's place and the card after a change of the design.
+void frmUnitCard::showDesign()
+{
+    showImage();
+    redraw();
+    emit historyChanged();
+}
+
 void frmUnitCard::LoadFigure(const tarvello::clsFigure &figure, const QImage &picture)
 {
     const std::vector<std::string> messages = m_model.LoadFigure(figure, FontExists);
@@ -160,6 +173,7 @@ void frmUnitCard::LoadFigure(const tarvello::clsFigure &figure, const QImage &pi
     for (const std::string &text : messages)
         message(text, int(IDialogs::Icon::Exclamation));
     redraw();
+    emit historyChanged();
 }
 
 void frmUnitCard::drawOn(QPainter &painter, bool printer, int &lineWidth) const
@@ -188,4 +202,38 @@ void frmUnitCard::message(const std::string &text, int icon)
     m_context.dialogs->message(this, QString::fromStdString(tarvello::AppTitle()),
                                FromFileText(text), IDialogs::Buttons::Ok,
                                static_cast<IDialogs::Icon>(icon));
+}
+
+QString frmUnitCard::undoName() const
+{
+    return FromFileText(m_model.UndoName());
+}
+
+QString frmUnitCard::redoName() const
+{
+    return FromFileText(m_model.RedoName());
+}
+
+void frmUnitCard::undo()
+{
+    m_model.Undo();
+    showRestored();
+}
+
+void frmUnitCard::redo()
+{
+    m_model.Redo();
+    showRestored();
+}
+
+// After undo or redo the scroll bars stand where the picture is, so that the
+// next move starts from there.
+void frmUnitCard::showRestored()
+{
+    for (QScrollBar *bar : {m_ui->scrLeft, m_ui->scrTop}) {
+        const QSignalBlocker blocker(bar);
+        bar->setValue(bar == m_ui->scrLeft ? m_model.image().Left : m_model.image().Top);
+    }
+    showStyle();
+    showDesign();
 }

@@ -42,6 +42,15 @@ public:
     // "Print Cards": copies of this card, as it is now designed, on a sheet.
     void PrintCards() override;
 
+    // Edit, Undo and Redo: the card's own history of picture moves and
+    // resizes, font changes and loaded styles.
+    bool canUndo() const override { return m_model.CanUndo(); }
+    bool canRedo() const override { return m_model.CanRedo(); }
+    QString undoName() const override;
+    QString redoName() const override;
+    void undo() override;
+    void redo() override;
+
     // The card as last drawn (what Copy places on the clipboard).
     QImage cardImage() const;
     const tarvello::UnitCardModel &model() const { return m_model; }
@@ -55,6 +64,8 @@ private:
     void connectStyleEdits();
     void showStyle();
     void showImage();
+    void showDesign();
+    void showRestored();
     void redraw();
     void drawOn(QPainter &painter, bool printer, int &lineWidth) const;
     void message(const std::string &text, int icon);

@@ -63,6 +63,7 @@ void frmUnitCard::changeFont(tarvello::FontRoleId role)
         showStyle();
     }
     redraw();
+    emit historyChanged();
 }
 
 void frmUnitCard::saveStyle()
@@ -89,6 +90,7 @@ void frmUnitCard::loadStyle()
     }
     showStyle();
     redraw();
+    emit historyChanged();
 }
 
 // False only when the layout could not be written.
