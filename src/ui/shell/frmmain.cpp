@@ -35,7 +35,9 @@ frmMain::frmMain(AppContext &context, QWidget *parent)
     : QMainWindow(parent)
     , m_context(context)
     , m_mdiArea(new QMdiArea(this))
-    , m_printer(std::make_unique<QPrinter>())
+    // The printer's own resolution: lines, text positions and pictures on
+    // paper are placed as finely as the printer can, not at screen pixels.
+    , m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
     , m_runModal([](QDialog &dialog) { dialog.exec(); })
 {
     setObjectName(QStringLiteral("frmMain"));
