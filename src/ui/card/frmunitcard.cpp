@@ -19,6 +19,8 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+namespace tarvello {
+
 namespace {
 
 // The window's size, the card's and the position scroll bars', in twips.
@@ -189,3 +191,5 @@ void frmUnitCard::message(const std::string &text, int icon)
                                FromFileText(text), IDialogs::Buttons::Ok,
                                static_cast<IDialogs::Icon>(icon));
 }
+
+} // namespace tarvello

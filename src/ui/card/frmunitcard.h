@@ -13,6 +13,9 @@
 namespace Ui {
 class frmUnitCard;
 }
+
+namespace tarvello {
+
 class CardImageBox;
 class CardPictureBox;
 
@@ -76,3 +79,5 @@ private:
     tarvello::UnitCardModel m_model;
     QtCardTarget::Pictures m_pictures;
 };
+
+} // namespace tarvello
