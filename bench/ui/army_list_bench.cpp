@@ -15,6 +15,8 @@
 #include <filesystem>
 #include <string>
 
+using namespace tarvello;
+
 namespace {
 
 constexpr int kFiles = 2000;

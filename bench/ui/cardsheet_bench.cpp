@@ -13,6 +13,8 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace tarvello;
+
 namespace {
 
 std::vector<tarvello::ArmyUnit> SixLinesOfFifteen(const std::string &folder)

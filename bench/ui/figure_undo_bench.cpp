@@ -13,6 +13,8 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace tarvello;
+
 namespace {
 
 void BM_FigureUndoRedoWith30Rows(benchmark::State &state)

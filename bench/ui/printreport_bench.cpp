@@ -11,6 +11,8 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace tarvello;
+
 namespace {
 
 tarvello::FigureReportData ThirtyRows()

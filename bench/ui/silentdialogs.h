@@ -2,6 +2,8 @@
 
 #include "platform/idialogs.h"
 
+namespace tarvello {
+
 // Dialogs the window benchmarks never show: every question is cancelled.
 class SilentDialogs : public IDialogs
 {
@@ -27,3 +29,5 @@ public:
     bool printerSetup(QWidget *, QPrinter *) override { return false; }
     void printPreview(QWidget *, QPrinter *, std::function<void(QPrinter *)>) override {}
 };
+
+} // namespace tarvello

@@ -25,6 +25,8 @@
 
 #include <utility>
 
+using namespace tarvello;
+
 using Kind = ScriptedDialogs::Kind;
 
 class CardSheetTest : public QObject

@@ -22,6 +22,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace tarvello;
+
 using Kind = ScriptedDialogs::Kind;
 
 static const QString kShipped = QStringLiteral(TARVELLO_SHIPPED_DATA_DIR);

@@ -23,6 +23,8 @@
 #include <QTest>
 #include <QTreeWidget>
 
+using namespace tarvello;
+
 using Kind = ScriptedDialogs::Kind;
 
 class FigurePrintTest : public QObject

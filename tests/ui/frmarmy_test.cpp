@@ -25,6 +25,8 @@
 
 #include <memory>
 
+using namespace tarvello;
+
 using Kind = ScriptedDialogs::Kind;
 
 class FrmArmyTest : public QObject

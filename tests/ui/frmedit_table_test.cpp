@@ -22,6 +22,8 @@
 
 #include <memory>
 
+using namespace tarvello;
+
 using Kind = ScriptedDialogs::Kind;
 
 namespace {

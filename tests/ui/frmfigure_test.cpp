@@ -27,6 +27,8 @@
 
 #include <memory>
 
+using namespace tarvello;
+
 using Kind = ScriptedDialogs::Kind;
 
 namespace {

@@ -31,6 +31,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using namespace tarvello;
+
 namespace {
 
 using Kind = ScriptedDialogs::Kind;

@@ -29,6 +29,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace tarvello;
+
 using Kind = ScriptedDialogs::Kind;
 
 class FrmUnitCardTest : public QObject

@@ -3,6 +3,8 @@
 
 #include <QtTest>
 
+using namespace tarvello;
+
 class QtDialogsFilterTest : public QObject
 {
     Q_OBJECT

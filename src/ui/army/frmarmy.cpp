@@ -18,6 +18,8 @@
 #include <QHeaderView>
 #include <QSignalBlocker>
 
+namespace tarvello {
+
 namespace {
 
 const QString kPlainTitle = QStringLiteral("Tarvello");
@@ -396,3 +398,5 @@ void frmArmy::redo()
 {
     apply(m_model->Redo());
 }
+
+} // namespace tarvello

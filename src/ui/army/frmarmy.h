@@ -13,10 +13,11 @@ class QTreeWidgetItem;
 namespace Ui {
 class frmArmy;
 }
+
 namespace tarvello {
+
 class ArmyModel;
 class Status;
-}
 
 // The army editor ("Army Creator"): lists the figure files of a folder, forwards
 // every user action to its ArmyModel and shows what the model then holds.
@@ -99,3 +100,5 @@ private:
     bool m_showing = false;
     std::vector<tarvello::FigureCostCheck> m_costChecks;
 };
+
+} // namespace tarvello

@@ -12,6 +12,8 @@
 
 #include <QPushButton>
 
+namespace tarvello {
+
 namespace {
 
 const QString kPlainTitle = QStringLiteral("Tarvello");
@@ -122,3 +124,5 @@ void frmArmy::UpdateCosts()
         m_context.dialogs->message(this, kPlainTitle, failures.join(QStringLiteral("\r\n")),
                                    IDialogs::Buttons::Ok, IDialogs::Icon::None);
 }
+
+} // namespace tarvello

@@ -7,6 +7,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+namespace tarvello {
+
 namespace {
 
 QImage TextPicture(const QSize &size, const QString &text, int pixelSize, bool framed)
@@ -47,3 +49,5 @@ QImage CardCreditImage()
                                             .arg(QString::fromStdString(tarvello::AppTitle())),
                        60, false);
 }
+
+} // namespace tarvello

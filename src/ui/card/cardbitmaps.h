@@ -2,6 +2,8 @@
 
 #include <QImage>
 
+namespace tarvello {
+
 // The card's two fixed pictures: the logo (drawn 2.1 cm x 0.8 cm) and the
 // credit picture (drawn at a fifth of its box's size).
 QImage CardLogoImage();
@@ -10,3 +12,5 @@ QImage CardLogoImage();
 inline constexpr int kCardCreditWidth = 4500;
 inline constexpr int kCardCreditHeight = 600;
 QImage CardCreditImage();
+
+} // namespace tarvello

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+namespace tarvello {
+
 CardImageBox::CardImageBox(QWidget *parent)
     : QWidget(parent)
 {
@@ -22,3 +24,5 @@ void CardImageBox::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(rect(), m_image);
 }
+
+} // namespace tarvello

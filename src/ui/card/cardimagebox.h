@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QWidget>
 
+namespace tarvello {
+
 // The figure picture on the card (imgFigure): shows its image stretched to
 // its own size with smooth scaling; clicks go through to the card.
 class CardImageBox : public QWidget
@@ -21,3 +23,5 @@ protected:
 private:
     QImage m_image;
 };
+
+} // namespace tarvello

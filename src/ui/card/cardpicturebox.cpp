@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+namespace tarvello {
+
 namespace {
 
 constexpr double kInchesPerMetre = 39.37007874;
@@ -29,3 +31,5 @@ void CardPictureBox::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.drawImage(0, 0, m_image);
 }
+
+} // namespace tarvello

@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QWidget>
 
+namespace tarvello {
+
 // The card picture box: keeps the card as last drawn in a persistent image
 // of its own pixel size (white background) and shows it.
 class CardPictureBox : public QWidget
@@ -30,3 +32,5 @@ protected:
 private:
     QImage m_image;
 };
+
+} // namespace tarvello

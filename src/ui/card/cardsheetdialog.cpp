@@ -11,6 +11,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+namespace tarvello {
+
 CardSheetDialog::CardSheetDialog(const IDialogs::CardSheetQuestion &question, QWidget *parent)
     : QDialog(parent)
     , m_question(question)
@@ -83,3 +85,5 @@ IDialogs::CardSheetChoice CardSheetDialog::choice() const
     chosen.preview = m_preview;
     return chosen;
 }
+
+} // namespace tarvello

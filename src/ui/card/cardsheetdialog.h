@@ -8,6 +8,8 @@ class QLabel;
 class QRadioButton;
 class QSpinBox;
 
+namespace tarvello {
+
 // "Print Cards": one card per army line or per unit (an army), or a number of
 // copies (one figure), with the cards and pages that makes; Print, Preview or
 // Cancel.
@@ -31,3 +33,5 @@ private:
     QLabel *m_count = nullptr;
     bool m_preview = false;
 };
+
+} // namespace tarvello

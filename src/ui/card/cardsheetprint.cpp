@@ -14,6 +14,8 @@
 
 #include <optional>
 
+namespace tarvello {
+
 namespace {
 
 // Pages of a printer for PrintCardSheets: one QtCardTarget whose figure
@@ -159,3 +161,5 @@ void RunCardSheet(AppContext &context, QWidget *parent, const CardSheetRequest &
     if (!skipped.empty())
         Notice(context, parent, skipped);
 }
+
+} // namespace tarvello

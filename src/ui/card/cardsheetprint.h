@@ -11,6 +11,8 @@
 class QPrinter;
 class QWidget;
 
+namespace tarvello {
+
 // The paper and printable area of printer, in twips.
 tarvello::SheetArea SheetAreaOf(const QPrinter &printer);
 
@@ -39,3 +41,5 @@ tarvello::CardSheetJob CopiesJob(tarvello::SheetCard card, int copies);
 
 // The font a card falls back on: the one the card window uses.
 std::string CardDefaultFont();
+
+} // namespace tarvello

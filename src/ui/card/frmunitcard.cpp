@@ -19,6 +19,8 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+namespace tarvello {
+
 namespace {
 
 // The window's size, the card's and the position scroll bars', in twips.
@@ -237,3 +239,4 @@ void frmUnitCard::showRestored()
     showStyle();
     showDesign();
 }
+} // namespace tarvello

@@ -13,6 +13,9 @@
 namespace Ui {
 class frmUnitCard;
 }
+
+namespace tarvello {
+
 class CardImageBox;
 class CardPictureBox;
 
@@ -87,3 +90,5 @@ private:
     tarvello::UnitCardModel m_model;
     QtCardTarget::Pictures m_pictures;
 };
+
+} // namespace tarvello

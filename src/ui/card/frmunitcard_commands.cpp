@@ -16,6 +16,8 @@
 #include <QPainter>
 #include <QPrinter>
 
+namespace tarvello {
+
 namespace {
 
 const QString kStyleFilter = QStringLiteral("Style (*.tvs)|*.tvs|All files (*.*)|*.*");
@@ -219,3 +221,5 @@ void frmUnitCard::resizeEvent(QResizeEvent *event)
     ChildWindow::resizeEvent(event);
     m_ui->fraStyle->setVisible(outerWidthTwips() >= kStyleVisibleWidth);
 }
+
+} // namespace tarvello

@@ -8,6 +8,8 @@
 #include <QPaintDevice>
 #include <QPainter>
 
+namespace tarvello {
+
 QtCardTarget::QtCardTarget(QPainter &painter, bool printer, const Pictures &pictures,
                            int &lineWidth)
     : m_painter(painter)
@@ -115,3 +117,5 @@ bool FontExists(const std::string &name)
     const QStringList families = QFontDatabase::families();
     return families.contains(family, Qt::CaseInsensitive);
 }
+
+} // namespace tarvello

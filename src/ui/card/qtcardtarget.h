@@ -7,6 +7,8 @@
 
 class QPainter;
 
+namespace tarvello {
+
 // The card drawn with a QPainter: on the screen card's persistent image or
 // on a printer page, in twips converted at the painter device's resolution.
 class QtCardTarget : public tarvello::ICardTarget
@@ -57,3 +59,5 @@ private:
 // True when a font of that name is installed (compared without regard to
 // case).
 bool FontExists(const std::string &name);
+
+} // namespace tarvello

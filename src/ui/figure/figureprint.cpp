@@ -10,6 +10,8 @@
 
 #include <exception>
 
+namespace tarvello {
+
 namespace {
 
 void ShowFailure(QWidget *parent, IDialogs &dialogs, const tarvello::Failure &failure)
@@ -43,3 +45,5 @@ void ExportFigureReport(QWidget *parent, IDialogs &dialogs, const tarvello::Figu
                     QString::fromLatin1(tarvello::kFigureExportNotice), IDialogs::Buttons::Ok,
                     IDialogs::Icon::Information);
 }
+
+} // namespace tarvello

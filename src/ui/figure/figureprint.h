@@ -2,9 +2,12 @@
 
 #include "figure/figurereport.h"
 
-class IDialogs;
 class QPrinter;
 class QWidget;
+
+namespace tarvello {
+
+class IDialogs;
 
 // The figure editor's report: read from what the editor shows, printed on a
 // printer or put on the clipboard, failures and the notice in message boxes
@@ -17,3 +20,5 @@ void PrintFigureReportOn(QWidget *parent, IDialogs &dialogs, QPrinter &printer,
 // Puts the export text on the clipboard and confirms it.
 void ExportFigureReport(QWidget *parent, IDialogs &dialogs,
                         const tarvello::FigureReportData &data);
+
+} // namespace tarvello

@@ -18,6 +18,8 @@
 
 #include <cmath>
 
+namespace tarvello {
+
 namespace {
 
 using tarvello::FigureRecord;
@@ -263,3 +265,5 @@ void FigureView::showPicture(const tarvello::FigureModel &model)
     label->setPixmap(QPixmap::fromImage(ImageFromPicture(picture)));
     label->resize(picture.width, picture.height);
 }
+
+} // namespace tarvello

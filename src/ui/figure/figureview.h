@@ -13,11 +13,11 @@
 class QComboBox;
 class QLineEdit;
 class QTreeWidget;
-class frmFigure;
 
 namespace tarvello {
+
+class frmFigure;
 class FigureModel;
-}
 
 // Shows a FigureModel in the figure editor's widgets. Only what differs from
 // what is shown is touched, list rows are rebuilt only when they changed, and
@@ -67,3 +67,5 @@ private:
     std::vector<ListBinding> m_lists;
     bool m_pictureChanged = true;
 };
+
+} // namespace tarvello

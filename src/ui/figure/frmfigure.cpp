@@ -31,6 +31,8 @@
 #include <QSpinBox>
 #include <QTreeWidget>
 
+namespace tarvello {
+
 namespace {
 
 const QString kPlainTitle = QStringLiteral("Tarvello");
@@ -400,3 +402,5 @@ void frmFigure::redo()
 {
     apply(m_model->Redo());
 }
+
+} // namespace tarvello

@@ -22,11 +22,11 @@ class QPushButton;
 class QScrollArea;
 class QSpinBox;
 class QTreeWidget;
-class FigureView;
 
 namespace tarvello {
+
+class FigureView;
 class FigureModel;
-}
 
 // The figure editor: shows one figure's fields, weapons, extra items and
 // picture, forwards every change to its FigureModel and shows what the model
@@ -194,3 +194,5 @@ private:
     QHBoxLayout *m_listRow = nullptr;
     std::uint64_t m_shownPictureRevision = 0;
 };
+
+} // namespace tarvello

@@ -5,6 +5,8 @@
 #include "platform/fileio.h"
 #include "platform/uitext.h"
 
+namespace tarvello {
+
 void frmFigure::showStaleCostHint(const std::string &path)
 {
     const std::optional<std::string> bytes = tarvello::ReadFileBytes(path);
@@ -14,3 +16,5 @@ void frmFigure::showStaleCostHint(const std::string &path)
     if (!hint.empty())
         setWindowTitle(windowTitle() + QStringLiteral(" \u2014 ") + FromFileText(hint));
 }
+
+} // namespace tarvello

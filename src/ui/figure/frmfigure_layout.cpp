@@ -23,6 +23,8 @@
 
 #include <span>
 
+namespace tarvello {
+
 namespace {
 
 QLineEdit *makeField(QWidget *parent, const char *name, bool derived, int chars = 6)
@@ -523,3 +525,5 @@ void frmFigure::shareListWidths()
     for (const SeriesWidgets &series : seriesWidgets())
         m_listRow->setStretch(index++, qMax(needed(series.available), needed(series.selected)));
 }
+
+} // namespace tarvello

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+namespace tarvello {
+
 tarvello::Picture PictureFromImage(const QImage &image)
 {
     // Drawing over white composites any alpha the way the picture is shown.
@@ -37,3 +39,5 @@ QImage ImageFromPicture(const tarvello::Picture &picture)
     }
     return image;
 }
+
+} // namespace tarvello

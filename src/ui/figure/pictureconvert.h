@@ -4,6 +4,8 @@
 
 #include <QImage>
 
+namespace tarvello {
+
 // The figure's picture between Qt images and the core's pixel colours.
 
 // A picture of the image's size in 24-bit colours (red + green * 256 +
@@ -12,3 +14,5 @@ tarvello::Picture PictureFromImage(const QImage &image);
 
 // An opaque RGB image of the picture's pixels.
 QImage ImageFromPicture(const tarvello::Picture &picture);
+
+} // namespace tarvello

@@ -5,6 +5,8 @@
 #include <QStyle>
 #include <QStyleOptionSpinBox>
 
+namespace tarvello {
+
 UpDownSpinBox::UpDownSpinBox(QWidget *parent)
     : QSpinBox(parent)
 {
@@ -58,3 +60,5 @@ bool UpDownSpinBox::eventFilter(QObject *watched, QEvent *event)
     }
     return QSpinBox::eventFilter(watched, event);
 }
+
+} // namespace tarvello

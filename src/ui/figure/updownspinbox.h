@@ -2,6 +2,8 @@
 
 #include <QSpinBox>
 
+namespace tarvello {
+
 // A spinner shown as its arrow buttons only: it sits beside the text field it
 // is bound to, which shows the number, so its own text stays hidden.
 class UpDownSpinBox : public QSpinBox
@@ -23,3 +25,5 @@ protected:
 private:
     QWidget *m_field = nullptr;
 };
+
+} // namespace tarvello

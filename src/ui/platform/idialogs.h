@@ -11,6 +11,8 @@
 class QWidget;
 class QPrinter;
 
+namespace tarvello {
+
 // Every modal interaction of the windows goes through this interface: the Qt
 // implementation shows real dialogs, tests script the answers.
 class IDialogs
@@ -105,3 +107,5 @@ public:
         return std::nullopt;
     }
 };
+
+} // namespace tarvello

@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+namespace tarvello {
+
 LayoutMgr::LayoutMgr(QWidget *host)
     : QObject(host)
     , m_host(host)
@@ -41,3 +43,5 @@ bool LayoutMgr::eventFilter(QObject *watched, QEvent *event)
         relayout();
     return QObject::eventFilter(watched, event);
 }
+
+} // namespace tarvello

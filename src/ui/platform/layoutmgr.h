@@ -8,6 +8,8 @@
 
 class QWidget;
 
+namespace tarvello {
+
 // Moves and sizes registered controls when their host window is resized:
 // each coordinate changes by its factor times the change of the host's width
 // (x, width) or height (y, height) since the control was registered.
@@ -43,3 +45,5 @@ private:
     QWidget *m_host;
     QList<Entry> m_entries;
 };
+
+} // namespace tarvello

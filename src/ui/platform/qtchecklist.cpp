@@ -7,6 +7,8 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
+namespace tarvello {
+
 std::optional<IDialogs::ChecklistAnswer> QtDialogs::checklist(QWidget *parent,
                                                               const QString &title,
                                                               const QString &text,
@@ -42,3 +44,5 @@ std::optional<IDialogs::ChecklistAnswer> QtDialogs::checklist(QWidget *parent,
     answer.option = optionBox->isChecked();
     return answer;
 }
+
+} // namespace tarvello

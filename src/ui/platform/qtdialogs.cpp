@@ -9,6 +9,8 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
+namespace tarvello {
+
 namespace {
 
 QString QtPatterns(const QString &pattern)
@@ -163,3 +165,5 @@ std::optional<IDialogs::CardSheetChoice> QtDialogs::cardSheet(QWidget *parent,
         return std::nullopt;
     return dialog.choice();
 }
+
+} // namespace tarvello

@@ -2,6 +2,8 @@
 
 #include "idialogs.h"
 
+namespace tarvello {
+
 // The dialogs as the user sees them: Qt message boxes and file, folder, font
 // and printer dialogs.
 class QtDialogs : public IDialogs
@@ -32,3 +34,5 @@ public:
 // blank-separated, and "*.*" becomes "*" so that names without an extension
 // are listed too.
 QString ToQtFileFilter(const QString &filter);
+
+} // namespace tarvello

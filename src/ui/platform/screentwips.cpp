@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <QWidget>
 
+namespace tarvello {
+
 namespace {
 
 // The resolution assumed when there is no screen at all.
@@ -22,3 +24,5 @@ QSize TwipsToPixels(const QWidget *widget, int widthTwips, int heightTwips)
     return QSize(tarvello::TwipsToPixels(widthTwips, dpiX),
                  tarvello::TwipsToPixels(heightTwips, dpiY));
 }
+
+} // namespace tarvello

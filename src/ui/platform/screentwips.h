@@ -4,6 +4,10 @@
 
 class QWidget;
 
+namespace tarvello {
+
 // A size in twips as pixels of the screen the widget is on (15 twips per
 // pixel at 96 dots per inch).
 QSize TwipsToPixels(const QWidget *widget, int widthTwips, int heightTwips);
+
+} // namespace tarvello

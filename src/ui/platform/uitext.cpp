@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+namespace tarvello {
+
 QString FromFileText(const std::string &cp1252bytes)
 {
     return QString::fromStdString(tarvello::Cp1252ToUtf8(cp1252bytes));
@@ -23,3 +25,5 @@ QString FromFilePath(const std::string &path)
 {
     return QFile::decodeName(QByteArray::fromStdString(path));
 }
+
+} // namespace tarvello

@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace tarvello {
+
 // The one conversion between the core's texts and the widgets' texts: file
 // texts are Windows-1252 bytes, widgets show Unicode.
 QString FromFileText(const std::string &cp1252bytes);
@@ -12,3 +14,5 @@ std::string ToFileText(const QString &text);
 // A path as the core's file functions open it (the file system's encoding).
 std::string ToFilePath(const QString &path);
 QString FromFilePath(const std::string &path);
+
+} // namespace tarvello

@@ -9,6 +9,8 @@
 #include <QGuiApplication>
 #include <QPrinter>
 
+namespace tarvello {
+
 namespace {
 
 // The description of a printer that fails.
@@ -121,3 +123,5 @@ void QtPrinterPage::KillDoc()
     if (!m_printer.outputFileName().isEmpty())
         QFile::remove(m_printer.outputFileName());
 }
+
+} // namespace tarvello

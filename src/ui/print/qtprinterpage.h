@@ -11,6 +11,8 @@
 
 class QPrinter;
 
+namespace tarvello {
+
 // The printer page over a QPrinter: paper, a PDF file or a print preview,
 // whichever the printer stands for. Twips become device units at the
 // printer's resolution and texts are Windows-1252 bytes.
@@ -66,3 +68,5 @@ private:
     int m_page = 0;
     std::vector<PlacedText> m_texts;
 };
+
+} // namespace tarvello

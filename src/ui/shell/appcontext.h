@@ -4,11 +4,12 @@
 
 #include <functional>
 
-class IDialogs;
 class QPrinter;
+
 namespace tarvello {
+
+class IDialogs;
 struct RulesTables;
-}
 
 // What every window receives: the dialogs, the shared rules tables and the
 // program folder (where the tables, the readme and the sample figures lie),
@@ -27,3 +28,5 @@ struct AppContext
     // user's config folder.
     QString settingsFile;
 };
+
+} // namespace tarvello

@@ -2,6 +2,8 @@
 
 #include <QCloseEvent>
 
+namespace tarvello {
+
 ChildWindow::ChildWindow(QWidget *parent)
     : QWidget(parent)
 {}
@@ -15,3 +17,5 @@ void ChildWindow::closeEvent(QCloseEvent *event)
     }
     m_closeApproved = false;
 }
+
+} // namespace tarvello

@@ -4,6 +4,8 @@
 
 class QPrinter;
 
+namespace tarvello {
+
 // A document window inside the main window. The main window identifies it by
 // its form name (its objectName, e.g. "frmFigure") and forwards the File
 // commands it offers; the base versions do nothing.
@@ -67,3 +69,5 @@ protected:
 private:
     bool m_closeApproved = false;
 };
+
+} // namespace tarvello

@@ -5,6 +5,8 @@
 #include "frmmain.h"
 #include "tableedit/frmedit_table.h"
 
+namespace tarvello {
+
 void RegisterDocumentWindows(frmMain &main)
 {
     frmMain::ChildFactory figures;
@@ -30,3 +32,5 @@ void RegisterDocumentWindows(frmMain &main)
     };
     main.setChildFactory(QStringLiteral("frmEdit_Table"), tables);
 }
+
+} // namespace tarvello

@@ -23,6 +23,8 @@
 
 #include <exception>
 
+namespace tarvello {
+
 namespace {
 
 const QString kFigure = QStringLiteral("frmFigure");
@@ -298,3 +300,5 @@ void frmMain::closeEvent(QCloseEvent *event)
     else
         event->ignore();
 }
+
+} // namespace tarvello

@@ -7,18 +7,18 @@
 #include <functional>
 #include <memory>
 
-namespace tarvello {
-enum class FileCommand;
-}
-
-struct AppContext;
-class ChildWindow;
 class QAction;
 class QDialog;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QPrinter;
+
+namespace tarvello {
+
+enum class FileCommand;
+struct AppContext;
+class ChildWindow;
 class frmReadme;
 class RecentFilesMenu;
 
@@ -148,3 +148,5 @@ private:
     QAction *mnuHelp_Readme;
     QAction *mnuHelp_About;
 };
+
+} // namespace tarvello

@@ -12,6 +12,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+namespace tarvello {
+
 namespace {
 
 QString FormOf(tarvello::DocumentKind kind)
@@ -59,3 +61,5 @@ void frmMain::openRecent(const QString &path)
             .arg(QDir::toNativeSeparators(path)),
         IDialogs::Buttons::Ok, IDialogs::Icon::Exclamation);
 }
+
+} // namespace tarvello

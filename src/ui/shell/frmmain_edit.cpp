@@ -13,6 +13,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+namespace tarvello {
+
 namespace {
 
 // "&Undo" alone, or with the step's name ("&Undo Remove Dagger"); an "&" in
@@ -105,3 +107,5 @@ void frmMain::updateEditMenu()
     mnuEdit_Undo->setText(Caption(QStringLiteral("&Undo"), undo ? child->undoName() : QString()));
     mnuEdit_Redo->setText(Caption(QStringLiteral("&Redo"), redo ? child->redoName() : QString()));
 }
+
+} // namespace tarvello

@@ -14,6 +14,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+namespace tarvello {
+
 namespace {
 
 const QString kEditTable = QStringLiteral("frmEdit_Table");
@@ -207,3 +209,5 @@ void frmMain::fillWindowMenu()
         });
     }
 }
+
+} // namespace tarvello

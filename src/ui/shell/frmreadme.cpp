@@ -12,6 +12,8 @@
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 
+namespace tarvello {
+
 frmReadme::frmReadme(AppContext &context, QWidget *parent)
     : QWidget(parent)
     , m_context(context)
@@ -61,3 +63,5 @@ void frmReadme::LoadReadme()
     }
     txtHelp->setPlainText(FromFileText(text.value()));
 }
+
+} // namespace tarvello

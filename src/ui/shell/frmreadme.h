@@ -2,9 +2,12 @@
 
 #include <QWidget>
 
+class QPlainTextEdit;
+
+namespace tarvello {
+
 struct AppContext;
 class LayoutMgr;
-class QPlainTextEdit;
 
 // Shows readme.txt of the program folder, read once when the window opens.
 class frmReadme : public QWidget
@@ -29,3 +32,5 @@ private:
 
     AppContext &m_context;
 };
+
+} // namespace tarvello

@@ -13,6 +13,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+namespace tarvello {
+
 namespace {
 
 const char kRightsLine[] = "Copyright (C) 2026 Quorvane Development. All rights reserved.";
@@ -211,3 +213,5 @@ void frmSplash::dismiss()
     m_dismissing = true;
     accept();
 }
+
+} // namespace tarvello

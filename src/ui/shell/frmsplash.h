@@ -5,6 +5,8 @@
 class QFrame;
 class QLabel;
 
+namespace tarvello {
+
 // The splash window, shown modally at start and again as the About box. Any
 // character key or a click on its frame closes it; nothing else does.
 class frmSplash : public QDialog
@@ -35,3 +37,5 @@ private:
 
     bool m_dismissing = false;
 };
+
+} // namespace tarvello

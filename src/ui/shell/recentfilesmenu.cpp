@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+namespace tarvello {
+
 namespace {
 
 const QString kKey = QStringLiteral("RecentFiles/Files");
@@ -95,3 +97,5 @@ void RecentFilesMenu::fillMenu()
     clearItem->setEnabled(!entries.isEmpty());
     connect(clearItem, &QAction::triggered, this, &RecentFilesMenu::clear);
 }
+
+} // namespace tarvello

@@ -7,6 +7,8 @@
 class QMenu;
 class QWidget;
 
+namespace tarvello {
+
 // File, Open Recent: the figures and armies last opened or saved, kept in the
 // user's settings file and shown newest first in menu, with a Clear item.
 class RecentFilesMenu : public QObject
@@ -37,3 +39,5 @@ private:
     QMenu *m_menu;
     QString m_settingsFile;
 };
+
+} // namespace tarvello

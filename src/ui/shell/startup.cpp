@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+namespace tarvello {
+
 QString StartProgramFolder(IDialogs &dialogs)
 {
     const QString installFolder = QCoreApplication::applicationDirPath();
@@ -29,3 +31,5 @@ void OpenCommandLineFiles(frmMain &main, const QStringList &paths)
     for (const QString &path : paths)
         main.openDocument(QFileInfo(path).absoluteFilePath());
 }
+
+} // namespace tarvello

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace tarvello {
+
 class IDialogs;
 class frmMain;
 
@@ -14,3 +16,5 @@ QString StartProgramFolder(IDialogs &dialogs);
 
 // Opens each file named on the command line, as File, Open would.
 void OpenCommandLineFiles(frmMain &main, const QStringList &paths);
+
+} // namespace tarvello

@@ -10,6 +10,8 @@
 #include <QMdiSubWindow>
 #include <QValidator>
 
+namespace tarvello {
+
 namespace {
 
 const QString kBoxName = QStringLiteral("tbFgEdit");
@@ -262,3 +264,5 @@ void clsFlexGridEdit::restoreTabStops()
     }
     m_tabStops.clear();
 }
+
+} // namespace tarvello

@@ -10,6 +10,8 @@
 
 class QWidget;
 
+namespace tarvello {
+
 // In-place editing for a FlexGrid: typing on the grid or double-clicking a
 // cell opens an editing box over the current cell; leaving the cell or
 // returning to the grid writes the box's text into the cell, Escape cancels.
@@ -87,3 +89,5 @@ private:
     int m_tabBehaviour = 0;
     bool m_moving = false;
 };
+
+} // namespace tarvello

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+namespace tarvello {
+
 FlexGrid::FlexGrid(QWidget *parent)
     : QTableView(parent)
 {
@@ -114,3 +116,5 @@ void FlexGrid::scrollContentsBy(int dx, int dy)
     QTableView::scrollContentsBy(dx, dy);
     emit scrolled();
 }
+
+} // namespace tarvello

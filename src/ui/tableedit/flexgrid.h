@@ -5,6 +5,8 @@
 
 #include <functional>
 
+namespace tarvello {
+
 // A grid of text cells with one fixed header row (the view's header) and no
 // fixed column, which does not edit its cells itself. Its owner decides per
 // key whether the grid acts on it; characters typed on it are reported to
@@ -53,3 +55,5 @@ protected:
 private:
     KeyDownHandler m_keyDown;
 };
+
+} // namespace tarvello

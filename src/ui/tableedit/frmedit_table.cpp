@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QStyle>
 
+namespace tarvello {
+
 namespace {
 
 const QString kPlainTitle = QStringLiteral("Tarvello");
@@ -151,3 +153,5 @@ void frmEdit_Table::sizeColumns()
     if (m_model->columnCount() > 0)
         grdTable->setColumnWidth(0, grdTable->width() / 2);
 }
+
+} // namespace tarvello

@@ -6,9 +6,12 @@
 
 #include <memory>
 
+class QPushButton;
+
+namespace tarvello {
+
 class FlexGrid;
 class LayoutMgr;
-class QPushButton;
 class TableModel;
 class clsFlexGridEdit;
 
@@ -85,3 +88,5 @@ private:
     bool m_modified = false;
     bool m_activationHooked = false;
 };
+
+} // namespace tarvello

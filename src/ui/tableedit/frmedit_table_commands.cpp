@@ -19,6 +19,8 @@
 #include <algorithm>
 #include <exception>
 
+namespace tarvello {
+
 namespace {
 
 const QString kPlainTitle = QStringLiteral("Tarvello");
@@ -235,3 +237,5 @@ bool frmEdit_Table::QueryClose()
         return false;
     }
 }
+
+} // namespace tarvello

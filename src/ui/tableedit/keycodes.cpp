@@ -2,6 +2,8 @@
 
 #include <QHash>
 
+namespace tarvello {
+
 namespace {
 
 // Keys whose code differs from Qt's; characters are reported as the key of
@@ -47,3 +49,5 @@ int ShiftState(Qt::KeyboardModifiers modifiers)
     return ((modifiers & Qt::ShiftModifier) ? 1 : 0) | ((modifiers & Qt::ControlModifier) ? 2 : 0)
            | ((modifiers & Qt::AltModifier) ? 4 : 0);
 }
+
+} // namespace tarvello

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+namespace tarvello {
+
 TableModel::TableModel(QObject *parent)
     : QAbstractTableModel(parent)
 {}
@@ -104,3 +106,5 @@ void TableModel::pasteRows(int at, std::vector<std::vector<std::string>> rows)
     tarvello::PasteRows(m_document, at, std::move(rows));
     endInsertRows();
 }
+
+} // namespace tarvello

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace tarvello {
+
 // Shows a TableDocument in a grid: its captions as the header, its rows below,
 // every cell as text. The grid cannot edit cells itself; the cell editor and
 // the table editor change the document through this model.
@@ -42,3 +44,5 @@ signals:
 private:
     tarvello::TableDocument m_document;
 };
+
+} // namespace tarvello

@@ -1,5 +1,7 @@
 #include "scripteddialogs.h"
 
+namespace tarvello {
+
 namespace {
 
 template<typename T>
@@ -165,3 +167,5 @@ QStringList ScriptedDialogs::messageTexts() const
     }
     return texts;
 }
+
+} // namespace tarvello

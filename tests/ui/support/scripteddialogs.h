@@ -11,6 +11,8 @@
 #include <functional>
 #include <optional>
 
+namespace tarvello {
+
 // An IDialogs for window tests: records every call and answers from queues
 // filled by the test, so that no dialog ever waits for a user.
 //
@@ -96,3 +98,5 @@ public:
 private:
     void record(const Call &call);
 };
+
+} // namespace tarvello

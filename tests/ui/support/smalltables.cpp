@@ -1,5 +1,7 @@
 #include "smalltables.h"
 
+namespace tarvello {
+
 // Attack-roll rows 0..8: green melee d/2 and missile d, line d and 2d, elite
 // 2d and 3d, so that the multipliers can be followed by hand.
 static std::vector<tarvello::AttackRollRow> attackRolls(double melee, double missile)
@@ -33,3 +35,4 @@ tarvello::RulesTables SmallRulesTables()
     return t;
 }
 
+} // namespace tarvello

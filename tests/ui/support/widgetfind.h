@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QStringList>
 
+namespace tarvello {
+
 // Finding a window's controls and menu items by their names in tests.
 
 // The object of type T named name anywhere below root; nullptr when absent.
@@ -34,3 +36,5 @@ inline QAction *EntryNamed(const QMenu *menu, const QString &name)
     }
     return nullptr;
 }
+
+} // namespace tarvello
