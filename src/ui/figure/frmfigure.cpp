@@ -2,6 +2,7 @@
 #include "figureprint.h"
 #include "figureview.h"
 #include "pictureconvert.h"
+#include "ui_frmfigure.h"
 
 #include "card/cardbuild.h"
 #include "card/cardsource.h"
@@ -65,10 +66,12 @@ frmFigure::frmFigure(AppContext &context, QWidget *parent)
     , m_context(context)
     , m_model(std::make_unique<tarvello::FigureModel>(*context.tables))
     , m_view(std::make_unique<FigureView>())
+    , m_ui(std::make_unique<Ui::frmFigure>())
 {
     setObjectName(QStringLiteral("frmFigure"));
     setAttribute(Qt::WA_DeleteOnClose, false);
-    buildLayout();
+    m_ui->setupUi(this);
+    setupForm();
     m_view->bind(*this);
     connectReactions();
     // The window opens: lists filled, window sized, first calculation.
@@ -175,7 +178,6 @@ void frmFigure::connectReactions()
         connect(field, &QLineEdit::editingFinished, this, [this] { m_model->EndFieldEdit(); });
 
     connect(btnBrowse, &QPushButton::clicked, this, &frmFigure::browseImage);
-    btnCard->setEnabled(true);
     connect(btnCard, &QPushButton::clicked, this, &frmFigure::openCard);
 }
 

@@ -15,13 +15,16 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
-class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QScrollArea;
 class QSpinBox;
 class QTreeWidget;
+
+namespace Ui {
+class frmFigure;
+}
 
 namespace tarvello {
 
@@ -162,12 +165,11 @@ private:
     // Shows in the title, until the next change, the stored cost of the
     // figure just opened from path when the tables changed it.
     void showStaleCostHint(const std::string &path);
-    void buildLayout();
-    void buildInformationFrame();
-    void buildDataFrame();
-    void buildOptionalFrame();
-    void buildListFrames();
-    void buildCostFrame();
+    // What the form cannot hold: lists' columns, spinners' ranges and the
+    // widths that follow the font.
+    void setupForm();
+    void setupFields();
+    void takeWidgets();
     void connectReactions();
     void sizeWindow();
     void shareListWidths();
@@ -189,9 +191,9 @@ private:
     AppContext &m_context;
     std::unique_ptr<tarvello::FigureModel> m_model;
     std::unique_ptr<FigureView> m_view;
+    std::unique_ptr<Ui::frmFigure> m_ui;
     bool m_openRefused = false;
     bool m_sized = false;
-    QHBoxLayout *m_listRow = nullptr;
     std::uint64_t m_shownPictureRevision = 0;
 };
 
