@@ -81,6 +81,8 @@ protected:
 private:
 
     void buildMenus();
+    void buildFileMenu();
+    void connectFileMenu();
     void buildWindowMenu();
     void setStandardShortcuts();
     void buildEditMenu();

@@ -46,6 +46,22 @@ QAction *frmMain::addSeparator(QMenu *menu, const char *name)
 
 void frmMain::buildMenus()
 {
+    buildFileMenu();
+    connectFileMenu();
+    buildEditMenu();
+    buildWindowMenu();
+
+    mnuHelp = AddMenu(this, "mnuHelp", QStringLiteral("&Help"));
+    menuBar()->addMenu(mnuHelp);
+    mnuHelp_Readme = addItem(mnuHelp, "mnuHelp_Readme", QStringLiteral("&Readme"));
+    mnuHelp_About = addItem(mnuHelp, "mnuHelp_About", QStringLiteral("&About"));
+    connect(mnuHelp_Readme, &QAction::triggered, this, &frmMain::showReadme);
+    connect(mnuHelp_About, &QAction::triggered, this, &frmMain::showAbout);
+    setStandardShortcuts();
+}
+
+void frmMain::buildFileMenu()
+{
     mnuFile = AddMenu(this, "mnuFile", QStringLiteral("&File"));
     menuBar()->addMenu(mnuFile);
 
@@ -91,9 +107,16 @@ void frmMain::buildMenus()
     mnuFileSep1 = addSeparator(mnuFile, "mnuFileSep1");
     mnuResources_Reload = addItem(mnuFile, "mnuResources_Reload", QStringLiteral("&Refresh Resources"));
     QAction *updateCosts = addItem(mnuFile, "mnuFile_UpdateCosts", QStringLiteral("&Update Costs\u2026"));
+    connect(updateCosts, &QAction::triggered, this, [this] {
+        if (ChildWindow *child = activeChild())
+            child->UpdateCosts();
+    });
     mnuFileSep3 = addSeparator(mnuFile, "mnuFileSep3");
     mnuFileQuit = addItem(mnuFile, "mnuFileQuit", QStringLiteral("&Quit"));
+}
 
+void frmMain::connectFileMenu()
+{
     // The document windows do not exist until their creators are registered.
     for (QAction *action : {mnuFile_Figure_New, mnuFileArmy_New, mnuFile_Figure_Open, mnuFileArmy_Open})
         action->setEnabled(false);
@@ -116,22 +139,7 @@ void frmMain::buildMenus()
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &frmMain::updatePrintCards);
     connect(mnuFile_Export, &QAction::triggered, this, [this] { forward(tarvello::FileCommand::Export); });
     connect(mnuResources_Reload, &QAction::triggered, this, &frmMain::refreshResources);
-    connect(updateCosts, &QAction::triggered, this, [this] {
-        if (ChildWindow *child = activeChild())
-            child->UpdateCosts();
-    });
     connect(mnuFileQuit, &QAction::triggered, this, &QWidget::close);
-
-    buildEditMenu();
-    buildWindowMenu();
-
-    mnuHelp = AddMenu(this, "mnuHelp", QStringLiteral("&Help"));
-    menuBar()->addMenu(mnuHelp);
-    mnuHelp_Readme = addItem(mnuHelp, "mnuHelp_Readme", QStringLiteral("&Readme"));
-    mnuHelp_About = addItem(mnuHelp, "mnuHelp_About", QStringLiteral("&About"));
-    connect(mnuHelp_Readme, &QAction::triggered, this, &frmMain::showReadme);
-    connect(mnuHelp_About, &QAction::triggered, this, &frmMain::showAbout);
-    setStandardShortcuts();
 }
 
 // The keys every desktop program uses, shown beside the menu items: the usual
