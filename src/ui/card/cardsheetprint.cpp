@@ -4,6 +4,7 @@
 #include "qtcardtarget.h"
 
 #include "figure/pictureconvert.h"
+#include "platform/busypointer.h"
 #include "platform/modfunctions.h"
 #include "platform/uitext.h"
 
@@ -55,16 +56,6 @@ private:
     std::vector<QImage> m_figures;
     int m_lineWidth = 1;
     std::optional<QtCardTarget> m_target;
-};
-
-// Shows the busy pointer for as long as it lives.
-class BusyPointer
-{
-public:
-    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer &) = delete;
-    BusyPointer &operator=(const BusyPointer &) = delete;
 };
 
 int ToTwips(double points)

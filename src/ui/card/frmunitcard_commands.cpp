@@ -3,6 +3,7 @@
 #include "figure/pictureconvert.h"
 #include "ui_frmunitcard.h"
 
+#include "platform/busypointer.h"
 #include "platform/idialogs.h"
 #include "platform/modfunctions.h"
 #include "platform/screentwips.h"
@@ -24,16 +25,6 @@ const QString kStyleFilter = QStringLiteral("Style (*.tvs)|*.tvs|All files (*.*)
 // The style frame shows once the window is about as wide as "Show Design"
 // makes it.
 constexpr int kStyleVisibleWidth = 10000;
-
-// Shows the busy pointer for as long as it lives.
-class BusyPointer
-{
-public:
-    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer &) = delete;
-    BusyPointer &operator=(const BusyPointer &) = delete;
-};
 
 double pointSizeOf(const QFont &font)
 {

@@ -11,6 +11,7 @@
 #include "card/qtcardtarget.h"
 #include "figure/figurefile.h"
 #include "figure/figuremodel.h"
+#include "platform/busypointer.h"
 #include "platform/idialogs.h"
 #include "platform/modfunctions.h"
 #include "platform/screentwips.h"
@@ -42,16 +43,6 @@ const QString kBitmapFilter = QStringLiteral("Bitmap (*.bmp)|*.bmp|All files (*.
 // The window's size in twips, converted at the screen's resolution.
 constexpr int kWidthTwips = 12780;
 constexpr int kHeightTwips = 10485;
-
-// Shows the busy pointer for as long as it lives.
-class BusyPointer
-{
-public:
-    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer &) = delete;
-    BusyPointer &operator=(const BusyPointer &) = delete;
-};
 
 int selectedRow(const QTreeWidget *list)
 {
@@ -225,18 +216,27 @@ void frmFigure::browseImage()
     apply({});
 }
 
-void frmFigure::openCard()
+// The card's figure, or nothing after saying why the card cannot be made.
+std::optional<tarvello::clsFigure> frmFigure::cardFigure()
 {
-    const tarvello::Result<tarvello::clsFigure> figure = tarvello::BuildCardFigure(
+    tarvello::Result<tarvello::clsFigure> figure = tarvello::BuildCardFigure(
         tarvello::CardSourceFromEditor(m_model->Record(), m_model->FileName()),
         *m_context.tables);
     if (!figure) {
         m_context.dialogs->message(this, kPlainTitle, FromFileText(figure.failure().Message()),
                                    IDialogs::Buttons::Ok, IDialogs::Icon::Exclamation);
-        return;
+        return std::nullopt;
     }
+    return std::move(figure).value();
+}
+
+void frmFigure::openCard()
+{
+    const std::optional<tarvello::clsFigure> figure = cardFigure();
+    if (!figure)
+        return;
     auto *card = new frmUnitCard(m_context);
-    card->LoadFigure(figure.value(), ImageFromPicture(m_model->Image()));
+    card->LoadFigure(*figure, ImageFromPicture(m_model->Image()));
     if (auto *main = qobject_cast<frmMain *>(window())) {
         main->addChild(card);
     } else {
@@ -247,16 +247,11 @@ void frmFigure::openCard()
 
 void frmFigure::PrintCards()
 {
-    const tarvello::Result<tarvello::clsFigure> figure = tarvello::BuildCardFigure(
-        tarvello::CardSourceFromEditor(m_model->Record(), m_model->FileName()),
-        *m_context.tables);
-    if (!figure) {
-        m_context.dialogs->message(this, kPlainTitle, FromFileText(figure.failure().Message()),
-                                   IDialogs::Buttons::Ok, IDialogs::Icon::Exclamation);
+    const std::optional<tarvello::clsFigure> figure = cardFigure();
+    if (!figure)
         return;
-    }
     tarvello::SheetCard card{tarvello::UnitCardModel(CardDefaultFont()), m_model->Image()};
-    (void)card.card.LoadFigure(figure.value(), FontExists);
+    (void)card.card.LoadFigure(*figure, FontExists);
     CardSheetRequest request;
     request.build = [&card](const IDialogs::CardSheetChoice &choice) {
         return CopiesJob(card, choice.copies);

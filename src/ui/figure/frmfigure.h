@@ -3,12 +3,14 @@
 #include "shell/appcontext.h"
 #include "shell/childwindow.h"
 
+#include "card/clsfigure.h"
 #include "figure/figureseries.h"
 #include "platform/failure.h"
 
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -182,6 +184,7 @@ private:
 
     void browseImage();
     // Opens a new unit card for the figure as the editor shows it.
+    std::optional<tarvello::clsFigure> cardFigure();
     void openCard();
     // Each returns true when the figure reached its file.
     bool saveFigure();
