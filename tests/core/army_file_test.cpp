@@ -2,7 +2,8 @@
 
 #include "army/armyfile.h"
 #include "army/armymodel.h"
-#include "armytestfolder.h"
+#include "platform/fileio.h"
+#include "testfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -16,10 +17,10 @@ const std::string kUnit = "2;5;Knight;Human;Hero;10;Elite;7;3;9;8;None;Sword|Axe
 
 TEST(ArmyFile, SavedArmyOpensAsItWas)
 {
-    const auto dir = ArmyTestFolder("roundtrip");
-    ArmyTestFile(dir, "a.tvf", "[Figure]\r\ntxtFigureName=A\xE9\r\ntxtFinalCost=2.5\r\n"
+    const auto dir = FreshTestFolder("roundtrip");
+    WriteTestFile(dir, "a.tvf", "[Figure]\r\ntxtFigureName=A\xE9\r\ntxtFinalCost=2.5\r\n"
                                "[MissileWeapon1]\r\nName=Bow\r\nShots=4\r\n");
-    ArmyTestFile(dir, "b.tvf", FigureText("B", "3"));
+    WriteTestFile(dir, "b.tvf", FigureText("B", "3"));
     ArmyModel saved(dir.string(), '.');
     ASSERT_TRUE(saved.ScanFigures().ok());
     saved.SetArmyName("North \xC6rmy");
@@ -76,9 +77,9 @@ TEST(ArmyFile, OpensWhatItCanAndReportsTheRest)
         {"a 10 MB name", longLine + "\r\nnowhere\r\nh\r\n" + kUnit, "", 1, "100"},
         {"lone line ends", "Host\nnowhere\rh\n" + kUnit, "", 1, "100"},
     };
-    const auto dir = ArmyTestFolder("open");
+    const auto dir = FreshTestFolder("open");
     for (const OpenCase &c : cases) {
-        const std::string path = ArmyTestFile(dir, "case.tva", c.bytes);
+        const std::string path = WriteTestFile(dir, "case.tva", c.bytes);
         ArmyModel model("elsewhere", '.');
         const Status status = model.Open(path);
         if (c.description.empty()) {
@@ -98,9 +99,9 @@ TEST(ArmyFile, OpensWhatItCanAndReportsTheRest)
 
 TEST(ArmyFile, FirstLineOfCountZeroGoesWithoutMovingItsSizeOntoTheNext)
 {
-    const auto dir = ArmyTestFolder("zero");
+    const auto dir = FreshTestFolder("zero");
     ArmyModel model("elsewhere", '.');
-    ASSERT_TRUE(model.Open(ArmyTestFile(dir, "z.tva", kHead + "0;99;Z;;;1;;;;;;;;;;\r\n0;98;Y;;;1;;;;;;;;;;\r\n"
+    ASSERT_TRUE(model.Open(WriteTestFile(dir, "z.tva", kHead + "0;99;Z;;;1;;;;;;;;;;\r\n0;98;Y;;;1;;;;;;;;;;\r\n"
                                                        + kUnit + "\r\n"))
                     .ok());
     ASSERT_EQ(model.Units().size(), 1u);
@@ -112,7 +113,7 @@ TEST(ArmyFile, FirstLineOfCountZeroGoesWithoutMovingItsSizeOntoTheNext)
 
 TEST(ArmyFile, MissingFileAndFailedSaveReport)
 {
-    const auto dir = ArmyTestFolder("fail");
+    const auto dir = FreshTestFolder("fail");
     ArmyModel model("elsewhere", '.');
     const std::string missing = (dir / "none.tva").string();
     const Status opened = model.Open(missing);

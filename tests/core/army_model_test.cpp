@@ -1,7 +1,7 @@
 // The army's unit lines, their reactions and the total.
 
 #include "army/armymodel.h"
-#include "armytestfolder.h"
+#include "testfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -14,11 +14,11 @@ namespace {
 struct Army
 {
     explicit Army(const std::string &name, const std::vector<std::string> &costs)
-        : dir(ArmyTestFolder(name))
+        : dir(FreshTestFolder(name))
         , model(dir.string(), '.')
     {
         for (std::size_t i = 0; i < costs.size(); ++i)
-            ArmyTestFile(dir, "f" + std::to_string(i) + ".tvf",
+            WriteTestFile(dir, "f" + std::to_string(i) + ".tvf",
                          FigureText("F" + std::to_string(i), costs[i]));
         EXPECT_TRUE(model.ScanFigures().ok());
     }
@@ -116,7 +116,7 @@ TEST(ArmyModel, SelectingDoesNotMarkChangedTypingDoes)
 TEST(ArmyModel, UnitFieldsHoldNoSeparatorOrLineBreak)
 {
     Army army("separator", {});
-    ArmyTestFile(army.dir, "s.tvf", "[Figure]\r\ntxtFigureName=A;B\r\n[MeleeWeapon1]\r\nName=x;y\r\n");
+    WriteTestFile(army.dir, "s.tvf", "[Figure]\r\ntxtFigureName=A;B\r\n[MeleeWeapon1]\r\nName=x;y\r\n");
     ASSERT_TRUE(army.model.ScanFigures().ok());
     EXPECT_EQ(army.model.Available()[0].fields[kFigureName], "A;B");
     army.Add(0, "1", "1");
@@ -144,7 +144,7 @@ TEST(ArmyModel, RescanKeepsUnitsAndDropsRowsOfAFolderItCannotList)
 {
     Army army("rescan", {"5"});
     army.Add(0, "1", "1");
-    EXPECT_FALSE(army.model.Browse(ArmyTestFile(army.dir, "plain", "x")).ok());
+    EXPECT_FALSE(army.model.Browse(WriteTestFile(army.dir, "plain", "x")).ok());
     EXPECT_TRUE(army.model.Available().empty());
     EXPECT_EQ(army.model.Units().size(), 1u);
     EXPECT_EQ(army.model.ArmyCost(), "5");

@@ -1,7 +1,7 @@
 // The summary of a figure file and the scan of a folder of figure files.
 
 #include "army/figuresummary.h"
-#include "armytestfolder.h"
+#include "testfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -53,11 +53,11 @@ TEST(ArmySummary, ReadsKeysListsAndDefaults)
 
 TEST(ArmySummary, ScanListsFigureFilesOfAnyCaseOnly)
 {
-    const auto dir = ArmyTestFolder("scan");
-    ArmyTestFile(dir, "b.TVF", FigureText("B", "2"));
-    ArmyTestFile(dir, "a.tvf", FigureText("A", "1"));
-    ArmyTestFile(dir, "c.tvf.bak", FigureText("C", "3"));
-    ArmyTestFile(dir, "damaged.tvf", std::string("\0\xff[\r[[=\n\x80", 9));
+    const auto dir = FreshTestFolder("scan");
+    WriteTestFile(dir, "b.TVF", FigureText("B", "2"));
+    WriteTestFile(dir, "a.tvf", FigureText("A", "1"));
+    WriteTestFile(dir, "c.tvf.bak", FigureText("C", "3"));
+    WriteTestFile(dir, "damaged.tvf", std::string("\0\xff[\r[[=\n\x80", 9));
     std::filesystem::create_directories(dir / "folder.tvf");
     const auto scanned = ScanFigureFolder(dir.string());
     ASSERT_TRUE(scanned.ok());

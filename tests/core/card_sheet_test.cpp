@@ -1,7 +1,7 @@
 // Card sheets: how many cards a page holds and where, the cut marks around
 // them, the pages cards take, and an army's cards from its figure files.
 
-#include "armytestfolder.h"
+#include "testfolder.h"
 #include "cardrecorder.h"
 
 #include "card/cardsheet.h"
@@ -170,11 +170,11 @@ TEST(ArmySheet, CardsPerLineOrUnitFromTheFigureFilesEachReadOnce)
     RulesTables tables;
     const std::string data = TARVELLO_SHIPPED_DATA_DIR;
     LoadAllTables(tables, data, ".", [](const Failure &failure) { FAIL() << failure.Message(); });
-    const std::filesystem::path folder = ArmyTestFolder("sheet");
+    const std::filesystem::path folder = FreshTestFolder("sheet");
     std::filesystem::copy_file(data + "/figures/spearman.tvf", folder / "spearman.tvf");
     // Saved under another name: found by the figure name inside.
     std::filesystem::copy_file(data + "/figures/elven_archer.tvf", folder / "archers v2.tvf");
-    ArmyTestFile(folder, "broken.tvf", "[Figure]\r\ntxtFigureName=Broken\r\ntxtImageFile=x.bmp\r\n"
+    WriteTestFile(folder, "broken.tvf", "[Figure]\r\ntxtFigureName=Broken\r\ntxtImageFile=x.bmp\r\n"
                                        "[ImageProperties]\r\nWidth=abc\r\n");
     std::vector<ArmyUnit> units;
     for (const auto &[count, name] : std::vector<std::pair<std::string, std::string>>{

@@ -3,6 +3,7 @@
 #include "figure/figurereport.h"
 #include "platform/fileio.h"
 #include "recordingprinter.h"
+#include "testfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -57,12 +58,6 @@ const std::pair<const char *, FigureReportData> kCases[] = {
     {"mage_no_level", Figure({"BattleMage", 4}, {"", -1}, "None")},
 };
 
-std::string Golden(const std::string &name)
-{
-    return ReadFileBytes(std::string(TARVELLO_TEST_DATA_DIR) + "/figurereport/" + name)
-        .value_or("(missing golden file " + name + ")");
-}
-
 } // namespace
 
 TEST(FigureReport, PrintsAndExportsAsTheGoldenFilesShow)
@@ -70,11 +65,11 @@ TEST(FigureReport, PrintsAndExportsAsTheGoldenFilesShow)
     for (const auto &[name, data] : kCases) {
         RecordingPrinter printer;
         ASSERT_TRUE(PrintFigureReport(printer, data).ok()) << name;
-        EXPECT_EQ(printer.listing(), Golden(std::string(name) + ".print.txt")) << name;
+        ExpectGolden(printer.listing(), "figurereport/" + std::string(name) + ".print.txt");
         EXPECT_EQ(printer.calls.back().op, Op::EndDoc) << name;
         EXPECT_EQ(printer.count(Op::EndDoc), 1) << name;
         EXPECT_EQ(printer.count(Op::FontName), 0) << name; // the printer's own face
-        EXPECT_EQ(FigureExportText(data), Golden(std::string(name) + ".export.txt")) << name;
+        ExpectGolden(FigureExportText(data), "figurereport/" + std::string(name) + ".export.txt");
     }
 }
 
@@ -85,7 +80,7 @@ TEST(FigureReport, RowsThatDoNotFitContinueAt300OnTheNextPage)
     // item start new pages.
     printer.pageHeight = 3500;
     ASSERT_TRUE(PrintFigureReport(printer, BattleMage()).ok());
-    EXPECT_EQ(printer.listing(), Golden("battlemage_short_pages.print.txt"));
+    ExpectGolden(printer.listing(), "figurereport/battlemage_short_pages.print.txt");
 }
 
 TEST(FigureReport, TheCostFollowsTheNameMeasuredInTheBoldTitleFont)

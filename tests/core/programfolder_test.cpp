@@ -1,6 +1,6 @@
 #include "shell/programfolder.h"
 
-#include "armytestfolder.h"
+#include "testfolder.h"
 #include "platform/fileio.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +8,7 @@
 #include <filesystem>
 
 namespace fs = std::filesystem;
+using namespace tarvello;
 
 static std::string Read(const fs::path &path)
 {
@@ -16,8 +17,8 @@ static std::string Read(const fs::path &path)
 
 TEST(ProgramFolder, AWritableInstallFolderIsUsedAsItIs)
 {
-    const fs::path install = ArmyTestFolder("install_writable");
-    const fs::path user = ArmyTestFolder("user_unused") / "tarvello";
+    const fs::path install = FreshTestFolder("install_writable");
+    const fs::path user = FreshTestFolder("user_unused") / "tarvello";
     EXPECT_TRUE(tarvello::FolderIsWritable(install.string()));
     EXPECT_FALSE(tarvello::FolderIsWritable((install / "missing").string()));
     const auto chosen = tarvello::ChooseProgramFolder(install.string(), user.string());
@@ -29,13 +30,13 @@ TEST(ProgramFolder, AWritableInstallFolderIsUsedAsItIs)
 
 TEST(ProgramFolder, TheUserFolderGetsTheFilesOnceAndKeepsThePlayersChanges)
 {
-    const fs::path install = ArmyTestFolder("install_readonly");
+    const fs::path install = FreshTestFolder("install_readonly");
     for (const std::string &file : tarvello::ProgramFiles())
-        ArmyTestFile(install, file, "shipped " + file + "\r\n");
+        WriteTestFile(install, file, "shipped " + file + "\r\n");
     fs::create_directories(install / "figures");
-    ArmyTestFile(install / "figures", "knight.tvf", "[Figure]\r\n");
-    ArmyTestFile(install, "tarvello", "not copied");
-    const fs::path user = ArmyTestFolder("user_home") / "share" / "tarvello";
+    WriteTestFile(install / "figures", "knight.tvf", "[Figure]\r\n");
+    WriteTestFile(install, "tarvello", "not copied");
+    const fs::path user = FreshTestFolder("user_home") / "share" / "tarvello";
 
     const auto first = tarvello::PrepareUserProgramFolder(install.string(), user.string());
     ASSERT_TRUE(first.ok()) << first.failure().Message();
@@ -47,7 +48,7 @@ TEST(ProgramFolder, TheUserFolderGetsTheFilesOnceAndKeepsThePlayersChanges)
 
     // The player edits a table and loses another; the next start keeps the
     // edit and brings the lost one back.
-    ArmyTestFile(user, "races.skv", "edited\r\n");
+    WriteTestFile(user, "races.skv", "edited\r\n");
     fs::remove(user / "move.skv");
     const auto second = tarvello::PrepareUserProgramFolder(install.string(), user.string());
     ASSERT_TRUE(second.ok());
@@ -57,9 +58,9 @@ TEST(ProgramFolder, TheUserFolderGetsTheFilesOnceAndKeepsThePlayersChanges)
 
 TEST(ProgramFolder, AUserFolderThatCannotBeMadeIsAFailure)
 {
-    const fs::path install = ArmyTestFolder("install_for_failure");
-    ArmyTestFile(install, "races.skv", "x\r\n");
-    const std::string user = ArmyTestFile(ArmyTestFolder("user_blocked"), "file", "no folder") + "/tarvello";
+    const fs::path install = FreshTestFolder("install_for_failure");
+    WriteTestFile(install, "races.skv", "x\r\n");
+    const std::string user = WriteTestFile(FreshTestFolder("user_blocked"), "file", "no folder") + "/tarvello";
     const auto result = tarvello::PrepareUserProgramFolder(install.string(), user);
     ASSERT_FALSE(result.ok());
     EXPECT_EQ(result.failure().Message(),

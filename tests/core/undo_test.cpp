@@ -1,5 +1,4 @@
 #include "army/armymodel.h"
-#include "armytestfolder.h"
 #include "figure/figuremodel.h"
 #include "figure_testtables.h"
 #include "platform/fileio.h"
@@ -124,9 +123,9 @@ TEST_F(FigureUndoTest, ChangedFollowsTheSavedPointAndOpeningStartsAfresh)
 
 TEST(ArmyUndo, StepsUndoneGiveTheEmptyArmyAndRedoneTheLastOne)
 {
-    const auto dir = ArmyTestFolder("undo");
-    ArmyTestFile(dir, "a.tvf", FigureText("Archer", "10"));
-    ArmyTestFile(dir, "b.tvf", FigureText("Knight", "25"));
+    const auto dir = FreshTestFolder("undo");
+    WriteTestFile(dir, "a.tvf", FigureText("Archer", "10"));
+    WriteTestFile(dir, "b.tvf", FigureText("Knight", "25"));
     ArmyModel model(dir.string(), '.');
     ASSERT_TRUE(model.ScanFigures().ok());
     ASSERT_TRUE(model.WriteArmy((dir / "army.tva").string()).ok());

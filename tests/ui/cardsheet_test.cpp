@@ -4,85 +4,61 @@
 #include "army/armymodel.h"
 #include "army/frmarmy.h"
 #include "figure/frmfigure.h"
-#include "scripteddialogs.h"
-#include "shell/frmmain.h"
+#include "windowtest.h"
 
 #include "platform/fileio.h"
 #include "rules/modloaddata.h"
 
-#include <QAction>
 #include <QDir>
-#include <QFile>
 #include <QImage>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPageSize>
 #include <QPrinter>
 #include <QProcess>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
 
 #include <utility>
 
-using Kind = ScriptedDialogs::Kind;
-
-class CardSheetTest : public QObject
+class CardSheetTest : public QObject, public WindowTest
 {
     Q_OBJECT
 
 private slots:
     void init();
-    void cleanup() { delete m_main; }
+    void cleanup() { stopMain(); }
     void armyPrintsTrueSizeCardsAndNamesSkippedLines();
     void figureAndCardWindowPrintCopies();
 
 private:
-    QAction *action(const char *name) { return m_main->findChild<QAction *>(QLatin1String(name)); }
     // Prints through File, Print Cards into a PDF; its path and pdfinfo's text.
     QString printToPdf(const QString &name, IDialogs::CardSheetChoice choice, QString &info);
     // The page at dpi, rendered by pdftoppm.
     QImage page(const QString &pdf, int dpi);
-
-    QTemporaryDir m_folder;
-    ScriptedDialogs m_dialogs;
-    tarvello::RulesTables m_tables;
-    AppContext m_context;
-    frmMain *m_main = nullptr;
 };
 
 void CardSheetTest::init()
 {
-    m_dialogs = ScriptedDialogs();
-    m_tables = tarvello::RulesTables();
-    tarvello::LoadAllTables(m_tables, TARVELLO_SHIPPED_DATA_DIR, ".", [](const tarvello::Failure &) {});
-    const QDir shipped(QStringLiteral(TARVELLO_SHIPPED_DATA_DIR "/figures"));
-    QDir(m_folder.path()).mkpath(QStringLiteral("figures"));
-    for (const QString &name : shipped.entryList({QStringLiteral("*.tvf")}, QDir::Files)) {
-        const QString copy = m_folder.filePath(QStringLiteral("figures/") + name);
-        QFile::remove(copy);
-        QVERIFY(QFile::copy(shipped.filePath(name), copy));
-    }
-    m_context.dialogs = &m_dialogs;
-    m_context.tables = &m_tables;
-    m_main = new frmMain(m_context);
-    m_main->show();
+    tarvello::RulesTables shipped;
+    tarvello::LoadAllTables(shipped, TARVELLO_SHIPPED_DATA_DIR, ".", [](const tarvello::Failure &) {});
+    startMain(shipped);
+    const QDir figures(QStringLiteral(TARVELLO_SHIPPED_DATA_DIR "/figures"));
+    QDir(m_folder->path()).mkpath(QStringLiteral("figures"));
+    for (const QString &name : figures.entryList({QStringLiteral("*.tvf")}, QDir::Files))
+        QVERIFY(QFile::copy(figures.filePath(name), tempPath(QStringLiteral("figures/") + name)));
 }
 
 QString CardSheetTest::printToPdf(const QString &name, IDialogs::CardSheetChoice choice, QString &info)
 {
-    const QString path = m_folder.filePath(name);
+    const QString pdf = tempPath(name);
     QPrinter *printer = m_main->printer();
     printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(path);
+    printer->setOutputFileName(pdf);
     printer->setPageSize(QPageSize(QPageSize::A4));
     m_dialogs.cardSheetAnswers.enqueue(choice);
     m_dialogs.printerSetupAnswers.enqueue(true);
     action("mnuFile_PrintCards")->trigger();
     QProcess process;
-    process.start(QStringLiteral("pdfinfo"), {path});
+    process.start(QStringLiteral("pdfinfo"), {pdf});
     info = process.waitForFinished(30000) ? QString::fromUtf8(process.readAllStandardOutput()).simplified() : QString();
-    return path;
+    return pdf;
 }
 
 QImage CardSheetTest::page(const QString &pdf, int dpi)
@@ -128,11 +104,11 @@ static int runsOf(const QList<int> &runs, double size)
 void CardSheetTest::armyPrintsTrueSizeCardsAndNamesSkippedLines()
 {
     action("mnuFileArmy_New")->trigger();
-    auto *army = qobject_cast<frmArmy *>(m_main->mdiArea()->activeSubWindow()->widget());
+    auto *army = active<frmArmy>();
     QVERIFY(action("mnuFile_PrintCards")->isEnabled());
     // Six figures in unit sizes 1 and 2: twelve lines of three units.
     tarvello::ArmyModel &model = army->model();
-    model.SetUnitDirectory(m_folder.filePath(QStringLiteral("figures")).toStdString());
+    model.SetUnitDirectory(tempPath(QStringLiteral("figures")).toStdString());
     (void)model.ScanFigures();
     model.SetUnitsToAdd("3");
     for (const char *size : {"1", "2"}) {
@@ -161,9 +137,9 @@ void CardSheetTest::armyPrintsTrueSizeCardsAndNamesSkippedLines()
     QVERIFY2(marks.size() >= 6 && runsOf(marks, 59) == marks.size(), qPrintable(QString::number(marks.size())));
 
     // A missing and a broken figure file: each of their lines named once.
-    QVERIFY(QFile::remove(m_folder.filePath(QStringLiteral("figures/spearman.tvf"))));
+    QVERIFY(QFile::remove(tempPath(QStringLiteral("figures/spearman.tvf"))));
     QVERIFY(tarvello::WriteFileAtomically(
-                m_folder.filePath(QStringLiteral("figures/war_wagon.tvf")).toStdString(),
+                tempPath(QStringLiteral("figures/war_wagon.tvf")).toStdString(),
                 "[Figure]\r\ntxtFigureName=War Wagon\r\ntxtImageFile=w.bmp\r\n"
                 "[ImageProperties]\r\nWidth=-4\r\n")
                 .ok());
@@ -178,7 +154,7 @@ void CardSheetTest::armyPrintsTrueSizeCardsAndNamesSkippedLines()
 void CardSheetTest::figureAndCardWindowPrintCopies()
 {
     action("mnuFile_Figure_New")->trigger();
-    auto *figure = qobject_cast<frmFigure *>(m_main->mdiArea()->activeSubWindow()->widget());
+    auto *figure = active<frmFigure>();
     QVERIFY(action("mnuFile_PrintCards")->isEnabled());
     // Five copies previewed: drawn on the printer without its setup dialog.
     QString info;

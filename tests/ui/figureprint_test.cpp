@@ -2,70 +2,43 @@
 // printer dialog, File, Print Preview, and File, Export to the clipboard.
 
 #include "figure/frmfigure.h"
-#include "scripteddialogs.h"
-#include "smalltables.h"
 #include "print/qtprinterpage.h"
-#include "shell/frmmain.h"
+#include "windowtest.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
 #include <QFileInfo>
-#include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPrinter>
 #include <QProcess>
-#include <QPushButton>
 #include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTreeWidget>
 
-using Kind = ScriptedDialogs::Kind;
-
-class FigurePrintTest : public QObject
+class FigurePrintTest : public QObject, public WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup() { delete m_main; }
+    void init() { startMain(); }
+    void cleanup() { stopMain(); }
     void printWritesTheReportIntoAPdfAcrossPages();
     void cancelledSetupPrintsNothingAndAFailingPrinterIsReported();
     void previewDrawsTheReportWithoutThePrinterSetup();
     void exportPutsTheTextOnTheClipboardAndConfirms();
 
 private:
-    void trigger(const char *name) { m_main->findChild<QAction *>(QLatin1String(name))->trigger(); }
+    void trigger(const char *name) { action(name)->trigger(); }
     // A figure editor on the default figure, with Sword and Axe added in turn.
     frmFigure *newFigure(int meleeRows);
     // Points the printer at a PDF file; returns the path.
     QString printToPdf(const QString &name);
     // The PDF's pages as pdftotext reads them.
     static QStringList pdfPages(const QString &path, const char *option = "-layout");
-
-    QTemporaryDir m_folder;
-    ScriptedDialogs m_dialogs;
-    tarvello::RulesTables m_tables = SmallRulesTables();
-    AppContext m_context;
-    frmMain *m_main = nullptr;
 };
-
-void FigurePrintTest::init()
-{
-    m_dialogs = ScriptedDialogs();
-    m_context.dialogs = &m_dialogs;
-    m_context.tables = &m_tables;
-    m_main = new frmMain(m_context);
-    m_main->show();
-}
 
 frmFigure *FigurePrintTest::newFigure(int meleeRows)
 {
     trigger("mnuFile_Figure_New");
-    auto *figure = qobject_cast<frmFigure *>(m_main->mdiArea()->activeSubWindow()->widget());
+    auto *figure = active<frmFigure>();
     figure->txtFigureName->setText(QStringLiteral("Scout \u00e9"));
     emit figure->txtFigureName->textEdited(figure->txtFigureName->text());
     for (int i = 0; i < meleeRows; ++i) {
@@ -77,10 +50,10 @@ frmFigure *FigurePrintTest::newFigure(int meleeRows)
 
 QString FigurePrintTest::printToPdf(const QString &name)
 {
-    const QString path = m_folder.filePath(name);
+    const QString pdf = tempPath(name);
     m_main->printer()->setOutputFormat(QPrinter::PdfFormat);
-    m_main->printer()->setOutputFileName(path);
-    return path;
+    m_main->printer()->setOutputFileName(pdf);
+    return pdf;
 }
 
 QStringList FigurePrintTest::pdfPages(const QString &path, const char *option)
