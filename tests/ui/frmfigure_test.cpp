@@ -4,6 +4,7 @@
 #include "figure/frmfigure.h"
 #include "windowtest.h"
 
+#include "figure/figurefile.h"
 #include "figure/figuremodel.h"
 
 #include <QApplication>
@@ -244,87 +245,66 @@ private slots:
         QVERIFY(!visited.contains(QStringLiteral("txtBaseHitFactor")));
     }
 
+    void closingPrompt_data()
+    {
+        QTest::addColumn<bool>("changed");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("saveTo"); // "-": no save dialog; "": cancelled
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<int>("messages");
+        const int yes = int(IDialogs::Answer::Yes);
+        QTest::newRow("unchanged: no question") << false << 0 << "-" << true << 0;
+        QTest::newRow("no") << true << int(IDialogs::Answer::No) << "-" << true << 1;
+        QTest::newRow("cancel keeps the changes") << true << int(IDialogs::Answer::Cancel) << "-" << false << 1;
+        // A cancelled save dialog must not lose the figure.
+        QTest::newRow("yes, save dialog cancelled") << true << yes << "" << false << 1;
+        QTest::newRow("yes saves") << true << yes << "pikeman.tvf" << true << 1;
+        QTest::newRow("yes, the write fails") << true << yes << "no/such/folder/x.tvf" << false << 2;
+    }
+
     void closingPrompt()
     {
-        // Unchanged: closes without asking.
-        {
-            auto w = newWindow();
-            QVERIFY(w->close());
-            QVERIFY(m_dialogs.calls.isEmpty());
-        }
-        // No closes, and asks the question with its title and icon.
-        {
-            auto w = newWindow();
-            Choose(w.get(), "cboRace", 1);
-            m_dialogs.messageAnswers.enqueue(IDialogs::Answer::No);
-            QVERIFY(w->close());
-            QCOMPARE(m_dialogs.calls.size(), 1);
-            const ScriptedDialogs::Call &call = m_dialogs.calls.first();
-            QCOMPARE(call.text, QStringLiteral("Figure changes not saved!\r\nSave them now?"));
-            QCOMPARE(call.title, QStringLiteral("Tarvello 1.0.0"));
-            QCOMPARE(call.buttons, IDialogs::Buttons::YesNoCancel);
-            QCOMPARE(call.icon, IDialogs::Icon::Question);
-        }
-        // Cancel keeps the window and its changes.
-        {
-            auto w = newWindow();
+        QFETCH(bool, changed);
+        QFETCH(int, answer);
+        QFETCH(QString, saveTo);
+        QFETCH(bool, closes);
+        QFETCH(int, messages);
+        auto w = newWindow();
+        if (changed)
             type(w.get(), "txtFigureName", QStringLiteral("Pikeman"));
-            m_dialogs.clearCalls();
-            m_dialogs.messageAnswers.enqueue(IDialogs::Answer::Cancel);
-            QVERIFY(!w->close());
-            QVERIFY(w->isVisible());
-            QVERIFY(w->model().Changed());
+        m_dialogs.clearCalls();
+        m_dialogs.messageAnswers.enqueue(IDialogs::Answer(answer));
+        const QString path = tempPath(saveTo);
+        if (saveTo != QLatin1String("-"))
+            m_dialogs.saveFileAnswers.enqueue(saveTo.isEmpty() ? std::nullopt : std::optional(path));
+        m_dialogs.onCall = [](const ScriptedDialogs::Call &) { QVERIFY(!QApplication::overrideCursor()); };
+        QCOMPARE(w->close(), closes);
+        m_dialogs.onCall = nullptr;
+        const bool saved = closes && answer == int(IDialogs::Answer::Yes);
+        QCOMPARE(w->isVisible(), !closes);
+        QCOMPARE(w->model().Changed(), changed && !saved);
+        QCOMPARE(m_dialogs.count(Kind::Message), messages);
+        QCOMPARE(m_dialogs.calls.size(), messages + int(saveTo != QLatin1String("-")));
+        if (messages > 0) {
+            const ScriptedDialogs::Call &ask = m_dialogs.calls.first();
+            QCOMPARE(ask.text, QStringLiteral("Figure changes not saved!\r\nSave them now?"));
+            QCOMPARE(ask.title, QStringLiteral("Tarvello 1.0.0"));
+            QCOMPARE(ask.buttons, IDialogs::Buttons::YesNoCancel);
+            QCOMPARE(ask.icon, IDialogs::Icon::Question);
         }
-        // Yes on a never-saved figure whose save dialog is cancelled keeps
-        // the window open: a cancelled dialog must not lose the figure.
-        {
-            auto w = newWindow();
-            type(w.get(), "txtFigureName", QStringLiteral("Pikeman"));
-            m_dialogs.clearCalls();
-            m_dialogs.messageAnswers.enqueue(IDialogs::Answer::Yes);
-            m_dialogs.saveFileAnswers.enqueue(std::nullopt);
-            QVERIFY(!w->close());
-            QCOMPARE(m_dialogs.count(Kind::SaveFile), 1);
-            QVERIFY(w->model().Changed());
-            QVERIFY(w->isVisible());
-        }
-        // Yes with a chosen path saves and closes.
-        {
-            auto w = newWindow();
-            type(w.get(), "txtFigureName", QStringLiteral("Pikeman"));
-            m_dialogs.clearCalls();
-            const QString path = tempPath(QStringLiteral("pikeman.tvf"));
-            m_dialogs.messageAnswers.enqueue(IDialogs::Answer::Yes);
-            m_dialogs.saveFileAnswers.enqueue(path);
-            QVERIFY(w->close());
+        if (saved) {
             QVERIFY(QFile::exists(path));
             const ScriptedDialogs::Call save = m_dialogs.callsOf(Kind::SaveFile).first();
-            QCOMPARE(save.filter, QStringLiteral("Figure (*.tvf)|*.tvf|All files (*.*)|*.*"));
+            QCOMPARE(save.filter, QLatin1String(tarvello::kFigureFileFilter));
             QCOMPARE(save.startFolder, m_folder->path());
             QCOMPARE(save.proposedName, QStringLiteral("Pikeman.tvf"));
             QVERIFY(save.confirmOverwrite);
         }
-        // Yes with a write that fails shows the failure and keeps the window.
-        {
-            auto w = newWindow();
-            Choose(w.get(), "cboRace", 1);
-            m_dialogs.clearCalls();
-            const QString path = tempPath(QStringLiteral("no/such/folder/x.tvf"));
-            m_dialogs.messageAnswers.enqueue(IDialogs::Answer::Yes);
-            m_dialogs.saveFileAnswers.enqueue(path);
-            m_dialogs.onCall = [](const ScriptedDialogs::Call &) {
-                QVERIFY(!QApplication::overrideCursor());
-            };
-            QVERIFY(!w->close());
-            m_dialogs.onCall = nullptr;
-            const QStringList texts = m_dialogs.messageTexts();
-            QCOMPARE(texts.size(), 2);
-            QVERIFY2(texts.at(1).startsWith(QStringLiteral("Error in saving ") + path
-                                            + QStringLiteral(" !\r\n")),
-                     qPrintable(texts.at(1)));
-            QCOMPARE(m_dialogs.calls.last().title, QStringLiteral("Tarvello"));
-            QCOMPARE(m_dialogs.calls.last().buttons, IDialogs::Buttons::Ok);
-            QVERIFY(w->model().Changed());
+        if (messages == 2) {
+            const ScriptedDialogs::Call failure = m_dialogs.calls.last();
+            QVERIFY2(failure.text.startsWith("Error in saving " + path + " !\r\n"), qPrintable(failure.text));
+            QCOMPARE(failure.title, QStringLiteral("Tarvello"));
+            QCOMPARE(failure.buttons, IDialogs::Buttons::Ok);
         }
     }
 
@@ -342,8 +322,7 @@ private slots:
         type(w.get(), "txtFigureName", QStringLiteral("Dwarf Archer"));
         m_dialogs.openFileAnswers.enqueue(bitmapPath);
         click(w.get(), "btnBrowse");
-        QCOMPARE(m_dialogs.callsOf(Kind::OpenFile).first().filter,
-                 QStringLiteral("Bitmap (*.bmp)|*.bmp|All files (*.*)|*.*"));
+        QCOMPARE(m_dialogs.calls.last().filter, QStringLiteral("Bitmap (*.bmp)|*.bmp|All files (*.*)|*.*"));
         QCOMPARE(TextOf(w.get(), "txtImageFile"), QStringLiteral("archer.bmp"));
         Choose(w.get(), "cboFigureType", 3);
         Choose(w.get(), "cboRace", 1);
@@ -369,9 +348,8 @@ private slots:
         m_dialogs.openFileAnswers.enqueue(path);
         m_dialogs.clearCalls();
         opened->OpenFigure();
+        QCOMPARE(m_dialogs.calls.first().filter, QLatin1String(tarvello::kFigureFileFilter));
         QCOMPARE(m_dialogs.messageTexts(), QStringList());
-        QCOMPARE(m_dialogs.callsOf(Kind::OpenFile).first().filter,
-                 QStringLiteral("Figure (*.tvf)|*.tvf|All files (*.*)|*.*"));
         QCOMPARE(opened->windowTitle(), QStringLiteral("Figure: Dwarf Archer"));
         QVERIFY(!opened->model().Changed());
         for (const QLineEdit *field : w->findChildren<QLineEdit *>()) {

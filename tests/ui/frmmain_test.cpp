@@ -226,50 +226,39 @@ private slots:
         QCOMPARE(m_main->activeChild(), first);
     }
 
-    void quitWithOneRefusalClosesNothing()
+    void quitAndCloseBoxAskEveryChildOnce_data()
     {
-        QStringList asked;
-        FakeChild *first = addFake(QStringLiteral("frmFigure"), &asked);
-        first->setWindowTitle(QStringLiteral("first"));
-        FakeChild *second = addFake(QStringLiteral("frmFigure"), &asked);
-        second->setWindowTitle(QStringLiteral("second"));
-        second->allowClose = false;
-
-        action("mnuFileQuit")->trigger();
-        QCOMPARE(asked, QStringList({"first", "second"}));
-        QCOMPARE(m_main->mdiArea()->subWindowList().size(), 2);
-        QVERIFY(first->isVisible());
-        QVERIFY(second->isVisible());
-        QVERIFY(m_main->isVisible());
+        QTest::addColumn<bool>("closeBox"); // else File, Quit
+        QTest::addColumn<bool>("refused");  // by the second child
+        QTest::newRow("quit") << false << false;
+        QTest::newRow("quit refused") << false << true;
+        QTest::newRow("close box") << true << false;
+        QTest::newRow("close box refused") << true << true;
     }
 
-    void quitWithAllApprovedClosesEverything()
+    void quitAndCloseBoxAskEveryChildOnce()
     {
+        QFETCH(bool, closeBox);
+        QFETCH(bool, refused);
         QStringList asked;
         QPointer<FakeChild> first = addFake(QStringLiteral("frmFigure"), &asked);
         first->setWindowTitle(QStringLiteral("first"));
         QPointer<FakeChild> second = addFake(QStringLiteral("frmArmy"), &asked);
         second->setWindowTitle(QStringLiteral("second"));
-
-        action("mnuFileQuit")->trigger();
-        // Each child is asked exactly once, also while it is being closed.
+        second->allowClose = !refused;
+        if (closeBox)
+            QCOMPARE(m_main->close(), !refused);
+        else
+            action("mnuFileQuit")->trigger();
+        // Each child is asked exactly once, also while it is being closed;
+        // one refusal closes nothing.
         QCOMPARE(asked, QStringList({"first", "second"}));
-        QVERIFY(m_main->mdiArea()->subWindowList().isEmpty());
-        QVERIFY(!m_main->isVisible());
-        QTRY_VERIFY(!first && !second);
-    }
-
-    void closeBoxAsksLikeQuit()
-    {
-        QStringList asked;
-        FakeChild *child = addFake(QStringLiteral("frmEdit_Table"), &asked);
-        child->allowClose = false;
-        QVERIFY(!m_main->close());
-        QCOMPARE(asked.size(), 1);
-        QVERIFY(m_main->isVisible());
-        child->allowClose = true;
-        QVERIFY(m_main->close());
-        QCOMPARE(asked.size(), 2);
+        QCOMPARE(m_main->isVisible(), refused);
+        QCOMPARE(m_main->mdiArea()->subWindowList().size(), refused ? 2 : 0);
+        if (refused)
+            QVERIFY(first->isVisible() && second->isVisible());
+        else
+            QTRY_VERIFY(!first && !second);
     }
 
     void startUpShowsSplashBeforeLoadingThenMaximizes()
