@@ -21,13 +21,7 @@ TEST(CardStyleFile, KeysAreWrittenInTheirOrder)
     style.Data.Size = "9.5";
     style.Attack.Italic = 1;
     WriteStyle(doc, style);
-    EXPECT_EQ(doc.ToText(),
-              "[Style]\r\nchkSaveStyleIntoLayout=0\r\ntxtAttackRollFontName=Serif\r\n"
-              "txtAttackRollFontSize=8\r\nchkAttackRollFontBold=1\r\nchkAttackRollFontItalic=0\r\n"
-              "chkAttackFontItalic=1\r\nchkAttackFontBold=1\r\ntxtAttackFontSize=8\r\n"
-              "txtAttackFontName=Serif\r\ntxtDataFontName=Serif\r\ntxtDataFontSize=9.5\r\n"
-              "chkDataFontBold=1\r\nchkDataFontItalic=0\r\ntxtHeadingFontName=Serif\r\n"
-              "txtHeadingFontSize=14\r\nchkHeadingFontBold=1\r\nchkHeadingFontItalic=0\r\n");
+    ExpectGolden(doc.ToText(), "card/style_keys.tvs");
 }
 
 TEST(CardStyleFile, FigureWithoutStyleGetsTheDefaultsAndTheCardFont)
