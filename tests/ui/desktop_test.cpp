@@ -11,7 +11,6 @@
 #include "widgetfind.h"
 #include "windowtest.h"
 
-#include <QApplication>
 #include <QSignalSpy>
 
 static const QString kShipped = QStringLiteral(TARVELLO_SHIPPED_DATA_DIR);

@@ -8,12 +8,7 @@
 #include "figure/figuremodel.h"
 #include "platform/modfunctions.h"
 
-#include <QApplication>
-#include <QClipboard>
-#include <QDir>
-#include <QPrinter>
 #include <QSpinBox>
-#include <QTreeWidget>
 
 class FrmArmyTest : public QObject, public WindowTest
 {

@@ -8,9 +8,6 @@
 #include "widgetfind.h"
 #include "windowtest.h"
 
-#include <QApplication>
-#include <QClipboard>
-#include <QPrinter>
 #include <QScrollBar>
 #include <QSignalSpy>
 

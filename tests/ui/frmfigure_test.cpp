@@ -7,14 +7,12 @@
 #include "figure/figurefile.h"
 #include "figure/figuremodel.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QSpinBox>
-#include <QTreeWidget>
 
 namespace {
 

@@ -7,11 +7,8 @@
 #include "shell/frmsplash.h"
 #include "platform/screentwips.h"
 
-#include <QApplication>
-#include <QDir>
 #include <QPlainTextEdit>
 #include <QScrollBar>
-#include <QTreeWidget>
 #include <QtTest>
 
 namespace {
@@ -303,27 +300,6 @@ private slots:
         addFake(QStringLiteral("frmFigure"));
         action("mnuFile_Print")->trigger();
         QCOMPARE(m_dialogs.count(Kind::PrinterSetup), 2);
-    }
-
-    void openFillsTheEditorFromTheFile()
-    {
-        m_tables = SmallRulesTables();
-        const QString path = tempPath(QStringLiteral("scout.tvf"));
-        WriteBytes(path, "[Figure]\r\ntxtFigureName=Scout\r\ncboRace=Dwarf\r\ntxtHitPoints=2\r\n"
-              "[MeleeWeapon1]\r\nName=Sword\r\nMax Damage=6\r\nNotes=Edged\r\n");
-        m_dialogs.openFileAnswers.enqueue(path);
-
-        action("mnuFile_Figure_Open")->trigger();
-        QCOMPARE(figures().size(), 1);
-        frmFigure *figure = figures().at(0);
-        QCOMPARE(figure->windowTitle(), QStringLiteral("Figure: Scout"));
-        QCOMPARE(figure->findChild<QComboBox *>(QStringLiteral("cboRace"))->currentText(),
-                 QStringLiteral("Dwarf"));
-        // Leather green 4 + Dwarf 1 = 5 -> defense 3; green sword row 6 melee 3;
-        // 3 x 3 x 1.0 x 2 hit points = 18.
-        QCOMPARE(figure->findChild<QLineEdit *>(QStringLiteral("txtFinalCost"))->text(),
-                 QStringLiteral("18"));
-        QVERIFY(!figure->model().Changed());
     }
 
     void quitAsksEveryChangedFigureAndOneCancelKeepsAll()

@@ -7,12 +7,8 @@
 #include "figure/frmfigure.h"
 #include "windowtest.h"
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
-#include <QDir>
 #include <QFontInfo>
-#include <QPrinter>
 #include <QProcess>
 #include <QScrollBar>
 #include <QStandardPaths>
