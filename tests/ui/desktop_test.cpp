@@ -8,7 +8,6 @@
 #include "rules/modloaddata.h"
 #include "shell/recentfilesmenu.h"
 #include "shell/startup.h"
-#include "widgetfind.h"
 #include "windowtest.h"
 
 #include <QSignalSpy>
@@ -102,7 +101,7 @@ private slots:
         OpenCommandLineFiles(*m_main, {kKnight, kArmy});
         auto *army = qobject_cast<frmArmy *>(m_main->activeChild());
         QVERIFY(army);
-        QLineEdit *name = FindNamed<QLineEdit>(army, QStringLiteral("txtArmyName"));
+        QLineEdit *name = Named<QLineEdit>(army, "txtArmyName");
         name->setFocus();
         // Save As reaches the army editor whose box has the focus.
         QTest::keySequence(name, QKeySequence(QStringLiteral("Ctrl+Shift+S")));

@@ -5,7 +5,6 @@
 #include "tableedit/flexgrid.h"
 #include "tableedit/frmedit_table.h"
 #include "tableedit/tablemodel.h"
-#include "widgetfind.h"
 #include "windowtest.h"
 
 #include <QScrollBar>
@@ -36,8 +35,8 @@ private:
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         WriteBytes(tempPath(QStringLiteral("t.skv")), bytes);
         m_window->OpenFile(tempPath(QStringLiteral("t.skv")), QStringLiteral("Melee Weapons"));
-        m_grid = FindNamed<FlexGrid>(m_window.get(), QStringLiteral("grdTable"));
-        m_box = FindNamed<QLineEdit>(m_window.get(), QStringLiteral("tbFgEdit1"));
+        m_grid = Named<FlexGrid>(m_window.get(), "grdTable");
+        m_box = Named<QLineEdit>(m_window.get(), "tbFgEdit1");
         QVERIFY(m_grid && m_box);
         select(row, column);
     }
@@ -217,7 +216,7 @@ private slots:
             names << cell(r, 0);
         QCOMPARE(names.join(','), QStringLiteral("Sword,Axe,Club,Flail,Bow,Mace"));
         select(0, 0);
-        QTest::mouseClick(FindNamed<QWidget>(m_window.get(), QStringLiteral("btnInsert")), Qt::LeftButton);
+        QTest::mouseClick(Named<QWidget>(m_window.get(), "btnInsert"), Qt::LeftButton);
         QCOMPARE(cell(1, 0), QString());
         QCOMPARE(cell(2, 0), QStringLiteral("Axe"));
         QTest::keyClick(m_grid, Qt::Key_Delete);
@@ -249,7 +248,7 @@ private slots:
         second.setFlexGridControl(&other);
         QCOMPARE(second.editBox()->objectName(), QStringLiteral("tbFgEdit11"));
         second.setFlexGridControl(nullptr);
-        QVERIFY(!FindNamed<QLineEdit>(m_window.get(), QStringLiteral("tbFgEdit11")));
+        QVERIFY(!Named<QLineEdit>(m_window.get(), "tbFgEdit11"));
     }
 
     void savingWritesBackAndReportsFailures()
@@ -268,7 +267,7 @@ private slots:
 
         const QString copy = tempPath(QStringLiteral("copy.skv"));
         m_dialogs.saveFileAnswers.enqueue(copy);
-        QTest::mouseClick(FindNamed<QWidget>(m_window.get(), QStringLiteral("btnSaveAs")), Qt::LeftButton);
+        QTest::mouseClick(Named<QWidget>(m_window.get(), "btnSaveAs"), Qt::LeftButton);
         QCOMPARE(ReadBytes(copy), ReadBytes(path));
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Resource Editor (..\\copy.skv)"));
 

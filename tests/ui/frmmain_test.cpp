@@ -1,4 +1,3 @@
-#include "widgetfind.h"
 #include "windowtest.h"
 
 #include "figure/figuremodel.h"
@@ -30,7 +29,6 @@ public:
     void Export() override { ++exports; }
     bool QueryClose() override
     {
-        ++queries;
         if (m_log)
             m_log->append(windowTitle());
         return allowClose;
@@ -40,7 +38,6 @@ public:
     int saveAses = 0;
     int prints = 0;
     int exports = 0;
-    int queries = 0;
     bool allowClose = true;
 
 private:
@@ -65,7 +62,7 @@ class FrmMainTest : public QObject, public WindowTest
 {
     Q_OBJECT
 
-    QMenu *menu(const char *name) { return FindNamed<QMenu>(m_main, QLatin1String(name)); }
+    QMenu *menu(const char *name) { return Named<QMenu>(m_main, name); }
     FakeChild *addFake(const QString &form, QStringList *log = nullptr)
     {
         auto *child = new FakeChild(form, log);
@@ -76,7 +73,7 @@ class FrmMainTest : public QObject, public WindowTest
     frmReadme *openReadme()
     {
         action("mnuHelp_Readme")->trigger();
-        return FindNamed<frmReadme>(m_main, QStringLiteral("frmReadme"));
+        return Named<frmReadme>(m_main, "frmReadme");
     }
     QList<frmFigure *> figures() const { return windowsOf<frmFigure>(); }
     static void changeName(frmFigure *figure, const QString &name)

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -95,11 +96,11 @@ protected:
     frmMain *m_main = nullptr;
 };
 
-// The control of type T named name in window; nullptr when absent.
+// The object of type T named name anywhere below root; nullptr when absent.
 template<typename T = QWidget>
-T *Named(const QWidget *window, const char *name)
+T *Named(const QObject *root, const char *name)
 {
-    return window->findChild<T *>(QLatin1String(name));
+    return root->findChild<T *>(QLatin1String(name));
 }
 
 // The text of the line edit named name.
