@@ -1,8 +1,14 @@
+#include "army/armycostcheck.h"
+#include "army/armymodel.h"
+#include "figure/costcalculation.h"
 #include "figure/figurefile.h"
 #include "figure/figuremodel.h"
+#include "figure/figurerecord.h"
 #include "figure/figurerules.h"
+#include "figure/recost.h"
 #include "figure_testtables.h"
 #include "platform/fileio.h"
+#include "platform/history.h"
 #include "platform/profiledocument.h"
 #include "testfolder.h"
 
@@ -10,6 +16,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <sstream>
 
 namespace tarvello {
 namespace {
@@ -524,6 +532,491 @@ TEST(FigurePicture, OutsideIsWhiteAndNegativeSizesAreEmpty)
 {
     EXPECT_EQ(Picture(2, 1).Pixel(5, 5), Picture::kWhite);
     EXPECT_EQ(Picture(-3, 4).colours.size(), 0u);
+}
+
+const ListRow kDagger = {"Dagger", "2", ""};
+
+std::vector<std::string> Split(const std::string &text, char mark)
+{
+    std::vector<std::string> parts(1);
+    for (char c : text)
+        c == mark ? void(parts.emplace_back()) : parts.back().push_back(c);
+    return parts;
+}
+
+std::vector<ListRow> Rows(const std::string &text)
+{
+    std::vector<ListRow> rows;
+    for (const std::string &row : text.empty() ? std::vector<std::string>() : Split(text, ','))
+        rows.push_back(Split(row, ':'));
+    return rows;
+}
+
+// One line of tests/data/figure/costs.txt: a figure and what it costs.
+struct CostCase
+{
+    std::vector<std::string> fields;
+    const std::string &name() const { return fields[0]; }
+};
+
+std::vector<CostCase> Cases()
+{
+    std::vector<CostCase> cases;
+    ForEachLine(ReadFileBytes(TARVELLO_TEST_DATA_DIR "/figure/costs.txt").value_or(""),
+                [&cases](std::string_view line) {
+                    if (!line.empty() && line[0] != '#')
+                        cases.push_back({Split(std::string(line), '|')});
+                });
+    return cases;
+}
+const std::vector<CostCase> kCases = Cases();
+
+FigureRecord MakeRecord(const CostCase &c)
+{
+    FigureRecord r;
+    std::istringstream choices(c.fields[1] + " " + c.fields[4]);
+    for (ChoiceList FigureRecord::*list : {&FigureRecord::cboFigureType, &FigureRecord::cboTrainingLevel,
+                                           &FigureRecord::cboArmorType, &FigureRecord::cboRace,
+                                           &FigureRecord::cboMove, &FigureRecord::cboCommandSkill}) {
+        r.*list = ChoiceList{{"a", "b", "c", "d", "e"}, 0};
+        choices >> (r.*list).index;
+    }
+    choices >> r.chkUseOptionalMovement >> r.chkOptionalRangeCost;
+    r.txtAdjustHitFactor = c.fields[2];
+    r.txtHitPoints = c.fields[3];
+    r.lvwMeleeWeaponsSelected = Rows(c.fields[5]);
+    r.lvwMissileWeaponsSelected = Rows(c.fields[6]);
+    r.lvwExtraItemsSelected = Rows(c.fields[7]);
+    return r;
+}
+
+// The derived fields in the order of the file's last twelve columns.
+std::string FigureRecord::*const kDerived[] = {
+    &FigureRecord::txtBaseHitFactor,         &FigureRecord::txtBaseMorale,
+    &FigureRecord::txtMagicSkillCost,        &FigureRecord::txtAdjustedHitFactor,
+    &FigureRecord::txtDefenseFactor,         &FigureRecord::txtMoveMultiplier,
+    &FigureRecord::txtMeleeWeaponMultiplier, &FigureRecord::txtMissileWeaponMultiplier,
+    &FigureRecord::txtExtraItemsCost,        &FigureRecord::txtTotalWeaponMultiplier,
+    &FigureRecord::txtCost,                  &FigureRecord::txtFinalCost};
+
+class FigureCost : public ::testing::TestWithParam<CostCase>
+{
+};
+
+TEST_P(FigureCost, DerivedFields)
+{
+    const CostCase &c = GetParam();
+    const RulesTables tables = figuretest::FigureTestTables();
+    FigureRecord r = MakeRecord(c);
+    ASSERT_EQ(c.fields.size(), 8 + std::size(kDerived));
+    ASSERT_TRUE(CalculateCost(r, tables).ok());
+    for (std::size_t i = 0; i < std::size(kDerived); ++i)
+        EXPECT_EQ(r.*kDerived[i], c.fields[8 + i]) << i;
+    EXPECT_EQ(r.txtExtraItemsCostCopy, r.txtExtraItemsCost);
+    EXPECT_EQ(r.txtHitPointsCopy, c.fields[3]);
+}
+
+INSTANTIATE_TEST_SUITE_P(Figures, FigureCost, ::testing::ValuesIn(kCases),
+                         [](const auto &info) { return info.param.name(); });
+
+TEST(FigureCostFields, RaceMoveAndSkillValues)
+{
+    const RulesTables tables = figuretest::FigureTestTables();
+    FigureRecord r = MakeRecord(kCases[1]);
+    ASSERT_TRUE(CalculateCost(r, tables).ok());
+    EXPECT_EQ(r.txtRaceHitFactorModifier, "1");
+    EXPECT_EQ(r.txtMove, "12");
+    EXPECT_EQ(r.txtCommandSkillCost, "10");
+    EXPECT_EQ(r.txtInitiativeModifier, "1");
+    r.cboRace.index = 2;
+    ASSERT_TRUE(CalculateCost(r, tables).ok());
+    EXPECT_EQ(r.txtRaceHitFactorModifier, "-1");
+}
+
+TEST(FigureCostFields, CommaDecimalMark)
+{
+    RulesTables tables = figuretest::FigureTestTables();
+    tables.DecimalSeparator = ",";
+    FigureRecord r = MakeRecord(kCases[1]);
+    ASSERT_TRUE(CalculateCost(r, tables).ok());
+    EXPECT_EQ(r.txtDefenseFactor, "1,7");
+    EXPECT_EQ(r.txtMoveMultiplier, "1,5");
+    EXPECT_EQ(r.txtCost, "55,8");
+    EXPECT_EQ(r.txtFinalCost, "56");
+}
+
+// Each failure stops at its step: fields before it carry this run's values,
+// fields after it keep those of the previous run.
+struct FailureCase
+{
+    const char *name;
+    void (*spoil)(FigureRecord &, RulesTables &);
+    const char *message;
+    // A field written before the failing step, and its new text.
+    std::string FigureRecord::*written;
+    const char *writtenText;
+    // A field after the failing step, which keeps the previous run's text.
+    std::string FigureRecord::*kept;
+};
+
+const FailureCase kFailures[] = {
+    {"DamageBeyondTable",
+     [](FigureRecord &r, RulesTables &) {
+         r.txtHitPoints = "2";
+         r.lvwMeleeWeaponsSelected.push_back({"Greatsword", "9", ""});
+     },
+     "Error in calculating cost!\r\nSubscript out of range", &FigureRecord::txtHitPointsCopy, "2",
+     &FigureRecord::txtMeleeWeaponMultiplier},
+    {"MissileDamageBeyondTable",
+     [](FigureRecord &r, RulesTables &) {
+         r.lvwMeleeWeaponsSelected.push_back(kDagger);
+         r.lvwMissileWeaponsSelected.push_back({"Cannon", "12", "1", "1", "1", "0", ""});
+     },
+     "Error in calculating cost!\r\nSubscript out of range",
+     &FigureRecord::txtMeleeWeaponMultiplier, "3.5", &FigureRecord::txtMissileWeaponMultiplier},
+    {"EmptyDefenseTable",
+     [](FigureRecord &r, RulesTables &t) {
+         r.txtAdjustHitFactor = "1";
+         t.DefenseFactors.clear();
+     },
+     "Error in calculating cost!\r\nSubscript out of range", &FigureRecord::txtAdjustedHitFactor,
+     "3", &FigureRecord::txtDefenseFactor},
+    {"EmptyAttackTable",
+     [](FigureRecord &r, RulesTables &t) {
+         r.txtHitPoints = "4";
+         t.GreenAttackRolls.clear();
+     },
+     "Error in calculating cost!\r\nSubscript out of range", &FigureRecord::txtHitPointsCopy, "4",
+     &FigureRecord::txtMeleeWeaponMultiplier},
+    {"RaceBeyondTable",
+     [](FigureRecord &r, RulesTables &t) {
+         r.cboArmorType.index = 1;
+         t.Races.clear();
+     },
+     "Error in calculating cost!\r\nSubscript out of range", &FigureRecord::txtBaseHitFactor, "4",
+     &FigureRecord::txtRaceHitFactorModifier},
+    {"HitPointsNotANumber",
+     [](FigureRecord &r, RulesTables &) {
+         r.txtHitPoints = "3 men";
+         r.lvwMeleeWeaponsSelected.push_back(kDagger);
+     },
+     "Error in calculating cost!\r\nType mismatch", &FigureRecord::txtTotalWeaponMultiplier, "3.5",
+     &FigureRecord::txtCost},
+    {"CostOverflow",
+     [](FigureRecord &r, RulesTables &) { r.txtHitPoints = "1E308"; },
+     "Error in calculating cost!\r\nOverflow", &FigureRecord::txtHitPointsCopy, "1E308",
+     &FigureRecord::txtCost},
+};
+
+class FigureCostFailure : public ::testing::TestWithParam<FailureCase>
+{
+};
+
+TEST_P(FigureCostFailure, StopsAtItsStep)
+{
+    const FailureCase &c = GetParam();
+    RulesTables tables = figuretest::FigureTestTables();
+    FigureRecord r = MakeRecord(kCases[0]); // Normal green, sword: cost 2.2
+    ASSERT_TRUE(CalculateCost(r, tables).ok());
+    const std::string before = r.*c.kept;
+    const std::string finalBefore = r.txtFinalCost;
+    c.spoil(r, tables);
+    const Status calculated = CalculateCost(r, tables);
+    ASSERT_FALSE(calculated.ok());
+    EXPECT_EQ(calculated.failure().Message(), c.message);
+    EXPECT_EQ(r.*c.written, c.writtenText);
+    EXPECT_EQ(r.*c.kept, before);
+    EXPECT_EQ(r.txtFinalCost, finalBefore);
+}
+
+INSTANTIATE_TEST_SUITE_P(Figures, FigureCostFailure, ::testing::ValuesIn(kFailures),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+// A Dwarf with a sword, a bow (3 shots) and a shield, built in the editor.
+std::string AxemanCost(const RulesTables &tables, FigureModel *keep = nullptr)
+{
+    FigureModel local(tables);
+    FigureModel &m = keep ? *keep : local;
+    EXPECT_TRUE(m.Initialize().ok());
+    m.SetFigureName("Axeman");
+    EXPECT_TRUE(m.Choose(&FigureRecord::cboRace, 1).ok());
+    EXPECT_TRUE(m.Add(FigureSeries::Melee, 0).ok());
+    EXPECT_TRUE(m.Add(FigureSeries::Missile, 0).ok());
+    EXPECT_TRUE(m.SetShots(0, 3).ok());
+    EXPECT_TRUE(m.Add(FigureSeries::ExtraItem, 0).ok());
+    return m.Record().txtFinalCost;
+}
+
+struct TableEdit
+{
+    const char *what;
+    std::function<void(RulesTables &)> edit;
+    bool costFollows;   // the cost changes without refreshing rows
+    bool rowChanges;    // a copied row differs from its table row
+};
+
+class FigureRecostTest : public ::testing::Test
+{
+protected:
+    FigureRecostTest()
+    {
+        FigureModel model(tables);
+        stored = AxemanCost(tables, &model);
+        EXPECT_TRUE(model.SaveTo(path).ok());
+        bytes = *ReadFileBytes(path);
+    }
+
+    RulesTables tables = figuretest::FigureTestTables();
+    TestFolder folder;
+    std::string path = folder.File("axeman.tvf");
+    std::string stored;
+    std::string bytes;
+};
+
+TEST_F(FigureRecostTest, TableEditsAreFoundAndNothingIsWritten)
+{
+    const TableEdit edits[] = {
+        {"race modifier", [](RulesTables &t) { t.Races[1].HitFactorModifier = 3; }, true, false},
+        {"attack roll", [](RulesTables &t) { t.GreenAttackRolls[4].MeleeMultiplier = 4; }, true,
+         false},
+        {"melee row", [](RulesTables &t) { t.MeleeWeapons[0].MaxDamage = 6; }, false, true},
+        {"item row", [](RulesTables &t) { t.ExtraItems[0].Cost = 9; }, false, true},
+        {"nothing", [](RulesTables &) {}, false, false},
+    };
+    for (const TableEdit &e : edits) {
+        SCOPED_TRACE(e.what);
+        RulesTables changed = figuretest::FigureTestTables();
+        e.edit(changed);
+        const std::string fresh = AxemanCost(changed);
+        const Result<FigureRecost> r = RecostFigureFile(changed, path);
+        ASSERT_TRUE(r.ok());
+        EXPECT_EQ(r.value().storedCost, stored);
+        EXPECT_TRUE(r.value().notices.empty());
+        EXPECT_EQ(r.value().newCost, e.costFollows ? fresh : stored);
+        EXPECT_EQ(r.value().refreshedCost, fresh);
+        EXPECT_EQ(r.value().newCost != stored, e.costFollows);
+        EXPECT_EQ(r.value().changedRows.size(), e.rowChanges ? 1u : 0u);
+        EXPECT_EQ(StaleCostHint(bytes, r.value().newCost),
+                  e.costFollows ? "Stored cost " + stored + ", now " + fresh + " after table changes"
+                                : "");
+        EXPECT_EQ(*ReadFileBytes(path), bytes);
+    }
+}
+
+TEST_F(FigureRecostTest, ChangedRowTellsItsValuesAndKeepsShots)
+{
+    tables.MissileWeapons[0].LongRange = 30;
+    tables.MissileWeapons[0].Notes = "Longbow";
+    const FigureRecost r = RecostFigureFile(tables, path).value();
+    ASSERT_EQ(r.changedRows.size(), 1u);
+    EXPECT_EQ(r.changedRows[0].series, FigureSeries::Missile);
+    EXPECT_EQ(r.changedRows[0].name, "Bow");
+    EXPECT_EQ(r.changedRows[0].values,
+              (std::vector<ValueChange>{{"Long", "20", "30"}, {"Notes", "Arrows", "Longbow"}}));
+    EXPECT_EQ(Cell(r.refreshed.lvwMissileWeaponsSelected[0], FigureSeries::Missile,
+                   SeriesColumn::Shots),
+              "3");
+}
+
+TEST_F(FigureRecostTest, RemovedRaceIsReportedAndNotSaved)
+{
+    tables.Races.erase(tables.Races.begin() + 1);
+    const FigureRecost r = RecostFigureFile(tables, path).value();
+    ASSERT_FALSE(r.notices.empty());
+    EXPECT_EQ(r.notices[0].sentence, "The item Dwarf does not exist in current resourcefiles!");
+    EXPECT_FALSE(SaveRecostedFigure(tables, path, true).ok());
+    EXPECT_EQ(*ReadFileBytes(path), bytes);
+}
+
+TEST_F(FigureRecostTest, SavingKeepsTheOtherSectionsAndWritesTheNewCost)
+{
+    folder.Write("axeman.tvf", bytes + "[CardLayout]\r\nImageLeft=120\r\n");
+    tables.MeleeWeapons[0].MaxDamage = 6;
+    const std::string fresh = AxemanCost(tables);
+    for (bool refresh : {false, true}) {
+        ASSERT_TRUE(SaveRecostedFigure(tables, path, refresh).ok());
+        const FigureRecost again = RecostFigureFile(tables, path).value();
+        EXPECT_EQ(again.storedCost, refresh ? fresh : stored);
+        EXPECT_EQ(again.changedRows.empty(), refresh);
+        EXPECT_NE(ReadFileBytes(path)->find("[CardLayout]\r\nImageLeft=120\r\n"),
+                  std::string::npos);
+    }
+    EXPECT_FALSE(RecostFigureFile(tables, folder.File("missing.tvf")).ok());
+}
+
+TEST_F(FigureRecostTest, ArmyLinesTakeTheCostsTheirFiguresHaveNow)
+{
+    FigureModel human(tables);
+    ASSERT_TRUE(human.Initialize().ok());
+    human.SetFigureName("Militia");
+    ASSERT_TRUE(human.SaveTo(folder.File("militia.tvf")).ok());
+    folder.Write("zz.tvf", "not a figure");
+    ArmyModel army(folder.Path(), '.');
+    ASSERT_TRUE(army.ScanFigures().ok());
+    ASSERT_TRUE(army.Add(0).ok() && army.Add(1).ok());
+    ASSERT_TRUE(army.WriteArmy(folder.File("army.tva")).ok());
+    const std::string total = army.ArmyCost();
+
+    tables.Races[1].HitFactorModifier = 3;
+    const std::vector<FigureCostCheck> checks = CheckFigureCosts(folder.Path(), tables).value();
+    ASSERT_EQ(checks.size(), 3u);
+    EXPECT_TRUE(checks[0].Differs());
+    EXPECT_EQ(checks[0].newCost, AxemanCost(tables));
+    EXPECT_FALSE(checks[1].Differs());
+    EXPECT_TRUE(checks[2].failed);
+    const std::vector<std::string> now = UnitCostsNow(army.Units(), checks);
+    ASSERT_TRUE(army.ReplaceFigureCosts(now).ok());
+    EXPECT_TRUE(army.Changed());
+    EXPECT_EQ(army.Units()[0].Summary(kCost), checks[0].newCost);
+    EXPECT_NE(army.ArmyCost(), total);
+    EXPECT_EQ(*ReadFileBytes(path), bytes);
+}
+
+
+
+TEST(History, FoldsOneFieldsEditsDropsRedoAndForgetsALostSavedPoint)
+{
+    History<int> h(3);
+    h.Reset(0);
+    h.Record("Type", 1, "name");
+    h.Record("Type", 2, "name");
+    h.Record("Same", 2);                // no change: no step
+    EXPECT_EQ(h.UndoName(), "Type");
+    h.BreakMerge();
+    h.Record("Type", 3, "name");
+    EXPECT_EQ(h.Undo(), 2);
+    EXPECT_EQ(h.Undo(), 0);
+    EXPECT_FALSE(h.CanUndo());
+    EXPECT_TRUE(h.AtSaved());
+    EXPECT_EQ(h.RedoName(), "Type");
+    EXPECT_EQ(h.Redo(), 2);
+    h.MarkSaved();
+    h.Undo();
+    h.Record("Other", 7);               // the saved state 2 can no longer be reached
+    EXPECT_FALSE(h.CanRedo());
+    for (int i = 8; i < 12; ++i)
+        h.Record("Step", i);
+    int steps = 0;
+    while (h.CanUndo()) {
+        h.Undo();
+        ++steps;
+        EXPECT_FALSE(h.AtSaved());
+    }
+    EXPECT_EQ(steps, 3);                // the cap
+    EXPECT_EQ(h.Undo(), 8);
+}
+
+class FigureUndoTest : public ::testing::Test
+{
+protected:
+    FigureUndoTest() { EXPECT_TRUE(model.Initialize().ok()); }
+
+    std::string Bytes(const std::string &name)
+    {
+        EXPECT_TRUE(model.SaveTo(folder.File(name)).ok());
+        return ReadFileBytes(folder.File(name)).value_or("");
+    }
+
+    RulesTables tables = figuretest::FigureTestTables();
+    FigureModel model{tables};
+    TestFolder folder;
+};
+
+TEST_F(FigureUndoTest, StepsUndoneGiveTheSavedFileAndRedoneTheLastFigure)
+{
+    model.SetFigureName("Ra");
+    model.SetFigureName("Ragnar");        // one typed edit
+    const std::string saved = Bytes("a.tvf");
+    const std::vector<std::function<Status()>> steps = {
+        [&] { return model.Choose(&R::cboRace, 1); },
+        [&] { return model.Choose(&R::cboFigureType, 3); }, // vehicle captions
+        [&] { return model.Add(FigureSeries::Melee, 1); },
+        [&] { return model.Add(FigureSeries::Missile, 0); },
+        [&] { return model.SetShots(0, 3); },
+        [&] { return model.SetHitPoints("4"); },
+        [&] { return model.SetUseOptionalMovement(true); },
+        [&] { model.ChoosePicture("p.bmp", Picture(2, 1)); return Status{}; },
+        [&] { return model.Add(FigureSeries::ExtraItem, 2); },
+        [&] { return model.Remove(FigureSeries::Melee, 0); },
+    };
+    for (const auto &step : steps)
+        ASSERT_TRUE(step().ok());
+    const FigureRecord last = model.Record();
+    ASSERT_NE(last.txtFinalCost, "0");
+    EXPECT_EQ(model.UndoName(), "Remove Dagger");
+
+    int undone = 0;
+    for (; model.CanUndo(); ++undone)
+        ASSERT_TRUE(model.Undo().ok());
+    EXPECT_EQ(undone, static_cast<int>(steps.size()) + 1);
+    ASSERT_TRUE(model.Redo().ok());       // the name: the saved state
+    EXPECT_FALSE(model.Changed());
+    EXPECT_EQ(model.Captions(), TrainingCaptions::Training);
+    EXPECT_EQ(Bytes("b.tvf"), saved);
+
+    while (model.CanRedo())
+        ASSERT_TRUE(model.Redo().ok());
+    EXPECT_TRUE(model.Changed());
+    EXPECT_EQ(model.Record(), last);
+    EXPECT_EQ(model.Captions(), TrainingCaptions::Vehicle);
+    EXPECT_EQ(model.Image().width, 2);
+}
+
+TEST_F(FigureUndoTest, ChangedFollowsTheSavedPointAndOpeningStartsAfresh)
+{
+    ASSERT_TRUE(model.Add(FigureSeries::Melee, 0).ok());
+    ASSERT_TRUE(model.SaveTo(folder.File("f.tvf")).ok());
+    ASSERT_TRUE(model.Choose(&R::cboArmorType, 2).ok());
+    ASSERT_TRUE(model.Undo().ok());
+    EXPECT_FALSE(model.Changed());
+    ASSERT_TRUE(model.Undo().ok());
+    EXPECT_TRUE(model.Changed());
+    EXPECT_TRUE(model.Record().lvwMeleeWeaponsSelected.empty());
+    EXPECT_EQ(model.Record().txtFinalCost, "0");  // recalculated, not stale
+
+    FigureModel opened(tables);
+    ASSERT_TRUE(opened.Initialize().ok());
+    ASSERT_TRUE(opened.Open(folder.File("f.tvf")).empty());
+    EXPECT_FALSE(opened.CanUndo());
+    EXPECT_FALSE(opened.Changed());
+}
+
+TEST(ArmyUndo, StepsUndoneGiveTheEmptyArmyAndRedoneTheLastOne)
+{
+    const auto dir = FreshTestFolder("undo");
+    WriteTestFile(dir, "a.tvf", FigureText("Archer", "10"));
+    WriteTestFile(dir, "b.tvf", FigureText("Knight", "25"));
+    ArmyModel model(dir.string(), '.');
+    ASSERT_TRUE(model.ScanFigures().ok());
+    ASSERT_TRUE(model.WriteArmy((dir / "army.tva").string()).ok());
+    model.SetArmyName("North");
+    ASSERT_TRUE(model.Add(0).ok());
+    model.SetUnitsToAdd("3");
+    ASSERT_TRUE(model.Add(1).ok());
+    ASSERT_TRUE(model.SelectUnit(1).ok());
+    ASSERT_TRUE(model.SetUnitSize("2").ok());
+    ASSERT_TRUE(model.SelectUnit(0).ok());
+    ASSERT_TRUE(model.SetUnitCount("0").ok());   // deletes the Archer line
+    const std::vector<ArmyUnit> last = model.Units();
+    const std::string total = model.ArmyCost();
+    ASSERT_EQ(total, "150");
+    EXPECT_EQ(model.UndoName(), "Change Count of Archer");
+
+    ASSERT_TRUE(model.Undo().ok());
+    EXPECT_EQ(model.Units().size(), 2u);
+    EXPECT_EQ(model.ArmyCost(), "160");
+    while (model.CanUndo())
+        ASSERT_TRUE(model.Undo().ok());
+    EXPECT_TRUE(model.Units().empty());
+    EXPECT_EQ(model.ArmyName(), "");
+    EXPECT_EQ(model.ArmyCost(), "0");
+    EXPECT_FALSE(model.Changed());
+    while (model.CanRedo())
+        ASSERT_TRUE(model.Redo().ok());
+    EXPECT_EQ(model.Units(), last);
+    EXPECT_EQ(model.ArmyCost(), total);
+    EXPECT_EQ(model.ArmyName(), "North");
+    EXPECT_TRUE(model.Changed());
 }
 
 } // namespace

@@ -194,10 +194,6 @@ TEST(PrintTable, PrintsCaptionHeaderAndRowsInColumns)
     EXPECT_EQ(failing.prints().size(), 5u);
 }
 
-} // namespace
-} // namespace tarvello
-
-namespace tarvello {
 
 TEST(TableHistory, UndoAndRedoGiveBackTheBytesAndFollowTheSavedPoint)
 {
@@ -236,4 +232,5 @@ TEST(TableHistory, UndoAndRedoGiveBackTheBytesAndFollowTheSavedPoint)
     EXPECT_TRUE(history.Modified());
 }
 
+} // namespace
 } // namespace tarvello
