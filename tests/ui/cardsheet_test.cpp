@@ -9,9 +9,7 @@
 #include "platform/fileio.h"
 #include "rules/modloaddata.h"
 
-#include <QImage>
 #include <QPageSize>
-#include <QProcess>
 
 #include <utility>
 
@@ -91,7 +89,7 @@ private slots:
         QCOMPARE(m_dialogs.count(Kind::Message), 0);
 
         // 300 dpi: 9 cards' frames of 6 cm (708.7 pixels) by 8.4 cm (992.1), each edge a few pixels thick.
-        const QImage first = page(pdf, 300);
+        const QImage first = PdfPage(pdf, 300);
         QVERIFY(runsOf(darkRuns(first, true, 400), 708.7) >= 18);
         QVERIFY(runsOf(darkRuns(first, false, 600), 992.1) >= 18);
         // Above the cards only the cut marks, about 5 mm (59 pixels) each.
@@ -156,15 +154,6 @@ private:
         process.start(QStringLiteral("pdfinfo"), {pdf});
         info = process.waitForFinished(30000) ? QString::fromUtf8(process.readAllStandardOutput()).simplified() : QString();
         return pdf;
-    }
-
-    // The page at dpi, rendered by pdftoppm.
-    QImage page(const QString &pdf, int dpi)
-    {
-        QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"),
-                                                       QString::number(dpi), QStringLiteral("-singlefile"),
-                                                       pdf, pdf});
-        return QImage(pdf + QStringLiteral(".png"));
     }
 };
 

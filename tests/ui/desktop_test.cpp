@@ -23,8 +23,8 @@ class DesktopTest : public QObject, public WindowTest
     QStringList childForms() const
     {
         QStringList forms;
-        for (QMdiSubWindow *window : m_main->mdiArea()->subWindowList(QMdiArea::CreationOrder))
-            forms.append(window->widget()->objectName());
+        for (const QWidget *child : windowsOf<QWidget>()) // in the order of creation
+            forms.append(child->objectName());
         return forms;
     }
 

@@ -8,7 +8,6 @@
 #include "figure/figuremodel.h"
 
 #include <QCheckBox>
-#include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>

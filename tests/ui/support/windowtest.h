@@ -14,11 +14,13 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -141,4 +143,13 @@ inline QByteArray ReadBytes(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// The first page of the PDF at path as pdftoppm renders it at dpi; a null
+// image when it cannot.
+inline QImage PdfPage(const QString &pdf, int dpi)
+{
+    QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"),
+                                                   QString::number(dpi), QStringLiteral("-singlefile"), pdf, pdf});
+    return QImage(pdf + QStringLiteral(".png"));
 }
