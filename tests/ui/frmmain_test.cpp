@@ -88,17 +88,26 @@ private slots:
     void init() { startMain(tarvello::RulesTables()); }
     void cleanup() { stopMain(); }
 
-    // Which kinds receive which commands is the core's routing; here, that the
-    // items reach the active child only (a refused one: the next test).
-    void forwardingReachesTheActiveChild()
+    void forwarding_data()
     {
+        QTest::addColumn<QString>("form");
+        // Calls of Save, SaveAs, PrintIt, Export after one click of each item.
+        QTest::addColumn<QList<int>>("expected");
+        QTest::newRow("army") << "frmArmy" << QList<int>{1, 1, 1, 1};
+        QTest::newRow("unit card") << "frmUnitCard" << QList<int>{1, 0, 1, 0};
+    }
+
+    void forwarding()
+    {
+        QFETCH(QString, form);
+        QFETCH(QList<int>, expected);
         FakeChild *other = addFake(QStringLiteral("frmFigure"));
-        FakeChild *child = addFake(QStringLiteral("frmArmy"));
+        FakeChild *child = addFake(form);
         QCOMPARE(m_main->activeChild(), child);
         for (const char *name : {"mnuFile_Save", "mnuFile_SaveAs", "mnuFile_Print", "mnuFile_Export"})
             action(name)->trigger();
-        QCOMPARE((QList<int>{child->saves, child->saveAses, child->prints, child->exports}),
-                 (QList<int>{1, 1, 1, 1}));
+        QCOMPARE((QList<int>{child->saves, child->saveAses, child->prints, child->exports}), expected);
+        // Only the active child is addressed.
         QCOMPARE((QList<int>{other->saves, other->saveAses, other->prints, other->exports}),
                  (QList<int>{0, 0, 0, 0}));
     }
