@@ -140,11 +140,9 @@ TEST(ToInt16, RangeIsChecked)
 TEST(CutAtNul, KeepsTheTextBeforeTheFirstNul)
 {
     using namespace std::string_view_literals;
-    EXPECT_EQ(CutAtNul(",\0\0\0"sv), ",");
-    EXPECT_EQ(CutAtNul("ab\0cd\0"sv), "ab");
-    EXPECT_EQ(CutAtNul("\0abc"sv), "");
-    EXPECT_EQ(CutAtNul("no terminator"sv), "");
-    EXPECT_EQ(CutAtNul(""sv), "");
+    for (const auto &[text, cut] : {std::pair{",\0\0\0"sv, ","}, {"ab\0cd\0"sv, "ab"}, {"\0abc"sv, ""},
+                                    {"no terminator"sv, ""}, {""sv, ""}})
+        EXPECT_EQ(CutAtNul(text), cut) << text;
 }
 
 struct DecimalCase
@@ -330,10 +328,9 @@ TEST(Cp1252, EveryByteFrom0x80To0x9FBothWays)
 
 TEST(Twips, ConvertAtTheScreensResolutionRoundingHalfToEven)
 {
-    EXPECT_EQ(TwipsToPixels(30, 96), 2);
-    EXPECT_EQ(TwipsToPixels(37.5, 96), 2); // 2.5
-    EXPECT_EQ(TwipsToPixels(52.5, 96), 4); // 3.5
-    EXPECT_EQ(TwipsToPixels(40, 72), 2);
+    // 2, 2.5, 3.5 and 2 pixels.
+    for (const auto &[twips, dpi, pixels] : {std::tuple{30.0, 96, 2}, {37.5, 96, 2}, {52.5, 96, 4}, {40.0, 72, 2}})
+        EXPECT_EQ(TwipsToPixels(twips, dpi), pixels) << twips;
     EXPECT_EQ(PixelsToTwips(3, 96), 45);
     EXPECT_THROW(TwipsToPixels(1e12, 96), RuntimeError);
 }
