@@ -3,7 +3,7 @@
 // the same name, units and total. The report is formed or fails cleanly.
 #include "army/armymodel.h"
 #include "army/armyreport.h"
-#include "armyrecordingprinter.h"
+#include "recordingprinter.h"
 #include "platform/fileio.h"
 
 #include <cstdint>
@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (army.Loading() || (!opened.ok() && opened.failure().sentence.empty()))
         std::abort();
     (void)army.ExportText();
-    ArmyRecordingPrinter printer;
+    RecordingPrinter printer;
     (void)tarvello::PrintArmyReport(printer, army.ReportData(), '.');
     if (!opened.ok())
         return 0;

@@ -25,13 +25,11 @@ public:
     bool IsPrinter() const override { return m_printer; }
     double PixelTwips() const override { return m_pixel; }
     void Clear() override { ops.push_back("clear"); }
-    void SetFont(const std::string &name, int size, bool bold, bool italic) override
+    void SetFont(const std::string &name, int size, bool, bool) override
     {
         if (name == badFont)
             throw std::runtime_error("no such font");
         m_size = size;
-        (void)bold;
-        (void)italic;
         m_font = name;
     }
     double TextWidth(std::string_view text) override { return double(text.size()) * m_size * 10; }

@@ -27,51 +27,32 @@ std::string FileText(const std::string &path)
     return ReadFileBytes(path).value_or("<missing>");
 }
 
-TEST(ProfileIni, WritesSectionsAndKeysInOrderOfFirstWriting)
+// Writes (section, key, value), or with no key deletes a section, one after
+// the other on a new file; then the file's text (none: no file).
+TEST(ProfileIni, WritesAndDeletesChangeTheFileInPlace)
 {
-    TestFolder dir;
-    const std::string file = dir.File("figure.tvf");
-    EXPECT_TRUE(WriteIni("Figure", "chkUseOptionalMovement", "0", file).ok());
-    EXPECT_TRUE(WriteIni("Figure", "txtFigureName", "Elf", file).ok());
-    EXPECT_TRUE(WriteIni("MeleeWeapon1", "Name", "Sword", file).ok());
-    EXPECT_TRUE(WriteIni("Figure", "txtFinalCost", "42", file).ok());
-    EXPECT_TRUE(WriteIni("MeleeWeapon1", "Max Damage", "8", file).ok());
-    EXPECT_EQ(FileText(file), "[Figure]\r\nchkUseOptionalMovement=0\r\ntxtFigureName=Elf\r\n"
-                              "txtFinalCost=42\r\n[MeleeWeapon1]\r\nName=Sword\r\nMax Damage=8\r\n");
-    EXPECT_EQ(ReadIni("Figure", "txtFinalCost", "", file), "42");
-}
-
-TEST(ProfileIni, ReplacesAValueInPlace)
-{
-    TestFolder dir;
-    const std::string file = dir.File("figure.tvf");
-    EXPECT_TRUE(WriteIni("Figure", "a", "1", file).ok());
-    EXPECT_TRUE(WriteIni("Figure", "b", "2", file).ok());
-    EXPECT_TRUE(WriteIni("Other", "c", "3", file).ok());
-    EXPECT_TRUE(WriteIni("FIGURE", "A", "one", file).ok());
-    EXPECT_EQ(FileText(file), "[Figure]\r\na=one\r\nb=2\r\n[Other]\r\nc=3\r\n");
-}
-
-TEST(ProfileIni, DeletingThenWritingMovesTheSectionToTheEnd)
-{
-    TestFolder dir;
-    const std::string file = dir.File("figure.tvf");
-    EXPECT_TRUE(WriteIni("Figure", "txtFigureName", "Elf", file).ok());
-    EXPECT_TRUE(WriteIni("MeleeWeapon1", "Name", "Sword", file).ok());
-    EXPECT_TRUE(WriteIni("CardLayout", "Height", "100", file).ok());
-    EXPECT_TRUE(DeleteIniSection("meleeweapon1", file).ok());
-    EXPECT_EQ(ReadIni("MeleeWeapon1", "Name", "", file), "");
-    EXPECT_TRUE(WriteIni("MeleeWeapon1", "Name", "Axe", file).ok());
-    EXPECT_EQ(FileText(file), "[Figure]\r\ntxtFigureName=Elf\r\n[CardLayout]\r\nHeight=100\r\n"
-                              "[MeleeWeapon1]\r\nName=Axe\r\n");
-}
-
-TEST(ProfileIni, DeletingAMissingSectionDoesNotCreateTheFile)
-{
-    TestFolder dir;
-    const std::string file = dir.File("none.tvf");
-    EXPECT_TRUE(DeleteIniSection("Figure", file).ok());
-    EXPECT_FALSE(fs::exists(file));
+    struct Step { const char *section, *key, *value; };
+    const std::pair<std::vector<Step>, const char *> cases[] = {
+        {{{"Figure", "chkUseOptionalMovement", "0"}, {"Figure", "txtFigureName", "Elf"},
+          {"MeleeWeapon1", "Name", "Sword"}, {"Figure", "txtFinalCost", "42"}, {"MeleeWeapon1", "Max Damage", "8"}},
+         "[Figure]\r\nchkUseOptionalMovement=0\r\ntxtFigureName=Elf\r\ntxtFinalCost=42\r\n"
+         "[MeleeWeapon1]\r\nName=Sword\r\nMax Damage=8\r\n"},
+        {{{"Figure", "a", "1"}, {"Figure", "b", "2"}, {"Other", "c", "3"}, {"FIGURE", "A", "one"}},
+         "[Figure]\r\na=one\r\nb=2\r\n[Other]\r\nc=3\r\n"},
+        // Deleting, then writing, moves the section to the end.
+        {{{"Figure", "txtFigureName", "Elf"}, {"MeleeWeapon1", "Name", "Sword"}, {"CardLayout", "Height", "100"},
+          {"meleeweapon1", nullptr, nullptr}, {"MeleeWeapon1", "Name", "Axe"}},
+         "[Figure]\r\ntxtFigureName=Elf\r\n[CardLayout]\r\nHeight=100\r\n[MeleeWeapon1]\r\nName=Axe\r\n"},
+        {{{"Figure", nullptr, nullptr}}, nullptr},
+    };
+    for (const auto &[steps, expected] : cases) {
+        TestFolder dir;
+        const std::string file = dir.File("figure.tvf");
+        for (const Step &step : steps)
+            EXPECT_TRUE((step.key ? WriteIni(step.section, step.key, step.value, file)
+                                  : DeleteIniSection(step.section, file)).ok());
+        EXPECT_EQ(FileText(file), expected ? expected : "<missing>");
+    }
 }
 
 TEST(ProfileIni, AppendedPictureLinesReadBackAsSectionsAndKeys)

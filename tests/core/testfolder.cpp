@@ -1,6 +1,11 @@
 #include "testfolder.h"
 
+#include "platform/fileio.h"
+
+#include <gtest/gtest.h>
+
 #include <atomic>
+#include <cstdlib>
 #include <fstream>
 #include <stdexcept>
 #include <unistd.h>
@@ -9,7 +14,7 @@ namespace tarvello {
 
 std::filesystem::path FreshTestFolder(const std::string &name)
 {
-    const auto path = std::filesystem::temp_directory_path() / name;
+    const auto path = std::filesystem::temp_directory_path() / ("tarvello_" + name);
     std::filesystem::remove_all(path);
     std::filesystem::create_directories(path);
     return path;
@@ -25,11 +30,19 @@ std::string WriteTestFile(const std::filesystem::path &folder, const std::string
     return (folder / name).string();
 }
 
+void ExpectGolden(const std::string &actual, const std::string &name)
+{
+    const std::string path = std::string(TARVELLO_TEST_DATA_DIR) + "/" + name;
+    if (std::getenv("TARVELLO_UPDATE_GOLDEN"))
+        ASSERT_TRUE(WriteFileAtomically(path, actual).ok()) << path;
+    else
+        EXPECT_EQ(actual, ReadFileBytes(path).value_or("<missing " + path + ">")) << name;
+}
+
 TestFolder::TestFolder()
 {
     static std::atomic<int> counter{0};
-    m_path = FreshTestFolder("tarvello-test-" + std::to_string(::getpid()) + "-"
-                             + std::to_string(counter++));
+    m_path = FreshTestFolder("test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
 }
 
 TestFolder::~TestFolder()

@@ -6,7 +6,7 @@
 
 namespace tarvello {
 
-// A fresh, empty folder of that name under the system's temporary folder,
+// A fresh, empty folder "tarvello_" name under the system's temporary folder,
 // left in place (a TestFolder removes its own).
 std::filesystem::path FreshTestFolder(const std::string &name);
 // Writes bytes as the file name of folder; its path. Throws when it cannot.
@@ -15,6 +15,17 @@ std::string WriteTestFile(const std::filesystem::path &folder, const std::string
 
 // A fresh folder under the system's temporary folder, removed with the
 // object: the one temporary folder of every core test.
+// Expects actual to equal the golden file name under tests/data; with
+// TARVELLO_UPDATE_GOLDEN set, rewrites the golden file instead (review the
+// difference before committing it).
+void ExpectGolden(const std::string &actual, const std::string &name);
+
+// A figure file with a name and a final cost, nothing else.
+inline std::string FigureText(const std::string &name, const std::string &cost)
+{
+    return "[Figure]\r\ntxtFigureName=" + name + "\r\ntxtFinalCost=" + cost + "\r\n";
+}
+
 class TestFolder
 {
 public:

@@ -4,96 +4,16 @@
 #include "army/armymodel.h"
 #include "army/frmarmy.h"
 #include "figure/frmfigure.h"
-#include "scripteddialogs.h"
-#include "shell/frmmain.h"
+#include "windowtest.h"
 
 #include "platform/fileio.h"
 #include "rules/modloaddata.h"
 
-#include <QAction>
-#include <QDir>
-#include <QFile>
-#include <QImage>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPageSize>
-#include <QPrinter>
-#include <QProcess>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
 
 #include <utility>
 
 using namespace tarvello;
-
-using Kind = ScriptedDialogs::Kind;
-
-class CardSheetTest : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void init();
-    void cleanup() { delete m_main; }
-    void armyPrintsTrueSizeCardsAndNamesSkippedLines();
-    void figureAndCardWindowPrintCopies();
-
-private:
-    QAction *action(const char *name) { return m_main->findChild<QAction *>(QLatin1String(name)); }
-    // Prints through File, Print Cards into a PDF; its path and pdfinfo's text.
-    QString printToPdf(const QString &name, IDialogs::CardSheetChoice choice, QString &info);
-    // The page at dpi, rendered by pdftoppm.
-    QImage page(const QString &pdf, int dpi);
-
-    QTemporaryDir m_folder;
-    ScriptedDialogs m_dialogs;
-    tarvello::RulesTables m_tables;
-    AppContext m_context;
-    frmMain *m_main = nullptr;
-};
-
-void CardSheetTest::init()
-{
-    m_dialogs = ScriptedDialogs();
-    m_tables = tarvello::RulesTables();
-    tarvello::LoadAllTables(m_tables, TARVELLO_SHIPPED_DATA_DIR, ".", [](const tarvello::Failure &) {});
-    const QDir shipped(QStringLiteral(TARVELLO_SHIPPED_DATA_DIR "/figures"));
-    QDir(m_folder.path()).mkpath(QStringLiteral("figures"));
-    for (const QString &name : shipped.entryList({QStringLiteral("*.tvf")}, QDir::Files)) {
-        const QString copy = m_folder.filePath(QStringLiteral("figures/") + name);
-        QFile::remove(copy);
-        QVERIFY(QFile::copy(shipped.filePath(name), copy));
-    }
-    m_context.dialogs = &m_dialogs;
-    m_context.tables = &m_tables;
-    m_main = new frmMain(m_context);
-    m_main->show();
-}
-
-QString CardSheetTest::printToPdf(const QString &name, IDialogs::CardSheetChoice choice, QString &info)
-{
-    const QString path = m_folder.filePath(name);
-    QPrinter *printer = m_main->printer();
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(path);
-    printer->setPageSize(QPageSize(QPageSize::A4));
-    m_dialogs.cardSheetAnswers.enqueue(choice);
-    m_dialogs.printerSetupAnswers.enqueue(true);
-    action("mnuFile_PrintCards")->trigger();
-    QProcess process;
-    process.start(QStringLiteral("pdfinfo"), {path});
-    info = process.waitForFinished(30000) ? QString::fromUtf8(process.readAllStandardOutput()).simplified() : QString();
-    return path;
-}
-
-QImage CardSheetTest::page(const QString &pdf, int dpi)
-{
-    QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"),
-                                                   QString::number(dpi), QStringLiteral("-singlefile"),
-                                                   pdf, pdf});
-    return QImage(pdf + QStringLiteral(".png"));
-}
 
 // The lengths of the dark runs of at least minimum pixels along the rows (or
 // columns) of image.
@@ -112,6 +32,7 @@ static QList<int> darkRuns(const QImage &image, bool horizontal, int minimum)
                 run = 0;
         }
     }
+
     return runs;
 }
 
@@ -124,82 +45,119 @@ static int runsOf(const QList<int> &runs, double size)
             return -1;
         count += qAbs(run - size) <= 5.9;
     }
+
     return count;
 }
 
-void CardSheetTest::armyPrintsTrueSizeCardsAndNamesSkippedLines()
+class CardSheetTest : public QObject, public WindowTest
 {
-    action("mnuFileArmy_New")->trigger();
-    auto *army = qobject_cast<frmArmy *>(m_main->mdiArea()->activeSubWindow()->widget());
-    QVERIFY(action("mnuFile_PrintCards")->isEnabled());
-    // Six figures in unit sizes 1 and 2: twelve lines of three units.
-    tarvello::ArmyModel &model = army->model();
-    model.SetUnitDirectory(m_folder.filePath(QStringLiteral("figures")).toStdString());
-    (void)model.ScanFigures();
-    model.SetUnitsToAdd("3");
-    for (const char *size : {"1", "2"}) {
-        model.SetUnitSizeAdd(size);
-        for (int row = 0; row < int(model.Available().size()); ++row)
-            (void)model.Add(row);
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        tarvello::RulesTables shipped;
+        tarvello::LoadAllTables(shipped, TARVELLO_SHIPPED_DATA_DIR, ".", [](const tarvello::Failure &) {});
+        startMain(shipped);
+        const QDir figures(QStringLiteral(TARVELLO_SHIPPED_DATA_DIR "/figures"));
+        QDir(m_folder->path()).mkpath(QStringLiteral("figures"));
+        for (const QString &name : figures.entryList({QStringLiteral("*.tvf")}, QDir::Files))
+            QVERIFY(QFile::copy(figures.filePath(name), tempPath(QStringLiteral("figures/") + name)));
     }
-    QString info;
-    const QString pdf = printToPdf(QStringLiteral("army.pdf"), {false, 1, false}, info);
-    const IDialogs::CardSheetQuestion asked = m_dialogs.callsOf(Kind::CardSheet).at(0).sheet;
-    QVERIFY(asked.forArmy && asked.lineCards == 12 && asked.unitCards == 36);
-    QCOMPARE(asked.countText(12), QStringLiteral("12 cards on 2 pages"));
-    QVERIFY2(info.contains(QStringLiteral("Pages: 2 ")) && info.contains(QStringLiteral("595 x 842 pts (A4)")),
-             qPrintable(info));
-    QCOMPARE(m_dialogs.count(Kind::Message), 0);
 
-    // 300 dpi: 9 cards' frames of 6 cm (708.7 pixels) by 8.4 cm (992.1), each edge a few pixels thick.
-    const QImage first = page(pdf, 300);
-    QVERIFY(runsOf(darkRuns(first, true, 400), 708.7) >= 18);
-    QVERIFY(runsOf(darkRuns(first, false, 600), 992.1) >= 18);
-    // Above the cards only the cut marks, about 5 mm (59 pixels) each.
-    int blockTop = 0;
-    while (blockTop < first.height() && darkRuns(first.copy(0, blockTop, first.width(), 1), true, 600).isEmpty())
-        ++blockTop;
-    const QList<int> marks = darkRuns(first.copy(0, 0, first.width(), blockTop), false, 40);
-    QVERIFY2(marks.size() >= 6 && runsOf(marks, 59) == marks.size(), qPrintable(QString::number(marks.size())));
+    void cleanup() { stopMain(); }
+    void armyPrintsTrueSizeCardsAndNamesSkippedLines()
+    {
+        action("mnuFileArmy_New")->trigger();
+        auto *army = active<frmArmy>();
+        QVERIFY(action("mnuFile_PrintCards")->isEnabled());
+        // Six figures in unit sizes 1 and 2: twelve lines of three units.
+        tarvello::ArmyModel &model = army->model();
+        model.SetUnitDirectory(tempPath(QStringLiteral("figures")).toStdString());
+        (void)model.ScanFigures();
+        model.SetUnitsToAdd("3");
+        for (const char *size : {"1", "2"}) {
+            model.SetUnitSizeAdd(size);
+            for (int row = 0; row < int(model.Available().size()); ++row)
+                (void)model.Add(row);
+        }
+        QString info;
+        const QString pdf = printToPdf(QStringLiteral("army.pdf"), {false, 1, false}, info);
+        const IDialogs::CardSheetQuestion asked = m_dialogs.callsOf(Kind::CardSheet).at(0).sheet;
+        QVERIFY(asked.forArmy && asked.lineCards == 12 && asked.unitCards == 36);
+        QCOMPARE(asked.countText(12), QStringLiteral("12 cards on 2 pages"));
+        QVERIFY2(info.contains(QStringLiteral("Pages: 2 ")) && info.contains(QStringLiteral("595 x 842 pts (A4)")),
+                 qPrintable(info));
+        QCOMPARE(m_dialogs.count(Kind::Message), 0);
 
-    // A missing and a broken figure file: each of their lines named once.
-    QVERIFY(QFile::remove(m_folder.filePath(QStringLiteral("figures/spearman.tvf"))));
-    QVERIFY(tarvello::WriteFileAtomically(
-                m_folder.filePath(QStringLiteral("figures/war_wagon.tvf")).toStdString(),
-                "[Figure]\r\ntxtFigureName=War Wagon\r\ntxtImageFile=w.bmp\r\n"
-                "[ImageProperties]\r\nWidth=-4\r\n")
-                .ok());
-    printToPdf(QStringLiteral("skipped.pdf"), {true, 1, false}, info);
-    QVERIFY2(info.contains(QStringLiteral("Pages: 3 ")), qPrintable(info));
-    const QStringList texts = m_dialogs.messageTexts();
-    QCOMPARE(texts.size(), 1);
-    QVERIFY(texts[0].startsWith(QStringLiteral("24 cards printed, 4 skipped: Spearman (file not found); ")));
-    QCOMPARE(texts[0].count(QStringLiteral("War Wagon (")), 2);
-}
+        // 300 dpi: 9 cards' frames of 6 cm (708.7 pixels) by 8.4 cm (992.1), each edge a few pixels thick.
+        const QImage first = PdfPage(pdf, 300);
+        QVERIFY(runsOf(darkRuns(first, true, 400), 708.7) >= 18);
+        QVERIFY(runsOf(darkRuns(first, false, 600), 992.1) >= 18);
+        // Above the cards only the cut marks, about 5 mm (59 pixels) each.
+        int blockTop = 0;
+        while (blockTop < first.height() && darkRuns(first.copy(0, blockTop, first.width(), 1), true, 600).isEmpty())
+            ++blockTop;
+        const QList<int> marks = darkRuns(first.copy(0, 0, first.width(), blockTop), false, 40);
+        QVERIFY2(marks.size() >= 6 && runsOf(marks, 59) == marks.size(), qPrintable(QString::number(marks.size())));
 
-void CardSheetTest::figureAndCardWindowPrintCopies()
-{
-    action("mnuFile_Figure_New")->trigger();
-    auto *figure = qobject_cast<frmFigure *>(m_main->mdiArea()->activeSubWindow()->widget());
-    QVERIFY(action("mnuFile_PrintCards")->isEnabled());
-    // Five copies previewed: drawn on the printer without its setup dialog.
-    QString info;
-    printToPdf(QStringLiteral("copies.pdf"), {false, 5, true}, info);
-    QCOMPARE(m_dialogs.count(Kind::PrintPreview), 1);
-    QCOMPARE(m_dialogs.count(Kind::PrinterSetup), 0);
-    QVERIFY2(info.contains(QStringLiteral("Pages: 1 ")), qPrintable(info));
+        // A missing and a broken figure file: each of their lines named once.
+        QVERIFY(QFile::remove(tempPath(QStringLiteral("figures/spearman.tvf"))));
+        QVERIFY(tarvello::WriteFileAtomically(
+                    tempPath(QStringLiteral("figures/war_wagon.tvf")).toStdString(),
+                    "[Figure]\r\ntxtFigureName=War Wagon\r\ntxtImageFile=w.bmp\r\n"
+                    "[ImageProperties]\r\nWidth=-4\r\n")
+                    .ok());
+        printToPdf(QStringLiteral("skipped.pdf"), {true, 1, false}, info);
+        QVERIFY2(info.contains(QStringLiteral("Pages: 3 ")), qPrintable(info));
+        const QStringList texts = m_dialogs.messageTexts();
+        QCOMPARE(texts.size(), 1);
+        QVERIFY(texts[0].startsWith(QStringLiteral("24 cards printed, 4 skipped: Spearman (file not found); ")));
+        QCOMPARE(texts[0].count(QStringLiteral("War Wagon (")), 2);
+    }
 
-    figure->btnCard->click();
-    QCOMPARE(m_main->mdiArea()->activeSubWindow()->widget()->objectName(), QStringLiteral("frmUnitCard"));
-    m_dialogs.clearCalls();
-    action("mnuFile_PrintCards")->trigger();
-    QCOMPARE(m_dialogs.count(Kind::CardSheet), 1);
+    void figureAndCardWindowPrintCopies()
+    {
+        action("mnuFile_Figure_New")->trigger();
+        auto *figure = active<frmFigure>();
+        QVERIFY(action("mnuFile_PrintCards")->isEnabled());
+        // Five copies previewed: drawn on the printer without its setup dialog.
+        QString info;
+        printToPdf(QStringLiteral("copies.pdf"), {false, 5, true}, info);
+        QCOMPARE(m_dialogs.count(Kind::PrintPreview), 1);
+        QCOMPARE(m_dialogs.count(Kind::PrinterSetup), 0);
+        QVERIFY2(info.contains(QStringLiteral("Pages: 1 ")), qPrintable(info));
 
-    for (int i = 0; i < 3; ++i) // closing questions of the card and the figure
-        m_dialogs.messageAnswers.enqueue(IDialogs::Answer::No);
-    m_main->mdiArea()->closeAllSubWindows();
-    QVERIFY(!action("mnuFile_PrintCards")->isEnabled());
-}
+        figure->btnCard->click();
+        QCOMPARE(m_main->mdiArea()->activeSubWindow()->widget()->objectName(), QStringLiteral("frmUnitCard"));
+        m_dialogs.clearCalls();
+        action("mnuFile_PrintCards")->trigger();
+        QCOMPARE(m_dialogs.count(Kind::CardSheet), 1);
+
+        for (int i = 0; i < 3; ++i) // closing questions of the card and the figure
+            m_dialogs.messageAnswers.enqueue(IDialogs::Answer::No);
+        m_main->mdiArea()->closeAllSubWindows();
+        QVERIFY(!action("mnuFile_PrintCards")->isEnabled());
+    }
+
+private:
+    // Prints through File, Print Cards into a PDF; its path and pdfinfo's text.
+    QString printToPdf(const QString &name, IDialogs::CardSheetChoice choice, QString &info)
+    {
+        const QString pdf = tempPath(name);
+        QPrinter *printer = m_main->printer();
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdf);
+        printer->setPageSize(QPageSize(QPageSize::A4));
+        m_dialogs.cardSheetAnswers.enqueue(choice);
+        m_dialogs.printerSetupAnswers.enqueue(true);
+        action("mnuFile_PrintCards")->trigger();
+        QProcess process;
+        process.start(QStringLiteral("pdfinfo"), {pdf});
+        info = process.waitForFinished(30000) ? QString::fromUtf8(process.readAllStandardOutput()).simplified() : QString();
+        return pdf;
+    }
+};
 
 QTEST_MAIN(CardSheetTest)
 #include "cardsheet_test.moc"

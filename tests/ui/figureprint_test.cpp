@@ -2,184 +2,144 @@
 // printer dialog, File, Print Preview, and File, Export to the clipboard.
 
 #include "figure/frmfigure.h"
-#include "scripteddialogs.h"
-#include "smalltables.h"
 #include "print/qtprinterpage.h"
-#include "shell/frmmain.h"
+#include "windowtest.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QClipboard>
-#include <QComboBox>
 #include <QFileInfo>
-#include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QPrinter>
 #include <QProcess>
-#include <QPushButton>
 #include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTreeWidget>
 
 using namespace tarvello;
 
-using Kind = ScriptedDialogs::Kind;
-
-class FigurePrintTest : public QObject
+class FigurePrintTest : public QObject, public WindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup() { delete m_main; }
-    void printWritesTheReportIntoAPdfAcrossPages();
-    void cancelledSetupPrintsNothingAndAFailingPrinterIsReported();
-    void previewDrawsTheReportWithoutThePrinterSetup();
-    void exportPutsTheTextOnTheClipboardAndConfirms();
+    void init() { startMain(); }
+    void cleanup() { stopMain(); }
+    void printWritesTheReportIntoAPdfAcrossPages()
+    {
+        const frmFigure *figure = newFigure(70);
+        const QString path = printToPdf(QStringLiteral("scout.pdf"));
+        m_dialogs.printerSetupAnswers.enqueue(true);
+        trigger("mnuFile_Print");
+
+        QCOMPARE(m_dialogs.callsOf(Kind::PrinterSetup).at(0).parent, m_main);
+        QCOMPARE(m_dialogs.count(Kind::Message), 0);
+        const QStringList pages = pdfPages(path);
+        QCOMPARE(pages.size(), 2);
+        // The report's lines in order; the weapon rows go on on page two.
+        const QStringList lines = {"Scout \u00e9", "(" + figure->txtFinalCost->text() + " pts)",
+                                   "Type : Normal", "Melee Weapons", "Sword", "Edged", "Axe"};
+        qsizetype at = 0;
+        for (const QString &line : lines)
+            QVERIFY2((at = pages.at(0).indexOf(line, at)) >= 0, qPrintable(line));
+        const auto rows = [](const QString &page) { return page.count("Sword") + page.count("Axe"); };
+        QVERIFY(rows(pages.at(1)) > 0 && !pages.at(1).contains("Melee Weapons"));
+        QCOMPARE(rows(pages.at(0)) + rows(pages.at(1)), 70);
+
+        // Twips become points: "Race" stands 2500 twips (125 pt) right of "Type",
+        // the attribute rows 300 twips (15 pt) apart.
+        const QString boxes = pdfPages(path, "-bbox").join(QString());
+        const auto corner = [&boxes](const char *word) {
+            const QRegularExpressionMatch m = QRegularExpression(
+                QStringLiteral("xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\"[^>]*>%1<").arg(word)).match(boxes);
+            return QPointF(m.captured(1).toDouble(), m.captured(2).toDouble());
+        };
+        QVERIFY(qAbs((corner("Race") - corner("Type")).x() - 125) < 0.1);
+        QVERIFY(qAbs((corner("Armor") - corner("Type")).y() - 15) < 0.1);
+    }
+
+    void cancelledSetupPrintsNothingAndAFailingPrinterIsReported()
+    {
+        newFigure(1);
+        const QString path = printToPdf(QStringLiteral("never.pdf"));
+        m_dialogs.printerSetupAnswers.enqueue(false);
+        m_dialogs.printerSetupAnswers.enqueue(true);
+        trigger("mnuFile_Print");
+        QVERIFY(!QFileInfo::exists(path));
+        QCOMPARE(m_dialogs.count(Kind::Message), 0);
+
+        printToPdf(QStringLiteral("no/such/folder/scout.pdf"));
+        trigger("mnuFile_Print");
+        const ScriptedDialogs::Call box = m_dialogs.callsOf(Kind::Message).at(0);
+        QCOMPARE(box.title, QStringLiteral("Tarvello 1.0.0"));
+        QCOMPARE(box.text, QStringLiteral("Error in printing Unit Card!\r\nPrinter error"));
+        QCOMPARE(box.icon, IDialogs::Icon::Exclamation);
+
+        // A job abandoned before its end leaves no file behind.
+        QtPrinterPage page(*m_main->printer());
+        m_main->printer()->setOutputFileName(path);
+        page.Print("half a report");
+        page.KillDoc();
+        QVERIFY(!QFileInfo::exists(path));
+    }
+
+    void previewDrawsTheReportWithoutThePrinterSetup()
+    {
+        trigger("mnuFile_PrintPreview"); // no window: nothing to preview
+        QCOMPARE(m_dialogs.count(Kind::PrintPreview), 0);
+        newFigure(1);
+        const QString path = printToPdf(QStringLiteral("preview.pdf"));
+        trigger("mnuFile_PrintPreview");
+
+        QCOMPARE(m_dialogs.callsOf(Kind::PrintPreview).at(0).printer, m_main->printer());
+        QCOMPARE(m_dialogs.count(Kind::PrinterSetup), 0);
+        const QStringList pages = pdfPages(path);
+        QCOMPARE(pages.size(), 1);
+        QVERIFY(pages.at(0).contains("Scout \u00e9") && pages.at(0).contains("Edged"));
+    }
+
+    void exportPutsTheTextOnTheClipboardAndConfirms()
+    {
+        frmFigure *figure = newFigure(1);
+        figure->cboCommandSkill->setCurrentIndex(1);
+        emit figure->cboCommandSkill->activated(1);
+        trigger("mnuFile_Export");
+
+        // The report's text is the core's; here: the figure as the window shows it
+        // (the captain's 10 points make 18) reaches the clipboard.
+        QVERIFY(QApplication::clipboard()->text().startsWith("Scout \u00e9 (18 pts)\r\nType : Normal\t"));
+        const ScriptedDialogs::Call box = m_dialogs.callsOf(Kind::Message).at(0);
+        QCOMPARE(box.text, QStringLiteral("Figure data has been exported to the clipboard."));
+        QCOMPARE(box.icon, IDialogs::Icon::Information);
+    }
 
 private:
-    void trigger(const char *name) { m_main->findChild<QAction *>(QLatin1String(name))->trigger(); }
+    void trigger(const char *name) { action(name)->trigger(); }
     // A figure editor on the default figure, with Sword and Axe added in turn.
-    frmFigure *newFigure(int meleeRows);
-    // Points the printer at a PDF file; returns the path.
-    QString printToPdf(const QString &name);
-    // The PDF's pages as pdftotext reads them.
-    static QStringList pdfPages(const QString &path, const char *option = "-layout");
-
-    QTemporaryDir m_folder;
-    ScriptedDialogs m_dialogs;
-    tarvello::RulesTables m_tables = SmallRulesTables();
-    AppContext m_context;
-    frmMain *m_main = nullptr;
-};
-
-void FigurePrintTest::init()
-{
-    m_dialogs = ScriptedDialogs();
-    m_context.dialogs = &m_dialogs;
-    m_context.tables = &m_tables;
-    m_main = new frmMain(m_context);
-    m_main->show();
-}
-
-frmFigure *FigurePrintTest::newFigure(int meleeRows)
-{
-    trigger("mnuFile_Figure_New");
-    auto *figure = qobject_cast<frmFigure *>(m_main->mdiArea()->activeSubWindow()->widget());
-    figure->txtFigureName->setText(QStringLiteral("Scout \u00e9"));
-    emit figure->txtFigureName->textEdited(figure->txtFigureName->text());
-    for (int i = 0; i < meleeRows; ++i) {
-        figure->lvwMeleeWeapons->setCurrentItem(figure->lvwMeleeWeapons->topLevelItem(i % 2));
-        figure->btnAddMeleeWeapon->click();
+    frmFigure *newFigure(int meleeRows)
+    {
+        trigger("mnuFile_Figure_New");
+        auto *figure = active<frmFigure>();
+        figure->txtFigureName->setText(QStringLiteral("Scout \u00e9"));
+        emit figure->txtFigureName->textEdited(figure->txtFigureName->text());
+        for (int i = 0; i < meleeRows; ++i) {
+            figure->lvwMeleeWeapons->setCurrentItem(figure->lvwMeleeWeapons->topLevelItem(i % 2));
+            figure->btnAddMeleeWeapon->click();
+        }
+        return figure;
     }
-    return figure;
-}
 
-QString FigurePrintTest::printToPdf(const QString &name)
-{
-    const QString path = m_folder.filePath(name);
-    m_main->printer()->setOutputFormat(QPrinter::PdfFormat);
-    m_main->printer()->setOutputFileName(path);
-    return path;
-}
+    // Points the printer at a PDF file; returns the path.
+    QString printToPdf(const QString &name)
+    {
+        const QString pdf = tempPath(name);
+        m_main->printer()->setOutputFormat(QPrinter::PdfFormat);
+        m_main->printer()->setOutputFileName(pdf);
+        return pdf;
+    }
 
-QStringList FigurePrintTest::pdfPages(const QString &path, const char *option)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QLatin1String(option), path, QStringLiteral("-")});
-    process.waitForFinished(20000);
-    return QString::fromUtf8(process.readAllStandardOutput()).split(u'\f', Qt::SkipEmptyParts);
-}
-
-void FigurePrintTest::printWritesTheReportIntoAPdfAcrossPages()
-{
-    const frmFigure *figure = newFigure(70);
-    const QString path = printToPdf(QStringLiteral("scout.pdf"));
-    m_dialogs.printerSetupAnswers.enqueue(true);
-    trigger("mnuFile_Print");
-
-    QCOMPARE(m_dialogs.callsOf(Kind::PrinterSetup).at(0).parent, m_main);
-    QCOMPARE(m_dialogs.count(Kind::Message), 0);
-    const QStringList pages = pdfPages(path);
-    QCOMPARE(pages.size(), 2);
-    // The report's lines in order; the weapon rows go on on page two.
-    const QStringList lines = {"Scout \u00e9", "(" + figure->txtFinalCost->text() + " pts)",
-                               "Type : Normal", "Melee Weapons", "Sword", "Edged", "Axe"};
-    qsizetype at = 0;
-    for (const QString &line : lines)
-        QVERIFY2((at = pages.at(0).indexOf(line, at)) >= 0, qPrintable(line));
-    const auto rows = [](const QString &page) { return page.count("Sword") + page.count("Axe"); };
-    QVERIFY(rows(pages.at(1)) > 0 && !pages.at(1).contains("Melee Weapons"));
-    QCOMPARE(rows(pages.at(0)) + rows(pages.at(1)), 70);
-
-    // Twips become points: "Race" stands 2500 twips (125 pt) right of "Type",
-    // the attribute rows 300 twips (15 pt) apart.
-    const QString boxes = pdfPages(path, "-bbox").join(QString());
-    const auto corner = [&boxes](const char *word) {
-        const QRegularExpressionMatch m = QRegularExpression(
-            QStringLiteral("xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\"[^>]*>%1<").arg(word)).match(boxes);
-        return QPointF(m.captured(1).toDouble(), m.captured(2).toDouble());
-    };
-    QVERIFY(qAbs((corner("Race") - corner("Type")).x() - 125) < 0.1);
-    QVERIFY(qAbs((corner("Armor") - corner("Type")).y() - 15) < 0.1);
-}
-
-void FigurePrintTest::cancelledSetupPrintsNothingAndAFailingPrinterIsReported()
-{
-    newFigure(1);
-    const QString path = printToPdf(QStringLiteral("never.pdf"));
-    m_dialogs.printerSetupAnswers.enqueue(false);
-    m_dialogs.printerSetupAnswers.enqueue(true);
-    trigger("mnuFile_Print");
-    QVERIFY(!QFileInfo::exists(path));
-    QCOMPARE(m_dialogs.count(Kind::Message), 0);
-
-    printToPdf(QStringLiteral("no/such/folder/scout.pdf"));
-    trigger("mnuFile_Print");
-    const ScriptedDialogs::Call box = m_dialogs.callsOf(Kind::Message).at(0);
-    QCOMPARE(box.title, QStringLiteral("Tarvello 1.0.0"));
-    QCOMPARE(box.text, QStringLiteral("Error in printing Unit Card!\r\nPrinter error"));
-    QCOMPARE(box.icon, IDialogs::Icon::Exclamation);
-
-    // A job abandoned before its end leaves no file behind.
-    QtPrinterPage page(*m_main->printer());
-    m_main->printer()->setOutputFileName(path);
-    page.Print("half a report");
-    page.KillDoc();
-    QVERIFY(!QFileInfo::exists(path));
-}
-
-void FigurePrintTest::previewDrawsTheReportWithoutThePrinterSetup()
-{
-    trigger("mnuFile_PrintPreview"); // no window: nothing to preview
-    QCOMPARE(m_dialogs.count(Kind::PrintPreview), 0);
-    newFigure(1);
-    const QString path = printToPdf(QStringLiteral("preview.pdf"));
-    trigger("mnuFile_PrintPreview");
-
-    QCOMPARE(m_dialogs.callsOf(Kind::PrintPreview).at(0).printer, m_main->printer());
-    QCOMPARE(m_dialogs.count(Kind::PrinterSetup), 0);
-    const QStringList pages = pdfPages(path);
-    QCOMPARE(pages.size(), 1);
-    QVERIFY(pages.at(0).contains("Scout \u00e9") && pages.at(0).contains("Edged"));
-}
-
-void FigurePrintTest::exportPutsTheTextOnTheClipboardAndConfirms()
-{
-    frmFigure *figure = newFigure(1);
-    figure->cboCommandSkill->setCurrentIndex(1);
-    emit figure->cboCommandSkill->activated(1);
-    trigger("mnuFile_Export");
-
-    // The report's text is the core's; here: the figure as the window shows it
-    // (the captain's 10 points make 18) reaches the clipboard.
-    QVERIFY(QApplication::clipboard()->text().startsWith("Scout \u00e9 (18 pts)\r\nType : Normal\t"));
-    const ScriptedDialogs::Call box = m_dialogs.callsOf(Kind::Message).at(0);
-    QCOMPARE(box.text, QStringLiteral("Figure data has been exported to the clipboard."));
-    QCOMPARE(box.icon, IDialogs::Icon::Information);
-}
+    // The PDF's pages as pdftotext reads them.
+    static QStringList pdfPages(const QString &path, const char *option = "-layout")
+    {
+        QProcess process;
+        process.start(QStringLiteral("pdftotext"), {QLatin1String(option), path, QStringLiteral("-")});
+        process.waitForFinished(20000);
+        return QString::fromUtf8(process.readAllStandardOutput()).split(u'\f', Qt::SkipEmptyParts);
+    }
+};
 
 QTEST_MAIN(FigurePrintTest)
 #include "figureprint_test.moc"

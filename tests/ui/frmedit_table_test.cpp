@@ -5,60 +5,27 @@
 #include "tableedit/flexgrid.h"
 #include "tableedit/frmedit_table.h"
 #include "tableedit/tablemodel.h"
-#include "scripteddialogs.h"
-#include "widgetfind.h"
+#include "windowtest.h"
 
-#include "rules/rulestables.h"
-
-#include <QApplication>
-#include <QClipboard>
-#include <QFile>
-#include <QLineEdit>
-#include <QPrinter>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
-
-#include <memory>
 
 using namespace tarvello;
-
-using Kind = ScriptedDialogs::Kind;
 
 namespace {
 
 const QByteArray kTable = "Name;Cost;Note\r\nSword;3;x\r\nAxe;4;y\r\nBow;5;z\r\nMace;6;w\r\n";
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
 } // namespace
 
-class FrmEditTableTest : public QObject
+class FrmEditTableTest : public QObject, public WindowTest
 {
     Q_OBJECT
 
 private:
-    tarvello::RulesTables m_tables;
-    ScriptedDialogs m_dialogs;
-    AppContext m_context;
-    std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<frmEdit_Table> m_window;
     FlexGrid *m_grid = nullptr;
     QLineEdit *m_box = nullptr;
-
-    QString tablePath(const QByteArray &bytes = kTable)
-    {
-        const QString path = m_dir->filePath(QStringLiteral("t.skv"));
-        QFile file(path);
-        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        file.write(bytes);
-        return path;
-    }
 
     // Opens a table in a new, active window with the cell at (row, column)
     // current (data rows: 0 is the first row below the captions).
@@ -68,9 +35,10 @@ private:
         m_window->show();
         m_window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-        m_window->OpenFile(tablePath(bytes), QStringLiteral("Melee Weapons"));
-        m_grid = FindNamed<FlexGrid>(m_window.get(), QStringLiteral("grdTable"));
-        m_box = FindNamed<QLineEdit>(m_window.get(), QStringLiteral("tbFgEdit1"));
+        WriteBytes(tempPath(QStringLiteral("t.skv")), bytes);
+        m_window->OpenFile(tempPath(QStringLiteral("t.skv")), QStringLiteral("Melee Weapons"));
+        m_grid = Named<FlexGrid>(m_window.get(), "grdTable");
+        m_box = Named<QLineEdit>(m_window.get(), "tbFgEdit1");
         QVERIFY(m_grid && m_box);
         select(row, column);
     }
@@ -89,15 +57,7 @@ private:
     QModelIndex current() const { return m_grid->currentIndex(); }
 
 private slots:
-    void init()
-    {
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_dialogs = ScriptedDialogs();
-        m_context = AppContext();
-        m_context.dialogs = &m_dialogs;
-        m_context.tables = &m_tables;
-        m_context.programFolder = m_dir->path();
-    }
+    void init() { resetContext(tarvello::RulesTables()); }
 
     void cleanup()
     {
@@ -258,7 +218,7 @@ private slots:
             names << cell(r, 0);
         QCOMPARE(names.join(','), QStringLiteral("Sword,Axe,Club,Flail,Bow,Mace"));
         select(0, 0);
-        QTest::mouseClick(FindNamed<QWidget>(m_window.get(), QStringLiteral("btnInsert")), Qt::LeftButton);
+        QTest::mouseClick(Named<QWidget>(m_window.get(), "btnInsert"), Qt::LeftButton);
         QCOMPARE(cell(1, 0), QString());
         QCOMPARE(cell(2, 0), QStringLiteral("Axe"));
         QTest::keyClick(m_grid, Qt::Key_Delete);
@@ -290,7 +250,7 @@ private slots:
         second.setFlexGridControl(&other);
         QCOMPARE(second.editBox()->objectName(), QStringLiteral("tbFgEdit11"));
         second.setFlexGridControl(nullptr);
-        QVERIFY(!FindNamed<QLineEdit>(m_window.get(), QStringLiteral("tbFgEdit11")));
+        QVERIFY(!Named<QLineEdit>(m_window.get(), "tbFgEdit11"));
     }
 
     void savingWritesBackAndReportsFailures()
@@ -299,25 +259,25 @@ private slots:
         open(0, 0, odd);
         const QString path = m_window->fileName();
         m_window->Save();
-        QCOMPARE(fileBytes(path), odd);
+        QCOMPARE(ReadBytes(path), odd);
         QTest::keyClick(m_grid, Qt::Key_Z);
         QTest::keyClick(m_box, Qt::Key_Return);
         QVERIFY(m_window->modified());
         m_window->Save();
         QVERIFY(!m_window->modified());
-        QCOMPARE(fileBytes(path), QByteArray("N;M\r\nz;3\r\nAxe\r\n"));
+        QCOMPARE(ReadBytes(path), QByteArray("N;M\r\nz;3\r\nAxe\r\n"));
 
-        const QString copy = m_dir->filePath(QStringLiteral("copy.skv"));
+        const QString copy = tempPath(QStringLiteral("copy.skv"));
         m_dialogs.saveFileAnswers.enqueue(copy);
-        QTest::mouseClick(FindNamed<QWidget>(m_window.get(), QStringLiteral("btnSaveAs")), Qt::LeftButton);
-        QCOMPARE(fileBytes(copy), fileBytes(path));
+        QTest::mouseClick(Named<QWidget>(m_window.get(), "btnSaveAs"), Qt::LeftButton);
+        QCOMPARE(ReadBytes(copy), ReadBytes(path));
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Resource Editor (..\\copy.skv)"));
 
         QTest::keyClick(m_grid, Qt::Key_Z);
-        m_dialogs.saveFileAnswers.enqueue(m_dir->path());
+        m_dialogs.saveFileAnswers.enqueue(m_folder->path());
         m_window->SaveAs();
         QCOMPARE(m_dialogs.messageTexts().last(),
-                 QStringLiteral("Error in savin resource file ") + m_dir->path()
+                 QStringLiteral("Error in savin resource file ") + m_folder->path()
                      + QStringLiteral("\r\nPath/File access error"));
         QVERIFY(m_window->modified());
     }
@@ -325,8 +285,8 @@ private slots:
     void unreadableTableIsReportedOnce()
     {
         m_window = std::make_unique<frmEdit_Table>(m_context);
-        m_window->OpenFile(m_dir->path(), QStringLiteral("Races"));
-        QCOMPARE(m_dialogs.messageTexts(), QStringList{QStringLiteral("Errors in table ") + m_dir->path()});
+        m_window->OpenFile(m_folder->path(), QStringLiteral("Races"));
+        QCOMPARE(m_dialogs.messageTexts(), QStringList{QStringLiteral("Errors in table ") + m_folder->path()});
         QCOMPARE(m_window->tableModel().columnCount(), 0);
         QVERIFY(m_window->fileName().isEmpty());
     }
@@ -352,7 +312,7 @@ private slots:
         QTest::keyClick(m_box, Qt::Key_Return);
         if (!hasFile) {
             m_dialogs.saveFileAnswers.enqueue(std::nullopt);
-            m_window->OpenFile(m_dir->path(), QStringLiteral("x"));
+            m_window->OpenFile(m_folder->path(), QStringLiteral("x"));
             m_dialogs.clearCalls();
         }
         m_dialogs.messageAnswers.enqueue(IDialogs::Answer(answer));
@@ -362,7 +322,7 @@ private slots:
         QCOMPARE(ask.buttons, IDialogs::Buttons::YesNoCancel);
         QCOMPARE(m_dialogs.count(Kind::SaveFile), hasFile ? 0 : int(answer == int(IDialogs::Answer::Yes)));
         if (hasFile)
-            QCOMPARE(fileBytes(m_window->fileName()).contains("Sword;9;x"),
+            QCOMPARE(ReadBytes(m_window->fileName()).contains("Sword;9;x"),
                      answer == int(IDialogs::Answer::Yes));
     }
 
@@ -394,12 +354,12 @@ private slots:
         open();
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
-        const QString pdf = m_dir->filePath(QStringLiteral("table.pdf"));
+        const QString pdf = tempPath(QStringLiteral("table.pdf"));
         printer.setOutputFileName(pdf);
         m_context.printer = &printer;
         m_context.printSetup = [] { return true; };
         m_window->PrintIt();
-        QVERIFY(fileBytes(pdf).startsWith("%PDF"));
+        QVERIFY(ReadBytes(pdf).startsWith("%PDF"));
         QVERIFY(m_dialogs.messageTexts().isEmpty());
     }
 };

@@ -1,41 +1,18 @@
-#include "scripteddialogs.h"
-#include "smalltables.h"
-#include "widgetfind.h"
+#include "windowtest.h"
 
-#include "rules/rulestables.h"
 #include "figure/figuremodel.h"
 #include "figure/frmfigure.h"
-#include "shell/appcontext.h"
-#include "shell/childwindow.h"
-#include "shell/frmmain.h"
 #include "shell/frmreadme.h"
 #include "shell/frmsplash.h"
 #include "platform/screentwips.h"
 
-#include <QApplication>
-#include <QDialog>
-#include <QDir>
-#include <QComboBox>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QPrinter>
-#include <QPushButton>
-#include <QHeaderView>
 #include <QScrollBar>
-#include <QTreeWidget>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace tarvello;
 
 namespace {
-
-using Kind = ScriptedDialogs::Kind;
 
 // A document window that counts what the main window asks of it.
 class FakeChild : public ChildWindow
@@ -54,7 +31,6 @@ public:
     void Export() override { ++exports; }
     bool QueryClose() override
     {
-        ++queries;
         if (m_log)
             m_log->append(windowTitle());
         return allowClose;
@@ -64,7 +40,6 @@ public:
     int saveAses = 0;
     int prints = 0;
     int exports = 0;
-    int queries = 0;
     bool allowClose = true;
 
 private:
@@ -83,72 +58,24 @@ void WriteTables(const QString &folder, const QString &skip)
     }
 }
 
-void WriteFile(const QString &path, const QByteArray &bytes)
-{
-    QFile out(path);
-    QVERIFY(out.open(QIODevice::WriteOnly));
-    out.write(bytes);
-}
-
 } // namespace
 
-class FrmMainTest : public QObject
+class FrmMainTest : public QObject, public WindowTest
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-
-    void documentItemsWaitForTheirCreators();
-    void forwarding_data();
-    void forwarding();
-    void forwardingWithoutChildDoesNothing();
-    void fileMenuEnablesSaveAsAndExportByActiveChild();
-    void childFactoriesCreateOpenAndShowChildren();
-    void windowMenuListsAndActivatesChildren();
-    void quitWithOneRefusalClosesNothing();
-    void quitWithAllApprovedClosesEverything();
-    void closeBoxAsksLikeQuit();
-    void refreshResourcesReportsMissingTableAndLoadsOthers();
-    void startUpShowsSplashBeforeLoadingThenMaximizes();
-    void printItAnswersTheSetupDialog();
-    void splashClosesOnCharacterKey_data();
-    void splashClosesOnCharacterKey();
-    void splashIgnoresOtherKeys_data();
-    void splashIgnoresOtherKeys();
-    void splashClosesOnFrameClick();
-    void splashIgnoresCloseRequest();
-    void missingReadmeShowsMessage();
-    void readmeTwiceGivesOneWindowReadOnce();
-    void openFillsTheEditorFromTheFile();
-    void quitAsksEveryChangedFigureAndOneCancelKeepsAll();
-    void refreshKeepsTheListsAndTheNextCalculationUsesNewRows();
-    void figureEditorFitsTheAreaAndShowsEveryColumn_data();
-    void figureEditorFitsTheAreaAndShowsEveryColumn();
-    void readmeOpensNormalBesideAMaximizedFigure();
-    void openingAnotherKindOfFileKeepsNoEditor();
-    void ctrlZAndCtrlYUndoAndRedoTheActiveFiguresNamedStep();
-
-private:
-    QMenu *menu(const char *name) { return FindNamed<QMenu>(m_main, QLatin1String(name)); }
-    QAction *action(const char *name) { return FindNamed<QAction>(m_main, QLatin1String(name)); }
-    FakeChild *addFake(const QString &form, QStringList *log = nullptr);
-    QString readmePath() const { return m_folder.path() + QStringLiteral("/readme.txt"); }
+    QMenu *menu(const char *name) { return Named<QMenu>(m_main, name); }
+    FakeChild *addFake(const QString &form, QStringList *log = nullptr)
+    {
+        auto *child = new FakeChild(form, log);
+        m_main->addChild(child);
+        return child;
+    }
+    QString readmePath() const { return tempPath(QStringLiteral("readme.txt")); }
     frmReadme *openReadme()
     {
         action("mnuHelp_Readme")->trigger();
-        return FindNamed<frmReadme>(m_main, QStringLiteral("frmReadme"));
-    }
-    QList<frmFigure *> figures() const
-    {
-        QList<frmFigure *> result;
-        for (QMdiSubWindow *window : m_main->mdiArea()->subWindowList()) {
-            if (auto *figure = qobject_cast<frmFigure *>(window->widget()))
-                result.append(figure);
-        }
-        return result;
+        return Named<frmReadme>(m_main, "frmReadme");
     }
     static void changeName(frmFigure *figure, const QString &name)
     {
@@ -158,591 +85,464 @@ private:
     }
     void openFileMenu() { emit menu("mnuFile")->aboutToShow(); }
 
-    QTemporaryDir m_folder;
-    ScriptedDialogs *m_dialogs = nullptr;
-    tarvello::RulesTables *m_tables = nullptr;
-    AppContext m_context;
-    frmMain *m_main = nullptr;
-};
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+    void init() { startMain(tarvello::RulesTables()); }
+    void cleanup() { stopMain(); }
 
-void FrmMainTest::initTestCase()
-{
-    QApplication::setQuitOnLastWindowClosed(false);
-    QVERIFY(m_folder.isValid());
-}
-
-void FrmMainTest::init()
-{
-    m_dialogs = new ScriptedDialogs;
-    m_tables = new tarvello::RulesTables;
-    m_context = AppContext{m_dialogs, m_tables, m_folder.path(), {}, nullptr,
-                           m_folder.filePath(QStringLiteral("tarvello.conf"))};
-    m_main = new frmMain(m_context);
-    m_main->setModalRunner([](QDialog &) {});
-    m_main->show();
-}
-
-void FrmMainTest::cleanup()
-{
-    // Closing for tear-down must not ask anything of the remaining fakes.
-    for (QMdiSubWindow *window : m_main->mdiArea()->subWindowList()) {
-        if (auto *child = qobject_cast<ChildWindow *>(window->widget()))
-            child->setCloseApproved(true);
+    void forwarding_data()
+    {
+        QTest::addColumn<QString>("form");
+        // Calls of Save, SaveAs, PrintIt, Export after one click of each item.
+        QTest::addColumn<QList<int>>("expected");
+        QTest::newRow("army") << "frmArmy" << QList<int>{1, 1, 1, 1};
+        QTest::newRow("unit card") << "frmUnitCard" << QList<int>{1, 0, 1, 0};
     }
-    delete m_main;
-    delete m_tables;
-    delete m_dialogs;
-}
 
-FakeChild *FrmMainTest::addFake(const QString &form, QStringList *log)
-{
-    auto *child = new FakeChild(form, log);
-    m_main->addChild(child);
-    return child;
-}
-
-void FrmMainTest::documentItemsWaitForTheirCreators()
-{
-    for (const char *name : {"mnuFile_Figure_New", "mnuFile_Figure_Open", "mnuFileArmy_New",
-                             "mnuFileArmy_Open"})
-        QVERIFY2(action(name)->isEnabled(), name);
-    QCOMPARE(menu("mnuResources")->actions().size(), 11);
-    for (QAction *item : menu("mnuResources")->actions())
-        QVERIFY2(item->isEnabled(), qPrintable(item->objectName()));
-}
-
-void FrmMainTest::forwarding_data()
-{
-    QTest::addColumn<QString>("form");
-    // Calls of Save, SaveAs, PrintIt, Export after one click of each item.
-    QTest::addColumn<QList<int>>("expected");
-
-    QTest::newRow("army") << "frmArmy" << QList<int>{1, 1, 1, 1};
-    QTest::newRow("unit card") << "frmUnitCard" << QList<int>{1, 0, 1, 0};
-}
-
-void FrmMainTest::forwarding()
-{
-    QFETCH(QString, form);
-    QFETCH(QList<int>, expected);
-
-    FakeChild *other = addFake(QStringLiteral("frmFigure"));
-    FakeChild *child = addFake(form);
-    QCOMPARE(m_main->activeChild(), child);
-
-    action("mnuFile_Save")->trigger();
-    action("mnuFile_SaveAs")->trigger();
-    action("mnuFile_Print")->trigger();
-    action("mnuFile_Export")->trigger();
-
-    QCOMPARE((QList<int>{child->saves, child->saveAses, child->prints, child->exports}), expected);
-    // Only the active child is addressed.
-    QCOMPARE((QList<int>{other->saves, other->saveAses, other->prints, other->exports}),
-             (QList<int>{0, 0, 0, 0}));
-}
-
-void FrmMainTest::forwardingWithoutChildDoesNothing()
-{
-    for (const char *name : {"mnuFile_Save", "mnuFile_SaveAs", "mnuFile_Print", "mnuFile_Export"})
-        action(name)->trigger();
-    QVERIFY(m_dialogs->calls.isEmpty());
-    QVERIFY(m_main->mdiArea()->subWindowList().isEmpty());
-}
-
-void FrmMainTest::fileMenuEnablesSaveAsAndExportByActiveChild()
-{
-    QAction *saveAs = action("mnuFile_SaveAs");
-    QAction *exportItem = action("mnuFile_Export");
-
-    FakeChild *card = addFake(QStringLiteral("frmUnitCard"));
-    openFileMenu();
-    QVERIFY(!saveAs->isEnabled());
-    QVERIFY(!exportItem->isEnabled());
-    QVERIFY(action("mnuFile_Save")->isEnabled());
-    QVERIFY(action("mnuFile_Print")->isEnabled());
-
-    // Save As with the card active does nothing.
-    saveAs->trigger();
-    QCOMPARE(card->saveAses, 0);
-
-    FakeChild *army = addFake(QStringLiteral("frmArmy"));
-    openFileMenu();
-    QVERIFY(saveAs->isEnabled());
-    QVERIFY(exportItem->isEnabled());
-
-    // A window of another kind leaves the states as they were.
-    addFake(QStringLiteral("frmEdit_Table"));
-    openFileMenu();
-    action("mnuHelp_Readme")->trigger();
-    QCOMPARE(m_main->mdiArea()->activeSubWindow()->widget()->objectName(), QStringLiteral("frmReadme"));
-    openFileMenu();
-    QVERIFY(!saveAs->isEnabled());
-    m_main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(army->parentWidget()));
-    openFileMenu();
-    QVERIFY(saveAs->isEnabled());
-}
-
-void FrmMainTest::childFactoriesCreateOpenAndShowChildren()
-{
-    QStringList log;
-    frmMain::ChildFactory figures;
-    figures.create = [&log] {
-        log.append(QStringLiteral("create"));
-        return new FakeChild(QStringLiteral("frmFigure"));
-    };
-    figures.open = [&log](ChildWindow *child) {
-        // Opening runs before the editor is shown.
-        log.append(child->isVisible() ? QStringLiteral("open shown") : QStringLiteral("open hidden"));
-    };
-    m_main->setChildFactory(QStringLiteral("frmFigure"), figures);
-    QVERIFY(action("mnuFile_Figure_New")->isEnabled());
-    QVERIFY(action("mnuFile_Figure_Open")->isEnabled());
-
-    action("mnuFile_Figure_New")->trigger();
-    action("mnuFile_Figure_Open")->trigger();
-    QCOMPARE(log, QStringList({"create", "create", "open hidden"}));
-    QCOMPARE(m_main->mdiArea()->subWindowList().size(), 2);
-    for (QMdiSubWindow *window : m_main->mdiArea()->subWindowList())
-        QVERIFY(window->isVisible());
-
-    QList<QPair<QString, QString>> opened;
-    frmMain::ChildFactory tables;
-    tables.create = [] { return new FakeChild(QStringLiteral("frmEdit_Table")); };
-    tables.openFile = [&opened](ChildWindow *child, const QString &path, const QString &caption) {
-        QVERIFY(child->isVisible());
-        opened.append({path, caption});
-    };
-    m_main->setChildFactory(QStringLiteral("frmEdit_Table"), tables);
-    for (QAction *item : menu("mnuResources")->actions())
-        QVERIFY(item->isEnabled());
-    action("mnuResources_Moves")->trigger();
-    action("mnuResources_DefenseFactor")->trigger();
-    const QString folder = m_folder.path() + QLatin1Char('/');
-    QCOMPARE(opened, (QList<QPair<QString, QString>>{
-                         {folder + "move.skv", "Movement Types"},
-                         {folder + "defensefactor.skv", "Defense Factor"}}));
-    QCOMPARE(m_main->mdiArea()->subWindowList().size(), 4);
-}
-
-void FrmMainTest::windowMenuListsAndActivatesChildren()
-{
-    FakeChild *first = addFake(QStringLiteral("frmFigure"));
-    addFake(QStringLiteral("frmArmy"));
-    QMenu *windows = menu("mnuWindow");
-    emit windows->aboutToShow();
-    QList<QAction *> listed;
-    for (QAction *entry : windows->actions()) {
-        if (entry->isCheckable())
-            listed.append(entry);
+    void forwarding()
+    {
+        QFETCH(QString, form);
+        QFETCH(QList<int>, expected);
+        FakeChild *other = addFake(QStringLiteral("frmFigure"));
+        FakeChild *child = addFake(form);
+        QCOMPARE(m_main->activeChild(), child);
+        for (const char *name : {"mnuFile_Save", "mnuFile_SaveAs", "mnuFile_Print", "mnuFile_Export"})
+            action(name)->trigger();
+        QCOMPARE((QList<int>{child->saves, child->saveAses, child->prints, child->exports}), expected);
+        // Only the active child is addressed.
+        QCOMPARE((QList<int>{other->saves, other->saveAses, other->prints, other->exports}),
+                 (QList<int>{0, 0, 0, 0}));
     }
-    QCOMPARE(listed.size(), 2);
-    QVERIFY(listed.at(0)->text().endsWith(QLatin1String("frmFigure")));
-    QVERIFY(listed.at(1)->isChecked());
-    listed.at(0)->trigger();
-    QCOMPARE(m_main->activeChild(), first);
-}
 
-void FrmMainTest::quitWithOneRefusalClosesNothing()
-{
-    QStringList asked;
-    FakeChild *first = addFake(QStringLiteral("frmFigure"), &asked);
-    first->setWindowTitle(QStringLiteral("first"));
-    FakeChild *second = addFake(QStringLiteral("frmFigure"), &asked);
-    second->setWindowTitle(QStringLiteral("second"));
-    second->allowClose = false;
+    void forwardingWithoutChildDoesNothing()
+    {
+        for (const char *name : {"mnuFile_Save", "mnuFile_SaveAs", "mnuFile_Print", "mnuFile_Export"})
+            action(name)->trigger();
+        QVERIFY(m_dialogs.calls.isEmpty());
+        QVERIFY(m_main->mdiArea()->subWindowList().isEmpty());
+    }
 
-    action("mnuFileQuit")->trigger();
-    QCOMPARE(asked, QStringList({"first", "second"}));
-    QCOMPARE(m_main->mdiArea()->subWindowList().size(), 2);
-    QVERIFY(first->isVisible());
-    QVERIFY(second->isVisible());
-    QVERIFY(m_main->isVisible());
-}
+    void fileMenuEnablesSaveAsAndExportByActiveChild()
+    {
+        QAction *saveAs = action("mnuFile_SaveAs");
+        QAction *exportItem = action("mnuFile_Export");
 
-void FrmMainTest::quitWithAllApprovedClosesEverything()
-{
-    QStringList asked;
-    QPointer<FakeChild> first = addFake(QStringLiteral("frmFigure"), &asked);
-    first->setWindowTitle(QStringLiteral("first"));
-    QPointer<FakeChild> second = addFake(QStringLiteral("frmArmy"), &asked);
-    second->setWindowTitle(QStringLiteral("second"));
+        FakeChild *card = addFake(QStringLiteral("frmUnitCard"));
+        openFileMenu();
+        QVERIFY(!saveAs->isEnabled());
+        QVERIFY(!exportItem->isEnabled());
+        QVERIFY(action("mnuFile_Save")->isEnabled());
+        QVERIFY(action("mnuFile_Print")->isEnabled());
 
-    action("mnuFileQuit")->trigger();
-    // Each child is asked exactly once, also while it is being closed.
-    QCOMPARE(asked, QStringList({"first", "second"}));
-    QVERIFY(m_main->mdiArea()->subWindowList().isEmpty());
-    QVERIFY(!m_main->isVisible());
-    QTRY_VERIFY(!first && !second);
-}
+        // Save As with the card active does nothing.
+        saveAs->trigger();
+        QCOMPARE(card->saveAses, 0);
 
-void FrmMainTest::closeBoxAsksLikeQuit()
-{
-    QStringList asked;
-    FakeChild *child = addFake(QStringLiteral("frmEdit_Table"), &asked);
-    child->allowClose = false;
-    QVERIFY(!m_main->close());
-    QCOMPARE(asked.size(), 1);
-    QVERIFY(m_main->isVisible());
-    child->allowClose = true;
-    QVERIFY(m_main->close());
-    QCOMPARE(asked.size(), 2);
-}
+        FakeChild *army = addFake(QStringLiteral("frmArmy"));
+        openFileMenu();
+        QVERIFY(saveAs->isEnabled());
+        QVERIFY(exportItem->isEnabled());
 
-void FrmMainTest::refreshResourcesReportsMissingTableAndLoadsOthers()
-{
-    WriteTables(m_folder.path(), QStringLiteral("races.skv"));
-    m_tables->Races.push_back({"Elf", 2}); // a reload keeps the rows of a missing table
+        // A window of another kind leaves the states as they were.
+        addFake(QStringLiteral("frmEdit_Table"));
+        openFileMenu();
+        action("mnuHelp_Readme")->trigger();
+        QCOMPARE(m_main->mdiArea()->activeSubWindow()->widget()->objectName(), QStringLiteral("frmReadme"));
+        openFileMenu();
+        QVERIFY(!saveAs->isEnabled());
+        m_main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(army->parentWidget()));
+        openFileMenu();
+        QVERIFY(saveAs->isEnabled());
+    }
 
-    action("mnuResources_Reload")->trigger();
+    void childFactoriesCreateOpenAndShowChildren()
+    {
+        QStringList log;
+        frmMain::ChildFactory figures;
+        figures.create = [&log] {
+            log.append(QStringLiteral("create"));
+            return new FakeChild(QStringLiteral("frmFigure"));
+        };
+        figures.open = [&log](ChildWindow *child) {
+            // Opening runs before the editor is shown.
+            log.append(child->isVisible() ? QStringLiteral("open shown") : QStringLiteral("open hidden"));
+        };
+        m_main->setChildFactory(QStringLiteral("frmFigure"), figures);
+        for (const char *name : {"mnuFile_Figure_New", "mnuFile_Figure_Open", "mnuFileArmy_Open"})
+            QVERIFY2(action(name)->isEnabled(), name);
 
-    QCOMPARE(m_dialogs->count(ScriptedDialogs::Kind::Message), 1);
-    const ScriptedDialogs::Call box = m_dialogs->calls.at(0);
-    QCOMPARE(box.title, QStringLiteral("Tarvello"));
-    QCOMPARE(box.buttons, IDialogs::Buttons::Ok);
-    QVERIFY2(box.text.startsWith(QLatin1String("Error in reading race data!\r\n")), qPrintable(box.text));
-    QCOMPARE(box.text, QStringLiteral("Error in reading race data!\r\nFile not found"));
-    QCOMPARE(m_tables->Races.at(0).Name, std::string("Elf"));
-    QVERIFY(!m_tables->EliteAttackRolls.empty());
-}
+        action("mnuFile_Figure_New")->trigger();
+        action("mnuFile_Figure_Open")->trigger();
+        QCOMPARE(log, QStringList({"create", "create", "open hidden"}));
+        QCOMPARE(m_main->mdiArea()->subWindowList().size(), 2);
+        for (QMdiSubWindow *window : m_main->mdiArea()->subWindowList())
+            QVERIFY(window->isVisible());
 
-void FrmMainTest::startUpShowsSplashBeforeLoadingThenMaximizes()
-{
-    WriteTables(m_folder.path(), QStringLiteral("races.skv"));
-    delete m_main;
-    m_main = new frmMain(m_context);
+        QList<QPair<QString, QString>> opened;
+        frmMain::ChildFactory tables;
+        tables.create = [] { return new FakeChild(QStringLiteral("frmEdit_Table")); };
+        tables.openFile = [&opened](ChildWindow *child, const QString &path, const QString &caption) {
+            QVERIFY(child->isVisible());
+            opened.append({path, caption});
+        };
+        m_main->setChildFactory(QStringLiteral("frmEdit_Table"), tables);
+        for (QAction *item : menu("mnuResources")->actions())
+            QVERIFY(item->isEnabled());
+        action("mnuResources_Moves")->trigger();
+        action("mnuResources_DefenseFactor")->trigger();
+        const QString folder = m_folder->path() + QLatin1Char('/');
+        QCOMPARE(opened, (QList<QPair<QString, QString>>{
+                             {folder + "move.skv", "Movement Types"},
+                             {folder + "defensefactor.skv", "Defense Factor"}}));
+        QCOMPARE(m_main->mdiArea()->subWindowList().size(), 4);
+    }
 
-    QStringList events;
-    m_main->setModalRunner([&](QDialog &dialog) {
-        events.append(dialog.objectName());
-        QCOMPARE(m_main->windowTitle(), QStringLiteral("Tarvello 1.0.0"));
+    void windowMenuListsAndActivatesChildren()
+    {
+        FakeChild *first = addFake(QStringLiteral("frmFigure"));
+        addFake(QStringLiteral("frmArmy"));
+        QMenu *windows = menu("mnuWindow");
+        emit windows->aboutToShow();
+        QList<QAction *> listed;
+        for (QAction *entry : windows->actions()) {
+            if (entry->isCheckable())
+                listed.append(entry);
+        }
+        QCOMPARE(listed.size(), 2);
+        QVERIFY(listed.at(0)->text().endsWith(QLatin1String("frmFigure")));
+        QVERIFY(listed.at(1)->isChecked());
+        listed.at(0)->trigger();
+        QCOMPARE(m_main->activeChild(), first);
+    }
+
+    void quitAndCloseBoxAskEveryChildOnce_data()
+    {
+        QTest::addColumn<bool>("closeBox"); // else File, Quit
+        QTest::addColumn<bool>("refused");  // by the second child
+        QTest::newRow("quit") << false << false;
+        QTest::newRow("quit refused") << false << true;
+        QTest::newRow("close box") << true << false;
+        QTest::newRow("close box refused") << true << true;
+    }
+
+    void quitAndCloseBoxAskEveryChildOnce()
+    {
+        QFETCH(bool, closeBox);
+        QFETCH(bool, refused);
+        QStringList asked;
+        QPointer<FakeChild> first = addFake(QStringLiteral("frmFigure"), &asked);
+        first->setWindowTitle(QStringLiteral("first"));
+        QPointer<FakeChild> second = addFake(QStringLiteral("frmArmy"), &asked);
+        second->setWindowTitle(QStringLiteral("second"));
+        second->allowClose = !refused;
+        if (closeBox)
+            QCOMPARE(m_main->close(), !refused);
+        else
+            action("mnuFileQuit")->trigger();
+        // Each child is asked exactly once, also while it is being closed;
+        // one refusal closes nothing.
+        QCOMPARE(asked, QStringList({"first", "second"}));
+        QCOMPARE(m_main->isVisible(), refused);
+        QCOMPARE(m_main->mdiArea()->subWindowList().size(), refused ? 2 : 0);
+        if (refused)
+            QVERIFY(first->isVisible() && second->isVisible());
+        else
+            QTRY_VERIFY(!first && !second);
+    }
+
+    void startUpShowsSplashBeforeLoadingThenMaximizes()
+    {
+        WriteTables(m_folder->path(), QStringLiteral("races.skv"));
+        delete m_main;
+        m_main = new frmMain(m_context);
+
+        QStringList events;
+        m_main->setModalRunner([&](QDialog &dialog) {
+            events.append(dialog.objectName());
+            QCOMPARE(m_main->windowTitle(), QStringLiteral("Tarvello 1.0.0"));
+            QVERIFY(!m_main->isVisible());
+            QVERIFY(m_tables.ArmorTypes.empty());
+        });
+        m_dialogs.onCall = [&](const ScriptedDialogs::Call &call) {
+            events.append(call.text.section(QLatin1Char('\r'), 0, 0));
+            QVERIFY(!m_main->isVisible());
+        };
+
+        m_main->startUp();
+
+        QCOMPARE(events, QStringList({"frmSplash", "Error in reading race data!"}));
+        QVERIFY(m_main->isVisible());
+        QVERIFY(m_main->windowState() & Qt::WindowMaximized);
+        QVERIFY(!m_tables.ArmorTypes.empty());
+        QVERIFY(m_main->mdiArea()->subWindowList().isEmpty());
+    }
+
+    void printItAnswersTheSetupDialog()
+    {
+        m_dialogs.printerSetupAnswers.enqueue(true);
+        m_dialogs.printerSetupAnswers.enqueue(false);
+        QVERIFY(m_main->PrintIt());
+        QVERIFY(!m_main->PrintIt());
+        QCOMPARE(m_dialogs.count(Kind::PrinterSetup), 2);
+        const ScriptedDialogs::Call call = m_dialogs.calls.at(0);
+        QCOMPARE(call.parent, m_main);
+        QVERIFY(call.printer);
+        QCOMPARE(call.printer, m_main->printer());
+        // The Print item forwards to the child and does not show the dialog itself.
+        addFake(QStringLiteral("frmFigure"));
+        action("mnuFile_Print")->trigger();
+        QCOMPARE(m_dialogs.count(Kind::PrinterSetup), 2);
+    }
+
+    void quitAsksEveryChangedFigureAndOneCancelKeepsAll()
+    {
+        m_tables = SmallRulesTables();
+        action("mnuFile_Figure_New")->trigger();
+        action("mnuFile_Figure_New")->trigger();
+        changeName(windowsOf<frmFigure>().at(0), QStringLiteral("First"));
+        changeName(windowsOf<frmFigure>().at(1), QStringLiteral("Second"));
+        const QString path = tempPath(QStringLiteral("first.tvf"));
+        // Yes at the first saves it; Cancel at the second keeps everything open.
+        m_dialogs.messageAnswers.enqueue(IDialogs::Answer::Yes);
+        m_dialogs.messageAnswers.enqueue(IDialogs::Answer::Cancel);
+        m_dialogs.saveFileAnswers.enqueue(path);
+        // Each question is asked with its own figure in front.
+        QWidgetList askedOver;
+        m_dialogs.onCall = [this, &askedOver](const ScriptedDialogs::Call &call) {
+            if (call.kind == Kind::Message)
+                askedOver.append(m_main->mdiArea()->activeSubWindow()->widget());
+        };
+
+        action("mnuFileQuit")->trigger();
+        m_dialogs.onCall = nullptr;
+        QCOMPARE(askedOver, QWidgetList({windowsOf<frmFigure>().at(0), windowsOf<frmFigure>().at(1)}));
+        const QList<ScriptedDialogs::Call> asked = m_dialogs.callsOf(Kind::Message);
+        QCOMPARE(asked.size(), 2);
+        QVERIFY(QFile::exists(path));
+        QCOMPARE(windowsOf<frmFigure>().size(), 2);
+        QVERIFY(m_main->isVisible());
+        QVERIFY(!windowsOf<frmFigure>().at(0)->model().Changed());
+        QVERIFY(windowsOf<frmFigure>().at(1)->model().Changed());
+
+        // Asked again, No for the second: the saved first one asks nothing.
+        m_dialogs.messageAnswers.enqueue(IDialogs::Answer::No);
+        action("mnuFileQuit")->trigger();
+        QCOMPARE(m_dialogs.count(Kind::Message), 3);
+        QVERIFY(windowsOf<frmFigure>().isEmpty());
         QVERIFY(!m_main->isVisible());
-        QVERIFY(m_tables->ArmorTypes.empty());
-    });
-    m_dialogs->onCall = [&](const ScriptedDialogs::Call &call) {
-        events.append(call.text.section(QLatin1Char('\r'), 0, 0));
-        QVERIFY(!m_main->isVisible());
-    };
+    }
 
-    m_main->startUp();
+    void refreshKeepsTheListsAndTheNextCalculationUsesNewRows()
+    {
+        m_tables = SmallRulesTables();
+        QTemporaryDir folder; // only races.skv in the program folder
+        m_context.programFolder = folder.path();
+        action("mnuFile_Figure_New")->trigger();
+        frmFigure *figure = windowsOf<frmFigure>().at(0);
+        auto *race = figure->findChild<QComboBox *>(QStringLiteral("cboRace"));
+        QCOMPARE(race->count(), 2);
 
-    QCOMPARE(events, QStringList({"frmSplash", "Error in reading race data!"}));
-    QVERIFY(m_main->isVisible());
-    QVERIFY(m_main->windowState() & Qt::WindowMaximized);
-    QVERIFY(!m_tables->ArmorTypes.empty());
-    QVERIFY(m_main->mdiArea()->subWindowList().isEmpty());
-}
+        // Only races.skv lies in the program folder: the other ten tables report
+        // their missing files and keep their rows.
+        WriteBytes(folder.filePath(QStringLiteral("races.skv")),
+                   "Name;HitFactorModifier\r\nGiant;3\r\nDwarf;1\r\nGnome;0\r\n");
+        action("mnuResources_Reload")->trigger();
+        QCOMPARE(m_dialogs.count(Kind::Message), 10);
+        const ScriptedDialogs::Call box = m_dialogs.calls.at(0);
+        QCOMPARE(box.title, QStringLiteral("Tarvello"));
+        QCOMPARE(box.buttons, IDialogs::Buttons::Ok);
+        QCOMPARE(box.text, QStringLiteral("Error in reading armortype data!\r\nFile not found"));
+        QCOMPARE(m_tables.Races.size(), std::size_t(3));
+        QVERIFY(!m_tables.ArmorTypes.empty());
 
-void FrmMainTest::printItAnswersTheSetupDialog()
-{
-    m_dialogs->printerSetupAnswers.enqueue(true);
-    m_dialogs->printerSetupAnswers.enqueue(false);
-    QVERIFY(m_main->PrintIt());
-    QVERIFY(!m_main->PrintIt());
-    QCOMPARE(m_dialogs->count(ScriptedDialogs::Kind::PrinterSetup), 2);
-    const ScriptedDialogs::Call call = m_dialogs->calls.at(0);
-    QCOMPARE(call.parent, m_main);
-    QVERIFY(call.printer);
-    QCOMPARE(call.printer, m_main->printer());
-    // The Print item forwards to the child and does not show the dialog itself.
-    addFake(QStringLiteral("frmFigure"));
-    action("mnuFile_Print")->trigger();
-    QCOMPARE(m_dialogs->count(ScriptedDialogs::Kind::PrinterSetup), 2);
-}
+        // The list still shows Human and Dwarf; position 0 now means Giant (+3).
+        QCOMPARE(race->count(), 2);
+        QCOMPARE(race->itemText(0), QStringLiteral("Human"));
+        auto *modifier = figure->findChild<QLineEdit *>(QStringLiteral("txtRaceHitFactorModifier"));
+        QCOMPARE(modifier->text(), QStringLiteral("0"));
+        race->setCurrentIndex(0);
+        emit race->activated(0);
+        QCOMPARE(modifier->text(), QStringLiteral("3"));
+    }
 
-void FrmMainTest::openFillsTheEditorFromTheFile()
-{
-    *m_tables = SmallRulesTables();
-    const QString path = m_folder.filePath(QStringLiteral("scout.tvf"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("[Figure]\r\ntxtFigureName=Scout\r\ncboRace=Dwarf\r\ntxtHitPoints=2\r\n"
-               "[MeleeWeapon1]\r\nName=Sword\r\nMax Damage=6\r\nNotes=Edged\r\n");
-    file.close();
-    m_dialogs->openFileAnswers.enqueue(path);
+    void splashClosesOnCharacterKeyOrClick_data()
+    {
+        // A key with its text; otherwise a click on the frame, on a caption
+        // in it, or a request to close.
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("letter") << int(Qt::Key_A) << "a" << true;
+        QTest::newRow("escape") << int(Qt::Key_Escape) << "\x1b" << true;
+        QTest::newRow("shift") << int(Qt::Key_Shift) << "" << false;
+        QTest::newRow("arrow") << int(Qt::Key_Left) << "" << false;
+        QTest::newRow("frame") << 0 << "Frame1" << true;
+        QTest::newRow("caption") << 0 << "lblProductName" << true;
+        QTest::newRow("close") << 0 << "" << false;
+    }
 
-    action("mnuFile_Figure_Open")->trigger();
-    QCOMPARE(figures().size(), 1);
-    frmFigure *figure = figures().at(0);
-    QCOMPARE(figure->windowTitle(), QStringLiteral("Figure: Scout"));
-    QCOMPARE(figure->findChild<QComboBox *>(QStringLiteral("cboRace"))->currentText(),
-             QStringLiteral("Dwarf"));
-    // Leather green 4 + Dwarf 1 = 5 -> defense 3; green sword row 6 melee 3;
-    // 3 x 3 x 1.0 x 2 hit points = 18.
-    QCOMPARE(figure->findChild<QLineEdit *>(QStringLiteral("txtFinalCost"))->text(),
-             QStringLiteral("18"));
-    QVERIFY(!figure->model().Changed());
-}
+    void splashClosesOnCharacterKeyOrClick()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, text);
+        QFETCH(bool, closes);
+        frmSplash splash;
+        splash.show();
+        if (key) {
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+            QApplication::sendEvent(&splash, &press);
+        } else if (text.isEmpty()) {
+            QVERIFY(!splash.close());
+        } else {
+            QTest::mouseClick(splash.findChild<QWidget *>(text), Qt::LeftButton, Qt::NoModifier,
+                              QPoint(5, 5));
+        }
+        QCOMPARE(splash.isVisible(), !closes);
+        if (key && closes)
+            QCOMPARE(splash.result(), int(QDialog::Accepted));
+    }
 
-void FrmMainTest::quitAsksEveryChangedFigureAndOneCancelKeepsAll()
-{
-    *m_tables = SmallRulesTables();
-    action("mnuFile_Figure_New")->trigger();
-    action("mnuFile_Figure_New")->trigger();
-    changeName(figures().at(0), QStringLiteral("First"));
-    changeName(figures().at(1), QStringLiteral("Second"));
-    const QString path = m_folder.filePath(QStringLiteral("first.tvf"));
-    // Yes at the first saves it; Cancel at the second keeps everything open.
-    m_dialogs->messageAnswers.enqueue(IDialogs::Answer::Yes);
-    m_dialogs->messageAnswers.enqueue(IDialogs::Answer::Cancel);
-    m_dialogs->saveFileAnswers.enqueue(path);
-    // Each question is asked with its own figure in front.
-    QWidgetList askedOver;
-    m_dialogs->onCall = [this, &askedOver](const ScriptedDialogs::Call &call) {
-        if (call.kind == Kind::Message)
-            askedOver.append(m_main->mdiArea()->activeSubWindow()->widget());
-    };
+    void missingReadmeShowsMessage()
+    {
+        QFile::remove(readmePath());
+        frmReadme *readme = openReadme();
+        QCOMPARE(m_dialogs.calls.size(), 1);
+        const ScriptedDialogs::Call box = m_dialogs.calls.at(0);
+        QCOMPARE(box.kind, Kind::Message);
+        QCOMPARE(box.title, QStringLiteral("Tarvello 1.0.0"));
+        QCOMPARE(box.text, QStringLiteral("Error loading readme file!File not found"));
+        QCOMPARE(box.buttons, IDialogs::Buttons::Ok);
+        QCOMPARE(box.icon, IDialogs::Icon::Exclamation);
+        // The window stays open, empty.
+        QVERIFY(readme && readme->isVisible());
+        QVERIFY(readme->txtHelp->toPlainText().isEmpty());
+    }
 
-    action("mnuFileQuit")->trigger();
-    m_dialogs->onCall = nullptr;
-    QCOMPARE(askedOver, QWidgetList({figures().at(0), figures().at(1)}));
-    const QList<ScriptedDialogs::Call> asked = m_dialogs->callsOf(Kind::Message);
-    QCOMPARE(asked.size(), 2);
-    QVERIFY(QFile::exists(path));
-    QCOMPARE(figures().size(), 2);
-    QVERIFY(m_main->isVisible());
-    QVERIFY(!figures().at(0)->model().Changed());
-    QVERIFY(figures().at(1)->model().Changed());
+    void readmeTwiceGivesOneWindowReadOnce()
+    {
+        WriteBytes(readmePath(), "old text\r\n");
+        frmReadme *first = openReadme();
+        WriteBytes(readmePath(), "new text\r\n");
+        frmReadme *second = openReadme();
+        QCOMPARE(second, first);
+        QCOMPARE(m_main->mdiArea()->subWindowList().size(), 1);
+        QCOMPARE(first->txtHelp->toPlainText(), QStringLiteral("old text\n"));
+        QCOMPARE(m_main->mdiArea()->activeSubWindow()->widget(), first);
 
-    // Asked again, No for the second: the saved first one asks nothing.
-    m_dialogs->messageAnswers.enqueue(IDialogs::Answer::No);
-    action("mnuFileQuit")->trigger();
-    QCOMPARE(m_dialogs->count(Kind::Message), 3);
-    QVERIFY(figures().isEmpty());
-    QVERIFY(!m_main->isVisible());
-}
+        // Once closed, the next Help, Readme opens a fresh window.
+        QPointer<frmReadme> closed = first;
+        m_main->mdiArea()->closeAllSubWindows();
+        QTRY_VERIFY(!closed);
+        frmReadme *third = openReadme();
+        QVERIFY(third);
+        QCOMPARE(third->txtHelp->toPlainText(), QStringLiteral("new text\n"));
+    }
 
-void FrmMainTest::refreshKeepsTheListsAndTheNextCalculationUsesNewRows()
-{
-    *m_tables = SmallRulesTables();
-    QTemporaryDir folder; // only races.skv in the program folder
-    m_context.programFolder = folder.path();
-    action("mnuFile_Figure_New")->trigger();
-    frmFigure *figure = figures().at(0);
-    auto *race = figure->findChild<QComboBox *>(QStringLiteral("cboRace"));
-    QCOMPARE(race->count(), 2);
+    void figureEditorFitsTheAreaAndShowsEveryColumn_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::newRow("1366 x 768") << QSize(1366, 768);
+        QTest::newRow("1920 x 1080") << QSize(1920, 1080);
+    }
 
-    // Only races.skv lies in the program folder: the other ten tables report
-    // their missing files and keep their rows.
-    QFile file(folder.filePath(QStringLiteral("races.skv")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("Name;HitFactorModifier\r\nGiant;3\r\nDwarf;1\r\nGnome;0\r\n");
-    file.close();
-    action("mnuResources_Reload")->trigger();
-    QCOMPARE(m_dialogs->count(Kind::Message), 10);
-    QCOMPARE(m_tables->Races.size(), std::size_t(3));
+    void figureEditorFitsTheAreaAndShowsEveryColumn()
+    {
+        QFETCH(QSize, screen);
+        WriteTables(m_folder->path(), QString());
+        action("mnuResources_Reload")->trigger();
+        m_main->resize(screen);
+        QApplication::processEvents();
+        action("mnuFile_Figure_New")->trigger();
+        frmFigure *figure = windowsOf<frmFigure>().at(0);
+        QMdiSubWindow *frame = m_main->mdiArea()->activeSubWindow();
+        const QRect area = m_main->mdiArea()->viewport()->rect();
+        QVERIFY(area.contains(frame->geometry()));
+        // Its stated size, and no narrower than its controls need.
+        const QSize wanted = TwipsToPixels(frame, 12780, 10485);
+        QCOMPARE(frame->height(), qMin(wanted.height(), area.height()));
+        QVERIFY(frame->width() >= qMin(wanted.width(), area.width()));
 
-    // The list still shows Human and Dwarf; position 0 now means Giant (+3).
-    QCOMPARE(race->count(), 2);
-    QCOMPARE(race->itemText(0), QStringLiteral("Human"));
-    auto *modifier = figure->findChild<QLineEdit *>(QStringLiteral("txtRaceHitFactorModifier"));
-    QCOMPARE(modifier->text(), QStringLiteral("0"));
-    race->setCurrentIndex(0);
-    emit race->activated(0);
-    QCOMPARE(modifier->text(), QStringLiteral("3"));
-}
-
-void FrmMainTest::splashClosesOnCharacterKey_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("letter") << int(Qt::Key_A) << "a";
-    QTest::newRow("escape") << int(Qt::Key_Escape) << "\x1b";
-}
-
-void FrmMainTest::splashClosesOnCharacterKey()
-{
-    frmSplash splash;
-    QFETCH(int, key);
-    QFETCH(QString, text);
-    splash.show();
-    QVERIFY(splash.isVisible());
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QApplication::sendEvent(&splash, &press);
-    QVERIFY(!splash.isVisible());
-    QCOMPARE(splash.result(), int(QDialog::Accepted));
-}
-
-void FrmMainTest::splashIgnoresOtherKeys_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::newRow("shift") << int(Qt::Key_Shift);
-    QTest::newRow("arrow") << int(Qt::Key_Left);
-}
-
-void FrmMainTest::splashIgnoresOtherKeys()
-{
-    frmSplash splash;
-    QFETCH(int, key);
-    splash.show();
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString());
-    QApplication::sendEvent(&splash, &press);
-    QVERIFY(splash.isVisible());
-}
-
-void FrmMainTest::splashClosesOnFrameClick()
-{
-    frmSplash splash;
-    splash.show();
-    QTest::mouseClick(splash.Frame1, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
-    QVERIFY(!splash.isVisible());
-
-    // A click on a caption inside the frame is a click on the frame.
-    splash.show();
-    QVERIFY(splash.isVisible());
-    QTest::mouseClick(splash.lblProductName, Qt::LeftButton);
-    QVERIFY(!splash.isVisible());
-}
-
-void FrmMainTest::splashIgnoresCloseRequest()
-{
-    frmSplash splash;
-    splash.show();
-    QVERIFY(!splash.close());
-    QVERIFY(splash.isVisible());
-}
-
-void FrmMainTest::missingReadmeShowsMessage()
-{
-    QFile::remove(readmePath());
-    frmReadme *readme = openReadme();
-    QCOMPARE(m_dialogs->calls.size(), 1);
-    const ScriptedDialogs::Call box = m_dialogs->calls.at(0);
-    QCOMPARE(box.kind, ScriptedDialogs::Kind::Message);
-    QCOMPARE(box.title, QStringLiteral("Tarvello 1.0.0"));
-    QCOMPARE(box.text, QStringLiteral("Error loading readme file!File not found"));
-    QCOMPARE(box.buttons, IDialogs::Buttons::Ok);
-    QCOMPARE(box.icon, IDialogs::Icon::Exclamation);
-    // The window stays open, empty.
-    QVERIFY(readme && readme->isVisible());
-    QVERIFY(readme->txtHelp->toPlainText().isEmpty());
-}
-
-void FrmMainTest::readmeTwiceGivesOneWindowReadOnce()
-{
-    WriteFile(readmePath(), "old text\r\n");
-    frmReadme *first = openReadme();
-    WriteFile(readmePath(), "new text\r\n");
-    frmReadme *second = openReadme();
-    QCOMPARE(second, first);
-    QCOMPARE(m_main->findChildren<frmReadme *>().size(), 1);
-    QCOMPARE(m_main->mdiArea()->subWindowList().size(), 1);
-    QCOMPARE(first->txtHelp->toPlainText(), QStringLiteral("old text\n"));
-    QCOMPARE(m_main->mdiArea()->activeSubWindow()->widget(), first);
-
-    // Once closed, the next Help, Readme opens a fresh window.
-    QPointer<frmReadme> closed = first;
-    m_main->mdiArea()->closeAllSubWindows();
-    QTRY_VERIFY(!closed);
-    frmReadme *third = openReadme();
-    QVERIFY(third);
-    QCOMPARE(third->txtHelp->toPlainText(), QStringLiteral("new text\n"));
-}
-
-void FrmMainTest::figureEditorFitsTheAreaAndShowsEveryColumn_data()
-{
-    QTest::addColumn<QSize>("screen");
-    QTest::newRow("1366 x 768") << QSize(1366, 768);
-    QTest::newRow("1920 x 1080") << QSize(1920, 1080);
-}
-
-void FrmMainTest::figureEditorFitsTheAreaAndShowsEveryColumn()
-{
-    QFETCH(QSize, screen);
-    WriteTables(m_folder.path(), QString());
-    action("mnuResources_Reload")->trigger();
-    m_main->resize(screen);
-    QApplication::processEvents();
-    action("mnuFile_Figure_New")->trigger();
-    frmFigure *figure = figures().at(0);
-    QMdiSubWindow *frame = m_main->mdiArea()->activeSubWindow();
-    const QRect area = m_main->mdiArea()->viewport()->rect();
-    QVERIFY(area.contains(frame->geometry()));
-    // Its stated size, and no narrower than its controls need.
-    const QSize wanted = TwipsToPixels(frame, 12780, 10485);
-    QCOMPARE(frame->height(), qMin(wanted.height(), area.height()));
-    QVERIFY(frame->width() >= qMin(wanted.width(), area.width()));
-
-    // Maximized, with the longest row of every list chosen, every column shows.
-    frame->showMaximized();
-    for (const frmFigure::SeriesWidgets &series : figure->seriesWidgets()) {
-        for (int row = 0; row < series.available->topLevelItemCount(); ++row) {
-            series.available->setCurrentItem(series.available->topLevelItem(row));
-            series.add->click();
+        // Maximized, with the longest row of every list chosen, every column shows.
+        frame->showMaximized();
+        for (const frmFigure::SeriesWidgets &series : figure->seriesWidgets()) {
+            for (int row = 0; row < series.available->topLevelItemCount(); ++row) {
+                series.available->setCurrentItem(series.available->topLevelItem(row));
+                series.add->click();
+            }
+        }
+        QApplication::processEvents();
+        for (QTreeWidget *list : figure->findChildren<QTreeWidget *>()) {
+            QVERIFY2(list->topLevelItemCount() > 0, qPrintable(list->objectName()));
+            QVERIFY2(!list->horizontalScrollBar()->isVisible(), qPrintable(list->objectName()));
         }
     }
-    QApplication::processEvents();
-    for (QTreeWidget *list : figure->findChildren<QTreeWidget *>()) {
-        QVERIFY2(list->topLevelItemCount() > 0, qPrintable(list->objectName()));
-        QVERIFY2(!list->horizontalScrollBar()->isVisible(), qPrintable(list->objectName()));
+
+    void readmeOpensNormalBesideAMaximizedFigure()
+    {
+        WriteBytes(readmePath(), "text\r\n");
+        action("mnuFile_Figure_New")->trigger();
+        QMdiSubWindow *figure = m_main->mdiArea()->activeSubWindow();
+        figure->showMaximized();
+        frmReadme *readme = openReadme();
+        auto *frame = qobject_cast<QMdiSubWindow *>(readme->parentWidget());
+        QCOMPARE(m_main->mdiArea()->activeSubWindow(), frame);
+        QVERIFY(!frame->isMaximized());
+        QVERIFY(figure->isMaximized());
     }
-}
 
-void FrmMainTest::readmeOpensNormalBesideAMaximizedFigure()
-{
-    WriteFile(readmePath(), "text\r\n");
-    action("mnuFile_Figure_New")->trigger();
-    QMdiSubWindow *figure = m_main->mdiArea()->activeSubWindow();
-    figure->showMaximized();
-    frmReadme *readme = openReadme();
-    auto *frame = qobject_cast<QMdiSubWindow *>(readme->parentWidget());
-    QCOMPARE(m_main->mdiArea()->activeSubWindow(), frame);
-    QVERIFY(!frame->isMaximized());
-    QCOMPARE(frame->size(), TwipsToPixels(frame, 6855, 6900));
-    QVERIFY(figure->isMaximized());
-}
+    void openingAnotherKindOfFileKeepsNoEditor()
+    {
+        m_tables = SmallRulesTables();
+        const QString path = tempPath(QStringLiteral("north.tva"));
+        WriteBytes(path, "North\r\n.\\figures\r\n");
+        m_dialogs.openFileAnswers.enqueue(path);
+        action("mnuFile_Figure_Open")->trigger();
+        QVERIFY(windowsOf<frmFigure>().isEmpty());
+        const QList<ScriptedDialogs::Call> boxes = m_dialogs.callsOf(Kind::Message);
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes.at(0).text, "Error in loading " + QDir::toNativeSeparators(path)
+                                       + " !\r\nNot a figure file");
+    }
 
-void FrmMainTest::openingAnotherKindOfFileKeepsNoEditor()
-{
-    *m_tables = SmallRulesTables();
-    const QString path = m_folder.filePath(QStringLiteral("north.tva"));
-    WriteFile(path, "North\r\n.\\figures\r\n");
-    m_dialogs->openFileAnswers.enqueue(path);
-    action("mnuFile_Figure_Open")->trigger();
-    QVERIFY(figures().isEmpty());
-    const QList<ScriptedDialogs::Call> boxes = m_dialogs->callsOf(Kind::Message);
-    QCOMPARE(boxes.size(), 1);
-    QCOMPARE(boxes.at(0).text, "Error in loading " + QDir::toNativeSeparators(path)
-                                   + " !\r\nNot a figure file");
-}
+    void ctrlZAndCtrlYUndoAndRedoTheActiveFiguresNamedStep()
+    {
+        m_tables = SmallRulesTables();
+        action("mnuFile_Figure_New")->trigger();
+        frmFigure *figure = windowsOf<frmFigure>().at(0);
+        auto *available = figure->findChild<QTreeWidget *>(QStringLiteral("lvwMeleeWeapons"));
+        auto *selected = figure->findChild<QTreeWidget *>(QStringLiteral("lvwMeleeWeaponsSelected"));
+        auto *cost = figure->findChild<QLineEdit *>(QStringLiteral("txtFinalCost"));
+        const QString before = cost->text();
+        available->setCurrentItem(available->topLevelItem(0));
+        figure->findChild<QPushButton *>(QStringLiteral("btnAddMeleeWeapon"))->click();
+        const QString after = cost->text();
+        QVERIFY(after != before);
+
+        QAction *undo = action("mnuEdit_Undo");
+        QAction *redo = action("mnuEdit_Redo");
+        QCOMPARE(undo->text(), QStringLiteral("&Undo Add ") + available->topLevelItem(0)->text(0));
+        QVERIFY(undo->isEnabled() && !redo->isEnabled());
+        const QString named = undo->text();
+        m_main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_main));
+        // Also from a text box, which would otherwise keep the keys for itself.
+        figure->txtFigureName->setFocus();
+        QTest::keyClick(m_main, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(selected->topLevelItemCount(), 0);
+        QCOMPARE(cost->text(), before);
+        QVERIFY(!figure->model().Changed());
+        QCOMPARE(redo->text(), QStringLiteral("&Redo") + named.mid(5));
+        QTest::keyClick(m_main, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(selected->topLevelItemCount(), 1);
+        QCOMPARE(cost->text(), after);
+        QVERIFY(figure->model().Changed());
+
+        // Another child without a history disables both.
+        addFake(QStringLiteral("frmArmy"));
+        QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+        QCOMPARE(undo->text(), QStringLiteral("&Undo"));
+    }
+};
 
 QTEST_MAIN(FrmMainTest)
 #include "frmmain_test.moc"
-
-void FrmMainTest::ctrlZAndCtrlYUndoAndRedoTheActiveFiguresNamedStep()
-{
-    *m_tables = SmallRulesTables();
-    action("mnuFile_Figure_New")->trigger();
-    frmFigure *figure = figures().at(0);
-    auto *available = figure->findChild<QTreeWidget *>(QStringLiteral("lvwMeleeWeapons"));
-    auto *selected = figure->findChild<QTreeWidget *>(QStringLiteral("lvwMeleeWeaponsSelected"));
-    auto *cost = figure->findChild<QLineEdit *>(QStringLiteral("txtFinalCost"));
-    const QString before = cost->text();
-    available->setCurrentItem(available->topLevelItem(0));
-    figure->findChild<QPushButton *>(QStringLiteral("btnAddMeleeWeapon"))->click();
-    const QString after = cost->text();
-    QVERIFY(after != before);
-
-    QAction *undo = action("mnuEdit_Undo");
-    QAction *redo = action("mnuEdit_Redo");
-    QCOMPARE(undo->text(), QStringLiteral("&Undo Add ") + available->topLevelItem(0)->text(0));
-    QVERIFY(undo->isEnabled() && !redo->isEnabled());
-    const QString named = undo->text();
-    m_main->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_main));
-    // Also from a text box, which would otherwise keep the keys for itself.
-    figure->txtFigureName->setFocus();
-    QTest::keyClick(m_main, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(selected->topLevelItemCount(), 0);
-    QCOMPARE(cost->text(), before);
-    QVERIFY(!figure->model().Changed());
-    QCOMPARE(redo->text(), QStringLiteral("&Redo") + named.mid(5));
-    QTest::keyClick(m_main, Qt::Key_Y, Qt::ControlModifier);
-    QCOMPARE(selected->topLevelItemCount(), 1);
-    QCOMPARE(cost->text(), after);
-    QVERIFY(figure->model().Changed());
-
-    // Another child without a history disables both.
-    addFake(QStringLiteral("frmArmy"));
-    QVERIFY(!undo->isEnabled() && !redo->isEnabled());
-    QCOMPARE(undo->text(), QStringLiteral("&Undo"));
-}

@@ -33,26 +33,15 @@ void ScriptedDialogs::record(const Call &call)
 IDialogs::Answer ScriptedDialogs::message(QWidget *parent, const QString &title,
                                           const QString &text, Buttons buttons, Icon icon)
 {
-    Call call;
-    call.kind = Kind::Message;
-    call.parent = parent;
-    call.title = title;
-    call.text = text;
-    call.buttons = buttons;
-    call.icon = icon;
-    record(call);
+    record({.kind = Kind::Message, .parent = parent, .title = title, .text = text,
+            .buttons = buttons, .icon = icon});
     return Next(messageAnswers, SafeAnswer(buttons));
 }
 
 std::optional<QString> ScriptedDialogs::openFile(QWidget *parent, const QString &filter,
                                                  const QString &startFolder)
 {
-    Call call;
-    call.kind = Kind::OpenFile;
-    call.parent = parent;
-    call.filter = filter;
-    call.startFolder = startFolder;
-    record(call);
+    record({.kind = Kind::OpenFile, .parent = parent, .filter = filter, .startFolder = startFolder});
     return Next(openFileAnswers, std::optional<QString>());
 }
 
@@ -60,57 +49,34 @@ std::optional<QString> ScriptedDialogs::saveFile(QWidget *parent, const QString 
                                                  const QString &startFolder,
                                                  const QString &proposedName, bool confirmOverwrite)
 {
-    Call call;
-    call.kind = Kind::SaveFile;
-    call.parent = parent;
-    call.filter = filter;
-    call.startFolder = startFolder;
-    call.proposedName = proposedName;
-    call.confirmOverwrite = confirmOverwrite;
-    record(call);
+    record({.kind = Kind::SaveFile, .parent = parent, .filter = filter, .startFolder = startFolder,
+            .proposedName = proposedName, .confirmOverwrite = confirmOverwrite});
     return Next(saveFileAnswers, std::optional<QString>());
 }
 
 std::optional<QString> ScriptedDialogs::folder(QWidget *parent, const QString &title,
                                                const QString &startFolder)
 {
-    Call call;
-    call.kind = Kind::Folder;
-    call.parent = parent;
-    call.title = title;
-    call.startFolder = startFolder;
-    record(call);
+    record({.kind = Kind::Folder, .parent = parent, .title = title, .startFolder = startFolder});
     return Next(folderAnswers, std::optional<QString>());
 }
 
 std::optional<QFont> ScriptedDialogs::font(QWidget *parent, const QFont &initial)
 {
-    Call call;
-    call.kind = Kind::Font;
-    call.parent = parent;
-    call.initialFont = initial;
-    record(call);
+    record({.kind = Kind::Font, .parent = parent, .initialFont = initial});
     return Next(fontAnswers, std::optional<QFont>());
 }
 
 bool ScriptedDialogs::printerSetup(QWidget *parent, QPrinter *printer)
 {
-    Call call;
-    call.kind = Kind::PrinterSetup;
-    call.parent = parent;
-    call.printer = printer;
-    record(call);
+    record({.kind = Kind::PrinterSetup, .parent = parent, .printer = printer});
     return Next(printerSetupAnswers, false);
 }
 
 void ScriptedDialogs::printPreview(QWidget *parent, QPrinter *printer,
                                    std::function<void(QPrinter *)> render)
 {
-    Call call;
-    call.kind = Kind::PrintPreview;
-    call.parent = parent;
-    call.printer = printer;
-    record(call);
+    record({.kind = Kind::PrintPreview, .parent = parent, .printer = printer});
     if (render && printer)
         render(printer);
 }
@@ -118,28 +84,16 @@ void ScriptedDialogs::printPreview(QWidget *parent, QPrinter *printer,
 std::optional<IDialogs::CardSheetChoice>
 ScriptedDialogs::cardSheet(QWidget *parent, const CardSheetQuestion &question)
 {
-    Call call;
-    call.kind = Kind::CardSheet;
-    call.parent = parent;
-    call.sheet = question;
-    record(call);
+    record({.kind = Kind::CardSheet, .parent = parent, .sheet = question});
     return Next(cardSheetAnswers, std::optional<CardSheetChoice>());
 }
 
-std::optional<IDialogs::ChecklistAnswer> ScriptedDialogs::checklist(QWidget *parent,
-                                                                  const QString &title,
-                                                                  const QString &text,
-                                                                  const QStringList &lines,
-                                                                  const QString &option)
+std::optional<IDialogs::ChecklistAnswer>
+ScriptedDialogs::checklist(QWidget *parent, const QString &title, const QString &text,
+                           const QStringList &lines, const QString &option)
 {
-    Call call;
-    call.kind = Kind::Checklist;
-    call.parent = parent;
-    call.title = title;
-    call.text = text;
-    call.lines = lines;
-    call.proposedName = option;
-    record(call);
+    record({.kind = Kind::Checklist, .parent = parent, .title = title, .text = text,
+            .proposedName = option, .lines = lines});
     return Next(checklistAnswers, std::optional<ChecklistAnswer>());
 }
 

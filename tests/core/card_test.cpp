@@ -1,0 +1,669 @@
+#include "card/boxfilter.h"
+#include "card/cardbuild.h"
+#include "card/carddraw.h"
+#include "card/cardlayout.h"
+#include "card/cardsheet.h"
+#include "card/cardsheetjob.h"
+#include "card/cardsource.h"
+#include "card/cardstyle.h"
+#include "card/unitcardmodel.h"
+#include "cardrecorder.h"
+#include "figure/figuremodel.h"
+#include "figure_testtables.h"
+#include "platform/fileio.h"
+#include "platform/profiledocument.h"
+#include "rules/modloaddata.h"
+#include "testfolder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <sstream>
+
+namespace tarvello {
+namespace {
+
+// The test tables, with every elite roll 100 higher so that the table used
+// shows in the rolls.
+RulesTables Tables()
+{
+    RulesTables tables = figuretest::FigureTestTables();
+    for (AttackRollRow &row : tables.EliteAttackRolls) {
+        for (std::int16_t &roll : row.Rolls)
+            roll = std::int16_t(roll + 100);
+    }
+    return tables;
+}
+
+CardSource Source(int type, int training)
+{
+    CardSource s;
+    s.Name = "Unit";
+    s.Move = "6";
+    s.Armor = "Chain";
+    s.Cost = "42";
+    s.HitFactor = "5";
+    s.Morale = "N/A";
+    s.HitPoints = "2";
+    s.Command = "1";
+    s.FigureType = type;
+    s.TrainingLevel = training;
+    return s;
+}
+
+std::vector<int> Rolls(const clsAttack &attack)
+{
+    std::vector<int> rolls;
+    for (int k = 1; k <= 10; ++k)
+        rolls.push_back(AttackRoll(attack, k));
+    return rolls;
+}
+
+TEST(CardBuild, RollsComeFromTheTrainingTableRowAtTheMaximumDamage)
+{
+    CardSource source = Source(0, 2);
+    source.Morale = "7";
+    source.Melee = {{"Sword", "4", "Edge"}, {"Fist", "0", ""}};
+    source.Missile = {{"Bow", "3.5", "2", "10", "20", "0", ""}, {"Bow", "4", "1", "10", "20", "3", ""}};
+    const Result<clsFigure> built = BuildCardFigure(source, Tables());
+    ASSERT_TRUE(built.ok()) << built.failure().Message();
+    const clsFigure &f = built.value();
+    ASSERT_EQ(f.Attacks.size(), 4u);
+    EXPECT_EQ(f.Attacks[0].Name, "Sword");
+    EXPECT_EQ(Rolls(f.Attacks[0]), (std::vector<int>{104, 105, 106, 107, 108, 109, 110, 111, 112, 113}));
+    EXPECT_EQ(Rolls(f.Attacks[1]).front(), 100);
+    EXPECT_EQ(f.Attacks[1].ShortRange, 0);
+    // 3.5 rounds to the even 4.
+    EXPECT_EQ(Rolls(f.Attacks[2]).front(), 104);
+    EXPECT_EQ(f.Attacks[2].AttackRadius, 2);
+    EXPECT_EQ(f.Attacks[3].Shots, 3);
+    EXPECT_EQ(f.Attacks[3].LongRange, 20);
+    EXPECT_EQ(f.Morale, 7);
+    EXPECT_EQ(f.Cost, 42);
+    EXPECT_EQ(f.MaxMana, 0);
+}
+
+TEST(CardBuild, MageValuesByTrainingLevel)
+{
+    const std::vector<std::pair<int, std::vector<int>>> cases = {
+        {-1, {0, 0, 0, 0, 0}}, {0, {1, 3, 3, 4, 2}}, {1, {2, 6, 4, 5, 4}}, {2, {4, 10, 8, 10, 8}}};
+    for (const auto &[training, values] : cases) {
+        CardSource source = Source(4, training);
+        source.Melee = {{"Staff", "2", ""}};
+        const Result<clsFigure> built = BuildCardFigure(source, Tables());
+        ASSERT_TRUE(built.ok());
+        const clsFigure &f = built.value();
+        EXPECT_EQ((std::vector<int>{f.ManaDraw, f.MaxMana, f.SpellRangeShort, f.SpellRangeLong,
+                                    f.MaxSpells}),
+                  values);
+        EXPECT_EQ(Rolls(f.Attacks[0]).front(), training < 0 ? 0 : training == 2 ? 102 : 2);
+        EXPECT_EQ(f.Morale, 0);
+    }
+}
+
+TEST(CardBuild, RefusesWhatItCannotShow)
+{
+    const std::vector<std::pair<CardSource, std::string>> cases = {
+        {[] { CardSource s = Source(0, 1); s.Missile = {{"Catapult", "9", "3"}}; return s; }(),
+         "The weapon Catapult has a maximum damage of 9, for which the line attack roll table "
+         "has no row."},
+        {[] { CardSource s = Source(0, 0); s.Melee = {{"Claw", "-1", ""}}; return s; }(),
+         "The weapon Claw has a maximum damage of -1, for which the green attack roll table has "
+         "no row."},
+        {[] { CardSource s = Source(0, 0); s.HitPoints = "many"; return s; }(),
+         "The field Hit Points holds \"many\", which is not a number."},
+        {[] { CardSource s = Source(0, 0); s.Missile = {{"Bow", "1", "1", "99999"}}; return s; }(),
+         "The weapon Bow has a short range of 99999, which is too large."},
+    };
+    for (const auto &[source, description] : cases) {
+        const Result<clsFigure> built = BuildCardFigure(source, Tables());
+        ASSERT_FALSE(built.ok());
+        EXPECT_EQ(built.failure().description, description);
+    }
+}
+
+TEST(CardBuild, TheEditorsFigureWithItsSavedLayout)
+{
+    const RulesTables tables = Tables();
+    FigureModel editor(tables);
+    (void)editor.Initialize();
+    (void)editor.SetFigureName("Archer");
+    (void)editor.Add(FigureSeries::Missile, 0);
+    (void)editor.Add(FigureSeries::Melee, 1);
+    (void)editor.Add(FigureSeries::ExtraItem, 0);
+    (void)editor.SetUseOptionalMovement(true);
+    Result<clsFigure> unsaved = BuildCardFigure(CardSourceFromEditor(editor.Record(), ""), tables);
+    ASSERT_TRUE(unsaved.ok());
+    EXPECT_EQ(unsaved.value().UnitFile, "");
+    EXPECT_EQ(unsaved.value().ImageWidth, 0);
+    EXPECT_EQ(unsaved.value().Attacks[0].Name, "Dagger");
+    EXPECT_EQ(unsaved.value().Attacks[1].Name, "Bow");
+    EXPECT_EQ(unsaved.value().ExtraItems, 1);
+    EXPECT_TRUE(unsaved.value().OptionalRules);
+    EXPECT_EQ(std::to_string(unsaved.value().Cost), editor.Record().txtFinalCost);
+
+    TestFolder dir;
+    const std::string path = dir.File("archer.tvf");
+    ASSERT_TRUE(WriteFileAtomically(path, "[CardLayout]\r\nHeight=900\r\nWidth=700\r\nLeft=0\r\n"
+                                          "Top=250\r\n")
+                    .ok());
+    Result<clsFigure> saved = BuildCardFigure(CardSourceFromEditor(editor.Record(), path), tables);
+    ASSERT_TRUE(saved.ok());
+    const clsFigure &f = saved.value();
+    EXPECT_EQ((std::vector<int>{f.ImageHeight, f.ImageWidth, f.ImageLeft, f.ImageTop}),
+              (std::vector<int>{900, 700, 0, 250}));
+}
+
+const FontExistsFn kInstalled = [](const std::string &name) { return name != "Nofont"; };
+
+TEST(CardStyleFile, KeysAreWrittenInTheirOrder)
+{
+    ProfileDocument doc;
+    CardStyle style = DefaultCardStyle("Serif");
+    style.Data.Size = "9.5";
+    style.Attack.Italic = 1;
+    WriteStyle(doc, style);
+    ExpectGolden(doc.ToText(), "card/style_keys.tvs");
+}
+
+TEST(CardStyleFile, FigureWithoutStyleGetsTheDefaultsAndTheCardFont)
+{
+    std::vector<std::string> messages;
+    bool substituted = false;
+    const CardStyle style = ReadFigureStyle(ProfileDocument::Parse("[Figure]\r\nx=1\r\n"),
+                                            kInstalled, "Card", messages, substituted);
+    EXPECT_EQ(style, DefaultCardStyle("Card"));
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(substituted);
+}
+
+TEST(CardStyleFile, MissingFontIsReplacedWithItsMessage)
+{
+    const ProfileDocument doc = ProfileDocument::Parse(
+        "[Style]\r\ntxtHeadingFontName=Nofont\r\ntxtDataFontName=Serif\r\n"
+        "txtDataFontSize=\r\nchkDataFontBold=0\r\nchkHeadingFontItalic=1\r\n");
+    std::vector<std::string> messages;
+    bool substituted = false;
+    const CardStyle style = ReadFigureStyle(doc, kInstalled, "Card", messages, substituted);
+    EXPECT_EQ(style.Heading, (FontRole{"Card", "14", 1, 1}));
+    EXPECT_EQ(style.Data, (FontRole{"Serif", "", 0, 0}));
+    EXPECT_EQ(messages, std::vector<std::string>{
+                            "The font specified (Nofont) in the style does not exist on this "
+                            "computer.Card has been selected instead."});
+}
+
+TEST(CardStyleFile, LoadStyleGivesEmptySizesFourteenAndTakesNamesUntested)
+{
+    const ProfileDocument doc = ProfileDocument::Parse(
+        "[Style]\r\ntxtDataFontName=Nofont\r\ntxtDataFontSize=\r\ntxtAttackFontSize=abc\r\n"
+        "chkDataFontItalic=1\r\n");
+    const CardStyle style = ReadStyleFile(doc, "Card");
+    EXPECT_EQ(style.Data, (FontRole{"Nofont", "14", 0, 1}));
+    EXPECT_EQ(style.Attack, (FontRole{"Card", "abc", 0, 0}));
+    EXPECT_EQ(style.Heading, (FontRole{"Card", "14", 0, 0}));
+}
+
+TEST(CardLayoutFile, ValuesOutsideTheLayoutCountAsNotSet)
+{
+    const ProfileDocument doc = ProfileDocument::Parse(
+        "[CardLayout]\r\nHeight=-20\r\nWidth= 1534 \r\nLeft=-300\r\nTop=1e9\r\n");
+    EXPECT_EQ(ReadCardLayout(doc), (CardRect{-300, 0, 1534, 0}));
+    EXPECT_EQ(LayoutValue("40000", false), 0);
+    EXPECT_EQ(LayoutValue("abc", true), 0);
+    EXPECT_EQ(LayoutValue("12.5", false), 12);
+}
+
+TEST(CardLayoutFile, GrowThenShrinkDoesNotRestoreTheSize)
+{
+    const CardRect grown = Grown(kInitialImageRect);
+    EXPECT_EQ(grown, (CardRect{540, 360, 1534, 1996}));
+    EXPECT_EQ(Shrunk(grown), (CardRect{540, 360, 1380, 1796}));
+    EXPECT_EQ(Grown(CardRect{0, 0, 30000, 10}).Width, 30000);
+    EXPECT_EQ(Shrunk(CardRect{0, 0, 1, 1}), (CardRect{0, 0, 1, 1}));
+}
+
+clsFigure SavedFigure(const std::string &path)
+{
+    clsFigure figure;
+    figure.Name = "Knight";
+    figure.UnitFile = path;
+    figure.ImageFile = "knight.bmp";
+    figure.ImageLeft = 600;
+    figure.ImageWidth = 1000;
+    return figure;
+}
+
+TEST(UnitCardModel, LayoutAndStyleSavedIntoTheFigureComeBack)
+{
+    TestFolder dir;
+    const std::string path = dir.File("knight.tvf");
+    ASSERT_TRUE(WriteFileAtomically(path, "[Figure]\r\ntxtFigureName=Knight\r\n").ok());
+    UnitCardModel card("Card");
+    EXPECT_TRUE(card.LayoutChanged());
+    EXPECT_TRUE(card.LoadFigure(SavedFigure(path), kInstalled).empty());
+    EXPECT_EQ(card.image(), (CardRect{600, 360, 1000, 1815}));
+    card.SetStyleValue(StyleKeys()[0], "1");
+    card.ApplyFont(FontRoleId::Data, {"Serif", 10.5, false, true}, ',');
+    EXPECT_TRUE(card.StyleChanged());
+    card.Grow();
+    ASSERT_EQ(card.SaveLayout().outcome, LayoutSaveResult::Saved);
+    EXPECT_FALSE(card.LayoutChanged());
+
+    ProfileDocument saved;
+    ASSERT_TRUE(saved.Load(path));
+    EXPECT_EQ(saved.Read("CardLayout", "Width", ""), "1100");
+    EXPECT_EQ(saved.Read("Figure", "txtFigureName", ""), "Knight");
+    UnitCardModel again("Card");
+    clsFigure figure = SavedFigure(path);
+    figure.ImageWidth = 1100;
+    figure.ImageHeight = 1996;
+    (void)again.LoadFigure(figure, kInstalled);
+    EXPECT_EQ(again.style(), card.style());
+    EXPECT_EQ(again.style().Data, (FontRole{"Serif", "10,5", 0, 1}));
+    EXPECT_EQ(again.image(), (CardRect{600, 360, 1100, 1996}));
+    EXPECT_FALSE(again.StyleChanged());
+}
+
+TEST(UnitCardModel, NeverSavedFigureWritesNoLayout)
+{
+    UnitCardModel card("Card");
+    (void)card.LoadFigure(clsFigure{}, kInstalled);
+    const LayoutSaveResult result = card.SaveLayout();
+    EXPECT_EQ(result.outcome, LayoutSaveResult::FigureNotSaved);
+    EXPECT_EQ(result.message, "Unit must be saved first in order to save layout data!");
+    EXPECT_TRUE(card.LayoutChanged());
+}
+
+TEST(UnitCardModel, StyleFileRoundTripAndFailures)
+{
+    TestFolder dir;
+    const std::string path = dir.File("style.tvs");
+    UnitCardModel card("Card");
+    card.ApplyFont(FontRoleId::Heading, {"Serif", 20, true, false}, '.');
+    ASSERT_TRUE(card.SaveStyle(path).ok());
+    EXPECT_FALSE(card.StyleChanged());
+    UnitCardModel other("Other");
+    ASSERT_TRUE(other.LoadStyle(path).ok());
+    EXPECT_EQ(other.style(), card.style());
+    const Status missing = other.LoadStyle(path + ".none");
+    ASSERT_FALSE(missing.ok());
+    EXPECT_EQ(missing.failure().sentence, "Error in loading style " + path + ".none !");
+    other.SetStyleValue(StyleKeys()[2], "big");
+    EXPECT_EQ(other.FontPreset(FontRoleId::AttackRoll).failure().Message(),
+              "Error in changing style!\r\nType mismatch");
+}
+
+TEST(UnitCardModel, LayoutQuestionFollowsTheFlags)
+{
+    UnitCardModel card("Card");
+    EXPECT_TRUE(card.AsksLayoutQuestion());
+    ASSERT_EQ(card.SaveLayout().outcome, LayoutSaveResult::FigureNotSaved);
+    card.SetStyleValue(StyleKeys()[0], "1");
+    card.ApplyFont(FontRoleId::Heading, {"Serif", 12, true, false}, '.');
+    card.StyleQuestionAnsweredYes();
+    EXPECT_TRUE(card.LayoutChanged());
+}
+
+TEST(BoxFilter, EdgeValues)
+{
+    ClsBoxFilter box;
+    EXPECT_EQ(box.Filter(1.0), 1.0);
+    EXPECT_EQ(box.Filter(1.0001), 0.0);
+    EXPECT_EQ(box.Filter(-0.7), 1.0);
+    box.SetWidth(0);
+    EXPECT_EQ(box.Filter(0), 1.0);
+    EXPECT_EQ(box.Filter(0.1), 0.0);
+    box.SetWidth(3);
+    EXPECT_EQ(box.Filter(2), 0.0);
+}
+
+using cardtest::CardRecorder;
+using Texts = std::vector<std::string>;
+
+CardStyle TestStyle()
+{
+    CardStyle style = DefaultCardStyle("F");
+    style.Heading.Name = "H";
+    style.Attack.Name = "A";
+    style.AttackRoll.Name = "R";
+    return style;
+}
+
+clsAttack Attack(const std::string &name, int shortRange = 0, int longRange = 0, int radius = 0,
+                 int shots = 0)
+{
+    clsAttack a;
+    a.Name = name;
+    a.ShortRange = std::int16_t(shortRange);
+    a.LongRange = std::int16_t(longRange);
+    a.AttackRadius = std::int16_t(radius);
+    a.Shots = std::int16_t(shots);
+    for (int k = 1; k <= 10; ++k)
+        AttackRoll(a, k) = std::int16_t(k == 1 ? 0 : k + 2);
+    return a;
+}
+
+std::vector<std::string> Draw(const clsFigure &figure, CardRecorder &target,
+                              const CardStyle &style = TestStyle(), bool picture = false)
+{
+    CardScene scene;
+    scene.figure = &figure;
+    scene.style = &style;
+    scene.image = kInitialImageRect;
+    scene.hasFigurePicture = picture;
+    scene.creditWidth = 3000;
+    scene.creditHeight = 1004;
+    DrawCard(target, scene);
+    return target.Texts();
+}
+
+struct DataCase
+{
+    const char *what;
+    clsFigure figure;
+    Texts expected;
+};
+
+clsFigure Figure(int type, int training, int hitPoints, int command, int morale,
+                 const std::string &armor, int extra = 0)
+{
+    clsFigure f;
+    f.Name = "Unit";
+    f.FigureType = std::int16_t(type);
+    f.TrainingLevel = std::int16_t(training);
+    f.Move = 6;
+    f.HitFactor = 5;
+    f.HitPoints = hitPoints;
+    f.Command = command;
+    f.Morale = morale;
+    f.Armor = armor;
+    f.ExtraItems = extra;
+    f.Cost = 35;
+    return f;
+}
+
+// Whole cards, every drawing step in order: a line soldier with three attacks
+// (only the first two are drawn) on the screen with a picture, and on a printer
+// whose pixel is 1.2 twips without one.
+TEST(CardDraw, ScreenAndPrinterCardsAsTheGoldenFilesShow)
+{
+    clsFigure figure = Figure(0, 1, 1, 0, 5, "Chain Mail");
+    figure.Attacks = {Attack("Sword"), Attack("Longbow", 12, 24, 1, 0), Attack("Third")};
+    for (const bool printer : {false, true}) {
+        CardRecorder target(printer, printer ? 1.2 : 15);
+        Draw(figure, target, TestStyle(), !printer);
+        std::string ops;
+        for (const std::string &op : target.ops)
+            ops += op + "\n";
+        ExpectGolden(ops, printer ? "card/printer.txt" : "card/screen.txt");
+    }
+}
+
+TEST(CardDraw, DataLinesFollowTheirConditions)
+{
+    clsFigure mage = Figure(4, 2, 2, 0, 0, "Robe");
+    mage.MaxSpells = 8;
+    mage.MaxMana = 10;
+    mage.ManaDraw = 4;
+    mage.SpellRangeShort = 8;
+    mage.SpellRangeLong = 10;
+    clsFigure shortless = mage;
+    shortless.SpellRangeShort = 0;
+    clsFigure hero = Figure(2, 0, 1, 2, 0, "Plate Mail Armour", 3);
+    hero.OptionalRules = true;
+    const std::vector<DataCase> cases = {
+        {"line soldier, armour of exactly ten characters", Figure(0, 1, 1, 0, 5, "Chain Mail"),
+         {"Unit", "Training Level: Line", "Move: 6", "Hit Factor: 5", "Morale: 5", "Armor:",
+          "Chain Mail", "Figure Cost: 35"}},
+        {"hero: two hit points shown, three-word armour wrapped at the first blank",
+         [&] { clsFigure f = hero; f.HitPoints = 2; return f; }(),
+         {"Unit", "Training Level: Green", "Move: 6", "Hit Factor: 5", "Hit Points: 2",
+          "Command: +2", "Armor:", "Plate", "Mail Armour", "Extra:3", "Figure Cost: 35*"}},
+        {"one hit point not shown", hero,
+         {"Unit", "Training Level: Green", "Move: 6", "Hit Factor: 5", "Command: +2", "Armor:",
+          "Plate", "Mail Armour", "Extra:3", "Figure Cost: 35*"}},
+        {"master mage", mage,
+         {"Unit", "Training Level: Master", "Move: 6", "Hit Factor: 5", "Hit Points: 2",
+          "Total Spells:8", "Max Mana:10", "Mana Draw:4", "Spell Range", "Short:8 Long:10",
+          "Armor:", "Robe", "Mage Cost: 35"}},
+        {"mage with short range 0 has no range lines", shortless,
+         {"Unit", "Training Level: Master", "Move: 6", "Hit Factor: 5", "Hit Points: 2",
+          "Total Spells:8", "Max Mana:10", "Mana Draw:4", "Armor:", "Robe", "Mage Cost: 35"}},
+        {"vehicle without training", Figure(3, -1, 1, 0, 0, "Hull"),
+         {"Unit", "Move: 6", "Hit Factor: 5", "Armor:", "Hull", "Vehicle Cost: 35"}},
+        {"vehicle", Figure(3, 2, 1, 0, 0, "Hull"),
+         {"Unit", "Targeting System: Excellent", "Move: 6", "Hit Factor: 5", "Armor:", "Hull",
+          "Vehicle Cost: 35"}},
+    };
+    for (const DataCase &c : cases) {
+        CardRecorder target;
+        EXPECT_EQ(Draw(c.figure, target), c.expected) << c.what;
+    }
+}
+
+TEST(CardDraw, AttackTitleShowsOnlyItsSetParts)
+{
+    const std::vector<std::pair<clsAttack, std::string>> cases = {
+        {Attack("Sword"), "Sword"},
+        {Attack("Longbow", 12, 24, 1, 0), "Longbow S:12 L:24"},
+        {Attack("Catapult", 30, 60, 2, 3), "Catapult S:30 L:60 AR:2 #:3"},
+        {Attack("Net", 0, 5, 0, 1), "Net L:5 #:1"},
+    };
+    for (const auto &[attack, title] : cases) {
+        CardRecorder target;
+        DrawAttack(target, attack, 1, TestStyle());
+        EXPECT_EQ(target.Texts().front(), title);
+    }
+}
+
+TEST(CardDraw, AFailingStepIsLeftOutAndDrawingGoesOn)
+{
+    clsFigure figure = Figure(0, 0, 1, 0, 3, "Leather");
+    figure.Attacks = {Attack("Sword")};
+    CardStyle style = TestStyle();
+    style.Heading.Name = "Missing";
+    style.Data.Size = "big";
+    CardRecorder target;
+    const Texts texts = Draw(figure, target, style);
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), "Unit"), 0);
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), "Move: 6"), 0);
+    EXPECT_EQ(texts.front(), "Sword");
+    EXPECT_EQ(target.ops.back(), "picture credit 1531,4309 600x200");
+}
+
+// Card sheets: how many cards a page holds and where, the cut marks around
+// them, the pages cards take, and an army's cards from its figure files.
+
+// Paper in twips with a printer's usual quarter-inch margins.
+SheetArea Paper(int width, int height)
+{
+    return {width, height, 360, 360, width - 720, height - 720};
+}
+
+struct LayoutCase
+{
+    const char *paper;
+    SheetArea area;
+    int columns, rows;
+    int firstLeft, firstTop; // by hand: (paper - block) / 2 - margin
+    int marks;
+};
+
+// Blocks: A4 and Letter 10432 x 14512, A5 6917 x 9637, A4 landscape 13947 x 9637.
+const LayoutCase kLayouts[] = {
+    {"A4", Paper(11906, 16838), 3, 3, 377, 803, 24},
+    {"Letter", Paper(12240, 15840), 3, 3, 544, 304, 24},
+    {"A5", Paper(8391, 11906), 2, 2, 377, 774, 16},
+    {"A4 landscape", Paper(16838, 11906), 4, 2, 1085, 774, 24},
+    // A wide left margin: the block moves to the printable area's edge, no
+    // room for marks on the left.
+    {"A4 uneven margins", {11906, 16838, 1000, 360, 10546, 16118}, 3, 3, 0, 803, 18},
+};
+
+bool Touches(const CutMark &m, const CardRect &c)
+{
+    return std::max(m.x1, m.x2) >= c.Left && std::min(m.x1, m.x2) <= c.Left + c.Width
+           && std::max(m.y1, m.y2) >= c.Top && std::min(m.y1, m.y2) <= c.Top + c.Height;
+}
+
+TEST(CardSheetLayout, FitsCardsCentredWithMarksOutsideEveryCard)
+{
+    for (const LayoutCase &c : kLayouts) {
+        SCOPED_TRACE(c.paper);
+        const CardSheetLayout layout = LayoutCardSheet(c.area);
+        ASSERT_EQ(std::make_pair(layout.columns, layout.rows), std::make_pair(c.columns, c.rows));
+        ASSERT_EQ(int(layout.places.size()), c.columns * c.rows);
+        EXPECT_EQ(layout.places[0].Left, c.firstLeft);
+        EXPECT_EQ(layout.places[0].Top, c.firstTop);
+        EXPECT_EQ(layout.places[1].Left - layout.places[0].Left, 3402 + kCardSheetGap);
+        EXPECT_EQ(layout.places[std::size_t(c.columns)].Top - layout.places[0].Top, 4762 + kCardSheetGap);
+        EXPECT_TRUE(layout.places.back().Left + 3402 <= c.area.width && layout.places.back().Top + 4762 <= c.area.height);
+        EXPECT_EQ(int(layout.marks.size()), c.marks);
+        for (const CutMark &m : layout.marks) {
+            EXPECT_GE(std::min({m.x1, m.y1, m.x2, m.y2}), 0);
+            EXPECT_TRUE(std::max(m.x1, m.x2) <= c.area.width && std::max(m.y1, m.y2) <= c.area.height);
+            for (const CardRect &card : layout.places)
+                EXPECT_FALSE(Touches(m, card)) << m.x1 << "," << m.y1;
+        }
+        // Every card edge continues in a mark.
+        const auto marked = [&layout](bool vertical, int at) {
+            return std::any_of(layout.marks.begin(), layout.marks.end(), [&](const CutMark &m) {
+                return vertical ? m.x1 == at && m.x2 == at : m.y1 == at && m.y2 == at;
+            });
+        };
+        for (const CardRect &card : layout.places) {
+            EXPECT_TRUE(marked(true, card.Left) && marked(true, card.Left + card.Width));
+            EXPECT_TRUE(marked(false, card.Top) && marked(false, card.Top + card.Height));
+        }
+    }
+}
+
+TEST(CardSheetLayout, MarksShortenOrVanishWhereTheMarginEnds)
+{
+    EXPECT_TRUE(LayoutCardSheet({3402, 4762, 0, 0, 3402, 4762}).marks.empty());
+    // 100 twips around the card leave marks of 100 - 57.
+    const CardSheetLayout narrow = LayoutCardSheet({3602, 4962, 0, 0, 3602, 4962});
+    ASSERT_EQ(narrow.marks.size(), 8u);
+    for (const CutMark &m : narrow.marks)
+        EXPECT_EQ(std::abs(m.x2 - m.x1) + std::abs(m.y2 - m.y1), 43);
+    EXPECT_EQ(LayoutCardSheet({3000, 16838, 0, 0, 3000, 16838}).PerPage(), 0);
+}
+
+TEST(CardSheetLayout, PagesAndTheirText)
+{
+    const struct { int cards, perPage, pages; const char *text; } cases[] = {
+        {10, 9, 2, "10 cards on 2 pages"}, {19, 9, 3, "19 cards on 3 pages"}, {1, 4, 1, "1 card on 1 page"},
+        {0, 9, 0, "0 cards on 0 pages"}, {5, 0, 0, "The card does not fit on this paper."}};
+    for (const auto &c : cases) {
+        EXPECT_EQ(SheetPageCount(c.cards, c.perPage), c.pages) << c.cards;
+        EXPECT_EQ(SheetCountText(c.cards, c.perPage), c.text);
+    }
+}
+
+// "page" for each new page, "card n" before each card.
+struct SheetRecorder : ICardSheetPrinter
+{
+    cardtest::CardRecorder page{true};
+    ICardTarget &Page() override { return page; }
+    void UseCardPicture(std::size_t card) override { page.ops.push_back("card " + std::to_string(card)); }
+    void NewPage() override { page.ops.push_back("page"); }
+    void ClipTo(const CardRect *r) override
+    {
+        page.ops.push_back(r ? "clip " + std::to_string(r->Left) + "," + std::to_string(r->Top) : "no clip");
+    }
+};
+
+// An operation with every "x,y" point moved by (dx, dy).
+std::string Shifted(const std::string &op, double dx, double dy)
+{
+    std::istringstream in(op);
+    std::ostringstream out;
+    for (std::string token; in >> token; out << ' ') {
+        const std::size_t comma = token.find(',');
+        if (comma == std::string::npos || token.find('[') != std::string::npos)
+            out << token;
+        else
+            out << std::stod(token.substr(0, comma)) + dx << ',' << std::stod(token.substr(comma + 1)) + dy;
+    }
+    return out.str().substr(0, out.str().size() - 1);
+}
+
+TEST(CardSheetPrint, TenCardsTakeTwoPagesEachDrawnAtItsPlace)
+{
+    clsFigure a, b;
+    a.Name = "Spearman";
+    b.Name = "Dwarf Captain";
+    const CardStyle style = DefaultCardStyle("Arial");
+    const std::vector<CardScene> scenes = {{&a, &style, kInitialImageRect, false, 0, 0},
+                                           {&b, &style, kInitialImageRect, false, 0, 0}};
+    const std::vector<std::size_t> order = {0, 0, 0, 1, 1, 1, 1, 1, 1, 1};
+    const CardSheetLayout layout = LayoutCardSheet(Paper(11906, 16838));
+    SheetRecorder sheet;
+    PrintCardSheets(sheet, layout, scenes, order);
+    std::vector<std::string> expected;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        if (i % 9 == 0) {
+            if (i > 0)
+                expected.push_back("page");
+            expected.insert(expected.end(), {"no clip", "width 1"});
+            for (const CutMark &m : layout.marks)
+                expected.push_back("line " + std::to_string(m.x1) + "," + std::to_string(m.y1) + " "
+                                   + std::to_string(m.x2) + "," + std::to_string(m.y2));
+        }
+        const CardRect &place = layout.places[i % 9];
+        expected.push_back("card " + std::to_string(order[i]));
+        expected.push_back("clip " + std::to_string(place.Left - 28) + "," + std::to_string(place.Top - 28));
+        // The card as the card window prints it alone on a fresh page.
+        cardtest::CardRecorder alone(true);
+        alone.SetLineWidth(1);
+        DrawCard(alone, scenes[order[i]]);
+        for (const std::string &op : alone.ops)
+            expected.push_back(Shifted(op, place.Left, place.Top));
+    }
+    EXPECT_EQ(sheet.page.ops, expected);
+}
+
+TEST(ArmySheet, CardsPerLineOrUnitFromTheFigureFilesEachReadOnce)
+{
+    RulesTables tables;
+    const std::string data = TARVELLO_SHIPPED_DATA_DIR;
+    LoadAllTables(tables, data, ".", [](const Failure &failure) { FAIL() << failure.Message(); });
+    const std::filesystem::path folder = FreshTestFolder("sheet");
+    std::filesystem::copy_file(data + "/figures/spearman.tvf", folder / "spearman.tvf");
+    // Saved under another name: found by the figure name inside.
+    std::filesystem::copy_file(data + "/figures/elven_archer.tvf", folder / "archers v2.tvf");
+    WriteTestFile(folder, "broken.tvf", "[Figure]\r\ntxtFigureName=Broken\r\ntxtImageFile=x.bmp\r\n"
+                                       "[ImageProperties]\r\nWidth=abc\r\n");
+    std::vector<ArmyUnit> units;
+    for (const auto &[count, name] : std::vector<std::pair<std::string, std::string>>{
+             {"3", "Spearman"}, {"2", "Ghost"}, {"2", "Elven Archer"}, {"1", "Broken"},
+             {"0", "Spearman"}, {"2.5", "Spearman"}}) {
+        units.emplace_back();
+        units.back().Count() = count;
+        units.back().fields[2 + kFigureName] = name;
+    }
+    const auto job = [&](bool perUnit, const std::filesystem::path &dir) {
+        return BuildArmySheetJob(units, perUnit, dir.string(), tables,
+                                 [](const std::string &) { return true; }, "Arial");
+    };
+    EXPECT_EQ(ArmySheetCards(units, false), 6);
+    EXPECT_EQ(ArmySheetCards(units, true), 3 + 2 + 2 + 1 + 0 + 2);
+    const CardSheetJob lines = job(false, folder);
+    ASSERT_EQ(lines.cards.size(), 2u);
+    EXPECT_EQ(lines.cards[0].card.figure().Name + "/" + lines.cards[1].card.figure().Name, "Spearman/Elven Archer");
+    EXPECT_EQ(lines.order, (std::vector<std::size_t>{0, 1, 0, 0}));
+
+    const CardSheetJob perUnit = job(true, folder);
+    EXPECT_EQ(perUnit.order, (std::vector<std::size_t>{0, 0, 0, 1, 1, 0, 0}));
+    ASSERT_EQ(perUnit.skipped.size(), 2u);
+    const std::string brokenReason = perUnit.skipped[1].reason;
+    EXPECT_TRUE(brokenReason != "file not found" && !brokenReason.empty());
+    EXPECT_EQ(SheetPrintedMessage(7, perUnit.skipped),
+              "7 cards printed, 2 skipped: Ghost (file not found); Broken (" + brokenReason + ")");
+    EXPECT_EQ(SheetPrintedMessage(1, {{"Ghost", "gone"}}), "1 card printed, 1 skipped: Ghost (gone)");
+    EXPECT_EQ(job(false, folder / "gone").skipped.size(), units.size()); // every line
+}
+
+} // namespace
+} // namespace tarvello

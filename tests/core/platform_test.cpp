@@ -1,0 +1,339 @@
+#include "platform/cp1252.h"
+#include "platform/fileio.h"
+#include "platform/modfunctions.h"
+#include "platform/numbers.h"
+#include "platform/runtimeerror.h"
+#include "platform/twips.h"
+#include "shell/readme.h"
+#include "testfolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tarvello {
+namespace {
+
+struct LeadingCase
+{
+    const char *text;
+    double expected;
+};
+
+class LeadingNumberTest : public testing::TestWithParam<LeadingCase>
+{};
+
+TEST_P(LeadingNumberTest, ReadsAsFarAsItGoes)
+{
+    EXPECT_DOUBLE_EQ(LeadingNumber(GetParam().text), GetParam().expected) << GetParam().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, LeadingNumberTest,
+                         testing::Values(LeadingCase{"12", 12}, LeadingCase{" 1 2", 12},
+                                         LeadingCase{"\t-3\n", -3}, LeadingCase{"2.5", 2.5},
+                                         LeadingCase{"abc", 0}, LeadingCase{"", 0},
+                                         LeadingCase{"1,5", 1}, LeadingCase{".5", 0.5},
+                                         LeadingCase{"-", 0}, LeadingCase{"+7x", 7},
+                                         LeadingCase{"1e3", 1000}, LeadingCase{"1D2", 100},
+                                         LeadingCase{"1e", 1}, LeadingCase{"1e+", 1},
+                                         LeadingCase{"2.5e-1", 0.25}, LeadingCase{"&H1F", 31},
+                                         LeadingCase{"&hFFFF", -1}, LeadingCase{"&O17", 15},
+                                         LeadingCase{"&H", 0}, LeadingCase{"3 . 5", 3.5},
+                                         LeadingCase{"1.2.3", 1.2}, LeadingCase{"\r5", 0}));
+
+TEST(LeadingNumber, HugeExponentIsInfinite)
+{
+    EXPECT_TRUE(std::isinf(LeadingNumber("1e400")));
+    EXPECT_EQ(LeadingNumber("1e-400"), 0.0);
+}
+
+struct LocaleCase
+{
+    const char *text;
+    char mark;
+    bool ok;
+    double expected;
+};
+
+class LocaleNumberTest : public testing::TestWithParam<LocaleCase>
+{};
+
+TEST_P(LocaleNumberTest, ReadsTheWholeText)
+{
+    const auto &c = GetParam();
+    const auto value = LocaleNumber(c.text, c.mark);
+    ASSERT_EQ(value.has_value(), c.ok) << c.text;
+    if (c.ok) {
+        EXPECT_DOUBLE_EQ(*value, c.expected) << c.text;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, LocaleNumberTest,
+    testing::Values(LocaleCase{"1.25", '.', true, 1.25}, LocaleCase{"1,25", ',', true, 1.25},
+                    LocaleCase{"1,25", '.', false, 0}, LocaleCase{"1.25", ',', false, 0},
+                    LocaleCase{"  -7 ", '.', true, -7}, LocaleCase{"", '.', false, 0},
+                    LocaleCase{" ", ',', false, 0}, LocaleCase{"1E+15", '.', true, 1e15},
+                    LocaleCase{"1E-05", ',', true, 1e-5}, LocaleCase{"N/A", '.', false, 0},
+                    LocaleCase{".5", '.', true, 0.5}, LocaleCase{"5.", '.', true, 5},
+                    LocaleCase{"12abc", '.', false, 0}, LocaleCase{"1e", '.', false, 0},
+                    LocaleCase{"1e999", '.', false, 0}, LocaleCase{"+3", ',', true, 3}));
+
+TEST(IsNumeric, AcceptsLocaleNumbersAndRadixLiterals)
+{
+    for (const auto &[text, mark, numeric] : {std::tuple{"-3", '.', true}, {"2,5", ',', true},
+                                              {"&H1F", '.', true}, {"&H", '.', false},
+                                              {"abc", '.', false}, {"", '.', false}, {"-", '.', false}})
+        EXPECT_EQ(IsNumeric(text, mark), numeric) << text;
+}
+
+struct TextCase
+{
+    double value;
+    char mark;
+    const char *expected;
+};
+
+class NumberTextTest : public testing::TestWithParam<TextCase>
+{};
+
+TEST_P(NumberTextTest, ShortestFormWithFifteenDigits)
+{
+    EXPECT_EQ(NumberText(GetParam().value, GetParam().mark), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, NumberTextTest,
+    testing::Values(TextCase{0, '.', "0"}, TextCase{-0.0, '.', "0"}, TextCase{12, '.', "12"},
+                    TextCase{0.5, '.', "0.5"}, TextCase{0.5, ',', "0,5"},
+                    TextCase{1.35, ',', "1,35"}, TextCase{-2.25, '.', "-2.25"},
+                    TextCase{0.1 + 0.2, '.', "0.3"}, TextCase{1e15, '.', "1E+15"},
+                    TextCase{123456789012345, '.', "123456789012345"},
+                    TextCase{1234567890123456, '.', "1.23456789012346E+15"},
+                    TextCase{0.0001, '.', "0.0001"}, TextCase{0.00001, '.', "1E-05"},
+                    TextCase{1.5e-7, ',', "1,5E-07"}, TextCase{2.0 / 3.0, '.', "0.666666666666667"}));
+
+TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour)
+{
+    for (const auto &[value, rounded] : {std::pair{2.5, 2}, {3.5, 4}, {-2.5, -2}, {-3.5, -4},
+                                         {42.5, 42}, {43.5, 44}, {2.4999, 2}, {-0.4, 0}})
+        EXPECT_EQ(RoundHalfEven(value), rounded) << value;
+}
+
+TEST(ToInt16, RangeIsChecked)
+{
+    EXPECT_EQ(ToInt16(32767), 32767);
+    EXPECT_EQ(ToInt16(-32768), -32768);
+    EXPECT_EQ(ToInt16(32766.5), 32766);
+    EXPECT_THROW(ToInt16(32768), RuntimeError);
+    EXPECT_THROW(ToInt16(32767.5), RuntimeError);
+    EXPECT_THROW(ToInt16(-32769), RuntimeError);
+    EXPECT_THROW(ToInt16(INFINITY), RuntimeError);
+    EXPECT_THROW(ToInt32(3e9), RuntimeError);
+}
+
+TEST(CutAtNul, KeepsTheTextBeforeTheFirstNul)
+{
+    using namespace std::string_view_literals;
+    for (const auto &[text, cut] : {std::pair{",\0\0\0"sv, ","}, {"ab\0cd\0"sv, "ab"}, {"\0abc"sv, ""},
+                                    {"no terminator"sv, ""}, {""sv, ""}})
+        EXPECT_EQ(CutAtNul(text), cut) << text;
+}
+
+struct DecimalCase
+{
+    const char *text;
+    const char *separator;
+    std::optional<double> expected; // nullopt: the text is not a number
+};
+
+class ParseDecimalTest : public testing::TestWithParam<DecimalCase>
+{};
+
+TEST_P(ParseDecimalTest, ReadsEitherMarkOrFailsWithTypeMismatch)
+{
+    const DecimalCase &c = GetParam();
+    if (c.expected) {
+        EXPECT_DOUBLE_EQ(ParseDecimal(c.text, c.separator), *c.expected) << c.text;
+        return;
+    }
+    try {
+        ParseDecimal(c.text, c.separator);
+        ADD_FAILURE() << "no failure for \"" << c.text << "\"";
+    } catch (const RuntimeError &e) {
+        EXPECT_STREQ(e.what(), "Type mismatch");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ParseDecimalTest,
+    testing::Values(DecimalCase{"0.5", ".", 0.5}, DecimalCase{"0,5", ".", 0.5},
+                    DecimalCase{"0.5", ",", 0.5}, DecimalCase{"0,5", ",", 0.5},
+                    DecimalCase{"1,25", "", 1.25}, DecimalCase{" -3 ", ",", -3},
+                    DecimalCase{"2E3", ".", 2000}, DecimalCase{"12", ",", 12},
+                    DecimalCase{"", ".", std::nullopt}, DecimalCase{"", ",", std::nullopt},
+                    DecimalCase{"abc", ".", std::nullopt}, DecimalCase{"1.2,5", ",", std::nullopt},
+                    DecimalCase{"1 000", ".", std::nullopt}, DecimalCase{"1;5", ".", std::nullopt},
+                    // A mark other than "." or ",": "." and "," both become ",".
+                    DecimalCase{"1,5", "'", std::nullopt}, DecimalCase{"1'5", "'", 1.5}));
+
+// Restores LC_ALL when a test has changed it.
+class LocaleEnvironment
+{
+public:
+    LocaleEnvironment()
+    {
+        if (const char *old = std::getenv("LC_ALL"))
+            m_old = old;
+    }
+    ~LocaleEnvironment()
+    {
+        if (m_old)
+            setenv("LC_ALL", m_old->c_str(), 1);
+        else
+            unsetenv("LC_ALL");
+    }
+
+private:
+    std::optional<std::string> m_old;
+};
+
+TEST(GetDecimalSeparator, IsThePointInTheCLocaleAndForAnUnknownLocale)
+{
+    LocaleEnvironment restore;
+    for (const char *locale : {"C", "xx_NOWHERE.invalid"}) {
+        setenv("LC_ALL", locale, 1);
+        EXPECT_EQ(GetDecimalSeparator(), ".") << locale;
+    }
+}
+
+namespace fs = std::filesystem;
+
+TEST(ReadFileBytes, FolderAndMissingFileGiveNothing)
+{
+    const TestFolder dir;
+    EXPECT_FALSE(ReadFileBytes(dir.Path()).has_value());
+    EXPECT_FALSE(ReadFileBytes(dir.File("none.txt")).has_value());
+    EXPECT_EQ(ReadFailureDescription(dir.File("none.txt")), "File not found");
+    EXPECT_EQ(ReadFailureDescription(dir.Path()), "Path/File access error");
+}
+
+TEST(WriteFileAtomically, WritesWholeAndReadsBack)
+{
+    const TestFolder dir;
+    const std::string file = dir.File("a.txt");
+    const std::string bytes("x\0y\r\n\xE9", 6);
+    ASSERT_TRUE(WriteFileAtomically(file, bytes).ok());
+    EXPECT_EQ(ReadFileBytes(file), bytes);
+    ASSERT_TRUE(WriteFileAtomically(file, "second").ok());
+    EXPECT_EQ(ReadFileBytes(file), "second");
+}
+
+TEST(WriteFileAtomically, FailureLeavesTheOldFile)
+{
+    const TestFolder dir;
+    const std::string file = dir.File("keep.txt");
+    ASSERT_TRUE(WriteFileAtomically(file, "old").ok());
+    // A folder in the target's place cannot be replaced by the new file.
+    const std::string folder = dir.File("folder.txt");
+    fs::create_directories(fs::path(folder) / "inside");
+    const Status failed = WriteFileAtomically(folder, "new");
+    ASSERT_FALSE(failed.ok());
+    EXPECT_EQ(failed.failure(), (Failure{"Error in saving " + folder + " !", "Path/File access error"}));
+    EXPECT_EQ(ReadFileBytes(file), "old");
+    EXPECT_FALSE(WriteFileAtomically(dir.File("missing/x.txt"), "new").ok());
+    // Nothing but the two targets is left in the folder.
+    std::vector<std::string> names;
+    for (const auto &entry : fs::directory_iterator(dir.Path()))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"folder.txt", "keep.txt"}));
+}
+
+TEST(WriteFileAtomically, RemovesTemporaryFilesLeftByAKilledSave)
+{
+    const TestFolder dir;
+    const std::string file = dir.File("army.tva");
+    // What a save killed between writing and renaming leaves behind.
+    ASSERT_TRUE(WriteFileAtomically(file + ".tmp~1234-1", "half").ok());
+    ASSERT_TRUE(WriteFileAtomically(dir.File("other.tva.tmp~99-1"), "not ours").ok());
+    ASSERT_TRUE(WriteFileAtomically(file, "whole").ok());
+    EXPECT_EQ(ReadFileBytes(file), "whole");
+    EXPECT_FALSE(fs::exists(file + ".tmp~1234-1"));
+    EXPECT_TRUE(fs::exists(dir.File("other.tva.tmp~99-1")));
+}
+
+TEST(ForEachLine, SplitsAtEveryKindOfLineEnd)
+{
+    std::vector<std::string> lines;
+    ForEachLine("a\r\nb\nc\rd\r\n\r\ne", [&](std::string_view l) { lines.emplace_back(l); });
+    EXPECT_EQ(lines, (std::vector<std::string>{"a", "b", "c", "d", "", "e"}));
+    lines.clear();
+    ForEachLine("only\r\n", [&](std::string_view l) { lines.emplace_back(l); });
+    EXPECT_EQ(lines, (std::vector<std::string>{"only"}));
+}
+
+TEST(ReadReadme, EveryLineEndsWithALineBreak)
+{
+    const TestFolder dir;
+    ASSERT_TRUE(WriteFileAtomically(dir.File("readme.txt"), "First\r\nSecond  line\nThird").ok());
+    EXPECT_EQ(ReadReadme(dir.File("readme.txt")).value(), "First\r\nSecond  line\r\nThird\r\n");
+    ASSERT_TRUE(WriteFileAtomically(dir.File("empty.txt"), "").ok());
+    EXPECT_EQ(ReadReadme(dir.File("empty.txt")).value(), "");
+    const Result<std::string> missing = ReadReadme(dir.File("none.txt"));
+    ASSERT_FALSE(missing.ok());
+    EXPECT_EQ(missing.failure(), (Failure{"Error loading readme file!", "File not found"}));
+}
+
+// UTF-8 of a code point below U+10000.
+std::string Utf8(char32_t c)
+{
+    std::string out;
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return out;
+}
+
+// The code page's characters for 0x80 to 0x9F; its five undefined bytes keep
+// their values as control characters.
+constexpr char32_t kHighControls[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+TEST(Cp1252, EveryByteFrom0x80To0x9FBothWays)
+{
+    for (int i = 0; i < 32; ++i) {
+        const std::string byte(1, static_cast<char>(0x80 + i));
+        EXPECT_EQ(Cp1252ToUtf8(byte), Utf8(kHighControls[i])) << std::hex << 0x80 + i;
+        EXPECT_EQ(Utf8ToCp1252(Utf8(kHighControls[i])), byte) << std::hex << 0x80 + i;
+    }
+    EXPECT_EQ(Cp1252ToUtf8("\xE9t\xE9"), "\xC3\xA9t\xC3\xA9");
+    EXPECT_EQ(Utf8ToCp1252("\xE2\x82\xAC \xE4\xB8\xAD"), "\x80 ?");
+}
+
+TEST(Twips, ConvertAtTheScreensResolutionRoundingHalfToEven)
+{
+    // 2, 2.5, 3.5 and 2 pixels.
+    for (const auto &[twips, dpi, pixels] : {std::tuple{30.0, 96, 2}, {37.5, 96, 2}, {52.5, 96, 4}, {40.0, 72, 2}})
+        EXPECT_EQ(TwipsToPixels(twips, dpi), pixels) << twips;
+    EXPECT_EQ(PixelsToTwips(3, 96), 45);
+    EXPECT_THROW(TwipsToPixels(1e12, 96), RuntimeError);
+}
+
+} // namespace
+} // namespace tarvello

@@ -1,0 +1,161 @@
+#include "platform/fileio.h"
+#include "shell/commandrouting.h"
+#include "shell/programfolder.h"
+#include "shell/recentfiles.h"
+#include "testfolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace tarvello {
+namespace {
+
+using List = std::vector<std::string>;
+
+TEST(RecentFiles, AddPutsNewestFirstMovesRepeatsAndKeepsTheLimit)
+{
+    struct Case { List before; std::string path; List after; };
+    const Case cases[] = {
+        {{}, "/a.tvf", {"/a.tvf"}},
+        {{"/a.tvf", "/b.tva"}, "/c.tvf", {"/c.tvf", "/a.tvf", "/b.tva"}},
+        {{"/a.tvf", "/b.tva", "/c.tvf"}, "/c.tvf", {"/c.tvf", "/a.tvf", "/b.tva"}},
+        {{"/a.tvf", "/b.tva"}, "/a.tvf", {"/a.tvf", "/b.tva"}},
+        {{"/a.tvf"}, "", {"/a.tvf"}},
+        {{"/A.tvf"}, "/a.tvf", {"/a.tvf", "/A.tvf"}},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(AddRecentFile(c.before, c.path), c.after) << c.path;
+}
+
+TEST(RecentFiles, TheNinthFileDropsTheOldest)
+{
+    List list;
+    for (int i = 1; i <= 9; ++i)
+        list = AddRecentFile(list, "/f" + std::to_string(i) + ".tvf");
+    // The oldest went; opening an old one again keeps all eight.
+    list = AddRecentFile(list, "/f5.tvf");
+    EXPECT_EQ(list, (List{"/f5.tvf", "/f9.tvf", "/f8.tvf", "/f7.tvf", "/f6.tvf", "/f4.tvf",
+                          "/f3.tvf", "/f2.tvf"}));
+}
+
+TEST(RecentFiles, MissingEntryIsRemovedAndSettingsAreCleaned)
+{
+    EXPECT_EQ(RemoveRecentFile({"/a.tvf", "/gone.tva", "/b.tvf"}, "/gone.tva"),
+              (List{"/a.tvf", "/b.tvf"}));
+    EXPECT_EQ(CleanRecentFiles({"/a.tvf", "", "/b.tvf", "/a.tvf", "/c", "/d", "/e", "/f",
+                                          "/g", "/h", "/i"}),
+              (List{"/a.tvf", "/b.tvf", "/c", "/d", "/e", "/f", "/g", "/h"}));
+}
+
+TEST(RecentFiles, CaptionsNumberTheFirstNineAndShowAmpersands)
+{
+    EXPECT_EQ(RecentFileCaption(1, "/home/p/Salt & Iron.tva"),
+              "&1 /home/p/Salt && Iron.tva");
+    EXPECT_EQ(RecentFileCaption(10, "/x.tvf"), "10 /x.tvf");
+}
+
+TEST(RecentFiles, DocumentKindComesFromTheExtensionInAnyCase)
+{
+    const std::pair<const char *, DocumentKind> cases[] = {
+        {"/f/knight.tvf", DocumentKind::Figure}, {"C:\\f\\KNIGHT.TVF", DocumentKind::Figure},
+        {"army.Tva", DocumentKind::Army},        {"/s/bold.tvs", DocumentKind::Style},
+        {"/f/notes.txt", DocumentKind::Unknown}, {"/f.tvf/readme", DocumentKind::Unknown},
+        {"/f/tvf", DocumentKind::Unknown},       {"/f/knight.tvf.bak", DocumentKind::Unknown},
+    };
+    for (const auto &[path, kind] : cases)
+        EXPECT_EQ(DocumentKindOf(path), kind) << path;
+}
+
+struct RouteCase
+{
+    const char *form;
+    bool save, saveAs, print, exportIt;
+    std::optional<bool> menuState;
+};
+
+class CommandRouting : public testing::TestWithParam<RouteCase>
+{};
+
+TEST_P(CommandRouting, ForwardsByFormName)
+{
+    const RouteCase &c = GetParam();
+    EXPECT_EQ(ChildReceives(c.form, FileCommand::Save), c.save);
+    EXPECT_EQ(ChildReceives(c.form, FileCommand::SaveAs), c.saveAs);
+    EXPECT_EQ(ChildReceives(c.form, FileCommand::PrintIt), c.print);
+    EXPECT_EQ(ChildReceives(c.form, FileCommand::Export), c.exportIt);
+    EXPECT_EQ(SaveAsAndExportEnabled(c.form), c.menuState);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, CommandRouting,
+    testing::Values(RouteCase{"frmFigure", true, true, true, true, true},
+                    RouteCase{"frmArmy", true, true, true, true, true},
+                    RouteCase{"frmUnitCard", true, false, true, false, false},
+                    RouteCase{"frmEdit_Table", true, false, true, false, false},
+                    RouteCase{"frmReadme", false, false, false, false, std::nullopt},
+                    RouteCase{"frmfigure", false, false, false, false, std::nullopt}));
+
+namespace fs = std::filesystem;
+
+std::string Read(const fs::path &path)
+{
+    return ReadFileBytes(path.string()).value_or("<missing>");
+}
+
+TEST(ProgramFolder, AWritableInstallFolderIsUsedAsItIs)
+{
+    const fs::path install = FreshTestFolder("install_writable");
+    const fs::path user = FreshTestFolder("user_unused") / "tarvello";
+    EXPECT_TRUE(FolderIsWritable(install.string()));
+    EXPECT_FALSE(FolderIsWritable((install / "missing").string()));
+    const auto chosen = ChooseProgramFolder(install.string(), user.string());
+    ASSERT_TRUE(chosen.ok());
+    EXPECT_EQ(chosen.value(), install.string());
+    EXPECT_FALSE(fs::exists(user));
+    EXPECT_TRUE(fs::is_empty(install));
+}
+
+TEST(ProgramFolder, TheUserFolderGetsTheFilesOnceAndKeepsThePlayersChanges)
+{
+    const fs::path install = FreshTestFolder("install_readonly");
+    for (const std::string &file : ProgramFiles())
+        WriteTestFile(install, file, "shipped " + file + "\r\n");
+    fs::create_directories(install / "figures");
+    WriteTestFile(install / "figures", "knight.tvf", "[Figure]\r\n");
+    WriteTestFile(install, "tarvello", "not copied");
+    const fs::path user = FreshTestFolder("user_home") / "share" / "tarvello";
+
+    const auto first = PrepareUserProgramFolder(install.string(), user.string());
+    ASSERT_TRUE(first.ok()) << first.failure().Message();
+    EXPECT_EQ(first.value(), user.string());
+    for (const std::string &file : ProgramFiles())
+        EXPECT_EQ(Read(user / file), "shipped " + file + "\r\n");
+    EXPECT_EQ(Read(user / "figures" / "knight.tvf"), "[Figure]\r\n");
+    EXPECT_FALSE(fs::exists(user / "tarvello"));
+
+    // The player edits a table and loses another; the next start keeps the
+    // edit and brings the lost one back.
+    WriteTestFile(user, "races.skv", "edited\r\n");
+    fs::remove(user / "move.skv");
+    const auto second = PrepareUserProgramFolder(install.string(), user.string());
+    ASSERT_TRUE(second.ok());
+    EXPECT_EQ(Read(user / "races.skv"), "edited\r\n");
+    EXPECT_EQ(Read(user / "move.skv"), "shipped move.skv\r\n");
+}
+
+TEST(ProgramFolder, AUserFolderThatCannotBeMadeIsAFailure)
+{
+    const fs::path install = FreshTestFolder("install_for_failure");
+    WriteTestFile(install, "races.skv", "x\r\n");
+    const std::string user = WriteTestFile(FreshTestFolder("user_blocked"), "file", "no folder") + "/tarvello";
+    const auto result = PrepareUserProgramFolder(install.string(), user);
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(result.failure().Message(),
+              "Error in preparing " + user + " !\r\nPath/File access error");
+}
+
+} // namespace
+} // namespace tarvello
