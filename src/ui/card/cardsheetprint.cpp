@@ -7,6 +7,7 @@
 #include "platform/busypointer.h"
 #include "platform/modfunctions.h"
 #include "platform/uitext.h"
+#include "platform/twips.h"
 
 #include <QApplication>
 #include <QFontInfo>
@@ -44,8 +45,8 @@ public:
             m_painter.setClipping(false);
             return;
         }
-        const double x = m_painter.device()->logicalDpiX() / 1440.0;
-        const double y = m_painter.device()->logicalDpiY() / 1440.0;
+        const double x = 1.0 / TwipsPerPixel(m_painter.device()->logicalDpiX());
+        const double y = 1.0 / TwipsPerPixel(m_painter.device()->logicalDpiY());
         m_painter.setClipRect(QRectF(rect->Left * x, rect->Top * y, rect->Width * x, rect->Height * y));
     }
 

@@ -9,6 +9,7 @@
 #include "platform/modfunctions.h"
 #include "platform/screentwips.h"
 #include "platform/uitext.h"
+#include "platform/twips.h"
 
 #include <QCheckBox>
 #include <QFontInfo>
@@ -31,7 +32,7 @@ constexpr int kCreditHeight = kCardCreditHeight;
 
 int toPixels(const QWidget *widget, double twips)
 {
-    return qRound(twips * widget->logicalDpiX() / 1440.0);
+    return qRound(twips / TwipsPerPixel(widget->logicalDpiX()));
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "platform/screentwips.h"
 #include "platform/uitext.h"
 #include "rules/rulestables.h"
+#include "platform/twips.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -188,7 +189,7 @@ int frmUnitCard::outerWidthTwips() const
 {
     const QWidget *outer = qobject_cast<QMdiSubWindow *>(parentWidget());
     const int pixels = outer ? outer->width() : width();
-    return qRound(pixels * 1440.0 / logicalDpiX());
+    return qRound(PixelsToTwips(pixels, logicalDpiX()));
 }
 
 void frmUnitCard::setOuterWidthTwips(int twips)

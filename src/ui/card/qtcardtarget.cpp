@@ -2,6 +2,7 @@
 
 #include "platform/runtimeerror.h"
 #include "platform/uitext.h"
+#include "platform/twips.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -26,7 +27,7 @@ QtCardTarget::QtCardTarget(QPainter &painter, bool printer, const Pictures &pict
 
 double QtCardTarget::PixelTwips() const
 {
-    return 1440.0 / m_dpiX;
+    return TwipsPerPixel(m_dpiX);
 }
 
 void QtCardTarget::Clear()
@@ -50,13 +51,13 @@ void QtCardTarget::SetFont(const std::string &name, int size, bool bold, bool it
 double QtCardTarget::TextWidth(std::string_view text)
 {
     const QFontMetricsF metrics(m_font, m_painter.device());
-    return metrics.horizontalAdvance(FromFileText(std::string(text))) * 1440.0 / m_dpiX;
+    return PixelsToTwips(metrics.horizontalAdvance(FromFileText(std::string(text))), m_dpiX);
 }
 
 double QtCardTarget::TextHeight(std::string_view)
 {
     const QFontMetricsF metrics(m_font, m_painter.device());
-    return metrics.height() * 1440.0 / m_dpiY;
+    return PixelsToTwips(metrics.height(), m_dpiY);
 }
 
 void QtCardTarget::SetCursor(double x, double y)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "card/drawtarget.h"
+#include "platform/twips.h"
 
 #include <QFont>
 #include <QImage>
@@ -41,8 +42,8 @@ public:
                      double height) override;
 
 private:
-    double toX(double twips) const { return twips * m_dpiX / 1440.0; }
-    double toY(double twips) const { return twips * m_dpiY / 1440.0; }
+    double toX(double twips) const { return twips / TwipsPerPixel(m_dpiX); }
+    double toY(double twips) const { return twips / TwipsPerPixel(m_dpiY); }
     void usePen();
 
     QPainter &m_painter;
