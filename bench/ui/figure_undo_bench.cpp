@@ -38,7 +38,7 @@ void BM_FigureUndoRedoWith30Rows(benchmark::State &state)
         window.undo();
         window.redo();
     }
-    if (window.lvwExtraItemsSelected->topLevelItemCount() != 10)
+    if (window.findChild<QTreeWidget *>(QStringLiteral("lvwExtraItemsSelected"))->topLevelItemCount() != 10)
         state.SkipWithError("the editor does not show the 30 rows");
 }
 BENCHMARK(BM_FigureUndoRedoWith30Rows)->Unit(benchmark::kMillisecond);

@@ -22,6 +22,8 @@
 
 #include <cstdio>
 
+using namespace tarvello;
+
 namespace {
 
 void Settle()

@@ -128,7 +128,7 @@ private slots:
         QCOMPARE(m_dialogs.count(Kind::PrinterSetup), 0);
         QVERIFY2(info.contains(QStringLiteral("Pages: 1 ")), qPrintable(info));
 
-        figure->btnCard->click();
+        ClickButton(figure, "btnCard");
         QCOMPARE(m_main->mdiArea()->activeSubWindow()->widget()->objectName(), QStringLiteral("frmUnitCard"));
         m_dialogs.clearCalls();
         action("mnuFile_PrintCards")->trigger();

@@ -30,7 +30,7 @@ private slots:
         const QStringList pages = pdfPages(path);
         QCOMPARE(pages.size(), 2);
         // The report's lines in order; the weapon rows go on on page two.
-        const QStringList lines = {"Scout \u00e9", "(" + figure->txtFinalCost->text() + " pts)",
+        const QStringList lines = {"Scout \u00e9", "(" + TextOf(figure, "txtFinalCost") + " pts)",
                                    "Type : Normal", "Melee Weapons", "Sword", "Edged", "Axe"};
         qsizetype at = 0;
         for (const QString &line : lines)
@@ -94,8 +94,7 @@ private slots:
     void exportPutsTheTextOnTheClipboardAndConfirms()
     {
         frmFigure *figure = newFigure(1);
-        figure->cboCommandSkill->setCurrentIndex(1);
-        emit figure->cboCommandSkill->activated(1);
+        Choose(figure, "cboCommandSkill", 1);
         trigger("mnuFile_Export");
 
         // The report's text is the core's; here: the figure as the window shows it
@@ -113,11 +112,13 @@ private:
     {
         trigger("mnuFile_Figure_New");
         auto *figure = active<frmFigure>();
-        figure->txtFigureName->setText(QStringLiteral("Scout \u00e9"));
-        emit figure->txtFigureName->textEdited(figure->txtFigureName->text());
+        auto *name = Named<QLineEdit>(figure, "txtFigureName");
+        name->setText(QStringLiteral("Scout \u00e9"));
+        emit name->textEdited(name->text());
+        auto *available = Named<QTreeWidget>(figure, "lvwMeleeWeapons");
         for (int i = 0; i < meleeRows; ++i) {
-            figure->lvwMeleeWeapons->setCurrentItem(figure->lvwMeleeWeapons->topLevelItem(i % 2));
-            figure->btnAddMeleeWeapon->click();
+            available->setCurrentItem(available->topLevelItem(i % 2));
+            ClickButton(figure, "btnAddMeleeWeapon");
         }
         return figure;
     }

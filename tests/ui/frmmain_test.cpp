@@ -526,7 +526,7 @@ private slots:
         m_main->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_main));
         // Also from a text box, which would otherwise keep the keys for itself.
-        figure->txtFigureName->setFocus();
+        Named<QLineEdit>(figure, "txtFigureName")->setFocus();
         QTest::keyClick(m_main, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(selected->topLevelItemCount(), 0);
         QCOMPARE(cost->text(), before);

@@ -1,4 +1,5 @@
 #include "figureview.h"
+#include "ui_frmfigure.h"
 #include "frmfigure.h"
 #include "pictureconvert.h"
 
@@ -102,37 +103,37 @@ void FigureView::bind(frmFigure &w)
 {
     m_window = &w;
     m_texts = {
-        {w.txtFigureName, &FigureRecord::txtFigureName},
-        {w.txtImageFile, &FigureRecord::txtImageFile},
-        {w.txtAdjustHitFactor, &FigureRecord::txtAdjustHitFactor},
-        {w.txtHitPoints, &FigureRecord::txtHitPoints},
-        {w.txtBaseHitFactor, &FigureRecord::txtBaseHitFactor},
-        {w.txtBaseMorale, &FigureRecord::txtBaseMorale},
-        {w.txtMagicSkillCost, &FigureRecord::txtMagicSkillCost},
-        {w.txtRaceHitFactorModifier, &FigureRecord::txtRaceHitFactorModifier},
-        {w.txtAdjustedHitFactor, &FigureRecord::txtAdjustedHitFactor},
-        {w.txtDefenseFactor, &FigureRecord::txtDefenseFactor},
-        {w.txtMove, &FigureRecord::txtMove},
-        {w.txtMoveMultiplier, &FigureRecord::txtMoveMultiplier},
-        {w.txtCommandSkillCost, &FigureRecord::txtCommandSkillCost},
-        {w.txtInitiativeModifier, &FigureRecord::txtInitiativeModifier},
-        {w.txtHitPointsCopy, &FigureRecord::txtHitPointsCopy},
-        {w.txtMeleeWeaponMultiplier, &FigureRecord::txtMeleeWeaponMultiplier},
-        {w.txtMissileWeaponMultiplier, &FigureRecord::txtMissileWeaponMultiplier},
-        {w.txtExtraItemsCost, &FigureRecord::txtExtraItemsCost},
-        {w.txtExtraItemsCostCopy, &FigureRecord::txtExtraItemsCostCopy},
-        {w.txtTotalWeaponMultiplier, &FigureRecord::txtTotalWeaponMultiplier},
-        {w.txtCost, &FigureRecord::txtCost},
-        {w.txtFinalCost, &FigureRecord::txtFinalCost},
-        {w.txtLimitedShots, &FigureRecord::txtLimitedShots},
+        {w.ui()->txtFigureName, &FigureRecord::txtFigureName},
+        {w.ui()->txtImageFile, &FigureRecord::txtImageFile},
+        {w.ui()->txtAdjustHitFactor, &FigureRecord::txtAdjustHitFactor},
+        {w.ui()->txtHitPoints, &FigureRecord::txtHitPoints},
+        {w.ui()->txtBaseHitFactor, &FigureRecord::txtBaseHitFactor},
+        {w.ui()->txtBaseMorale, &FigureRecord::txtBaseMorale},
+        {w.ui()->txtMagicSkillCost, &FigureRecord::txtMagicSkillCost},
+        {w.ui()->txtRaceHitFactorModifier, &FigureRecord::txtRaceHitFactorModifier},
+        {w.ui()->txtAdjustedHitFactor, &FigureRecord::txtAdjustedHitFactor},
+        {w.ui()->txtDefenseFactor, &FigureRecord::txtDefenseFactor},
+        {w.ui()->txtMove, &FigureRecord::txtMove},
+        {w.ui()->txtMoveMultiplier, &FigureRecord::txtMoveMultiplier},
+        {w.ui()->txtCommandSkillCost, &FigureRecord::txtCommandSkillCost},
+        {w.ui()->txtInitiativeModifier, &FigureRecord::txtInitiativeModifier},
+        {w.ui()->txtHitPointsCopy, &FigureRecord::txtHitPointsCopy},
+        {w.ui()->txtMeleeWeaponMultiplier, &FigureRecord::txtMeleeWeaponMultiplier},
+        {w.ui()->txtMissileWeaponMultiplier, &FigureRecord::txtMissileWeaponMultiplier},
+        {w.ui()->txtExtraItemsCost, &FigureRecord::txtExtraItemsCost},
+        {w.ui()->txtExtraItemsCostCopy, &FigureRecord::txtExtraItemsCostCopy},
+        {w.ui()->txtTotalWeaponMultiplier, &FigureRecord::txtTotalWeaponMultiplier},
+        {w.ui()->txtCost, &FigureRecord::txtCost},
+        {w.ui()->txtFinalCost, &FigureRecord::txtFinalCost},
+        {w.ui()->txtLimitedShots, &FigureRecord::txtLimitedShots},
     };
     m_choices = {
-        {w.cboFigureType, &FigureRecord::cboFigureType, {}},
-        {w.cboTrainingLevel, &FigureRecord::cboTrainingLevel, {}},
-        {w.cboRace, &FigureRecord::cboRace, {}},
-        {w.cboArmorType, &FigureRecord::cboArmorType, {}},
-        {w.cboMove, &FigureRecord::cboMove, {}},
-        {w.cboCommandSkill, &FigureRecord::cboCommandSkill, {}},
+        {w.ui()->cboFigureType, &FigureRecord::cboFigureType, {}},
+        {w.ui()->cboTrainingLevel, &FigureRecord::cboTrainingLevel, {}},
+        {w.ui()->cboRace, &FigureRecord::cboRace, {}},
+        {w.ui()->cboArmorType, &FigureRecord::cboArmorType, {}},
+        {w.ui()->cboMove, &FigureRecord::cboMove, {}},
+        {w.ui()->cboCommandSkill, &FigureRecord::cboCommandSkill, {}},
     };
     m_lists.clear();
     for (const frmFigure::SeriesWidgets &series : w.seriesWidgets()) {
@@ -152,11 +153,11 @@ void FigureView::show(const tarvello::FigureModel &model)
 
     for (const TextBinding &binding : m_texts)
         showText(binding.field, record.*binding.text);
-    showSpinner(w.updAdjustHitFactor, record.txtAdjustHitFactor);
-    showSpinner(w.updHitPoints, record.txtHitPoints);
-    showSpinner(w.updLimitMissileAttack, record.txtLimitedShots);
-    showCheck(w.chkUseOptionalMovement, record.chkUseOptionalMovement);
-    showCheck(w.chkOptionalRangeCost, record.chkOptionalRangeCost);
+    showSpinner(w.ui()->updAdjustHitFactor, record.txtAdjustHitFactor);
+    showSpinner(w.ui()->updHitPoints, record.txtHitPoints);
+    showSpinner(w.ui()->updLimitMissileAttack, record.txtLimitedShots);
+    showCheck(w.ui()->chkUseOptionalMovement, record.chkUseOptionalMovement);
+    showCheck(w.ui()->chkOptionalRangeCost, record.chkOptionalRangeCost);
     for (ChoiceBinding &binding : m_choices)
         showChoice(binding, record);
     bool availableChanged = false;
@@ -169,8 +170,8 @@ void FigureView::show(const tarvello::FigureModel &model)
     }
 
     const QString label = FromFileText(model.TrainingLabel());
-    if (w.lblTrainingLevel->text() != label)
-        w.lblTrainingLevel->setText(label);
+    if (w.ui()->lblTrainingLevel->text() != label)
+        w.ui()->lblTrainingLevel->setText(label);
     const QString caption = FromFileText(model.Caption());
     if (w.windowTitle() != caption)
         w.setWindowTitle(caption);
@@ -256,7 +257,7 @@ void FigureView::showPicture(const tarvello::FigureModel &model)
 {
     m_pictureChanged = false;
     const tarvello::Picture &picture = model.Image();
-    QLabel *label = m_window->picFigure;
+    QLabel *label = m_window->ui()->picFigure;
     if (picture.width <= 0 || picture.height <= 0) {
         label->clear();
         label->resize(0, 0);

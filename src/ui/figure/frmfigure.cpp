@@ -104,51 +104,51 @@ void frmFigure::connectReactions()
         connect(box, &QComboBox::activated, this,
                 [this, list](int index) { apply(m_model->Choose(list, index)); });
     };
-    choice(cboFigureType, &FigureRecord::cboFigureType);
-    choice(cboTrainingLevel, &FigureRecord::cboTrainingLevel);
-    choice(cboRace, &FigureRecord::cboRace);
-    choice(cboArmorType, &FigureRecord::cboArmorType);
-    choice(cboMove, &FigureRecord::cboMove);
-    choice(cboCommandSkill, &FigureRecord::cboCommandSkill);
+    choice(m_ui->cboFigureType, &FigureRecord::cboFigureType);
+    choice(m_ui->cboTrainingLevel, &FigureRecord::cboTrainingLevel);
+    choice(m_ui->cboRace, &FigureRecord::cboRace);
+    choice(m_ui->cboArmorType, &FigureRecord::cboArmorType);
+    choice(m_ui->cboMove, &FigureRecord::cboMove);
+    choice(m_ui->cboCommandSkill, &FigureRecord::cboCommandSkill);
 
-    connect(chkUseOptionalMovement, &QCheckBox::clicked, this,
+    connect(m_ui->chkUseOptionalMovement, &QCheckBox::clicked, this,
             [this](bool on) { apply(m_model->SetUseOptionalMovement(on)); });
-    connect(chkOptionalRangeCost, &QCheckBox::clicked, this,
+    connect(m_ui->chkOptionalRangeCost, &QCheckBox::clicked, this,
             [this](bool on) { apply(m_model->SetOptionalRangeCost(on)); });
 
-    connect(txtFigureName, &QLineEdit::textEdited, this, [this](const QString &text) {
+    connect(m_ui->txtFigureName, &QLineEdit::textEdited, this, [this](const QString &text) {
         m_model->SetFigureName(ToFileText(text));
         apply({});
     });
-    connect(txtImageFile, &QLineEdit::textEdited, this, [this](const QString &text) {
+    connect(m_ui->txtImageFile, &QLineEdit::textEdited, this, [this](const QString &text) {
         m_model->SetImageFile(ToFileText(text));
         apply({});
     });
-    connect(txtAdjustHitFactor, &QLineEdit::textEdited, this, [this](const QString &text) {
+    connect(m_ui->txtAdjustHitFactor, &QLineEdit::textEdited, this, [this](const QString &text) {
         apply(m_model->SetAdjustHitFactor(ToFileText(text)));
     });
-    connect(txtHitPoints, &QLineEdit::textEdited, this, [this](const QString &text) {
+    connect(m_ui->txtHitPoints, &QLineEdit::textEdited, this, [this](const QString &text) {
         apply(m_model->SetHitPoints(ToFileText(text)));
     });
     // A spinner sets its field's number, as if it had been typed.
-    connect(updAdjustHitFactor, &QSpinBox::valueChanged, this, [this](int value) {
+    connect(m_ui->updAdjustHitFactor, &QSpinBox::valueChanged, this, [this](int value) {
         apply(m_model->SetAdjustHitFactor(std::to_string(value)));
     });
-    connect(updHitPoints, &QSpinBox::valueChanged, this, [this](int value) {
+    connect(m_ui->updHitPoints, &QSpinBox::valueChanged, this, [this](int value) {
         apply(m_model->SetHitPoints(std::to_string(value)));
     });
-    connect(updLimitMissileAttack, &QSpinBox::valueChanged, this, [this](int value) {
-        apply(m_model->SetShots(selectedRow(lvwMissileWeaponsSelected), value));
+    connect(m_ui->updLimitMissileAttack, &QSpinBox::valueChanged, this, [this](int value) {
+        apply(m_model->SetShots(selectedRow(m_ui->lvwMissileWeaponsSelected), value));
     });
     // A click, or moving to a row with the keyboard, shows that row's shots.
     const auto showShots = [this](QTreeWidgetItem *item) {
         if (!item)
             return;
-        m_model->ClickMissileRow(lvwMissileWeaponsSelected->indexOfTopLevelItem(item));
+        m_model->ClickMissileRow(m_ui->lvwMissileWeaponsSelected->indexOfTopLevelItem(item));
         apply({});
     };
-    connect(lvwMissileWeaponsSelected, &QTreeWidget::itemClicked, this, showShots);
-    connect(lvwMissileWeaponsSelected, &QTreeWidget::currentItemChanged, this, showShots);
+    connect(m_ui->lvwMissileWeaponsSelected, &QTreeWidget::itemClicked, this, showShots);
+    connect(m_ui->lvwMissileWeaponsSelected, &QTreeWidget::currentItemChanged, this, showShots);
 
     for (const SeriesWidgets &w : seriesWidgets()) {
         const tarvello::FigureSeries series = w.series;
@@ -165,21 +165,21 @@ void frmFigure::connectReactions()
     }
 
     // Leaving a typed field ends its edit: the next one is a new step.
-    for (QLineEdit *field : {txtFigureName, txtImageFile, txtAdjustHitFactor, txtHitPoints})
+    for (QLineEdit *field : {m_ui->txtFigureName, m_ui->txtImageFile, m_ui->txtAdjustHitFactor, m_ui->txtHitPoints})
         connect(field, &QLineEdit::editingFinished, this, [this] { m_model->EndFieldEdit(); });
 
-    connect(btnBrowse, &QPushButton::clicked, this, &frmFigure::browseImage);
-    connect(btnCard, &QPushButton::clicked, this, &frmFigure::openCard);
+    connect(m_ui->btnBrowse, &QPushButton::clicked, this, &frmFigure::browseImage);
+    connect(m_ui->btnCard, &QPushButton::clicked, this, &frmFigure::openCard);
 }
 
 std::array<frmFigure::SeriesWidgets, 3> frmFigure::seriesWidgets() const
 {
-    return {{{tarvello::FigureSeries::Melee, lvwMeleeWeapons, lvwMeleeWeaponsSelected,
-              btnAddMeleeWeapon, btnRemoveMeleeWeapon},
-             {tarvello::FigureSeries::Missile, lvwMissileWeapons, lvwMissileWeaponsSelected,
-              btnAddMissileWeapon, btnRemoveMissileWeapon},
-             {tarvello::FigureSeries::ExtraItem, lvwExtraItems, lvwExtraItemsSelected,
-              btnAddExtraItem, btnRemoveExtraItem}}};
+    return {{{tarvello::FigureSeries::Melee, m_ui->lvwMeleeWeapons, m_ui->lvwMeleeWeaponsSelected,
+              m_ui->btnAddMeleeWeapon, m_ui->btnRemoveMeleeWeapon},
+             {tarvello::FigureSeries::Missile, m_ui->lvwMissileWeapons, m_ui->lvwMissileWeaponsSelected,
+              m_ui->btnAddMissileWeapon, m_ui->btnRemoveMissileWeapon},
+             {tarvello::FigureSeries::ExtraItem, m_ui->lvwExtraItems, m_ui->lvwExtraItemsSelected,
+              m_ui->btnAddExtraItem, m_ui->btnRemoveExtraItem}}};
 }
 
 void frmFigure::apply(const tarvello::Status &status)

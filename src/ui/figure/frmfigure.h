@@ -88,80 +88,8 @@ public:
     };
     std::array<SeriesWidgets, 3> seriesWidgets() const;
 
-    // Frames.
-    QGroupBox *fraFigureInformation = nullptr;
-    QGroupBox *fraFigureData = nullptr;
-    QGroupBox *fraOptional = nullptr;
-    QGroupBox *fraMeleeWeapons = nullptr;
-    QGroupBox *fraMissileWeapons = nullptr;
-    QGroupBox *fraExtraItems = nullptr;
-    QGroupBox *fraCalculatedFigureCost = nullptr;
-
-    // Figure Information.
-    QLineEdit *txtFigureName = nullptr;
-    QLineEdit *txtImageFile = nullptr;
-    QPushButton *btnBrowse = nullptr;
-    QPushButton *btnCard = nullptr;
-    QScrollArea *scrFigure = nullptr;
-    QLabel *picFigure = nullptr;
-
-    // Figure Data.
-    QComboBox *cboFigureType = nullptr;
-    QComboBox *cboRace = nullptr;
-    QLineEdit *txtRaceHitFactorModifier = nullptr;
-    QLineEdit *txtAdjustHitFactor = nullptr;
-    QSpinBox *updAdjustHitFactor = nullptr;
-    QLabel *lblTrainingLevel = nullptr;
-    QComboBox *cboTrainingLevel = nullptr;
-    QComboBox *cboArmorType = nullptr;
-    QLineEdit *txtHitPoints = nullptr;
-    QSpinBox *updHitPoints = nullptr;
-    QComboBox *cboMove = nullptr;
-    QComboBox *cboCommandSkill = nullptr;
-    QLineEdit *txtBaseHitFactor = nullptr;
-    QLineEdit *txtAdjustedHitFactor = nullptr;
-    QLineEdit *txtMove = nullptr;
-    QLineEdit *txtInitiativeModifier = nullptr;
-    QLineEdit *txtBaseMorale = nullptr;
-
-    // Optional.
-    QCheckBox *chkUseOptionalMovement = nullptr;
-    QCheckBox *chkOptionalRangeCost = nullptr;
-
-    // Melee Weapons.
-    QTreeWidget *lvwMeleeWeapons = nullptr;
-    QTreeWidget *lvwMeleeWeaponsSelected = nullptr;
-    QPushButton *btnAddMeleeWeapon = nullptr;
-    QPushButton *btnRemoveMeleeWeapon = nullptr;
-    QLineEdit *txtMeleeWeaponMultiplier = nullptr;
-
-    // Missile Weapons.
-    QTreeWidget *lvwMissileWeapons = nullptr;
-    QTreeWidget *lvwMissileWeaponsSelected = nullptr;
-    QPushButton *btnAddMissileWeapon = nullptr;
-    QPushButton *btnRemoveMissileWeapon = nullptr;
-    QLineEdit *txtLimitedShots = nullptr;
-    QSpinBox *updLimitMissileAttack = nullptr;
-    QLineEdit *txtMissileWeaponMultiplier = nullptr;
-
-    // Extra Items.
-    QTreeWidget *lvwExtraItems = nullptr;
-    QTreeWidget *lvwExtraItemsSelected = nullptr;
-    QPushButton *btnAddExtraItem = nullptr;
-    QPushButton *btnRemoveExtraItem = nullptr;
-    QLineEdit *txtExtraItemsCost = nullptr;
-
-    // Calculated Figure Cost.
-    QLineEdit *txtDefenseFactor = nullptr;
-    QLineEdit *txtTotalWeaponMultiplier = nullptr;
-    QLineEdit *txtMoveMultiplier = nullptr;
-    QLineEdit *txtHitPointsCopy = nullptr;
-    QLineEdit *txtCommandSkillCost = nullptr;
-    QLineEdit *txtMagicSkillCost = nullptr;
-    QLineEdit *txtExtraItemsCostCopy = nullptr;
-    QLineEdit *txtCost = nullptr;
-    QLabel *lblFinalCost = nullptr;
-    QLineEdit *txtFinalCost = nullptr;
+    // Built from the .ui file; controls by their names.
+    Ui::frmFigure *ui() const { return m_ui.get(); }
 
 private:
     // Shows in the title, until the next change, the stored cost of the
@@ -171,7 +99,6 @@ private:
     // widths that follow the font.
     void setupForm();
     void setupFields();
-    void takeWidgets();
     void connectReactions();
     void sizeWindow();
     void shareListWidths();

@@ -36,7 +36,6 @@ void setColumns(QTreeWidget *list, std::span<const tarvello::SeriesColumnSpec> c
 
 void frmFigure::setupForm()
 {
-    takeWidgets();
     setupFields();
     for (const SeriesWidgets &series : seriesWidgets()) {
         const tarvello::SeriesSchema &schema = tarvello::Schema(series.series);
@@ -50,9 +49,9 @@ void frmFigure::setupForm()
         updown->setValue(start);
         updown->bindField(field);
     };
-    spinner(m_ui->updAdjustHitFactor, txtAdjustHitFactor, tarvello::kAdjustHitFactorRange, 0);
-    spinner(m_ui->updHitPoints, txtHitPoints, tarvello::kHitPointsRange, 1);
-    spinner(m_ui->updLimitMissileAttack, txtLimitedShots, tarvello::kShotsRange, 0);
+    spinner(m_ui->updAdjustHitFactor, m_ui->txtAdjustHitFactor, tarvello::kAdjustHitFactorRange, 0);
+    spinner(m_ui->updHitPoints, m_ui->txtHitPoints, tarvello::kHitPointsRange, 1);
+    spinner(m_ui->updLimitMissileAttack, m_ui->txtLimitedShots, tarvello::kShotsRange, 0);
 }
 
 // Widths that follow the font: the form gives each field the digits it shows.
@@ -72,83 +71,17 @@ void frmFigure::setupFields()
             field->setPalette(palette);
         }
     }
-    txtLimitedShots->setMaximumWidth(txtLimitedShots->minimumWidth());
+    m_ui->txtLimitedShots->setMaximumWidth(m_ui->txtLimitedShots->minimumWidth());
     // A typed number beside its spinner is as wide as the calculated fields.
-    for (QLineEdit *field : {txtAdjustHitFactor, txtHitPoints})
+    for (QLineEdit *field : {m_ui->txtAdjustHitFactor, m_ui->txtHitPoints})
         field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("-1000")) + 14);
     // Buttons fit their captions rather than the style's wide default.
     for (QPushButton *button : findChildren<QPushButton *>())
         button->setMinimumWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("Remove")) + 24);
-    btnBrowse->setFixedWidth(btnBrowse->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 24);
+    m_ui->btnBrowse->setFixedWidth(m_ui->btnBrowse->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 24);
     // Around a small picture the area is white like the picture's ground; a
     // background role is not a property the form can hold.
-    scrFigure->setBackgroundRole(QPalette::Base);
-}
-
-// The form's widgets under the names the view, the other windows and the
-// tests use.
-void frmFigure::takeWidgets()
-{
-    const Ui::frmFigure &ui = *m_ui;
-    fraFigureInformation = ui.fraFigureInformation;
-    fraFigureData = ui.fraFigureData;
-    fraOptional = ui.fraOptional;
-    fraMeleeWeapons = ui.fraMeleeWeapons;
-    fraMissileWeapons = ui.fraMissileWeapons;
-    fraExtraItems = ui.fraExtraItems;
-    fraCalculatedFigureCost = ui.fraCalculatedFigureCost;
-    txtFigureName = ui.txtFigureName;
-    txtImageFile = ui.txtImageFile;
-    btnBrowse = ui.btnBrowse;
-    btnCard = ui.btnCard;
-    scrFigure = ui.scrFigure;
-    picFigure = ui.picFigure;
-    cboFigureType = ui.cboFigureType;
-    cboRace = ui.cboRace;
-    txtRaceHitFactorModifier = ui.txtRaceHitFactorModifier;
-    txtAdjustHitFactor = ui.txtAdjustHitFactor;
-    updAdjustHitFactor = ui.updAdjustHitFactor;
-    lblTrainingLevel = ui.lblTrainingLevel;
-    cboTrainingLevel = ui.cboTrainingLevel;
-    cboArmorType = ui.cboArmorType;
-    txtHitPoints = ui.txtHitPoints;
-    updHitPoints = ui.updHitPoints;
-    cboMove = ui.cboMove;
-    cboCommandSkill = ui.cboCommandSkill;
-    txtBaseHitFactor = ui.txtBaseHitFactor;
-    txtAdjustedHitFactor = ui.txtAdjustedHitFactor;
-    txtMove = ui.txtMove;
-    txtInitiativeModifier = ui.txtInitiativeModifier;
-    txtBaseMorale = ui.txtBaseMorale;
-    chkUseOptionalMovement = ui.chkUseOptionalMovement;
-    chkOptionalRangeCost = ui.chkOptionalRangeCost;
-    lvwMeleeWeapons = ui.lvwMeleeWeapons;
-    lvwMeleeWeaponsSelected = ui.lvwMeleeWeaponsSelected;
-    btnAddMeleeWeapon = ui.btnAddMeleeWeapon;
-    btnRemoveMeleeWeapon = ui.btnRemoveMeleeWeapon;
-    txtMeleeWeaponMultiplier = ui.txtMeleeWeaponMultiplier;
-    lvwMissileWeapons = ui.lvwMissileWeapons;
-    lvwMissileWeaponsSelected = ui.lvwMissileWeaponsSelected;
-    btnAddMissileWeapon = ui.btnAddMissileWeapon;
-    btnRemoveMissileWeapon = ui.btnRemoveMissileWeapon;
-    txtLimitedShots = ui.txtLimitedShots;
-    updLimitMissileAttack = ui.updLimitMissileAttack;
-    txtMissileWeaponMultiplier = ui.txtMissileWeaponMultiplier;
-    lvwExtraItems = ui.lvwExtraItems;
-    lvwExtraItemsSelected = ui.lvwExtraItemsSelected;
-    btnAddExtraItem = ui.btnAddExtraItem;
-    btnRemoveExtraItem = ui.btnRemoveExtraItem;
-    txtExtraItemsCost = ui.txtExtraItemsCost;
-    txtDefenseFactor = ui.txtDefenseFactor;
-    txtTotalWeaponMultiplier = ui.txtTotalWeaponMultiplier;
-    txtMoveMultiplier = ui.txtMoveMultiplier;
-    txtHitPointsCopy = ui.txtHitPointsCopy;
-    txtCommandSkillCost = ui.txtCommandSkillCost;
-    txtMagicSkillCost = ui.txtMagicSkillCost;
-    txtExtraItemsCostCopy = ui.txtExtraItemsCostCopy;
-    txtCost = ui.txtCost;
-    lblFinalCost = ui.lblFinalCost;
-    txtFinalCost = ui.txtFinalCost;
+    m_ui->scrFigure->setBackgroundRole(QPalette::Base);
 }
 
 // Each list frame's share of the width follows what its columns need, so
