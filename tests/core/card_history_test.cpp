@@ -44,7 +44,7 @@ TEST(UnitCardHistory, EveryStepUndoneGivesTheOpenedCardAndRedoneTheLast)
 
     card.SetLeft(600);
     card.SetLeft(700);   // one drag of the scroll bar is one step
-    card.EndEdit();
+    card.EndFieldEdit();
     card.SetTop(400);
     card.Grow();
     card.Shrink();

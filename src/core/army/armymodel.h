@@ -28,7 +28,7 @@ struct ArmySnapshot
     bool operator==(const ArmySnapshot &) const = default;
 };
 
-class ArmyModel
+class ArmyModel : public UndoableDocument<ArmySnapshot>
 {
 public:
     // A new army: the given figure directory text, total "0", no changes.
@@ -123,15 +123,10 @@ public:
     // Adding, removing, count and size changes, name and directory changes
     // are steps; typing into one box is one step until EndFieldEdit.
     // Opening and saving are not steps.
-    bool CanUndo() const { return m_history.CanUndo(); }
-    bool CanRedo() const { return m_history.CanRedo(); }
-    std::string UndoName() const { return m_history.UndoName(); }
-    std::string RedoName() const { return m_history.RedoName(); }
     // Restores the army before (after) the step and recomputes the total;
     // Changed is clear exactly at the saved state.
     Status Undo();
     Status Redo();
-    void EndFieldEdit() { m_history.BreakMerge(); }
 
 private:
     Status OpenFile(const std::string &path);
@@ -162,7 +157,6 @@ private:
     std::uint64_t m_availableRevision = 0;
     std::uint64_t m_unitsRevision = 0;
     char m_decimalMark;
-    History<ArmySnapshot> m_history;
 };
 
 } // namespace tarvello

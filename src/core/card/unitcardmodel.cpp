@@ -173,8 +173,7 @@ Status UnitCardModel::SaveStyle(const std::string &path)
         return Failure{sentence, saved.failure().description};
     m_styleChanged = false;
     m_savedStyle = m_style;
-    m_history.Amend(Snapshot());
-    m_history.BreakMerge();
+    SavedNow();
     return {};
 }
 
@@ -207,8 +206,7 @@ LayoutSaveResult UnitCardModel::SaveLayout()
                 Failure{sentence, saved.failure().description}.Message()};
     m_layoutChanged = false;
     m_savedImage = m_image;
-    m_history.Amend(Snapshot());
-    m_history.BreakMerge();
+    SavedNow();
     return {};
 }
 

@@ -53,7 +53,7 @@ struct CardSnapshot
     bool operator==(const CardSnapshot &) const = default;
 };
 
-class UnitCardModel
+class UnitCardModel : public UndoableDocument<CardSnapshot>
 {
 public:
     // A new card window: the default style in defaultFont (the card's own
@@ -114,15 +114,8 @@ public:
     // Undo and redo of moves and resizes of the picture, font changes and
     // Load Style; the names say what Undo and Redo would take back or repeat
     // ("Move Picture"). Loading a figure starts a new history.
-    bool CanUndo() const { return m_history.CanUndo(); }
-    bool CanRedo() const { return m_history.CanRedo(); }
-    std::string UndoName() const { return m_history.UndoName(); }
-    std::string RedoName() const { return m_history.RedoName(); }
     void Undo() { Restore(m_history.Undo()); }
     void Redo() { Restore(m_history.Redo()); }
-    // Ends the folding of moves, or of typing into one style box, into one
-    // step (the scroll bar was released, the box lost focus).
-    void EndEdit() { m_history.BreakMerge(); }
 
     // What DrawCard needs, with the credit picture's box size in twips.
     CardScene Scene(int creditWidth, int creditHeight) const;
@@ -130,6 +123,7 @@ public:
 private:
     CardSnapshot Snapshot() const;
     void Step(std::string name, const std::string &mergeKey = {});
+    void SavedNow();
     void Restore(const CardSnapshot &snapshot);
 
     std::string m_defaultFont;
@@ -143,7 +137,6 @@ private:
     // redone state say whether it differs from what was saved.
     std::optional<CardStyle> m_savedStyle;
     std::optional<CardRect> m_savedImage;
-    History<CardSnapshot> m_history;
 };
 
 // "Show Design" with the window's current width in twips.

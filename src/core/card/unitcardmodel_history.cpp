@@ -21,6 +21,13 @@ void UnitCardModel::Step(std::string name, const std::string &mergeKey)
         m_history.Record(std::move(name), now, mergeKey);
 }
 
+// A save changed the flags but is no step; the next edit starts a new one.
+void UnitCardModel::SavedNow()
+{
+    m_history.Amend(Snapshot());
+    m_history.BreakMerge();
+}
+
 void UnitCardModel::Restore(const CardSnapshot &snapshot)
 {
     m_style = snapshot.style;

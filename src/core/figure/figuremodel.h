@@ -35,7 +35,7 @@ struct FigureSnapshot
     bool operator==(const FigureSnapshot &) const = default;
 };
 
-class FigureModel
+class FigureModel : public UndoableDocument<FigureSnapshot>
 {
 public:
     // The tables are shared and read anew by every calculation; they must
@@ -109,16 +109,10 @@ public:
     // Every user change above is one step, named for the menu ("Remove
     // Dagger"); consecutive edits of one typed field are one step until
     // EndFieldEdit. Opening and saving are not steps.
-    bool CanUndo() const { return m_history.CanUndo(); }
-    bool CanRedo() const { return m_history.CanRedo(); }
-    std::string UndoName() const { return m_history.UndoName(); }
-    std::string RedoName() const { return m_history.RedoName(); }
     // Restores the figure before (after) the step and recalculates its
     // costs; Changed is clear exactly at the saved state.
     Status Undo();
     Status Redo();
-    // The typed field lost focus: its next edit is a new step.
-    void EndFieldEdit() { m_history.BreakMerge(); }
 
     // --- Files ---------------------------------------------------------
     // Saves the figure to path: saving to the current FileName keeps the
@@ -158,7 +152,6 @@ private:
     FigureRecord m_record;
     std::shared_ptr<const Picture> m_picture = std::make_shared<const Picture>();
     std::uint64_t m_pictureRevision = 0;
-    History<FigureSnapshot> m_history;
     std::string m_fileName;
     bool m_changed = false;
     bool m_loading = false;

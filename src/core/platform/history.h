@@ -142,4 +142,22 @@ private:
     bool m_mergeOpen = false;
 };
 
+// The Edit menu's view of an editor's model: the model derives from it and
+// records its steps into m_history.
+template<typename Snapshot>
+class UndoableDocument
+{
+public:
+    bool CanUndo() const { return m_history.CanUndo(); }
+    bool CanRedo() const { return m_history.CanRedo(); }
+    // The step Undo, respectively Redo, would take back or repeat.
+    std::string UndoName() const { return m_history.UndoName(); }
+    std::string RedoName() const { return m_history.RedoName(); }
+    // A typed field lost focus or a drag ended: the next edit is a new step.
+    void EndFieldEdit() { m_history.BreakMerge(); }
+
+protected:
+    History<Snapshot> m_history;
+};
+
 } // namespace tarvello

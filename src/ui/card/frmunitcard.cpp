@@ -108,7 +108,7 @@ void frmUnitCard::connectControls()
     });
     // One drag of a scroll bar is one undo step.
     for (QScrollBar *bar : {m_ui->scrLeft, m_ui->scrTop})
-        connect(bar, &QScrollBar::sliderReleased, this, [this] { m_model.EndEdit(); });
+        connect(bar, &QScrollBar::sliderReleased, this, [this] { m_model.EndFieldEdit(); });
 }
 
 // The style boxes edited directly: their values reach the next drawing.
@@ -122,7 +122,7 @@ void frmUnitCard::connectStyleEdits()
                 emit historyChanged();
             });
             // Typing into one box is one undo step until it loses focus.
-            connect(text, &QLineEdit::editingFinished, this, [this] { m_model.EndEdit(); });
+            connect(text, &QLineEdit::editingFinished, this, [this] { m_model.EndFieldEdit(); });
         } else if (auto *check = findChild<QCheckBox *>(name)) {
             connect(check, &QCheckBox::clicked, this, [this, &key](bool on) {
                 m_model.SetStyleValue(key, on ? "1" : "0");
