@@ -9,7 +9,7 @@
 // each command, so undoing gives back the grid, and the saved bytes, exactly.
 namespace tarvello {
 
-class TableHistory
+class TableHistory : public UndoableDocument<TableDocument>
 {
 public:
     // A document just opened: no steps, and it counts as saved.
@@ -21,10 +21,6 @@ public:
         m_history.Record(std::move(name), after);
     }
 
-    bool CanUndo() const { return m_history.CanUndo(); }
-    bool CanRedo() const { return m_history.CanRedo(); }
-    std::string UndoName() const { return m_history.UndoName(); }
-    std::string RedoName() const { return m_history.RedoName(); }
     // The document to show after stepping back, respectively forward.
     const TableDocument &Undo() { return m_history.Undo(); }
     const TableDocument &Redo() { return m_history.Redo(); }
@@ -33,9 +29,6 @@ public:
     void MarkSaved() { m_history.MarkSaved(); }
     // The current document differs from the one last saved (or opened).
     bool Modified() const { return !m_history.AtSaved(); }
-
-private:
-    History<TableDocument> m_history;
 };
 
 } // namespace tarvello
