@@ -32,6 +32,18 @@ class FrmUnitCardTest : public QObject, public WindowTest
         return windowsOf<frmUnitCard>().value(0);
     }
 
+    // The card of a new figure, its data font changed to 12 points.
+    frmUnitCard *newCardWithDataFontOf12()
+    {
+        action("mnuFile_Figure_New")->trigger();
+        frmUnitCard *card = openCard(windowsOf<frmFigure>().value(0));
+        QFont chosen = QApplication::font();
+        chosen.setPointSize(12);
+        m_dialogs.fontAnswers.enqueue(chosen);
+        ClickButton(card, "btnDataFont");
+        return card;
+    }
+
 private slots:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
     void init() { startMain(); }
@@ -96,12 +108,7 @@ private slots:
 
     void closingAsksAboutTheStyleThenTheLayout()
     {
-        action("mnuFile_Figure_New")->trigger();
-        frmUnitCard *card = openCard(windowsOf<frmFigure>().value(0));
-        QFont chosen = QApplication::font();
-        chosen.setPointSize(12);
-        m_dialogs.fontAnswers.enqueue(chosen);
-        ClickButton(card, "btnDataFont");
+        frmUnitCard *card = newCardWithDataFontOf12();
         QCOMPARE(TextOf(card, "txtDataFontSize"), QStringLiteral("12"));
         m_dialogs.clearCalls();
         // Cancel on the style question still asks about the layout; the window stays.
@@ -123,12 +130,7 @@ private slots:
 
     void editUndoTakesBackFontsAndMovesOfTheCard()
     {
-        action("mnuFile_Figure_New")->trigger();
-        frmUnitCard *card = openCard(windowsOf<frmFigure>().value(0));
-        QFont chosen = QApplication::font();
-        chosen.setPointSize(12);
-        m_dialogs.fontAnswers.enqueue(chosen);
-        ClickButton(card, "btnDataFont");
+        frmUnitCard *card = newCardWithDataFontOf12();
         auto *top = card->findChild<QScrollBar *>(QStringLiteral("scrTop"));
         const int opened = top->value();
         top->setValue(1000);
