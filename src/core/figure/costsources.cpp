@@ -127,13 +127,13 @@ std::string Explainer::WeaponMultiplier() const
                             ? kAttackRollTables[std::size_t(training)]
                             : kAttackRollTables[0];
     text += "\nEach weapon's share comes from the " + std::string(table)
-            + " attack-roll table (" + Training() + "), row = its Max Damage";
+            + " attack-roll table (" + Training() + "), row = its Max Damage.";
     if (!now.lvwMissileWeaponsSelected.empty())
         text += now.chkOptionalRangeCost != 0
-                    ? "; a missile weapon's multiplier follows its Short and Long ranges (Range"
-                      " Cost checked), times its Attack Radius"
-                    : "; a missile weapon's multiplier counts Attack Radius times";
-    return text + "." + WeaponShares(FigureSeries::Melee) + WeaponShares(FigureSeries::Missile);
+                    ? "\nA missile weapon's multiplier follows its Short and Long ranges (Range"
+                      " Cost checked), times its Attack Radius."
+                    : "\nA missile weapon's multiplier counts Attack Radius times.";
+    return text + WeaponShares(FigureSeries::Melee) + WeaponShares(FigureSeries::Missile);
 }
 
 std::string Explainer::MoveMultiplier() const
