@@ -61,6 +61,10 @@ const PreviewCase kFigures[] = {
 class CostPreviewTest : public ::testing::Test
 {
 protected:
+    // Notes that start with a number: a copy that took them for its Shots
+    // would cost the crossbow differently.
+    CostPreviewTest() { tables.MissileWeapons[1].Notes = "2 bolts a turn"; }
+
     FigureModel Make(const PreviewCase &figure)
     {
         FigureModel model(tables);
