@@ -69,6 +69,20 @@ void narrowColumns(QTreeWidget *list)
     list->header()->setMinimumSectionSize(widest + 6);
 }
 
+// The rows of view in sight, first to last (last < first when none): no more
+// than its viewport can hold, even before it is laid out.
+std::pair<int, int> rowsInView(const QAbstractItemView *view, int count)
+{
+    const int height = view->viewport()->height();
+    if (height <= 0 || count <= 0)
+        return {0, -1};
+    const QModelIndex top = view->indexAt(QPoint(0, 0));
+    const QModelIndex bottom = view->indexAt(QPoint(0, height - 1));
+    const int first = top.isValid() ? top.row() : 0;
+    const int most = first + height / std::max(1, view->fontMetrics().height());
+    return {first, std::min({bottom.isValid() ? bottom.row() : count - 1, most, count - 1})};
+}
+
 } // namespace
 
 CostPreviewView::CostPreviewView(frmFigure &window, const tarvello::RulesTables &tables)
@@ -76,6 +90,7 @@ CostPreviewView::CostPreviewView(frmFigure &window, const tarvello::RulesTables 
     , m_tables(tables)
 {
     m_lists.reserve(3);
+    m_choices.reserve(6);
     for (const frmFigure::SeriesWidgets &series : window.seriesWidgets()) {
         QTreeWidget *list = series.available;
         narrowColumns(list);
@@ -98,7 +113,10 @@ CostPreviewView::CostPreviewView(frmFigure &window, const tarvello::RulesTables 
         QAbstractItemView *view = box->view();
         view->setItemDelegate(new CostDeltaDelegate(view->itemDelegate(), box));
         view->installEventFilter(this);
-        m_choices.push_back({box, choice, 0, {}});
+        const std::size_t index = m_choices.size();
+        m_choices.push_back({box, choice, {}, {}});
+        connect(view->verticalScrollBar(), &QScrollBar::valueChanged, this,
+                [this, index] { showDeltas(m_choices[index]); });
     }
 }
 
@@ -111,8 +129,7 @@ void CostPreviewView::show(const tarvello::FigureModel &model)
         showRows(list);
     for (ChoicePreview &choice : m_choices) {
         fitPopup(choice);
-        if (choice.box->view()->isVisible())
-            showDeltas(choice);
+        showDeltas(choice);
     }
     showSources();
 }
@@ -136,22 +153,15 @@ bool CostPreviewView::eventFilter(QObject *watched, QEvent *event)
 
 void CostPreviewView::showRows(ListPreview &preview)
 {
-    QTreeWidget *list = preview.list;
-    const int height = list->viewport()->height();
-    if (!m_previewer || height <= 0)
+    if (!m_previewer)
         return;
+    QTreeWidget *list = preview.list;
     const std::vector<tarvello::ListRow> &rows = tarvello::AvailableRows(m_model->Record(),
                                                                          preview.series);
     const int count = std::min(list->topLevelItemCount(), int(rows.size()));
     if (preview.shownFor.size() != std::size_t(count))
         preview.shownFor.assign(std::size_t(count), 0);
-    // The rows in view; no more than the viewport can hold, even before the
-    // list is laid out.
-    const QModelIndex top = list->indexAt(QPoint(0, 0));
-    const QModelIndex bottom = list->indexAt(QPoint(0, height - 1));
-    const int first = top.isValid() ? top.row() : 0;
-    const int most = first + height / std::max(1, list->fontMetrics().height());
-    const int last = std::min({bottom.isValid() ? bottom.row() : count - 1, most, count - 1});
+    const auto [first, last] = rowsInView(list, count);
     for (int row = first; row <= last; ++row) {
         std::uint64_t &shownFor = preview.shownFor[std::size_t(row)];
         if (shownFor == m_revision)
@@ -168,16 +178,24 @@ void CostPreviewView::showRows(ListPreview &preview)
 
 void CostPreviewView::showDeltas(ChoicePreview &preview)
 {
-    if (!m_previewer || preview.shownFor == m_revision)
+    QAbstractItemView *view = preview.box->view();
+    if (!m_previewer || !view->isVisible())
         return;
-    preview.shownFor = m_revision;
-    QComboBox *box = preview.box;
-    const int count = std::min(box->count(), int((m_model->Record().*preview.choice).items.size()));
-    for (int i = 0; i < count; ++i) {
+    QAbstractItemModel *entries = preview.box->model();
+    const int count = std::min(entries->rowCount(),
+                               int((m_model->Record().*preview.choice).items.size()));
+    if (preview.shownFor.size() != std::size_t(count))
+        preview.shownFor.assign(std::size_t(count), 0);
+    const auto [first, last] = rowsInView(view, count);
+    for (int i = first; i <= last; ++i) {
+        std::uint64_t &shownFor = preview.shownFor[std::size_t(i)];
+        if (shownFor == m_revision)
+            continue;
+        shownFor = m_revision;
         const auto [text, tip] = previewTexts(m_previewer->Choose(preview.choice, i),
                                               *m_previewer, "Choosing it");
-        box->setItemData(i, text, kCostDeltaRole);
-        box->setItemData(i, tip, Qt::ToolTipRole);
+        entries->setItemData(entries->index(i, 0),
+                             {{kCostDeltaRole, text}, {Qt::ToolTipRole, tip}});
     }
 }
 

@@ -24,7 +24,7 @@ struct RulesTables;
 // every entry of the choice lists' drop-downs, and where each value of the
 // "Calculated Figure Cost" frame comes from, as its tool tip. The core's
 // CostPreviewer calculates; this class only asks it for what is on screen:
-// the list rows in view, and a drop-down's entries when it opens.
+// the rows in view of each list and of an open drop-down.
 class CostPreviewView : public QObject
 {
     Q_OBJECT
@@ -53,7 +53,8 @@ private:
     {
         QComboBox *box;
         tarvello::ChoiceList tarvello::FigureRecord::*choice;
-        std::uint64_t shownFor = 0;
+        // The revision each entry's delta shows.
+        std::vector<std::uint64_t> shownFor;
         std::vector<std::string> measuredItems;
     };
 
