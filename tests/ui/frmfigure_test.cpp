@@ -4,6 +4,8 @@
 #include "figure/frmfigure.h"
 #include "windowtest.h"
 
+#include "figure/costdeltadelegate.h"
+
 #include "figure/figurefile.h"
 #include "figure/figuremodel.h"
 
@@ -125,6 +127,50 @@ private slots:
                  QStringList({"Poor", "Good", "Excellent"}));
         QCOMPARE(Named<QComboBox>(w.get(), "cboTrainingLevel")->currentIndex(), 1);
         QVERIFY(w->model().Changed());
+    }
+
+    // The "+Pts" cells of the three "Available" lists, and the cost changes
+    // beside the race entries, as the open drop-down shows them.
+    static QStringList pointsColumn(QWidget *window)
+    {
+        QStringList cells;
+        for (const char *name : {"lvwMeleeWeapons", "lvwMissileWeapons", "lvwExtraItems"}) {
+            auto *list = Named<QTreeWidget>(window, name);
+            for (int row = 0; row < list->topLevelItemCount(); ++row)
+                cells.append(list->topLevelItem(row)->text(list->columnCount() - 1));
+        }
+        return cells;
+    }
+    static QStringList raceDeltas(QWidget *window)
+    {
+        auto *box = Named<QComboBox>(window, "cboRace");
+        box->showPopup();
+        QStringList deltas;
+        for (int i = 0; i < box->count(); ++i)
+            deltas.append(box->itemData(i, kCostDeltaRole).toString());
+        box->hidePopup();
+        return deltas;
+    }
+
+    void previewsFollowAChangeOfRace()
+    {
+        auto w = newWindow();
+        // A human sword: 3 x 2.5 = 7.5, rounds to 8. Another sword 15 (+7),
+        // an axe 17.5 (+10), a bow 17.5 (+10), a shield 12.5, rounding to 12
+        // (+4); a dwarf (defense 3) would cost 9.
+        add(w.get(), "lvwMeleeWeapons", 0, "btnAddMeleeWeapon");
+        QCOMPARE(pointsColumn(w.get()), QStringList({"+7", "+10", "+10", "+4"}));
+        QCOMPARE(raceDeltas(w.get()), QStringList({"\u00B10", "+1"}));
+        Choose(w.get(), "cboRace", 1);
+        QCOMPARE(TextOf(w.get(), "txtFinalCost"), QStringLiteral("9"));
+        QCOMPARE(pointsColumn(w.get()), QStringList({"+9", "+12", "+12", "+5"}));
+        QCOMPARE(raceDeltas(w.get()), QStringList({"\u22121", "\u00B10"}));
+        // The entries keep the tables' names; Add copies the row's own columns.
+        QCOMPARE(items(Named<QComboBox>(w.get(), "cboRace")), QStringList({"Human", "Dwarf"}));
+        add(w.get(), "lvwExtraItems", 0, "btnAddExtraItem");
+        QCOMPARE(rowTexts(Named<QTreeWidget>(w.get(), "lvwExtraItemsSelected"), 0),
+                 QStringList({"Shield", "5", "0", "0", "0", "0", "Blocks"}));
+        QCOMPARE(TextOf(w.get(), "txtFinalCost"), QStringLiteral("14"));
     }
 
     void typedTextAndSpinnersForward()

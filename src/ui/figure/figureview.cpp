@@ -56,9 +56,9 @@ void showCheck(QCheckBox *box, int value)
     }
 }
 
-void setRowTexts(QTreeWidget *list, QTreeWidgetItem *item, const tarvello::ListRow &row)
+// The row's own columns; a list may show more (the available lists' "+Pts").
+void setRowTexts(int columns, QTreeWidgetItem *item, const tarvello::ListRow &row)
 {
-    const int columns = list->columnCount();
     for (int column = 0; column < columns; ++column) {
         const QString text = column < int(row.size()) ? FromFileText(row[column]) : QString();
         if (item->text(column) != text) {
@@ -69,7 +69,7 @@ void setRowTexts(QTreeWidget *list, QTreeWidgetItem *item, const tarvello::ListR
     }
 }
 
-QTreeWidgetItem *makeItem(QTreeWidget *list, std::span<const tarvello::SeriesColumnSpec> columns,
+QTreeWidgetItem *makeItem(std::span<const tarvello::SeriesColumnSpec> columns,
                           const tarvello::ListRow &row)
 {
     auto *item = new QTreeWidgetItem;
@@ -77,16 +77,23 @@ QTreeWidgetItem *makeItem(QTreeWidget *list, std::span<const tarvello::SeriesCol
         if (columns[column].align == tarvello::ColumnAlign::Right)
             item->setTextAlignment(int(column), Qt::AlignRight | Qt::AlignVCenter);
     }
-    setRowTexts(list, item, row);
+    setRowTexts(int(columns.size()), item, row);
     return item;
 }
 
-// Every column but the last as wide as its header and texts; the last
-// (Notes) takes what is left.
-void fitColumns(QTreeWidget *list, const QTreeWidget *like = nullptr)
+// The columns of an "Available" row of the series.
+int availableColumns(tarvello::FigureSeries series)
 {
-    const int columns = list->columnCount();
-    const int shared = like ? like->columnCount() - 1 : 0;
+    return int(tarvello::Schema(series).available.size());
+}
+
+// Every column of the row's own but the last as wide as its header and
+// texts; the last (Notes) takes what is left. A "Selected" list lines up the
+// columns it shares with its "Available" list (like, of likeColumns).
+void fitColumns(QTreeWidget *list, int columns, const QTreeWidget *like = nullptr,
+                int likeColumns = 0)
+{
+    const int shared = like ? likeColumns - 1 : 0;
     const QAbstractItemView *view = list;
     const QFontMetrics metrics(list->header()->font());
     for (int column = 0; column + 1 < columns; ++column) {
@@ -141,8 +148,9 @@ void FigureView::bind(frmFigure &w)
         m_lists.push_back({series.available, series.series, true, schema.available, {}});
         m_lists.push_back({series.selected, series.series, false, schema.selected, {},
                            series.available});
-        fitColumns(series.available);
-        fitColumns(series.selected, series.available);
+        fitColumns(series.available, int(schema.available.size()));
+        fitColumns(series.selected, int(schema.selected.size()), series.available,
+                   availableColumns(series.series));
     }
 }
 
@@ -166,7 +174,8 @@ void FigureView::show(const tarvello::FigureModel &model)
         if (binding.available)
             availableChanged = changed;
         else if (availableChanged && !changed)
-            fitColumns(binding.list, binding.like);
+            fitColumns(binding.list, int(binding.columns.size()), binding.like,
+                       availableColumns(binding.series));
     }
 
     const QString label = FromFileText(model.TrainingLabel());
@@ -224,13 +233,13 @@ bool FigureView::showList(ListBinding &binding, const FigureRecord &record)
         // Rows added at the end: the selection stays where it was.
         QList<QTreeWidgetItem *> items;
         for (std::size_t i = same; i < rows.size(); ++i)
-            items.append(makeItem(list, binding.columns, rows[i]));
+            items.append(makeItem(binding.columns, rows[i]));
         list->addTopLevelItems(items);
     } else if (rows.size() == shown.size()) {
         // Rows changed in place (a weapon's shots).
         for (std::size_t i = same; i < rows.size(); ++i) {
             if (rows[i] != shown[i])
-                setRowTexts(list, list->topLevelItem(int(i)), rows[i]);
+                setRowTexts(int(binding.columns.size()), list->topLevelItem(int(i)), rows[i]);
         }
     } else if (rows.size() < shown.size()
                && std::equal(rows.begin() + std::ptrdiff_t(same), rows.end(),
@@ -245,11 +254,11 @@ bool FigureView::showList(ListBinding &binding, const FigureRecord &record)
         list->clear();
         QList<QTreeWidgetItem *> items;
         for (const tarvello::ListRow &row : rows)
-            items.append(makeItem(list, binding.columns, row));
+            items.append(makeItem(binding.columns, row));
         list->addTopLevelItems(items);
     }
     shown = rows;
-    fitColumns(list, binding.like);
+    fitColumns(list, int(binding.columns.size()), binding.like, availableColumns(binding.series));
     return true;
 }
 

@@ -1,4 +1,5 @@
 #include "frmfigure.h"
+#include "costpreviewview.h"
 #include "figureprint.h"
 #include "figureview.h"
 #include "pictureconvert.h"
@@ -63,6 +64,7 @@ frmFigure::frmFigure(AppContext &context, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose, false);
     m_ui->setupUi(this);
     setupForm();
+    m_preview = std::make_unique<CostPreviewView>(*this, *context.tables);
     m_view->bind(*this);
     connectReactions();
     // The window opens: lists filled, window sized, first calculation.
@@ -189,6 +191,7 @@ void frmFigure::apply(const tarvello::Status &status)
         m_view->markPictureChanged();
     }
     m_view->show(*m_model);
+    m_preview->show(*m_model);
     shareListWidths();
     emit historyChanged();
     if (!status)

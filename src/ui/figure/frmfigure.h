@@ -30,6 +30,7 @@ class frmFigure;
 
 namespace tarvello {
 
+class CostPreviewView;
 class FigureView;
 class FigureModel;
 
@@ -122,6 +123,8 @@ private:
     std::unique_ptr<tarvello::FigureModel> m_model;
     std::unique_ptr<FigureView> m_view;
     std::unique_ptr<Ui::frmFigure> m_ui;
+    // What each choice would cost; after m_ui, whose widgets it dresses.
+    std::unique_ptr<CostPreviewView> m_preview;
     bool m_openRefused = false;
     bool m_sized = false;
     std::uint64_t m_shownPictureRevision = 0;

@@ -88,11 +88,17 @@ void frmFigure::setupFields()
 // that a wide window shows every column of every list.
 void frmFigure::shareListWidths()
 {
+    // A column that takes what is left (the Notes) counts as narrow as it
+    // may be.
     const auto needed = [](const QTreeWidget *list) {
         const int columns = list->columnCount();
-        int width = list->fontMetrics().horizontalAdvance(list->headerItem()->text(columns - 1)) + 24;
-        for (int column = 0; column + 1 < columns; ++column)
-            width += list->columnWidth(column);
+        const QHeaderView *header = list->header();
+        int width = 0;
+        for (int column = 0; column < columns; ++column) {
+            const bool stretches = header->sectionResizeMode(column) == QHeaderView::Stretch
+                                   || (column + 1 == columns && header->stretchLastSection());
+            width += stretches ? header->minimumSectionSize() : list->columnWidth(column);
+        }
         return width + list->verticalScrollBar()->sizeHint().width() + 2 * list->frameWidth();
     };
     int index = 0;

@@ -1,0 +1,49 @@
+// Every preview of a figure at once with the shipped tables: each available
+// weapon and item added, each entry of the six choice lists chosen.
+#include "figure/costpreview.h"
+#include "figure/figuremodel.h"
+#include "rules/modloaddata.h"
+#include "rules/rulestables.h"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+using namespace tarvello;
+
+namespace {
+
+void BM_AllCostPreviews(benchmark::State &state)
+{
+    RulesTables tables;
+    LoadAllTables(tables, TARVELLO_SHIPPED_DATA_DIR, ".", [](const Failure &) {});
+    FigureModel model(tables);
+    const std::string figure = std::string(TARVELLO_SHIPPED_DATA_DIR) + "/figures/knight_hero.tvf";
+    if (!model.Initialize().ok() || !model.Open(figure).empty())
+        state.SkipWithError("the sample figure did not open");
+    const FigureRecord &record = model.Record();
+    using R = FigureRecord;
+    constexpr ChoiceList R::*kLists[] = {&R::cboFigureType, &R::cboTrainingLevel, &R::cboRace,
+                                         &R::cboArmorType,  &R::cboMove,          &R::cboCommandSkill};
+    int previews = 0;
+    for (auto _ : state) {
+        CostPreviewer previewer(record, tables);
+        previews = 0;
+        for (FigureSeries series : kAllSeries) {
+            for (const ListRow &row : AvailableRows(record, series)) {
+                benchmark::DoNotOptimize(previewer.Add(series, row));
+                ++previews;
+            }
+        }
+        for (ChoiceList R::*list : kLists) {
+            for (int i = 0; i < int((record.*list).items.size()); ++i) {
+                benchmark::DoNotOptimize(previewer.Choose(list, i));
+                ++previews;
+            }
+        }
+    }
+    state.counters["previews"] = previews;
+}
+BENCHMARK(BM_AllCostPreviews)->Unit(benchmark::kMicrosecond);
+
+} // namespace
