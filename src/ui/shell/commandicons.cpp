@@ -152,6 +152,16 @@ public:
         p.restore();
     }
 
+    // The engine's own pixmap would start from uncleared memory.
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap picture(size);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        paint(&painter, picture.rect(), mode, state);
+        return picture;
+    }
+
     QIconEngine *clone() const override { return new DrawnIcon(m_command); }
 
 private:
