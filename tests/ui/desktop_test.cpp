@@ -289,7 +289,7 @@ private slots:
         ClickButton(card, "btnShowStyle");
         QVERIFY(frame->width() > narrow);
         QVERIFY(Named<QWidget>(card, "fraStyle")->isVisible());
-        QVERIFY2(area.contains(frame->geometry()), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(frame->x()).arg(frame->y()).arg(frame->width()).arg(frame->height())));
+        QVERIFY(area.contains(frame->geometry()));
         QCOMPARE(frame->y(), area.height() - frame->height());
     }
 
@@ -302,7 +302,8 @@ private slots:
         auto *start = Named<QWidget>(m_main, "fraStart");
         QVERIFY(start->isVisible());
         QVERIFY(!m_main->mdiArea()->activeSubWindow());
-        for (const char *name : {"mnuFile_Figure_New", "mnuFile_Figure_Open", "mnuFileArmy_New", "mnuFileArmy_Open"}) {
+        for (const char *name :
+             {"mnuFile_Figure_New", "mnuFile_Figure_Open", "mnuFileArmy_New", "mnuFileArmy_Open"}) {
             auto *button = Named<QToolButton>(start, qPrintable(QStringLiteral("btnStart_") + name));
             QVERIFY2(button && button->defaultAction() == action(name), name);
         }
