@@ -248,6 +248,20 @@ TEST_F(FigureFileTest, FirstSaveMatchesTheGoldenFile)
     ExpectGolden(Bytes(path), "figures/knight_first_save.tvf");
 }
 
+TEST_F(FigureFileTest, TheFirstSaveNamesTheWindowAndLaterSavesKeepThatName)
+{
+    FigureModel model(tables);
+    ComposeKnight(model);
+    EXPECT_EQ(model.Caption(), "Figure");
+    ASSERT_FALSE(model.SaveTo(Path("missing/knight.tvf")).ok());
+    EXPECT_EQ(model.Caption(), "Figure");
+    ASSERT_TRUE(model.SaveTo(Path("knight.tvf")).ok());
+    EXPECT_EQ(model.Caption(), "Figure: Sir Test");
+    model.SetFigureName("Sir Renamed");
+    ASSERT_TRUE(model.SaveTo(Path("renamed.tvf")).ok());
+    EXPECT_EQ(model.Caption(), "Figure: Sir Test");
+}
+
 TEST_F(FigureFileTest, SavedFigureReopensAsItWas)
 {
     FigureModel model(tables);

@@ -2,6 +2,7 @@
 #include "shell/commandrouting.h"
 #include "shell/programfolder.h"
 #include "shell/recentfiles.h"
+#include "shell/windowplacement.h"
 #include "testfolder.h"
 
 #include <gtest/gtest.h>
@@ -52,9 +53,34 @@ TEST(RecentFiles, MissingEntryIsRemovedAndSettingsAreCleaned)
 
 TEST(RecentFiles, CaptionsNumberTheFirstNineAndShowAmpersands)
 {
-    EXPECT_EQ(RecentFileCaption(1, "/home/p/Salt & Iron.tva"),
-              "&1 /home/p/Salt && Iron.tva");
-    EXPECT_EQ(RecentFileCaption(10, "/x.tvf"), "10 /x.tvf");
+    EXPECT_EQ(RecentFileCaption(1, "/home/p/Salt & Iron.tva"), "&1 Salt && Iron.tva");
+    EXPECT_EQ(RecentFileCaption(10, "/x.tvf"), "10 x.tvf");
+    EXPECT_EQ(RecentFileCaption(2, "C:\\Armies\\north.tva"), "&2 north.tva");
+    EXPECT_EQ(RecentFileCaption(3, "plain.tvf"), "&3 plain.tvf");
+}
+
+TEST(WindowPlacement, AGrownWindowMovesLeftAndUpAndShrinksOnlyWhenItMust)
+{
+    struct Case
+    {
+        WindowRect window;
+        int minWidth, minHeight;
+        WindowRect kept;
+    };
+    // Area 800 x 600.
+    const Case cases[] = {
+        {{100, 50, 300, 200}, 0, 0, {100, 50, 300, 200}},   // inside: unchanged
+        {{600, 50, 300, 200}, 0, 0, {500, 50, 300, 200}},   // right edge out: moves left
+        {{100, 500, 300, 200}, 0, 0, {100, 400, 300, 200}}, // bottom edge out: moves up
+        {{300, 20, 900, 200}, 0, 0, {0, 20, 800, 200}},     // wider than the area
+        {{300, 20, 900, 200}, 850, 0, {0, 20, 850, 200}},   // not below its minimum
+        {{700, 550, 800, 600}, 0, 0, {0, 0, 800, 600}},     // exactly the area
+        {{-30, -10, 300, 200}, 0, 0, {0, 0, 300, 200}},     // back from beyond the corner
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(KeepInsideArea(c.window, 800, 600, c.minWidth, c.minHeight), c.kept)
+            << c.window.left << "," << c.window.top << " " << c.window.width << "x"
+            << c.window.height;
 }
 
 TEST(RecentFiles, DocumentKindComesFromTheExtensionInAnyCase)

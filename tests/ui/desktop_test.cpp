@@ -1,8 +1,10 @@
 // The main window as a desktop program: files named on the command line,
-// the standard shortcuts and File, Open Recent.
+// the standard shortcuts, File, Open Recent, the toolbar, the status line,
+// window captions and places, and the start area.
 
 #include "army/armymodel.h"
 #include "army/frmarmy.h"
+#include "card/frmunitcard.h"
 #include "figure/figuremodel.h"
 #include "figure/frmfigure.h"
 #include "rules/modloaddata.h"
@@ -10,7 +12,11 @@
 #include "shell/startup.h"
 #include "windowtest.h"
 
+#include <QCommandLinkButton>
 #include <QSignalSpy>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
 
 using namespace tarvello;
 
@@ -129,7 +135,9 @@ private slots:
         emit menu->aboutToShow();
         QAction *first = menu->findChild<QAction *>(QStringLiteral("mnuFile_OpenRecent_1"));
         QVERIFY(first);
-        QCOMPARE(first->text(), QStringLiteral("&1 ") + QString(copy).replace(QStringLiteral("&"), QStringLiteral("&&")));
+        QCOMPARE(first->text(), QStringLiteral("&1 Salt && Iron.tvf"));
+        QCOMPARE(first->toolTip(), QDir::toNativeSeparators(copy));
+        QCOMPARE(first->statusTip(), first->toolTip());
 
         // The saved copy disappears; choosing it says so and drops it.
         QVERIFY(QFile::remove(copy));
@@ -147,7 +155,179 @@ private slots:
         QVERIFY(m_main->recentFiles()->files().isEmpty());
     }
 
+    void toolbarButtonsAreTheMenusOwnActions()
+    {
+        auto *bar = Named<QToolBar>(m_main, "tbrCommands");
+        QList<QAction *> commands;
+        for (QAction *command : bar->actions()) {
+            if (command->isSeparator())
+                continue;
+            commands.append(command);
+            const QObjectList users = command->associatedObjects();
+            QVERIFY2(std::any_of(users.begin(), users.end(),
+                                 [](QObject *user) { return qobject_cast<QMenu *>(user); }),
+                     qPrintable(command->objectName()));
+        }
+        QVERIFY(commands.contains(action("mnuEdit_Undo")) && commands.contains(action("mnuFile_Save")));
+        const auto followsMenu = [&] {
+            for (QAction *command : commands)
+                QCOMPARE(bar->widgetForAction(command)->isEnabled(), command->isEnabled());
+        };
+        OpenCommandLineFiles(*m_main, {kKnight, kArmy});
+        auto *race = Named<QComboBox>(windowsOf<frmFigure>().at(0), "cboRace");
+        Choose(windowsOf<frmFigure>().at(0), "cboRace", (race->currentIndex() + 1) % race->count());
+        m_main->mdiArea()->activateNextSubWindow();
+        QCOMPARE(m_main->activeChild()->objectName(), QStringLiteral("frmFigure"));
+        QVERIFY(action("mnuEdit_Undo")->isEnabled());
+        followsMenu();
+        m_main->mdiArea()->activateNextSubWindow();
+        QVERIFY(!action("mnuEdit_Undo")->isEnabled());
+        followsMenu();
+
+        // Hidden from the Window menu, it stays hidden at the next start.
+        emit Named<QMenu>(m_main, "mnuWindow")->aboutToShow();
+        QAction *toggle = action("mnuWindow_ToolBar");
+        QVERIFY(Named<QMenu>(m_main, "mnuWindow")->actions().contains(toggle));
+        toggle->trigger();
+        QVERIFY(bar->isHidden());
+        stopMain();
+        m_main = new frmMain(m_context);
+        m_main->show();
+        QVERIFY(Named<QToolBar>(m_main, "tbrCommands")->isHidden());
+        QVERIFY(!action("mnuWindow_ToolBar")->isChecked());
+        action("mnuWindow_ToolBar")->trigger();
+        QVERIFY(!Named<QToolBar>(m_main, "tbrCommands")->isHidden());
+    }
+
+    void everySaveAndReloadIsConfirmedInTheStatusLine_data()
+    {
+        QTest::addColumn<QString>("document");
+        QTest::addColumn<QString>("file"); // where the dialog saves; "" for none
+        QTest::addColumn<QString>("confirmed");
+        QTest::newRow("figure") << "figure" << "hero.tvf" << "Saved hero.tvf";
+        QTest::newRow("failed figure") << "figure" << "missing/hero.tvf" << "";
+        QTest::newRow("army") << "army" << "north.tva" << "Saved north.tva";
+        QTest::newRow("table") << "table" << "races copy.skv" << "Saved races copy.skv";
+        QTest::newRow("style") << "style" << "bold.tvs" << "Saved bold.tvs";
+        QTest::newRow("layout") << "layout" << "" << "Saved knight.tvf";
+        QTest::newRow("rules tables") << "reload" << "" << "Rules tables reloaded";
+    }
+
+    void everySaveAndReloadIsConfirmedInTheStatusLine()
+    {
+        QFETCH(QString, document);
+        QFETCH(QString, file);
+        QFETCH(QString, confirmed);
+        const QString knight = tempPath(QStringLiteral("knight.tvf"));
+        QVERIFY(QFile::copy(kKnight, knight));
+        if (!file.isEmpty())
+            m_dialogs.saveFileAnswers.enqueue(tempPath(file));
+        if (document == "figure" || document == "style" || document == "layout")
+            OpenCommandLineFiles(*m_main, {knight});
+        if (document == "style" || document == "layout")
+            ClickButton(m_main->activeChild(), "btnCard");
+        if (document == "army")
+            OpenCommandLineFiles(*m_main, {kArmy});
+        if (document == "table")
+            action("mnuResources_Races")->trigger();
+        QVERIFY(m_main->statusBar()->currentMessage().isEmpty());
+        const int boxes = m_dialogs.count(Kind::Message);
+
+        if (document == "figure" || document == "army")
+            action("mnuFile_SaveAs")->trigger();
+        else if (document == "table")
+            ClickButton(m_main->activeChild(), "btnSaveAs");
+        else if (document == "style")
+            ClickButton(m_main->activeChild(), "btnSaveStyle");
+        else if (document == "layout")
+            action("mnuFile_Save")->trigger();
+        else
+            action("mnuResources_Reload")->trigger();
+        QCOMPARE(m_main->statusBar()->currentMessage(), confirmed);
+        // A failure is told by its box alone.
+        QCOMPARE(m_dialogs.count(Kind::Message) - boxes, confirmed.isEmpty() ? 1 : 0);
+    }
+
+    void theFirstSaveOfANewFigureNamesItsWindow()
+    {
+        action("mnuFile_Figure_New")->trigger();
+        action("mnuFile_Figure_New")->trigger();
+        frmFigure *figure = windowsOf<frmFigure>().at(1);
+        changeFigureName(figure, QStringLiteral("Thorgrim"));
+        m_dialogs.saveFileAnswers.enqueue(tempPath(QStringLiteral("thorgrim.tvf")));
+        action("mnuFile_SaveAs")->trigger();
+        QCOMPARE(figure->windowTitle(), QStringLiteral("Figure: Thorgrim"));
+        QMenu *windows = Named<QMenu>(m_main, "mnuWindow");
+        emit windows->aboutToShow();
+        QStringList listed;
+        for (QAction *entry : windows->actions()) {
+            if (entry->isCheckable() && entry != action("mnuWindow_ToolBar"))
+                listed.append(entry->text());
+        }
+        QCOMPARE(listed, (QStringList{"&1 Figure", "&2 Figure: Thorgrim"}));
+    }
+
+    void aWidenedCardMovesLeftToStayInsideTheArea_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::newRow("1366 x 768") << QSize(1366, 768);
+        QTest::newRow("1280 x 720") << QSize(1280, 720);
+    }
+
+    void aWidenedCardMovesLeftToStayInsideTheArea()
+    {
+        QFETCH(QSize, screen);
+        m_main->resize(screen);
+        OpenCommandLineFiles(*m_main, {kKnight});
+        ClickButton(m_main->activeChild(), "btnCard");
+        auto *card = qobject_cast<frmUnitCard *>(m_main->activeChild());
+        QVERIFY(card);
+        QMdiSubWindow *frame = m_main->mdiArea()->activeSubWindow();
+        const QRect area = m_main->mdiArea()->viewport()->rect();
+        frame->move(area.width() - frame->width(), area.height() - frame->height());
+        const int narrow = frame->width();
+        ClickButton(card, "btnShowStyle");
+        QVERIFY(frame->width() > narrow);
+        QVERIFY(Named<QWidget>(card, "fraStyle")->isVisible());
+        QVERIFY(area.contains(frame->geometry()));
+        QCOMPARE(frame->y(), area.height() - frame->height());
+    }
+
+    void theStartAreaShowsTheWayUntilAChildOpens()
+    {
+        const QString knight = tempPath(QStringLiteral("knight.tvf"));
+        QVERIFY(QFile::copy(kKnight, knight));
+        m_main->recentFiles()->add(kArmy);
+        m_main->recentFiles()->add(knight);
+        auto *start = Named<QWidget>(m_main, "fraStart");
+        QVERIFY(start->isVisible());
+        QVERIFY(!m_main->mdiArea()->activeSubWindow());
+        for (const char *name :
+             {"mnuFile_Figure_New", "mnuFile_Figure_Open", "mnuFileArmy_New", "mnuFileArmy_Open"}) {
+            auto *button = Named<QToolButton>(start, qPrintable(QStringLiteral("btnStart_") + name));
+            QVERIFY2(button && button->defaultAction() == action(name), name);
+        }
+        auto *newest = Named<QCommandLinkButton>(start, "btnRecent_1");
+        QCOMPARE(newest->text(), QStringLiteral("knight.tvf"));
+        QCOMPARE(newest->toolTip(), QDir::toNativeSeparators(knight));
+        QVERIFY(Named<QCommandLinkButton>(start, "btnRecent_2"));
+        QVERIFY(!Named<QCommandLinkButton>(start, "btnRecent_3"));
+
+        newest->click();
+        QCOMPARE(childForms(), QStringList{"frmFigure"});
+        QVERIFY(!start->isVisible());
+        m_main->mdiArea()->closeAllSubWindows();
+        QTRY_VERIFY(start->isVisible());
+    }
+
 private:
+    static void changeFigureName(frmFigure *figure, const QString &name)
+    {
+        auto *field = Named<QLineEdit>(figure, "txtFigureName");
+        field->setText(name);
+        emit field->textEdited(name);
+    }
+
     tarvello::RulesTables m_shipped;
 };
 

@@ -205,7 +205,7 @@ private slots:
         emit windows->aboutToShow();
         QList<QAction *> listed;
         for (QAction *entry : windows->actions()) {
-            if (entry->isCheckable())
+            if (entry->isCheckable() && entry != action("mnuWindow_ToolBar"))
                 listed.append(entry);
         }
         QCOMPARE(listed.size(), 2);

@@ -57,7 +57,8 @@ public:
     TrainingCaptions Captions() const { return m_captions; }
     // The caption of lblTrainingLevel: "Training Level" or "Targeting System".
     const char *TrainingLabel() const;
-    // The window caption: "Figure", or "Figure: " + name after opening a file.
+    // The window caption: "Figure", or "Figure: " + name after opening a file
+    // or after the first save of a new figure.
     const std::string &Caption() const { return m_caption; }
     // The name the save dialog proposes: txtFigureName + ".tvf".
     std::string ProposedFileName() const;
@@ -157,7 +158,8 @@ private:
     bool m_loading = false;
     bool m_calcReady = false;
     TrainingCaptions m_captions = TrainingCaptions::Training;
-    std::string m_caption = "Figure";
+    static constexpr const char *kNewFigureCaption = "Figure";
+    std::string m_caption = kNewFigureCaption;
 };
 
 } // namespace tarvello

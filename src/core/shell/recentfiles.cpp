@@ -5,6 +5,17 @@
 
 namespace tarvello {
 
+namespace {
+
+// The last part of a path with either kind of folder separator.
+std::string_view FileNameOf(std::string_view path)
+{
+    const std::size_t slash = path.find_last_of("/\\");
+    return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
+} // namespace
+
 std::vector<std::string> AddRecentFile(std::vector<std::string> list, const std::string &path,
                                        std::size_t limit)
 {
@@ -39,7 +50,7 @@ std::string RecentFileCaption(std::size_t number, std::string_view path)
 {
     std::string caption = number < 10 ? "&" + std::to_string(number) : std::to_string(number);
     caption += ' ';
-    for (const char c : path) {
+    for (const char c : FileNameOf(path)) {
         caption += c;
         if (c == '&')
             caption += '&';
@@ -49,8 +60,7 @@ std::string RecentFileCaption(std::size_t number, std::string_view path)
 
 DocumentKind DocumentKindOf(std::string_view path)
 {
-    const std::size_t slash = path.find_last_of("/\\");
-    const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+    const std::string_view name = FileNameOf(path);
     const std::size_t dot = name.rfind('.');
     if (dot == std::string_view::npos)
         return DocumentKind::Unknown;

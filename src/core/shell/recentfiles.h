@@ -25,9 +25,10 @@ std::vector<std::string> RemoveRecentFile(std::vector<std::string> list, const s
 std::vector<std::string> CleanRecentFiles(const std::vector<std::string> &list,
                                           std::size_t limit = kRecentFilesLimit);
 
-// The menu caption of entry number (1-based): "&1 " and the path for the first
-// nine, the number and a blank after that; "&" in the path doubled so that it
-// is shown, not taken as an access key.
+// The menu caption of entry number (1-based): "&1 " and the file's name (the
+// path without its folders) for the first nine, the number and a blank after
+// that; "&" in the name doubled so that it is shown, not taken as an access
+// key. The full path is the item's tool tip.
 std::string RecentFileCaption(std::size_t number, std::string_view path);
 
 // The documents the program opens, known by their file extension in any case.

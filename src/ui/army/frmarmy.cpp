@@ -253,8 +253,10 @@ bool frmArmy::writeTo(const std::string &path)
 {
     const tarvello::Status written = m_model->WriteArmy(path);
     apply(written);
-    if (written.ok())
+    if (written.ok()) {
         emit documentFileUsed(FromFilePath(path));
+        emit documentSaved(FromFilePath(path));
+    }
     return written.ok();
 }
 

@@ -69,6 +69,8 @@ void frmUnitCard::saveStyle()
     const tarvello::Status saved = m_model.SaveStyle(ToFilePath(*path));
     if (!saved)
         message(saved.failure().Message(), int(IDialogs::Icon::None));
+    else
+        emit documentSaved(*path);
 }
 
 void frmUnitCard::loadStyle()
@@ -99,6 +101,7 @@ bool frmUnitCard::saveLayout()
         message(result.message, int(IDialogs::Icon::None));
         return false;
     case tarvello::LayoutSaveResult::Saved:
+        emit documentSaved(FromFilePath(m_model.figure().UnitFile));
         break;
     }
     return true;

@@ -270,9 +270,11 @@ bool frmFigure::saveTo(const QString &path)
         saved = m_model->SaveTo(ToFilePath(path));
     }
     apply(saved);
-    if (m_model->Changed())
+    // An unchanged figure stays unchanged when its save fails.
+    if (!saved.ok() || m_model->Changed())
         return false;
     emit documentFileUsed(path);
+    emit documentSaved(path);
     return true;
 }
 

@@ -60,6 +60,9 @@ signals:
     // The window's document was opened from or saved to path (File, Open
     // Recent lists it).
     void documentFileUsed(const QString &path);
+    // A save of the window's document (figure, army, table, style or layout)
+    // reached the file at path.
+    void documentSaved(const QString &path);
     // The history changed: a step was made, undone, redone or saved.
     void historyChanged();
 

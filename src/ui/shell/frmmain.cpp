@@ -1,11 +1,13 @@
 #include "frmmain.h"
 
 #include "appcontext.h"
+#include "childplacement.h"
 #include "childwindow.h"
 #include "documentwindows.h"
 #include "frmreadme.h"
 #include "recentfilesmenu.h"
 #include "frmsplash.h"
+#include "startarea.h"
 #include "platform/idialogs.h"
 #include "platform/modfunctions.h"
 #include "platform/uitext.h"
@@ -52,6 +54,7 @@ frmMain::frmMain(AppContext &context, QWidget *parent)
     m_context.printer = m_printer.get();
     buildMenus();
     RegisterDocumentWindows(*this);
+    buildDesktop();
 }
 
 frmMain::~frmMain() = default;
@@ -60,7 +63,7 @@ void frmMain::startUp()
 {
     setWindowTitle(QString::fromStdString(tarvello::AppTitle()));
     showAbout();
-    refreshResources();
+    loadTables();
     showMaximized();
 }
 
@@ -85,6 +88,8 @@ void frmMain::addChild(ChildWindow *child)
     QMdiSubWindow *window = m_mdiArea->addSubWindow(child);
     window->setAttribute(Qt::WA_DeleteOnClose);
     leaveCloseKeysToMain(window);
+    KeepChildInsideArea(window);
+    m_startArea->followChildren();
     trackDocument(child);
     child->show();
     window->show();
@@ -107,6 +112,8 @@ void frmMain::leaveCloseKeysToMain(QMdiSubWindow *window)
 void frmMain::trackDocument(ChildWindow *child)
 {
     connect(child, &ChildWindow::documentFileUsed, this, &frmMain::rememberFile,
+            Qt::UniqueConnection);
+    connect(child, &ChildWindow::documentSaved, this, &frmMain::confirmSave,
             Qt::UniqueConnection);
 }
 
@@ -188,16 +195,26 @@ void frmMain::updateFileMenu()
     }
 }
 
-void frmMain::refreshResources()
+bool frmMain::loadTables()
 {
     IDialogs *dialogs = m_context.dialogs;
+    bool loaded = true;
     tarvello::LoadAllTables(*m_context.tables, ToFilePath(m_context.programFolder),
                             tarvello::GetDecimalSeparator(),
-                            [this, dialogs](const tarvello::Failure &failure) {
+                            [this, dialogs, &loaded](const tarvello::Failure &failure) {
+                                loaded = false;
                                 dialogs->message(this, QString::fromLatin1(tarvello::kProductName),
                                                  FromFileText(failure.Message()),
                                                  IDialogs::Buttons::Ok, IDialogs::Icon::None);
                             });
+    return loaded;
+}
+
+void frmMain::refreshResources()
+{
+    // A table that failed has said so in its own message.
+    if (loadTables())
+        confirm(QStringLiteral("Rules tables reloaded"));
     for (QMdiSubWindow *window : m_mdiArea->subWindowList()) {
         if (auto *child = qobject_cast<ChildWindow *>(window->widget()))
             child->tablesReloaded();
@@ -262,6 +279,8 @@ void frmMain::showReadme()
         window = m_mdiArea->addSubWindow(m_readme);
         window->setAttribute(Qt::WA_DeleteOnClose);
         leaveCloseKeysToMain(window);
+        KeepChildInsideArea(window);
+        m_startArea->followChildren();
     }
     window->showNormal();
     m_readme->show();

@@ -19,8 +19,10 @@ namespace tarvello {
 enum class FileCommand;
 struct AppContext;
 class ChildWindow;
+class CommandBar;
 class frmReadme;
 class RecentFilesMenu;
+class StartArea;
 
 // The application's one top-level window: an MDI frame whose menus create the
 // document windows and forward the File commands to the active one.
@@ -81,6 +83,14 @@ protected:
 private:
 
     void buildMenus();
+    // The toolbar, the status line, the menu items' tips and the start area.
+    void buildDesktop();
+    // The user's settings file: the recent files, whether the toolbar shows.
+    QString settingsFile() const;
+    // A short confirmation in the status line.
+    void confirm(const QString &text);
+    // "Saved" and the file's name, after any document window's save.
+    void confirmSave(const QString &path);
     void buildFileMenu();
     void connectFileMenu();
     void buildWindowMenu();
@@ -95,6 +105,8 @@ private:
     void printPreview();
     void updatePrintCards();
     void updateFileMenu();
+    // Loads the rules tables; false when a table failed (and said so).
+    bool loadTables();
     void refreshResources();
     void newChild(const QString &formName);
     // A new window of formName opening a document: a figure or army the user
@@ -119,6 +131,8 @@ private:
     QPointer<frmReadme> m_readme;
     bool m_aboutShowing = false;
     RecentFilesMenu *m_recentFiles = nullptr;
+    CommandBar *m_commandBar = nullptr;
+    StartArea *m_startArea = nullptr;
 
     QMenu *mnuFile;
     QMenu *mnuFile_New;

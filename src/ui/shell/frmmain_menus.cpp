@@ -4,6 +4,7 @@
 
 #include "appcontext.h"
 #include "childwindow.h"
+#include "commandbar.h"
 #include "recentfilesmenu.h"
 #include "rules/tablecatalogue.h"
 
@@ -88,11 +89,7 @@ void frmMain::buildFileMenu()
 
     mnuFile_OpenRecent = AddMenu(mnuFile, "mnuFile_OpenRecent", QStringLiteral("Open Recen&t"));
     mnuFile->addMenu(mnuFile_OpenRecent);
-    m_recentFiles = new RecentFilesMenu(mnuFile_OpenRecent,
-                                        m_context.settingsFile.isEmpty()
-                                            ? RecentFilesMenu::defaultSettingsFile()
-                                            : m_context.settingsFile,
-                                        this);
+    m_recentFiles = new RecentFilesMenu(mnuFile_OpenRecent, settingsFile(), this);
     connect(m_recentFiles, &RecentFilesMenu::chosen, this, &frmMain::openRecent);
 
     mnuFileSep2 = addSeparator(mnuFile, "mnuFileSep2");
@@ -198,6 +195,10 @@ void frmMain::fillWindowMenu()
     const QList<QMdiSubWindow *> windows = m_mdiArea->subWindowList(QMdiArea::CreationOrder);
     tile->setEnabled(!windows.isEmpty());
     cascade->setEnabled(!windows.isEmpty());
+    if (m_commandBar) {
+        mnuWindow->addSeparator();
+        mnuWindow->addAction(m_commandBar->toggleViewAction());
+    }
     if (windows.isEmpty())
         return;
     mnuWindow->addSeparator();

@@ -40,6 +40,7 @@ RecentFilesMenu::RecentFilesMenu(QMenu *menu, const QString &settingsFile, QObje
     , m_menu(menu)
     , m_settingsFile(settingsFile)
 {
+    m_menu->setToolTipsVisible(true);
     connect(m_menu, &QMenu::aboutToShow, this, &RecentFilesMenu::fillMenu);
     fillMenu();
 }
@@ -76,6 +77,7 @@ void RecentFilesMenu::store(const QStringList &files)
     QSettings settings(m_settingsFile, QSettings::IniFormat);
     settings.setValue(kKey, files);
     settings.sync();
+    emit changed();
     // The menu is refilled when it next opens: the item that was chosen may
     // still be delivering its signal.
 }
@@ -89,6 +91,7 @@ void RecentFilesMenu::fillMenu()
         QAction *item = m_menu->addAction(
             QString::fromStdString(tarvello::RecentFileCaption(number++, path.toStdString())));
         item->setObjectName(QStringLiteral("mnuFile_OpenRecent_%1").arg(number - 1));
+        item->setToolTip(QDir::toNativeSeparators(path));
         connect(item, &QAction::triggered, this, [this, path] { emit chosen(path); });
     }
     m_menu->addSeparator();

@@ -10,7 +10,8 @@ class QWidget;
 namespace tarvello {
 
 // File, Open Recent: the figures and armies last opened or saved, kept in the
-// user's settings file and shown newest first in menu, with a Clear item.
+// user's settings file and shown newest first in menu by their file names,
+// each with its full path as tool tip, then a Clear item.
 class RecentFilesMenu : public QObject
 {
     Q_OBJECT
@@ -31,6 +32,8 @@ public:
 signals:
     // An entry was chosen.
     void chosen(const QString &path);
+    // The list was changed by this program.
+    void changed();
 
 private:
     void store(const QStringList &files);

@@ -165,6 +165,7 @@ bool frmEdit_Table::writeTo(const QString &path)
     m_history.MarkSaved();
     m_modified = false;
     emit historyChanged();
+    emit documentSaved(path);
     return true;
 }
 

@@ -1,0 +1,219 @@
+#include "commandicons.h"
+
+#include <QIconEngine>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace tarvello {
+
+namespace {
+
+struct Inks
+{
+    QColor line;
+    QColor paper;
+    QColor accent;   // blue: opening, saving, undoing
+    QColor positive; // green: creating
+    QColor body;     // the printer's case
+};
+
+Inks InksFor(QIcon::Mode mode)
+{
+    if (mode == QIcon::Disabled)
+        return {QColor(160, 160, 160), QColor(244, 244, 244), QColor(176, 176, 176),
+                QColor(176, 176, 176), QColor(200, 200, 200)};
+    return {QColor(60, 60, 60), Qt::white, QColor(52, 101, 164), QColor(46, 139, 87),
+            QColor(136, 138, 133)};
+}
+
+// A sheet with its top-right corner folded.
+void DrawPage(QPainter &p, const Inks &inks, const QRectF &r)
+{
+    const qreal fold = r.width() * 0.32;
+    QPainterPath sheet;
+    sheet.moveTo(r.topLeft());
+    sheet.lineTo(r.right() - fold, r.top());
+    sheet.lineTo(r.right(), r.top() + fold);
+    sheet.lineTo(r.bottomRight());
+    sheet.lineTo(r.bottomLeft());
+    sheet.closeSubpath();
+    p.setPen(QPen(inks.line, 1.2));
+    p.setBrush(inks.paper);
+    p.drawPath(sheet);
+    p.drawPolyline(QPolygonF({QPointF(r.right() - fold, r.top()),
+                              QPointF(r.right() - fold, r.top() + fold),
+                              QPointF(r.right(), r.top() + fold)}));
+}
+
+// One figure's sheet, or an army's stack of two.
+void DrawDocument(QPainter &p, const Inks &inks, bool army)
+{
+    if (army) {
+        DrawPage(p, inks, QRectF(8, 1.5, 13, 16));
+        DrawPage(p, inks, QRectF(3, 5.5, 13, 16));
+    } else {
+        DrawPage(p, inks, QRectF(4, 1.5, 14, 20));
+    }
+}
+
+// A round badge at the lower right: a plus (new) or an upward arrow (open).
+void DrawBadge(QPainter &p, const Inks &inks, bool create)
+{
+    p.setPen(QPen(inks.paper, 1.2));
+    p.setBrush(create ? inks.positive : inks.accent);
+    p.drawEllipse(QPointF(17, 17), 6, 6);
+    p.setPen(QPen(inks.paper, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    if (create) {
+        p.drawLine(QPointF(17, 13.5), QPointF(17, 20.5));
+        p.drawLine(QPointF(13.5, 17), QPointF(20.5, 17));
+    } else {
+        p.drawLine(QPointF(17, 20.5), QPointF(17, 13.5));
+        p.drawPolyline(QPolygonF({QPointF(14, 16.5), QPointF(17, 13.5), QPointF(20, 16.5)}));
+    }
+}
+
+void DrawSave(QPainter &p, const Inks &inks)
+{
+    p.setPen(QPen(inks.line, 1.2));
+    p.setBrush(inks.accent);
+    p.drawRoundedRect(QRectF(3, 3, 18, 18), 2, 2);
+    p.setBrush(inks.paper);
+    p.drawRect(QRectF(7, 3, 10, 6));
+    p.drawRect(QRectF(6, 13, 12, 8));
+    p.setBrush(inks.accent);
+    p.setPen(Qt::NoPen);
+    p.drawRect(QRectF(13, 4, 2.5, 4));
+}
+
+void DrawPrinter(QPainter &p, const Inks &inks)
+{
+    p.setPen(QPen(inks.line, 1.2));
+    p.setBrush(inks.paper);
+    p.drawRect(QRectF(7, 2.5, 10, 7));
+    p.setBrush(inks.body);
+    p.drawRoundedRect(QRectF(2.5, 8.5, 19, 9), 1.5, 1.5);
+    p.setBrush(inks.paper);
+    p.drawRect(QRectF(6.5, 14, 11, 7.5));
+    p.setPen(QPen(inks.line, 0.8));
+    p.drawLine(QPointF(8.5, 17), QPointF(15.5, 17));
+    p.drawLine(QPointF(8.5, 19), QPointF(13.5, 19));
+    p.setPen(Qt::NoPen);
+    p.setBrush(inks.positive);
+    p.drawEllipse(QPointF(18.5, 11), 1, 1);
+}
+
+void DrawPreview(QPainter &p, const Inks &inks)
+{
+    DrawPage(p, inks, QRectF(3, 1.5, 14, 19));
+    p.setPen(QPen(inks.line, 1.8));
+    QColor glass = inks.accent;
+    glass.setAlpha(60);
+    p.setBrush(glass);
+    p.drawEllipse(QPointF(14, 13.5), 5, 5);
+    p.setPen(QPen(inks.line, 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(17.8, 17.3), QPointF(21.5, 21));
+}
+
+// A curved arrow pointing left (undo); redo is its mirror image.
+void DrawTurnArrow(QPainter &p, const Inks &inks, bool mirrored)
+{
+    if (mirrored) {
+        p.translate(24, 0);
+        p.scale(-1, 1);
+    }
+    QPainterPath curve;
+    curve.moveTo(19.5, 19.5);
+    curve.cubicTo(20.5, 12, 16, 8.5, 8, 9.5);
+    p.setPen(QPen(inks.accent, 2.6, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(curve);
+    p.setPen(QPen(inks.accent, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(inks.accent);
+    p.drawPolygon(QPolygonF({QPointF(9, 4), QPointF(2.5, 9.8), QPointF(9, 15)}));
+}
+
+// The program's own picture of a command, drawn on a 24 x 24 grid scaled to
+// whatever size is asked for.
+class DrawnIcon : public QIconEngine
+{
+public:
+    explicit DrawnIcon(CommandIcon command)
+        : m_command(command)
+    {}
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State) override
+    {
+        QPainter &p = *painter;
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing);
+        p.translate(rect.topLeft());
+        p.scale(rect.width() / 24.0, rect.height() / 24.0);
+        draw(p, InksFor(mode));
+        p.restore();
+    }
+
+    // The engine's own pixmap would start from uncleared memory.
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap picture(size);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        paint(&painter, picture.rect(), mode, state);
+        return picture;
+    }
+
+    QIconEngine *clone() const override { return new DrawnIcon(m_command); }
+
+private:
+    void draw(QPainter &p, const Inks &inks) const
+    {
+        switch (m_command) {
+        case CommandIcon::NewFigure:
+        case CommandIcon::OpenFigure:
+        case CommandIcon::NewArmy:
+        case CommandIcon::OpenArmy: {
+            const bool army = m_command == CommandIcon::NewArmy || m_command == CommandIcon::OpenArmy;
+            DrawDocument(p, inks, army);
+            DrawBadge(p, inks, m_command == CommandIcon::NewFigure || m_command == CommandIcon::NewArmy);
+            break;
+        }
+        case CommandIcon::Save: DrawSave(p, inks); break;
+        case CommandIcon::Print: DrawPrinter(p, inks); break;
+        case CommandIcon::PrintPreview: DrawPreview(p, inks); break;
+        case CommandIcon::Undo: DrawTurnArrow(p, inks, false); break;
+        case CommandIcon::Redo: DrawTurnArrow(p, inks, true); break;
+        }
+    }
+
+    CommandIcon m_command;
+};
+
+// The freedesktop names. No theme knows an army: its two commands are always
+// drawn, so that they differ from the figure's (themes draw "document-open"
+// as a folder, which would look like any other opening).
+const char *ThemeName(CommandIcon command)
+{
+    switch (command) {
+    case CommandIcon::NewFigure: return "document-new";
+    case CommandIcon::OpenFigure: return "document-open";
+    case CommandIcon::NewArmy:
+    case CommandIcon::OpenArmy: return "";
+    case CommandIcon::Save: return "document-save";
+    case CommandIcon::Print: return "document-print";
+    case CommandIcon::PrintPreview: return "document-print-preview";
+    case CommandIcon::Undo: return "edit-undo";
+    case CommandIcon::Redo: return "edit-redo";
+    }
+    return "";
+}
+
+} // namespace
+
+QIcon IconFor(CommandIcon command)
+{
+    const QIcon drawn(new DrawnIcon(command));
+    const QLatin1String name(ThemeName(command));
+    return name.isEmpty() ? drawn : QIcon::fromTheme(name, drawn);
+}
+
+} // namespace tarvello

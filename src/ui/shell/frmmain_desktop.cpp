@@ -1,0 +1,81 @@
+// What makes the main window a desktop program's: the toolbar, the status
+// line, the menu items' tips and the start area of the empty window.
+#include "frmmain.h"
+
+#include "appcontext.h"
+#include "commandbar.h"
+#include "recentfilesmenu.h"
+#include "startarea.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+
+namespace tarvello {
+
+namespace {
+
+// How long a confirmation stays in the status line.
+constexpr int kConfirmationMs = 10000;
+
+} // namespace
+
+void frmMain::buildDesktop()
+{
+    statusBar()->setObjectName(QStringLiteral("sbrStatus"));
+    // The names the toolbar's tips and the start area's buttons show, where
+    // the menu item's own caption ("&Figure") needs its submenu to be read.
+    mnuFile_Figure_New->setIconText(QStringLiteral("New Figure"));
+    mnuFile_Figure_Open->setIconText(QStringLiteral("Open Figure"));
+    mnuFileArmy_New->setIconText(QStringLiteral("New Army"));
+    mnuFileArmy_Open->setIconText(QStringLiteral("Open Army"));
+    SetCommandTips(*this);
+    for (QAction *menu : menuBar()->actions()) {
+        if (menu->menu())
+            ShowToolTipsInStatusLine(menu->menu());
+    }
+
+    m_commandBar = new CommandBar(
+        {
+            {mnuFile_Figure_New, CommandIcon::NewFigure},
+            {mnuFile_Figure_Open, CommandIcon::OpenFigure},
+            {mnuFileArmy_New, CommandIcon::NewArmy},
+            {mnuFileArmy_Open, CommandIcon::OpenArmy},
+            {},
+            {mnuFile_Save, CommandIcon::Save},
+            {},
+            {mnuFile_Print, CommandIcon::Print},
+            {mnuFile_PrintPreview, CommandIcon::PrintPreview},
+            {},
+            {mnuEdit_Undo, CommandIcon::Undo},
+            {mnuEdit_Redo, CommandIcon::Redo},
+        },
+        settingsFile(), this);
+    addToolBar(Qt::TopToolBarArea, m_commandBar);
+
+    m_startArea = new StartArea(
+        m_mdiArea, {mnuFile_Figure_New, mnuFile_Figure_Open, mnuFileArmy_New, mnuFileArmy_Open},
+        m_recentFiles);
+    connect(m_startArea, &StartArea::chosen, this, &frmMain::openRecent);
+    fillWindowMenu();
+}
+
+QString frmMain::settingsFile() const
+{
+    return m_context.settingsFile.isEmpty() ? RecentFilesMenu::defaultSettingsFile()
+                                            : m_context.settingsFile;
+}
+
+void frmMain::confirm(const QString &text)
+{
+    statusBar()->showMessage(text, kConfirmationMs);
+}
+
+void frmMain::confirmSave(const QString &path)
+{
+    confirm(QStringLiteral("Saved ") + QFileInfo(path).fileName());
+}
+
+} // namespace tarvello

@@ -1,0 +1,162 @@
+#include "startarea.h"
+
+#include "commandicons.h"
+#include "recentfilesmenu.h"
+#include "platform/uitext.h"
+#include "shell/recentfiles.h"
+
+#include <QAction>
+#include <QCommandLinkButton>
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace tarvello {
+
+namespace {
+
+QLabel *Heading(const QString &text, qreal scale, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * scale);
+    label->setFont(font);
+    return label;
+}
+
+QIcon DocumentIcon(const QString &path)
+{
+    return IconFor(tarvello::DocumentKindOf(ToFilePath(path)) == tarvello::DocumentKind::Army
+                       ? CommandIcon::OpenArmy
+                       : CommandIcon::OpenFigure);
+}
+
+} // namespace
+
+StartArea::StartArea(QMdiArea *area, const QList<QAction *> &commands,
+                     RecentFilesMenu *recentFiles)
+    : QWidget(area->viewport())
+    , m_area(area)
+    , m_recentFiles(recentFiles)
+{
+    setObjectName(QStringLiteral("fraStart"));
+    auto *layout = new QGridLayout(this);
+    layout->addWidget(buildPanel(commands), 1, 1);
+    layout->setRowStretch(0, 1);
+    layout->setRowStretch(2, 2);
+    layout->setColumnStretch(0, 1);
+    layout->setColumnStretch(2, 1);
+    setGeometry(area->viewport()->rect());
+    area->viewport()->installEventFilter(this);
+    connect(recentFiles, &RecentFilesMenu::changed, this, &StartArea::fillRecentFiles);
+    connect(area, &QMdiArea::subWindowActivated, this, &StartArea::followChildren);
+    fillRecentFiles();
+    followChildren();
+}
+
+QWidget *StartArea::buildPanel(const QList<QAction *> &commands)
+{
+    auto *panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("fraStartPanel"));
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setBackgroundRole(QPalette::Base);
+    panel->setAutoFillBackground(true);
+    auto *column = new QVBoxLayout(panel);
+    column->setContentsMargins(24, 20, 24, 20);
+    column->addWidget(Heading(QStringLiteral("Start with a figure or an army"), 1.4, panel));
+
+    auto *row = new QHBoxLayout;
+    for (QAction *command : commands) {
+        auto *button = new QToolButton(panel);
+        button->setDefaultAction(command);
+        button->setObjectName(QStringLiteral("btnStart_") + command->objectName());
+        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        button->setIconSize(QSize(40, 40));
+        button->setAutoRaise(true);
+        button->setMinimumWidth(112);
+        row->addWidget(button);
+    }
+    row->addStretch();
+    column->addLayout(row);
+    column->addSpacing(12);
+    column->addWidget(Heading(QStringLiteral("Recent files"), 1.1, panel));
+    m_noRecentFiles = new QLabel(QStringLiteral("None yet: figures and armies you open or save "
+                                                "appear here."),
+                                 panel);
+    m_noRecentFiles->setEnabled(false);
+    column->addWidget(m_noRecentFiles);
+    m_recentList = new QVBoxLayout;
+    m_recentList->setSpacing(0);
+    column->addLayout(m_recentList);
+    return panel;
+}
+
+void StartArea::fillRecentFiles()
+{
+    // The old buttons go later: the click that changed the list may still be
+    // on its way out of one of them.
+    while (QLayoutItem *item = m_recentList->takeAt(0)) {
+        if (QWidget *old = item->widget()) {
+            old->setObjectName(QString());
+            old->hide();
+            old->deleteLater();
+        }
+        delete item;
+    }
+    const QStringList files = m_recentFiles->files();
+    m_noRecentFiles->setVisible(files.isEmpty());
+    int number = 1;
+    for (const QString &path : files) {
+        const QString shown = QDir::toNativeSeparators(path);
+        auto *entry = new QCommandLinkButton(QFileInfo(path).fileName(),
+                                             QDir::toNativeSeparators(QFileInfo(path).absolutePath()),
+                                             m_noRecentFiles->parentWidget());
+        entry->setObjectName(QStringLiteral("btnRecent_%1").arg(number++));
+        entry->setIcon(DocumentIcon(path));
+        entry->setToolTip(shown);
+        entry->setStatusTip(shown);
+        connect(entry, &QCommandLinkButton::clicked, this, [this, path] { emit chosen(path); });
+        m_recentList->addWidget(entry);
+    }
+}
+
+void StartArea::followChildren()
+{
+    const bool empty = m_area->subWindowList().isEmpty();
+    if (empty != isHidden())
+        return;
+    if (empty) {
+        // Scrolling the area's windows may have moved it too.
+        setGeometry(m_area->viewport()->rect());
+        lower();
+    }
+    setVisible(empty);
+}
+
+bool StartArea::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_area->viewport()) {
+        if (event->type() == QEvent::Resize)
+            setGeometry(m_area->viewport()->rect());
+        else if (event->type() == QEvent::ChildRemoved)
+            // The area forgets the window after this event.
+            QMetaObject::invokeMethod(this, &StartArea::followChildren, Qt::QueuedConnection);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void StartArea::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    fillRecentFiles();
+}
+
+} // namespace tarvello
