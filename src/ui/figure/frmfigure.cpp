@@ -2,6 +2,7 @@
 #include "figureprint.h"
 #include "figureview.h"
 #include "pictureconvert.h"
+#include "stalecostbar.h"
 #include "ui_frmfigure.h"
 
 #include "card/cardbuild.h"
@@ -12,6 +13,7 @@
 #include "figure/figurefile.h"
 #include "figure/figuremodel.h"
 #include "platform/busypointer.h"
+#include "platform/eventhooks.h"
 #include "platform/idialogs.h"
 #include "platform/modfunctions.h"
 #include "platform/screentwips.h"
@@ -73,7 +75,8 @@ frmFigure::~frmFigure() = default;
 
 // Sized when first shown, once the window sits in the main window's area:
 // sizing it earlier is undone when it joins the area. An area smaller than
-// the window gets a window its own size.
+// the window cuts it down, but never below what its controls need: the area
+// scrolls instead.
 void frmFigure::showEvent(QShowEvent *event)
 {
     ChildWindow::showEvent(event);
@@ -92,9 +95,25 @@ void frmFigure::sizeWindow()
     }
     if (frame->isMaximized())
         return;
-    const QSize area = frame->mdiArea()->viewport()->size();
-    const QSize size = TwipsToPixels(frame, kWidthTwips, kHeightTwips).boundedTo(area);
-    frame->resize(size.expandedTo(frame->minimumSizeHint()).boundedTo(area));
+    const auto fit = [frame] {
+        const QSize wanted = TwipsToPixels(frame, kWidthTwips, kHeightTwips);
+        const QSize area = frame->mdiArea()->viewport()->size();
+        frame->resize(wanted.boundedTo(area).expandedTo(frame->minimumSizeHint()));
+        return frame->size() != wanted.expandedTo(frame->minimumSizeHint());
+    };
+    if (!fit())
+        return;
+    // A window opened before the main window has its final size (from the
+    // command line, at start) grows with the area, as long as the user has
+    // not sized it, until it has the size any window opened later gets.
+    WatchResizes(frame->mdiArea()->viewport(), this,
+                 [frame, fit, given = frame->size()]() mutable {
+                     if (frame->size() != given || frame->isMaximized() || frame->isMinimized())
+                         return false;
+                     const bool cut = fit();
+                     given = frame->size();
+                     return cut;
+                 });
 }
 
 void frmFigure::connectReactions()
@@ -127,6 +146,8 @@ void frmFigure::connectReactions()
     connect(m_ui->txtAdjustHitFactor, &QLineEdit::textEdited, this, [this](const QString &text) {
         apply(m_model->SetAdjustHitFactor(ToFileText(text)));
     });
+    // A lone "-" kept while typing a negative adjustment is 0 once the box is left.
+    OnFocusLoss(m_ui->txtAdjustHitFactor, [this] { apply(m_model->EndAdjustHitFactorEdit()); });
     connect(m_ui->txtHitPoints, &QLineEdit::textEdited, this, [this](const QString &text) {
         apply(m_model->SetHitPoints(ToFileText(text)));
     });
@@ -189,6 +210,8 @@ void frmFigure::apply(const tarvello::Status &status)
         m_view->markPictureChanged();
     }
     m_view->show(*m_model);
+    if (m_staleCost && m_model->Changed())
+        m_staleCost->hide();
     shareListWidths();
     emit historyChanged();
     if (!status)

@@ -94,6 +94,8 @@ private:
     void forward(tarvello::FileCommand command);
     void printPreview();
     void updatePrintCards();
+    // The File items' enabling by the active child (Save As, Export, Print
+    // Cards); run when the menu opens and whenever a child is activated.
     void updateFileMenu();
     void refreshResources();
     void newChild(const QString &formName);
