@@ -164,11 +164,12 @@ private slots:
     void figureOpenedBeforeTheMainWindowHasItsSizeIsLaidOutLikeAnyOther()
     {
         m_main->showNormal();
-        m_main->resize(900, 500);
+        m_main->resize(400, 500);
         QApplication::processEvents();
         OpenCommandLineFiles(*m_main, {kKnight});
         QMdiSubWindow *first = m_main->mdiArea()->activeSubWindow();
         QVERIFY(first->widget()->height() >= first->widget()->minimumSizeHint().height());
+        QCOMPARE(first->pos(), QPoint(0, 0)); // where the area shows it
         m_main->resize(1366, 768);
         QApplication::processEvents();
         OpenCommandLineFiles(*m_main, {kKnight});

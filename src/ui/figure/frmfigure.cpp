@@ -101,7 +101,11 @@ void frmFigure::sizeWindow()
         frame->resize(wanted.boundedTo(area).expandedTo(frame->minimumSizeHint()));
         return frame->size() != wanted.expandedTo(frame->minimumSizeHint());
     };
-    if (!fit())
+    // Placed at a size that did not fit, the window may start left of or
+    // above the visible area: it starts at its edge instead.
+    const bool cut = fit();
+    frame->move(qMax(frame->x(), 0), qMax(frame->y(), 0));
+    if (!cut)
         return;
     // A window opened before the main window has its final size (from the
     // command line, at start) grows with the area, as long as the user has
