@@ -163,6 +163,8 @@ private slots:
         QCOMPARE(TextOf(w.get(), "txtAdjustedHitFactor"), QStringLiteral("4"));
         hitPoints->setFocus();
         QCOMPARE(adjust->text(), QStringLiteral("0"));
+        type(w.get(), "txtAdjustHitFactor", QStringLiteral("-"));
+        w.reset(); // closed with the focus in the box
     }
 
     void staleCostShowsInABarAboveTheFrames()

@@ -71,7 +71,13 @@ frmFigure::frmFigure(AppContext &context, QWidget *parent)
     apply(m_model->Initialize());
 }
 
-frmFigure::~frmFigure() = default;
+frmFigure::~frmFigure()
+{
+    // A box losing the focus reacts on the model: it does so now, while the
+    // window is whole, rather than while its controls are deleted.
+    if (QWidget *focus = QApplication::focusWidget(); focus && isAncestorOf(focus))
+        focus->clearFocus();
+}
 
 // Sized when first shown, once the window sits in the main window's area:
 // sizing it earlier is undone when it joins the area. An area smaller than
