@@ -1,3 +1,4 @@
+#include "army/armymodel.h"
 #include "card/boxfilter.h"
 #include "card/cardbuild.h"
 #include "card/carddraw.h"
@@ -663,6 +664,27 @@ TEST(ArmySheet, CardsPerLineOrUnitFromTheFigureFilesEachReadOnce)
               "7 cards printed, 2 skipped: Ghost (file not found); Broken (" + brokenReason + ")");
     EXPECT_EQ(SheetPrintedMessage(1, {{"Ghost", "gone"}}), "1 card printed, 1 skipped: Ghost (gone)");
     EXPECT_EQ(job(false, folder / "gone").skipped.size(), units.size()); // every line
+}
+
+TEST(ArmySheet, LinesFindTheFiguresTheirScanListed)
+{
+    RulesTables tables;
+    const std::string data = TARVELLO_SHIPPED_DATA_DIR;
+    LoadAllTables(tables, data, ".", [](const Failure &failure) { FAIL() << failure.Message(); });
+    const std::filesystem::path folder = FreshTestFolder("sheetnames");
+    const std::string spearman = ReadFileBytes(data + "/figures/spearman.tvf").value();
+    const std::size_t name = spearman.find("txtFigureName=Spearman\r\n");
+    ASSERT_NE(name, std::string::npos);
+    // Without a name (listed as "<none>") and with a ";" (kept as ",").
+    WriteTestFile(folder, "a.tvf", std::string(spearman).erase(name, 24));
+    WriteTestFile(folder, "b.tvf", std::string(spearman).insert(name + 19, ";"));
+    ArmyModel army(folder.string(), '.');
+    ASSERT_TRUE(army.ScanFigures().ok());
+    ASSERT_TRUE(army.Add(0).ok() && army.Add(1).ok());
+    const CardSheetJob job = BuildArmySheetJob(army.Units(), false, folder.string(), tables,
+                                               [](const std::string &) { return true; }, "Arial");
+    EXPECT_TRUE(job.skipped.empty()) << SheetPrintedMessage(0, job.skipped);
+    EXPECT_EQ(job.order, (std::vector<std::size_t>{0, 1}));
 }
 
 } // namespace

@@ -79,7 +79,8 @@ TEST_F(FigureModelTest, TrainingCaptionsFollowTheTypeAndKeepThePosition)
 TEST_F(FigureModelTest, TypedFieldsAreCorrected)
 {
     const std::pair<const char *, const char *> adjustments[] = {
-        {"abc", "0"}, {"", "0"}, {"2x", "0"}, {"-3", "-3"}, {"2.5", "2.5"}};
+        {"abc", "0"}, {"", "0"}, {"2x", "0"}, {"-3", "-3"}, {"2.5", "2.5"}, {"-", "-"},
+        {"--", "0"}, {"+", "0"}};
     for (const auto &[typed, kept] : adjustments) {
         ASSERT_TRUE(model.SetAdjustHitFactor(typed).ok());
         EXPECT_EQ(r().txtAdjustHitFactor, kept) << typed;
@@ -414,7 +415,7 @@ TEST_F(FigureFileTest, FileWithoutAFigureSectionIsRefused)
 TEST_F(FigureFileTest, CorrectionsApplyWhileOpening)
 {
     const std::string path = Path("odd.tvf");
-    Put(path, "[Figure]\r\ntxtAdjustHitFactor=lots\r\ntxtHitPoints=0\r\n"
+    Put(path, "[Figure]\r\ntxtAdjustHitFactor=-\r\ntxtHitPoints=0\r\n"
               "chkUseOptionalMovement=1\r\nchkOptionalRangeCost=junk\r\n");
     FigureModel model(tables);
     ASSERT_TRUE(model.Initialize().ok());
@@ -423,6 +424,28 @@ TEST_F(FigureFileTest, CorrectionsApplyWhileOpening)
     EXPECT_EQ(model.Record().txtHitPoints, "1");
     EXPECT_EQ(model.Record().chkUseOptionalMovement, 1);
     EXPECT_EQ(model.Record().chkOptionalRangeCost, 0);
+}
+
+TEST_F(FigureFileTest, ALoneMinusCountsAsZeroUntilTheBoxIsLeftOrTheFigureSaved)
+{
+    FigureModel model(tables);
+    ComposeKnight(model);
+    ASSERT_TRUE(model.SetAdjustHitFactor("0").ok());
+    const FigureRecord zero = model.Record();
+    ASSERT_TRUE(model.SetAdjustHitFactor("-").ok());
+    FigureRecord typing = model.Record();
+    EXPECT_EQ(typing.txtAdjustHitFactor, "-");
+    typing.txtAdjustHitFactor = "0";
+    EXPECT_EQ(typing, zero);
+    ASSERT_TRUE(model.SetAdjustHitFactor("-2").ok());
+    ASSERT_TRUE(model.EndAdjustHitFactorEdit().ok());
+    EXPECT_EQ(model.Record().txtAdjustHitFactor, "-2");
+    for (const bool save : {false, true}) {
+        ASSERT_TRUE(model.SetAdjustHitFactor("-").ok());
+        ASSERT_TRUE((save ? model.SaveTo(Path("k.tvf")) : model.EndAdjustHitFactorEdit()).ok());
+        EXPECT_EQ(model.Record(), zero) << save;
+    }
+    EXPECT_NE(Bytes(Path("k.tvf")).find("txtAdjustHitFactor=0\r\n"), std::string::npos);
 }
 
 TEST_F(FigureFileTest, AbsurdPictureSizesAreRefused)
@@ -862,7 +885,7 @@ TEST_F(FigureRecostTest, ArmyLinesTakeTheCostsTheirFiguresHaveNow)
 {
     FigureModel human(tables);
     ASSERT_TRUE(human.Initialize().ok());
-    human.SetFigureName("Militia");
+    human.SetFigureName("Mili;tia");   // its army line holds "Mili,tia"
     ASSERT_TRUE(human.SaveTo(folder.File("militia.tvf")).ok());
     folder.Write("zz.tvf", "not a figure");
     ArmyModel army(folder.Path(), '.');
@@ -879,11 +902,18 @@ TEST_F(FigureRecostTest, ArmyLinesTakeTheCostsTheirFiguresHaveNow)
     EXPECT_FALSE(checks[1].Differs());
     EXPECT_TRUE(checks[2].failed);
     const std::vector<std::string> now = UnitCostsNow(army.Units(), checks);
+    EXPECT_EQ(FigureOfUnit(army.Units()[1], checks), &checks[1]);
     ASSERT_TRUE(army.ReplaceFigureCosts(now).ok());
     EXPECT_TRUE(army.Changed());
     EXPECT_EQ(army.Units()[0].Summary(kCost), checks[0].newCost);
     EXPECT_NE(army.ArmyCost(), total);
     EXPECT_EQ(*ReadFileBytes(path), bytes);
+    // One step of its own: undoing it leaves the lines added before.
+    EXPECT_EQ(army.UndoName(), "Update Army Costs");
+    ASSERT_TRUE(army.Undo().ok());
+    EXPECT_EQ(army.Units().size(), 2u);
+    EXPECT_EQ(army.ArmyCost(), total);
+    EXPECT_FALSE(army.Changed());
 }
 
 

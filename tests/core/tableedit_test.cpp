@@ -79,6 +79,11 @@ TEST(TableDocument, FilesThatCannotBeReadOrWrittenGiveTheirMessages)
     const Result<TableDocument> read = ReadTableDocument(folder);
     ASSERT_FALSE(read.ok());
     EXPECT_EQ(read.failure().sentence, "Errors in table " + folder);
+    // An empty file has no header line to give the columns.
+    const std::string empty = WriteTestFile(dir.Path(), "empty.skv", "");
+    const Result<TableDocument> none = ReadTableDocument(empty);
+    ASSERT_FALSE(none.ok());
+    EXPECT_EQ(none.failure().sentence, "Errors in table " + empty);
     const Status written = WriteTableDocument(TableDocument::FromBytes("A\r\n"), folder);
     ASSERT_FALSE(written.ok());
     EXPECT_EQ(written.failure().Message(),

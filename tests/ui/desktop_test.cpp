@@ -36,6 +36,19 @@ class DesktopTest : public QObject, public WindowTest
         return forms;
     }
 
+    // A figure editor and, opened after it (and active), the Races table.
+    ChildWindow *figureBesideATable()
+    {
+        OpenCommandLineFiles(*m_main, {kKnight});
+        ChildWindow *figure = m_main->activeChild();
+        action("mnuResources_Races")->trigger();
+        return figure;
+    }
+    void activate(ChildWindow *child)
+    {
+        m_main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow *>(child->parentWidget()));
+    }
+
 private slots:
     void initTestCase()
     {
@@ -121,6 +134,52 @@ private slots:
         QTest::keySequence(m_main, QKeySequence(QStringLiteral("F1")));
         QTest::keySequence(m_main->mdiArea()->activeSubWindow()->widget(), QKeySequence(QStringLiteral("Ctrl+W")));
         QCOMPARE(childForms(), QStringList{"frmFigure"});
+    }
+
+    void comingBackToTheMainWindowKeepsTheActiveChild()
+    {
+        ChildWindow *figure = figureBesideATable();
+        QCOMPARE(m_main->activeChild()->objectName(), QStringLiteral("frmEdit_Table"));
+        activate(figure);
+        // Another program (or a message box) and back.
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        m_main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_main));
+        QCOMPARE(m_main->activeChild(), figure);
+    }
+
+    void saveAsShortcutFollowsTheActiveChildWithoutTheMenu()
+    {
+        ChildWindow *figure = figureBesideATable();
+        emit m_main->findChild<QMenu *>(QStringLiteral("mnuFile"))->aboutToShow();
+        activate(figure);
+        QTest::keySequence(m_main, QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+        QCOMPARE(m_dialogs.count(Kind::SaveFile), 1);
+        // The figure closed, the table comes to the front; with no child
+        // left, Save As stays as the table set it.
+        m_main->mdiArea()->closeActiveSubWindow();
+        QCOMPARE(m_main->activeChild()->objectName(), QStringLiteral("frmEdit_Table"));
+        m_main->mdiArea()->closeActiveSubWindow();
+        QVERIFY(m_main->mdiArea()->subWindowList().isEmpty());
+        QVERIFY(!action("mnuFile_SaveAs")->isEnabled());
+    }
+
+    void figureOpenedBeforeTheMainWindowHasItsSizeIsLaidOutLikeAnyOther()
+    {
+        m_main->showNormal();
+        m_main->resize(400, 500);
+        QApplication::processEvents();
+        OpenCommandLineFiles(*m_main, {kKnight});
+        QMdiSubWindow *first = m_main->mdiArea()->activeSubWindow();
+        QVERIFY(first->widget()->height() >= first->widget()->minimumSizeHint().height());
+        QCOMPARE(first->pos(), QPoint(0, 0)); // where the area shows it
+        m_main->resize(1366, 768);
+        QApplication::processEvents();
+        OpenCommandLineFiles(*m_main, {kKnight});
+        QCOMPARE(first->size(), m_main->mdiArea()->activeSubWindow()->size());
     }
 
     void recentFilesListOpenedAndSavedFilesAndDropMissingOnes()

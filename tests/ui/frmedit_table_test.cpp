@@ -326,6 +326,21 @@ private slots:
                      answer == int(IDialogs::Answer::Yes));
     }
 
+    void commandsThatChangeNothingKeepTheModifiedFlag()
+    {
+        open(2, 0, "Name;Cost\r\nSword;3\r\nAxe;4\r\n;\r\n");
+        // A key typed in a cell marks the table, even when the edit is cancelled.
+        QTest::keyClick(m_grid, Qt::Key_Z);
+        QTest::keyClick(m_box, Qt::Key_Escape);
+        QVERIFY(m_window->modified());
+        QTest::keyClick(m_grid, Qt::Key_Delete); // the last row, already empty
+        QGuiApplication::clipboard()->clear();
+        m_window->Paste();
+        QVERIFY(m_window->modified());
+        m_dialogs.messageAnswers.enqueue(IDialogs::Answer::Cancel);
+        QVERIFY(!m_window->close());
+    }
+
     void undoAndRedoForwardToTheTableHistory()
     {
         open(0, 1);

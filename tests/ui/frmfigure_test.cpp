@@ -198,6 +198,48 @@ private slots:
         QCOMPARE(TextOf(w.get(), "txtHitPointsCopy"), QStringLiteral("2"));
         Named<QSpinBox>(w.get(), "updAdjustHitFactor")->setValue(-100);
         QCOMPARE(adjust->text(), QStringLiteral("-100"));
+
+        // A negative number typed key by key; a lone "-" left behind is 0.
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        for (const QString &typed : {QStringLiteral("-2"), QStringLiteral("-")}) {
+            type(w.get(), "txtAdjustHitFactor", typed);
+            QCOMPARE(adjust->text(), typed);
+        }
+        QCOMPARE(TextOf(w.get(), "txtAdjustedHitFactor"), QStringLiteral("4"));
+        hitPoints->setFocus();
+        QCOMPARE(adjust->text(), QStringLiteral("0"));
+        type(w.get(), "txtAdjustHitFactor", QStringLiteral("-"));
+        w.reset(); // closed with the focus in the box
+    }
+
+    void staleCostShowsInABarAboveTheFrames()
+    {
+        auto w = newWindow();
+        type(w.get(), "txtFigureName", QStringLiteral("Grey"));
+        add(w.get(), "lvwMeleeWeapons", 0, "btnAddMeleeWeapon");
+        const QString path = tempPath(QStringLiteral("grey.tvf"));
+        m_dialogs.saveFileAnswers.enqueue(path);
+        w->Save();
+        m_tables.Races[0].HitFactorModifier = 1; // defense 2.5 becomes 3: 7.5 (8) becomes 9
+        for (const char *ending : {"btnCloseStaleCost", "cboMove", "btnUpdateCost"}) {
+            auto opened = newWindow();
+            opened->OpenFigureFile(path);
+            QCOMPARE(opened->windowTitle(), QStringLiteral("Figure: Grey"));
+            auto *bar = Named<QWidget>(opened.get(), "fraStaleCost");
+            QVERIFY(bar && bar->isVisible());
+            QCOMPARE(Named<QLabel>(bar, "lblStaleCost")->text(),
+                     QStringLiteral("Stored cost 8, now 9 after table changes"));
+            if (std::string_view(ending) == "cboMove")
+                Choose(opened.get(), ending, 1); // the next change
+            else
+                click(bar, ending);
+            QVERIFY2(!bar->isVisible(), ending);
+        }
+        QVERIFY(ReadBytes(path).contains("txtFinalCost=9\r\n"));
+        auto updated = newWindow();
+        updated->OpenFigureFile(path);
+        QVERIFY(!Named<QWidget>(updated.get(), "fraStaleCost"));
     }
 
     void listButtonsForwardTheChosenRow()

@@ -44,7 +44,7 @@ const FigureCostCheck *FigureOfUnit(const ArmyUnit &unit,
                                     const std::vector<FigureCostCheck> &checks)
 {
     for (const FigureCostCheck &check : checks) {
-        if (check.name == unit.Summary(kFigureName))
+        if (UnitFieldText(check.name) == unit.Summary(kFigureName))
             return &check;
     }
     return nullptr;

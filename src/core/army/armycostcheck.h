@@ -37,8 +37,9 @@ struct FigureCostCheck
 Result<std::vector<FigureCostCheck>> CheckFigureCosts(const std::string &folder,
                                                       const RulesTables &tables);
 
-// The figure a unit line was made from: the first file whose figure name is
-// the line's, nullptr when the directory has none.
+// The figure a unit line was made from: the first file whose figure name, as
+// the line keeps it (UnitFieldText), is the line's; nullptr when the
+// directory has none.
 const FigureCostCheck *FigureOfUnit(const ArmyUnit &unit,
                                     const std::vector<FigureCostCheck> &checks);
 

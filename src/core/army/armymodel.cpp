@@ -14,18 +14,6 @@ namespace tarvello {
 
 namespace {
 
-// A line of the army file holds neither ";" nor a line break.
-std::string UnitFieldText(std::string text)
-{
-    for (char &c : text) {
-        if (c == ';')
-            c = ',';
-        else if (c == '\r' || c == '\n')
-            c = ' ';
-    }
-    return text;
-}
-
 std::string SingleLine(std::string text)
 {
     std::replace_if(
@@ -176,7 +164,9 @@ Status ArmyModel::ReplaceFigureCosts(const std::vector<std::string> &costs)
         return {};
     UnitsChanged();
     m_changed = true;
-    return RecalcTotal();
+    Status total = RecalcTotal();
+    Step("Update Army Costs");
+    return total;
 }
 
 Status ArmyModel::SelectUnit(int row)

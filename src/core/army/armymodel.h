@@ -100,7 +100,8 @@ public:
     Status RecalcTotal();
     // Replaces the stored figure cost of each unit line by costs[line] where
     // that is not empty and differs, then recomputes the total; the army is
-    // marked changed when a line changed (nothing is written).
+    // marked changed when a line changed (nothing is written); one step,
+    // "Update Army Costs".
     Status ReplaceFigureCosts(const std::vector<std::string> &costs);
 
     // --- File and report -----------------------------------------------

@@ -78,6 +78,22 @@ FigureSummary ReadFigureSummary(const ProfileDocument &doc)
     return summary;
 }
 
+std::string UnitFieldText(std::string text)
+{
+    for (char &c : text) {
+        if (c == ';')
+            c = ',';
+        else if (c == '\r' || c == '\n')
+            c = ' ';
+    }
+    return text;
+}
+
+std::string UnitFigureName(const ProfileDocument &doc)
+{
+    return UnitFieldText(doc.Read(kFigureSection, "txtFigureName", kNone));
+}
+
 FigureSummary FigureSummaryFromBytes(std::string bytes)
 {
     return ReadFigureSummary(ProfileDocument::FromBytes(std::move(bytes)));

@@ -18,6 +18,14 @@ class ProfileDocument;
 // empty name; a missile weapon with a positive shot count gets "(n)".
 FigureSummary ReadFigureSummary(const ProfileDocument &doc);
 
+// A summary field as an army line keeps it: ";" becomes "," and a line break
+// a blank, since a line of the army file holds neither.
+std::string UnitFieldText(std::string text);
+
+// The figure name that the army lines made from the figure file in doc hold:
+// the summary's name ("<none>" when absent) as a unit field.
+std::string UnitFigureName(const ProfileDocument &doc);
+
 // The summary of the figure file whose bytes are given.
 FigureSummary FigureSummaryFromBytes(std::string bytes);
 

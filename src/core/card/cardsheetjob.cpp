@@ -31,7 +31,8 @@ std::string OneLine(std::string text)
     return text;
 }
 
-// The figure name of each figure file of folder, first file first.
+// Each figure file of folder by the figure name its army lines hold, the
+// first file of a name first.
 std::map<std::string, std::string> FilesByFigureName(const std::string &folder)
 {
     std::map<std::string, std::string> byName;
@@ -43,7 +44,7 @@ std::map<std::string, std::string> FilesByFigureName(const std::string &folder)
         if (!bytes)
             continue;
         const ProfileDocument doc = ProfileDocument::FromBytes(std::move(*bytes));
-        byName.emplace(doc.Read("Figure", "txtFigureName", ""), path);
+        byName.emplace(UnitFigureName(doc), path);
     }
     return byName;
 }

@@ -62,7 +62,8 @@ Result<SheetCard> LoadSheetCard(const std::string &path, const RulesTables &tabl
                                 const FontExistsFn &fontExists, const std::string &defaultFont);
 
 // The cards of the army's lines: each line's figure file is the first ".tvf"
-// file of folder (in name order) whose figure name is the line's; each file
+// file of folder (in name order) whose figure name, as the army's scan lists
+// it and its lines keep it (UnitFigureName), is the line's; each file
 // is read once however many lines use it. A line without a file or whose
 // file gives no card is skipped with its reason.
 CardSheetJob BuildArmySheetJob(const std::vector<ArmyUnit> &units, bool perUnit,

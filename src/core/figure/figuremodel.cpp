@@ -15,6 +15,9 @@ namespace tarvello {
 
 namespace {
 
+// The adjustment's text while a negative number is being typed.
+constexpr std::string_view kLoneMinus = "-";
+
 bool ValidRow(const std::vector<ListRow> &rows, int row)
 {
     return row >= 0 && row < static_cast<int>(rows.size());
@@ -158,10 +161,20 @@ Status FigureModel::SetOptionalRangeCost(bool on)
 
 Status FigureModel::SetAdjustHitFactor(std::string_view text)
 {
-    m_record.txtAdjustHitFactor = IsNumeric(text, m_tables.DecimalMark()) ? std::string(text) : "0";
+    // A lone "-" is a negative number still being typed, not a wrong one.
+    const bool typing = text == kLoneMinus && !m_loading;
+    m_record.txtAdjustHitFactor =
+        typing || IsNumeric(text, m_tables.DecimalMark()) ? std::string(text) : "0";
     Status calculated = CalculateCost();
     Step("Edit Adjust Hit Factor", "txtAdjustHitFactor");
     return calculated;
+}
+
+Status FigureModel::EndAdjustHitFactorEdit()
+{
+    if (m_record.txtAdjustHitFactor != kLoneMinus)
+        return {};
+    return SetAdjustHitFactor("0");
 }
 
 Status FigureModel::SetHitPoints(std::string_view text)
@@ -253,6 +266,8 @@ Status FigureModel::SaveTo(const std::string &path)
     // Saving onto the figure's own file keeps the card's sections there;
     // any other file is replaced whole, so it inherits nothing.
     const bool ownFile = !m_fileName.empty() && path == m_fileName;
+    // The calculation gave this result already while the "-" counted as 0.
+    (void)EndAdjustHitFactorEdit();
     m_fileName = path;
     try {
         ProfileDocument doc;

@@ -78,11 +78,15 @@ public:
     Status SetUseOptionalMovement(bool on);
     Status SetOptionalRangeCost(bool on);
 
-    // Typed or spun text: a non-numeric adjustment becomes "0"; hit points
-    // whose leading number is 0 become "1"; then recalculates. The resulting
-    // text is in Record().
+    // Typed or spun text: a non-numeric adjustment becomes "0", except a
+    // lone "-" typed by the user, which stays (counting as 0) until
+    // EndAdjustHitFactorEdit; hit points whose leading number is 0 become
+    // "1"; then recalculates. The resulting text is in Record().
     Status SetAdjustHitFactor(std::string_view text);
     Status SetHitPoints(std::string_view text);
+    // The adjustment box lost the focus: a lone "-" becomes "0" (folded into
+    // the typing's step). SaveTo does the same first.
+    Status EndAdjustHitFactorEdit();
     // Name and image file name: set Changed unless Loading; no calculation.
     void SetFigureName(std::string_view text);
     void SetImageFile(std::string_view text);

@@ -171,6 +171,9 @@ Result<TableDocument> ReadTableDocument(const std::string &path)
     std::optional<std::string> bytes = ReadFileBytes(path);
     if (!bytes)
         return Failure{"Errors in table " + path, ReadFailureDescription(path)};
+    // A table has at least its header line; an empty file has no columns.
+    if (bytes->empty())
+        return Failure{"Errors in table " + path, "Input past end of file"};
     return TableDocument::FromBytes(std::move(*bytes));
 }
 

@@ -72,8 +72,8 @@ private:
     bool m_pristine = true;
 };
 
-// Reads a table file. A file that cannot be read gives the failure "Errors in
-// table " + path with the reason as description.
+// Reads a table file. A file that cannot be read, or is empty, gives the
+// failure "Errors in table " + path with the reason as description.
 Result<TableDocument> ReadTableDocument(const std::string &path);
 
 // Writes the document whole to path (atomically). A failure gives the

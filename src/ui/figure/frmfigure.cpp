@@ -3,6 +3,7 @@
 #include "figureprint.h"
 #include "figureview.h"
 #include "pictureconvert.h"
+#include "stalecostbar.h"
 #include "ui_frmfigure.h"
 
 #include "card/cardbuild.h"
@@ -13,6 +14,7 @@
 #include "figure/figurefile.h"
 #include "figure/figuremodel.h"
 #include "platform/busypointer.h"
+#include "platform/eventhooks.h"
 #include "platform/idialogs.h"
 #include "platform/modfunctions.h"
 #include "platform/screentwips.h"
@@ -71,11 +73,18 @@ frmFigure::frmFigure(AppContext &context, QWidget *parent)
     apply(m_model->Initialize());
 }
 
-frmFigure::~frmFigure() = default;
+frmFigure::~frmFigure()
+{
+    // A box losing the focus reacts on the model: it does so now, while the
+    // window is whole, rather than while its controls are deleted.
+    if (QWidget *focus = QApplication::focusWidget(); focus && isAncestorOf(focus))
+        focus->clearFocus();
+}
 
 // Sized when first shown, once the window sits in the main window's area:
 // sizing it earlier is undone when it joins the area. An area smaller than
-// the window gets a window its own size.
+// the window cuts it down, but never below what its controls need: the area
+// scrolls instead.
 void frmFigure::showEvent(QShowEvent *event)
 {
     ChildWindow::showEvent(event);
@@ -94,9 +103,29 @@ void frmFigure::sizeWindow()
     }
     if (frame->isMaximized())
         return;
-    const QSize area = frame->mdiArea()->viewport()->size();
-    const QSize size = TwipsToPixels(frame, kWidthTwips, kHeightTwips).boundedTo(area);
-    frame->resize(size.expandedTo(frame->minimumSizeHint()).boundedTo(area));
+    const auto fit = [frame] {
+        const QSize wanted = TwipsToPixels(frame, kWidthTwips, kHeightTwips);
+        const QSize area = frame->mdiArea()->viewport()->size();
+        frame->resize(wanted.boundedTo(area).expandedTo(frame->minimumSizeHint()));
+        return frame->size() != wanted.expandedTo(frame->minimumSizeHint());
+    };
+    // Placed at a size that did not fit, the window may start left of or
+    // above the visible area: it starts at its edge instead.
+    const bool cut = fit();
+    frame->move(qMax(frame->x(), 0), qMax(frame->y(), 0));
+    if (!cut)
+        return;
+    // A window opened before the main window has its final size (from the
+    // command line, at start) grows with the area, as long as the user has
+    // not sized it, until it has the size any window opened later gets.
+    WatchResizes(frame->mdiArea()->viewport(), this,
+                 [frame, fit, given = frame->size()]() mutable {
+                     if (frame->size() != given || frame->isMaximized() || frame->isMinimized())
+                         return false;
+                     const bool cut = fit();
+                     given = frame->size();
+                     return cut;
+                 });
 }
 
 void frmFigure::connectReactions()
@@ -129,6 +158,8 @@ void frmFigure::connectReactions()
     connect(m_ui->txtAdjustHitFactor, &QLineEdit::textEdited, this, [this](const QString &text) {
         apply(m_model->SetAdjustHitFactor(ToFileText(text)));
     });
+    // A lone "-" kept while typing a negative adjustment is 0 once the box is left.
+    OnFocusLoss(m_ui->txtAdjustHitFactor, [this] { apply(m_model->EndAdjustHitFactorEdit()); });
     connect(m_ui->txtHitPoints, &QLineEdit::textEdited, this, [this](const QString &text) {
         apply(m_model->SetHitPoints(ToFileText(text)));
     });
@@ -192,6 +223,8 @@ void frmFigure::apply(const tarvello::Status &status)
     }
     m_view->show(*m_model);
     m_preview->show(*m_model);
+    if (m_staleCost && m_model->Changed())
+        m_staleCost->hide();
     shareListWidths();
     emit historyChanged();
     if (!status)

@@ -33,6 +33,7 @@ namespace tarvello {
 class CostPreviewView;
 class FigureView;
 class FigureModel;
+class StaleCostBar;
 
 // The figure editor: shows one figure's fields, weapons, extra items and
 // picture, forwards every change to its FigureModel and shows what the model
@@ -93,9 +94,11 @@ public:
     Ui::frmFigure *ui() const { return m_ui.get(); }
 
 private:
-    // Shows in the title, until the next change, the stored cost of the
-    // figure just opened from path when the tables changed it.
+    // Shows in a bar above the frames, until the next change, the stored
+    // cost of the figure just opened from path when the tables changed it.
     void showStaleCostHint(const std::string &path);
+    // The bar's "Update Cost": saves the file with the cost it has now.
+    void updateStaleCost();
     // What the form cannot hold: lists' columns, spinners' ranges and the
     // widths that follow the font.
     void setupForm();
@@ -125,6 +128,7 @@ private:
     std::unique_ptr<Ui::frmFigure> m_ui;
     // What each choice would cost; after m_ui, whose widgets it dresses.
     std::unique_ptr<CostPreviewView> m_preview;
+    StaleCostBar *m_staleCost = nullptr;
     bool m_openRefused = false;
     bool m_sized = false;
     std::uint64_t m_shownPictureRevision = 0;

@@ -1,20 +1,47 @@
+// The bar of a just-opened figure whose stored cost the tables have changed.
 #include "frmfigure.h"
+#include "stalecostbar.h"
+#include "ui_frmfigure.h"
 
 #include "figure/figuremodel.h"
 #include "figure/recost.h"
 #include "platform/fileio.h"
 #include "platform/uitext.h"
 
+#include <QVBoxLayout>
+
 namespace tarvello {
 
 void frmFigure::showStaleCostHint(const std::string &path)
 {
     const std::optional<std::string> bytes = tarvello::ReadFileBytes(path);
-    if (!bytes)
+    const std::string hint =
+        bytes ? tarvello::StaleCostHint(*bytes, m_model->Record().txtFinalCost) : std::string();
+    if (!m_staleCost) {
+        if (hint.empty())
+            return;
+        m_staleCost = new StaleCostBar(this);
+        m_ui->layoutWindow->insertWidget(0, m_staleCost);
+        connect(m_staleCost, &StaleCostBar::updateRequested, this, &frmFigure::updateStaleCost);
+    }
+    m_staleCost->showHint(FromFileText(hint));
+}
+
+// The figure's file is saved with the cost it has now, as Update Costs saves
+// it. The bar shows only while the figure is as opened, so the editor then
+// holds what its file holds.
+void frmFigure::updateStaleCost()
+{
+    const std::string path = m_model->FileName();
+    if (path.empty())
         return;
-    const std::string hint = tarvello::StaleCostHint(*bytes, m_model->Record().txtFinalCost);
-    if (!hint.empty())
-        setWindowTitle(windowTitle() + QStringLiteral(" \u2014 ") + FromFileText(hint));
+    const tarvello::Status saved = tarvello::SaveRecostedFigure(*m_context.tables, path, false);
+    if (!saved) {
+        report(saved.failure());
+        return;
+    }
+    m_staleCost->hide();
+    emit documentFileUsed(FromFilePath(path));
 }
 
 } // namespace tarvello

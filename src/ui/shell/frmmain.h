@@ -104,6 +104,8 @@ private:
     void forward(tarvello::FileCommand command);
     void printPreview();
     void updatePrintCards();
+    // The File items' enabling by the active child (Save As, Export, Print
+    // Cards); run when the menu opens and whenever a child is activated.
     void updateFileMenu();
     // Loads the rules tables; false when a table failed (and said so).
     bool loadTables();

@@ -133,7 +133,9 @@ void frmMain::connectFileMenu()
         if (ChildWindow *child = activeChild(); child && child->hasCardSheet())
             child->PrintCards();
     });
-    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &frmMain::updatePrintCards);
+    // The shortcuts act while the menu is shut: its enabling follows the
+    // active child as soon as it changes, not only when the menu opens.
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &frmMain::updateFileMenu);
     connect(mnuFile_Export, &QAction::triggered, this, [this] { forward(tarvello::FileCommand::Export); });
     connect(mnuResources_Reload, &QAction::triggered, this, &frmMain::refreshResources);
     connect(mnuFileQuit, &QAction::triggered, this, &QWidget::close);

@@ -92,9 +92,14 @@ QSize frmEdit_Table::sizeHint() const
     return TwipsToPixels(this, kWidthTwips, kHeightTwips);
 }
 
+// A window of its own gives the grid the focus when it is activated. Inside
+// the main window every child hears the main window's activation, whichever
+// child the user works in, and a grid taking the focus then would make its
+// own sub-window the active one: there only the sub-window's activation
+// counts (below).
 bool frmEdit_Table::event(QEvent *event)
 {
-    if (event->type() == QEvent::WindowActivate && grdTable)
+    if (event->type() == QEvent::WindowActivate && grdTable && isWindow())
         grdTable->setFocus(Qt::ActiveWindowFocusReason);
     return ChildWindow::event(event);
 }

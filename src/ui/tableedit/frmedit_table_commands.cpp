@@ -104,7 +104,9 @@ void frmEdit_Table::Paste()
 void frmEdit_Table::step(const char *name)
 {
     m_history.Record(name, m_model->document());
-    m_modified = m_history.Modified();
+    // A command that changed nothing is no step and leaves the history at
+    // the saved point: the flag a key event may have set stays.
+    m_modified = m_modified || m_history.Modified();
     emit historyChanged();
 }
 
