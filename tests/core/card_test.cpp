@@ -466,6 +466,9 @@ TEST(CardFit, TooFullCardsAreFittedInsideTheFrame)
         {"five-digit vehicle cost", [] { clsFigure f = Figure(3, 1, 1, 0, 0, "Hull");
              f.Cost = 12345; f.OptionalRules = true; return f; }(), false, 8,
          {"Vehicle Cost: 12345*", 7}},
+        {"long attack title", [] { clsFigure f = Figure(0, 1, 1, 0, 5, "Chain");
+             f.Attacks = {Attack("Dragonbone Crossbow", 120, 240, 12, 10)}; return f; }(), false, 8,
+         {"Dragonbone Crossbow S:120 L:240 AR:12 #:10", 6}},
         {"printed rolls in 11 points", [] { clsFigure f = Figure(0, 1, 1, 0, 5, "Chain Mail");
              f.Attacks = {Attack("Sword"), Attack("Longbow", 12, 24)}; return f; }(), true, 11,
          {"10", 11}},
