@@ -240,8 +240,8 @@ TEST(UnitCardModel, LayoutAndStyleSavedIntoTheFigureComeBack)
     const std::string path = dir.File("knight.tvf");
     ASSERT_TRUE(WriteFileAtomically(path, "[Figure]\r\ntxtFigureName=Knight\r\n").ok());
     UnitCardModel card("Card");
-    EXPECT_TRUE(card.LayoutChanged());
     EXPECT_TRUE(card.LoadFigure(SavedFigure(path), kInstalled).empty());
+    EXPECT_FALSE(card.LayoutChanged() || card.StyleChanged() || card.AsksLayoutQuestion());
     EXPECT_EQ(card.image(), (CardRect{600, 360, 1000, 1815}));
     card.SetStyleValue(StyleKeys()[0], "1");
     card.ApplyFont(FontRoleId::Data, {"Serif", 10.5, false, true}, ',');
@@ -269,6 +269,7 @@ TEST(UnitCardModel, NeverSavedFigureWritesNoLayout)
 {
     UnitCardModel card("Card");
     (void)card.LoadFigure(clsFigure{}, kInstalled);
+    card.MovePicture(100, 200);
     const LayoutSaveResult result = card.SaveLayout();
     EXPECT_EQ(result.outcome, LayoutSaveResult::FigureNotSaved);
     EXPECT_EQ(result.message, "Unit must be saved first in order to save layout data!");
@@ -297,7 +298,6 @@ TEST(UnitCardModel, StyleFileRoundTripAndFailures)
 TEST(UnitCardModel, LayoutQuestionFollowsTheFlags)
 {
     UnitCardModel card("Card");
-    EXPECT_TRUE(card.AsksLayoutQuestion());
     ASSERT_EQ(card.SaveLayout().outcome, LayoutSaveResult::FigureNotSaved);
     card.SetStyleValue(StyleKeys()[0], "1");
     card.ApplyFont(FontRoleId::Heading, {"Serif", 12, true, false}, '.');
