@@ -16,6 +16,10 @@ namespace {
 constexpr double kPad = 24;
 // The room a fitted roll column leaves on each side of its widest text.
 constexpr double kMinCellPad = 8;
+// What the roll columns keep clear of the inner frame, and the cost line of
+// the logo, so that they do not touch it.
+constexpr double kFrameGap = 24;
+constexpr double kLogoGap = 57;
 
 void UseFont(ICardTarget &t, const FontRole &role, int size)
 {
@@ -168,11 +172,11 @@ bool FitColumns(ICardTarget &t, const clsFigure &f, const CardStyle &style, Font
             widest = std::max(widest, w);
             reach = std::max(reach, first + (k - 1) * natural + kPad + w);
         }
-        if (reach <= room.right) {
+        if (reach <= room.right - kFrameGap) {
             columns = {};
             return true;
         }
-        const double width = std::floor((room.right - first) / 10);
+        const double width = std::floor((room.right - kFrameGap - first) / 10);
         columns = {width, std::max(0.0, std::floor((width - widest) / 2))};
         return width >= widest + 2 * kMinCellPad;
     });
@@ -183,7 +187,7 @@ bool FitColumns(ICardTarget &t, const clsFigure &f, const CardStyle &style, Font
 // The cost line beside the logo: smaller, then further right.
 bool FitCost(ICardTarget &t, const clsFigure &f, CardFit &fit, const CardBox &room)
 {
-    const CardBox logo = LogoBox();
+    const double clear = LogoBox().right + kLogoGap;
     const std::string text = CostLine(f);
     const int start = FontSizeOf(fit.cost.Size);
     int size = start;
@@ -191,13 +195,13 @@ bool FitCost(ICardTarget &t, const clsFigure &f, CardFit &fit, const CardBox &ro
     const bool ok = StepDown(size, [&](int s) {
         UseFont(t, fit.cost, s);
         width = t.TextWidth(text);
-        return CardGeometry::kRightEdge - width >= logo.right;
+        return CardGeometry::kRightEdge - width >= clear;
     });
     Resize(fit.cost, start, size);
     if (ok)
         return true;
-    fit.costLeft = std::min(logo.right, room.right - width);
-    return fit.costLeft >= logo.right;
+    fit.costLeft = std::min(clear, room.right - width);
+    return fit.costLeft >= clear;
 }
 
 // Runs one part of the fitting; a part whose font cannot be set keeps what
