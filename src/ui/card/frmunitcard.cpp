@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
@@ -52,8 +53,8 @@ frmUnitCard::frmUnitCard(AppContext &context, QWidget *parent)
     m_ui->setupUi(this);
     setObjectName(QStringLiteral("frmUnitCard"));
     m_ui->picCard->setCardSize(tarvello::CardGeometry::kWidth, tarvello::CardGeometry::kHeight);
-    m_ui->cardColumn->setStretchFactor(m_ui->picCard, 1);
     m_ui->cboZoom->setCurrentIndex(kTrueSize);
+    scrollCard();
     for (QScrollBar *bar : {m_ui->scrLeft, m_ui->scrTop}) {
         bar->setRange(0, tarvello::kLayoutLimit);
         bar->setSingleStep(25);
@@ -281,6 +282,21 @@ void frmUnitCard::connectPicture()
     connect(card, &CardPictureBox::scaleChanged, this, [this] { redraw(); });
     connect(m_ui->cboZoom, &QComboBox::currentIndexChanged, this,
             [this](int index) { applyZoom(index); });
+}
+
+// A zoomed card larger than the window scrolls; at least its true size shows.
+void frmUnitCard::scrollCard()
+{
+    auto *view = new QScrollArea(this);
+    view->setObjectName(QStringLiteral("picCardView"));
+    view->setFrameShape(QFrame::NoFrame);
+    view->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    view->setMinimumSize(m_ui->picCard->size());
+    const int at = m_ui->cardColumn->indexOf(m_ui->picCard);
+    m_ui->cardColumn->removeWidget(m_ui->picCard);
+    view->setWidgetResizable(true);
+    view->setWidget(m_ui->picCard);
+    m_ui->cardColumn->insertWidget(at, view, 1);
 }
 
 void frmUnitCard::movePicture(int left, int top, const char *mergeKey)

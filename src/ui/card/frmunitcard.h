@@ -68,6 +68,7 @@ private:
     void showStyle();
     void showPosition();
     void connectPicture();
+    void scrollCard();
     void movePicture(int left, int top, const char *mergeKey);
     void applyZoom(int index);
     void warnIfTooFull();
