@@ -114,6 +114,19 @@ private slots:
         QVERIFY(m_dialogs.calls.isEmpty());
     }
 
+    // A name too long for the card even at 6 points: said once, when the card
+    // opens, not at each redrawing.
+    void aCardTooFullToFitSaysSoOnce()
+    {
+        frmFigure *figure = openFigure("[Figure]\r\ntxtFigureName=" + QByteArray(90, 'W') + "\r\n");
+        QVERIFY(figure);
+        m_dialogs.clearCalls();
+        frmUnitCard *card = openCard(figure);
+        ClickButton(card, "btnGrow");
+        QCOMPARE(m_dialogs.count(Kind::Message), 1);
+        QVERIFY(m_dialogs.messageTexts().value(0).contains(QStringLiteral("too full")));
+    }
+
     // The picture dragged with the mouse, nudged with the arrow keys and
     // sized with Ctrl and the wheel: each a layout change and one undo step.
     void thePictureIsMovedByHand()
