@@ -1,5 +1,6 @@
-// The printed cards of the six sample figures and two crowded ones (a name
-// of 34 characters, the battle mage with two attacks) on a card sheet PDF:
+// The printed cards of the six sample figures and two crowded ones (names of
+// 34 characters, a battle mage with fourteen data lines and two attacks) on
+// a card sheet PDF:
 // with the real fonts every word lies inside its card's inner frame, no two
 // words overprint, none lies under the logo, and each attack shows its ten
 // roll columns.
@@ -68,16 +69,28 @@ private slots:
         QStringList files;
         for (const QString &name : samples.entryList({QStringLiteral("*.tvf")}, QDir::Files))
             files << samples.filePath(name);
-        // The knight renamed: 34 characters.
-        QFile knight(samples.filePath(QStringLiteral("knight_hero.tvf")));
-        QVERIFY(knight.open(QIODevice::ReadOnly));
-        const QByteArray renamed = QString::fromLatin1(knight.readAll())
-                                       .replace(QRegularExpression(QStringLiteral("txtFigureName=[^\r]*")),
-                                                QStringLiteral("txtFigureName=Sir Aldric of the Northern Marches"))
-                                       .toLatin1();
-        QVERIFY(WriteFileAtomically(ToFilePath(tempPath(QStringLiteral("aldric.tvf"))),
-                                    std::string_view(renamed.constData(), std::size_t(renamed.size()))).ok());
-        files << tempPath(QStringLiteral("aldric.tvf"));
+        // Crowded variants: the knight with a name of 34 characters; the mage
+        // renamed so too, with a command line and a two-line armour: fourteen
+        // data lines above two attacks.
+        const std::vector<std::pair<const char *, QStringList>> variants = {
+            {"knight_hero.tvf", {QStringLiteral("txtFigureName=Sir Aldric of the Northern Marches")}},
+            {"battle_mage.tvf", {QStringLiteral("txtFigureName=Archmage Ilsabet of the Grey Tower"),
+                                 QStringLiteral("cboCommandSkill=General"),
+                                 QStringLiteral("cboArmorType=Armoured Hull")}}};
+        for (const auto &[file, values] : variants) {
+            QFile sample(samples.filePath(QString::fromLatin1(file)));
+            QVERIFY(sample.open(QIODevice::ReadOnly));
+            QString text = QString::fromLatin1(sample.readAll());
+            for (const QString &value : values) {
+                const QString key = value.section(QLatin1Char('='), 0, 0);
+                text.replace(QRegularExpression(QStringLiteral("\n") + key + QStringLiteral("=[^\r]*")),
+                             QStringLiteral("\n") + value);
+            }
+            const QString path = tempPath(QStringLiteral("crowded_") + QString::fromLatin1(file));
+            const QByteArray bytes = text.toLatin1();
+            QVERIFY(WriteFileAtomically(ToFilePath(path), std::string_view(bytes.constData(), std::size_t(bytes.size()))).ok());
+            files << path;
+        }
 
         CardSheetJob job;
         for (const QString &file : files) {
