@@ -92,6 +92,15 @@ void CardPictureBox::setPicture(const tarvello::CardRect &rect, bool shown)
     m_pictureShown = shown;
 }
 
+// On another screen (another pixel ratio or dots per inch) the card is made
+// again for it.
+bool CardPictureBox::event(QEvent *event)
+{
+    if (event->type() == QEvent::ScreenChangeInternal)
+        setZoom(m_zoom);
+    return QWidget::event(event);
+}
+
 void CardPictureBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
