@@ -241,8 +241,8 @@ TEST(UnitCardModel, LayoutAndStyleSavedIntoTheFigureComeBack)
     const std::string path = dir.File("knight.tvf");
     ASSERT_TRUE(WriteFileAtomically(path, "[Figure]\r\ntxtFigureName=Knight\r\n").ok());
     UnitCardModel card("Card");
-    EXPECT_TRUE(card.LayoutChanged());
     EXPECT_TRUE(card.LoadFigure(SavedFigure(path), kInstalled).empty());
+    EXPECT_FALSE(card.LayoutChanged() || card.StyleChanged() || card.AsksLayoutQuestion());
     EXPECT_EQ(card.image(), (CardRect{600, 360, 1000, 1815}));
     card.SetStyleValue(StyleKeys()[0], "1");
     card.ApplyFont(FontRoleId::Data, {"Serif", 10.5, false, true}, ',');
@@ -270,6 +270,7 @@ TEST(UnitCardModel, NeverSavedFigureWritesNoLayout)
 {
     UnitCardModel card("Card");
     (void)card.LoadFigure(clsFigure{}, kInstalled);
+    card.MovePicture(100, 200);
     const LayoutSaveResult result = card.SaveLayout();
     EXPECT_EQ(result.outcome, LayoutSaveResult::FigureNotSaved);
     EXPECT_EQ(result.message, "Unit must be saved first in order to save layout data!");
@@ -298,7 +299,6 @@ TEST(UnitCardModel, StyleFileRoundTripAndFailures)
 TEST(UnitCardModel, LayoutQuestionFollowsTheFlags)
 {
     UnitCardModel card("Card");
-    EXPECT_TRUE(card.AsksLayoutQuestion());
     ASSERT_EQ(card.SaveLayout().outcome, LayoutSaveResult::FigureNotSaved);
     card.SetStyleValue(StyleKeys()[0], "1");
     card.ApplyFont(FontRoleId::Heading, {"Serif", 12, true, false}, '.');
@@ -399,6 +399,116 @@ TEST(CardDraw, ScreenAndPrinterCardsAsTheGoldenFilesShow)
             ops += op + "\n";
         ExpectGolden(ops, printer ? "card/printer.txt" : "card/screen.txt");
     }
+}
+
+// A text drawn on the recorder: its box from the recorder's measures.
+struct TextBox
+{
+    double left, top, right, bottom;
+    int size;
+    std::string text;
+};
+
+std::vector<TextBox> TextBoxes(const CardRecorder &target)
+{
+    std::vector<TextBox> boxes;
+    for (const std::string &op : target.ops) {
+        if (op.rfind("text ", 0) != 0)
+            continue;
+        std::istringstream in(op.substr(5));
+        double x = 0, y = 0;
+        char comma = 0, role = 0;
+        int size = 0;
+        in >> x >> comma >> y >> role >> size;
+        const std::string text = op.substr(op.find('[') + 1, op.size() - op.find('[') - 2);
+        boxes.push_back({x, y, x + double(text.size()) * size * 10, y + size * 20.0, size, text});
+    }
+    return boxes;
+}
+
+bool Overlap(const TextBox &a, double left, double top, double right, double bottom)
+{
+    return a.left < right && left < a.right && a.top < bottom && top < a.bottom;
+}
+
+clsFigure StressMage()
+{
+    clsFigure mage = Figure(4, 2, 3, 2, 0, "Plate Mail Armour", 2);
+    mage.Name = "Battle Mage";
+    mage.MaxSpells = 8;
+    mage.MaxMana = 10;
+    mage.ManaDraw = 4;
+    mage.SpellRangeShort = 8;
+    mage.SpellRangeLong = 10;
+    mage.Attacks = {Attack("Fire Bolt", 12, 24, 2, 3), Attack("Staff")};
+    return mage;
+}
+
+// Cards too full for the style: fitted, every text lies inside the inner
+// frame, away from the logo and from every other text, each attack with its
+// ten columns; the font a part needed is worked out by hand from the
+// recorder's measures (size x 10 twips a character, size x 20 high).
+TEST(CardFit, TooFullCardsAreFittedInsideTheFrame)
+{
+    const struct {
+        const char *what;
+        clsFigure figure;
+        bool printer;
+        int attackSize;
+        std::pair<std::string, int> fitted; // a text and the size it gets
+    } cases[] = {
+        {"34-character name", [] { clsFigure f = Figure(0, 1, 1, 0, 5, "Chain");
+             f.Name = "Sir Aldric of the Northern Marches"; return f; }(), false, 8,
+         {"Sir Aldric of the Northern Marches", 8}},
+        {"mage with fourteen data lines and two attacks", StressMage(), false, 8, {"Move: 6", 6}},
+        {"the same mage printed", StressMage(), true, 8, {"Armor:", 6}},
+        {"the mage with 14-point attacks: those step down too", StressMage(), false, 14,
+         {"Fire Bolt S:12 L:24 AR:2 #:3", 9}},
+        {"five-digit vehicle cost", [] { clsFigure f = Figure(3, 1, 1, 0, 0, "Hull");
+             f.Cost = 12345; f.OptionalRules = true; return f; }(), false, 8,
+         {"Vehicle Cost: 12345*", 7}},
+        {"long attack title", [] { clsFigure f = Figure(0, 1, 1, 0, 5, "Chain");
+             f.Attacks = {Attack("Dragonbone Crossbow", 120, 240, 12, 10)}; return f; }(), false, 8,
+         {"Dragonbone Crossbow S:120 L:240 AR:12 #:10", 6}},
+        {"printed rolls in 11 points", [] { clsFigure f = Figure(0, 1, 1, 0, 5, "Chain Mail");
+             f.Attacks = {Attack("Sword"), Attack("Longbow", 12, 24)}; return f; }(), true, 11,
+         {"10", 11}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        CardStyle style = TestStyle();
+        style.Attack.Size = style.AttackRoll.Size = std::to_string(c.attackSize);
+        CardRecorder target(c.printer, c.printer ? 1.2 : 15);
+        CardScene scene;
+        scene.figure = &c.figure;
+        scene.style = &style;
+        EXPECT_TRUE(DrawCard(target, scene));
+        const std::vector<TextBox> boxes = TextBoxes(target);
+        const CardBox room = InnerRoom(target.PixelTwips());
+        const CardBox logo = LogoBox();
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            const TextBox &b = boxes[i];
+            EXPECT_TRUE(b.left >= room.left && b.right <= room.right && b.top >= room.top
+                        && b.bottom <= room.bottom) << b.text << " at " << b.left << "," << b.top;
+            EXPECT_FALSE(Overlap(b, logo.left, logo.top, logo.right, logo.bottom)) << b.text;
+            for (std::size_t j = i + 1; j < boxes.size(); ++j)
+                EXPECT_FALSE(Overlap(b, boxes[j].left, boxes[j].top, boxes[j].right, boxes[j].bottom))
+                    << b.text << " / " << boxes[j].text;
+            if (b.text == c.fitted.first)
+                EXPECT_EQ(b.size, c.fitted.second) << b.text;
+        }
+        const auto tenth = std::count_if(boxes.begin(), boxes.end(),
+                                         [](const TextBox &b) { return b.text == "10"; });
+        EXPECT_GE(tenth, std::min<std::ptrdiff_t>(2, std::ptrdiff_t(c.figure.Attacks.size())));
+    }
+    // A name that is too long even at the smallest size is drawn at it.
+    clsFigure crowded = Figure(0, 1, 1, 0, 5, "Chain");
+    crowded.Name = std::string(60, 'W');
+    CardRecorder target;
+    const CardStyle style = TestStyle();
+    const CardScene scene{&crowded, &style, kInitialImageRect, false, 0, 0};
+    EXPECT_FALSE(DrawCard(target, scene));
+    EXPECT_EQ(TextBoxes(target).front().size, kFitMinPoints);
 }
 
 TEST(CardDraw, DataLinesFollowTheirConditions)

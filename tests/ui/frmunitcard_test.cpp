@@ -1,18 +1,28 @@
 // The unit card window: opened from the figure editor, its saved layout and
 // style, the File commands, the clipboard copy and the printout's true size.
 
-#include "card/cardimagebox.h"
 #include "card/cardpicturebox.h"
 #include "card/frmunitcard.h"
 #include "figure/frmfigure.h"
 #include "windowtest.h"
 
 #include <QCheckBox>
+#include <QMouseEvent>
+#include <QWheelEvent>
 #include <QFontInfo>
 #include <QScrollBar>
 #include <QStandardPaths>
 
 using namespace tarvello;
+
+// A saved scout with a sword and a red picture of 2 x 2 pixels, laid out at
+// left 1500 (top not set) in 600 x 900 twips.
+const QByteArray kScoutWithPicture =
+    "[Figure]\r\ntxtFigureName=Scout\r\ntxtImageFile=scout.bmp\r\n"
+    "[MeleeWeapon1]\r\nName=Sword\r\nMax Damage=6\r\nNotes=\r\n"
+    "[CardLayout]\r\nHeight=900\r\nWidth=600\r\nLeft=1500\r\nTop=0\r\n"
+    "[ImageProperties]\r\nWidth=2\r\nHeight=2\r\n[ImagePixels]\r\n0_0=255\r\n1_0=255\r\n"
+    "0_1=255\r\n1_1=255\r\n";
 
 class FrmUnitCardTest : public QObject, public WindowTest
 {
@@ -25,6 +35,12 @@ class FrmUnitCardTest : public QObject, public WindowTest
         m_dialogs.openFileAnswers.enqueue(tempPath(QStringLiteral("scout.tvf")));
         action("mnuFile_Figure_Open")->trigger();
         return windowsOf<frmFigure>().value(0);
+    }
+    // The scroll bars' values.
+    static QPoint scrollValues(frmUnitCard *card)
+    {
+        return {card->findChild<QScrollBar *>(QStringLiteral("scrLeft"))->value(),
+                card->findChild<QScrollBar *>(QStringLiteral("scrTop"))->value()};
     }
     frmUnitCard *openCard(frmFigure *figure)
     {
@@ -53,13 +69,8 @@ private slots:
     {
         const QByteArray installed = QFontInfo(QApplication::font()).family().toLatin1();
         frmFigure *figure = openFigure(
-            "[Figure]\r\ntxtFigureName=Scout\r\ntxtImageFile=scout.bmp\r\n"
-            "[MeleeWeapon1]\r\nName=Sword\r\nMax Damage=6\r\nNotes=\r\n"
-            "[CardLayout]\r\nHeight=900\r\nWidth=600\r\nLeft=1500\r\nTop=0\r\n"
-            "[Style]\r\ntxtHeadingFontName=No Such Font Here\r\ntxtDataFontName=" + installed
-            + "\r\ntxtDataFontSize=11\r\nchkDataFontItalic=1\r\n"
-              "[ImageProperties]\r\nWidth=2\r\nHeight=2\r\n[ImagePixels]\r\n0_0=255\r\n1_0=255\r\n"
-              "0_1=255\r\n1_1=255\r\n");
+            kScoutWithPicture + "[Style]\r\ntxtHeadingFontName=No Such Font Here\r\ntxtDataFontName="
+            + installed + "\r\ntxtDataFontSize=11\r\nchkDataFontItalic=1\r\n");
         QVERIFY(figure);
         m_dialogs.clearCalls();
         frmUnitCard *card = openCard(figure);
@@ -73,19 +84,93 @@ private slots:
         QCOMPARE(TextOf(card, "txtHeadingFontName"), defaultFont);
         QCOMPARE(TextOf(card, "txtDataFontSize"), QStringLiteral("11"));
         QVERIFY(card->findChild<QCheckBox *>(QStringLiteral("chkDataFontItalic"))->isChecked());
-        // Left and size from the file; a top of 0 keeps the initial 360 twips.
-        const double perTwip = card->logicalDpiX() / 1440.0;
-        QCOMPARE(card->imgFigure->geometry(),
-                 QRect(qRound(1500 * perTwip), qRound(360 * perTwip), qRound(600 * perTwip),
-                       qRound(900 * perTwip)));
-        const QImage drawn = card->cardImage();
-        QCOMPARE(drawn.pixelColor(card->imgFigure->geometry().center()), QColor(Qt::red));
+        // Left and size from the file; a top of 0 keeps the initial 360 twips;
+        // the scroll bars stand there.
+        QCOMPARE(card->model().image(), (CardRect{1500, 360, 600, 900}));
+        QCOMPARE(scrollValues(card), QPoint(1500, 360));
+        // The picture lies under the texts: its centre (1800, 810) at 15 twips a pixel.
+        QCOMPARE(card->cardImage().pixelColor(120, 54), QColor(Qt::red));
         // "+" and the position scroll bar move the picture on the card.
         ClickButton(card, "btnGrow");
         card->findChild<QScrollBar *>(QStringLiteral("scrTop"))->setValue(1000);
-        QCOMPARE(card->imgFigure->geometry(),
-                 QRect(qRound(1500 * perTwip), qRound(1000 * perTwip), qRound(660 * perTwip),
-                       qRound(990 * perTwip)));
+        QCOMPARE(card->model().image(), (CardRect{1500, 1000, 660, 990}));
+        // Closing it asks about the layout only.
+        m_dialogs.clearCalls();
+        QVERIFY(!card->QueryClose());
+        QCOMPARE(m_dialogs.messageTexts(),
+                 QStringList{QStringLiteral("Layout changes not saved!\r\nSave them now?")});
+    }
+
+    // Opening a card, zooming it and copying it change nothing: it closes
+    // without a question.
+    void anUntouchedCardClosesWithoutAQuestion()
+    {
+        frmUnitCard *card = openCard(openFigure(kScoutWithPicture));
+        QVERIFY(card);
+        card->findChild<QComboBox *>(QStringLiteral("cboZoom"))->setCurrentIndex(3);
+        ClickButton(card, "btnCopyToClipboard");
+        m_dialogs.clearCalls();
+        QVERIFY(card->QueryClose());
+        QVERIFY(m_dialogs.calls.isEmpty());
+    }
+
+    // A name too long for the card even at 6 points: said once, when the card
+    // opens, not at each redrawing.
+    void aCardTooFullToFitSaysSoOnce()
+    {
+        frmFigure *figure = openFigure("[Figure]\r\ntxtFigureName=" + QByteArray(90, 'W') + "\r\n");
+        QVERIFY(figure);
+        m_dialogs.clearCalls();
+        frmUnitCard *card = openCard(figure);
+        ClickButton(card, "btnGrow");
+        QCOMPARE(m_dialogs.count(Kind::Message), 1);
+        QVERIFY(m_dialogs.messageTexts().value(0).contains(QStringLiteral("too full")));
+    }
+
+    // The picture dragged with the mouse, nudged with the arrow keys and
+    // sized with Ctrl and the wheel: each a layout change and one undo step.
+    void thePictureIsMovedByHand()
+    {
+        frmUnitCard *card = openCard(openFigure(kScoutWithPicture));
+        QVERIFY(card);
+        auto *box = card->findChild<CardPictureBox *>(QStringLiteral("picCard"));
+        const double perTwip = box->pixelsPerTwip();
+        const QPointF centre(1800 * perTwip, 810 * perTwip);
+        const auto mouse = [box](QEvent::Type type, QPointF at) {
+            const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton
+                                                                            : Qt::LeftButton;
+            QMouseEvent event(type, at, box->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+            QApplication::sendEvent(box, &event);
+        };
+        mouse(QEvent::MouseButtonPress, centre);
+        mouse(QEvent::MouseMove, centre + QPointF(10, 5));
+        mouse(QEvent::MouseMove, centre + QPointF(20, 10));
+        mouse(QEvent::MouseButtonRelease, centre + QPointF(20, 10));
+        const CardRect dragged{1500 + qRound(20 / perTwip), 360 + qRound(10 / perTwip), 600, 900};
+        QCOMPARE(card->model().image(), dragged);
+        QCOMPARE(scrollValues(card), QPoint(dragged.Left, dragged.Top));
+        QVERIFY(card->model().LayoutChanged());
+
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Left);
+        QTest::keyClick(box, Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(card->model().image(), (CardRect{dragged.Left - 25, dragged.Top + 100, 600, 900}));
+        QWheelEvent wheel(QPointF(5, 5), box->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, 120),
+                          Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(box, &wheel);
+        QCOMPARE(card->model().image().Width, 660);
+
+        QAction *undo = action("mnuEdit_Undo");
+        const QList<CardRect> before{{dragged.Left - 25, dragged.Top + 100, 600, 900},
+                                     {dragged.Left - 25, dragged.Top, 600, 900}, dragged,
+                                     {1500, 360, 600, 900}};
+        for (const CardRect &expected : before) {
+            undo->trigger();
+            QCOMPARE(card->model().image(), expected);
+        }
+        QVERIFY(!undo->isEnabled());
+        QVERIFY(!card->model().LayoutChanged());
+        QCOMPARE(scrollValues(card), QPoint(1500, 360));
     }
 
     void saveLayoutOfANeverSavedFigureWritesNothing()
@@ -99,7 +184,6 @@ private slots:
         QCOMPARE(m_dialogs.messageTexts(), (QStringList{notice, notice}));
         QCOMPARE(m_dialogs.calls.at(0).icon, IDialogs::Icon::Exclamation);
         QVERIFY(QDir(m_folder->path()).isEmpty());
-        QVERIFY(card->model().LayoutChanged());
         // The style frame shows once "Show Design" widens the window.
         QVERIFY(!card->findChild<QWidget *>(QStringLiteral("fraStyle"))->isVisible());
         ClickButton(card, "btnShowStyle");
@@ -110,6 +194,7 @@ private slots:
     {
         frmUnitCard *card = newCardWithDataFontOf12();
         QCOMPARE(TextOf(card, "txtDataFontSize"), QStringLiteral("12"));
+        ClickButton(card, "btnGrow");
         m_dialogs.clearCalls();
         // Cancel on the style question still asks about the layout; the window stays.
         m_dialogs.messageAnswers << IDialogs::Answer::Cancel << IDialogs::Answer::No;
@@ -148,15 +233,29 @@ private slots:
         QVERIFY(card->model().StyleChanged());
     }
 
-    void copyPlacesTheDrawnCardOnTheClipboard()
+    // The clipboard gets the card at 6 x 8.4 cm at 96 dpi, whatever the
+    // zoom; Save as Image writes the printed card as a 300 dpi PNG or a PDF.
+    void copyAndSaveAsImageTakeTheCardAtItsTrueSize()
     {
         action("mnuFile_Figure_New")->trigger();
         frmUnitCard *card = openCard(windowsOf<frmFigure>().value(0));
+        card->findChild<QComboBox *>(QStringLiteral("cboZoom"))->setCurrentIndex(3);
         ClickButton(card, "btnCopyToClipboard");
         const QImage copied = QApplication::clipboard()->image();
-        QCOMPARE(copied.size(), card->findChild<CardPictureBox *>(QStringLiteral("picCard"))->size());
+        QCOMPARE(copied.size(), QSize(227, 317));
         QCOMPARE(copied.convertToFormat(QImage::Format_RGB32), card->cardImage());
         QVERIFY(m_dialogs.calls.isEmpty());
+
+        m_dialogs.saveFileAnswers << tempPath(QStringLiteral("card")) << tempPath(QStringLiteral("card.pdf"));
+        ClickButton(card, "btnSaveImage");
+        ClickButton(card, "btnSaveImage");
+        const QImage png(tempPath(QStringLiteral("card.png")));
+        QCOMPARE(png.size(), QSize(709, 992)); // 6 x 8.4 cm at 300 dpi
+        QCOMPARE(qRound(png.dotsPerMeterX() * 0.0254), 300);
+        QFile pdf(tempPath(QStringLiteral("card.pdf")));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.readAll().startsWith("%PDF"));
+        QCOMPARE(m_dialogs.messageTexts(), QStringList());
     }
 
     void printedCardHasItsTrueSize()

@@ -55,32 +55,49 @@ void DrawRole(ICardTarget &t, const FontRole &role, double y, const std::string 
               role.Italic != 0);
 }
 
-void DrawArmor(ICardTarget &t, const FontRole &data, double &y, const std::string &armor)
-{
-    const std::size_t blank = armor.find(' ');
-    if (armor.size() > 10 && blank != std::string::npos) {
-        DrawRole(t, data, y, armor.substr(0, blank), 2);
-        y += t.TextHeight("Move");
-        DrawRole(t, data, y, armor.substr(blank + 1), 2);
-    } else {
-        DrawRole(t, data, y, armor, 2);
-    }
-}
-
 void DrawData(ICardTarget &t, const clsFigure &f, const FontRole &data)
 {
     const int size = FontSizeOf(data.Size);
     t.SetFont(data.Name, size, data.Bold != 0, data.Italic != 0);
     double y = CardGeometry::kDataTop;
-    const auto line = [&](bool shown, const std::string &text) {
-        if (!shown)
-            return;
-        y += t.TextHeight("Move");
-        DrawRole(t, data, y, text, 2);
+    const std::vector<std::string> lines = DataLines(f);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            y += t.TextHeight("Move");
+        if (!lines[i].empty())
+            DrawRole(t, data, y, lines[i], 2);
+    }
+}
+
+} // namespace
+
+int CmToTwips(double cm)
+{
+    return int(RoundHalfEven(cm * kTwipsPerCm));
+}
+
+CardBox InnerRoom(double pixelTwips)
+{
+    const double x0 = CmToTwips(0.3);
+    const double y0 = CmToTwips(0.35);
+    const double th = RoundHalfEven(5 * pixelTwips);
+    return {x0 + th, y0 + th, x0 + CmToTwips(5.45) - th, CmToTwips(8) - th};
+}
+
+CardBox LogoBox()
+{
+    const double left = CmToTwips(0.5);
+    const double top = CmToTwips(7);
+    return {left, top, left + CmToTwips(2.1), top + CmToTwips(0.8)};
+}
+
+std::vector<std::string> DataLines(const clsFigure &f)
+{
+    std::vector<std::string> lines{TrainingLine(f.FigureType, f.TrainingLevel)};
+    const auto line = [&lines](bool shown, std::string text) {
+        if (shown)
+            lines.push_back(std::move(text));
     };
-    const std::string training = TrainingLine(f.FigureType, f.TrainingLevel);
-    if (!training.empty())
-        DrawRole(t, data, y, training, 2);
     line(true, "Move: " + std::to_string(f.Move));
     line(true, "Hit Factor: " + std::to_string(f.HitFactor));
     line(f.HitPoints > 1, "Hit Points: " + std::to_string(f.HitPoints));
@@ -93,22 +110,22 @@ void DrawData(ICardTarget &t, const clsFigure &f, const FontRole &data)
     line(f.SpellRangeShort > 0, "Short:" + std::to_string(f.SpellRangeShort) + " Long:"
                                     + std::to_string(f.SpellRangeLong));
     line(true, "Armor:");
-    y += t.TextHeight("Move");
-    DrawArmor(t, data, y, f.Armor);
+    // A long armour name wraps once, at its first blank (which is dropped).
+    const std::size_t blank = f.Armor.find(' ');
+    if (f.Armor.size() > 10 && blank != std::string::npos) {
+        line(true, f.Armor.substr(0, blank));
+        line(true, f.Armor.substr(blank + 1));
+    } else {
+        line(true, f.Armor);
+    }
     line(f.ExtraItems > 0, "Extra:" + std::to_string(f.ExtraItems));
+    return lines;
 }
 
 std::string CostLine(const clsFigure &f)
 {
     const char *type = f.FigureType == 3 ? "Vehicle" : f.FigureType == 4 ? "Mage" : "Figure";
     return std::string(type) + " Cost: " + std::to_string(f.Cost) + (f.OptionalRules ? "*" : "");
-}
-
-} // namespace
-
-int CmToTwips(double cm)
-{
-    return int(RoundHalfEven(cm * kTwipsPerCm));
 }
 
 int FontSizeOf(const std::string &sizeText)
@@ -150,10 +167,11 @@ std::string TrainingLine(int figureType, int trainingLevel)
     return std::string("Training Level: ") + kOther[trainingLevel];
 }
 
-void DrawCard(ICardTarget &t, const CardScene &scene)
+bool DrawCard(ICardTarget &t, const CardScene &scene)
 {
     const clsFigure &f = *scene.figure;
-    const CardStyle &style = *scene.style;
+    const CardFit fit = FitCard(t, scene);
+    const CardStyle &style = fit.style;
     if (!t.IsPrinter())
         Step([&] { t.Clear(); });
     Step([&] { DrawFrames(t); });
@@ -167,16 +185,23 @@ void DrawCard(ICardTarget &t, const CardScene &scene)
     Step([&] { DrawRole(t, style.Heading, CardGeometry::kHeadingTop, f.Name, 1); });
     Step([&] { DrawData(t, f, style.Data); });
     for (int i = 1; i <= 2 && i <= int(f.Attacks.size()); ++i)
-        Step([&] { DrawAttack(t, f.Attacks[std::size_t(i - 1)], i, style); });
-    Step([&] { DrawRole(t, style.Data, CardGeometry::kCostTop, CostLine(f), 2); });
+        Step([&] { DrawAttack(t, f.Attacks[std::size_t(i - 1)], i, style, fit.columns); });
     Step([&] {
-        t.DrawPicture(CardPicture::Logo, CmToTwips(0.5), CmToTwips(7), CmToTwips(2.1),
-                      CmToTwips(0.8));
+        const bool moved = fit.costLeft >= 0;
+        PrintText(t, moved ? fit.costLeft : 0, CardGeometry::kCostTop, CostLine(f), fit.cost.Name,
+                  FontSizeOf(fit.cost.Size), fit.cost.Bold != 0, moved ? 0 : 2,
+                  fit.cost.Italic != 0);
+    });
+    Step([&] {
+        const CardBox logo = LogoBox();
+        t.DrawPicture(CardPicture::Logo, logo.left, logo.top, logo.right - logo.left,
+                      logo.bottom - logo.top);
     });
     Step([&] {
         t.DrawPicture(CardPicture::Credit, CmToTwips(2.7), CmToTwips(7.6),
                       double(scene.creditWidth / 5), double(scene.creditHeight / 5));
     });
+    return fit.fits;
 }
 
 } // namespace tarvello

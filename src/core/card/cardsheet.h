@@ -83,8 +83,8 @@ public:
 };
 
 // Drawing of a card may reach this far beyond its edges (half a millimetre,
-// for its frame's lines); what lies further out, such as the printer's wider
-// attack rows, is cut off so that it never runs into the neighbouring card.
+// for its frame's lines); anything further out (a picture laid out beyond
+// the card) is cut off so that it never runs into the neighbouring card.
 inline constexpr int kCardClipMargin = 28;
 
 // Prints order.size() cards: order[i] indexes scenes; each page gets its

@@ -27,7 +27,9 @@ void At(ICardTarget &t, double x, double y, const std::string &text)
     t.Print(text);
 }
 
-std::string Title(const clsAttack &a)
+} // namespace
+
+std::string AttackTitle(const clsAttack &a)
 {
     std::string title = a.Name;
     if (a.ShortRange > 0)
@@ -41,14 +43,13 @@ std::string Title(const clsAttack &a)
     return title;
 }
 
-} // namespace
-
 std::string TwoColumnNumber(int value)
 {
     return value < 10 ? " " + std::to_string(value) : std::to_string(value);
 }
 
-void DrawAttack(ICardTarget &t, const clsAttack &attack, int index, const CardStyle &style)
+void DrawAttack(ICardTarget &t, const clsAttack &attack, int index, const CardStyle &style,
+                const RollColumns &columns)
 {
     const FontRole &title = style.Attack;
     Font(t, title);
@@ -57,7 +58,7 @@ void DrawAttack(ICardTarget &t, const clsAttack &attack, int index, const CardSt
     const double x0 = CardGeometry::kAttackLeft;
     t.SetLineWidth(t.IsPrinter() ? 5 : 2);
 
-    PrintText(t, x0, y, Title(attack), title.Name, FontSizeOf(title.Size), title.Bold != 0, 0,
+    PrintText(t, x0, y, AttackTitle(attack), title.Name, FontSizeOf(title.Size), title.Bold != 0, 0,
               title.Italic != 0);
     y += t.TextHeight("DMG");
     Font(t, style.AttackRoll);
@@ -70,11 +71,13 @@ void DrawAttack(ICardTarget &t, const clsAttack &attack, int index, const CardSt
     Cell(t, x0, y, x0 + lw, y + u);
 
     double x = x0 + lw + 50;
-    const double c = t.TextWidth("00") + (t.IsPrinter() ? 2 * kPad : 0);
+    const bool natural = columns.width <= 0;
+    const double c = natural ? t.TextWidth("00") + (t.IsPrinter() ? 2 * kPad : 0) : columns.width;
+    const double pad = natural ? kPad : columns.pad;
     for (int k = 1; k <= 10; ++k) {
-        At(t, x + kPad, y - t.TextHeight("00"), TwoColumnNumber(k));
+        At(t, x + pad, y - t.TextHeight("00"), TwoColumnNumber(k));
         Cell(t, x, y, x + c, y + u);
-        At(t, x + kPad, y + kPad, TwoColumnNumber(AttackRoll(attack, k)));
+        At(t, x + pad, y + kPad, TwoColumnNumber(AttackRoll(attack, k)));
         x += c;
     }
 }

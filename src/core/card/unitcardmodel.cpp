@@ -84,6 +84,7 @@ std::vector<std::string> UnitCardModel::LoadFigure(clsFigure figure,
         m_style = ReadFigureStyle(doc, fontExists, m_defaultFont, messages, substituted);
     }
     m_styleChanged = false;
+    m_layoutChanged = false;
     m_savedStyle.reset();
     m_savedImage.reset();
     m_history.Reset(Snapshot());
@@ -116,6 +117,14 @@ void UnitCardModel::SetTop(int top)
     m_image.Top = top;
     m_layoutChanged = true;
     Step("Move Picture", "top");
+}
+
+void UnitCardModel::MovePicture(int left, int top, const std::string &mergeKey)
+{
+    m_image.Left = left;
+    m_image.Top = top;
+    m_layoutChanged = true;
+    Step("Move Picture", mergeKey);
 }
 
 void UnitCardModel::SetStyleValue(const StyleKey &key, const std::string &value)

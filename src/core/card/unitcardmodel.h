@@ -48,7 +48,7 @@ struct CardSnapshot
     CardStyle style;
     CardRect image;
     bool styleChanged = false;
-    bool layoutChanged = true;
+    bool layoutChanged = false;
 
     bool operator==(const CardSnapshot &) const = default;
 };
@@ -57,8 +57,8 @@ class UnitCardModel : public UndoableDocument<CardSnapshot>
 {
 public:
     // A new card window: the default style in defaultFont (the card's own
-    // font), the picture at its initial place, LayoutChanged set (placing
-    // the position scroll bars counts as a change).
+    // font), the picture at its initial place, nothing changed (opening a
+    // card is no change of its layout).
     explicit UnitCardModel(std::string defaultFont);
 
     const clsFigure &figure() const { return m_figure; }
@@ -84,6 +84,10 @@ public:
     void Shrink();
     void SetLeft(int left);
     void SetTop(int top);
+    // The picture dragged or nudged to (left, top). Moves of one drag share
+    // a mergeKey and make one step (EndFieldEdit ends it); with an empty key
+    // each move is a step.
+    void MovePicture(int left, int top, const std::string &mergeKey = {});
 
     // A text or check box of the style edited directly (no flag changes).
     void SetStyleValue(const StyleKey &key, const std::string &value);
@@ -131,7 +135,7 @@ private:
     CardStyle m_style;
     CardRect m_image = kInitialImageRect;
     bool m_styleChanged = false;
-    bool m_layoutChanged = true;
+    bool m_layoutChanged = false;
     // The style last written to a style file and the picture's place last
     // written into the figure file: after a save, the flags of an undone or
     // redone state say whether it differs from what was saved.

@@ -11,6 +11,10 @@ inline constexpr double kTwipsPerCm = kTwipsPerInch / 2.54;
 // Twips per device pixel at the given dots per inch (15 at 96 dpi).
 constexpr double TwipsPerPixel(double dpi) { return kTwipsPerInch / dpi; }
 
+// One screen pixel as the card's pixel lengths mean it: a logical pixel,
+// 1/96 inch, whatever the zoom or the screen's scaling.
+inline constexpr double kLogicalPixelTwips = TwipsPerPixel(96);
+
 // Twips to device pixels at dpi, rounded half to even; throws
 // RuntimeError("Overflow") when the result does not fit an int.
 int TwipsToPixels(double twips, double dpi);

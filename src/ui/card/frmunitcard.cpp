@@ -2,8 +2,8 @@
 #include "ui_frmunitcard.h"
 
 #include "cardbitmaps.h"
-#include "cardimagebox.h"
 #include "cardpicturebox.h"
+#include "cardrender.h"
 
 #include "platform/idialogs.h"
 #include "platform/modfunctions.h"
@@ -12,13 +12,18 @@
 #include "platform/twips.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
+
+#include <algorithm>
+#include <iterator>
 
 namespace tarvello {
 
@@ -30,10 +35,12 @@ constexpr int kWindowHeight = 8115;
 constexpr int kCreditWidth = kCardCreditWidth;
 constexpr int kCreditHeight = kCardCreditHeight;
 
-int toPixels(const QWidget *widget, double twips)
-{
-    return qRound(twips / TwipsPerPixel(widget->logicalDpiX()));
-}
+// The zooms of cboZoom, in its order; 0 fits the card into the window.
+constexpr double kZooms[] = {0.0, 1.0, 1.5, 2.0};
+constexpr int kTrueSize = 1;
+
+const char *const kTooFull = "This card is too full to fit, even with its texts at 6 points: "
+                             "shorten its texts or choose smaller fonts.";
 
 } // namespace
 
@@ -45,11 +52,9 @@ frmUnitCard::frmUnitCard(AppContext &context, QWidget *parent)
 {
     m_ui->setupUi(this);
     setObjectName(QStringLiteral("frmUnitCard"));
-    m_ui->picCard->setCardSize(TwipsToPixels(this, tarvello::CardGeometry::kWidth,
-                                             tarvello::CardGeometry::kHeight));
-    imgFigure = new CardImageBox(m_ui->picCard);
-    imgFigure->setObjectName(QStringLiteral("imgFigure"));
-    imgFigure->hide();
+    m_ui->picCard->setCardSize(tarvello::CardGeometry::kWidth, tarvello::CardGeometry::kHeight);
+    m_ui->cboZoom->setCurrentIndex(kTrueSize);
+    scrollCard();
     for (QScrollBar *bar : {m_ui->scrLeft, m_ui->scrTop}) {
         bar->setRange(0, tarvello::kLayoutLimit);
         bar->setSingleStep(25);
@@ -67,9 +72,8 @@ frmUnitCard::frmUnitCard(AppContext &context, QWidget *parent)
     m_model = tarvello::UnitCardModel(ToFileText(QFontInfo(m_ui->picCard->font()).family()));
     connectControls();
     connectStyleEdits();
-    // Placing the scroll bars on the picture is itself a change of the layout.
-    m_ui->scrLeft->setValue(tarvello::kInitialImageRect.Left);
-    m_ui->scrTop->setValue(tarvello::kInitialImageRect.Top);
+    connectPicture();
+    showPosition();
     showStyle();
     // The style frame shows only once the window is wide enough for it.
     m_ui->fraStyle->hide();
@@ -97,6 +101,7 @@ void frmUnitCard::connectControls()
     onClick(m_ui->btnShowStyle, [this] { toggleDesign(); });
     onClick(m_ui->btnprintCopy, [this] { PrintIt(); });
     onClick(m_ui->btnCopyToClipboard, [this] { copyToClipboard(); });
+    onClick(m_ui->btnSaveImage, [this] { saveImage(); });
     onClick(m_ui->btnCancel, [this] { closeWindow(); });
     connect(m_ui->scrLeft, &QScrollBar::valueChanged, this, [this](int value) {
         m_model.SetLeft(value);
@@ -148,19 +153,22 @@ void frmUnitCard::showStyle()
     }
 }
 
-void frmUnitCard::showImage()
+// The scroll bars and the card's picture box stand where the picture is;
+// setting them is no move.
+void frmUnitCard::showPosition()
 {
     const tarvello::CardRect &r = m_model.image();
-    const QWidget *card = m_ui->picCard;
-    imgFigure->setGeometry(toPixels(card, r.Left), toPixels(card, r.Top),
-                           toPixels(card, r.Width), toPixels(card, r.Height));
-    imgFigure->setVisible(m_model.HasPicture());
+    for (QScrollBar *bar : {m_ui->scrLeft, m_ui->scrTop}) {
+        const QSignalBlocker blocker(bar);
+        bar->setValue(bar == m_ui->scrLeft ? r.Left : r.Top);
+    }
+    m_ui->picCard->setPicture(r, m_model.HasPicture());
 }
 
 // The picture's place and the card after a change of the design.
 void frmUnitCard::showDesign()
 {
-    showImage();
+    showPosition();
     redraw();
     emit historyChanged();
 }
@@ -169,35 +177,54 @@ void frmUnitCard::LoadFigure(const tarvello::clsFigure &figure, const QImage &pi
 {
     const std::vector<std::string> messages = m_model.LoadFigure(figure, FontExists);
     m_pictures.figure = m_model.HasPicture() ? picture : QImage();
-    imgFigure->setImage(m_pictures.figure);
     setWindowTitle(FromFileText(m_model.Caption()));
     showStyle();
-    showImage();
+    showPosition();
     for (const std::string &text : messages)
         message(text, int(IDialogs::Icon::Exclamation));
     redraw();
+    warnIfTooFull();
     emit historyChanged();
 }
 
-void frmUnitCard::drawOn(QPainter &painter, bool printer, int &lineWidth) const
+// Said once, when the card opens: on the screen or on paper it does not fit.
+void frmUnitCard::warnIfTooFull()
 {
-    QtCardTarget target(painter, printer, m_pictures, lineWidth);
-    tarvello::DrawCard(target, m_model.Scene(kCreditWidth, kCreditHeight));
+    const tarvello::CardScene drawn = scene();
+    bool printed = true;
+    (void)CardRender{drawn, m_pictures}.image(kCardImageDpi, true, 1, &printed);
+    if (!m_fits || !printed)
+        message(kTooFull, int(IDialogs::Icon::Exclamation));
 }
 
+tarvello::CardScene frmUnitCard::scene() const
+{
+    return m_model.Scene(kCreditWidth, kCreditHeight);
+}
+
+bool frmUnitCard::drawOn(QPainter &painter, bool printer, int &lineWidth) const
+{
+    QtCardTarget target(painter, printer, m_pictures, lineWidth,
+                        printer ? 0 : tarvello::kLogicalPixelTwips);
+    return tarvello::DrawCard(target, scene());
+}
+
+// The screen card through the same drawing as paper, at the zoom and the
+// screen's device pixel ratio.
 void frmUnitCard::redraw()
 {
     CardPictureBox *card = m_ui->picCard;
     {
-        QPainter painter(&card->image());
-        drawOn(painter, false, card->lineWidth);
+        QPainter painter(&card->freshImage());
+        m_fits = drawOn(painter, false, card->lineWidth);
     }
     card->update();
 }
 
 QImage frmUnitCard::cardImage() const
 {
-    return m_ui->picCard->image();
+    const tarvello::CardScene drawn = scene();
+    return CardRender{drawn, m_pictures}.image(96, false, m_ui->picCard->lineWidth);
 }
 
 void frmUnitCard::message(const std::string &text, int icon)
@@ -229,15 +256,58 @@ void frmUnitCard::redo()
     showRestored();
 }
 
-// After undo or redo the scroll bars stand where the picture is, so that the
-// next move starts from there.
 void frmUnitCard::showRestored()
 {
-    for (QScrollBar *bar : {m_ui->scrLeft, m_ui->scrTop}) {
-        const QSignalBlocker blocker(bar);
-        bar->setValue(bar == m_ui->scrLeft ? m_model.image().Left : m_model.image().Top);
-    }
     showStyle();
     showDesign();
+}
+
+// The picture moved by hand on the card: dragged (one drag, one step),
+// nudged with the arrow keys, sized with Ctrl and the wheel.
+void frmUnitCard::connectPicture()
+{
+    CardPictureBox *card = m_ui->picCard;
+    connect(card, &CardPictureBox::pictureDragged, this,
+            [this](int left, int top) { movePicture(left, top, "drag"); });
+    connect(card, &CardPictureBox::dragFinished, this, [this] { m_model.EndFieldEdit(); });
+    connect(card, &CardPictureBox::pictureNudged, this, [this](int dx, int dy) {
+        const tarvello::CardRect &r = m_model.image();
+        const auto clamp = [](int v) { return std::clamp(v, 0, int(tarvello::kLayoutLimit)); };
+        movePicture(clamp(r.Left + dx), clamp(r.Top + dy), "");
+    });
+    connect(card, &CardPictureBox::pictureResized, this, [this](bool grow) {
+        grow ? m_model.Grow() : m_model.Shrink();
+        showDesign();
+    });
+    connect(card, &CardPictureBox::scaleChanged, this, [this] { redraw(); });
+    connect(m_ui->cboZoom, &QComboBox::currentIndexChanged, this,
+            [this](int index) { applyZoom(index); });
+}
+
+// A zoomed card larger than the window scrolls; at least its true size shows.
+void frmUnitCard::scrollCard()
+{
+    auto *view = new QScrollArea(this);
+    view->setObjectName(QStringLiteral("picCardView"));
+    view->setFrameShape(QFrame::NoFrame);
+    view->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    view->setMinimumSize(m_ui->picCard->size());
+    const int at = m_ui->cardColumn->indexOf(m_ui->picCard);
+    m_ui->cardColumn->removeWidget(m_ui->picCard);
+    view->setWidgetResizable(true);
+    view->setWidget(m_ui->picCard);
+    m_ui->cardColumn->insertWidget(at, view, 1);
+}
+
+void frmUnitCard::movePicture(int left, int top, const char *mergeKey)
+{
+    m_model.MovePicture(left, top, mergeKey);
+    showDesign();
+}
+
+void frmUnitCard::applyZoom(int index)
+{
+    if (index >= 0 && index < int(std::size(kZooms)))
+        m_ui->picCard->setZoom(kZooms[index]);
 }
 } // namespace tarvello

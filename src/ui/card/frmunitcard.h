@@ -16,8 +16,8 @@ class frmUnitCard;
 
 namespace tarvello {
 
-class CardImageBox;
 class CardPictureBox;
+struct CardRender;
 
 // The unit card designer: shows one figure's card, lets the user restyle it
 // and place its picture, saves the layout and the style, prints the card at
@@ -54,23 +54,30 @@ public:
     void undo() override;
     void redo() override;
 
-    // The card as last drawn (what Copy places on the clipboard).
+    // The card as Copy places it on the clipboard: true size at 96 dots per
+    // inch, whatever the zoom or the screen's scaling.
     QImage cardImage() const;
     const tarvello::UnitCardModel &model() const { return m_model; }
 
     // Built from the .ui file; controls by their names.
     Ui::frmUnitCard *ui() const { return m_ui.get(); }
-    CardImageBox *imgFigure = nullptr;
 
 private:
     void connectControls();
     void connectStyleEdits();
     void showStyle();
-    void showImage();
+    void showPosition();
+    void connectPicture();
+    void scrollCard();
+    void movePicture(int left, int top, const char *mergeKey);
+    void applyZoom(int index);
+    void warnIfTooFull();
+    void saveImage();
+    tarvello::CardScene scene() const;
     void showDesign();
     void showRestored();
     void redraw();
-    void drawOn(QPainter &painter, bool printer, int &lineWidth) const;
+    bool drawOn(QPainter &painter, bool printer, int &lineWidth) const;
     void message(const std::string &text, int icon);
 
     void changeFont(tarvello::FontRoleId role);
@@ -89,6 +96,8 @@ private:
     std::unique_ptr<Ui::frmUnitCard> m_ui;
     tarvello::UnitCardModel m_model;
     QtCardTarget::Pictures m_pictures;
+    // Whether the card fitted at its last drawing on the screen.
+    bool m_fits = true;
 };
 
 } // namespace tarvello

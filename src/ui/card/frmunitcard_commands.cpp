@@ -1,9 +1,11 @@
 #include "frmunitcard.h"
+#include "cardrender.h"
 #include "cardsheetprint.h"
 #include "figure/pictureconvert.h"
 #include "ui_frmunitcard.h"
 
 #include "platform/busypointer.h"
+#include "platform/fileio.h"
 #include "platform/idialogs.h"
 #include "platform/modfunctions.h"
 #include "platform/screentwips.h"
@@ -13,6 +15,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QMdiSubWindow>
 #include <QPainter>
@@ -23,6 +26,7 @@ namespace tarvello {
 namespace {
 
 const QString kStyleFilter = QStringLiteral("Style (*.tvs)|*.tvs|All files (*.*)|*.*");
+const QString kImageFilter = QStringLiteral("PNG image, 300 dpi (*.png)|*.png|PDF document (*.pdf)|*.pdf");
 // The style frame shows once the window is about as wide as "Show Design"
 // makes it.
 constexpr int kStyleVisibleWidth = 10000;
@@ -150,6 +154,32 @@ void frmUnitCard::copyToClipboard()
     if (card.isNull())
         return;
     QApplication::clipboard()->setImage(card);
+}
+
+// "Save as Image...": the printed card at its true size, a PDF when the
+// name ends in .pdf, otherwise a PNG (.png added to a name without one).
+void frmUnitCard::saveImage()
+{
+    const std::optional<QString> chosen = m_context.dialogs->saveFile(
+        this, kImageFilter, QString(), FromFileText(m_model.figure().Name) + QStringLiteral(".png"),
+        true);
+    if (!chosen || chosen->isEmpty())
+        return;
+    QString path = *chosen;
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix.isEmpty())
+        path += QStringLiteral(".png");
+    const BusyPointer busy;
+    const tarvello::CardScene drawn = scene();
+    const CardRender render{drawn, m_pictures};
+    const QByteArray bytes = suffix == QStringLiteral("pdf") ? render.pdf() : render.png();
+    const tarvello::Status saved = tarvello::WriteFileAtomically(
+        ToFilePath(path), std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    if (!saved)
+        message(tarvello::Failure{"Error in saving " + ToFilePath(path) + " !",
+                                  saved.failure().description}
+                    .Message(),
+                int(IDialogs::Icon::None));
 }
 
 bool frmUnitCard::QueryClose()

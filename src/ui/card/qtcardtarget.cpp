@@ -12,13 +12,14 @@
 namespace tarvello {
 
 QtCardTarget::QtCardTarget(QPainter &painter, bool printer, const Pictures &pictures,
-                           int &lineWidth)
+                           int &lineWidth, double pixelTwips)
     : m_painter(painter)
     , m_printer(printer)
     , m_pictures(pictures)
     , m_lineWidth(lineWidth)
     , m_dpiX(painter.device()->logicalDpiX())
     , m_dpiY(painter.device()->logicalDpiY())
+    , m_pixelTwips(pixelTwips > 0 ? pixelTwips : TwipsPerPixel(m_dpiX))
     , m_font(painter.font())
 {
     m_painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -27,7 +28,7 @@ QtCardTarget::QtCardTarget(QPainter &painter, bool printer, const Pictures &pict
 
 double QtCardTarget::PixelTwips() const
 {
-    return TwipsPerPixel(m_dpiX);
+    return m_pixelTwips;
 }
 
 void QtCardTarget::Clear()
@@ -84,7 +85,7 @@ void QtCardTarget::SetLineWidth(int pixels)
 void QtCardTarget::usePen()
 {
     QPen pen(Qt::black);
-    pen.setWidth(qMax(1, m_lineWidth));
+    pen.setWidthF(qMax(1, m_lineWidth) * m_pixelTwips / TwipsPerPixel(m_dpiX));
     pen.setCapStyle(Qt::SquareCap);
     pen.setJoinStyle(Qt::MiterJoin);
     m_painter.setPen(pen);

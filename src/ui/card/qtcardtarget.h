@@ -24,8 +24,10 @@ public:
     };
 
     // lineWidth is the target's line width, kept by the caller between
-    // drawings.
-    QtCardTarget(QPainter &painter, bool printer, const Pictures &pictures, int &lineWidth);
+    // drawings. pixelTwips is the length of the card's pixels (frame sides,
+    // line widths) in twips; 0 takes the painter device's own pixel.
+    QtCardTarget(QPainter &painter, bool printer, const Pictures &pictures, int &lineWidth,
+                 double pixelTwips = 0);
 
     bool IsPrinter() const override { return m_printer; }
     double PixelTwips() const override;
@@ -52,6 +54,7 @@ private:
     int &m_lineWidth;
     double m_dpiX;
     double m_dpiY;
+    double m_pixelTwips;
     QFont m_font;
     double m_x = 0;
     double m_y = 0;

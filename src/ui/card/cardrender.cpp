@@ -1,0 +1,66 @@
+#include "cardrender.h"
+
+#include "platform/twips.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace tarvello {
+
+namespace {
+
+constexpr double kInchesPerMetre = 39.37007874;
+constexpr int kPdfDpi = 1200;
+
+} // namespace
+
+QImage CardRender::image(double dpi, bool printer, int lineWidth, bool *fits) const
+{
+    const double pixel = TwipsPerPixel(dpi);
+    QImage card(qRound(tarvello::CardGeometry::kWidth / pixel),
+                qRound(tarvello::CardGeometry::kHeight / pixel), QImage::Format_RGB32);
+    card.setDotsPerMeterX(qRound(dpi * kInchesPerMetre));
+    card.setDotsPerMeterY(qRound(dpi * kInchesPerMetre));
+    card.fill(Qt::white);
+    QPainter painter(&card);
+    QtCardTarget target(painter, printer, pictures, lineWidth,
+                        printer ? 0 : tarvello::kLogicalPixelTwips);
+    const bool fitted = tarvello::DrawCard(target, scene);
+    if (fits)
+        *fits = fitted;
+    return card;
+}
+
+QByteArray CardRender::png() const
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image(kCardImageDpi, true).save(&buffer, "PNG");
+    return bytes;
+}
+
+QByteArray CardRender::pdf() const
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(kPdfDpi);
+        const QSizeF size(tarvello::CardGeometry::kWidth / tarvello::kTwipsPerCm * 10.0,
+                          tarvello::CardGeometry::kHeight / tarvello::kTwipsPerCm * 10.0);
+        writer.setPageLayout(QPageLayout(QPageSize(size, QPageSize::Millimeter),
+                                         QPageLayout::Portrait, QMarginsF()));
+        QPainter painter(&writer);
+        int lineWidth = 1;
+        QtCardTarget target(painter, true, pictures, lineWidth);
+        tarvello::DrawCard(target, scene);
+    }
+    return bytes;
+}
+
+} // namespace tarvello
