@@ -21,8 +21,8 @@ constexpr int kRowStep = 300;
 constexpr int kColumnGap = 200;
 // Right edges of the two number columns and the widths of the others.
 constexpr int kCountRight = 800;
-constexpr int kSizeRight = 1900;
-constexpr int kFigureLeft = 2200;
+constexpr int kSizeRight = 2000;
+constexpr int kFigureLeft = 2300;
 constexpr int kTypeWidth = 2400;
 constexpr int kPointsWidth = 1100;
 // The heading (title, information, column titles) above the first line.
