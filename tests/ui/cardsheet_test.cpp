@@ -145,6 +145,12 @@ private slots:
                      qPrintable(roster));
         QVERIFY2(roster.contains(QStringLiteral("Points limit: 1000")), qPrintable(roster));
         QVERIFY2(info.contains(QStringLiteral("Pages: 2 ")), qPrintable(info));
+        // The first figure's two lines share one card.
+        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QStringLiteral("2"), pdf,
+                                                 QStringLiteral("-")});
+        QVERIFY(text.waitForFinished(30000));
+        const QString first = QString::fromStdString(model.Units()[0].Summary(tarvello::kFigureName));
+        QCOMPARE(QString::fromUtf8(text.readAllStandardOutput()).count(first), 1);
     }
 
     void figureAndCardWindowPrintCopies()
