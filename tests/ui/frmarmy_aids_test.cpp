@@ -5,9 +5,12 @@
 #include "windowtest.h"
 
 #include "army/armymodel.h"
+#include "card/cardsheetdialog.h"
 
+#include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QWheelEvent>
 
@@ -172,6 +175,29 @@ private slots:
         w->undo();
         QVERIFY(limit->text().isEmpty());
         QVERIFY(left->text().isEmpty());
+    }
+
+    // The card sheet dialog counts one card per figure, offers the roster
+    // only when there is one, and can print a roster without cards.
+    void cardSheetDialogOffersFigureCardsAndTheRoster()
+    {
+        IDialogs::CardSheetQuestion question{true, 3, 9, 0, 0, 9, [](int cards) {
+                                                 return QString::number(cards);
+                                             }};
+        QVERIFY(CardSheetDialog(question).findChild<QCheckBox *>() == nullptr);
+        question.rosterPages = 2;
+        CardSheetDialog dialog(question);
+        auto *count = Named<QLabel>(&dialog, "lblCount");
+        auto *print = Named<QPushButton>(&dialog, "btnPrint");
+        QCOMPARE(count->text(), QStringLiteral("3"));
+        Named<QRadioButton>(&dialog, "optPerFigure")->click();
+        QCOMPARE(count->text(), QStringLiteral("0"));
+        QVERIFY(!print->isEnabled());
+        Named<QCheckBox>(&dialog, "chkRoster")->click();
+        QVERIFY(count->text().startsWith(QStringLiteral("0, after 2 roster")));
+        QVERIFY(print->isEnabled());
+        const IDialogs::CardSheetChoice choice = dialog.choice();
+        QVERIFY(choice.perFigure && choice.roster && !choice.perUnit);
     }
 
     void everyButtonAndColumnSaysWhatItDoes()
