@@ -1,5 +1,6 @@
 // Scanning a folder of 2,000 figure files for the army editor, without and
 // with a 128 x 128 picture in every file.
+#include "army/figurefilter.h"
 #include "army/figuresummary.h"
 #include "platform/fileio.h"
 
@@ -81,5 +82,23 @@ void BM_ScanFigureFolder(benchmark::State &state)
     }
 }
 BENCHMARK(BM_ScanFigureFolder)->Arg(0)->Arg(128)->Unit(benchmark::kMillisecond);
+
+// Finding among the 2,000 figures: the rows that contain a text, and the rows
+// sorted by their cost (numbers) or their name (texts).
+void BM_FilterAndSortFigures(benchmark::State &state)
+{
+    const std::vector<FigureSummary> figures = ScanFigureFolder(FigureFolder(0)).value();
+    const std::size_t column = state.range(0) ? kCost : kFigureName;
+    for (auto _ : state) {
+        std::vector<std::size_t> rows = FilterFigures(figures, "uRE 1");
+        SortRows(
+            rows, [&](std::size_t row) -> std::string_view { return figures[row].fields[column]; },
+            false);
+        if (rows.size() != 1111)
+            state.SkipWithError("the filter found other rows");
+        benchmark::DoNotOptimize(rows);
+    }
+}
+BENCHMARK(BM_FilterAndSortFigures)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,5 +1,7 @@
 // Filling the army editor's available list with 2,000 figures: Refresh scans
-// a folder of 2,000 figure files (no pictures) and shows one row for each.
+// a folder of 2,000 figure files (no pictures) and shows one row for each;
+// then one keystroke in the filter box, and a sort by a header click, each
+// until the list is drawn again.
 #include "army/frmarmy.h"
 #include "platform/fileio.h"
 #include "silentdialogs.h"
@@ -7,12 +9,15 @@
 #include "rules/rulestables.h"
 
 #include <QApplication>
+#include <QHeaderView>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
 
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 
 using namespace tarvello;
@@ -90,6 +95,62 @@ void BM_RefreshWithNowColumn(benchmark::State &state)
     TimeRefresh(state, context, state.range(0) != 0);
 }
 BENCHMARK(BM_RefreshWithNowColumn)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// An army editor listing the kFiles figures of the bench folder, shown.
+struct ListedArmy
+{
+    SilentDialogs dialogs;
+    AppContext context;
+    std::unique_ptr<frmArmy> window;
+    QTreeWidget *list = nullptr;
+
+    ListedArmy()
+    {
+        context.dialogs = &dialogs;
+        context.programFolder = ProgramFolder();
+        window = std::make_unique<frmArmy>(context);
+        window->show();
+        window->findChild<QPushButton *>(QStringLiteral("btnRefresh"))->click();
+        list = window->findChild<QTreeWidget *>(QStringLiteral("lvwUnits"));
+        QApplication::processEvents();
+    }
+    void redraw() const
+    {
+        list->viewport()->repaint();
+        QApplication::processEvents();
+    }
+};
+
+// One keystroke a round: "Figure 1" (1,111 rows) and "Figure " (all 2,000)
+// in turn.
+void BM_FilterKeystroke(benchmark::State &state)
+{
+    ListedArmy army;
+    auto *filter = army.window->findChild<QLineEdit *>(QStringLiteral("txtFilter"));
+    bool longer = false;
+    for (auto _ : state) {
+        longer = !longer;
+        filter->setText(longer ? QStringLiteral("Figure 1") : QStringLiteral("Figure "));
+        army.redraw();
+        if (army.list->topLevelItemCount() != (longer ? 1111 : kFiles))
+            state.SkipWithError("the filter shows other rows");
+    }
+}
+BENCHMARK(BM_FilterKeystroke)->Unit(benchmark::kMillisecond);
+
+// A click on the "Cost" header a round: ascending and descending in turn.
+void BM_SortByHeaderClick(benchmark::State &state)
+{
+    ListedArmy army;
+    QHeaderView *header = army.list->header();
+    for (auto _ : state) {
+        emit header->sectionClicked(3);
+        army.redraw();
+        if (army.list->topLevelItemCount() != kFiles)
+            state.SkipWithError("the sort lost rows");
+    }
+}
+BENCHMARK(BM_SortByHeaderClick)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -116,6 +116,43 @@ private slots:
         QCOMPARE(texts[0].count(QStringLiteral("War Wagon (")), 2);
     }
 
+    // Three lines of two figures: one card each after a roster page that names
+    // every line.
+    void armyRosterPageThenOneCardPerFigure()
+    {
+        action("mnuFileArmy_New")->trigger();
+        tarvello::ArmyModel &model = active<frmArmy>()->model();
+        model.SetUnitDirectory(tempPath(QStringLiteral("figures")).toStdString());
+        (void)model.ScanFigures();
+        for (const auto &[row, size] : {std::pair{0, "1"}, {1, "1"}, {0, "2"}}) {
+            model.SetUnitSizeAdd(size);
+            (void)model.Add(row);
+        }
+        QVERIFY(model.SetPointsLimit("1000"));
+        QString info;
+        const QString pdf = printToPdf(QStringLiteral("roster.pdf"),
+                                       {false, 1, false, true, true}, info);
+        const IDialogs::CardSheetQuestion asked = m_dialogs.callsOf(Kind::CardSheet).at(0).sheet;
+        QCOMPARE(asked.figureCards, 2);
+        QCOMPARE(asked.rosterPages, 1);
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-l"), QStringLiteral("1"), pdf,
+                                                 QStringLiteral("-")});
+        QVERIFY(text.waitForFinished(30000));
+        const QString roster = QString::fromUtf8(text.readAllStandardOutput());
+        for (const tarvello::ArmyUnit &unit : model.Units())
+            QVERIFY2(roster.contains(QString::fromStdString(unit.Summary(tarvello::kFigureName))),
+                     qPrintable(roster));
+        QVERIFY2(roster.contains(QStringLiteral("Points limit: 1000")), qPrintable(roster));
+        QVERIFY2(info.contains(QStringLiteral("Pages: 2 ")), qPrintable(info));
+        // The first figure's two lines share one card.
+        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QStringLiteral("2"), pdf,
+                                                 QStringLiteral("-")});
+        QVERIFY(text.waitForFinished(30000));
+        const QString first = QString::fromStdString(model.Units()[0].Summary(tarvello::kFigureName));
+        QCOMPARE(QString::fromUtf8(text.readAllStandardOutput()).count(first), 1);
+    }
+
     void figureAndCardWindowPrintCopies()
     {
         action("mnuFile_Figure_New")->trigger();

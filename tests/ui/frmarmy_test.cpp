@@ -46,7 +46,7 @@ private slots:
         QCOMPARE(Named<QTreeWidget>(&w, "lvwUnits")->columnCount(),
                  int(tarvello::kSummaryFields) + 1);
         QCOMPARE(Named<QTreeWidget>(&w, "lvwSelectedUnits")->columnCount(),
-                 int(tarvello::kUnitFields) + 1);
+                 int(tarvello::kUnitFields) + 2);
         QCOMPARE(Named<QTreeWidget>(&w, "lvwUnits")->topLevelItemCount(), 0);
         QCOMPARE(TextOf(&w, "txtUnitDirectory"),
                  QDir::toNativeSeparators(m_folder->path() + QStringLiteral("/figures")));

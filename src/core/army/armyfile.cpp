@@ -1,5 +1,7 @@
 #include "armyfile.h"
 
+#include "armypoints.h"
+
 #include "platform/fileio.h"
 #include "platform/runtimeerror.h"
 
@@ -38,9 +40,10 @@ std::string ArmyHeaderLine()
 }
 
 std::string ArmyFileText(const std::string &name, const std::string &directory,
-                         const std::vector<ArmyUnit> &units)
+                         const std::vector<ArmyUnit> &units, const std::string &pointsLimit)
 {
-    std::string text = name + kCrLf + directory + kCrLf + ArmyHeaderLine() + kCrLf;
+    std::string text = name + kCrLf + directory + kCrLf + ArmyHeaderLineWithLimit(pointsLimit)
+                       + kCrLf;
     for (const ArmyUnit &unit : units) {
         for (std::size_t i = 0; i < kUnitFields; ++i) {
             if (i > 0)
@@ -64,6 +67,8 @@ ArmyFileContent ParseArmyFile(std::string_view bytes)
             content.name.assign(line);
         } else if (lineNumber == 2) {
             content.directory.assign(line);
+        } else if (lineNumber == 3) {
+            content.pointsLimit = PointsLimitOfHeader(line);
         } else if (lineNumber > 3) {
             ArmyUnit unit;
             if (SplitUnitLine(line, unit))

@@ -20,6 +20,8 @@ struct ArmyFileContent
     std::string name;
     std::string directory;
     std::vector<ArmyUnit> units;
+    // The points limit of the third line; empty for none.
+    std::string pointsLimit;
     // Number of lines the file holds.
     std::size_t lineCount = 0;
     // Empty when the whole file was read; else the description of what went
@@ -30,12 +32,13 @@ struct ArmyFileContent
 // The header line: the 16 unit column headers joined by ";".
 std::string ArmyHeaderLine();
 
-// The whole text of an army file.
+// The whole text of an army file; a points limit, when set, is the third
+// line's seventeenth field, so that an army without one is written as ever.
 std::string ArmyFileText(const std::string &name, const std::string &directory,
-                         const std::vector<ArmyUnit> &units);
+                         const std::vector<ArmyUnit> &units, const std::string &pointsLimit = {});
 
 // Reads an army file's bytes: line 1 the name, line 2 the directory, line 3
-// ignored, every further line a unit of its first 16 ";"-separated fields.
+// the header (of which only a points limit is taken), every further line a unit of its first 16 ";"-separated fields.
 // A file of fewer than three lines fails with "Input past end of file", a
 // line of fewer than 16 fields (an empty line too) with "Subscript out of
 // range".

@@ -63,6 +63,17 @@ void ArmyModel::SetUnitDirectory(const std::string &text)
     Step("Edit Directory", "txtUnitDirectory");
 }
 
+bool ArmyModel::SetPointsLimit(const std::string &text)
+{
+    if (!IsPointsLimitText(text))
+        return false;
+    m_pointsLimit = text;
+    if (!m_loading)
+        m_changed = true;
+    Step("Edit Points Limit", "txtPointsLimit");
+    return true;
+}
+
 Status ArmyModel::ScanFigures()
 {
     Result<std::vector<FigureSummary>> scanned = ScanFigureFolder(FolderPath(m_unitDirectory));
@@ -290,6 +301,7 @@ Status ArmyModel::OpenFile(const std::string &path)
         m_armyName = SingleLine(std::move(content.name));
     if (content.lineCount >= 2)
         m_unitDirectory = SingleLine(std::move(content.directory));
+    m_pointsLimit = std::move(content.pointsLimit);
     std::move(content.units.begin(), content.units.end(), std::back_inserter(m_units));
     UnitsChanged();
     if (!content.error.empty())
@@ -308,7 +320,8 @@ Status ArmyModel::OpenFile(const std::string &path)
 Status ArmyModel::WriteArmy(const std::string &path)
 {
     const Status written = WriteFileAtomically(path,
-                                               ArmyFileText(m_armyName, m_unitDirectory, m_units));
+                                               ArmyFileText(m_armyName, m_unitDirectory, m_units,
+                                                            m_pointsLimit));
     if (!written)
         return Failure{"Error in saving army " + path, written.failure().description};
     m_changed = false;

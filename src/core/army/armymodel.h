@@ -1,5 +1,6 @@
 #pragma once
 
+#include "armypoints.h"
 #include "armyreport.h"
 #include "armyunit.h"
 #include "platform/failure.h"
@@ -24,6 +25,7 @@ struct ArmySnapshot
     int selected = -1;
     std::string unitCount;
     std::string unitSize;
+    std::string pointsLimit;
 
     bool operator==(const ArmySnapshot &) const = default;
 };
@@ -40,6 +42,9 @@ public:
     const std::string &UnitDirectory() const { return m_unitDirectory; }
     // The total as shown in txtArmyCost.
     const std::string &ArmyCost() const { return m_armyCost; }
+    // The points limit as typed (empty: none) and the total against it.
+    const std::string &PointsLimit() const { return m_pointsLimit; }
+    PointsBalance Balance() const { return BalanceOf(m_armyCost, m_pointsLimit); }
     // Path of the army file; empty for a new army.
     const std::string &FileName() const { return m_fileName; }
     // "Army Creator", or "Army: " and the name after opening a file.
@@ -69,6 +74,9 @@ public:
     // a blank.
     void SetArmyName(const std::string &text);
     void SetUnitDirectory(const std::string &text);
+    // Typing into the points limit box: empty or a whole number
+    // (IsPointsLimitText); other text changes nothing and gives false.
+    bool SetPointsLimit(const std::string &text);
     // Refills the available list from the figure directory. A directory that
     // cannot be listed empties the list and fails (without sentence).
     Status ScanFigures();
@@ -155,6 +163,7 @@ private:
     std::string m_unitSizeAdd = "1";
     std::string m_unitCount = "0";
     std::string m_unitSize = "0";
+    std::string m_pointsLimit;
     std::uint64_t m_availableRevision = 0;
     std::uint64_t m_unitsRevision = 0;
     char m_decimalMark;

@@ -6,7 +6,8 @@ namespace tarvello {
 
 ArmySnapshot ArmyModel::Snapshot() const
 {
-    return {m_armyName, m_unitDirectory, m_units, m_selected, m_unitCount, m_unitSize};
+    return {m_armyName, m_unitDirectory, m_units, m_selected, m_unitCount, m_unitSize,
+            m_pointsLimit};
 }
 
 void ArmyModel::Step(std::string name, const std::string &mergeKey)
@@ -44,6 +45,7 @@ Status ArmyModel::Restore(const ArmySnapshot &snapshot)
     m_selected = snapshot.selected;
     m_unitCount = snapshot.unitCount;
     m_unitSize = snapshot.unitSize;
+    m_pointsLimit = snapshot.pointsLimit;
     UnitsChanged();
     const bool loading = m_loading;
     m_loading = true;

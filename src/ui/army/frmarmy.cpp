@@ -4,6 +4,7 @@
 
 #include "army/armyfile.h"
 #include "army/armymodel.h"
+#include "army/armypoints.h"
 #include "army/figuresummary.h"
 #include "card/cardsheetprint.h"
 #include "card/qtcardtarget.h"
@@ -16,6 +17,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QHeaderView>
+#include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 
 namespace tarvello {
@@ -38,17 +40,19 @@ QStringList Texts(const std::array<std::string_view, N> &texts)
     return list;
 }
 
-// The row's fields with the "Now" text inserted after the cost at field now.
+// The row's fields with the added texts inserted one after the other from
+// column at (the "Now" column after the cost, and a line's points).
 template<std::size_t N>
-QTreeWidgetItem *RowItem(const std::array<std::string, N> &fields, std::size_t now,
-                         const QString &nowText)
+QStringList RowTexts(const std::array<std::string, N> &fields, std::size_t at,
+                     const QStringList &added)
 {
     QStringList texts;
-    texts.reserve(static_cast<qsizetype>(N + 1));
+    texts.reserve(static_cast<qsizetype>(N) + added.size());
     for (const std::string &field : fields)
         texts.append(FromFileText(field));
-    texts.insert(static_cast<qsizetype>(now), nowText);
-    return new QTreeWidgetItem(texts);
+    for (qsizetype i = 0; i < added.size(); ++i)
+        texts.insert(static_cast<qsizetype>(at) + i, added[i]);
+    return texts;
 }
 
 template<std::size_t N>
@@ -91,8 +95,10 @@ frmArmy::frmArmy(AppContext &context, QWidget *parent)
                                                     tarvello::GetDecimalSeparator().front());
     setUpLists();
     setUpSpinners();
+    setUpTips();
     resize(sizeHint());
     connectReactions();
+    connectFinding();
     connectUnitReactions();
     connectCostReactions();
     apply({});
@@ -108,7 +114,9 @@ QSize frmArmy::sizeHint() const
 void frmArmy::setUpLists()
 {
     m_ui->lvwUnits->setHeaderLabels(HeadersWithNow(tarvello::kSummaryHeaders, kAvailableNow));
-    m_ui->lvwSelectedUnits->setHeaderLabels(HeadersWithNow(tarvello::kUnitHeaders, kUnitNow));
+    QStringList unitHeaders = HeadersWithNow(tarvello::kUnitHeaders, kUnitNow);
+    unitHeaders.insert(static_cast<qsizetype>(kUnitPoints), QStringLiteral("Points"));
+    m_ui->lvwSelectedUnits->setHeaderLabels(unitHeaders);
     for (QTreeWidget *list : {m_ui->lvwUnits, m_ui->lvwSelectedUnits})
         list->header()->setSectionsMovable(false);
 }
@@ -123,6 +131,11 @@ void frmArmy::setUpSpinners()
     bounds(m_ui->updUnitSizeAdd, 1, 24);
     bounds(m_ui->updUnitCount, 0, 1000);
     bounds(m_ui->updUnitSize, 1, 1000);
+    // The keys and the wheel in a box step its spinner, as a click would.
+    m_ui->updUnitsToAdd->bindField(m_ui->txtUnitsToAdd);
+    m_ui->updUnitSizeAdd->bindField(m_ui->txtUnitSizeAdd);
+    m_ui->updUnitCount->bindField(m_ui->txtUnitCount);
+    m_ui->updUnitSize->bindField(m_ui->txtUnitSize);
 }
 
 void frmArmy::connectReactions()
@@ -153,12 +166,21 @@ void frmArmy::connectReactions()
         apply({});
     });
     connect(m_ui->btnAddUnits, &QPushButton::clicked, this,
-            [this] { apply(m_model->Add(SelectedRow(m_ui->lvwUnits))); });
+            [this] { apply(m_model->Add(selectedFigure())); });
     connect(m_ui->lvwUnits, &QTreeWidget::itemDoubleClicked, m_ui->btnAddUnits,
             &QPushButton::click);
     connect(m_ui->btnRemoveUnits, &QPushButton::clicked, this,
             [this] { apply(m_model->Remove()); });
     connect(m_ui->btnPrintCards, &QPushButton::clicked, this, &frmArmy::PrintCards);
+    m_ui->txtPointsLimit->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(tarvello::kPointsLimitDigits)),
+        m_ui->txtPointsLimit));
+    connect(m_ui->txtPointsLimit, &QLineEdit::textEdited, this, [this](const QString &text) {
+        m_model->SetPointsLimit(ToFileText(text));
+        apply({});
+    });
+    connect(m_ui->txtPointsLimit, &QLineEdit::editingFinished, this,
+            [this] { m_model->EndFieldEdit(); });
 }
 
 void frmArmy::connectUnitReactions()
@@ -188,6 +210,7 @@ void frmArmy::apply(const tarvello::Status &status)
     if (m_ui->txtUnitDirectory->text() != directory)
         m_ui->txtUnitDirectory->setText(directory);
     m_ui->txtArmyCost->setText(FromFileText(m_model->ArmyCost()));
+    showLimit();
     showLists();
     showBoxes();
     emit historyChanged();
@@ -203,19 +226,24 @@ void frmArmy::showLists()
         m_shownAvailable = m_model->AvailableRevision();
         m_shownUnits = ~0ull;
         checkCosts();
-        QList<QTreeWidgetItem *> rows;
-        rows.reserve(static_cast<qsizetype>(m_model->Available().size()));
-        for (std::size_t i = 0; i < m_model->Available().size(); ++i)
-            rows.append(RowItem(m_model->Available()[i].fields, kAvailableNow, availableNow(i)));
-        m_ui->lvwUnits->clear();
-        m_ui->lvwUnits->addTopLevelItems(rows);
+        m_availableTexts.clear();
+        m_availableTexts.reserve(m_model->Available().size());
+        for (std::size_t i = 0; i < m_model->Available().size(); ++i) {
+            m_availableTexts.push_back(
+                RowTexts(m_model->Available()[i].fields, kAvailableNow, {availableNow(i)}));
+        }
+        showAvailable();
     }
     QTreeWidget *units = m_ui->lvwSelectedUnits;
     if (m_shownUnits != m_model->UnitsRevision()) {
         m_shownUnits = m_model->UnitsRevision();
         QList<QTreeWidgetItem *> rows;
-        for (std::size_t i = 0; i < m_model->Units().size(); ++i)
-            rows.append(RowItem(m_model->Units()[i].fields, kUnitNow, unitNow(i)));
+        for (std::size_t i = 0; i < m_model->Units().size(); ++i) {
+            const tarvello::ArmyUnit &unit = m_model->Units()[i];
+            const QString points = FromFileText(
+                tarvello::LinePointsText(unit, m_model->DecimalMark()));
+            rows.append(new QTreeWidgetItem(RowTexts(unit.fields, kUnitNow, {unitNow(i), points})));
+        }
         units->clear();
         units->addTopLevelItems(rows);
     }
@@ -332,9 +360,16 @@ void frmArmy::PrintCards()
     request.forArmy = true;
     request.lineCards = tarvello::ArmySheetCards(units, false);
     request.unitCards = tarvello::ArmySheetCards(units, true);
+    request.figureCards = tarvello::ArmyFigureCards(units);
+    request.roster = tarvello::RosterOf(m_model->ArmyName(), m_model->ArmyCost(),
+                                        m_model->PointsLimit(), units, m_model->DecimalMark());
     request.build = [&](const IDialogs::CardSheetChoice &choice) {
-        return tarvello::BuildArmySheetJob(units, choice.perUnit, folder, tables, FontExists,
-                                           CardDefaultFont());
+        tarvello::CardSheetJob job = tarvello::BuildArmySheetJob(
+            units, choice.perUnit && !choice.perFigure, folder, tables, FontExists,
+            CardDefaultFont());
+        if (choice.perFigure)
+            tarvello::KeepOneCardPerFigure(job);
+        return job;
     };
     RunCardSheet(m_context, this, request);
 }

@@ -4,6 +4,8 @@
 #include "shell/appcontext.h"
 #include "shell/childwindow.h"
 
+#include <QStringList>
+
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -67,6 +69,10 @@ public:
     // The model behind the window, for the tests.
     tarvello::ArmyModel &model() { return *m_model; }
 
+protected:
+    // Enter on an available figure adds it.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void setUpLists();
     void setUpSpinners();
@@ -75,6 +81,15 @@ private:
     // Shows what the model now holds, then the failure, if any.
     void apply(const tarvello::Status &status);
     void showLists();
+    // Refills the available list: the figures that match the filter text,
+    // in the order of the sorted column (else as scanned).
+    void showAvailable();
+    void sortAvailable(int column);
+    // The available figure (its position in the model) selected, or -1.
+    int selectedFigure() const;
+    void connectFinding();
+    void setUpTips();
+    void showLimit();
     void showBoxes();
     void browse();
     // Each returns true when the army reached its file.
@@ -91,6 +106,8 @@ private:
     // Where the lists show the "Now" column: right after the stored cost.
     static constexpr std::size_t kAvailableNow = tarvello::kCost + 1;
     static constexpr std::size_t kUnitNow = tarvello::kCost + 3;
+    // The line's points follow its "Now" column.
+    static constexpr std::size_t kUnitPoints = kUnitNow + 1;
 
     AppContext &m_context;
     std::unique_ptr<Ui::frmArmy> m_ui;
@@ -99,6 +116,10 @@ private:
     std::uint64_t m_shownUnits = ~0ull;
     bool m_showing = false;
     std::vector<tarvello::FigureCostCheck> m_costChecks;
+    // Each available figure's row texts, "Now" included, as last scanned.
+    std::vector<QStringList> m_availableTexts;
+    int m_sortColumn = -1;
+    bool m_sortDescending = false;
 };
 
 } // namespace tarvello

@@ -3,6 +3,7 @@
 #include "card/cardsheetjob.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -25,10 +26,25 @@ CardSheetDialog::CardSheetDialog(const IDialogs::CardSheetQuestion &question, QW
         m_perLine->setObjectName(QStringLiteral("optPerLine"));
         m_perUnit = new QRadioButton(QStringLiteral("One card per &unit"), this);
         m_perUnit->setObjectName(QStringLiteral("optPerUnit"));
+        m_perFigure = new QRadioButton(QStringLiteral("One card per &figure"), this);
+        m_perFigure->setObjectName(QStringLiteral("optPerFigure"));
+        m_perFigure->setToolTip(
+            QStringLiteral("Lines whose figure is the same figure file share one card"));
         m_perLine->setChecked(true);
         layout->addWidget(m_perLine);
         layout->addWidget(m_perUnit);
+        layout->addWidget(m_perFigure);
         connect(m_perUnit, &QRadioButton::toggled, this, &CardSheetDialog::showCount);
+        connect(m_perFigure, &QRadioButton::toggled, this, &CardSheetDialog::showCount);
+        if (question.rosterPages > 0) {
+            m_roster = new QCheckBox(QStringLiteral("&Roster page first"), this);
+            m_roster->setObjectName(QStringLiteral("chkRoster"));
+            m_roster->setToolTip(QStringLiteral(
+                "Pages listing each line (count, unit size, figure, type, points) with the "
+                "army's name, total and limit, before the cards"));
+            layout->addWidget(m_roster);
+            connect(m_roster, &QCheckBox::toggled, this, &CardSheetDialog::showCount);
+        }
     } else {
         auto *form = new QFormLayout;
         m_copies = new QSpinBox(this);
@@ -64,23 +80,35 @@ int CardSheetDialog::cards() const
 {
     if (m_copies)
         return m_copies->value();
+    if (m_perFigure->isChecked())
+        return m_question.figureCards;
     return m_perUnit->isChecked() ? m_question.unitCards : m_question.lineCards;
 }
 
 void CardSheetDialog::showCount()
 {
     const int count = cards();
-    m_count->setText(m_question.countText ? m_question.countText(count) : QString::number(count));
+    QString text = m_question.countText ? m_question.countText(count) : QString::number(count);
+    const bool roster = m_roster && m_roster->isChecked();
+    if (roster) {
+        text += m_question.rosterPages == 1
+                    ? QStringLiteral(", after 1 roster page")
+                    : QStringLiteral(", after %1 roster pages").arg(m_question.rosterPages);
+    }
+    m_count->setText(text);
+    const bool printable = (count > 0 && m_question.perPage > 0) || roster;
     if (auto *print = findChild<QPushButton *>(QStringLiteral("btnPrint")))
-        print->setEnabled(count > 0 && m_question.perPage > 0);
+        print->setEnabled(printable);
     if (auto *preview = findChild<QPushButton *>(QStringLiteral("btnPreview")))
-        preview->setEnabled(count > 0 && m_question.perPage > 0);
+        preview->setEnabled(printable);
 }
 
 IDialogs::CardSheetChoice CardSheetDialog::choice() const
 {
     IDialogs::CardSheetChoice chosen;
     chosen.perUnit = m_perUnit && m_perUnit->isChecked();
+    chosen.perFigure = m_perFigure && m_perFigure->isChecked();
+    chosen.roster = m_roster && m_roster->isChecked();
     chosen.copies = m_copies ? m_copies->value() : 1;
     chosen.preview = m_preview;
     return chosen;

@@ -4,15 +4,16 @@
 
 #include <QDialog>
 
+class QCheckBox;
 class QLabel;
 class QRadioButton;
 class QSpinBox;
 
 namespace tarvello {
 
-// "Print Cards": one card per army line or per unit (an army), or a number of
-// copies (one figure), with the cards and pages that makes; Print, Preview or
-// Cancel.
+// "Print Cards": one card per army line, per unit or per figure, with or
+// without roster pages first (an army), or a number of copies (one figure),
+// with the cards and pages that makes; Print, Preview or Cancel.
 class CardSheetDialog : public QDialog
 {
     Q_OBJECT
@@ -29,6 +30,8 @@ private:
     IDialogs::CardSheetQuestion m_question;
     QRadioButton *m_perLine = nullptr;
     QRadioButton *m_perUnit = nullptr;
+    QRadioButton *m_perFigure = nullptr;
+    QCheckBox *m_roster = nullptr;
     QSpinBox *m_copies = nullptr;
     QLabel *m_count = nullptr;
     bool m_preview = false;

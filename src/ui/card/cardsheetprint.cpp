@@ -82,13 +82,20 @@ tarvello::SheetArea SheetAreaOf(const QPrinter &printer)
             ToTwips(printable.top()), ToTwips(printable.width()), ToTwips(printable.height())};
 }
 
-bool RenderCardSheets(QPrinter &printer, const tarvello::CardSheetJob &job)
+bool RenderCardSheets(QPrinter &printer, const tarvello::CardSheetJob &job,
+                      const tarvello::ArmyRoster *roster)
 {
-    const tarvello::CardSheetLayout layout = tarvello::LayoutCardSheet(SheetAreaOf(printer));
+    const tarvello::SheetArea area = SheetAreaOf(printer);
+    const tarvello::CardSheetLayout layout = tarvello::LayoutCardSheet(area);
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
     QtCardSheetPrinter pages(printer, painter, job);
+    if (roster) {
+        tarvello::PrintRosterPages(pages, area, *roster, CardDefaultFont());
+        if (!job.order.empty())
+            pages.NewPage();
+    }
     tarvello::PrintCardSheets(pages, layout, job.Scenes(kCardCreditWidth, kCardCreditHeight),
                               job.order);
     return painter.end();
@@ -116,6 +123,10 @@ void RunCardSheet(AppContext &context, QWidget *parent, const CardSheetRequest &
     question.forArmy = request.forArmy;
     question.lineCards = request.lineCards;
     question.unitCards = request.unitCards;
+    question.figureCards = request.figureCards;
+    if (request.roster)
+        question.rosterPages = tarvello::RosterPageCount(*request.roster,
+                                                         SheetAreaOf(*context.printer).height);
     question.perPage = perPage;
     question.countText = [perPage](int cards) {
         return QString::fromStdString(tarvello::SheetCountText(cards, perPage));
@@ -129,21 +140,25 @@ void RunCardSheet(AppContext &context, QWidget *parent, const CardSheetRequest &
         const BusyPointer busy;
         job = request.build(*choice);
     }
-    if (!job.order.empty()) {
+    const tarvello::ArmyRoster *roster = choice->roster && request.roster ? &*request.roster
+                                                                          : nullptr;
+    if (!job.order.empty() || roster) {
         if (choice->preview) {
-            context.dialogs->printPreview(parent, context.printer, [&job](QPrinter *printer) {
-                if (printer)
-                    RenderCardSheets(*printer, job);
-            });
+            context.dialogs->printPreview(parent, context.printer,
+                                          [&job, roster](QPrinter *printer) {
+                                              if (printer)
+                                                  RenderCardSheets(*printer, job, roster);
+                                          });
         } else {
             if (!context.printSetup || !context.printSetup())
                 return;
             const BusyPointer busy;
-            if (tarvello::LayoutCardSheet(SheetAreaOf(*context.printer)).PerPage() == 0) {
+            if (!job.order.empty()
+                && tarvello::LayoutCardSheet(SheetAreaOf(*context.printer)).PerPage() == 0) {
                 Notice(context, parent, tarvello::SheetCountText(0, 0));
                 return;
             }
-            if (!RenderCardSheets(*context.printer, job)) {
+            if (!RenderCardSheets(*context.printer, job, roster)) {
                 Notice(context, parent, "The printout could not be finished.");
                 return;
             }

@@ -3,10 +3,12 @@
 #include "shell/appcontext.h"
 #include "platform/idialogs.h"
 
+#include "card/armysheet.h"
 #include "card/cardsheet.h"
 #include "card/cardsheetjob.h"
 
 #include <functional>
+#include <optional>
 
 class QPrinter;
 class QWidget;
@@ -16,10 +18,11 @@ namespace tarvello {
 // The paper and printable area of printer, in twips.
 tarvello::SheetArea SheetAreaOf(const QPrinter &printer);
 
-// Draws the job's cards onto printer, as many to a page as its paper holds,
-// with cut marks; false when the printer could not be started or the
-// printout not finished.
-bool RenderCardSheets(QPrinter &printer, const tarvello::CardSheetJob &job);
+// Draws the roster's pages, when given, then the job's cards onto printer, as
+// many to a page as its paper holds, with cut marks; false when the printer
+// could not be started or the printout not finished.
+bool RenderCardSheets(QPrinter &printer, const tarvello::CardSheetJob &job,
+                      const tarvello::ArmyRoster *roster = nullptr);
 
 // What "Print Cards" offers: an army's lines and units, or one figure's card.
 struct CardSheetRequest
@@ -27,6 +30,9 @@ struct CardSheetRequest
     bool forArmy = false;
     int lineCards = 0;
     int unitCards = 0;
+    int figureCards = 0;
+    // The army's roster, offered to print before the cards.
+    std::optional<tarvello::ArmyRoster> roster;
     // The cards to print for the choice made in the dialog.
     std::function<tarvello::CardSheetJob(const IDialogs::CardSheetChoice &)> build;
 };

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionSpinBox>
+#include <QWheelEvent>
 
 namespace tarvello {
 
@@ -57,6 +58,16 @@ bool UpDownSpinBox::eventFilter(QObject *watched, QEvent *event)
             stepBy(steps);
             return true;
         }
+    }
+    if (watched == m_field && event->type() == QEvent::Wheel && isEnabled()) {
+        // One notch of an ordinary wheel is 120.
+        constexpr int kNotch = 120;
+        m_wheelRest += static_cast<QWheelEvent *>(event)->angleDelta().y();
+        const int steps = m_wheelRest / kNotch;
+        m_wheelRest -= steps * kNotch;
+        if (steps != 0)
+            stepBy(steps);
+        return true;
     }
     return QSpinBox::eventFilter(watched, event);
 }

@@ -13,7 +13,8 @@ class UpDownSpinBox : public QSpinBox
 public:
     explicit UpDownSpinBox(QWidget *parent = nullptr);
 
-    // The Up, Down, Page Up and Page Down keys in field step this spinner.
+    // The Up, Down, Page Up and Page Down keys and the mouse wheel in field
+    // step this spinner.
     void bindField(QWidget *field);
 
     QSize sizeHint() const override;
@@ -24,6 +25,8 @@ protected:
 
 private:
     QWidget *m_field = nullptr;
+    // Wheel movement not yet worth a whole step (fine-grained wheels).
+    int m_wheelRest = 0;
 };
 
 } // namespace tarvello

@@ -63,24 +63,29 @@ public:
                               std::function<void(QPrinter *)> render) = 0;
 
     // "Print Cards": what a card sheet would hold. An army offers one card
-    // per line (lineCards) or per unit (unitCards); a single figure offers a
-    // number of copies instead (forArmy false). countText tells, for a number
-    // of cards, the cards and pages they make.
+    // per line (lineCards), per unit (unitCards) or per figure (figureCards),
+    // and roster pages first when rosterPages is above 0; a single figure
+    // offers a number of copies instead (forArmy false). countText tells,
+    // for a number of cards, the cards and pages they make.
     struct CardSheetQuestion
     {
         bool forArmy = false;
         int lineCards = 0;
         int unitCards = 0;
+        int figureCards = 0;
+        int rosterPages = 0;
         int perPage = 0;
         std::function<QString(int cards)> countText;
     };
-    // The choice: one card per unit (army), the copies (figure) and whether
-    // to preview instead of printing.
+    // The choice: one card per unit or per figure and the roster first
+    // (army), the copies (figure) and whether to preview instead of printing.
     struct CardSheetChoice
     {
         bool perUnit = false;
         int copies = 1;
         bool preview = false;
+        bool perFigure = false;
+        bool roster = false;
     };
     // The card sheet dialog; nullopt when cancelled (also by dialogs that
     // never show it).

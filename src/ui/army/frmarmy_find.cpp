@@ -1,0 +1,134 @@
+// The army editor's aids to finding a figure (the filter box, sorting by a
+// column, Enter to add) and its points limit.
+
+#include "frmarmy.h"
+#include "ui_frmarmy.h"
+
+#include "army/armymodel.h"
+#include "army/armypoints.h"
+#include "army/figurefilter.h"
+#include "platform/uitext.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPalette>
+
+namespace tarvello {
+
+namespace {
+
+// The colour of a warning text: the total is over the limit.
+const QColor kWarningColour(0xC0, 0x10, 0x10);
+
+} // namespace
+
+void frmArmy::connectFinding()
+{
+    QHeaderView *header = m_ui->lvwUnits->header();
+    header->setSectionsClickable(true);
+    header->setSortIndicatorShown(false);
+    connect(header, &QHeaderView::sectionClicked, this, &frmArmy::sortAvailable);
+    connect(m_ui->txtFilter, &QLineEdit::textChanged, this, &frmArmy::showAvailable);
+    // Typing part of a name and Enter adds the figure found.
+    connect(m_ui->txtFilter, &QLineEdit::returnPressed, m_ui->btnAddUnits, &QPushButton::click);
+    m_ui->lvwUnits->installEventFilter(this);
+    QFont bold = m_ui->lblPointsLeft->font();
+    bold.setPointSize(12);
+    bold.setBold(true);
+    m_ui->lblPointsLeft->setFont(bold);
+}
+
+bool frmArmy::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_ui->lvwUnits && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            m_ui->btnAddUnits->click();
+            return true;
+        }
+    }
+    return ChildWindow::eventFilter(watched, event);
+}
+
+int frmArmy::selectedFigure() const
+{
+    const QList<QTreeWidgetItem *> selected = m_ui->lvwUnits->selectedItems();
+    return selected.isEmpty() ? -1 : selected.first()->data(0, Qt::UserRole).toInt();
+}
+
+void frmArmy::sortAvailable(int column)
+{
+    if (column == m_sortColumn) {
+        m_sortDescending = !m_sortDescending;
+    } else {
+        m_sortColumn = column;
+        m_sortDescending = false;
+    }
+    QHeaderView *header = m_ui->lvwUnits->header();
+    header->setSortIndicatorShown(true);
+    header->setSortIndicator(column, m_sortDescending ? Qt::DescendingOrder : Qt::AscendingOrder);
+    showAvailable();
+}
+
+void frmArmy::showAvailable()
+{
+    const std::vector<tarvello::FigureSummary> &figures = m_model->Available();
+    std::vector<std::size_t> rows = tarvello::FilterFigures(
+        figures, ToFileText(m_ui->txtFilter->text()));
+    if (m_sortColumn >= 0) {
+        const auto column = static_cast<std::size_t>(m_sortColumn);
+        std::vector<std::string> now;
+        if (column == kAvailableNow) {
+            now.reserve(m_availableTexts.size());
+            for (const QStringList &texts : m_availableTexts)
+                now.push_back(ToFileText(texts.value(m_sortColumn)));
+        }
+        tarvello::SortRows(
+            rows,
+            [&](std::size_t row) -> std::string_view {
+                if (column == kAvailableNow)
+                    return now[row];
+                return figures[row].fields[column < kAvailableNow ? column : column - 1];
+            },
+            m_sortDescending);
+    }
+    QTreeWidget *list = m_ui->lvwUnits;
+    const int selected = selectedFigure();
+    QList<QTreeWidgetItem *> items;
+    items.reserve(static_cast<qsizetype>(rows.size()));
+    QTreeWidgetItem *current = nullptr;
+    for (const std::size_t row : rows) {
+        if (row >= m_availableTexts.size())
+            continue;
+        auto *item = new QTreeWidgetItem(m_availableTexts[row]);
+        item->setData(0, Qt::UserRole, static_cast<int>(row));
+        if (static_cast<int>(row) == selected)
+            current = item;
+        items.append(item);
+    }
+    list->clear();
+    list->addTopLevelItems(items);
+    // While filtering, the first figure found is the one Add and Enter take
+    // when the one chosen before is no longer shown.
+    if (!current && !m_ui->txtFilter->text().isEmpty() && !items.isEmpty())
+        current = items.first();
+    if (current) {
+        list->setCurrentItem(current);
+        current->setSelected(true);
+    }
+}
+
+void frmArmy::showLimit()
+{
+    const QString limit = FromFileText(m_model->PointsLimit());
+    if (m_ui->txtPointsLimit->text() != limit)
+        m_ui->txtPointsLimit->setText(limit);
+    const tarvello::PointsBalance balance = m_model->Balance();
+    m_ui->lblPointsLeft->setText(FromFileText(balance.Text()));
+    QPalette palette = m_ui->lblPointsLeft->parentWidget()->palette();
+    if (balance.IsOver())
+        palette.setColor(QPalette::WindowText, kWarningColour);
+    m_ui->lblPointsLeft->setPalette(palette);
+}
+
+} // namespace tarvello
