@@ -286,7 +286,7 @@ TEST(UnitCardModel, StyleFileRoundTripAndFailures)
     UnitCardModel other("Other");
     ASSERT_TRUE(other.LoadStyle(path).ok());
     EXPECT_EQ(other.style(), card.style());
-    const Status missing = other.LoadStyle(path + ".none");
+    const Status missing = other.LoadStyle(path + ".none").status();
     ASSERT_FALSE(missing.ok());
     EXPECT_EQ(missing.failure().sentence, "Error in loading style " + path + ".none !");
     other.SetStyleValue(StyleKeys()[2], "big");

@@ -60,7 +60,7 @@ CardSheetDialog::CardSheetDialog(const IDialogs::CardSheetQuestion &question, QW
     showCount();
 }
 
-int CardSheetDialog::cards() const
+std::int64_t CardSheetDialog::cards() const
 {
     if (m_copies)
         return m_copies->value();
@@ -69,8 +69,8 @@ int CardSheetDialog::cards() const
 
 void CardSheetDialog::showCount()
 {
-    const int count = cards();
-    m_count->setText(m_question.countText ? m_question.countText(count) : QString::number(count));
+    const std::int64_t count = cards();
+    m_count->setText(m_question.countText ? m_question.countText(count) : QString::number(static_cast<qlonglong>(count)));
     if (auto *print = findChild<QPushButton *>(QStringLiteral("btnPrint")))
         print->setEnabled(count > 0 && m_question.perPage > 0);
     if (auto *preview = findChild<QPushButton *>(QStringLiteral("btnPreview")))

@@ -25,8 +25,8 @@ bool RenderCardSheets(QPrinter &printer, const tarvello::CardSheetJob &job);
 struct CardSheetRequest
 {
     bool forArmy = false;
-    int lineCards = 0;
-    int unitCards = 0;
+    std::int64_t lineCards = 0;
+    std::int64_t unitCards = 0;
     // The cards to print for the choice made in the dialog.
     std::function<tarvello::CardSheetJob(const IDialogs::CardSheetChoice &)> build;
 };

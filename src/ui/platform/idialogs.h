@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 
@@ -69,10 +70,10 @@ public:
     struct CardSheetQuestion
     {
         bool forArmy = false;
-        int lineCards = 0;
-        int unitCards = 0;
+        std::int64_t lineCards = 0;
+        std::int64_t unitCards = 0;
         int perPage = 0;
-        std::function<QString(int cards)> countText;
+        std::function<QString(std::int64_t cards)> countText;
     };
     // The choice: one card per unit (army), the copies (figure) and whether
     // to preview instead of printing.
