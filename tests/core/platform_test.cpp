@@ -3,6 +3,7 @@
 #include "platform/modfunctions.h"
 #include "platform/numbers.h"
 #include "platform/runtimeerror.h"
+#include "platform/showntext.h"
 #include "platform/twips.h"
 #include "shell/readme.h"
 #include "testfolder.h"
@@ -323,6 +324,19 @@ TEST(CopyFileAtomically, ACopyThatFailsLeavesNoFile)
     for (const char *from : {"missing.skv", "pipe.skv"}) {
         EXPECT_FALSE(CopyFileAtomically(dir.File(from), dir.File("none.skv")).ok());
         EXPECT_FALSE(fs::exists(dir.File("none.skv"))) << from;
+    }
+}
+
+TEST(ShownText, LongTextsAreCutForWidgetsOnly)
+{
+    const std::string huge(50u << 20, 'x');
+    const struct { std::string text; std::string shown; } cases[] = {
+        {"", ""}, {"Army", "Army"}, {std::string(1000, 'a'), std::string(1000, 'a')},
+        {std::string(1001, 'a'), std::string(999, 'a') + "\x85"},
+        {huge, std::string(999, 'x') + "\x85"}};
+    for (const auto &c : cases) {
+        EXPECT_EQ(ShownText(c.text), c.shown) << c.text.size();
+        EXPECT_EQ(IsShownWhole(c.text), c.text == c.shown);
     }
 }
 

@@ -19,6 +19,10 @@
 // or deleting many rows is one splice.
 namespace tarvello {
 
+// The widest table shown and printed: further columns are kept and saved as
+// they were read, but no window or page lays them out.
+inline constexpr std::size_t kMaxShownColumns = 1000;
+
 class TableDocument
 {
 public:

@@ -27,7 +27,7 @@ int TableModel::rowCount(const QModelIndex &parent) const
 int TableModel::columnCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0
-                            : static_cast<int>(std::min(m_document.ColumnCount(), kMaxShownColumns));
+                            : static_cast<int>(std::min(m_document.ColumnCount(), tarvello::kMaxShownColumns));
 }
 
 QVariant TableModel::data(const QModelIndex &index, int role) const

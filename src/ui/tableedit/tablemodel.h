@@ -10,7 +10,7 @@
 namespace tarvello {
 
 // Shows a TableDocument in a grid: its captions as the header, its rows below,
-// every cell as text. At most kMaxShownColumns columns are shown and every
+// every cell as text. At most tarvello::kMaxShownColumns columns are shown and every
 // text is shown cut to kMaxShownText characters; the document keeps and
 // saves the rest. The grid cannot edit cells itself; the cell editor and
 // the table editor change the document through this model.
@@ -19,9 +19,6 @@ class TableModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    // The widest table shown: further columns are kept and saved unchanged.
-    static constexpr std::size_t kMaxShownColumns = 1000;
-
     explicit TableModel(QObject *parent = nullptr);
 
     const tarvello::TableDocument &document() const { return m_document; }
