@@ -11,12 +11,18 @@ namespace {
 
 const std::string kEmptyCell;
 
-// Splits at every ";"; an empty text is one empty field.
-std::vector<std::string> SplitFields(std::string_view line)
+// Splits at every ";" into at most limit fields; an empty text is one empty
+// field. hidden gets the text from the separator before the first field
+// beyond the limit on.
+std::vector<std::string> SplitFields(std::string_view line, std::size_t limit, std::string &hidden)
 {
     std::vector<std::string> fields;
     std::size_t start = 0;
     for (;;) {
+        if (fields.size() == limit) {
+            hidden.assign(line.substr(start - 1));
+            return fields;
+        }
         const std::size_t end = line.find(';', start);
         if (end == std::string_view::npos) {
             fields.emplace_back(line.substr(start));
@@ -67,7 +73,7 @@ void AppendJoined(std::string &out, const std::vector<std::string> &cells)
 } // namespace
 
 TableDocument::TableDocument()
-    : m_captions(std::make_shared<const std::vector<std::string>>())
+    : m_header(std::make_shared<const Header>())
     , m_bytes(std::make_shared<const std::string>())
 {}
 
@@ -104,14 +110,16 @@ TableDocument TableDocument::FromBytes(std::string bytes)
     Block rows;
     EachLine(bytes, [&document, &header, &rows](std::string_view line) {
         if (header) {
-            document.m_captions = std::make_shared<const std::vector<std::string>>(SplitFields(line));
+            Header read;
+            read.captions = SplitFields(line, kMaxShownColumns, read.hidden);
+            document.m_header = std::make_shared<const Header>(std::move(read));
             header = false;
         } else {
             rows.push_back(std::make_shared<const Row>(document.MakeRow(line)));
         }
     });
     if (header)
-        document.m_captions = std::make_shared<const std::vector<std::string>>(1);
+        document.m_header = std::make_shared<const Header>(Header{{std::string()}, {}});
     document.ReplaceBlocks(0, 0, std::move(rows));
     document.m_bytes = std::make_shared<const std::string>(std::move(bytes));
     document.m_pristine = true;
@@ -261,7 +269,8 @@ std::string TableDocument::ToBytes() const
     std::string out;
     out.reserve(m_rowCount * 16 + 64);
     // The captions keep their separators, so the columns survive a save.
-    AppendJoined(out, *m_captions);
+    AppendJoined(out, m_header->captions);
+    out += m_header->hidden;
     out += "\r\n";
     for (const BlockPtr &block : m_blocks) {
         for (const RowPtr &row : *block)
@@ -274,7 +283,7 @@ bool TableDocument::operator==(const TableDocument &other) const
 {
     if (m_pristine != other.m_pristine || m_rowCount != other.m_rowCount)
         return false;
-    if (m_captions != other.m_captions && *m_captions != *other.m_captions)
+    if (m_header != other.m_header && *m_header != *other.m_header)
         return false;
     if (m_pristine && m_bytes != other.m_bytes && *m_bytes != *other.m_bytes)
         return false;

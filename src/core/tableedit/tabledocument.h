@@ -19,8 +19,9 @@
 // or deleting many rows is one splice.
 namespace tarvello {
 
-// The widest table shown and printed: further columns are kept and saved as
-// they were read, but no window or page lays them out.
+// The widest table: a header line of more fields keeps the rest as text,
+// written back as read, and the fields of a row beyond the columns are kept
+// until the row changes (as fields beyond the captions always are).
 inline constexpr std::size_t kMaxShownColumns = 1000;
 
 class TableDocument
@@ -33,14 +34,14 @@ public:
     TableDocument();
 
     // The document of a table file's bytes: the first line's ";"-separated
-    // fields are the captions; every further line, empty lines included, is a
+    // fields are the captions (at most kMaxShownColumns of them); every further line, empty lines included, is a
     // row whose fields fill its cells from the left (fields beyond the
     // captions are not shown). Lines end at CR LF, a lone CR or a lone LF.
     static TableDocument FromBytes(std::string bytes);
 
-    std::size_t ColumnCount() const { return m_captions->size(); }
+    std::size_t ColumnCount() const { return m_header->captions.size(); }
     std::size_t RowCount() const { return m_rowCount; }
-    const std::vector<std::string> &Captions() const { return *m_captions; }
+    const std::vector<std::string> &Captions() const { return m_header->captions; }
     // The cell of data row row (0 is the first line after the header); empty
     // where the row's line has no such field.
     const std::string &Cell(std::size_t row, std::size_t column) const;
@@ -74,6 +75,14 @@ public:
     bool operator==(const TableDocument &other) const;
 
 private:
+    struct Header
+    {
+        std::vector<std::string> captions;
+        // The header line from its first field beyond kMaxShownColumns on.
+        std::string hidden;
+
+        bool operator==(const Header &other) const = default;
+    };
     struct Row
     {
         // The fields of the line, at most one per column.
@@ -100,7 +109,7 @@ private:
     void Changed();
     void AppendRow(std::string &out, const Row &row) const;
 
-    std::shared_ptr<const std::vector<std::string>> m_captions;
+    std::shared_ptr<const Header> m_header;
     std::vector<BlockPtr> m_blocks;
     // The index of each block's first row.
     std::vector<std::size_t> m_starts;
