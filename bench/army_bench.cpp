@@ -1,6 +1,7 @@
 // Scanning a folder of 2,000 figure files for the army editor, without and
 // with a 128 x 128 picture in every file.
 #include "army/figurefilter.h"
+#include "army/armymodel.h"
 #include "army/figuresummary.h"
 #include "platform/fileio.h"
 
@@ -102,3 +103,25 @@ void BM_FilterAndSortFigures(benchmark::State &state)
 BENCHMARK(BM_FilterAndSortFigures)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
+
+// Opening an army of n count-0 lines (40,000 make a file of 2.9 MB): the
+// lines go as the first line is shown.
+void BM_ArmyOpenCountZeroLines(benchmark::State &state)
+{
+    const std::filesystem::path dir = std::filesystem::temp_directory_path()
+                                      / "tarvello_army_bench_zero";
+    std::filesystem::create_directories(dir);
+    const std::string file = (dir / "zeros.tva").string();
+    std::string text = "Zeros\r\n" + (dir / "none").string() + "\r\nheader\r\n";
+    for (std::int64_t i = 0; i < state.range(0); ++i)
+        text += "0;10;Orc Archer " + std::to_string(i)
+                + ";Orc;Soldier;12;Line;6;1;6;6;None;Sword|Axe;Bow(2);Horn;Chain\r\n";
+    if (!WriteFileAtomically(file, text).ok())
+        state.SkipWithError("cannot write the army");
+    for (auto _ : state) {
+        ArmyModel army("", '.');
+        if (!army.Open(file).ok() || !army.Units().empty())
+            state.SkipWithError("open failed");
+    }
+}
+BENCHMARK(BM_ArmyOpenCountZeroLines)->Arg(40000)->Arg(200000)->Unit(benchmark::kMillisecond);

@@ -2,6 +2,7 @@
 #include "figure/figurefile.h"
 #include "figure/figuremodel.h"
 #include "figure/figurerecord.h"
+#include "platform/fileio.h"
 #include "figure_testtables.h"
 #include "rules/rulestables.h"
 
@@ -104,3 +105,30 @@ void BM_FigureSaveLargePicture(benchmark::State &state)
 BENCHMARK(BM_FigureSaveLargePicture)->Unit(benchmark::kMillisecond);
 
 } // namespace
+
+// A figure of n melee weapons (200,000 make a file of about 11 MB): its save
+// deletes the n numbered sections and writes them again.
+void BM_FigureSaveManySections(benchmark::State &state)
+{
+    const RulesTables tables = figuretest::FigureTestTables();
+    const std::filesystem::path dir = std::filesystem::temp_directory_path()
+                                      / "tarvello_figure_bench";
+    std::filesystem::create_directories(dir);
+    const std::string file = (dir / "sections.tvf").string();
+    std::string text = "[Figure]\r\ntxtFigureName=Horde\r\n";
+    for (std::int64_t i = 1; i <= state.range(0); ++i)
+        text += "[MeleeWeapon" + std::to_string(i) + "]\r\nName=Dagger\r\nMax Damage=2\r\nNotes=\r\n";
+    if (!WriteFileAtomically(file, text).ok())
+        state.SkipWithError("cannot write the figure");
+    FigureModel model(tables);
+    if (!model.Initialize().ok())
+        state.SkipWithError("no tables");
+    (void)model.Open(file);
+    if (model.Record().lvwMeleeWeaponsSelected.size() != static_cast<std::size_t>(state.range(0)))
+        state.SkipWithError("open failed");
+    for (auto _ : state) {
+        if (!model.SaveTo(file).ok())
+            state.SkipWithError("save failed");
+    }
+}
+BENCHMARK(BM_FigureSaveManySections)->Arg(20000)->Arg(200000)->Unit(benchmark::kMillisecond);

@@ -1,9 +1,11 @@
 #include "tableedit/tabledocument.h"
 #include "tableedit/tableedits.h"
+#include "tableedit/tablehistory.h"
 
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <malloc.h>
 #include <string>
 
 namespace {
@@ -80,5 +82,66 @@ void BM_TablePaste(benchmark::State &state)
     }
 }
 BENCHMARK(BM_TablePaste)->Unit(benchmark::kMillisecond);
+
+// Pasting 200,000 lines at the top of a 200,000-row table.
+void BM_TablePasteAtTop(benchmark::State &state)
+{
+    const std::string bytes = TableBytes(200000);
+    std::string text;
+    for (int r = 0; r < 200000; ++r)
+        text += "Pasted " + std::to_string(r) + "\t3\r\n";
+    for (auto _ : state) {
+        state.PauseTiming();
+        tarvello::TableDocument document = tarvello::TableDocument::FromBytes(bytes);
+        state.ResumeTiming();
+        tarvello::PasteRows(document, 0, tarvello::SplitPastedText(text));
+        benchmark::DoNotOptimize(document);
+    }
+}
+BENCHMARK(BM_TablePasteAtTop)->Unit(benchmark::kMillisecond);
+
+// Deleting the top 100,000 rows of a 200,000-row table.
+void BM_TableDeleteTopHalf(benchmark::State &state)
+{
+    const std::string bytes = TableBytes(200000);
+    for (auto _ : state) {
+        state.PauseTiming();
+        tarvello::TableDocument document = tarvello::TableDocument::FromBytes(bytes);
+        state.ResumeTiming();
+        (void)tarvello::DeleteRows(document, 0, 99999, 0);
+        benchmark::DoNotOptimize(document);
+    }
+}
+BENCHMARK(BM_TableDeleteTopHalf)->Unit(benchmark::kMillisecond);
+
+// Bytes the program holds on its heap.
+std::int64_t HeapInUse()
+{
+    const struct mallinfo2 info = mallinfo2();
+    return static_cast<std::int64_t>(info.uordblks + info.hblkhd);
+}
+
+// 100 cell edits of a table of range(0) rows recorded as undo steps: the
+// memory the steps hold, per step and beside the document's bytes.
+void BM_TableUndoMemoryPerStep(benchmark::State &state)
+{
+    const std::string bytes = TableBytes(state.range(0));
+    std::int64_t perStep = 0;
+    for (auto _ : state) {
+        tarvello::TableDocument document = tarvello::TableDocument::FromBytes(bytes);
+        tarvello::TableHistory history;
+        history.Reset(document);
+        const std::int64_t before = HeapInUse();
+        for (std::size_t step = 0; step < 100; ++step) {
+            (void)document.SetCell(step * 1009 % document.RowCount(), 1, "edit " + std::to_string(step));
+            history.Record("Edit Cell", document);
+        }
+        perStep = (HeapInUse() - before) / 100;
+        benchmark::DoNotOptimize(history);
+    }
+    state.counters["bytes_per_step"] = static_cast<double>(perStep);
+    state.counters["document_bytes"] = static_cast<double>(bytes.size());
+}
+BENCHMARK(BM_TableUndoMemoryPerStep)->Arg(100000)->Arg(1800000)->Unit(benchmark::kMillisecond);
 
 } // namespace

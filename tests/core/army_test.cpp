@@ -258,6 +258,50 @@ TEST(ArmyFile, FirstLineOfCountZeroGoesWithoutMovingItsSizeOntoTheNext)
     EXPECT_EQ(model.SelectedUnit(), 0);
 }
 
+TEST(ArmyFile, CountZeroLinesGoInOnePassHoweverManyThereAre)
+{
+    const auto dir = FreshTestFolder("zeros");
+    // The line shown first and every count-0 line after it at the front go;
+    // a count-0 line behind a kept line stays, as it always did.
+    std::string text = kHead;
+    for (int i = 0; i < 40000; ++i)
+        text += "0;1;Z;;;1;;;;;;;;;;\r\n";
+    text += kUnit + "\r\n0;1;Later;;;1;;;;;;;;;;\r\n";
+    ArmyModel model("elsewhere", '.');
+    const std::uint64_t before = model.UnitsRevision();
+    ASSERT_TRUE(model.Open(WriteTestFile(dir, "zeros.tva", text)).ok());
+    ASSERT_EQ(model.Units().size(), 2u);
+    EXPECT_EQ(model.Units()[1].Summary(kFigureName), "Later");
+    // The list changed a fixed number of times, not once per line deleted.
+    EXPECT_LE(model.UnitsRevision() - before, 3u);
+}
+
+TEST(ArmyFile, NegativeCountsSizesAndCostsAreNamedAfterOpening)
+{
+    const auto dir = FreshTestFolder("negative");
+    const struct
+    {
+        std::string lines;
+        std::string notice;
+    } cases[] = {
+        {kUnit + "\r\n", ""},
+        {"-2;1;Orc;;;3;;;;;;;;;;\r\n1;-4;Elf;;;3;;;;;;;;;;\r\n1;1;Man;;;-5;;;;;;;;;;\r\n",
+         "The army has negative counts, unit sizes or costs in lines 1 (Orc), 2 (Elf), 3 (Man). "
+         "They are counted as they are, so the total is lower than the other lines cost."},
+    };
+    for (const auto &c : cases) {
+        ArmyModel model("elsewhere", '.');
+        ASSERT_TRUE(model.Open(WriteTestFile(dir, "n.tva", kHead + c.lines)).ok());
+        EXPECT_EQ(model.NegativeValuesNotice(), c.notice);
+    }
+    std::string many = kHead;
+    for (int i = 0; i < 12; ++i)
+        many += "-1;1;N;;;1;;;;;;;;;;\r\n";
+    ArmyModel model("elsewhere", '.');
+    ASSERT_TRUE(model.Open(WriteTestFile(dir, "many.tva", many)).ok());
+    EXPECT_NE(model.NegativeValuesNotice().find("10 (N) and 2 more."), std::string::npos);
+}
+
 TEST(ArmyFile, MissingFileAndFailedSaveReport)
 {
     const auto dir = FreshTestFolder("fail");

@@ -205,6 +205,43 @@ TEST(CardStyleFile, LoadStyleGivesEmptySizesFourteenAndTakesNamesUntested)
     EXPECT_EQ(style.Heading, (FontRole{"Card", "14", 0, 0}));
 }
 
+TEST(CardStyleFile, SizesThatCannotBeDrawnAreNamedAndDrawnAtTheirDefault)
+{
+    CardStyle style = DefaultCardStyle("Card");
+    EXPECT_EQ(ReplaceUndrawableSizes(style), "");
+    style.Heading.Size = "0";
+    style.Data.Size = "9.5";
+    style.Attack.Size = "abc";
+    style.AttackRoll.Size = "3000";
+    EXPECT_EQ(ReplaceUndrawableSizes(style),
+              "The style holds font sizes that cannot be drawn: heading \"0\" (now 14), attack "
+              "\"abc\" (now 8), attack roll \"3000\" (now 8). The card draws those texts at "
+              "their default size.");
+    EXPECT_EQ(style.Heading.Size, "14");
+    EXPECT_EQ(style.Data.Size, "9.5");
+    EXPECT_EQ(style.Attack.Size, "8");
+    EXPECT_EQ(style.AttackRoll.Size, "8");
+}
+
+TEST(UnitCardModel, LoadStyleTellsWhatTheFileDidNotHold)
+{
+    TestFolder dir;
+    const struct { const char *bytes; std::string notice; } cases[] = {
+        {"", NoStyleNotice(dir.File("s.tvs"))},
+        {"\x01\xff random", NoStyleNotice(dir.File("s.tvs"))},
+        {"[Style]\r\ntxtHeadingFontName=Serif\r\n", ""},
+        {"[Style]\r\ntxtDataFontSize=-2\r\n",
+         "The style holds font sizes that cannot be drawn: data \"-2\" (now 8). The card draws "
+         "those texts at their default size."}};
+    for (const auto &c : cases) {
+        dir.Write("s.tvs", c.bytes);
+        UnitCardModel card("Card");
+        const Result<std::string> loaded = card.LoadStyle(dir.File("s.tvs"));
+        ASSERT_TRUE(loaded.ok());
+        EXPECT_EQ(loaded.value(), c.notice) << c.bytes;
+    }
+}
+
 TEST(CardLayoutFile, ValuesOutsideTheLayoutCountAsNotSet)
 {
     const ProfileDocument doc = ProfileDocument::Parse(
@@ -288,7 +325,7 @@ TEST(UnitCardModel, StyleFileRoundTripAndFailures)
     UnitCardModel other("Other");
     ASSERT_TRUE(other.LoadStyle(path).ok());
     EXPECT_EQ(other.style(), card.style());
-    const Status missing = other.LoadStyle(path + ".none");
+    const Status missing = other.LoadStyle(path + ".none").status();
     ASSERT_FALSE(missing.ok());
     EXPECT_EQ(missing.failure().sentence, "Error in loading style " + path + ".none !");
     other.SetStyleValue(StyleKeys()[2], "big");
@@ -670,6 +707,24 @@ TEST(CardSheetLayout, PagesAndTheirText)
         EXPECT_EQ(SheetPageCount(c.cards, c.perPage), c.pages) << c.cards;
         EXPECT_EQ(SheetCountText(c.cards, c.perPage), c.text);
     }
+}
+
+TEST(CardSheetLayout, CardsAreCountedInSixtyFourBitsAndHugeJobsRefused)
+{
+    ArmyUnit unit;
+    unit.Count() = "999";
+    const std::vector<ArmyUnit> units(3, unit);
+    EXPECT_EQ(ArmySheetCards(units, true), 2997);
+    // 2.2 million lines of 999 units, as counted.
+    const std::int64_t cards = 2200000LL * 999;
+    EXPECT_EQ(SheetPageCount(cards, 9), 244200000);
+    const struct { std::int64_t cards; int perPage; bool refused; } cases[] = {
+        {9000, 9, false}, {9001, 9, true}, {cards, 9, true}, {cards, 0, false}};
+    for (const auto &c : cases)
+        EXPECT_EQ(SheetJobLimitNotice(c.cards, c.perPage).empty(), !c.refused) << c.cards;
+    EXPECT_EQ(SheetJobLimitNotice(9001, 9),
+              "9001 cards on 1001 pages are more than one print job makes: at most 1000 pages "
+              "(9000 cards) are printed at a time. Print the army in parts, or one card per line.");
 }
 
 // "page" for each new page, "card n" before each card.

@@ -13,6 +13,8 @@
 #include "testfolder.h"
 
 #include <gmock/gmock.h>
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -335,6 +337,39 @@ TEST_F(FigureFileTest, EveryNumberedSectionIsDeletedEvenBehindAGap)
     EXPECT_THAT(text, ::testing::Not(HasSubstr("ExtraItem7")));
     EXPECT_THAT(text, HasSubstr("[MeleeWeaponX]\r\nName=Not a series\r\n"));
     EXPECT_THAT(text, HasSubstr("[MeleeWeapon1]\r\nName=Dagger\r\nMax Damage=2\r\nNotes=\r\n"));
+}
+
+TEST_F(FigureFileTest, ManyNumberedSectionsGoInOnePass)
+{
+    // 200,000 melee sections, as a script may write them.
+    std::string text = "[Figure]\r\ntxtFigureName=Horde\r\n[CardLayout]\r\nLeft=5\r\n";
+    for (int i = 1; i <= 200000; ++i)
+        text += "[MeleeWeapon" + std::to_string(i) + "]\r\nName=W\r\n";
+    ProfileDocument doc = ProfileDocument::Parse(text);
+    FigureRecord record;
+    record.lvwMeleeWeaponsSelected = {{"Dagger", "2", ""}};
+    WriteFigureSections(doc, record);
+    EXPECT_EQ(doc.SectionNames(),
+              (std::vector<std::string>{"Figure", "CardLayout", "MeleeWeapon1"}));
+    EXPECT_EQ(doc.Read("MeleeWeapon1", "Name", ""), "Dagger");
+}
+
+TEST_F(FigureFileTest, OwnFileThatCannotBeReadIsNotSavedOver)
+{
+    FigureModel model(tables);
+    ComposeKnight(model);
+    const std::string path = Path("knight.tvf");
+    ASSERT_TRUE(model.SaveTo(path).ok());
+    // The file turns into something that cannot be read as a file.
+    fs::remove(path);
+    ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+    const Status refused = model.SaveTo(path);
+    ASSERT_FALSE(refused.ok());
+    EXPECT_EQ(refused.failure().sentence, "Error in saving " + path + " !");
+    EXPECT_TRUE(fs::is_fifo(path));
+    // A file that is gone has nothing to keep.
+    fs::remove(path);
+    EXPECT_TRUE(model.SaveTo(path).ok());
 }
 
 TEST_F(FigureFileTest, NoImageSectionsWithoutAnImageFileName)

@@ -3,6 +3,7 @@
 #include "platform/modfunctions.h"
 #include "platform/numbers.h"
 #include "platform/runtimeerror.h"
+#include "platform/showntext.h"
 #include "platform/twips.h"
 #include "shell/readme.h"
 #include "testfolder.h"
@@ -13,6 +14,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
+#include <utility>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <string>
 #include <vector>
 
@@ -255,17 +261,83 @@ TEST(WriteFileAtomically, FailureLeavesTheOldFile)
     EXPECT_EQ(names, (std::vector<std::string>{"folder.txt", "keep.txt"}));
 }
 
-TEST(WriteFileAtomically, RemovesTemporaryFilesLeftByAKilledSave)
+// A process id that no process has any more: a child that has ended.
+long EndedProcess()
+{
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(0);
+    waitpid(child, nullptr, 0);
+    return static_cast<long>(child);
+}
+
+TEST(WriteFileAtomically, RemovesTheFoldersTemporariesOfEndedProcessesOnly)
 {
     const TestFolder dir;
     const std::string file = dir.File("army.tva");
-    // What a save killed between writing and renaming leaves behind.
-    ASSERT_TRUE(WriteFileAtomically(file + ".tmp~1234-1", "half").ok());
-    ASSERT_TRUE(WriteFileAtomically(dir.File("other.tva.tmp~99-1"), "not ours").ok());
+    const std::string ended = std::to_string(EndedProcess());
+    const std::string running = std::to_string(getppid());
+    // {name, kept}: what killed saves left, of this file and of others; a
+    // save still running in another process keeps its file.
+    const std::vector<std::pair<std::string, bool>> cases = {
+        {"army.tva.tmp~" + ended + "-1", false},
+        {"table.skv.tmp~" + ended + "-7", false},
+        {"army.tva.tmp~" + running + "-1", true},
+        {"notes.tmp~x-1", true},
+        {"army.tva.tmp~" + ended, true},
+    };
+    for (const auto &[name, kept] : cases)
+        dir.Write(name, "half");
     ASSERT_TRUE(WriteFileAtomically(file, "whole").ok());
     EXPECT_EQ(ReadFileBytes(file), "whole");
-    EXPECT_FALSE(fs::exists(file + ".tmp~1234-1"));
-    EXPECT_TRUE(fs::exists(dir.File("other.tva.tmp~99-1")));
+    for (const auto &[name, kept] : cases)
+        EXPECT_EQ(fs::exists(dir.File(name)), kept) << name;
+}
+
+TEST(WriteFileAtomically, WritesThroughSymbolicLinksAndKeepsTheFilesMode)
+{
+    const TestFolder dir;
+    dir.Write("real.tva", "old");
+    fs::permissions(dir.File("real.tva"), fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink("real.tva", dir.File("relative.tva"));
+    fs::create_symlink(dir.File("relative.tva"), dir.File("chain.tva"));
+    for (const char *link : {"relative.tva", "chain.tva"}) {
+        ASSERT_TRUE(WriteFileAtomically(dir.File(link), link).ok());
+        EXPECT_TRUE(fs::is_symlink(dir.File(link))) << link;
+        EXPECT_EQ(ReadFileBytes(dir.File("real.tva")), link);
+        EXPECT_EQ(fs::status(dir.File("real.tva")).permissions(),
+                  fs::perms::owner_read | fs::perms::owner_write);
+    }
+    // A new file gets the usual mode, not the last save's.
+    ASSERT_TRUE(WriteFileAtomically(dir.File("new.tva"), "x").ok());
+    EXPECT_NE(fs::status(dir.File("new.tva")).permissions() & fs::perms::group_read,
+              fs::perms::none);
+}
+
+TEST(CopyFileAtomically, ACopyThatFailsLeavesNoFile)
+{
+    const TestFolder dir;
+    dir.Write("table.skv", "Name;Cost\r\n");
+    ASSERT_TRUE(CopyFileAtomically(dir.File("table.skv"), dir.File("copy.skv")).ok());
+    EXPECT_EQ(ReadFileBytes(dir.File("copy.skv")), "Name;Cost\r\n");
+    ASSERT_EQ(mkfifo(dir.File("pipe.skv").c_str(), 0600), 0);
+    for (const char *from : {"missing.skv", "pipe.skv"}) {
+        EXPECT_FALSE(CopyFileAtomically(dir.File(from), dir.File("none.skv")).ok());
+        EXPECT_FALSE(fs::exists(dir.File("none.skv"))) << from;
+    }
+}
+
+TEST(ShownText, LongTextsAreCutForWidgetsOnly)
+{
+    const std::string huge(50u << 20, 'x');
+    const struct { std::string text; std::string shown; } cases[] = {
+        {"", ""}, {"Army", "Army"}, {std::string(1000, 'a'), std::string(1000, 'a')},
+        {std::string(1001, 'a'), std::string(999, 'a') + "\x85"},
+        {huge, std::string(999, 'x') + "\x85"}};
+    for (const auto &c : cases) {
+        EXPECT_EQ(ShownText(c.text), c.shown) << c.text.size();
+        EXPECT_EQ(IsShownWhole(c.text), c.text == c.shown);
+    }
 }
 
 TEST(ForEachLine, SplitsAtEveryKindOfLineEnd)

@@ -5,6 +5,8 @@
 #include "shell/windowplacement.h"
 #include "testfolder.h"
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -170,6 +172,44 @@ TEST(ProgramFolder, TheUserFolderGetsTheFilesOnceAndKeepsThePlayersChanges)
     ASSERT_TRUE(second.ok());
     EXPECT_EQ(Read(user / "races.skv"), "edited\r\n");
     EXPECT_EQ(Read(user / "move.skv"), "shipped move.skv\r\n");
+}
+
+TEST(ProgramFolder, EmptyTablesOfAnInterruptedCopyAreReplacedWithANotice)
+{
+    const fs::path install = FreshTestFolder("install_shipped");
+    for (const std::string &file : ProgramFiles())
+        WriteTestFile(install, file, "shipped " + file + "\r\n");
+    const fs::path user = FreshTestFolder("user_cut");
+    WriteTestFile(user, "eliteattackroll.skv", "");
+    WriteTestFile(user, "races.skv", "edited\r\n");
+    WriteTestFile(user, "readme.txt", "");
+    EXPECT_EQ(ReplaceEmptyTables(install.string(), user.string()),
+              "The rules tables eliteattackroll.skv in " + user.string()
+                  + " were empty (a copy cut short) and have been replaced by the tables shipped "
+                    "with Tarvello.");
+    EXPECT_EQ(Read(user / "eliteattackroll.skv"), "shipped eliteattackroll.skv\r\n");
+    EXPECT_EQ(Read(user / "races.skv"), "edited\r\n");
+    EXPECT_EQ(Read(user / "readme.txt"), "");
+    EXPECT_EQ(ReplaceEmptyTables(install.string(), user.string()), "");
+}
+
+TEST(ProgramFolder, AFailedCopyNamesItsFileAndTheFolderUsedInstead)
+{
+    const fs::path install = FreshTestFolder("install_pipe");
+    ASSERT_EQ(mkfifo((install / "races.skv").c_str(), 0600), 0);
+    const fs::path user = FreshTestFolder("user_pipe");
+    const auto prepared = PrepareUserProgramFolder(install.string(), user.string());
+    ASSERT_FALSE(prepared.ok());
+    EXPECT_EQ(prepared.failure().description,
+              "Path/File access error: " + (user / "races.skv").string());
+    EXPECT_FALSE(fs::exists(user / "races.skv"));
+    const std::string missing = (install / "missing").string();
+    const std::string blocked = WriteTestFile(user, "file", "no folder") + "/tarvello";
+    const auto chosen = ChooseProgramFolder(missing, blocked);
+    ASSERT_FALSE(chosen.ok());
+    EXPECT_EQ(chosen.failure().Message(), "Error in preparing " + blocked
+                                              + " !\r\nPath/File access error\r\nTarvello goes on "
+                                                "with the files of " + missing + ".");
 }
 
 TEST(ProgramFolder, AUserFolderThatCannotBeMadeIsAFailure)

@@ -4,6 +4,7 @@
 #include "tableedit/tablehistory.h"
 #include "tableedit/tableprint.h"
 
+#include "allocationcounter.h"
 #include "recordingprinter.h"
 #include "testfolder.h"
 
@@ -96,6 +97,77 @@ TEST(TableDocument, FilesThatCannotBeReadOrWrittenGiveTheirMessages)
     const Result<TableDocument> back = ReadTableDocument(file);
     ASSERT_TRUE(back.ok());
     EXPECT_EQ(back.value().ToBytes(), "A;B\r\n1;\xE9\r\n");
+}
+
+// A melee-weapons-like table of rows lines.
+std::string WeaponTable(int rows)
+{
+    std::string bytes = "Name;MaxDamage;Notes\r\n";
+    for (int r = 0; r < rows; ++r)
+        bytes += "Weapon " + std::to_string(r) + ";" + std::to_string(r % 12) + ";Note " + std::to_string(r) + "\r\n";
+    return bytes;
+}
+
+TEST(TableDocument, AWideHeaderOverShortLinesTakesMemoryInProportionToTheFile)
+{
+    std::string bytes = std::string(5000, ';') + "\r\n";
+    for (int r = 0; r < 2000; ++r)
+        bytes += "x;1\r\n";
+    const long long before = LiveHeapBytes();
+    TableDocument document = TableDocument::FromBytes(bytes);
+    EXPECT_LT(LiveHeapBytes() - before, 64LL * static_cast<long long>(bytes.size()));
+    EXPECT_EQ(document.ColumnCount(), kMaxShownColumns);
+    EXPECT_EQ(document.Cell(1999, 1), "1");
+    EXPECT_EQ(document.Cell(1999, 999), "");
+    EXPECT_EQ(document.ToBytes(), bytes);
+    // A changed row is written with a field for every column; the header
+    // keeps the fields beyond them.
+    ASSERT_TRUE(document.SetCell(0, 2, "y"));
+    const std::string written = document.ToBytes();
+    EXPECT_EQ(written.substr(0, 5002), bytes.substr(0, 5002));
+    const std::string first = written.substr(5002, written.find("\r\n", 5002) - 5002);
+    EXPECT_EQ(first, "x;1;y" + std::string(kMaxShownColumns - 3, ';'));
+    EXPECT_EQ(TableDocument::FromBytes(written).Cell(1, 1), "1");
+}
+
+TEST(TableEdits, PasteAndDeleteOfManyRowsAreOneSpliceEach)
+{
+    // 200,000 lines pasted at the top of a 200,000-row table, then the top
+    // 100,000 rows deleted.
+    TableDocument document = TableDocument::FromBytes(WeaponTable(200000));
+    std::vector<std::vector<std::string>> pasted(200000, std::vector<std::string>{"P", "1"});
+    pasted.back()[0] = "Last pasted";
+    PasteRows(document, 0, std::move(pasted));
+    ASSERT_EQ(document.RowCount(), 400000u);
+    EXPECT_EQ(document.Cell(199999, 0), "Last pasted");
+    EXPECT_EQ(document.Cell(200000, 0), "Weapon 0");
+    EXPECT_EQ(DeleteRows(document, 0, 99999, 5), 5u);
+    ASSERT_EQ(document.RowCount(), 300000u);
+    EXPECT_EQ(document.Cell(99999, 0), "Last pasted");
+    EXPECT_EQ(document.Cell(299999, 0), "Weapon 199999");
+    const TableDocument back = TableDocument::FromBytes(document.ToBytes());
+    EXPECT_EQ(back.RowCount(), 300000u);
+    EXPECT_EQ(back.Cell(100000, 2), "Note 0");
+}
+
+TEST(TableHistory, AHundredStepsKeepOnlyWhatTheyChanged)
+{
+    // About 2.7 MB of table: each step shares every row block it did not
+    // change with the steps before it.
+    const std::string bytes = WeaponTable(100000);
+    TableHistory history;
+    TableDocument document = TableDocument::FromBytes(bytes);
+    history.Reset(document);
+    const long long before = LiveHeapBytes();
+    for (std::size_t step = 0; step < 100; ++step) {
+        ASSERT_TRUE(document.SetCell(step * 997, 1, "edit " + std::to_string(step)));
+        history.Record("Edit Cell", document);
+    }
+    EXPECT_LT(LiveHeapBytes() - before, static_cast<long long>(bytes.size()));
+    for (int step = 0; step < 100; ++step)
+        (void)history.Undo();
+    EXPECT_EQ(history.Undo().ToBytes(), bytes);
+    EXPECT_FALSE(history.Modified());
 }
 
 TEST(TableEdits, CopyTakesTheFirstTwoCellsOfTheSelectedRows)

@@ -142,6 +142,31 @@ private slots:
                  QStringList{QStringLiteral("Army data has been exported to the clipboard.")});
     }
 
+    // A name of 5 MB: the window gets a bounded part and cannot be typed
+    // into, and a save writes the name whole.
+    void longNameIsShownCutAndSavedWhole()
+    {
+        const std::string name(5u << 20, 'N');
+        const QString path = tempPath(QStringLiteral("long.tva"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(name + "\r\nnowhere\r\nheader\r\n"));
+        file.close();
+        frmArmy w(m_context);
+        m_dialogs.openFileAnswers.enqueue(path);
+        w.OpenArmy();
+        auto *box = Named<QLineEdit>(&w, "txtArmyName");
+        QVERIFY(box->text().size() <= 1000);
+        QVERIFY(box->isReadOnly());
+        QVERIFY(w.windowTitle().size() <= 1000);
+        const QString saved = tempPath(QStringLiteral("saved.tva"));
+        m_dialogs.saveFileAnswers.enqueue(saved);
+        w.SaveAs();
+        QFile back(saved);
+        QVERIFY(back.open(QIODevice::ReadOnly));
+        QVERIFY(back.readAll().startsWith(QByteArray::fromStdString(name + "\r\n")));
+    }
+
     void printoutGoesToAPdf()
     {
         auto w = armyWithUnits(3, 2);

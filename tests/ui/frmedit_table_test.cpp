@@ -282,6 +282,20 @@ private slots:
         QVERIFY(m_window->modified());
     }
 
+    // A cell of 5 MB: the grid and the cell editor get a bounded part, and
+    // committing that part unchanged keeps the whole cell.
+    void longCellIsShownCutAndSavedWhole()
+    {
+        const QByteArray bytes = "Name;Cost\r\n" + QByteArray(5 << 20, 'L') + ";3\r\n";
+        open(0, 0, bytes);
+        QVERIFY(cell(0, 0).size() <= 1000);
+        QTest::keyClick(m_grid, Qt::Key_Space);
+        QVERIFY(m_box->isVisible() && m_box->text().size() <= 1000);
+        QTest::keyClick(m_box, Qt::Key_Return);
+        m_window->Save();
+        QCOMPARE(ReadBytes(m_window->fileName()), bytes);
+    }
+
     void unreadableTableIsReportedOnce()
     {
         m_window = std::make_unique<frmEdit_Table>(m_context);

@@ -192,25 +192,31 @@ Status ArmyModel::SelectUnit(int row)
 
 // Shows a unit's count, whose reaction deletes a line of count 0 and shows
 // the first line instead, until a line remains whose count is not 0 or none
-// remains. The size is written only for the line whose count was shown, so
-// no line's size lands on another line. The total is recomputed without a
-// change mark.
+// remains: the line shown when its count is 0, then every line of count 0 at
+// the front. They go in one pass, so an army of many such lines opens in
+// time proportional to its lines. The size is written only for the line
+// whose count was shown, so no line's size lands on another line. The total
+// is recomputed without a change mark.
 Status ArmyModel::ShowSelectedUnit(int row)
 {
     const LoadingScope loading(m_loading);
+    const auto countIsZero = [this](const ArmyUnit &unit) {
+        const std::optional<double> count = LocaleNumber(unit.Count(), m_decimalMark);
+        return count && *count == 0;
+    };
     m_selected = row;
-    for (;;) {
-        m_unitCount = m_units[static_cast<std::size_t>(m_selected)].Count();
-        const std::optional<double> count = LocaleNumber(m_unitCount, m_decimalMark);
-        if (!count || *count != 0)
-            break;
-        DeleteSelected();
+    if (countIsZero(m_units[static_cast<std::size_t>(row)])) {
+        m_units.erase(m_units.begin() + row);
+        m_units.erase(m_units.begin(),
+                      std::find_if_not(m_units.begin(), m_units.end(), countIsZero));
+        UnitsChanged();
         if (m_units.empty()) {
             ClearModifyBoxes();
             return RecalcTotal();
         }
         m_selected = 0;
     }
+    m_unitCount = m_units[static_cast<std::size_t>(m_selected)].Count();
     m_unitSize = m_units[static_cast<std::size_t>(m_selected)].Size();
     return RecalcTotal();
 }
@@ -327,6 +333,29 @@ Status ArmyModel::WriteArmy(const std::string &path)
     m_changed = false;
     m_history.MarkSaved();
     return {};
+}
+
+std::string ArmyModel::NegativeValuesNotice() const
+{
+    std::string named;
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < m_units.size(); ++i) {
+        const ArmyUnit &unit = m_units[i];
+        if (LeadingNumber(unit.Count()) >= 0 && LeadingNumber(unit.Size()) >= 0
+            && LeadingNumber(unit.Summary(kCost)) >= 0)
+            continue;
+        if (++count > kMaxNamedLines)
+            continue;
+        named += (count > 1 ? ", " : "") + std::to_string(i + 1) + " ("
+                 + unit.Summary(kFigureName).substr(0, 64) + ')';
+    }
+    if (count == 0)
+        return {};
+    if (count > kMaxNamedLines)
+        named += " and " + std::to_string(count - kMaxNamedLines) + " more";
+    return "The army has negative counts, unit sizes or costs in line"
+           + std::string(count > 1 ? "s " : " ") + named
+           + ". They are counted as they are, so the total is lower than the other lines cost.";
 }
 
 ArmyReportData ArmyModel::ReportData() const

@@ -122,6 +122,12 @@ public:
     Status WriteArmy(const std::string &path);
     // Remembers the path chosen in the save dialog.
     void SetFileName(const std::string &path) { m_fileName = path; }
+    // After opening: a notice naming the unit lines (number and figure) whose
+    // count, unit size or figure cost is negative, which make the total
+    // smaller than the units' worth; empty when there is none. At most
+    // kMaxNamedLines lines are named, the rest counted.
+    std::string NegativeValuesNotice() const;
+    static constexpr std::size_t kMaxNamedLines = 10;
     // What the report shows.
     ArmyReportData ReportData() const;
     // The export text of the report.

@@ -113,20 +113,30 @@ CardSheetLayout LayoutCardSheet(const SheetArea &area, int gap)
     return layout;
 }
 
-int SheetPageCount(int cards, int perPage)
+std::int64_t SheetPageCount(std::int64_t cards, int perPage)
 {
     if (perPage <= 0 || cards <= 0)
         return 0;
     return (cards + perPage - 1) / perPage;
 }
 
-std::string SheetCountText(int cards, int perPage)
+std::string SheetCountText(std::int64_t cards, int perPage)
 {
     if (perPage <= 0)
         return "The card does not fit on this paper.";
-    const int pages = SheetPageCount(cards, perPage);
+    const std::int64_t pages = SheetPageCount(cards, perPage);
     return std::to_string(cards) + (cards == 1 ? " card on " : " cards on ")
            + std::to_string(pages) + (pages == 1 ? " page" : " pages");
+}
+
+std::string SheetJobLimitNotice(std::int64_t cards, int perPage)
+{
+    if (SheetPageCount(cards, perPage) <= kMaxSheetPages)
+        return {};
+    return SheetCountText(cards, perPage) + " are more than one print job makes: at most "
+           + std::to_string(kMaxSheetPages) + " pages ("
+           + std::to_string(kMaxSheetPages * perPage)
+           + " cards) are printed at a time. Print the army in parts, or one card per line.";
 }
 
 void PrintCardSheets(ICardSheetPrinter &printer, const CardSheetLayout &layout,

@@ -4,6 +4,7 @@
 #include "cardlayout.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -59,11 +60,18 @@ struct CardSheetLayout
 CardSheetLayout LayoutCardSheet(const SheetArea &area, int gap = kCardSheetGap);
 
 // The pages cards need at perPage cards a page (0 when nothing fits).
-int SheetPageCount(int cards, int perPage);
+std::int64_t SheetPageCount(std::int64_t cards, int perPage);
 
 // "12 cards on 2 pages", "1 card on 1 page"; "The card does not fit on this
 // paper." when perPage is 0.
-std::string SheetCountText(int cards, int perPage);
+std::string SheetCountText(std::int64_t cards, int perPage);
+
+// The most pages one card sheet job prints.
+inline constexpr std::int64_t kMaxSheetPages = 1000;
+
+// Empty when cards at perPage a page fit into kMaxSheetPages; otherwise the
+// notice that refuses the job.
+std::string SheetJobLimitNotice(std::int64_t cards, int perPage);
 
 // What a sheet printer draws on: the current page as a card target, the
 // figure picture of the card about to be drawn, and the next page.

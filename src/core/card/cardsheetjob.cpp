@@ -70,9 +70,9 @@ int LineCopies(const ArmyUnit &unit, bool perUnit)
     return static_cast<int>(std::min<double>(count, kMaxSheetCopies));
 }
 
-int ArmySheetCards(const std::vector<ArmyUnit> &units, bool perUnit)
+std::int64_t ArmySheetCards(const std::vector<ArmyUnit> &units, bool perUnit)
 {
-    int cards = 0;
+    std::int64_t cards = 0;
     for (const ArmyUnit &unit : units)
         cards += LineCopies(unit, perUnit);
     return cards;

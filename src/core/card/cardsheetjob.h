@@ -51,8 +51,9 @@ struct CardSheetJob
 // The cards of an army line: 1, or with perUnit its count of units (its
 // leading number rounded, 0 ... kMaxSheetCopies).
 int LineCopies(const ArmyUnit &unit, bool perUnit);
-// The cards of all lines.
-int ArmySheetCards(const std::vector<ArmyUnit> &units, bool perUnit);
+// The cards of all lines, counted in 64 bits (millions of lines of 999
+// units each do not overflow).
+std::int64_t ArmySheetCards(const std::vector<ArmyUnit> &units, bool perUnit);
 
 // The card of a figure file: opened as the figure editor opens it, its card
 // built as the card button builds it, with the layout and style saved in the

@@ -1,6 +1,8 @@
 #include "cardstyle.h"
 
+#include "carddraw.h"
 #include "platform/numbers.h"
+#include "platform/runtimeerror.h"
 #include "platform/profiledocument.h"
 
 #include <cmath>
@@ -162,6 +164,43 @@ CardStyle ReadFigureStyle(const ProfileDocument &doc, const FontExistsFn &fontEx
         style.Role(role).Name = std::move(checked.name);
     }
     return style;
+}
+
+std::string ReplaceUndrawableSizes(CardStyle &style)
+{
+    struct Named
+    {
+        FontRoleId role;
+        const char *name;
+        const char *fallback;
+    };
+    static constexpr Named kRoles[] = {{FontRoleId::Heading, "heading", "14"},
+                                       {FontRoleId::Data, "data", "8"},
+                                       {FontRoleId::Attack, "attack", "8"},
+                                       {FontRoleId::AttackRoll, "attack roll", "8"}};
+    std::string replaced;
+    for (const Named &named : kRoles) {
+        std::string &size = style.Role(named.role).Size;
+        try {
+            (void)FontSizeOf(size);
+            continue;
+        } catch (const RuntimeError &) {
+        }
+        replaced += std::string(replaced.empty() ? "" : ", ") + named.name + " \""
+                    + size.substr(0, 32) + "\" (now " + named.fallback + ")";
+        size = named.fallback;
+    }
+    if (replaced.empty())
+        return {};
+    return "The style holds font sizes that cannot be drawn: " + replaced
+           + ". The card draws those texts at their default size.";
+}
+
+std::string NoStyleNotice(const std::string &path)
+{
+    return "The file " + path
+           + " holds no card style (no [Style] section). The card's fonts are set to the"
+             " defaults.";
 }
 
 CardStyle ReadStyleFile(const ProfileDocument &doc, const std::string &fallback)

@@ -97,6 +97,16 @@ CardStyle ReadFigureStyle(const ProfileDocument &doc, const FontExistsFn &fontEx
                           const std::string &fallback, std::vector<std::string> &messages,
                           bool &substituted);
 
+// Replaces each size of style that cannot be drawn (not a number, or not
+// from 1 to 2160 points once rounded) by its role's default, 14 for the
+// heading and 8 for the others. The notice names each role and size
+// replaced; empty when every size can be drawn.
+std::string ReplaceUndrawableSizes(CardStyle &style);
+
+// The notice of a style file without a Style section: it held no style, so
+// Load Style gave the defaults.
+std::string NoStyleNotice(const std::string &path);
+
 // The style of a style file as "Load Style" reads it: an empty name becomes
 // fallback, every other empty text "14", a missing box "0"; names are taken
 // untested.

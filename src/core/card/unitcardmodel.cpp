@@ -82,6 +82,8 @@ std::vector<std::string> UnitCardModel::LoadFigure(clsFigure figure,
         // ends with the style unchanged in any case.
         bool substituted = false;
         m_style = ReadFigureStyle(doc, fontExists, m_defaultFont, messages, substituted);
+        if (std::string sizes = ReplaceUndrawableSizes(m_style); !sizes.empty())
+            messages.push_back(std::move(sizes));
     }
     m_styleChanged = false;
     m_layoutChanged = false;
@@ -186,14 +188,16 @@ Status UnitCardModel::SaveStyle(const std::string &path)
     return {};
 }
 
-Status UnitCardModel::LoadStyle(const std::string &path)
+Result<std::string> UnitCardModel::LoadStyle(const std::string &path)
 {
     ProfileDocument doc;
     if (const Status loaded = doc.Load(path); !loaded)
         return Failure{"Error in loading style " + path + " !", loaded.failure().description};
     m_style = ReadStyleFile(doc, m_defaultFont);
+    std::string notice = doc.HasSection(kStyleSection) ? ReplaceUndrawableSizes(m_style)
+                                                       : NoStyleNotice(path);
     Step("Load Style");
-    return {};
+    return notice;
 }
 
 LayoutSaveResult UnitCardModel::SaveLayout()

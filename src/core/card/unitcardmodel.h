@@ -103,8 +103,10 @@ public:
     // StyleChanged. Fails with "Error in saving style " + path + " !".
     Status SaveStyle(const std::string &path);
     // "Load Style" from a chosen file; flags untouched. Fails with "Error in
-    // loading style " + path + " !".
-    Status LoadStyle(const std::string &path);
+    // loading style " + path + " !". The value is a notice to show, empty
+    // when there is none: a file without a Style section (the defaults
+    // apply), or sizes that cannot be drawn (replaced by the defaults).
+    Result<std::string> LoadStyle(const std::string &path);
     // "Save Layout": CardLayout (and the style when "Save style into layout"
     // is ticked) into the figure file; clears LayoutChanged when written.
     LayoutSaveResult SaveLayout();

@@ -70,26 +70,24 @@ void AppendNumber(std::string &out, std::uint64_t value)
 
 void WriteFigureSections(ProfileDocument &doc, const FigureRecord &record)
 {
-    // The picture is appended after everything else, so its old lines go.
-    doc.DeleteSection(kImageProperties);
-    doc.DeleteSection(kImagePixels);
+    // The picture is appended after everything else, so its old lines go;
+    // every numbered section of the three series goes, not only those up to
+    // the first gap, so no stale weapon survives a save. One pass over the
+    // sections, however many a file holds.
+    doc.DeleteSectionsIf([](std::string_view name) {
+        if (EqualsNoCase(name, kImageProperties) || EqualsNoCase(name, kImagePixels))
+            return true;
+        return std::any_of(kAllSeries.begin(), kAllSeries.end(), [name](FigureSeries series) {
+            return IsSeriesSection(name, Schema(series).sectionWord);
+        });
+    });
 
     for (const FigureField &field : FigureFields())
         doc.Write("Figure", field.name, FieldValue(record, field));
 
     for (FigureSeries series : kAllSeries) {
-        // Every numbered section goes, not only those up to the first gap,
-        // so no stale weapon survives a save.
         const SeriesSchema &schema = Schema(series);
         const std::string_view word = schema.sectionWord;
-        std::vector<std::string> stale;
-        for (const std::string &name : doc.SectionNames()) {
-            if (IsSeriesSection(name, word))
-                stale.push_back(name);
-        }
-        for (const std::string &name : stale)
-            doc.DeleteSection(name);
-
         const std::vector<ListRow> &rows = SelectedRows(record, series);
         for (std::size_t i = 0; i < rows.size(); ++i) {
             const std::string section = std::string(word) + std::to_string(i + 1);

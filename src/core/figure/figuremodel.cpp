@@ -9,6 +9,7 @@
 #include "rules/rulestables.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <exception>
 
 namespace tarvello {
@@ -272,7 +273,14 @@ Status FigureModel::SaveTo(const std::string &path)
     try {
         ProfileDocument doc;
         if (ownFile) {
-            if (std::optional<std::string> bytes = ReadFileBytes(path))
+            std::optional<std::string> bytes = ReadFileBytes(path);
+            // A file that is there but cannot be read now would lose its
+            // card layout and style: the save is refused. A file that is
+            // gone has nothing to keep.
+            std::error_code ec;
+            if (!bytes && std::filesystem::exists(path, ec))
+                return Failure{SavingSentence(path), ReadFailureDescription(path)};
+            if (bytes)
                 doc = ProfileDocument::FromBytes(std::move(*bytes));
         }
         const FigureFileText file = MakeFigureFileText(doc, m_record, *m_picture);

@@ -121,8 +121,9 @@ public:
 
     // --- Files ---------------------------------------------------------
     // Saves the figure to path: saving to the current FileName keeps the
-    // file's other sections (CardLayout, Style); another path is replaced
-    // whole. Sets FileName; clears Changed only when everything was written.
+    // file's other sections (CardLayout, Style), and when that file is there
+    // but cannot be read the save is refused (nothing written) rather than
+    // lose them; another path is replaced whole. Sets FileName; clears Changed only when everything was written.
     // Failure: "Error in saving " + path + " !", or "Error saving image!".
     Status SaveTo(const std::string &path);
 

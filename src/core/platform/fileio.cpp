@@ -6,13 +6,17 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <string_view>
 #include <system_error>
 
 #ifdef _WIN32
 #include <io.h>
 #include <process.h>
 #else
+#include <cerrno>
+#include <csignal>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -102,34 +106,89 @@ std::string SavingSentence(const std::string &path)
 
 namespace {
 
+namespace fs = std::filesystem;
+
 // The mark between a target's name and the rest of its temporary file's.
-constexpr const char *kTemporaryMark = ".tmp~";
+constexpr std::string_view kTemporaryMark = ".tmp~";
+// Symbolic links followed before the last one is taken as the file itself.
+constexpr int kMaxLinkHops = 40;
 
 // A temporary name beside target that no other save uses: the process and a
 // count of its saves.
-std::filesystem::path TemporaryPath(const std::filesystem::path &target)
+fs::path TemporaryPath(const fs::path &target)
 {
     static std::atomic<unsigned long> saves{0};
-    std::filesystem::path temp = target;
-    temp += kTemporaryMark + std::to_string(ProcessId()) + "-" + std::to_string(++saves);
+    fs::path temp = target;
+    temp += std::string(kTemporaryMark) + std::to_string(ProcessId()) + "-"
+            + std::to_string(++saves);
     return temp;
 }
 
-// Removes the temporary files of target that a save killed before its rename
-// left behind. Failing to remove one is harmless: the next save tries again.
-void RemoveStaleTemporaries(const std::filesystem::path &target)
+fs::path FolderOf(const fs::path &target)
 {
-    namespace fs = std::filesystem;
-    const std::string prefix = target.filename().string() + kTemporaryMark;
+    return target.has_parent_path() ? target.parent_path() : fs::path(".");
+}
+
+// The process that wrote a temporary file, from the "<pid>-<n>" after the
+// mark at the end of its name; 0 when the name is not a temporary's.
+long TemporaryWriter(std::string_view name)
+{
+    const std::size_t mark = name.rfind(kTemporaryMark);
+    if (mark == std::string_view::npos || mark == 0)
+        return 0;
+    const std::string_view rest = name.substr(mark + kTemporaryMark.size());
+    const std::size_t dash = rest.find('-');
+    if (dash == 0 || dash == std::string_view::npos || dash + 1 == rest.size())
+        return 0;
+    const auto digits = [](std::string_view part) {
+        return part.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    if (!digits(rest.substr(0, dash)) || !digits(rest.substr(dash + 1)) || dash > 9)
+        return 0;
+    return std::stol(std::string(rest.substr(0, dash)));
+}
+
+// True unless the process is known to have ended.
+bool ProcessRuns(long pid)
+{
+#ifdef _WIN32
+    (void)pid;
+    return true;
+#else
+    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH;
+#endif
+}
+
+// Removes the temporary files in target's folder that a save killed before
+// its rename left behind: those whose writing process no longer runs, so a
+// save running in a second Tarvello keeps its own. Failing to remove one is
+// harmless: the next save tries again.
+void RemoveStaleTemporaries(const fs::path &target)
+{
     std::error_code ec;
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    fs::directory_iterator entries(folder, ec);
+    fs::directory_iterator entries(FolderOf(target), ec);
     if (ec)
         return;
     for (const fs::directory_entry &entry : entries) {
-        if (entry.path().filename().string().rfind(prefix, 0) == 0)
+        const long writer = TemporaryWriter(entry.path().filename().string());
+        if (writer > 0 && writer != ProcessId() && !ProcessRuns(writer))
             fs::remove(entry.path(), ec);
     }
+}
+
+// The file a save of path replaces: a symbolic link is followed to the file
+// it names, so the link stays and the linked file gets the new bytes.
+fs::path ResolvedTarget(const std::string &path)
+{
+    fs::path target(path);
+    std::error_code ec;
+    for (int hop = 0; hop < kMaxLinkHops && fs::is_symlink(fs::symlink_status(target, ec)); ++hop) {
+        const fs::path link = fs::read_symlink(target, ec);
+        if (ec)
+            break;
+        target = link.is_absolute() ? link : FolderOf(target) / link;
+    }
+    return target;
 }
 
 // Puts the file's bytes on the disk before it is renamed into place.
@@ -144,14 +203,39 @@ bool FlushToDisk(std::FILE *f)
 #endif
 }
 
+// Creates the temporary file. When target exists, the temporary gets its
+// owner (where allowed) and its permissions before any byte is written, so
+// the rename neither widens nor narrows who may read the file.
+std::FILE *CreateTemporary(const fs::path &temp, const fs::path &target)
+{
+#ifdef _WIN32
+    (void)target;
+    return std::fopen(temp.string().c_str(), "wb");
+#else
+    struct stat existing {};
+    const bool exists = ::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode);
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                          exists ? 0600 : 0666);
+    if (fd < 0)
+        return nullptr;
+    if (exists) {
+        // Changing the owner may clear set-id bits, so the mode comes after.
+        (void)!::fchown(fd, existing.st_uid, existing.st_gid);
+        (void)!::fchmod(fd, existing.st_mode & 07777);
+    }
+    std::FILE *f = ::fdopen(fd, "wb");
+    if (!f)
+        ::close(fd);
+    return f;
+#endif
+}
+
 // Puts the folder's new entry (the rename) on the disk. Not every system
 // can open a folder for this; then the rename is as durable as it gets.
-void FlushFolder(const std::filesystem::path &target)
+void FlushFolder(const fs::path &target)
 {
 #ifndef _WIN32
-    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path()
-                                                                  : std::filesystem::path(".");
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    const int fd = ::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY);
     if (fd < 0)
         return;
     ::fsync(fd);
@@ -165,14 +249,13 @@ void FlushFolder(const std::filesystem::path &target)
 
 Status WriteFileAtomically(const std::string &path, std::string_view bytes)
 {
-    namespace fs = std::filesystem;
     const auto failed = [&path](const char *description) {
         return Failure{SavingSentence(path), description};
     };
-    const fs::path target(path);
+    const fs::path target = ResolvedTarget(path);
     RemoveStaleTemporaries(target);
     const fs::path temp = TemporaryPath(target);
-    std::FILE *f = std::fopen(temp.string().c_str(), "wb");
+    std::FILE *f = CreateTemporary(temp, target);
     if (!f)
         return failed(errtext::kPathFileAccess);
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size()
@@ -190,6 +273,14 @@ Status WriteFileAtomically(const std::string &path, std::string_view bytes)
     }
     FlushFolder(target);
     return {};
+}
+
+Status CopyFileAtomically(const std::string &from, const std::string &to)
+{
+    std::optional<std::string> bytes = ReadFileBytes(from);
+    if (!bytes)
+        return Failure{SavingSentence(to), ReadFailureDescription(from)};
+    return WriteFileAtomically(to, *bytes);
 }
 
 } // namespace tarvello

@@ -28,10 +28,18 @@ std::string SavingSentence(const std::string &path);
 
 // Writes bytes whole to a temporary file beside path, puts it on the disk and
 // renames it into place, then puts the folder on the disk: neither a failure
-// nor a power cut leaves a half-written file. Temporary files of path that an
-// earlier, killed save left behind are removed first. The failure carries
+// nor a power cut leaves a half-written file. A path that is a symbolic link
+// is followed, so the link stays and the file it names gets the bytes; an
+// existing file keeps its permissions and, where allowed, its owner. (A
+// second hard link to the old file keeps the old bytes: a rename cannot
+// follow it.) Temporary files in the folder whose writing process no longer
+// runs (a killed save) are removed first. The failure carries
 // SavingSentence(path); an operation with a sentence of its own replaces it.
 Status WriteFileAtomically(const std::string &path, std::string_view bytes);
+
+// Copies the file from to the file to as WriteFileAtomically writes: a copy
+// that fails (a full disk) leaves no file at to, never part of one.
+Status CopyFileAtomically(const std::string &from, const std::string &to);
 
 // Splits text into lines at CR LF, lone LF or lone CR; a final line without
 // an end is kept, a final line end adds no empty line.

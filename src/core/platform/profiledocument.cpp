@@ -588,20 +588,23 @@ void ProfileDocument::Write(std::string_view section, std::string_view key, std:
 
 void ProfileDocument::DeleteSection(std::string_view section)
 {
-    Data &d = D();
     const std::string_view name = TrimBlanks(section);
-    bool removed = false;
-    for (std::size_t i = d.sections.size(); i-- > 0;) {
-        if (d.sections[i].hasHeader && EqualsNoCase(d.Name(d.sections[i]), name)) {
-            d.sections.erase(d.sections.begin() + static_cast<std::ptrdiff_t>(i));
-            removed = true;
-        }
-    }
-    if (removed) {
-        // Section positions moved: that table is rebuilt on demand; the key
-        // tables moved along with their sections.
-        d.sectionTable = FoldTable();
-        }
+    DeleteSectionsIf([name](std::string_view candidate) { return EqualsNoCase(candidate, name); });
+}
+
+void ProfileDocument::DeleteSectionsIf(const std::function<bool(std::string_view)> &matches)
+{
+    Data &d = D();
+    const auto kept = std::remove_if(d.sections.begin(), d.sections.end(),
+                                     [&d, &matches](const StoredSection &section) {
+                                         return section.hasHeader && matches(d.Name(section));
+                                     });
+    if (kept == d.sections.end())
+        return;
+    d.sections.erase(kept, d.sections.end());
+    // Section positions moved: that table is rebuilt on demand; the key
+    // tables moved along with their sections.
+    d.sectionTable = FoldTable();
 }
 
 void ProfileDocument::AppendSection(std::string_view name)

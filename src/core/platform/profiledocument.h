@@ -71,6 +71,10 @@ public:
     // Removes the section with all its lines (every section of that name).
     void DeleteSection(std::string_view section);
 
+    // Removes every section whose name (as written) matches, in one pass
+    // over the document however many go.
+    void DeleteSectionsIf(const std::function<bool(std::string_view)> &matches);
+
     // Appends a "[name]" or "key=value" line without quoting (used for
     // picture pixel lines); the document then holds what reading the file
     // with that line appended would give. An entry becomes part of the last

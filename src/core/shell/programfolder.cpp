@@ -1,5 +1,6 @@
 #include "programfolder.h"
 
+#include "platform/fileio.h"
 #include "platform/runtimeerror.h"
 #include "rules/tablecatalogue.h"
 
@@ -15,13 +16,15 @@ namespace {
 
 constexpr const char *kSampleFolder = "figures";
 
+// A missing file is copied whole or not at all: a copy cut short (a full
+// disk) leaves nothing that a later start would take for the player's own.
 void CopyIfMissing(const fs::path &from, const fs::path &to)
 {
     std::error_code error;
     if (fs::exists(to, error) || !fs::exists(from, error))
         return;
-    if (!fs::copy_file(from, to, error) || error)
-        throw RuntimeError(errtext::kPathFileAccess);
+    if (const Status copied = CopyFileAtomically(from.string(), to.string()); !copied)
+        throw RuntimeError(copied.failure().description + ": " + to.string());
 }
 
 void CopyFolderIfMissing(const fs::path &from, const fs::path &to)
@@ -57,13 +60,14 @@ bool FolderIsWritable(const std::string &folder)
     if (!fs::is_directory(folder, error))
         return false;
     const fs::path probe = fs::path(folder) / ".tarvello-write-probe";
+    bool written = false;
     {
         std::ofstream out(probe, std::ios::binary);
-        if (!out || !(out << 'x') || !out.flush())
-            return false;
+        written = out && (out << 'x') && out.flush();
     }
+    // Also when writing failed half-way (a full disk): no probe stays.
     fs::remove(probe, error);
-    return true;
+    return written;
 }
 
 Result<std::string> PrepareUserProgramFolder(const std::string &installFolder,
@@ -90,7 +94,34 @@ Result<std::string> ChooseProgramFolder(const std::string &installFolder,
 {
     if (FolderIsWritable(installFolder))
         return installFolder;
-    return PrepareUserProgramFolder(installFolder, userFolder);
+    Result<std::string> prepared = PrepareUserProgramFolder(installFolder, userFolder);
+    if (prepared)
+        return prepared;
+    return Failure{prepared.failure().sentence,
+                   prepared.failure().description + "\r\nTarvello goes on with the files of "
+                       + installFolder + "."};
+}
+
+std::string ReplaceEmptyTables(const std::string &installFolder, const std::string &userFolder)
+{
+    std::string replaced;
+    for (const TableInfo &table : kTableCatalogue) {
+        const fs::path mine = fs::path(userFolder) / table.file;
+        std::error_code error;
+        if (!fs::is_regular_file(mine, error) || fs::file_size(mine, error) != 0 || error)
+            continue;
+        const fs::path shipped = fs::path(installFolder) / table.file;
+        if (!fs::is_regular_file(shipped, error) || fs::file_size(shipped, error) == 0 || error)
+            continue;
+        if (!CopyFileAtomically(shipped.string(), mine.string()))
+            continue;
+        replaced += (replaced.empty() ? "" : ", ") + std::string(table.file);
+    }
+    if (replaced.empty())
+        return {};
+    return "The rules tables " + replaced + " in " + userFolder
+           + " were empty (a copy cut short) and have been replaced by the tables shipped with"
+             " Tarvello.";
 }
 
 } // namespace tarvello

@@ -28,14 +28,16 @@ std::size_t DeleteRows(TableDocument &document, std::size_t top, std::size_t bot
     if (document.RowCount() == 0)
         return 0;
     bottom = std::min(bottom, document.RowCount() - 1);
-    for (std::size_t row = bottom + 1; row-- > top;) {
-        if (row + 1 < document.RowCount()) {
-            document.RemoveRow(row);
-        } else {
-            document.SetCell(row, 0, std::string());
-            document.SetCell(row, 1, std::string());
-        }
+    if (top > bottom)
+        return std::min(current, document.RowCount() - 1);
+    // The last row is emptied, never removed; the others go in one splice.
+    std::size_t removeEnd = bottom + 1;
+    if (bottom + 1 == document.RowCount()) {
+        document.SetCell(bottom, 0, std::string());
+        document.SetCell(bottom, 1, std::string());
+        removeEnd = bottom;
     }
+    document.RemoveRows(top, removeEnd - top);
     return std::min(current, document.RowCount() - 1);
 }
 
@@ -67,9 +69,7 @@ std::vector<std::vector<std::string>> SplitPastedText(std::string_view text)
 
 void PasteRows(TableDocument &document, std::size_t at, std::vector<std::vector<std::string>> rows)
 {
-    at = std::min(at, document.RowCount());
-    for (std::size_t k = 0; k < rows.size(); ++k)
-        document.InsertRow(at + k, std::move(rows[k]));
+    document.InsertRows(std::min(at, document.RowCount()), std::move(rows));
 }
 
 } // namespace tarvello

@@ -1,9 +1,11 @@
 #include "tableprint.h"
 
+#include "platform/showntext.h"
 #include "print/printerpage.h"
 #include "print/printtextat.h"
 #include "tabledocument.h"
 
+#include <algorithm>
 #include <exception>
 #include <vector>
 
@@ -28,7 +30,8 @@ void PrintRow(IPrinterPage &printer, std::int32_t &y, std::size_t columns, bool 
               CellAt &&cellAt)
 {
     for (std::size_t c = 0; c < columns; ++c)
-        PrintTextAt(printer, ColumnX(c), y, cellAt(c), std::string(), 10, bold, kAlignLeft, false);
+        PrintTextAt(printer, ColumnX(c), y, ShownText(cellAt(c)), std::string(), 10, bold,
+                    kAlignLeft, false);
 }
 
 } // namespace
@@ -39,7 +42,7 @@ Status PrintTable(IPrinterPage &printer, const std::string &caption, const Table
         std::int32_t y = kPageTop;
         PrintTextAt(printer, kLeft, y, caption, std::string(), 20, true, kAlignLeft, false);
         y += 600;
-        const std::size_t columns = document.ColumnCount();
+        const std::size_t columns = std::min(document.ColumnCount(), kMaxShownColumns);
         PrintRow(printer, y, columns, true,
                  [&document](std::size_t c) { return document.Captions()[c]; });
         for (std::size_t row = 0; row < document.RowCount(); ++row) {

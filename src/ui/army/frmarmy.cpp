@@ -11,6 +11,7 @@
 #include "platform/idialogs.h"
 #include "platform/modfunctions.h"
 #include "platform/screentwips.h"
+#include "platform/showntext.h"
 #include "platform/uitext.h"
 
 #include <QApplication>
@@ -49,7 +50,7 @@ QStringList RowTexts(const std::array<std::string, N> &fields, std::size_t at,
     QStringList texts;
     texts.reserve(static_cast<qsizetype>(N) + added.size());
     for (const std::string &field : fields)
-        texts.append(FromFileText(field));
+        texts.append(ShownFileText(field));
     for (qsizetype i = 0; i < added.size(); ++i)
         texts.insert(static_cast<qsizetype>(at) + i, added[i]);
     return texts;
@@ -67,6 +68,16 @@ int SelectedRow(const QTreeWidget *list)
 {
     const QList<QTreeWidgetItem *> selected = list->selectedItems();
     return selected.isEmpty() ? -1 : list->indexOfTopLevelItem(selected.first());
+}
+
+// A box shows a text longer than a widget is given cut short and read-only,
+// so that typing cannot replace the whole by the part shown.
+void showLongText(QLineEdit *box, const std::string &text)
+{
+    const QString shown = ShownFileText(text);
+    if (box->text() != shown)
+        box->setText(shown);
+    box->setReadOnly(!tarvello::IsShownWhole(text));
 }
 
 // The number a box shows, as its spinner can hold it.
@@ -202,13 +213,9 @@ void frmArmy::connectUnitReactions()
 
 void frmArmy::apply(const tarvello::Status &status)
 {
-    setWindowTitle(FromFileText(m_model->Caption()));
-    const QString name = FromFileText(m_model->ArmyName());
-    if (m_ui->txtArmyName->text() != name)
-        m_ui->txtArmyName->setText(name);
-    const QString directory = FromFileText(m_model->UnitDirectory());
-    if (m_ui->txtUnitDirectory->text() != directory)
-        m_ui->txtUnitDirectory->setText(directory);
+    setWindowTitle(ShownFileText(m_model->Caption()));
+    showLongText(m_ui->txtArmyName, m_model->ArmyName());
+    showLongText(m_ui->txtUnitDirectory, m_model->UnitDirectory());
     m_ui->txtArmyCost->setText(FromFileText(m_model->ArmyCost()));
     showLimit();
     showLists();
@@ -329,6 +336,10 @@ void frmArmy::OpenArmyFile(const QString &path)
 {
     const tarvello::Status opened = m_model->Open(ToFilePath(path));
     apply(opened);
+    if (const std::string notice = m_model->NegativeValuesNotice(); !notice.empty())
+        m_context.dialogs->message(this, QString::fromStdString(tarvello::AppTitle()),
+                                   FromFileText(notice), IDialogs::Buttons::Ok,
+                                   IDialogs::Icon::Exclamation);
     if (opened.ok())
         emit documentFileUsed(path);
 }

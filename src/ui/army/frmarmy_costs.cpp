@@ -22,8 +22,8 @@ const QString kPlainTitle = QStringLiteral("Tarvello");
 QString CostChange(const std::string &stored, const std::string &now)
 {
     if (stored == now)
-        return FromFileText(now);
-    return FromFileText(stored) + QStringLiteral(" \u2192 ") + FromFileText(now);
+        return ShownFileText(now);
+    return ShownFileText(stored) + QStringLiteral(" \u2192 ") + ShownFileText(now);
 }
 
 } // namespace

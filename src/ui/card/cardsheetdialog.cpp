@@ -76,7 +76,7 @@ CardSheetDialog::CardSheetDialog(const IDialogs::CardSheetQuestion &question, QW
     showCount();
 }
 
-int CardSheetDialog::cards() const
+std::int64_t CardSheetDialog::cards() const
 {
     if (m_copies)
         return m_copies->value();
@@ -87,8 +87,9 @@ int CardSheetDialog::cards() const
 
 void CardSheetDialog::showCount()
 {
-    const int count = cards();
-    QString text = m_question.countText ? m_question.countText(count) : QString::number(count);
+    const std::int64_t count = cards();
+    QString text = m_question.countText ? m_question.countText(count)
+                                         : QString::number(static_cast<qlonglong>(count));
     const bool roster = m_roster && m_roster->isChecked();
     if (roster) {
         text += m_question.rosterPages == 1

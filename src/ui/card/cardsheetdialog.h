@@ -25,7 +25,7 @@ public:
 
 private:
     void showCount();
-    int cards() const;
+    std::int64_t cards() const;
 
     IDialogs::CardSheetQuestion m_question;
     QRadioButton *m_perLine = nullptr;

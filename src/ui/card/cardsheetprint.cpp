@@ -128,13 +128,21 @@ void RunCardSheet(AppContext &context, QWidget *parent, const CardSheetRequest &
         question.rosterPages = tarvello::RosterPageCount(*request.roster,
                                                          SheetAreaOf(*context.printer).height);
     question.perPage = perPage;
-    question.countText = [perPage](int cards) {
+    question.countText = [perPage](std::int64_t cards) {
         return QString::fromStdString(tarvello::SheetCountText(cards, perPage));
     };
     const std::optional<IDialogs::CardSheetChoice> choice = context.dialogs->cardSheet(parent,
                                                                                       question);
     if (!choice)
         return;
+    const std::int64_t cards = !request.forArmy ? choice->copies
+                               : choice->perUnit ? request.unitCards
+                                                 : request.lineCards;
+    if (const std::string refused = tarvello::SheetJobLimitNotice(cards, perPage);
+        !refused.empty()) {
+        Notice(context, parent, refused);
+        return;
+    }
     tarvello::CardSheetJob job;
     {
         const BusyPointer busy;

@@ -28,9 +28,9 @@ bool RenderCardSheets(QPrinter &printer, const tarvello::CardSheetJob &job,
 struct CardSheetRequest
 {
     bool forArmy = false;
-    int lineCards = 0;
-    int unitCards = 0;
-    int figureCards = 0;
+    std::int64_t lineCards = 0;
+    std::int64_t unitCards = 0;
+    std::int64_t figureCards = 0;
     // The army's roster, offered to print before the cards.
     std::optional<tarvello::ArmyRoster> roster;
     // The cards to print for the choice made in the dialog.

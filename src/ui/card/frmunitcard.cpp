@@ -177,7 +177,7 @@ void frmUnitCard::LoadFigure(const tarvello::clsFigure &figure, const QImage &pi
 {
     const std::vector<std::string> messages = m_model.LoadFigure(figure, FontExists);
     m_pictures.figure = m_model.HasPicture() ? picture : QImage();
-    setWindowTitle(FromFileText(m_model.Caption()));
+    setWindowTitle(ShownFileText(m_model.Caption()));
     showStyle();
     showPosition();
     for (const std::string &text : messages)

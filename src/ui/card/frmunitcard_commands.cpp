@@ -83,7 +83,7 @@ void frmUnitCard::loadStyle()
                                                                     QString());
     if (!path || path->isEmpty())
         return;
-    const tarvello::Status loaded = m_model.LoadStyle(ToFilePath(*path));
+    const tarvello::Result<std::string> loaded = m_model.LoadStyle(ToFilePath(*path));
     if (!loaded) {
         message(loaded.failure().Message(), int(IDialogs::Icon::None));
         return;
@@ -91,6 +91,8 @@ void frmUnitCard::loadStyle()
     showStyle();
     redraw();
     emit historyChanged();
+    if (!loaded.value().empty())
+        message(loaded.value(), int(IDialogs::Icon::Exclamation));
 }
 
 // False only when the layout could not be written.

@@ -60,7 +60,7 @@ void showCheck(QCheckBox *box, int value)
 void setRowTexts(int columns, QTreeWidgetItem *item, const tarvello::ListRow &row)
 {
     for (int column = 0; column < columns; ++column) {
-        const QString text = column < int(row.size()) ? FromFileText(row[column]) : QString();
+        const QString text = column < int(row.size()) ? ShownFileText(row[column]) : QString();
         if (item->text(column) != text) {
             item->setText(column, text);
             // Notes cut by a narrow window can still be read in full.
@@ -181,7 +181,7 @@ void FigureView::show(const tarvello::FigureModel &model)
     const QString label = FromFileText(model.TrainingLabel());
     if (w.ui()->lblTrainingLevel->text() != label)
         w.ui()->lblTrainingLevel->setText(label);
-    const QString caption = FromFileText(model.Caption());
+    const QString caption = ShownFileText(model.Caption());
     if (w.windowTitle() != caption)
         w.setWindowTitle(caption);
     if (m_pictureChanged)
@@ -198,12 +198,12 @@ void FigureView::showChoice(ChoiceBinding &binding, const FigureRecord &record)
         // the list keeps its chosen position.
         if (int(choice.items.size()) == box->count()) {
             for (int i = 0; i < box->count(); ++i)
-                box->setItemText(i, FromFileText(choice.items[std::size_t(i)]));
+                box->setItemText(i, ShownFileText(choice.items[std::size_t(i)]));
         } else {
             QStringList items;
             items.reserve(qsizetype(choice.items.size()));
             for (const std::string &item : choice.items)
-                items.append(FromFileText(item));
+                items.append(ShownFileText(item));
             box->clear();
             box->addItems(items);
         }

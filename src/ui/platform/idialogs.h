@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 
@@ -70,12 +71,12 @@ public:
     struct CardSheetQuestion
     {
         bool forArmy = false;
-        int lineCards = 0;
-        int unitCards = 0;
-        int figureCards = 0;
+        std::int64_t lineCards = 0;
+        std::int64_t unitCards = 0;
+        std::int64_t figureCards = 0;
         int rosterPages = 0;
         int perPage = 0;
-        std::function<QString(int cards)> countText;
+        std::function<QString(std::int64_t cards)> countText;
     };
     // The choice: one card per unit or per figure and the roster first
     // (army), the copies (figure) and whether to preview instead of printing.

@@ -1,5 +1,7 @@
 #include "uitext.h"
 
+#include "platform/showntext.h"
+
 #include "platform/cp1252.h"
 
 #include <QFile>
@@ -14,6 +16,18 @@ QString FromFileText(const std::string &cp1252bytes)
 std::string ToFileText(const QString &text)
 {
     return tarvello::Utf8ToCp1252(text.toStdString());
+}
+
+QString ShownFileText(const std::string &cp1252bytes)
+{
+    return FromFileText(tarvello::ShownText(cp1252bytes));
+}
+
+QString ShownText(const QString &text)
+{
+    if (text.size() <= static_cast<qsizetype>(tarvello::kMaxShownText))
+        return text;
+    return text.left(static_cast<qsizetype>(tarvello::kMaxShownText) - 1) + QChar(0x2026);
 }
 
 std::string ToFilePath(const QString &path)

@@ -11,6 +11,12 @@ namespace tarvello {
 QString FromFileText(const std::string &cp1252bytes);
 std::string ToFileText(const QString &text);
 
+// A text as a widget is given it: at most kMaxShownText characters, the
+// rest cut off behind an ellipsis, so a megabyte-long text from a file,
+// the clipboard or the settings never reaches Qt's text shaping.
+QString ShownFileText(const std::string &cp1252bytes);
+QString ShownText(const QString &text);
+
 // A path as the core's file functions open it (the file system's encoding).
 std::string ToFilePath(const QString &path);
 QString FromFilePath(const std::string &path);

@@ -2,6 +2,7 @@
 #include "frmmain.h"
 
 #include "childwindow.h"
+#include "platform/uitext.h"
 
 #include <QAction>
 #include <QApplication>
@@ -104,8 +105,10 @@ void frmMain::updateEditMenu()
     const bool redo = child && child->canRedo();
     mnuEdit_Undo->setEnabled(undo);
     mnuEdit_Redo->setEnabled(redo);
-    mnuEdit_Undo->setText(Caption(QStringLiteral("&Undo"), undo ? child->undoName() : QString()));
-    mnuEdit_Redo->setText(Caption(QStringLiteral("&Redo"), redo ? child->redoName() : QString()));
+    mnuEdit_Undo->setText(
+        Caption(QStringLiteral("&Undo"), undo ? ShownText(child->undoName()) : QString()));
+    mnuEdit_Redo->setText(
+        Caption(QStringLiteral("&Redo"), redo ? ShownText(child->redoName()) : QString()));
 }
 
 } // namespace tarvello

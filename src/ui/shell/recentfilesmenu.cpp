@@ -1,5 +1,6 @@
 #include "recentfilesmenu.h"
 
+#include "platform/uitext.h"
 #include "shell/recentfiles.h"
 
 #include <QAction>
@@ -88,8 +89,8 @@ void RecentFilesMenu::fillMenu()
     const QStringList entries = files();
     std::size_t number = 1;
     for (const QString &path : entries) {
-        QAction *item = m_menu->addAction(
-            QString::fromStdString(tarvello::RecentFileCaption(number++, path.toStdString())));
+        QAction *item = m_menu->addAction(ShownText(
+            QString::fromStdString(tarvello::RecentFileCaption(number++, path.toStdString()))));
         item->setObjectName(QStringLiteral("mnuFile_OpenRecent_%1").arg(number - 1));
         item->setToolTip(QDir::toNativeSeparators(path));
         connect(item, &QAction::triggered, this, [this, path] { emit chosen(path); });

@@ -18,8 +18,17 @@ QString StartProgramFolder(IDialogs &dialogs)
     const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     const tarvello::Result<std::string> chosen =
         tarvello::ChooseProgramFolder(ToFilePath(installFolder), ToFilePath(userFolder));
-    if (chosen.ok())
+    if (chosen.ok()) {
+        if (chosen.value() != ToFilePath(installFolder)) {
+            const std::string notice =
+                tarvello::ReplaceEmptyTables(ToFilePath(installFolder), chosen.value());
+            if (!notice.empty())
+                dialogs.message(nullptr, QString::fromLatin1(tarvello::kProductName),
+                                FromFilePath(notice), IDialogs::Buttons::Ok,
+                                IDialogs::Icon::Exclamation);
+        }
         return FromFilePath(chosen.value());
+    }
     dialogs.message(nullptr, QString::fromLatin1(tarvello::kProductName),
                     FromFileText(chosen.failure().Message()), IDialogs::Buttons::Ok,
                     IDialogs::Icon::None);

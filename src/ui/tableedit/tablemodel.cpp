@@ -1,5 +1,6 @@
 #include "tablemodel.h"
 
+#include "platform/showntext.h"
 #include "platform/uitext.h"
 #include "tableedit/tableedits.h"
 
@@ -25,7 +26,8 @@ int TableModel::rowCount(const QModelIndex &parent) const
 
 int TableModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(m_document.ColumnCount());
+    return parent.isValid() ? 0
+                            : static_cast<int>(std::min(m_document.ColumnCount(), tarvello::kMaxShownColumns));
 }
 
 QVariant TableModel::data(const QModelIndex &index, int role) const
@@ -33,7 +35,7 @@ QVariant TableModel::data(const QModelIndex &index, int role) const
     if (!index.isValid())
         return {};
     if (role == Qt::DisplayRole || role == Qt::EditRole)
-        return FromFileText(m_document.Cell(index.row(), index.column()));
+        return ShownFileText(m_document.Cell(index.row(), index.column()));
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignTop));
     return {};
@@ -41,11 +43,10 @@ QVariant TableModel::data(const QModelIndex &index, int role) const
 
 QVariant TableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || section < 0
-        || section >= static_cast<int>(m_document.ColumnCount()))
+    if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
         return {};
     if (role == Qt::DisplayRole)
-        return FromFileText(m_document.Captions()[section]);
+        return ShownFileText(m_document.Captions()[section]);
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
     return {};
@@ -60,7 +61,13 @@ bool TableModel::setData(const QModelIndex &index, const QVariant &value, int ro
 {
     if (!index.isValid() || role != Qt::EditRole)
         return false;
-    if (!m_document.SetCell(index.row(), index.column(), ToFileText(value.toString())))
+    // A cell too long to show whole comes back from the cell editor as the
+    // part shown: unless that part was edited, the cell keeps its whole text.
+    const std::string &cell = m_document.Cell(index.row(), index.column());
+    const std::string text = ToFileText(value.toString());
+    if (!tarvello::IsShownWhole(cell) && text == tarvello::ShownText(cell))
+        return false;
+    if (!m_document.SetCell(index.row(), index.column(), text))
         return false;
     emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
     emit cellEdited();

@@ -10,7 +10,9 @@
 namespace tarvello {
 
 // Shows a TableDocument in a grid: its captions as the header, its rows below,
-// every cell as text. The grid cannot edit cells itself; the cell editor and
+// every cell as text. At most tarvello::kMaxShownColumns columns are shown and every
+// text is shown cut to kMaxShownText characters; the document keeps and
+// saves the rest. The grid cannot edit cells itself; the cell editor and
 // the table editor change the document through this model.
 class TableModel : public QAbstractTableModel
 {
