@@ -54,10 +54,14 @@ if command -v update-desktop-database >/dev/null; then
     grep -q "^application/x-tarvello-army=$id.desktop" "$prefix/share/applications/mimeinfo.cache" ||
         fail "desktop database not updated"
 fi
+# A desktop session whose PATH lacks the prefix's bin: a .tvf is a Tarvello
+# figure, and Tarvello is among the programs that open it.
 if command -v gio >/dev/null && command -v update-mime-database >/dev/null; then
-    type=$(env -i PATH=/usr/bin:/bin XDG_DATA_HOME="$prefix/share" XDG_DATA_DIRS=/usr/share \
-           gio info -a standard::content-type "$program/figures/knight_hero.tvf" | sed -n 's/.*content-type: //p')
+    session() { env -i PATH=/usr/bin:/bin XDG_DATA_HOME="$prefix/share" XDG_DATA_DIRS=/usr/share "$@"; }
+    type=$(session gio info -a standard::content-type "$program/figures/knight_hero.tvf" | sed -n 's/.*content-type: //p')
     [ "$type" = application/x-tarvello-figure ] || fail "a .tvf is seen as '$type'"
+    session gio mime application/x-tarvello-figure | grep -q "^\s*$id.desktop" ||
+        fail "Tarvello does not open figures"
 fi
 env PATH=/nonexistent "$(command -v cmake)" --install "$build" --prefix "$work/bare" >"$work/bare.log" 2>&1
 grep -q "update-mime-database was not found: .* run: update-mime-database $work/bare/share/mime" \
