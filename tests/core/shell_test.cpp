@@ -166,7 +166,8 @@ TEST(ProgramFolder, AnInstalledCopyUsesThePlayersFolderAndPointsTheSampleArmyThe
     EXPECT_EQ(fs::last_write_time(install), untouched);
     EXPECT_EQ(Read(user / "races.skv"), "shipped\r\n");
     EXPECT_EQ(Read(user / "figures" / "a.tvf"), "[Figure]\r\n");
-    EXPECT_EQ(Read(user / "figures" / "guard.TVA"), "Guard\r\n" + figures + "\r\nheader\r\n1;1;A\r\n");
+    EXPECT_EQ(Read(user / "figures" / "guard.TVA"),
+              "Guard\r\n" + figures + "\r\nheader\r\n1;1;A\r\n");
     EXPECT_EQ(Read(install / "figures" / "guard.TVA"), army);
 
     // The player's own directory in his copy stays at the next start.

@@ -87,8 +87,10 @@ std::string WithArmyDirectory(std::string_view bytes, std::string_view directory
     const auto lineEnd = [bytes](std::size_t pos) {
         const std::size_t end = std::min(bytes.find_first_of("\r\n", pos), bytes.size());
         std::size_t next = end;
-        if (next < bytes.size())
-            next += (bytes[next] == '\r' && next + 1 < bytes.size() && bytes[next + 1] == '\n') ? 2 : 1;
+        if (next < bytes.size()) {
+            const bool crLf = bytes[next] == '\r' && next + 1 < bytes.size() && bytes[next + 1] == '\n';
+            next += crLf ? 2 : 1;
+        }
         return std::pair{end, next};
     };
     const std::size_t second = lineEnd(0).second;

@@ -69,7 +69,8 @@ void PointArmiesAtFolder(const std::vector<fs::path> &copied, const fs::path &fo
         const std::optional<std::string> bytes = ReadFileBytes(file.string());
         if (!bytes)
             throw RuntimeError(errtext::kPathFileAccess);
-        const Status written = WriteFileAtomically(file.string(), WithArmyDirectory(*bytes, directory));
+        const Status written =
+            WriteFileAtomically(file.string(), WithArmyDirectory(*bytes, directory));
         if (!written)
             throw RuntimeError(written.failure().description);
     }
