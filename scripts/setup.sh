@@ -1,10 +1,16 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the screenshots need.
+# Installs the Debian packages the build, the tests and the screenshots need
+# (with --player, those of a player's own build).
 set -euo pipefail
 packages=(g++ clang cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev
           fonts-liberation fonts-dejavu-core poppler-utils xvfb xauth imagemagick
           librsvg2-bin desktop-file-utils appstream dpkg-dev file)
+# --player: only what a player's build and install of the program need.
+if [ "${1:-}" = --player ]; then
+    packages=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev
+              fonts-liberation fonts-dejavu-core shared-mime-info desktop-file-utils)
+fi
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

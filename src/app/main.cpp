@@ -12,7 +12,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tarvello"));
-    QApplication::setDesktopFileName(QStringLiteral("tarvello"));
+    QApplication::setDesktopFileName(QStringLiteral("org.tarvello.Tarvello"));
     QtDialogs dialogs;
     tarvello::RulesTables tables;
     AppContext context;

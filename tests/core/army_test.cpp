@@ -194,6 +194,23 @@ TEST(ArmyFile, SavedArmyOpensAsItWas)
     EXPECT_EQ(ReadFileBytes(path), ArmyFileText(saved.ArmyName(), dir.string(), saved.Units()));
 }
 
+TEST(ArmyFile, ANewDirectoryReplacesLineTwoAndKeepsEveryOtherByte)
+{
+    const struct
+    {
+        std::string bytes, expected;
+    } cases[] = {
+        {"N\r\n/usr/f\r\nH\r\n" + kUnit + "\r\n", "N\r\n/home/p/f\r\nH\r\n" + kUnit + "\r\n"},
+        {"N\n\nH\n", "N\n/home/p/f\nH\n"},
+        {"N\rold\rH", "N\r/home/p/f\rH"},
+        {"N\r\nold", "N\r\n/home/p/f"},
+        {"N\r\n", "N\r\n"},
+        {"N", "N"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(WithArmyDirectory(c.bytes, "/home/p/f"), c.expected) << c.bytes;
+}
+
 struct OpenCase
 {
     const char *what;

@@ -212,6 +212,36 @@ TEST(ProgramFolder, AFailedCopyNamesItsFileAndTheFolderUsedInstead)
                                                 "with the files of " + missing + ".");
 }
 
+TEST(ProgramFolder, AnInstalledCopyUsesThePlayersFolderAndPointsTheSampleArmyThere)
+{
+    const fs::path install = FreshTestFolder("install_marked");
+    WriteTestFile(install, kInstallMarker, "installed\n");
+    WriteTestFile(install, "races.skv", "shipped\r\n");
+    fs::create_directories(install / "figures");
+    const std::string army = "Guard\r\n/usr/lib/tarvello/figures\r\nheader\r\n1;1;A\r\n";
+    WriteTestFile(install / "figures", "guard.TVA", army);
+    WriteTestFile(install / "figures", "a.tvf", "[Figure]\r\n");
+    const auto untouched = fs::last_write_time(install);
+    const fs::path user = FreshTestFolder("user_of_install") / "tarvello";
+    const std::string figures = (user / "figures").string();
+
+    // Writable as it is, the installed folder is neither used nor written.
+    const auto chosen = ChooseProgramFolder(install.string(), user.string());
+    ASSERT_TRUE(chosen.ok()) << chosen.failure().Message();
+    EXPECT_EQ(chosen.value(), user.string());
+    EXPECT_EQ(fs::last_write_time(install), untouched);
+    EXPECT_EQ(Read(user / "races.skv"), "shipped\r\n");
+    EXPECT_EQ(Read(user / "figures" / "a.tvf"), "[Figure]\r\n");
+    EXPECT_EQ(Read(user / "figures" / "guard.TVA"),
+              "Guard\r\n" + figures + "\r\nheader\r\n1;1;A\r\n");
+    EXPECT_EQ(Read(install / "figures" / "guard.TVA"), army);
+
+    // The player's own directory in his copy stays at the next start.
+    WriteTestFile(user / "figures", "guard.TVA", army);
+    ASSERT_TRUE(ChooseProgramFolder(install.string(), user.string()).ok());
+    EXPECT_EQ(Read(user / "figures" / "guard.TVA"), army);
+}
+
 TEST(ProgramFolder, AUserFolderThatCannotBeMadeIsAFailure)
 {
     const fs::path install = FreshTestFolder("install_for_failure");

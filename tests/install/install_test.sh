@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Installs a build into a fresh prefix and starts the installed program:
-# the files a desktop needs are in place, the program starts from bin/, and a
-# player who cannot write the program folder gets the tables in his own folder.
+# Installs a build into a fresh prefix and starts the installed program as a
+# new player (a fresh HOME): the files a desktop needs are in place and known
+# to its databases, the player's tables, readme and samples land in his own
+# folder, the program folder is never written, and an edited table survives a
+# second install.
 set -euo pipefail
 build=$1
 work=$(mktemp -d)
@@ -14,61 +16,109 @@ trap finish EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
 prefix=$work/usr
-cmake --install "$build" --prefix "$prefix" >/dev/null
 program=$prefix/lib/tarvello
+id=org.tarvello.Tarvello
+cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || { cat "$work/install.log"; fail "install"; }
 [ -L "$prefix/bin/tarvello" ] || fail "bin/tarvello is not a link"
 [ "$(readlink -f "$prefix/bin/tarvello")" = "$(readlink -f "$program/tarvello")" ] ||
     fail "bin/tarvello does not lead to the program folder"
 [ -x "$program/tarvello" ] || fail "no executable"
-for f in armortypes races defensefactor move meleeweapons missileweapons extraitems \
-         commandskill greenattackroll lineattackroll eliteattackroll; do
+tables="armortypes races defensefactor move meleeweapons missileweapons extraitems
+        commandskill greenattackroll lineattackroll eliteattackroll"
+for f in $tables; do
     [ -f "$program/$f.skv" ] || fail "missing table $f.skv"
 done
-for f in lib/tarvello/readme.txt lib/tarvello/figures/knight_hero.tvf lib/tarvello/figures/border_guard.tva \
-         lib/tarvello/pictures/hero.bmp share/applications/tarvello.desktop share/metainfo/tarvello.metainfo.xml \
+for f in lib/tarvello/readme.txt lib/tarvello/installed.txt lib/tarvello/figures/knight_hero.tvf \
+         lib/tarvello/figures/border_guard.tva lib/tarvello/pictures/hero.bmp \
+         share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
          share/mime/packages/tarvello.xml share/icons/hicolor/scalable/apps/tarvello.svg \
          share/icons/hicolor/48x48/apps/tarvello.png share/icons/hicolor/256x256/apps/tarvello.png; do
     [ -f "$prefix/$f" ] || fail "missing $f"
 done
+[ "$(sed -n 2p "$program/figures/border_guard.tva")" = "$program/figures"$'\r' ] ||
+    fail "the installed sample army does not name its figures' folder"
 if command -v desktop-file-validate >/dev/null; then
-    desktop-file-validate "$prefix/share/applications/tarvello.desktop" || fail "desktop entry"
+    desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop entry"
 fi
 if command -v appstreamcli >/dev/null; then
-    # The program has no domain name of its own for a reverse-DNS id.
-    appstreamcli validate --no-net --override=cid-desktopapp-is-not-rdns=info \
-        "$prefix/share/metainfo/tarvello.metainfo.xml" >/dev/null || fail "metainfo"
+    appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >"$work/appstream.log" ||
+        { cat "$work/appstream.log"; fail "metainfo"; }
 fi
 
-# Starts the installed program with a figure on its command line; it must
-# still be running (at its splash) a few seconds later. Prints its pid.
-start() {
-    local home=$1; shift
-    mkdir -p "$home"
-    env -i PATH=/usr/bin:/bin QT_QPA_PLATFORM=offscreen HOME="$home" \
-        XDG_DATA_HOME="$home/data" XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home" \
-        "$@" "$prefix/bin/tarvello" "$program/figures/knight_hero.tvf" >"$home/log" 2>&1 &
-    echo $!
-}
-pid=$(start "$work/root")
-pids+=("$pid")
-sleep 3
-kill -0 "$pid" 2>/dev/null || { cat "$work/root/log"; fail "the installed program did not keep running"; }
-[ ! -e "$work/root/data/tarvello" ] || fail "a writable program folder was copied"
+# The databases under the prefix know the file types, or the install says
+# what to run.
+if command -v update-mime-database >/dev/null; then
+    [ -f "$prefix/share/mime/application/x-tarvello-figure.xml" ] || fail "MIME database not updated"
+fi
+if command -v update-desktop-database >/dev/null; then
+    grep -q "^application/x-tarvello-army=$id.desktop" "$prefix/share/applications/mimeinfo.cache" ||
+        fail "desktop database not updated"
+fi
+# A desktop session whose PATH lacks the prefix's bin: a .tvf is a Tarvello
+# figure, and Tarvello is among the programs that open it.
+if command -v gio >/dev/null && command -v update-mime-database >/dev/null; then
+    session() { env -i PATH=/usr/bin:/bin XDG_DATA_HOME="$prefix/share" XDG_DATA_DIRS=/usr/share "$@"; }
+    type=$(session gio info -a standard::content-type "$program/figures/knight_hero.tvf" | sed -n 's/.*content-type: //p')
+    [ "$type" = application/x-tarvello-figure ] || fail "a .tvf is seen as '$type'"
+    session gio mime application/x-tarvello-figure | grep -q "^\s*$id.desktop" ||
+        fail "Tarvello does not open figures"
+fi
+env PATH=/nonexistent "$(command -v cmake)" --install "$build" --prefix "$work/bare" >"$work/bare.log" 2>&1
+grep -q "update-mime-database was not found: .* run: update-mime-database $work/bare/share/mime" \
+    "$work/bare.log" || { cat "$work/bare.log"; fail "no advice without update-mime-database"; }
 
-# A player who cannot write the program folder (needs root to act as nobody).
-if [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null; then
-    chmod -R a+rX "$work"
-    install -d -o 65534 -g 65534 "$work/player"
-    pid=$(start "$work/player" setpriv --reuid=65534 --regid=65534 --clear-groups)
-    pids+=("$pid")
-    for _ in 1 2 3 4 5 6 7 8 9 10; do
-        [ -f "$work/player/data/tarvello/races.skv" ] && break
+# Starts the installed program as a player with home $1 and a figure on its
+# command line; waits until his folder has the samples, then checks that the
+# program still runs (at its splash).
+start() {
+    local home=$1
+    mkdir -p "$home"
+    env -i PATH=/usr/bin:/bin QT_QPA_PLATFORM=offscreen HOME="$home" XDG_RUNTIME_DIR="$home" \
+        "$prefix/bin/tarvello" "$program/figures/knight_hero.tvf" >"$home/log" 2>&1 &
+    pids+=($!)
+    for _ in $(seq 20); do
+        [ -f "$home/.local/share/tarvello/figures/war_wagon.tvf" ] && break
         sleep 0.5
     done
-    for f in races.skv eliteattackroll.skv readme.txt figures/knight_hero.tvf; do
-        cmp -s "$program/$f" "$work/player/data/tarvello/$f" || fail "player folder lacks $f"
-    done
-    kill -0 "$pid" 2>/dev/null || { cat "$work/player/log"; fail "the player's program did not keep running"; }
-    echo "checked: player copy"
-fi
+    sleep 1
+    kill -0 "$!" 2>/dev/null || { cat "$home/log"; fail "the installed program did not keep running"; }
+    kill "$!"
+}
+listing() { find "$program" -printf '%p %s %T@\n' | sort; ls -la --time-style=full-iso "$program"; }
+
+home=$work/home
+listing >"$work/before"
+start "$home"
+listing >"$work/after"
+cmp -s "$work/before" "$work/after" || { diff "$work/before" "$work/after" || true; fail "the program folder was written"; }
+mine=$home/.local/share/tarvello
+for f in $tables; do
+    cmp -s "$program/$f.skv" "$mine/$f.skv" || fail "the player's folder lacks $f.skv"
+done
+for f in readme.txt figures/knight_hero.tvf figures/war_wagon.tvf; do
+    cmp -s "$program/$f" "$mine/$f" || fail "the player's folder lacks $f"
+done
+[ ! -e "$mine/installed.txt" ] && [ ! -e "$mine/tarvello" ] || fail "more than the player's files copied"
+
+# The player's sample army names his figures folder, and it holds every
+# figure of the army.
+army=$mine/figures/border_guard.tva
+[ "$(sed -n 2p "$army")" = "$mine/figures"$'\r' ] || fail "the sample army names $(sed -n 2p "$army")"
+names=$(grep -h '^txtFigureName=' "$mine"/figures/*.tvf | tr -d '\r' | cut -d= -f2)
+units=0
+while IFS=';' read -r _ _ figure _; do
+    grep -qxF "$figure" <<<"$names" || fail "the sample army's figure '$figure' is not listed"
+    units=$((units + 1))
+done < <(tail -n +4 "$army" | tr -d '\r')
+[ "$units" -gt 0 ] || fail "the sample army has no units"
+
+# An edited table survives a second install and the next start; a deleted one
+# comes back.
+printf 'Goblin;1;2;3\r\n' >>"$mine/races.skv"
+cp "$mine/races.skv" "$work/edited"
+rm "$mine/move.skv"
+cmake --install "$build" --prefix "$prefix" >/dev/null 2>&1
+start "$home"
+cmp -s "$work/edited" "$mine/races.skv" || fail "the edited races.skv did not survive a reinstall"
+cmp -s "$program/move.skv" "$mine/move.skv" || fail "a deleted table did not come back"
 echo "1 passed, 0 failed"

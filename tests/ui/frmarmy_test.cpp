@@ -117,6 +117,9 @@ private slots:
         QVERIFY(QFile::exists(path));
         QVERIFY(!w->model().Changed());
         QCOMPARE(m_dialogs.callsOf(Kind::SaveFile).last().proposedName, QStringLiteral(".tva"));
+        // Beside the army's figures, wherever they were browsed to.
+        QCOMPARE(m_dialogs.callsOf(Kind::SaveFile).last().startFolder,
+                 QStringLiteral(TARVELLO_SHIPPED_DATA_DIR "/figures"));
     }
 
     void savedArmyReopensAndExports()

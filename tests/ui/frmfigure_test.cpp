@@ -383,7 +383,7 @@ private slots:
             QVERIFY(QFile::exists(path));
             const ScriptedDialogs::Call save = m_dialogs.callsOf(Kind::SaveFile).first();
             QCOMPARE(save.filter, QLatin1String(tarvello::kFigureFileFilter));
-            QCOMPARE(save.startFolder, m_folder->path());
+            QCOMPARE(save.startFolder, m_folder->path() + QStringLiteral("/figures"));
             QCOMPARE(save.proposedName, QStringLiteral("Pikeman.tvf"));
             QVERIFY(save.confirmOverwrite);
         }

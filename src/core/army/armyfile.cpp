@@ -5,6 +5,9 @@
 #include "platform/fileio.h"
 #include "platform/runtimeerror.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace tarvello {
 
 namespace {
@@ -81,6 +84,28 @@ ArmyFileContent ParseArmyFile(std::string_view bytes)
     if (lineNumber < 3)
         content.error = kInputPastEnd;
     return content;
+}
+
+std::string WithArmyDirectory(std::string_view bytes, std::string_view directory)
+{
+    // Where the line starting at pos ends, and where the next one starts.
+    const auto lineEnd = [bytes](std::size_t pos) {
+        const std::size_t end = std::min(bytes.find_first_of("\r\n", pos), bytes.size());
+        std::size_t next = end;
+        if (next < bytes.size()) {
+            const bool crLf = bytes[next] == '\r' && next + 1 < bytes.size() && bytes[next + 1] == '\n';
+            next += crLf ? 2 : 1;
+        }
+        return std::pair{end, next};
+    };
+    const std::size_t second = lineEnd(0).second;
+    if (second >= bytes.size())
+        return std::string(bytes);
+    const std::size_t secondEnd = lineEnd(second).first;
+    std::string text(bytes.substr(0, second));
+    text += directory;
+    text += bytes.substr(secondEnd);
+    return text;
 }
 
 } // namespace tarvello

@@ -44,4 +44,9 @@ std::string ArmyFileText(const std::string &name, const std::string &directory,
 // range".
 ArmyFileContent ParseArmyFile(std::string_view bytes);
 
+// The bytes of an army file with line 2, the figure directory, replaced by
+// directory; every other byte, line ends included, stays as it was. Text of
+// fewer than two lines is returned unchanged.
+std::string WithArmyDirectory(std::string_view bytes, std::string_view directory);
+
 } // namespace tarvello

@@ -141,8 +141,10 @@ void ArmyModel::DeleteSelected()
 void ArmyModel::ClearModifyBoxes()
 {
     m_selected = -1;
-    m_unitCount = "0";
-    m_unitSize = "0";
+    // assign(count, char) rather than = "0": GCC 12 sees a false overlap in the
+    // inlined copy of a literal (-Wrestrict) once it optimises.
+    m_unitCount.assign(1, '0');
+    m_unitSize.assign(1, '0');
 }
 
 Status ArmyModel::Remove()

@@ -145,4 +145,13 @@ std::string FolderPath(const std::string &directoryText)
 #endif
 }
 
+std::string DirectoryText(const std::string &folderPath)
+{
+#ifdef _WIN32
+    return folderPath;
+#else
+    return Utf8ToCp1252(folderPath);
+#endif
+}
+
 } // namespace tarvello

@@ -42,4 +42,8 @@ Result<std::vector<std::string>> ListFigureFiles(const std::string &folder);
 // open.
 std::string FolderPath(const std::string &directoryText);
 
+// A path as an army's directory text: the reverse of FolderPath (a character
+// that Windows-1252 lacks becomes "?").
+std::string DirectoryText(const std::string &folderPath);
+
 } // namespace tarvello

@@ -45,7 +45,10 @@ std::string AttackTitle(const clsAttack &a)
 
 std::string TwoColumnNumber(int value)
 {
-    return value < 10 ? " " + std::to_string(value) : std::to_string(value);
+    // Appended rather than " " + text: GCC 12 warns of a false overlap there.
+    std::string text(value < 10 ? 1 : 0, ' ');
+    text += std::to_string(value);
+    return text;
 }
 
 void DrawAttack(ICardTarget &t, const clsAttack &attack, int index, const CardStyle &style,

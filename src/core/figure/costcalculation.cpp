@@ -88,8 +88,8 @@ private:
     {
         if (Type() == FigureType::BattleMage)
             f.txtMagicSkillCost = kMagicSkillCost[Training()];
-        else
-            f.txtMagicSkillCost = kNoMagicSkillCost;
+        else // a moved string: GCC 12 warns of a false overlap in a literal's copy
+            f.txtMagicSkillCost = std::string(kNoMagicSkillCost);
     }
 
     // Adjusted hit factor, clamped to 1..last defense row, and its defense.

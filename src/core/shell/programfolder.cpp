@@ -1,9 +1,12 @@
 #include "programfolder.h"
 
+#include "army/armyfile.h"
+#include "army/figuresummary.h"
 #include "platform/fileio.h"
 #include "platform/runtimeerror.h"
 #include "rules/tablecatalogue.h"
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -27,20 +30,52 @@ void CopyIfMissing(const fs::path &from, const fs::path &to)
         throw RuntimeError(copied.failure().description + ": " + to.string());
 }
 
-void CopyFolderIfMissing(const fs::path &from, const fs::path &to)
+// Copies the ordinary files of from that to lacks; returns the ones copied.
+std::vector<fs::path> CopyFolderIfMissing(const fs::path &from, const fs::path &to)
 {
+    std::vector<fs::path> copied;
     std::error_code error;
     if (!fs::is_directory(from, error))
-        return;
+        return copied;
     fs::create_directories(to, error);
     if (error)
         throw RuntimeError(errtext::kPathFileAccess);
     for (const fs::directory_entry &entry : fs::directory_iterator(from, error)) {
-        if (entry.is_regular_file(error))
-            CopyIfMissing(entry.path(), to / entry.path().filename());
+        const fs::path target = to / entry.path().filename();
+        if (!entry.is_regular_file(error) || fs::exists(target, error))
+            continue;
+        CopyIfMissing(entry.path(), target);
+        copied.push_back(target);
     }
     if (error)
         throw RuntimeError(errtext::kPathFileAccess);
+    return copied;
+}
+
+bool IsArmyFile(const fs::path &file)
+{
+    std::string extension = file.extension().string();
+    for (char &c : extension)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return extension == ".tva";
+}
+
+// An army copied into folder names folder as its figure directory, so that it
+// opens with its figures listed wherever the copy lies.
+void PointArmiesAtFolder(const std::vector<fs::path> &copied, const fs::path &folder)
+{
+    const std::string directory = DirectoryText(folder.string());
+    for (const fs::path &file : copied) {
+        if (!IsArmyFile(file))
+            continue;
+        const std::optional<std::string> bytes = ReadFileBytes(file.string());
+        if (!bytes)
+            throw RuntimeError(errtext::kPathFileAccess);
+        const Status written =
+            WriteFileAtomically(file.string(), WithArmyDirectory(*bytes, directory));
+        if (!written)
+            throw RuntimeError(written.failure().description);
+    }
 }
 
 } // namespace
@@ -82,17 +117,24 @@ Result<std::string> PrepareUserProgramFolder(const std::string &installFolder,
             throw RuntimeError(errtext::kPathFileAccess);
         for (const std::string &file : ProgramFiles())
             CopyIfMissing(from / file, to / file);
-        CopyFolderIfMissing(from / kSampleFolder, to / kSampleFolder);
+        PointArmiesAtFolder(CopyFolderIfMissing(from / kSampleFolder, to / kSampleFolder),
+                            to / kSampleFolder);
     } catch (const std::exception &error) {
         return Failure{"Error in preparing " + userFolder + " !", error.what()};
     }
     return userFolder;
 }
 
+bool IsInstalledCopy(const std::string &folder)
+{
+    std::error_code error;
+    return fs::is_regular_file(fs::path(folder) / kInstallMarker, error);
+}
+
 Result<std::string> ChooseProgramFolder(const std::string &installFolder,
                                         const std::string &userFolder)
 {
-    if (FolderIsWritable(installFolder))
+    if (!IsInstalledCopy(installFolder) && FolderIsWritable(installFolder))
         return installFolder;
     Result<std::string> prepared = PrepareUserProgramFolder(installFolder, userFolder);
     if (prepared)

@@ -8,6 +8,11 @@
 // Where the program finds its rules tables, readme and sample figures.
 namespace tarvello {
 
+// The file an install writes into the program folder it makes; a build folder
+// has none. It tells an installed copy, whose player files live in the
+// player's own folder, from a build folder, without guessing from the path.
+inline constexpr const char *kInstallMarker = "installed.txt";
+
 // The files of the program folder that the player may change: the eleven
 // rules tables and readme.txt.
 std::vector<std::string> ProgramFiles();
@@ -18,12 +23,19 @@ bool FolderIsWritable(const std::string &folder);
 // Makes userFolder the player's own program folder: creates it and copies
 // the program files and the "figures" folder of installFolder into it. Files
 // the player already has there are never overwritten; missing ones are copied
-// again, each whole or not at all. Returns userFolder. Failure: "Error in
-// preparing " + userFolder + " !" + CR LF + description and the file.
+// again, each whole or not at all. An army the copy brings (.tva) gets the
+// copy's "figures" folder as its figure directory. Returns userFolder.
+// Failure: "Error in preparing " + userFolder + " !" + CR LF + description and
+// the file.
 Result<std::string> PrepareUserProgramFolder(const std::string &installFolder,
                                              const std::string &userFolder);
 
-// The folder the program uses as its program folder: installFolder when the
+// True when folder holds kInstallMarker.
+bool IsInstalledCopy(const std::string &folder);
+
+// The folder the program uses as its program folder. An installed copy always
+// uses the prepared userFolder and never writes installFolder, so the
+// player's tables outlive reinstalls. A build folder is used as it is when the
 // player can write it, otherwise the prepared userFolder. On a failure the
 // caller shows it and goes on with installFolder, which its text says.
 Result<std::string> ChooseProgramFolder(const std::string &installFolder,

@@ -100,8 +100,7 @@ frmArmy::frmArmy(AppContext &context, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose, false);
     m_ui->setupUi(this);
     setObjectName(QStringLiteral("frmArmy"));
-    const QString folder = QDir::toNativeSeparators(
-        QDir(context.programFolder).filePath(QStringLiteral("figures")));
+    const QString folder = QDir::toNativeSeparators(context.figuresFolder());
     m_model = std::make_unique<tarvello::ArmyModel>(ToFileText(folder),
                                                     tarvello::GetDecimalSeparator().front());
     setUpLists();
@@ -297,8 +296,10 @@ bool frmArmy::writeTo(const std::string &path)
 
 bool frmArmy::saveAsDialog()
 {
+    // Beside its figures: the army's figure directory.
     const std::optional<QString> path = m_context.dialogs->saveFile(
-        this, QString::fromLatin1(tarvello::kArmyFileFilter), m_context.programFolder,
+        this, QString::fromLatin1(tarvello::kArmyFileFilter),
+        FromFilePath(tarvello::FolderPath(m_model->UnitDirectory())),
         FromFileText(m_model->ProposedFileName()), true);
     if (!path || path->isEmpty())
         return false;
@@ -326,7 +327,7 @@ void frmArmy::SaveAs()
 void frmArmy::OpenArmy()
 {
     const std::optional<QString> path = m_context.dialogs->openFile(
-        this, QString::fromLatin1(tarvello::kArmyFileFilter), QString());
+        this, QString::fromLatin1(tarvello::kArmyFileFilter), m_context.figuresFolder());
     if (!path || path->isEmpty())
         return;
     OpenArmyFile(*path);

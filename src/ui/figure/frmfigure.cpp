@@ -314,7 +314,7 @@ bool frmFigure::saveTo(const QString &path)
 bool frmFigure::saveAsDialog()
 {
     const std::optional<QString> path = m_context.dialogs->saveFile(
-        this, QString::fromLatin1(tarvello::kFigureFileFilter), m_context.programFolder,
+        this, QString::fromLatin1(tarvello::kFigureFileFilter), m_context.figuresFolder(),
         FromFileText(m_model->ProposedFileName()), true);
     if (!path || path->isEmpty())
         return false;
@@ -341,7 +341,7 @@ void frmFigure::SaveAs()
 void frmFigure::OpenFigure()
 {
     const std::optional<QString> path = m_context.dialogs->openFile(
-        this, QString::fromLatin1(tarvello::kFigureFileFilter), QString());
+        this, QString::fromLatin1(tarvello::kFigureFileFilter), m_context.figuresFolder());
     if (!path || path->isEmpty())
         return;
     OpenFigureFile(*path);

@@ -19,6 +19,9 @@ struct AppContext
     IDialogs *dialogs = nullptr;
     tarvello::RulesTables *tables = nullptr;
     QString programFolder;
+    // The player's figures: the program folder's "figures", where the samples
+    // lie, the army editor looks first and the figure dialogs start.
+    QString figuresFolder() const { return programFolder + QStringLiteral("/figures"); }
     // The main window's printer-setup dialog (frmMain::PrintIt): true when the
     // user confirmed it; every print command asks it first.
     std::function<bool()> printSetup;

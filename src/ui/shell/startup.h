@@ -8,10 +8,12 @@ namespace tarvello {
 class IDialogs;
 class frmMain;
 
-// The program folder for this start: the executable's folder when the player
-// can write it, otherwise the player's data folder, filled on the first start
-// with a copy of the tables, the readme and the sample figures. A failure to
-// prepare it is shown, and the executable's folder is used.
+// The program folder for this start. An installed copy (the install's marker
+// file beside the executable) always uses the player's data folder, given a
+// copy of the tables, the readme and the sample figures that it lacks at
+// each start; a build folder is used as it is when the player can write it,
+// otherwise the same data folder. A failure to prepare it is shown, and the
+// executable's folder is used.
 QString StartProgramFolder(IDialogs &dialogs);
 
 // Opens each file named on the command line, as File, Open would.
