@@ -531,8 +531,9 @@ TEST(CardFit, TooFullCardsAreFittedInsideTheFrame)
             for (std::size_t j = i + 1; j < boxes.size(); ++j)
                 EXPECT_FALSE(Overlap(b, boxes[j].left, boxes[j].top, boxes[j].right, boxes[j].bottom))
                     << b.text << " / " << boxes[j].text;
-            if (b.text == c.fitted.first)
+            if (b.text == c.fitted.first) {
                 EXPECT_EQ(b.size, c.fitted.second) << b.text;
+            }
         }
         const auto tenth = std::count_if(boxes.begin(), boxes.end(),
                                          [](const TextBox &b) { return b.text == "10"; });
