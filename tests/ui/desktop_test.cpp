@@ -167,18 +167,26 @@ private slots:
         QVERIFY(!action("mnuFile_SaveAs")->isEnabled());
     }
 
-    void figureOpenedBeforeTheMainWindowHasItsSizeIsLaidOutLikeAnyOther()
+    void windowOpenedBeforeTheMainWindowHasItsSizeIsLaidOutLikeAnyOther_data()
     {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("figure") << kKnight;
+        QTest::newRow("army") << kArmy;
+    }
+
+    void windowOpenedBeforeTheMainWindowHasItsSizeIsLaidOutLikeAnyOther()
+    {
+        QFETCH(QString, file);
         m_main->showNormal();
         m_main->resize(400, 500);
         QApplication::processEvents();
-        OpenCommandLineFiles(*m_main, {kKnight});
+        OpenCommandLineFiles(*m_main, {file});
         QMdiSubWindow *first = m_main->mdiArea()->activeSubWindow();
         QVERIFY(first->widget()->height() >= first->widget()->minimumSizeHint().height());
         QCOMPARE(first->pos(), QPoint(0, 0)); // where the area shows it
         m_main->resize(1366, 768);
         QApplication::processEvents();
-        OpenCommandLineFiles(*m_main, {kKnight});
+        OpenCommandLineFiles(*m_main, {file});
         QCOMPARE(first->size(), m_main->mdiArea()->activeSubWindow()->size());
     }
 

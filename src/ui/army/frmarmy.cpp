@@ -8,12 +8,14 @@
 #include "army/figuresummary.h"
 #include "card/cardsheetprint.h"
 #include "card/qtcardtarget.h"
+#include "platform/areasizing.h"
 #include "platform/idialogs.h"
 #include "platform/modfunctions.h"
 #include "platform/screentwips.h"
 #include "platform/showntext.h"
 #include "platform/uitext.h"
 
+#include <QMdiSubWindow>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -119,6 +121,16 @@ frmArmy::~frmArmy() = default;
 QSize frmArmy::sizeHint() const
 {
     return TwipsToPixels(this, kWidthTwips, kHeightTwips);
+}
+
+void frmArmy::showEvent(QShowEvent *event)
+{
+    ChildWindow::showEvent(event);
+    auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget());
+    if (m_sized || !frame || !frame->mdiArea())
+        return;
+    m_sized = true;
+    SizeInArea(frame, sizeHint() + (frame->size() - size()));
 }
 
 void frmArmy::setUpLists()

@@ -72,6 +72,8 @@ public:
 protected:
     // Enter on an available figure adds it.
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Sized once it sits in the main window's area, where it can be cut.
+    void showEvent(QShowEvent *event) override;
 
 private:
     void setUpLists();
@@ -120,6 +122,7 @@ private:
     std::vector<QStringList> m_availableTexts;
     int m_sortColumn = -1;
     bool m_sortDescending = false;
+    bool m_sized = false;
 };
 
 } // namespace tarvello

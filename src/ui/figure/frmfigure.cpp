@@ -14,6 +14,7 @@
 #include "figure/figurefile.h"
 #include "figure/figuremodel.h"
 #include "platform/busypointer.h"
+#include "platform/areasizing.h"
 #include "platform/eventhooks.h"
 #include "platform/idialogs.h"
 #include "platform/modfunctions.h"
@@ -101,31 +102,7 @@ void frmFigure::sizeWindow()
         resize(TwipsToPixels(this, kWidthTwips, kHeightTwips));
         return;
     }
-    if (frame->isMaximized())
-        return;
-    const auto fit = [frame] {
-        const QSize wanted = TwipsToPixels(frame, kWidthTwips, kHeightTwips);
-        const QSize area = frame->mdiArea()->viewport()->size();
-        frame->resize(wanted.boundedTo(area).expandedTo(frame->minimumSizeHint()));
-        return frame->size() != wanted.expandedTo(frame->minimumSizeHint());
-    };
-    // Placed at a size that did not fit, the window may start left of or
-    // above the visible area: it starts at its edge instead.
-    const bool cut = fit();
-    frame->move(qMax(frame->x(), 0), qMax(frame->y(), 0));
-    if (!cut)
-        return;
-    // A window opened before the main window has its final size (from the
-    // command line, at start) grows with the area, as long as the user has
-    // not sized it, until it has the size any window opened later gets.
-    WatchResizes(frame->mdiArea()->viewport(), this,
-                 [frame, fit, given = frame->size()]() mutable {
-                     if (frame->size() != given || frame->isMaximized() || frame->isMinimized())
-                         return false;
-                     const bool cut = fit();
-                     given = frame->size();
-                     return cut;
-                 });
+    SizeInArea(frame, TwipsToPixels(frame, kWidthTwips, kHeightTwips));
 }
 
 void frmFigure::connectReactions()
