@@ -402,11 +402,14 @@ private slots:
         QVERIFY(Named<QCommandLinkButton>(start, "btnRecent_2"));
         QVERIFY(!Named<QCommandLinkButton>(start, "btnRecent_3"));
 
-        newest->click();
+        // Enter (or Return) on the focused entry or command, as a click.
+        QTest::keyClick(newest, Qt::Key_Return);
         QCOMPARE(childForms(), QStringList{"frmFigure"});
         QVERIFY(!start->isVisible());
         m_main->mdiArea()->closeAllSubWindows();
         QTRY_VERIFY(start->isVisible());
+        QTest::keyClick(Named<QToolButton>(start, "btnStart_mnuFileArmy_New"), Qt::Key_Enter);
+        QCOMPARE(childForms(), QStringList{"frmArmy"});
     }
 
 private:
