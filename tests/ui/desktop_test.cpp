@@ -402,7 +402,13 @@ private slots:
         QVERIFY(Named<QCommandLinkButton>(start, "btnRecent_2"));
         QVERIFY(!Named<QCommandLinkButton>(start, "btnRecent_3"));
 
-        // Enter (or Return) on the focused entry or command, as a click.
+        // The entry reached by Tab shows it; Enter (or Return) on it, as a click.
+        QTRY_VERIFY(newest->isVisible());
+        QVERIFY(!newest->autoFillBackground());
+        newest->setFocus(Qt::TabFocusReason);
+        QVERIFY(newest->autoFillBackground());
+        Named<QCommandLinkButton>(start, "btnRecent_2")->setFocus(Qt::TabFocusReason);
+        QVERIFY(!newest->autoFillBackground());
         QTest::keyClick(newest, Qt::Key_Return);
         QCOMPARE(childForms(), QStringList{"frmFigure"});
         QVERIFY(!start->isVisible());

@@ -126,6 +126,10 @@ void StartArea::fillRecentFiles()
         entry->setToolTip(shown);
         entry->setStatusTip(shown);
         connect(entry, &QCommandLinkButton::clicked, this, [this, path] { emit chosen(path); });
+        QPalette focused = entry->palette();
+        focused.setColor(QPalette::Window, focused.color(QPalette::Highlight).lighter(185));
+        entry->setPalette(focused);
+        entry->setBackgroundRole(QPalette::Window);
         entry->installEventFilter(this);
         m_recentList->addWidget(entry);
     }
@@ -148,6 +152,12 @@ bool StartArea::eventFilter(QObject *watched, QEvent *event)
 {
     // Outside a dialog a button takes only Space; Enter on the focused
     // command or file is what a player reached it by the keyboard for.
+    // An entry draws no focus frame in every style: the focused one is
+    // filled, so the player sees which file Enter opens.
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        if (auto *entry = qobject_cast<QCommandLinkButton *>(watched))
+            entry->setAutoFillBackground(event->type() == QEvent::FocusIn);
+    }
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         auto *button = qobject_cast<QAbstractButton *>(watched);
