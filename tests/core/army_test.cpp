@@ -176,8 +176,13 @@ TEST(ArmyFile, SavedArmyOpensAsItWas)
         ASSERT_TRUE(saved.Add(row).ok());
     }
     const std::string path = (dir / "north.tva").string();
+    EXPECT_EQ(saved.Caption(), "Army Creator");
+    ASSERT_FALSE(saved.WriteArmy((dir / "missing" / "north.tva").string()).ok());
+    EXPECT_EQ(saved.Caption(), "Army Creator");
     ASSERT_TRUE(saved.WriteArmy(path).ok());
     EXPECT_FALSE(saved.Changed());
+    // Named as opening its file names it, so the window list tells it apart.
+    EXPECT_EQ(saved.Caption(), "Army: North \xC6rmy");
 
     ArmyModel opened("elsewhere", '.');
     ASSERT_TRUE(opened.Open(path).ok());

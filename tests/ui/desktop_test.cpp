@@ -13,6 +13,8 @@
 #include "windowtest.h"
 
 #include <QCommandLinkButton>
+#include <QLabel>
+#include <QMenuBar>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QToolBar>
@@ -165,6 +167,26 @@ private slots:
         m_main->mdiArea()->closeActiveSubWindow();
         QVERIFY(m_main->mdiArea()->subWindowList().isEmpty());
         QVERIFY(!action("mnuFile_SaveAs")->isEnabled());
+    }
+
+    void theMenuBarsAltLettersAreFreeInEveryEditor()
+    {
+        // A label or button of an editor with the same Alt letter as a menu
+        // takes the key, and the menu no longer opens by the keyboard.
+        QSet<QKeySequence> menus;
+        for (const QAction *menu : m_main->menuBar()->actions())
+            menus.insert(QKeySequence::mnemonic(menu->text()));
+        QCOMPARE(menus.size(), m_main->menuBar()->actions().size());
+        OpenCommandLineFiles(*m_main, {kKnight, kArmy});
+        action("mnuResources_Races")->trigger();
+        activate(windowsOf<ChildWindow>().first());
+        ClickButton(m_main->activeChild(), "btnCard");
+        for (const ChildWindow *child : windowsOf<ChildWindow>()) {
+            for (const QLabel *label : child->findChildren<QLabel *>())
+                QVERIFY2(!menus.contains(QKeySequence::mnemonic(label->text())), qPrintable(label->text()));
+            for (const QAbstractButton *button : child->findChildren<QAbstractButton *>())
+                QVERIFY2(!menus.contains(QKeySequence::mnemonic(button->text())), qPrintable(button->text()));
+        }
     }
 
     void windowOpenedBeforeTheMainWindowHasItsSizeIsLaidOutLikeAnyOther_data()
@@ -380,11 +402,20 @@ private slots:
         QVERIFY(Named<QCommandLinkButton>(start, "btnRecent_2"));
         QVERIFY(!Named<QCommandLinkButton>(start, "btnRecent_3"));
 
-        newest->click();
+        // The entry reached by Tab shows it; Enter (or Return) on it, as a click.
+        QTRY_VERIFY(newest->isVisible());
+        QVERIFY(!newest->autoFillBackground());
+        newest->setFocus(Qt::TabFocusReason);
+        QVERIFY(newest->autoFillBackground());
+        Named<QCommandLinkButton>(start, "btnRecent_2")->setFocus(Qt::TabFocusReason);
+        QVERIFY(!newest->autoFillBackground());
+        QTest::keyClick(newest, Qt::Key_Return);
         QCOMPARE(childForms(), QStringList{"frmFigure"});
         QVERIFY(!start->isVisible());
         m_main->mdiArea()->closeAllSubWindows();
         QTRY_VERIFY(start->isVisible());
+        QTest::keyClick(Named<QToolButton>(start, "btnStart_mnuFileArmy_New"), Qt::Key_Enter);
+        QCOMPARE(childForms(), QStringList{"frmArmy"});
     }
 
 private:

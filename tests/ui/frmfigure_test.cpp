@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QSignalSpy>
 #include <QSpinBox>
 
 using namespace tarvello;
@@ -226,6 +227,7 @@ private slots:
             auto opened = newWindow();
             opened->OpenFigureFile(path);
             QCOMPARE(opened->windowTitle(), QStringLiteral("Figure: Grey"));
+            QSignalSpy saved(opened.get(), &ChildWindow::documentSaved); // "Saved grey.tvf"
             auto *bar = Named<QWidget>(opened.get(), "fraStaleCost");
             QVERIFY(bar && bar->isVisible());
             QCOMPARE(Named<QLabel>(bar, "lblStaleCost")->text(),
@@ -235,6 +237,7 @@ private slots:
             else
                 click(bar, ending);
             QVERIFY2(!bar->isVisible(), ending);
+            QCOMPARE(saved.count(), std::string_view(ending) == "btnUpdateCost" ? 1 : 0);
         }
         QVERIFY(ReadBytes(path).contains("txtFinalCost=9\r\n"));
         auto updated = newWindow();

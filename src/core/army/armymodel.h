@@ -159,7 +159,8 @@ private:
     std::string m_unitDirectory;
     std::string m_armyCost = "0";
     std::string m_fileName;
-    std::string m_caption = "Army Creator";
+    static constexpr const char *kNewArmyCaption = "Army Creator";
+    std::string m_caption = kNewArmyCaption;
     bool m_changed = false;
     bool m_loading = false;
     std::vector<FigureSummary> m_available;

@@ -42,6 +42,7 @@ void frmFigure::updateStaleCost()
     }
     m_staleCost->hide();
     emit documentFileUsed(FromFilePath(path));
+    emit documentSaved(FromFilePath(path));
 }
 
 } // namespace tarvello

@@ -11,6 +11,7 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QMdiArea>
@@ -82,6 +83,7 @@ QWidget *StartArea::buildPanel(const QList<QAction *> &commands)
         button->setIconSize(QSize(40, 40));
         button->setAutoRaise(true);
         button->setMinimumWidth(112);
+        button->installEventFilter(this);
         row->addWidget(button);
     }
     row->addStretch();
@@ -124,6 +126,11 @@ void StartArea::fillRecentFiles()
         entry->setToolTip(shown);
         entry->setStatusTip(shown);
         connect(entry, &QCommandLinkButton::clicked, this, [this, path] { emit chosen(path); });
+        QPalette focused = entry->palette();
+        focused.setColor(QPalette::Window, focused.color(QPalette::Highlight).lighter(185));
+        entry->setPalette(focused);
+        entry->setBackgroundRole(QPalette::Window);
+        entry->installEventFilter(this);
         m_recentList->addWidget(entry);
     }
 }
@@ -143,6 +150,22 @@ void StartArea::followChildren()
 
 bool StartArea::eventFilter(QObject *watched, QEvent *event)
 {
+    // Outside a dialog a button takes only Space; Enter on the focused
+    // command or file is what a player reached it by the keyboard for.
+    // An entry draws no focus frame in every style: the focused one is
+    // filled, so the player sees which file Enter opens.
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        if (auto *entry = qobject_cast<QCommandLinkButton *>(watched))
+            entry->setAutoFillBackground(event->type() == QEvent::FocusIn);
+    }
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        auto *button = qobject_cast<QAbstractButton *>(watched);
+        if (button && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+            button->click();
+            return true;
+        }
+    }
     if (watched == m_area->viewport()) {
         if (event->type() == QEvent::Resize)
             setGeometry(m_area->viewport()->rect());
