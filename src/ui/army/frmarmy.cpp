@@ -88,7 +88,7 @@ frmArmy::frmArmy(AppContext &context, QWidget *parent)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
     m_ui->setupUi(this);
-    setObjectName(QStringLiteral("frmArmy"));
+    setObjectName(FormObjectName(WindowForm::Army));
     const QString folder = QDir::toNativeSeparators(
         QDir(context.programFolder).filePath(QStringLiteral("figures")));
     m_model = std::make_unique<tarvello::ArmyModel>(ToFileText(folder),

@@ -3,7 +3,7 @@
 #include "cardbitmaps.h"
 #include "qtcardtarget.h"
 
-#include "figure/pictureconvert.h"
+#include "platform/pictureconvert.h"
 #include "platform/busypointer.h"
 #include "platform/modfunctions.h"
 #include "platform/uitext.h"

@@ -51,7 +51,7 @@ frmUnitCard::frmUnitCard(AppContext &context, QWidget *parent)
     , m_model(std::string())
 {
     m_ui->setupUi(this);
-    setObjectName(QStringLiteral("frmUnitCard"));
+    setObjectName(FormObjectName(WindowForm::UnitCard));
     m_ui->picCard->setCardSize(tarvello::CardGeometry::kWidth, tarvello::CardGeometry::kHeight);
     m_ui->cboZoom->setCurrentIndex(kTrueSize);
     scrollCard();

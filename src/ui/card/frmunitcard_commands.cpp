@@ -1,7 +1,7 @@
 #include "frmunitcard.h"
 #include "cardrender.h"
 #include "cardsheetprint.h"
-#include "figure/pictureconvert.h"
+#include "platform/pictureconvert.h"
 #include "ui_frmunitcard.h"
 
 #include "platform/busypointer.h"

@@ -2,7 +2,7 @@
 #include "costpreviewview.h"
 #include "figureprint.h"
 #include "figureview.h"
-#include "pictureconvert.h"
+#include "platform/pictureconvert.h"
 #include "stalecostbar.h"
 #include "ui_frmfigure.h"
 
@@ -62,7 +62,7 @@ frmFigure::frmFigure(AppContext &context, QWidget *parent)
     , m_view(std::make_unique<FigureView>())
     , m_ui(std::make_unique<Ui::frmFigure>())
 {
-    setObjectName(QStringLiteral("frmFigure"));
+    setObjectName(FormObjectName(WindowForm::Figure));
     setAttribute(Qt::WA_DeleteOnClose, false);
     m_ui->setupUi(this);
     setupForm();

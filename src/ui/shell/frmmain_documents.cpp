@@ -1,8 +1,8 @@
 // Opening documents by their path: the command line and File, Open Recent.
 #include "frmmain.h"
 
-#include "appcontext.h"
-#include "childwindow.h"
+#include "platform/appcontext.h"
+#include "platform/childwindow.h"
 #include "platform/idialogs.h"
 #include "app_version.h"
 #include "platform/uitext.h"
@@ -16,12 +16,13 @@ namespace tarvello {
 
 namespace {
 
-QString FormOf(tarvello::DocumentKind kind)
+// -1 (no window) for a file that is neither a figure nor an army.
+int FormOf(tarvello::DocumentKind kind)
 {
     switch (kind) {
-    case tarvello::DocumentKind::Figure: return QStringLiteral("frmFigure");
-    case tarvello::DocumentKind::Army: return QStringLiteral("frmArmy");
-    default: return QString();
+    case tarvello::DocumentKind::Figure: return static_cast<int>(WindowForm::Figure);
+    case tarvello::DocumentKind::Army: return static_cast<int>(WindowForm::Army);
+    default: return -1;
     }
 }
 

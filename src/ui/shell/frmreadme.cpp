@@ -1,6 +1,6 @@
 #include "frmreadme.h"
 
-#include "appcontext.h"
+#include "platform/appcontext.h"
 #include "platform/idialogs.h"
 #include "platform/layoutmgr.h"
 #include "platform/modfunctions.h"

@@ -33,7 +33,7 @@ frmEdit_Table::frmEdit_Table(AppContext &context, QWidget *parent)
     , m_model(new TableModel(this))
     , m_cellEditor(std::make_unique<clsFlexGridEdit>())
 {
-    setObjectName(QStringLiteral("frmEdit_Table"));
+    setObjectName(FormObjectName(WindowForm::EditTable));
     setWindowTitle(QStringLiteral("Table Editor"));
     buildControls();
     m_cellEditor->setFlexGridControl(grdTable);
