@@ -371,7 +371,8 @@ TEST_F(FigureFileTest, UnknownRaceIsReportedOnceAndTheFirstRaceKept)
     FigureModel model(tables);
     ASSERT_TRUE(model.Initialize().ok());
     const auto missing = [](const std::string &item) {
-        return Failure{"The item " + item + " does not exist in current resourcefiles!", ""};
+        return Failure{"The item " + item + " does not exist in current resourcefiles!", "",
+                       FailureKind::MissingChoice};
     };
     EXPECT_THAT(model.Open(path),
                 ElementsAre(missing(""), missing("Orc"), missing(""), missing("")));
@@ -404,7 +405,8 @@ TEST_F(FigureFileTest, FileWithoutAFigureSectionIsRefused)
         FigureModel model(tables);
         ASSERT_TRUE(model.Initialize().ok());
         EXPECT_THAT(model.Open(path), ElementsAre(Failure{"Error in loading " + path + " !",
-                                                          "Not a figure file"}));
+                                                          "Not a figure file",
+                                                          FailureKind::NotThisFormat}));
         EXPECT_EQ(model.FileName(), "");
         EXPECT_THAT(model.Record().lvwMeleeWeaponsSelected, IsEmpty());
         EXPECT_FALSE(model.Changed());
@@ -469,7 +471,8 @@ TEST_F(FigureFileTest, AbsurdPictureSizesAreRefused)
         FigureModel model(tables);
         ASSERT_TRUE(model.Initialize().ok());
         EXPECT_THAT(model.Open(path),
-                    ElementsAre(Failure{"Error in loading " + path + " !", c.description}))
+                    ElementsAre(Failure{"Error in loading " + path + " !", c.description,
+                                        FailureKind::NotThisFormat}))
             << c.properties;
         // What came before the picture stays; the rest is not filled.
         EXPECT_EQ(model.Record().txtFigureName, "Huge");
@@ -536,7 +539,8 @@ TEST_F(FigureFileTest, FailuresNameThePath)
     ASSERT_TRUE(model.Initialize().ok());
     const std::string missing = Path("missing.tvf");
     EXPECT_THAT(model.Open(missing),
-                ElementsAre(Failure{"Error in loading " + missing + " !", "File not found"}));
+                ElementsAre(Failure{"Error in loading " + missing + " !", "File not found",
+                                        FailureKind::NotFound}));
     EXPECT_FALSE(model.Loading());
 
     model.SetFigureName("Lost");

@@ -29,7 +29,7 @@ Result<std::vector<FigureCostCheck>> CheckFigureCosts(const std::string &folder,
         check.storedCost = ProfileDocument::Lookup(content, "Figure", "txtFinalCost").value;
         const Result<FigureRecost> recost =
             bytes ? RecostFigureContent(tables, check.path, std::move(*bytes))
-                  : Result<FigureRecost>(Failure{LoadingSentence(check.path), ""});
+                  : Result<FigureRecost>(Failure{LoadingSentence(check.path), "", FailureKind::CannotRead});
         check.failed = !recost.ok() || !recost.value().notices.empty();
         if (!check.failed) {
             check.newCost = recost.value().newCost;

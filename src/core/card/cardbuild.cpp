@@ -157,7 +157,7 @@ Result<clsFigure> BuildCardFigure(const CardSource &source, const RulesTables &t
     try {
         return Build(source, tables);
     } catch (const Refusal &refusal) {
-        return Failure{kSentence, refusal.description};
+        return Failure{kSentence, refusal.description, FailureKind::Refused};
     } catch (const std::exception &error) {
         return Failure{kSentence, error.what()};
     }

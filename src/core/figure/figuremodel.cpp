@@ -281,7 +281,7 @@ Status FigureModel::SaveTo(const std::string &path)
         if (!file.image)
             return file.image;
     } catch (const std::exception &e) {
-        return Failure{SavingSentence(path), e.what()};
+        return Failure{SavingSentence(path), e.what(), FailureKind::CannotWrite};
     }
     m_changed = false;
     m_history.MarkSaved();
@@ -297,7 +297,7 @@ std::vector<Failure> FigureModel::Open(const std::string &path)
     std::optional<std::string> bytes = ReadFileBytes(path);
     if (!bytes) {
         m_fileName = path;
-        return {Failure{LoadingSentence(path), ReadFailureDescription(path)}};
+        return {ReadFailure(LoadingSentence(path), path)};
     }
     return OpenContent(path, std::move(*bytes));
 }
@@ -321,7 +321,8 @@ void FigureModel::ReadFigureSection(const ProfileDocument &doc, std::vector<Fail
             const int position = (m_record.*field.choice).Find(value);
             if (position < 0)
                 notices.push_back(
-                    {"The item " + value + " does not exist in current resourcefiles!", ""});
+                    {"The item " + value + " does not exist in current resourcefiles!", "",
+                     FailureKind::MissingChoice});
             else
                 calculated(Choose(field.choice, position));
         } else if (field.text == &FigureRecord::txtAdjustHitFactor) {
@@ -345,7 +346,7 @@ std::vector<Failure> FigureModel::OpenContent(const std::string &path, std::stri
     // Another kind of file holds no figure to fill the editor with: the
     // editor stays as it was and is not bound to that file.
     if (!doc.HasSection("Figure"))
-        return {Failure{LoadingSentence(path), "Not a figure file"}};
+        return {Failure{LoadingSentence(path), "Not a figure file", FailureKind::NotThisFormat}};
     m_loading = true;
     m_fileName = path;
     try {
@@ -363,7 +364,7 @@ std::vector<Failure> FigureModel::OpenContent(const std::string &path, std::stri
             notices.push_back(calculated.failure());
         m_changed = false;
     } catch (const std::exception &e) {
-        notices.push_back({LoadingSentence(path), e.what()});
+        notices.push_back({LoadingSentence(path), e.what(), FailureKind::NotThisFormat});
     }
     m_loading = false;
     ResetHistory();

@@ -90,11 +90,6 @@ std::vector<RowChange> ChangedRows(const FigureRecord &record)
     return changes;
 }
 
-bool IsLoadingFailure(const Failure &failure, const std::string &path)
-{
-    return failure.sentence == LoadingSentence(path);
-}
-
 } // namespace
 
 void RefreshRowsFromTables(FigureRecord &record, const RulesTables &tables)
@@ -123,7 +118,7 @@ Result<FigureRecost> RecostFigureContent(const RulesTables &tables, const std::s
     recost.storedCost = ProfileDocument::Lookup(content, "Figure", "txtFinalCost").value;
     recost.notices = model.OpenContent(path, WithoutPixels(std::move(content)));
     for (const Failure &notice : recost.notices) {
-        if (IsLoadingFailure(notice, path))
+        if (notice.StoppedLoading())
             return notice;
     }
     recost.record = model.Record();
@@ -142,7 +137,7 @@ Result<FigureRecost> RecostFigureFile(const RulesTables &tables, const std::stri
 {
     std::optional<std::string> bytes = ReadFileBytes(path);
     if (!bytes)
-        return Failure{LoadingSentence(path), ReadFailureDescription(path)};
+        return ReadFailure(LoadingSentence(path), path);
     return RecostFigureContent(tables, path, std::move(*bytes));
 }
 
@@ -150,7 +145,7 @@ Status SaveRecostedFigure(const RulesTables &tables, const std::string &path, bo
 {
     std::optional<std::string> bytes = ReadFileBytes(path);
     if (!bytes)
-        return Failure{LoadingSentence(path), ReadFailureDescription(path)};
+        return ReadFailure(LoadingSentence(path), path);
     FigureModel model(tables);
     (void)model.Initialize();
     const std::vector<Failure> notices = model.OpenContent(path, *bytes);
@@ -169,7 +164,7 @@ Status SaveRecostedFigure(const RulesTables &tables, const std::string &path, bo
             return written;
         return file.image;
     } catch (const std::exception &e) {
-        return Failure{SavingSentence(path), e.what()};
+        return Failure{SavingSentence(path), e.what(), FailureKind::CannotWrite};
     }
 }
 

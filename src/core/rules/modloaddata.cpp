@@ -183,10 +183,10 @@ Status ReadTable(TableId table, RulesTables &tables, const std::string &programF
     // reports a nonsense size; it is no more readable than a locked file.
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec))
-        return Failure{info.failureSentence, errtext::kPathFileAccess};
+        return Failure{info.failureSentence, errtext::kPathFileAccess, FailureKind::CannotRead};
     const std::optional<std::string> content = ReadFileBytes(path);
     if (!content)
-        return Failure{info.failureSentence, ReadFailureDescription(path)};
+        return ReadFailure(info.failureSentence, path);
     return ReadTableText(table, tables, *content);
 }
 

@@ -1,4 +1,5 @@
 #include "frmmain.h"
+#include "platform/failurebox.h"
 
 #include "platform/appcontext.h"
 #include "childplacement.h"
@@ -199,9 +200,7 @@ bool frmMain::loadTables()
                             tarvello::GetDecimalSeparator(),
                             [this, dialogs, &loaded](const tarvello::Failure &failure) {
                                 loaded = false;
-                                dialogs->message(this, QString::fromLatin1(tarvello::kProductName),
-                                                 FromFileText(failure.Message()),
-                                                 IDialogs::Buttons::Ok, IDialogs::Icon::None);
+                                ShowFailure(*dialogs, this, failure, IDialogs::Icon::None, BoxTitle::Plain);
                             });
     return loaded;
 }

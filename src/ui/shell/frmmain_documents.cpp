@@ -1,5 +1,6 @@
 // Opening documents by their path: the command line and File, Open Recent.
 #include "frmmain.h"
+#include "platform/failurebox.h"
 
 #include "platform/appcontext.h"
 #include "platform/childwindow.h"
@@ -33,7 +34,7 @@ void frmMain::openDocument(const QString &path)
     const ChildFactory factory = m_factories.value(FormOf(tarvello::DocumentKindOf(ToFilePath(path))));
     if (!factory.create || !factory.openPath) {
         m_context.dialogs->message(
-            this, QString::fromLatin1(tarvello::kProductName),
+            this, BoxTitleText(BoxTitle::Plain),
             QStringLiteral("%1 cannot be opened: Tarvello opens figure files (.tvf) and army "
                            "files (.tva).").arg(QDir::toNativeSeparators(path)),
             IDialogs::Buttons::Ok, IDialogs::Icon::Exclamation);
@@ -57,7 +58,7 @@ void frmMain::openRecent(const QString &path)
     }
     m_recentFiles->remove(path);
     m_context.dialogs->message(
-        this, QString::fromLatin1(tarvello::kProductName),
+        this, BoxTitleText(BoxTitle::Plain),
         QStringLiteral("%1 no longer exists; it has been removed from the recent files.")
             .arg(QDir::toNativeSeparators(path)),
         IDialogs::Buttons::Ok, IDialogs::Icon::Exclamation);

@@ -1,4 +1,5 @@
 #include "startup.h"
+#include "platform/failurebox.h"
 
 #include "app_version.h"
 #include "frmmain.h"
@@ -20,9 +21,7 @@ QString StartProgramFolder(IDialogs &dialogs)
         tarvello::ChooseProgramFolder(ToFilePath(installFolder), ToFilePath(userFolder));
     if (chosen.ok())
         return FromFilePath(chosen.value());
-    dialogs.message(nullptr, QString::fromLatin1(tarvello::kProductName),
-                    FromFileText(chosen.failure().Message()), IDialogs::Buttons::Ok,
-                    IDialogs::Icon::None);
+    ShowFailure(dialogs, nullptr, chosen.failure(), IDialogs::Icon::None, BoxTitle::Plain);
     return installFolder;
 }
 
