@@ -1,4 +1,5 @@
 #include "figuremodel.h"
+#include "figurekeys.h"
 
 #include "costcalculation.h"
 #include "figurefile.h"
@@ -345,7 +346,7 @@ std::vector<Failure> FigureModel::OpenContent(const std::string &path, std::stri
     ProfileDocument doc = ProfileDocument::FromBytes(std::move(content));
     // Another kind of file holds no figure to fill the editor with: the
     // editor stays as it was and is not bound to that file.
-    if (!doc.HasSection("Figure"))
+    if (!doc.HasSection(figurekeys::kFigureSection))
         return {Failure{LoadingSentence(path), "Not a figure file", FailureKind::NotThisFormat}};
     m_loading = true;
     m_fileName = path;

@@ -1,4 +1,5 @@
 #include "recost.h"
+#include "figurekeys.h"
 
 #include "costcalculation.h"
 #include "figurefile.h"
@@ -115,7 +116,7 @@ Result<FigureRecost> RecostFigureContent(const RulesTables &tables, const std::s
     FigureModel model(tables);
     (void)model.Initialize();
     FigureRecost recost;
-    recost.storedCost = ProfileDocument::Lookup(content, "Figure", "txtFinalCost").value;
+    recost.storedCost = ProfileDocument::Lookup(content, figurekeys::kFigureSection, figurekeys::kFinalCost).value;
     recost.notices = model.OpenContent(path, WithoutPixels(std::move(content)));
     for (const Failure &notice : recost.notices) {
         if (notice.StoppedLoading())
@@ -170,7 +171,7 @@ Status SaveRecostedFigure(const RulesTables &tables, const std::string &path, bo
 
 std::string StaleCostHint(std::string_view content, const std::string &now)
 {
-    const ProfileLookup stored = ProfileDocument::Lookup(content, "Figure", "txtFinalCost");
+    const ProfileLookup stored = ProfileDocument::Lookup(content, figurekeys::kFigureSection, figurekeys::kFinalCost);
     if (stored.status != ProfileLookup::Found || stored.value == now)
         return {};
     return "Stored cost " + stored.value + ", now " + now + " after table changes";
