@@ -80,15 +80,6 @@ const std::array<FigureField, kFigureFieldCount> &FigureFields()
     return kFields;
 }
 
-const FigureField *FindFigureField(std::string_view name)
-{
-    for (const FigureField &field : kFields) {
-        if (name == field.name)
-            return &field;
-    }
-    return nullptr;
-}
-
 std::string FieldValue(const FigureRecord &record, const FigureField &field)
 {
     switch (field.kind) {

@@ -71,10 +71,9 @@ public:
     // Removes the section with all its lines (every section of that name).
     void DeleteSection(std::string_view section);
 
-    // Appends a "[name]" or "key=value" line without quoting (used for
-    // picture pixel lines); the document then holds what reading the file
-    // with that line appended would give. An entry becomes part of the last
-    // section.
+    // Appends a "[name]" or "key=value" line without quoting; the document
+    // then holds what reading the file with that line appended would give.
+    // An entry becomes part of the last section.
     void AppendSection(std::string_view name);
     void AppendEntry(std::string_view key, std::string_view value);
 

@@ -77,7 +77,6 @@ private:
     bool saveTable();
     bool saveAsDialog();
     bool writeTo(const QString &path);
-    void showFailure(const QString &text);
 
     AppContext &m_context;
     TableModel *m_model = nullptr;
