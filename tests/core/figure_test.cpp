@@ -954,6 +954,42 @@ TEST(History, FoldsOneFieldsEditsDropsRedoAndForgetsALostSavedPoint)
     EXPECT_EQ(h.Undo(), 8);
 }
 
+// The saved point follows its state through trimming, is forgotten when its
+// state is trimmed away or replaced by a new step, and a Reset makes the new
+// state the saved one.
+TEST(History, SavedPointFollowsItsState)
+{
+    History<int> trimmed(2);
+    trimmed.Reset(0);
+    trimmed.Record("a", 1);
+    trimmed.Record("b", 2);
+    trimmed.MarkSaved();
+    trimmed.Record("c", 3); // drops state 0: the saved state 2 moves down one place
+    EXPECT_FALSE(trimmed.AtSaved());
+    EXPECT_EQ(trimmed.Undo(), 2);
+    EXPECT_TRUE(trimmed.AtSaved());
+    EXPECT_EQ(trimmed.Undo(), 1);
+    EXPECT_FALSE(trimmed.AtSaved());
+
+    History<int> lost(1);
+    lost.Reset(0);
+    lost.MarkSaved();
+    lost.Record("a", 1);
+    lost.Record("b", 2); // drops the saved state 0
+    EXPECT_EQ(lost.Undo(), 1);
+    EXPECT_FALSE(lost.AtSaved());
+
+    History<int> replaced;
+    replaced.Reset(0);
+    replaced.Record("a", 1);
+    replaced.MarkSaved();
+    replaced.Undo();
+    replaced.Record("b", 5); // the saved state 1 is replaced by 5 in its place
+    EXPECT_FALSE(replaced.AtSaved());
+    replaced.Reset(9);
+    EXPECT_TRUE(replaced.AtSaved());
+}
+
 class FigureUndoTest : public ::testing::Test
 {
 protected:
