@@ -867,6 +867,12 @@ TEST_F(FigureRecostTest, RemovedRaceIsReportedAndNotSaved)
     EXPECT_EQ(r.notices[0].sentence, "The item Dwarf does not exist in current resourcefiles!");
     EXPECT_FALSE(SaveRecostedFigure(tables, path, true).ok());
     EXPECT_EQ(*ReadFileBytes(path), bytes);
+    // The army's cost check counts it as not costed: no new cost to offer.
+    const std::vector<FigureCostCheck> checks = CheckFigureCosts(folder.Path(), tables).value();
+    ASSERT_EQ(checks.size(), 1u);
+    EXPECT_TRUE(checks[0].failed);
+    EXPECT_FALSE(checks[0].Differs() || checks[0].DiffersRefreshed());
+    EXPECT_EQ(checks[0].newCost, "");
 }
 
 TEST_F(FigureRecostTest, SavingKeepsTheOtherSectionsAndWritesTheNewCost)
