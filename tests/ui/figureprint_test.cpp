@@ -49,6 +49,10 @@ private slots:
         };
         QVERIFY(qAbs((corner("Race") - corner("Type")).x() - 125) < 0.1);
         QVERIFY(qAbs((corner("Armor") - corner("Type")).y() - 15) < 0.1);
+        // The first line's top stands 300 twips (15 pt) below the printable
+        // area's top: its text hangs from that line, not above it.
+        const double areaTop = m_main->printer()->pageLayout().paintRectPoints().top();
+        QVERIFY(qAbs(corner("Scout").y() - (areaTop + 15)) < 1.5);
     }
 
     void cancelledSetupPrintsNothingAndAFailingPrinterIsReported()
