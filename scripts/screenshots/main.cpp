@@ -1,13 +1,14 @@
 // Takes the README's pictures of the program at work on the sample data:
 //   tarvello_screenshots DATA_FOLDER OUTPUT_FOLDER
 // Each picture is the main window as the player sees it.
+#include "assembly/documentwindows.h"
 #include "platform/modfunctions.h"
 #include "platform/qtdialogs.h"
 #include "platform/uitext.h"
 #include "rules/modloaddata.h"
 #include "rules/rulestables.h"
-#include "shell/appcontext.h"
-#include "shell/childwindow.h"
+#include "platform/appcontext.h"
+#include "platform/childwindow.h"
 #include "shell/frmmain.h"
 
 #include <QAction>
@@ -81,6 +82,7 @@ int main(int argc, char *argv[])
     context.programFolder = data.absolutePath();
     context.settingsFile = out.filePath(QStringLiteral(".screenshots.conf"));
     frmMain main(context);
+    RegisterDocumentWindows(main);
     main.setModalRunner([](QDialog &) {});
     main.resize(1400, 1060);
     main.show();

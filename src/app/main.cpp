@@ -1,6 +1,7 @@
+#include "assembly/documentwindows.h"
 #include "platform/qtdialogs.h"
 #include "rules/rulestables.h"
-#include "shell/appcontext.h"
+#include "platform/appcontext.h"
 #include "shell/frmmain.h"
 #include "shell/startup.h"
 
@@ -20,6 +21,7 @@ int main(int argc, char *argv[])
     context.tables = &tables;
     context.programFolder = StartProgramFolder(dialogs);
     frmMain mainWindow(context);
+    RegisterDocumentWindows(mainWindow);
     mainWindow.startUp();
     OpenCommandLineFiles(mainWindow, app.arguments().mid(1));
     return app.exec();

@@ -301,6 +301,13 @@ TEST(UnitCardModel, LayoutAndStyleSavedIntoTheFigureComeBack)
     EXPECT_EQ(again.style().Data, (FontRole{"Serif", "10,5", 0, 1}));
     EXPECT_EQ(again.image(), (CardRect{600, 360, 1100, 1996}));
     EXPECT_FALSE(again.StyleChanged());
+
+    // Moved and saved again: the file read back holds the picture where it is.
+    card.MovePicture(120, 240);
+    ASSERT_EQ(card.SaveLayout().outcome, LayoutSaveResult::Saved);
+    ASSERT_TRUE(saved.Load(path));
+    EXPECT_EQ(ReadCardLayout(saved), card.image());
+    EXPECT_NE(card.image(), (CardRect{600, 360, 1100, 1996}));
 }
 
 TEST(UnitCardModel, NeverSavedFigureWritesNoLayout)

@@ -406,7 +406,8 @@ TEST_F(FigureFileTest, UnknownRaceIsReportedOnceAndTheFirstRaceKept)
     FigureModel model(tables);
     ASSERT_TRUE(model.Initialize().ok());
     const auto missing = [](const std::string &item) {
-        return Failure{"The item " + item + " does not exist in current resourcefiles!", ""};
+        return Failure{"The item " + item + " does not exist in current resourcefiles!", "",
+                       FailureKind::MissingChoice};
     };
     EXPECT_THAT(model.Open(path),
                 ElementsAre(missing(""), missing("Orc"), missing(""), missing("")));
@@ -439,7 +440,8 @@ TEST_F(FigureFileTest, FileWithoutAFigureSectionIsRefused)
         FigureModel model(tables);
         ASSERT_TRUE(model.Initialize().ok());
         EXPECT_THAT(model.Open(path), ElementsAre(Failure{"Error in loading " + path + " !",
-                                                          "Not a figure file"}));
+                                                          "Not a figure file",
+                                                          FailureKind::NotThisFormat}));
         EXPECT_EQ(model.FileName(), "");
         EXPECT_THAT(model.Record().lvwMeleeWeaponsSelected, IsEmpty());
         EXPECT_FALSE(model.Changed());
@@ -504,7 +506,8 @@ TEST_F(FigureFileTest, AbsurdPictureSizesAreRefused)
         FigureModel model(tables);
         ASSERT_TRUE(model.Initialize().ok());
         EXPECT_THAT(model.Open(path),
-                    ElementsAre(Failure{"Error in loading " + path + " !", c.description}))
+                    ElementsAre(Failure{"Error in loading " + path + " !", c.description,
+                                        FailureKind::NotThisFormat}))
             << c.properties;
         // What came before the picture stays; the rest is not filled.
         EXPECT_EQ(model.Record().txtFigureName, "Huge");
@@ -571,7 +574,8 @@ TEST_F(FigureFileTest, FailuresNameThePath)
     ASSERT_TRUE(model.Initialize().ok());
     const std::string missing = Path("missing.tvf");
     EXPECT_THAT(model.Open(missing),
-                ElementsAre(Failure{"Error in loading " + missing + " !", "File not found"}));
+                ElementsAre(Failure{"Error in loading " + missing + " !", "File not found",
+                                        FailureKind::NotFound}));
     EXPECT_FALSE(model.Loading());
 
     model.SetFigureName("Lost");
@@ -898,6 +902,12 @@ TEST_F(FigureRecostTest, RemovedRaceIsReportedAndNotSaved)
     EXPECT_EQ(r.notices[0].sentence, "The item Dwarf does not exist in current resourcefiles!");
     EXPECT_FALSE(SaveRecostedFigure(tables, path, true).ok());
     EXPECT_EQ(*ReadFileBytes(path), bytes);
+    // The army's cost check counts it as not costed: no new cost to offer.
+    const std::vector<FigureCostCheck> checks = CheckFigureCosts(folder.Path(), tables).value();
+    ASSERT_EQ(checks.size(), 1u);
+    EXPECT_TRUE(checks[0].failed);
+    EXPECT_FALSE(checks[0].Differs() || checks[0].DiffersRefreshed());
+    EXPECT_EQ(checks[0].newCost, "");
 }
 
 TEST_F(FigureRecostTest, SavingKeepsTheOtherSectionsAndWritesTheNewCost)
@@ -983,6 +993,42 @@ TEST(History, FoldsOneFieldsEditsDropsRedoAndForgetsALostSavedPoint)
     }
     EXPECT_EQ(steps, 3);                // the cap
     EXPECT_EQ(h.Undo(), 8);
+}
+
+// The saved point follows its state through trimming, is forgotten when its
+// state is trimmed away or replaced by a new step, and a Reset makes the new
+// state the saved one.
+TEST(History, SavedPointFollowsItsState)
+{
+    History<int> trimmed(2);
+    trimmed.Reset(0);
+    trimmed.Record("a", 1);
+    trimmed.Record("b", 2);
+    trimmed.MarkSaved();
+    trimmed.Record("c", 3); // drops state 0: the saved state 2 moves down one place
+    EXPECT_FALSE(trimmed.AtSaved());
+    EXPECT_EQ(trimmed.Undo(), 2);
+    EXPECT_TRUE(trimmed.AtSaved());
+    EXPECT_EQ(trimmed.Undo(), 1);
+    EXPECT_FALSE(trimmed.AtSaved());
+
+    History<int> lost(1);
+    lost.Reset(0);
+    lost.MarkSaved();
+    lost.Record("a", 1);
+    lost.Record("b", 2); // drops the saved state 0
+    EXPECT_EQ(lost.Undo(), 1);
+    EXPECT_FALSE(lost.AtSaved());
+
+    History<int> replaced;
+    replaced.Reset(0);
+    replaced.Record("a", 1);
+    replaced.MarkSaved();
+    replaced.Undo();
+    replaced.Record("b", 5); // the saved state 1 is replaced by 5 in its place
+    EXPECT_FALSE(replaced.AtSaved());
+    replaced.Reset(9);
+    EXPECT_TRUE(replaced.AtSaved());
 }
 
 class FigureUndoTest : public ::testing::Test

@@ -250,7 +250,8 @@ TEST(WriteFileAtomically, FailureLeavesTheOldFile)
     fs::create_directories(fs::path(folder) / "inside");
     const Status failed = WriteFileAtomically(folder, "new");
     ASSERT_FALSE(failed.ok());
-    EXPECT_EQ(failed.failure(), (Failure{"Error in saving " + folder + " !", "Path/File access error"}));
+    EXPECT_EQ(failed.failure(), (Failure{"Error in saving " + folder + " !", "Path/File access error",
+                                          FailureKind::CannotWrite}));
     EXPECT_EQ(ReadFileBytes(file), "old");
     EXPECT_FALSE(WriteFileAtomically(dir.File("missing/x.txt"), "new").ok());
     // Nothing but the two targets is left in the folder.
@@ -359,7 +360,7 @@ TEST(ReadReadme, EveryLineEndsWithALineBreak)
     EXPECT_EQ(ReadReadme(dir.File("empty.txt")).value(), "");
     const Result<std::string> missing = ReadReadme(dir.File("none.txt"));
     ASSERT_FALSE(missing.ok());
-    EXPECT_EQ(missing.failure(), (Failure{"Error loading readme file!", "File not found"}));
+    EXPECT_EQ(missing.failure(), (Failure{"Error loading readme file!", "File not found", FailureKind::NotFound}));
 }
 
 // UTF-8 of a code point below U+10000.

@@ -224,7 +224,8 @@ TEST(ProfileDocument, FailedSaveKeepsTheOldFile)
     fs::create_directory(folder);
     const Status saved = doc.Save(folder);
     ASSERT_FALSE(saved.ok());
-    EXPECT_EQ(saved.failure(), (Failure{"Error in saving " + folder + " !", "Path/File access error"}));
+    EXPECT_EQ(saved.failure(), (Failure{"Error in saving " + folder + " !", "Path/File access error",
+                                         FailureKind::CannotWrite}));
     EXPECT_TRUE(fs::is_directory(folder));
     EXPECT_EQ(FileText(file), "[Old]\r\nk=1\r\n");
     EXPECT_TRUE(doc.Save(file).ok());

@@ -47,9 +47,9 @@ std::string Line(const TableInfo &table, bool complete = true)
     return line;
 }
 
-Failure Failed(TableId id, const char *description)
+Failure Failed(TableId id, const char *description, FailureKind kind = FailureKind::Other)
 {
-    return {kSentences[static_cast<std::size_t>(id)], description};
+    return {kSentences[static_cast<std::size_t>(id)], description, kind};
 }
 
 class EveryTable : public testing::TestWithParam<TableInfo>
@@ -94,11 +94,11 @@ TEST_P(EveryTable, MissingOrUnreadableFileKeepsThePreviousRows)
     folder.Remove(GetParam().file);
     Status read = ReadTable(GetParam().id, tables, folder.Path());
     ASSERT_FALSE(read.ok());
-    EXPECT_EQ(read.failure(), Failed(GetParam().id, "File not found"));
+    EXPECT_EQ(read.failure(), Failed(GetParam().id, "File not found", FailureKind::NotFound));
     std::filesystem::create_directory(std::filesystem::path(folder.Path()) / GetParam().file);
     read = ReadTable(GetParam().id, tables, folder.Path());
     ASSERT_FALSE(read.ok());
-    EXPECT_EQ(read.failure(), Failed(GetParam().id, "Path/File access error"));
+    EXPECT_EQ(read.failure(), Failed(GetParam().id, "Path/File access error", FailureKind::CannotRead));
     EXPECT_EQ(Rows(), 1u);
 }
 
@@ -232,7 +232,7 @@ TEST(LoadAllTables, ReportsEveryFailedTableInLoadingOrder)
     LoadAllTables(t, folder.Path(), ".", [&](const Failure &f) { failures.push_back(f); });
     ASSERT_EQ(failures.size(), std::size(kSentences));
     for (std::size_t i = 0; i < failures.size(); ++i)
-        EXPECT_EQ(failures[i], (Failure{kSentences[i], "File not found"}));
+        EXPECT_EQ(failures[i], (Failure{kSentences[i], "File not found", FailureKind::NotFound}));
 }
 
 // The shipped tables as the program reads them in a locale with this mark.

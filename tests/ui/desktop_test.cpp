@@ -281,6 +281,7 @@ private slots:
         QVERIFY(bar->isHidden());
         stopMain();
         m_main = new frmMain(m_context);
+        tarvello::RegisterDocumentWindows(*m_main);
         m_main->show();
         QVERIFY(Named<QToolBar>(m_main, "tbrCommands")->isHidden());
         QVERIFY(!action("mnuWindow_ToolBar")->isChecked());

@@ -5,11 +5,80 @@
 #include "print/qtprinterpage.h"
 #include "windowtest.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QPaintEngine>
+#include <QPrintEngine>
 #include <QProcess>
 #include <QRegularExpression>
 
+#include <climits>
+#include <exception>
+
 using namespace tarvello;
+
+namespace {
+
+// A printer whose job begins writing its file and then cannot start page two.
+class PageTwoFails : public QPaintEngine, public QPrintEngine
+{
+public:
+    explicit PageTwoFails(const QString &path) : m_path(path) {}
+
+    bool begin(QPaintDevice *) override
+    {
+        QFile file(m_path);
+        m_state = file.open(QIODevice::WriteOnly) && file.write("%PDF-1.4\n") > 0
+                      ? QPrinter::Active : QPrinter::Error;
+        return m_state == QPrinter::Active;
+    }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState &) override {}
+    void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+    void drawTextItem(const QPointF &, const QTextItem &) override {}
+    void drawPath(const QPainterPath &) override {}
+    Type type() const override { return QPaintEngine::User; }
+
+    void setProperty(PrintEnginePropertyKey, const QVariant &) override {}
+    QVariant property(PrintEnginePropertyKey key) const override
+    {
+        return key == PPK_OutputFileName ? QVariant(m_path) : QVariant();
+    }
+    bool newPage() override { return false; }
+    bool abort() override
+    {
+        m_state = QPrinter::Aborted;
+        return true;
+    }
+    int metric(QPaintDevice::PaintDeviceMetric metric) const override
+    {
+        switch (metric) {
+        case QPaintDevice::PdmWidth: return 595;
+        case QPaintDevice::PdmHeight: return 842;
+        case QPaintDevice::PdmWidthMM: return 210;
+        case QPaintDevice::PdmHeightMM: return 297;
+        case QPaintDevice::PdmNumColors: return INT_MAX;
+        case QPaintDevice::PdmDepth: return 32;
+        case QPaintDevice::PdmDevicePixelRatio: return 1;
+        case QPaintDevice::PdmDevicePixelRatioScaled:
+            return int(QPaintDevice::devicePixelRatioFScale());
+        default: return 72;
+        }
+    }
+    QPrinter::PrinterState printerState() const override { return m_state; }
+
+private:
+    QString m_path;
+    QPrinter::PrinterState m_state = QPrinter::Idle;
+};
+
+class PrinterOn : public QPrinter
+{
+public:
+    explicit PrinterOn(PageTwoFails &engine) { setEngines(&engine, &engine); }
+};
+
+} // namespace
 
 class FigurePrintTest : public QObject, public WindowTest
 {
@@ -49,6 +118,10 @@ private slots:
         };
         QVERIFY(qAbs((corner("Race") - corner("Type")).x() - 125) < 0.1);
         QVERIFY(qAbs((corner("Armor") - corner("Type")).y() - 15) < 0.1);
+        // The first line's top stands 300 twips (15 pt) below the printable
+        // area's top: its text hangs from that line, not above it.
+        const double areaTop = m_main->printer()->pageLayout().paintRectPoints().top();
+        QVERIFY(qAbs(corner("Scout").y() - (areaTop + 15)) < 1.5);
     }
 
     void cancelledSetupPrintsNothingAndAFailingPrinterIsReported()
@@ -73,6 +146,24 @@ private slots:
         m_main->printer()->setOutputFileName(path);
         page.Print("half a report");
         page.KillDoc();
+        QVERIFY(!QFileInfo::exists(path));
+
+        // A job that fails after its file was begun leaves no partial file.
+        PageTwoFails engine(path);
+        PrinterOn failing(engine);
+        QtPrinterPage twoPages(failing);
+        twoPages.Print("page one");
+        twoPages.NewPage();
+        twoPages.Print("page two");
+        bool failed = false;
+        try {
+            twoPages.EndDoc();
+        } catch (const std::exception &) {
+            failed = true;
+            QVERIFY(QFileInfo::exists(path));
+            twoPages.KillDoc();
+        }
+        QVERIFY(failed);
         QVERIFY(!QFileInfo::exists(path));
     }
 

@@ -236,6 +236,20 @@ private slots:
         QVERIFY(saved.contains(guard.mid(guard.indexOf("[CardLayout]"))));
         QVERIFY(!available->topLevelItem(1)->text(now).contains(arrow));
         QVERIFY(available->topLevelItem(0)->text(now).contains(arrow));
+
+        // The sword's row changes: the militia's cost differs only with its
+        // copied row refreshed, and is offered and saved with that row.
+        m_tables.MeleeWeapons[0].MaxDamage = 8;
+        w.tablesReloaded();
+        const QByteArray militia = ReadBytes(file(names[2]));
+        m_dialogs.checklistAnswers.enqueue(IDialogs::ChecklistAnswer{{1}, true});
+        ClickButton(&w, "btnUpdateCosts");
+        const QStringList offered = m_dialogs.callsOf(Kind::Checklist).at(1).lines;
+        QCOMPARE(offered.size(), 2);
+        QVERIFY(offered.at(1).startsWith(QStringLiteral("militia.tvf: ")));
+        const QByteArray refreshed = ReadBytes(file(names[2]));
+        QVERIFY(refreshed != militia);
+        QVERIFY(refreshed.contains("Max Damage=8"));
     }
 };
 

@@ -167,7 +167,7 @@ private slots:
             // Opening runs before the editor is shown.
             log.append(child->isVisible() ? QStringLiteral("open shown") : QStringLiteral("open hidden"));
         };
-        m_main->setChildFactory(QStringLiteral("frmFigure"), figures);
+        m_main->setChildFactory(tarvello::WindowForm::Figure, figures);
         for (const char *name : {"mnuFile_Figure_New", "mnuFile_Figure_Open", "mnuFileArmy_Open"})
             QVERIFY2(action(name)->isEnabled(), name);
 
@@ -185,7 +185,7 @@ private slots:
             QVERIFY(child->isVisible());
             opened.append({path, caption});
         };
-        m_main->setChildFactory(QStringLiteral("frmEdit_Table"), tables);
+        m_main->setChildFactory(tarvello::WindowForm::EditTable, tables);
         for (QAction *item : menu("mnuResources")->actions())
             QVERIFY(item->isEnabled());
         action("mnuResources_Moves")->trigger();
@@ -255,6 +255,7 @@ private slots:
         WriteTables(m_folder->path(), QStringLiteral("races.skv"));
         delete m_main;
         m_main = new frmMain(m_context);
+        tarvello::RegisterDocumentWindows(*m_main);
 
         QStringList events;
         m_main->setModalRunner([&](QDialog &dialog) {

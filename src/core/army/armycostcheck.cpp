@@ -1,4 +1,5 @@
 #include "armycostcheck.h"
+#include "figure/figurekeys.h"
 
 #include "figure/recost.h"
 #include "figuresummary.h"
@@ -24,12 +25,12 @@ Result<std::vector<FigureCostCheck>> CheckFigureCosts(const std::string &folder,
         std::optional<std::string> bytes = ReadListedFileBytes(check.path);
         const std::string_view content = bytes ? std::string_view(*bytes) : std::string_view();
         const ProfileLookup figureName =
-            ProfileDocument::Lookup(content, "Figure", "txtFigureName");
+            ProfileDocument::Lookup(content, figurekeys::kFigureSection, figurekeys::kFigureName);
         check.name = figureName.status == ProfileLookup::Found ? figureName.value : "<none>";
-        check.storedCost = ProfileDocument::Lookup(content, "Figure", "txtFinalCost").value;
+        check.storedCost = ProfileDocument::Lookup(content, figurekeys::kFigureSection, figurekeys::kFinalCost).value;
         const Result<FigureRecost> recost =
             bytes ? RecostFigureContent(tables, check.path, std::move(*bytes))
-                  : Result<FigureRecost>(Failure{LoadingSentence(check.path), ""});
+                  : Result<FigureRecost>(Failure{LoadingSentence(check.path), "", FailureKind::CannotRead});
         check.failed = !recost.ok() || !recost.value().notices.empty();
         if (!check.failed) {
             check.newCost = recost.value().newCost;

@@ -331,7 +331,7 @@ Status ArmyModel::WriteArmy(const std::string &path)
                                                ArmyFileText(m_armyName, m_unitDirectory, m_units,
                                                             m_pointsLimit));
     if (!written)
-        return Failure{"Error in saving army " + path, written.failure().description};
+        return Failure{"Error in saving army " + path, written.failure().description, FailureKind::CannotWrite};
     m_changed = false;
     m_history.MarkSaved();
     // A new army, once in its file, is named as it would be when opened from

@@ -1,4 +1,5 @@
 #include "figuresummary.h"
+#include "figure/figurekeys.h"
 
 #include "platform/asciitext.h"
 #include "platform/cp1252.h"
@@ -17,16 +18,21 @@ namespace tarvello {
 namespace {
 
 constexpr const char *kNone = "<none>";
-constexpr const char *kFigureSection = "Figure";
+constexpr const char *kFigureSection = figurekeys::kFigureSection;
 
 // The Figure keys of the single fields, in field order (the lists excluded).
 constexpr std::pair<SummaryField, const char *> kSingleKeys[] = {
-    {kFigureName, "txtFigureName"},       {kRace, "cboRace"},
-    {kFigureType, "cboFigureType"},       {kCost, "txtFinalCost"},
-    {kTrainingLevel, "cboTrainingLevel"}, {kHitFactor, "txtAdjustedHitFactor"},
-    {kHitPoints, "txtHitPoints"},         {kMorale, "txtBaseMorale"},
-    {kMove, "txtMove"},                   {kCommandSkill, "cboCommandSkill"},
-    {kArmor, "cboArmorType"}};
+    {kFigureName, figurekeys::kFigureName},
+    {kRace, figurekeys::kRace},
+    {kFigureType, figurekeys::kFigureType},
+    {kCost, figurekeys::kFinalCost},
+    {kTrainingLevel, figurekeys::kTrainingLevel},
+    {kHitFactor, figurekeys::kAdjustedHitFactor},
+    {kHitPoints, figurekeys::kHitPoints},
+    {kMorale, figurekeys::kBaseMorale},
+    {kMove, figurekeys::kMove},
+    {kCommandSkill, figurekeys::kCommandSkill},
+    {kArmor, figurekeys::kArmorType}};
 
 // " (n)" without the blank for a positive shot count, else nothing.
 std::string ShotsSuffix(const std::string &shots)
@@ -91,7 +97,7 @@ std::string UnitFieldText(std::string text)
 
 std::string UnitFigureName(const ProfileDocument &doc)
 {
-    return UnitFieldText(doc.Read(kFigureSection, "txtFigureName", kNone));
+    return UnitFieldText(doc.Read(kFigureSection, figurekeys::kFigureName, kNone));
 }
 
 FigureSummary FigureSummaryFromBytes(std::string bytes)

@@ -3,6 +3,7 @@
 #include "cardlayout.h"
 #include "cardsource.h"
 
+#include "figure/figurerules.h"
 #include "platform/numbers.h"
 #include "platform/profiledocument.h"
 #include "platform/runtimeerror.h"
@@ -17,7 +18,7 @@ namespace tarvello {
 namespace {
 
 constexpr const char *kSentence = "The unit card cannot be opened!";
-constexpr int kBattleMage = 4;
+constexpr int kBattleMage = static_cast<int>(FigureType::BattleMage);
 
 // A refusal to build the card, carrying its description.
 struct Refusal
@@ -55,16 +56,15 @@ std::int32_t WeaponValue(const std::vector<std::string> &row, std::size_t column
 
 void SetMageValues(clsFigure &figure)
 {
-    struct Mage { std::int32_t draw, mana, shortRange, longRange, spells; };
-    constexpr std::array<Mage, 3> kMage = {{{1, 3, 3, 4, 2}, {2, 6, 4, 5, 4}, {4, 10, 8, 10, 8}}};
-    if (figure.FigureType != kBattleMage || figure.TrainingLevel < 0 || figure.TrainingLevel > 2)
+    if (figure.FigureType != kBattleMage || figure.TrainingLevel < 0
+        || figure.TrainingLevel >= kTrainingLevelCount)
         return;
-    const Mage &m = kMage[std::size_t(figure.TrainingLevel)];
-    figure.ManaDraw = m.draw;
-    figure.MaxMana = m.mana;
-    figure.SpellRangeShort = m.shortRange;
-    figure.SpellRangeLong = m.longRange;
-    figure.MaxSpells = m.spells;
+    const MageValues &m = kMageValues[std::size_t(figure.TrainingLevel)];
+    figure.ManaDraw = m.manaDraw;
+    figure.MaxMana = m.maxMana;
+    figure.SpellRangeShort = m.spellRangeShort;
+    figure.SpellRangeLong = m.spellRangeLong;
+    figure.MaxSpells = m.maxSpells;
 }
 
 void FillRolls(clsAttack &attack, std::int32_t damage, int training, const RulesTables &tables)
@@ -157,7 +157,7 @@ Result<clsFigure> BuildCardFigure(const CardSource &source, const RulesTables &t
     try {
         return Build(source, tables);
     } catch (const Refusal &refusal) {
-        return Failure{kSentence, refusal.description};
+        return Failure{kSentence, refusal.description, FailureKind::Refused};
     } catch (const std::exception &error) {
         return Failure{kSentence, error.what()};
     }

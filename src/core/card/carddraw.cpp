@@ -1,5 +1,7 @@
 #include "carddraw.h"
 
+#include "figure/figurerecord.h"
+#include "figure/figurerules.h"
 #include "platform/numbers.h"
 #include "platform/runtimeerror.h"
 #include "platform/twips.h"
@@ -124,7 +126,9 @@ std::vector<std::string> DataLines(const clsFigure &f)
 
 std::string CostLine(const clsFigure &f)
 {
-    const char *type = f.FigureType == 3 ? "Vehicle" : f.FigureType == 4 ? "Mage" : "Figure";
+    const char *type = f.FigureType == static_cast<int>(FigureType::Vehicle)      ? "Vehicle"
+                       : f.FigureType == static_cast<int>(FigureType::BattleMage) ? "Mage"
+                                                                                  : "Figure";
     return std::string(type) + " Cost: " + std::to_string(f.Cost) + (f.OptionalRules ? "*" : "");
 }
 
@@ -155,16 +159,14 @@ void PrintText(ICardTarget &target, double x, double y, std::string_view text,
 
 std::string TrainingLine(int figureType, int trainingLevel)
 {
-    if (trainingLevel < 0 || trainingLevel > 2)
+    if (trainingLevel < 0 || trainingLevel >= kTrainingLevelCount)
         return {};
-    static const char *const kVehicle[] = {"Poor", "Good", "Excellent"};
-    static const char *const kMage[] = {"Apprentice", "Journeyman", "Master"};
-    static const char *const kOther[] = {"Green", "Line", "Elite"};
-    if (figureType == 3)
-        return std::string("Targeting System: ") + kVehicle[trainingLevel];
-    if (figureType == 4)
-        return std::string("Training Level: ") + kMage[trainingLevel];
-    return std::string("Training Level: ") + kOther[trainingLevel];
+    const auto level = static_cast<std::size_t>(trainingLevel);
+    if (figureType == static_cast<int>(FigureType::Vehicle))
+        return std::string(kTargetingSystemLabel) + ": " + kVehicleCaptions[level];
+    if (figureType == static_cast<int>(FigureType::BattleMage))
+        return std::string(kTrainingLevelLabel) + ": " + kMageCaptions[level];
+    return std::string(kTrainingLevelLabel) + ": " + kTrainingCaptions[level];
 }
 
 bool DrawCard(ICardTarget &t, const CardScene &scene)

@@ -21,7 +21,6 @@ namespace tarvello {
 namespace {
 
 constexpr const char *kNotFound = "file not found";
-constexpr std::string_view kLoadingFailure = "Error in loading ";
 
 // A message as one line: its CR LF becomes ": ".
 std::string OneLine(std::string text)
@@ -83,12 +82,12 @@ Result<SheetCard> LoadSheetCard(const std::string &path, const RulesTables &tabl
 {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec))
-        return Failure{"", kNotFound};
+        return Failure{"", kNotFound, FailureKind::NotFound};
     FigureModel figure(tables);
     (void)figure.Initialize();
     for (const Failure &failure : figure.Open(path)) {
-        if (failure.sentence.compare(0, kLoadingFailure.size(), kLoadingFailure) == 0)
-            return Failure{"", failure.description};
+        if (failure.StoppedLoading())
+            return Failure{"", failure.description, failure.kind};
     }
     const Result<clsFigure> built = BuildCardFigure(CardSourceFromEditor(figure.Record(), path),
                                                     tables);

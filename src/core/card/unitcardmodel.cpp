@@ -178,10 +178,10 @@ Status UnitCardModel::SaveStyle(const std::string &path)
     std::string error;
     std::optional<ProfileDocument> doc = LoadForChange(path, error);
     if (!doc)
-        return Failure{sentence, error};
+        return Failure{sentence, error, FailureKind::CannotWrite};
     WriteStyle(*doc, m_style);
     if (const Status saved = doc->Save(path); !saved)
-        return Failure{sentence, saved.failure().description};
+        return Failure{sentence, saved.failure().description, FailureKind::CannotWrite};
     m_styleChanged = false;
     m_savedStyle = m_style;
     SavedNow();

@@ -68,7 +68,6 @@ public:
     bool HasPicture() const { return !m_figure.ImageFile.empty(); }
     bool StyleChanged() const { return m_styleChanged; }
     bool LayoutChanged() const { return m_layoutChanged; }
-    const std::string &DefaultFont() const { return m_defaultFont; }
     // "Unit Card: " followed by the figure's name.
     std::string Caption() const { return "Unit Card: " + m_figure.Name; }
     // Name + ".tvs", proposed by the style file dialogs.

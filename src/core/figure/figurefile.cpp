@@ -1,4 +1,5 @@
 #include "figurefile.h"
+#include "figurekeys.h"
 
 #include "platform/asciitext.h"
 #include "platform/numbers.h"
@@ -14,8 +15,8 @@ namespace tarvello {
 
 namespace {
 
-const char *const kImageProperties = "ImageProperties";
-const char *const kImagePixels = "ImagePixels";
+const char *const kImageProperties = figurekeys::kImagePropertiesSection;
+const char *const kImagePixels = figurekeys::kImagePixelsSection;
 
 // True for the name of a numbered section of the series: the series word
 // (any case) followed by one or more digits.
@@ -83,7 +84,7 @@ void WriteFigureSections(ProfileDocument &doc, const FigureRecord &record)
     });
 
     for (const FigureField &field : FigureFields())
-        doc.Write("Figure", field.name, FieldValue(record, field));
+        doc.Write(figurekeys::kFigureSection, field.name, FieldValue(record, field));
 
     for (FigureSeries series : kAllSeries) {
         const SeriesSchema &schema = Schema(series);
@@ -158,7 +159,7 @@ FigureFileText MakeFigureFileText(ProfileDocument &doc, const FigureRecord &reco
 
 std::string ReadFigureValue(const ProfileDocument &doc, std::string_view key, std::string_view def)
 {
-    return doc.Read("Figure", key, def);
+    return doc.Read(figurekeys::kFigureSection, key, def);
 }
 
 std::vector<ListRow> ReadSeries(const ProfileDocument &doc, FigureSeries series)

@@ -1,4 +1,5 @@
 #include "figuremodel.h"
+#include "figurekeys.h"
 
 #include "costcalculation.h"
 #include "figurefile.h"
@@ -289,7 +290,7 @@ Status FigureModel::SaveTo(const std::string &path)
         if (!file.image)
             return file.image;
     } catch (const std::exception &e) {
-        return Failure{SavingSentence(path), e.what()};
+        return Failure{SavingSentence(path), e.what(), FailureKind::CannotWrite};
     }
     m_changed = false;
     m_history.MarkSaved();
@@ -305,7 +306,7 @@ std::vector<Failure> FigureModel::Open(const std::string &path)
     std::optional<std::string> bytes = ReadFileBytes(path);
     if (!bytes) {
         m_fileName = path;
-        return {Failure{LoadingSentence(path), ReadFailureDescription(path)}};
+        return {ReadFailure(LoadingSentence(path), path)};
     }
     return OpenContent(path, std::move(*bytes));
 }
@@ -329,7 +330,8 @@ void FigureModel::ReadFigureSection(const ProfileDocument &doc, std::vector<Fail
             const int position = (m_record.*field.choice).Find(value);
             if (position < 0)
                 notices.push_back(
-                    {"The item " + value + " does not exist in current resourcefiles!", ""});
+                    {"The item " + value + " does not exist in current resourcefiles!", "",
+                     FailureKind::MissingChoice});
             else
                 calculated(Choose(field.choice, position));
         } else if (field.text == &FigureRecord::txtAdjustHitFactor) {
@@ -352,8 +354,8 @@ std::vector<Failure> FigureModel::OpenContent(const std::string &path, std::stri
     ProfileDocument doc = ProfileDocument::FromBytes(std::move(content));
     // Another kind of file holds no figure to fill the editor with: the
     // editor stays as it was and is not bound to that file.
-    if (!doc.HasSection("Figure"))
-        return {Failure{LoadingSentence(path), "Not a figure file"}};
+    if (!doc.HasSection(figurekeys::kFigureSection))
+        return {Failure{LoadingSentence(path), "Not a figure file", FailureKind::NotThisFormat}};
     m_loading = true;
     m_fileName = path;
     try {
@@ -371,7 +373,7 @@ std::vector<Failure> FigureModel::OpenContent(const std::string &path, std::stri
             notices.push_back(calculated.failure());
         m_changed = false;
     } catch (const std::exception &e) {
-        notices.push_back({LoadingSentence(path), e.what()});
+        notices.push_back({LoadingSentence(path), e.what(), FailureKind::NotThisFormat});
     }
     m_loading = false;
     ResetHistory();

@@ -1,5 +1,7 @@
 #include "figurerecord.h"
 
+#include "figurekeys.h"
+
 namespace tarvello {
 
 std::string ChoiceList::Text() const
@@ -40,25 +42,25 @@ constexpr FigureField Check(const char *name, int R::*member)
 const std::array<FigureField, kFigureFieldCount> kFields = {
     Check("chkUseOptionalMovement", &R::chkUseOptionalMovement),
     Check("chkOptionalRangeCost", &R::chkOptionalRangeCost),
-    Text("txtFigureName", &R::txtFigureName),
+    Text(figurekeys::kFigureName, &R::txtFigureName),
     Text("txtImageFile", &R::txtImageFile),
-    Choice("cboFigureType", &R::cboFigureType),
+    Choice(figurekeys::kFigureType, &R::cboFigureType),
     Text("txtRaceHitFactorModifier", &R::txtRaceHitFactorModifier),
     Text("txtAdjustHitFactor", &R::txtAdjustHitFactor),
-    Choice("cboTrainingLevel", &R::cboTrainingLevel),
-    Text("txtHitPoints", &R::txtHitPoints),
-    Choice("cboArmorType", &R::cboArmorType),
-    Choice("cboRace", &R::cboRace),
+    Choice(figurekeys::kTrainingLevel, &R::cboTrainingLevel),
+    Text(figurekeys::kHitPoints, &R::txtHitPoints),
+    Choice(figurekeys::kArmorType, &R::cboArmorType),
+    Choice(figurekeys::kRace, &R::cboRace),
     Choice("cboMove", &R::cboMove),
-    Choice("cboCommandSkill", &R::cboCommandSkill),
+    Choice(figurekeys::kCommandSkill, &R::cboCommandSkill),
     Text("txtBaseHitFactor", &R::txtBaseHitFactor),
-    Text("txtAdjustedHitFactor", &R::txtAdjustedHitFactor),
-    Text("txtMove", &R::txtMove),
+    Text(figurekeys::kAdjustedHitFactor, &R::txtAdjustedHitFactor),
+    Text(figurekeys::kMove, &R::txtMove),
     Text("txtInitiativeModifier", &R::txtInitiativeModifier),
-    Text("txtBaseMorale", &R::txtBaseMorale),
+    Text(figurekeys::kBaseMorale, &R::txtBaseMorale),
     Text("txtExtraItemsCost", &R::txtExtraItemsCost),
     Text("txtMagicSkillCost", &R::txtMagicSkillCost),
-    Text("txtFinalCost", &R::txtFinalCost),
+    Text(figurekeys::kFinalCost, &R::txtFinalCost),
     Text("txtExtraItemsCostCopy", &R::txtExtraItemsCostCopy),
     Text("txtHitPointsCopy", &R::txtHitPointsCopy),
     Text("txtDefenseFactor", &R::txtDefenseFactor),
@@ -76,15 +78,6 @@ const std::array<FigureField, kFigureFieldCount> kFields = {
 const std::array<FigureField, kFigureFieldCount> &FigureFields()
 {
     return kFields;
-}
-
-const FigureField *FindFigureField(std::string_view name)
-{
-    for (const FigureField &field : kFields) {
-        if (name == field.name)
-            return &field;
-    }
-    return nullptr;
 }
 
 std::string FieldValue(const FigureRecord &record, const FigureField &field)

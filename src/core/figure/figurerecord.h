@@ -121,9 +121,6 @@ inline constexpr std::size_t kFigureFieldCount = 31;
 // a first save writes the keys of the Figure section.
 const std::array<FigureField, kFigureFieldCount> &FigureFields();
 
-// The field of that name (exact), nullptr when there is none.
-const FigureField *FindFigureField(std::string_view name);
-
 // The text a field is saved as: the text field's text, the chosen entry's
 // text, or "0"/"1" for a check box.
 std::string FieldValue(const FigureRecord &record, const FigureField &field);

@@ -16,7 +16,7 @@ constexpr std::size_t kWholeNameLength = 20;
 std::string ShownShots(const std::string &shots)
 {
     const double value = LeadingNumber(shots);
-    return value > 0 && value != 20 ? shots : std::string();
+    return value > 0 && value != kShotsLimit ? shots : std::string();
 }
 
 WrappedName WrapItemName(const std::string &name)

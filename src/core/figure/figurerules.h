@@ -21,6 +21,15 @@ inline constexpr std::array<const char *, kTrainingLevelCount> kMagicSkillCost =
                                                                                   "45"};
 inline constexpr const char *kNoMagicSkillCost = "0";
 
+// A battle mage's spell values by training level (Apprentice, Journeyman,
+// Master), shown on its unit card.
+struct MageValues
+{
+    int manaDraw, maxMana, spellRangeShort, spellRangeLong, maxSpells;
+};
+inline constexpr std::array<MageValues, kTrainingLevelCount> kMageValues = {
+    {{1, 3, 3, 4, 2}, {2, 6, 4, 5, 4}, {4, 10, 8, 10, 8}}};
+
 // The optional movement cost: move x weight + offset.
 inline constexpr double kMoveWeight = 0.06;
 inline constexpr double kMoveOffset = 0.64;

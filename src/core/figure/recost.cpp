@@ -1,4 +1,5 @@
 #include "recost.h"
+#include "figurekeys.h"
 
 #include "costcalculation.h"
 #include "figurefile.h"
@@ -90,11 +91,6 @@ std::vector<RowChange> ChangedRows(const FigureRecord &record)
     return changes;
 }
 
-bool IsLoadingFailure(const Failure &failure, const std::string &path)
-{
-    return failure.sentence == LoadingSentence(path);
-}
-
 } // namespace
 
 void RefreshRowsFromTables(FigureRecord &record, const RulesTables &tables)
@@ -120,10 +116,10 @@ Result<FigureRecost> RecostFigureContent(const RulesTables &tables, const std::s
     FigureModel model(tables);
     (void)model.Initialize();
     FigureRecost recost;
-    recost.storedCost = ProfileDocument::Lookup(content, "Figure", "txtFinalCost").value;
+    recost.storedCost = ProfileDocument::Lookup(content, figurekeys::kFigureSection, figurekeys::kFinalCost).value;
     recost.notices = model.OpenContent(path, WithoutPixels(std::move(content)));
     for (const Failure &notice : recost.notices) {
-        if (IsLoadingFailure(notice, path))
+        if (notice.StoppedLoading())
             return notice;
     }
     recost.record = model.Record();
@@ -142,7 +138,7 @@ Result<FigureRecost> RecostFigureFile(const RulesTables &tables, const std::stri
 {
     std::optional<std::string> bytes = ReadFileBytes(path);
     if (!bytes)
-        return Failure{LoadingSentence(path), ReadFailureDescription(path)};
+        return ReadFailure(LoadingSentence(path), path);
     return RecostFigureContent(tables, path, std::move(*bytes));
 }
 
@@ -150,7 +146,7 @@ Status SaveRecostedFigure(const RulesTables &tables, const std::string &path, bo
 {
     std::optional<std::string> bytes = ReadFileBytes(path);
     if (!bytes)
-        return Failure{LoadingSentence(path), ReadFailureDescription(path)};
+        return ReadFailure(LoadingSentence(path), path);
     FigureModel model(tables);
     (void)model.Initialize();
     const std::vector<Failure> notices = model.OpenContent(path, *bytes);
@@ -169,13 +165,13 @@ Status SaveRecostedFigure(const RulesTables &tables, const std::string &path, bo
             return written;
         return file.image;
     } catch (const std::exception &e) {
-        return Failure{SavingSentence(path), e.what()};
+        return Failure{SavingSentence(path), e.what(), FailureKind::CannotWrite};
     }
 }
 
 std::string StaleCostHint(std::string_view content, const std::string &now)
 {
-    const ProfileLookup stored = ProfileDocument::Lookup(content, "Figure", "txtFinalCost");
+    const ProfileLookup stored = ProfileDocument::Lookup(content, figurekeys::kFigureSection, figurekeys::kFinalCost);
     if (stored.status != ProfileLookup::Found || stored.value == now)
         return {};
     return "Stored cost " + stored.value + ", now " + now + " after table changes";

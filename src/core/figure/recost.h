@@ -59,10 +59,9 @@ struct FigureRecost
     }
 };
 
-// Recosts the figure file held in content. With keepPicture false the
-// picture's pixels are skipped (they do not take part in the cost). Fails
-// only when the content cannot be read as a figure ("Error in loading "
-// + path + " !").
+// Recosts the figure file held in content; the picture's pixels are skipped
+// (they do not take part in the cost). Fails only when the content cannot be
+// read as a figure (a failure that StoppedLoading).
 Result<FigureRecost> RecostFigureContent(const RulesTables &tables, const std::string &path,
                                          std::string content);
 

@@ -7,12 +7,34 @@
 // The one way every operation that can fail reports it.
 namespace tarvello {
 
+// What kind of failure it is, for the callers that act on it: they ask the
+// kind, never the words of the message.
+enum class FailureKind
+{
+    Other,         // a failure no caller tells apart (a calculation, a print)
+    NotFound,      // the file does not exist
+    CannotRead,    // the file exists but could not be read
+    NotThisFormat, // the file was read but holds no document of the kind asked for
+    CannotWrite,   // a save did not reach its file
+    Refused,       // what the player asked cannot be done (a card for that figure)
+    MissingChoice, // a notice: a choice of the file the current tables no longer have
+};
+
 // A failed operation: the operation's own sentence ("Error in saving x.tvf !")
 // and the description of what went wrong ("Path/File access error").
 struct Failure
 {
     std::string sentence;
     std::string description;
+    FailureKind kind = FailureKind::Other;
+
+    // True when a document could not be loaded at all (not found, unreadable,
+    // or not of its kind), as opposed to a notice about what was loaded.
+    bool StoppedLoading() const
+    {
+        return kind == FailureKind::NotFound || kind == FailureKind::CannotRead
+               || kind == FailureKind::NotThisFormat;
+    }
 
     // The text of the message box: sentence, CR LF, description; a notice
     // without a description ("The item x does not exist ...") is its sentence.

@@ -94,6 +94,14 @@ std::string ReadFailureDescription(const std::string &path)
     return errtext::kPathFileAccess;
 }
 
+Failure ReadFailure(const std::string &sentence, const std::string &path)
+{
+    std::error_code ec;
+    const bool missing = !std::filesystem::exists(path, ec);
+    return Failure{sentence, ReadFailureDescription(path),
+                   missing ? FailureKind::NotFound : FailureKind::CannotRead};
+}
+
 std::string LoadingSentence(const std::string &path)
 {
     return "Error in loading " + path + " !";
@@ -250,7 +258,7 @@ void FlushFolder(const fs::path &target)
 Status WriteFileAtomically(const std::string &path, std::string_view bytes)
 {
     const auto failed = [&path](const char *description) {
-        return Failure{SavingSentence(path), description};
+        return Failure{SavingSentence(path), description, FailureKind::CannotWrite};
     };
     const fs::path target = ResolvedTarget(path);
     RemoveStaleTemporaries(target);

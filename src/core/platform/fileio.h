@@ -20,6 +20,10 @@ std::optional<std::string> ReadListedFileBytes(const std::string &path);
 // "Path/File access error".
 std::string ReadFailureDescription(const std::string &path);
 
+// The failure of a read of path that did not succeed: sentence, the
+// description above, and the kind (NotFound or CannotRead).
+Failure ReadFailure(const std::string &sentence, const std::string &path);
+
 // The sentence of a failed opening of path: "Error in loading " + path + " !".
 std::string LoadingSentence(const std::string &path);
 

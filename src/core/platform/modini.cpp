@@ -25,7 +25,7 @@ Result<ProfileDocument> LoadForChange(const std::string &file)
     std::error_code ec;
     const bool exists = std::filesystem::exists(file, ec);
     if (ec)
-        return Failure{SavingSentence(file), errtext::kPathFileAccess};
+        return Failure{SavingSentence(file), errtext::kPathFileAccess, FailureKind::CannotWrite};
     ProfileDocument doc;
     if (!exists)
         return doc;
@@ -46,7 +46,7 @@ Status ChangeIni(const std::string &file, Change &&change)
             return {};
         return doc.value().Save(file);
     } catch (const std::exception &e) {
-        return Failure{SavingSentence(file), e.what()};
+        return Failure{SavingSentence(file), e.what(), FailureKind::CannotWrite};
     }
 }
 

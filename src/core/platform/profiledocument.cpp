@@ -529,7 +529,7 @@ Status ProfileDocument::Load(const std::string &path)
     m_data = std::make_unique<Data>();
     std::optional<std::string> bytes = ReadFileBytes(path);
     if (!bytes)
-        return Failure{LoadingSentence(path), ReadFailureDescription(path)};
+        return ReadFailure(LoadingSentence(path), path);
     m_data->text = std::move(*bytes);
     m_data->ParseText();
     return {};

@@ -75,10 +75,9 @@ public:
     // over the document however many go.
     void DeleteSectionsIf(const std::function<bool(std::string_view)> &matches);
 
-    // Appends a "[name]" or "key=value" line without quoting (used for
-    // picture pixel lines); the document then holds what reading the file
-    // with that line appended would give. An entry becomes part of the last
-    // section.
+    // Appends a "[name]" or "key=value" line without quoting; the document
+    // then holds what reading the file with that line appended would give.
+    // An entry becomes part of the last section.
     void AppendSection(std::string_view name);
     void AppendEntry(std::string_view key, std::string_view value);
 

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <initializer_list>
+#include <span>
 #include <variant>
 #include <vector>
 
@@ -20,70 +21,113 @@ namespace {
 // is converted. std::monostate is a column that is read past.
 using FieldTarget = std::variant<std::monostate, std::string *, std::int16_t *, double *>;
 
-// The columns of a row record, in file order; at most 13 (attack-roll rows).
+// One field of a row record and the name of its column in the table catalogue.
+struct NamedTarget
+{
+    std::string_view column;
+    FieldTarget target;
+};
+
+// The fields of a row record by column name; at most 13 (attack-roll rows).
+// The order of the columns in a file is the catalogue's, not this list's.
 class ColumnList
 {
 public:
-    ColumnList(std::initializer_list<FieldTarget> columns)
+    ColumnList(std::initializer_list<NamedTarget> columns)
     {
-        for (const FieldTarget &column : columns)
+        for (const NamedTarget &column : columns)
             m_columns[m_count++] = column;
     }
 
-    const FieldTarget *begin() const { return m_columns.data(); }
-    const FieldTarget *end() const { return m_columns.data() + m_count; }
+    const NamedTarget *begin() const { return m_columns.data(); }
+    const NamedTarget *end() const { return m_columns.data() + m_count; }
+    const FieldTarget &operator[](std::size_t i) const { return m_columns[i].target; }
 
 private:
-    std::array<FieldTarget, 13> m_columns;
+    std::array<NamedTarget, 13> m_columns;
     std::size_t m_count = 0;
 };
 
 ColumnList Columns(ArmorTypeRow &r)
 {
-    return {&r.Name, &r.GreenHitFactor, &r.LineHitFactor, &r.EliteHitFactor, &r.SpecialHitFactor};
+    return {{"Name", &r.Name},
+            {"GreenHitFactor", &r.GreenHitFactor},
+            {"LineHitFactor", &r.LineHitFactor},
+            {"EliteHitFactor", &r.EliteHitFactor},
+            {"SpecialHitFactor", &r.SpecialHitFactor}};
 }
 
 ColumnList Columns(RaceRow &r)
 {
-    return {&r.Name, &r.HitFactorModifier};
+    return {{"Name", &r.Name}, {"HitFactorModifier", &r.HitFactorModifier}};
 }
 
+// The hit factor column labels the row for people; nothing keeps it.
 ColumnList Columns(double &defenseFactor)
 {
-    return {std::monostate{}, &defenseFactor};
+    return {{"DefenseFactor", &defenseFactor}};
 }
 
 ColumnList Columns(MoveRow &r)
 {
-    return {&r.Name, &r.Move, &r.MoveMultiplier};
+    return {{"Name", &r.Name}, {"Move", &r.Move}, {"MoveMultiplier", &r.MoveMultiplier}};
 }
 
 ColumnList Columns(MeleeWeaponRow &r)
 {
-    return {&r.Name, &r.MaxDamage, &r.Notes};
+    return {{"Name", &r.Name}, {"MaxDamage", &r.MaxDamage}, {"Notes", &r.Notes}};
 }
 
 ColumnList Columns(MissileWeaponRow &r)
 {
-    return {&r.Name, &r.MaxDamage, &r.AttackRadius, &r.ShortRange, &r.LongRange, &r.Notes};
+    return {{"Name", &r.Name},           {"MaxDamage", &r.MaxDamage},
+            {"AttackRadius", &r.AttackRadius}, {"ShortRange", &r.ShortRange},
+            {"LongRange", &r.LongRange}, {"Notes", &r.Notes}};
 }
 
 ColumnList Columns(ExtraItemRow &r)
 {
-    return {&r.Name,       &r.Cost,      &r.MaxDamage, &r.AttackRadius,
-            &r.ShortRange, &r.LongRange, &r.Notes};
+    return {{"Name", &r.Name},           {"Cost", &r.Cost},
+            {"MaxDamage", &r.MaxDamage}, {"AttackRadius", &r.AttackRadius},
+            {"ShortRange", &r.ShortRange}, {"LongRange", &r.LongRange},
+            {"Notes", &r.Notes}};
 }
 
 ColumnList Columns(CommandSkillRow &r)
 {
-    return {&r.Name, &r.InitiativeModifier, &r.Cost};
+    return {{"Name", &r.Name}, {"InitiativeModifier", &r.InitiativeModifier}, {"Cost", &r.Cost}};
 }
 
 ColumnList Columns(AttackRollRow &r)
 {
-    return {&r.Damage,   &r.Rolls[0], &r.Rolls[1], &r.Rolls[2], &r.Rolls[3],
-            &r.Rolls[4], &r.Rolls[5], &r.Rolls[6], &r.Rolls[7], &r.Rolls[8],
-            &r.Rolls[9], &r.MeleeMultiplier, &r.MissileMultiplier};
+    return {{"Damage", &r.Damage},    {"Roll1", &r.Rolls[0]}, {"Roll2", &r.Rolls[1]},
+            {"Roll3", &r.Rolls[2]},   {"Roll4", &r.Rolls[3]}, {"Roll5", &r.Rolls[4]},
+            {"Roll6", &r.Rolls[5]},   {"Roll7", &r.Rolls[6]}, {"Roll8", &r.Rolls[7]},
+            {"Roll9", &r.Rolls[8]},   {"Roll10", &r.Rolls[9]},
+            {"MeleeMultiplier", &r.MeleeMultiplier},
+            {"MissileMultiplier", &r.MissileMultiplier}};
+}
+
+// For each column of the catalogue, in file order, the position of its field
+// in Columns(Row); kReadPast for a column no field keeps.
+constexpr std::size_t kReadPast = ~std::size_t(0);
+
+template<typename Row>
+std::vector<std::size_t> FieldOrder(std::span<const TableColumn> columns)
+{
+    Row probe{};
+    const ColumnList named = Columns(probe);
+    std::vector<std::size_t> order;
+    order.reserve(columns.size());
+    for (const TableColumn &column : columns) {
+        std::size_t at = kReadPast;
+        for (std::size_t i = 0; i < static_cast<std::size_t>(named.end() - named.begin()); ++i) {
+            if (named.begin()[i].column == column.field)
+                at = i;
+        }
+        order.push_back(at);
+    }
+    return order;
 }
 
 // Converts one field into its column's target; throws RuntimeError on a failure.
@@ -125,9 +169,10 @@ void SplitFields(std::string_view line, std::vector<std::string_view> &fields)
 // rows. On a failure the rows so far stay, the row being filled included, and
 // the failure's description is returned.
 template<typename Row>
-std::optional<std::string> ReadRows(std::vector<Row> &table, std::string_view content,
-                                    const std::string &decimalSeparator)
+std::optional<std::string> ReadRows(std::vector<Row> &table, std::span<const TableColumn> columns,
+                                    std::string_view content, const std::string &decimalSeparator)
 {
+    const std::vector<std::size_t> order = FieldOrder<Row>(columns);
     std::optional<std::string> failure;
     bool header = true;
     std::size_t n = 0;
@@ -145,13 +190,14 @@ std::optional<std::string> ReadRows(std::vector<Row> &table, std::string_view co
         // Row n always starts blank, even where an earlier, longer load left a row.
         table.resize(n);
         table.emplace_back();
-        std::size_t column = 0;
         try {
-            for (const FieldTarget &target : Columns(table[n])) {
+            const ColumnList targets = Columns(table[n]);
+            for (std::size_t column = 0; column < order.size(); ++column) {
                 if (column >= fields.size())
                     throw RuntimeError(errtext::kSubscriptOutOfRange);
-                std::visit(FieldWriter(fields[column], decimalSeparator), target);
-                ++column;
+                if (order[column] != kReadPast)
+                    std::visit(FieldWriter(fields[column], decimalSeparator),
+                               targets[order[column]]);
             }
         } catch (const RuntimeError &error) {
             failure = error.what();
@@ -168,7 +214,9 @@ Status ReadTableText(TableId table, RulesTables &tables, std::string_view conten
 {
     const TableInfo &info = Table(table);
     const std::optional<std::string> failure = std::visit(
-        [&](auto member) { return ReadRows(tables.*member, content, tables.DecimalSeparator); },
+        [&](auto member) {
+            return ReadRows(tables.*member, info.columns, content, tables.DecimalSeparator);
+        },
         info.member);
     if (failure)
         return Failure{info.failureSentence, *failure};
@@ -183,10 +231,10 @@ Status ReadTable(TableId table, RulesTables &tables, const std::string &programF
     // reports a nonsense size; it is no more readable than a locked file.
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec))
-        return Failure{info.failureSentence, errtext::kPathFileAccess};
+        return Failure{info.failureSentence, errtext::kPathFileAccess, FailureKind::CannotRead};
     const std::optional<std::string> content = ReadFileBytes(path);
     if (!content)
-        return Failure{info.failureSentence, ReadFailureDescription(path)};
+        return ReadFailure(info.failureSentence, path);
     return ReadTableText(table, tables, *content);
 }
 

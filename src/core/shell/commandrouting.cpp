@@ -1,17 +1,21 @@
 #include "commandrouting.h"
 
+#include "windowform.h"
+
 namespace tarvello {
 
 namespace {
 
 bool IsDocumentEditor(std::string_view formName)
 {
-    return formName == "frmFigure" || formName == "frmArmy";
+    const std::optional<WindowForm> form = FormOfName(formName);
+    return form == WindowForm::Figure || form == WindowForm::Army;
 }
 
 bool IsCardOrTable(std::string_view formName)
 {
-    return formName == "frmUnitCard" || formName == "frmEdit_Table";
+    const std::optional<WindowForm> form = FormOfName(formName);
+    return form == WindowForm::UnitCard || form == WindowForm::EditTable;
 }
 
 } // namespace

@@ -3,9 +3,8 @@
 #include <optional>
 #include <string_view>
 
-// Which File commands the main window forwards to which child window. Child
-// windows are known by their form names: "frmFigure", "frmArmy",
-// "frmUnitCard", "frmEdit_Table".
+// Which File commands the main window forwards to which child window, known by
+// its form name (see WindowForm).
 namespace tarvello {
 
 // The File commands the main window forwards to the active child.

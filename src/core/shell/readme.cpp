@@ -10,7 +10,7 @@ Result<std::string> ReadReadme(const std::string &path)
 {
     const std::optional<std::string> bytes = ReadFileBytes(path);
     if (!bytes)
-        return Failure{"Error loading readme file!", ReadFailureDescription(path)};
+        return ReadFailure("Error loading readme file!", path);
     std::string text;
     text.reserve(bytes->size() + 2);
     ForEachLine(*bytes, [&text](std::string_view line) {

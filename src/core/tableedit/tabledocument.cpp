@@ -317,17 +317,18 @@ Result<TableDocument> ReadTableDocument(const std::string &path)
 {
     std::optional<std::string> bytes = ReadFileBytes(path);
     if (!bytes)
-        return Failure{"Errors in table " + path, ReadFailureDescription(path)};
+        return ReadFailure("Errors in table " + path, path);
     // A table has at least its header line; an empty file has no columns.
     if (bytes->empty())
-        return Failure{"Errors in table " + path, "Input past end of file"};
+        return Failure{"Errors in table " + path, "Input past end of file",
+                       FailureKind::NotThisFormat};
     return TableDocument::FromBytes(std::move(*bytes));
 }
 
 Status WriteTableDocument(const TableDocument &document, const std::string &path)
 {
     if (const Status written = WriteFileAtomically(path, document.ToBytes()); !written)
-        return Failure{"Error in savin resource file " + path, written.failure().description};
+        return Failure{"Error in savin resource file " + path, written.failure().description, FailureKind::CannotWrite};
     return {};
 }
 

@@ -1,4 +1,5 @@
 #include "frmarmy.h"
+#include "platform/failurebox.h"
 #include "print/qtprinterpage.h"
 #include "ui_frmarmy.h"
 
@@ -27,7 +28,6 @@ namespace tarvello {
 
 namespace {
 
-const QString kPlainTitle = QStringLiteral("Tarvello");
 const QString kFolderTitle = QStringLiteral("Select your Windows\\System\\ directory");
 
 // The window's size in twips, converted at the screen's resolution.
@@ -101,7 +101,7 @@ frmArmy::frmArmy(AppContext &context, QWidget *parent)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
     m_ui->setupUi(this);
-    setObjectName(QStringLiteral("frmArmy"));
+    setObjectName(FormObjectName(WindowForm::Army));
     const QString folder = QDir::toNativeSeparators(context.figuresFolder());
     m_model = std::make_unique<tarvello::ArmyModel>(ToFileText(folder),
                                                     tarvello::GetDecimalSeparator().front());
@@ -233,8 +233,7 @@ void frmArmy::apply(const tarvello::Status &status)
     showBoxes();
     emit historyChanged();
     if (!status.ok())
-        m_context.dialogs->message(this, kPlainTitle, FromFileText(status.failure().Message()),
-                                   IDialogs::Buttons::Ok, IDialogs::Icon::None);
+        ShowFailure(*m_context.dialogs, this, status.failure(), IDialogs::Icon::None, BoxTitle::Plain);
 }
 
 void frmArmy::showLists()
@@ -405,7 +404,7 @@ void frmArmy::Export()
     if (!text.ok())
         return;
     QApplication::clipboard()->setText(FromFileText(text.value()));
-    m_context.dialogs->message(this, QString::fromStdString(tarvello::AppTitle()),
+    m_context.dialogs->message(this, BoxTitleText(BoxTitle::WithVersion),
                                QStringLiteral("Army data has been exported to the clipboard."),
                                IDialogs::Buttons::Ok, IDialogs::Icon::Information);
 }
@@ -415,7 +414,7 @@ bool frmArmy::QueryClose()
     if (!m_model->Changed())
         return true;
     const IDialogs::Answer answer = m_context.dialogs->message(
-        this, QString::fromStdString(tarvello::AppTitle()),
+        this, BoxTitleText(BoxTitle::WithVersion),
         QStringLiteral("Army changes not saved!\r\nSave them now?"),
         IDialogs::Buttons::YesNoCancel, IDialogs::Icon::Question);
     switch (answer) {

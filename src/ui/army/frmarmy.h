@@ -1,8 +1,8 @@
 #pragma once
 
 #include "army/armycostcheck.h"
-#include "shell/appcontext.h"
-#include "shell/childwindow.h"
+#include "platform/appcontext.h"
+#include "platform/childwindow.h"
 
 #include <QStringList>
 

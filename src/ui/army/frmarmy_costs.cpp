@@ -2,6 +2,7 @@
 // Update Costs.
 
 #include "frmarmy.h"
+#include "platform/failurebox.h"
 #include "ui_frmarmy.h"
 
 #include "army/armymodel.h"
@@ -16,7 +17,6 @@ namespace tarvello {
 
 namespace {
 
-const QString kPlainTitle = QStringLiteral("Tarvello");
 
 // "52 → 57" for a changed cost, the cost alone for an unchanged one.
 QString CostChange(const std::string &stored, const std::string &now)
@@ -97,7 +97,7 @@ void frmArmy::UpdateCosts()
                               FromFilePath(check.path)));
     }
     if (changed.empty()) {
-        m_context.dialogs->message(this, kPlainTitle,
+        m_context.dialogs->message(this, BoxTitleText(BoxTitle::Plain),
                                    QStringLiteral("No figure cost has changed."),
                                    IDialogs::Buttons::Ok, IDialogs::Icon::Information);
         return;
@@ -121,7 +121,7 @@ void frmArmy::UpdateCosts()
     const tarvello::Status scanned = m_model->ScanFigures();
     apply(scanned);
     if (!failures.isEmpty())
-        m_context.dialogs->message(this, kPlainTitle, failures.join(QStringLiteral("\r\n")),
+        m_context.dialogs->message(this, BoxTitleText(BoxTitle::Plain), failures.join(QStringLiteral("\r\n")),
                                    IDialogs::Buttons::Ok, IDialogs::Icon::None);
 }
 

@@ -1,9 +1,10 @@
 #include "cardsheetprint.h"
+#include "platform/failurebox.h"
 
 #include "cardbitmaps.h"
 #include "qtcardtarget.h"
 
-#include "figure/pictureconvert.h"
+#include "platform/pictureconvert.h"
 #include "platform/busypointer.h"
 #include "platform/modfunctions.h"
 #include "platform/uitext.h"
@@ -66,7 +67,7 @@ int ToTwips(double points)
 
 void Notice(AppContext &context, QWidget *parent, const std::string &text)
 {
-    context.dialogs->message(parent, QString::fromStdString(tarvello::AppTitle()),
+    context.dialogs->message(parent, BoxTitleText(BoxTitle::WithVersion),
                              FromFileText(text), IDialogs::Buttons::Ok,
                              IDialogs::Icon::Exclamation);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/appcontext.h"
+#include "platform/appcontext.h"
 #include "platform/idialogs.h"
 
 #include "card/armysheet.h"

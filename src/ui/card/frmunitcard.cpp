@@ -1,4 +1,5 @@
 #include "frmunitcard.h"
+#include "platform/failurebox.h"
 #include "ui_frmunitcard.h"
 
 #include "cardbitmaps.h"
@@ -51,7 +52,7 @@ frmUnitCard::frmUnitCard(AppContext &context, QWidget *parent)
     , m_model(std::string())
 {
     m_ui->setupUi(this);
-    setObjectName(QStringLiteral("frmUnitCard"));
+    setObjectName(FormObjectName(WindowForm::UnitCard));
     m_ui->picCard->setCardSize(tarvello::CardGeometry::kWidth, tarvello::CardGeometry::kHeight);
     m_ui->cboZoom->setCurrentIndex(kTrueSize);
     scrollCard();
@@ -229,7 +230,7 @@ QImage frmUnitCard::cardImage() const
 
 void frmUnitCard::message(const std::string &text, int icon)
 {
-    m_context.dialogs->message(this, QString::fromStdString(tarvello::AppTitle()),
+    m_context.dialogs->message(this, BoxTitleText(BoxTitle::WithVersion),
                                FromFileText(text), IDialogs::Buttons::Ok,
                                static_cast<IDialogs::Icon>(icon));
 }

@@ -1,7 +1,8 @@
 #include "frmunitcard.h"
+#include "platform/failurebox.h"
 #include "cardrender.h"
 #include "cardsheetprint.h"
-#include "figure/pictureconvert.h"
+#include "platform/pictureconvert.h"
 #include "ui_frmunitcard.h"
 
 #include "platform/busypointer.h"
@@ -186,7 +187,7 @@ void frmUnitCard::saveImage()
 
 bool frmUnitCard::QueryClose()
 {
-    const QString title = QString::fromStdString(tarvello::AppTitle());
+    const QString title = BoxTitleText(BoxTitle::WithVersion);
     const auto ask = [&](const char *text) {
         return m_context.dialogs->message(this, title, QString::fromLatin1(text),
                                           IDialogs::Buttons::YesNoCancel,

@@ -1,5 +1,6 @@
 #include "figureprint.h"
 
+#include "platform/failurebox.h"
 #include "platform/idialogs.h"
 #include "platform/modfunctions.h"
 #include "platform/uitext.h"
@@ -12,24 +13,14 @@
 
 namespace tarvello {
 
-namespace {
-
-void ShowFailure(QWidget *parent, IDialogs &dialogs, const tarvello::Failure &failure)
-{
-    dialogs.message(parent, QString::fromStdString(tarvello::AppTitle()),
-                    FromFileText(failure.Message()), IDialogs::Buttons::Ok,
-                    IDialogs::Icon::Exclamation);
-}
-
-} // namespace
-
 void PrintFigureReportOn(QWidget *parent, IDialogs &dialogs, QPrinter &printer,
                          const tarvello::FigureReportData &data)
 {
     QtPrinterPage page(printer);
     const tarvello::Status status = tarvello::PrintFigureReport(page, data);
     if (!status.ok())
-        ShowFailure(parent, dialogs, status.failure());
+        ShowFailure(dialogs, parent, status.failure(), IDialogs::Icon::Exclamation,
+                    BoxTitle::WithVersion);
 }
 
 void ExportFigureReport(QWidget *parent, IDialogs &dialogs, const tarvello::FigureReportData &data)
@@ -38,10 +29,11 @@ void ExportFigureReport(QWidget *parent, IDialogs &dialogs, const tarvello::Figu
         const QString text = FromFileText(tarvello::FigureExportText(data));
         QGuiApplication::clipboard()->setText(text);
     } catch (const std::exception &error) {
-        ShowFailure(parent, dialogs, {tarvello::kFigureExportFailure, error.what()});
+        ShowFailure(dialogs, parent, {tarvello::kFigureExportFailure, error.what()},
+                    IDialogs::Icon::Exclamation, BoxTitle::WithVersion);
         return;
     }
-    dialogs.message(parent, QString::fromStdString(tarvello::AppTitle()),
+    dialogs.message(parent, BoxTitleText(BoxTitle::WithVersion),
                     QString::fromLatin1(tarvello::kFigureExportNotice), IDialogs::Buttons::Ok,
                     IDialogs::Icon::Information);
 }

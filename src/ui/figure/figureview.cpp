@@ -1,7 +1,7 @@
 #include "figureview.h"
 #include "ui_frmfigure.h"
 #include "frmfigure.h"
-#include "pictureconvert.h"
+#include "platform/pictureconvert.h"
 
 #include "figure/figuremodel.h"
 #include "platform/numbers.h"

@@ -1,8 +1,9 @@
 #include "frmfigure.h"
+#include "platform/failurebox.h"
 #include "costpreviewview.h"
 #include "figureprint.h"
 #include "figureview.h"
-#include "pictureconvert.h"
+#include "platform/pictureconvert.h"
 #include "stalecostbar.h"
 #include "ui_frmfigure.h"
 
@@ -41,7 +42,6 @@ namespace tarvello {
 
 namespace {
 
-const QString kPlainTitle = QStringLiteral("Tarvello");
 const QString kBitmapFilter = QStringLiteral("Bitmap (*.bmp)|*.bmp|All files (*.*)|*.*");
 
 // The window's size in twips, converted at the screen's resolution.
@@ -63,7 +63,7 @@ frmFigure::frmFigure(AppContext &context, QWidget *parent)
     , m_view(std::make_unique<FigureView>())
     , m_ui(std::make_unique<Ui::frmFigure>())
 {
-    setObjectName(QStringLiteral("frmFigure"));
+    setObjectName(FormObjectName(WindowForm::Figure));
     setAttribute(Qt::WA_DeleteOnClose, false);
     m_ui->setupUi(this);
     setupForm();
@@ -210,8 +210,7 @@ void frmFigure::apply(const tarvello::Status &status)
 
 void frmFigure::report(const tarvello::Failure &failure)
 {
-    m_context.dialogs->message(this, kPlainTitle, FromFileText(failure.Message()),
-                               IDialogs::Buttons::Ok, IDialogs::Icon::None);
+    ShowFailure(*m_context.dialogs, this, failure, IDialogs::Icon::None, BoxTitle::Plain);
 }
 
 void frmFigure::browseImage()
@@ -236,8 +235,7 @@ std::optional<tarvello::clsFigure> frmFigure::cardFigure()
         tarvello::CardSourceFromEditor(m_model->Record(), m_model->FileName()),
         *m_context.tables);
     if (!figure) {
-        m_context.dialogs->message(this, kPlainTitle, FromFileText(figure.failure().Message()),
-                                   IDialogs::Buttons::Ok, IDialogs::Icon::Exclamation);
+        ShowFailure(*m_context.dialogs, this, figure.failure(), IDialogs::Icon::Exclamation, BoxTitle::Plain);
         return std::nullopt;
     }
     return std::move(figure).value();
@@ -342,7 +340,7 @@ void frmFigure::OpenFigureFile(const QString &path)
     // Missing choices are reported but the figure is open; a load failure is not.
     const bool failed = std::any_of(notices.begin(), notices.end(),
                                     [](const tarvello::Failure &notice) {
-                                        return notice.sentence.rfind("Error in loading ", 0) == 0;
+                                        return notice.StoppedLoading();
                                     });
     if (!failed)
         emit documentFileUsed(path);
@@ -370,7 +368,7 @@ bool frmFigure::QueryClose()
     if (!m_model->Changed())
         return true;
     const IDialogs::Answer answer = m_context.dialogs->message(
-        this, QString::fromStdString(tarvello::AppTitle()),
+        this, BoxTitleText(BoxTitle::WithVersion),
         QStringLiteral("Figure changes not saved!\r\nSave them now?"),
         IDialogs::Buttons::YesNoCancel, IDialogs::Icon::Question);
     switch (answer) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/appcontext.h"
-#include "shell/childwindow.h"
+#include "platform/appcontext.h"
+#include "platform/childwindow.h"
 
 #include "card/clsfigure.h"
 #include "figure/figureseries.h"

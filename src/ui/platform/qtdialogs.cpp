@@ -1,6 +1,6 @@
 #include "qtdialogs.h"
 
-#include "card/cardsheetdialog.h"
+#include "platform/cardsheetdialog.h"
 
 #include <QFileDialog>
 #include <QFontDialog>

@@ -1,9 +1,10 @@
 #include "frmmain.h"
+#include "platform/failurebox.h"
 
-#include "appcontext.h"
+#include "platform/appcontext.h"
 #include "childplacement.h"
-#include "childwindow.h"
-#include "documentwindows.h"
+#include "platform/childwindow.h"
+#
 #include "frmreadme.h"
 #include "recentfilesmenu.h"
 #include "frmsplash.h"
@@ -29,9 +30,6 @@ namespace tarvello {
 
 namespace {
 
-const QString kFigure = QStringLiteral("frmFigure");
-const QString kArmy = QStringLiteral("frmArmy");
-const QString kEditTable = QStringLiteral("frmEdit_Table");
 
 } // namespace
 
@@ -53,7 +51,6 @@ frmMain::frmMain(AppContext &context, QWidget *parent)
     m_context.printSetup = [this] { return PrintIt(); };
     m_context.printer = m_printer.get();
     buildMenus();
-    RegisterDocumentWindows(*this);
     buildDesktop();
 }
 
@@ -122,17 +119,17 @@ void frmMain::rememberFile(const QString &path)
     m_recentFiles->add(QFileInfo(path).absoluteFilePath());
 }
 
-void frmMain::setChildFactory(const QString &formName, const ChildFactory &factory)
+void frmMain::setChildFactory(WindowForm form, const ChildFactory &factory)
 {
-    m_factories.insert(formName, factory);
+    m_factories.insert(static_cast<int>(form), factory);
     const bool canCreate = static_cast<bool>(factory.create);
-    if (formName == kFigure) {
+    if (form == WindowForm::Figure) {
         mnuFile_Figure_New->setEnabled(canCreate);
         mnuFile_Figure_Open->setEnabled(canCreate && factory.open);
-    } else if (formName == kArmy) {
+    } else if (form == WindowForm::Army) {
         mnuFileArmy_New->setEnabled(canCreate);
         mnuFileArmy_Open->setEnabled(canCreate && factory.open);
-    } else if (formName == kEditTable) {
+    } else if (form == WindowForm::EditTable) {
         for (QAction *action : mnuResources->actions())
             action->setEnabled(canCreate && factory.openFile);
     }
@@ -203,9 +200,7 @@ bool frmMain::loadTables()
                             tarvello::GetDecimalSeparator(),
                             [this, dialogs, &loaded](const tarvello::Failure &failure) {
                                 loaded = false;
-                                dialogs->message(this, QString::fromLatin1(tarvello::kProductName),
-                                                 FromFileText(failure.Message()),
-                                                 IDialogs::Buttons::Ok, IDialogs::Icon::None);
+                                ShowFailure(*dialogs, this, failure, IDialogs::Icon::None, BoxTitle::Plain);
                             });
     return loaded;
 }
@@ -221,19 +216,19 @@ void frmMain::refreshResources()
     }
 }
 
-void frmMain::newChild(const QString &formName)
+void frmMain::newChild(WindowForm form)
 {
-    const ChildFactory factory = m_factories.value(formName);
+    const ChildFactory factory = m_factories.value(static_cast<int>(form));
     if (!factory.create)
         return;
     if (ChildWindow *child = factory.create())
         addChild(child);
 }
 
-void frmMain::openChild(const QString &formName, const QString &tablePath,
+void frmMain::openChild(WindowForm form, const QString &tablePath,
                         const QString &caption)
 {
-    const ChildFactory factory = m_factories.value(formName);
+    const ChildFactory factory = m_factories.value(static_cast<int>(form));
     const bool table = !tablePath.isEmpty();
     if (!factory.create || !(table ? bool(factory.openFile) : bool(factory.open)))
         return;

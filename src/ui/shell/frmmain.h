@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/windowform.h"
+
 #include <QMainWindow>
 #include <QHash>
 #include <QPointer>
@@ -62,9 +64,9 @@ public:
     // Puts a document window into the MDI area and shows it.
     void addChild(ChildWindow *child);
 
-    // Registers the creator of the document windows of formName ("frmFigure",
-    // "frmArmy", "frmEdit_Table") and enables the menu items that need it.
-    void setChildFactory(const QString &formName, const ChildFactory &factory);
+    // Registers the creator of the document windows of form (figure, army,
+    // table editor) and enables the menu items that need it.
+    void setChildFactory(WindowForm form, const ChildFactory &factory);
 
     void setModalRunner(ModalRunner runner);
 
@@ -110,10 +112,10 @@ private:
     // Loads the rules tables; false when a table failed (and said so).
     bool loadTables();
     void refreshResources();
-    void newChild(const QString &formName);
-    // A new window of formName opening a document: a figure or army the user
+    void newChild(WindowForm form);
+    // A new window of form opening a document: a figure or army the user
     // chooses, or (with a path) the rules table at path, with its caption.
-    void openChild(const QString &formName, const QString &tablePath = QString(),
+    void openChild(WindowForm form, const QString &tablePath = QString(),
                    const QString &caption = QString());
     void openRecent(const QString &path);
     // Files a document window opens or saves go to File, Open Recent.
@@ -128,7 +130,7 @@ private:
     AppContext &m_context;
     QMdiArea *m_mdiArea;
     std::unique_ptr<QPrinter> m_printer;
-    QHash<QString, ChildFactory> m_factories;
+    QHash<int, ChildFactory> m_factories;
     ModalRunner m_runModal;
     QPointer<frmReadme> m_readme;
     bool m_aboutShowing = false;

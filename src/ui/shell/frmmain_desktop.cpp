@@ -2,7 +2,7 @@
 // line, the menu items' tips and the start area of the empty window.
 #include "frmmain.h"
 
-#include "appcontext.h"
+#include "platform/appcontext.h"
 #include "commandbar.h"
 #include "recentfilesmenu.h"
 #include "startarea.h"

@@ -1,8 +1,9 @@
 // Opening documents by their path: the command line and File, Open Recent.
 #include "frmmain.h"
+#include "platform/failurebox.h"
 
-#include "appcontext.h"
-#include "childwindow.h"
+#include "platform/appcontext.h"
+#include "platform/childwindow.h"
 #include "platform/idialogs.h"
 #include "app_version.h"
 #include "platform/uitext.h"
@@ -16,12 +17,13 @@ namespace tarvello {
 
 namespace {
 
-QString FormOf(tarvello::DocumentKind kind)
+// -1 (no window) for a file that is neither a figure nor an army.
+int FormOf(tarvello::DocumentKind kind)
 {
     switch (kind) {
-    case tarvello::DocumentKind::Figure: return QStringLiteral("frmFigure");
-    case tarvello::DocumentKind::Army: return QStringLiteral("frmArmy");
-    default: return QString();
+    case tarvello::DocumentKind::Figure: return static_cast<int>(WindowForm::Figure);
+    case tarvello::DocumentKind::Army: return static_cast<int>(WindowForm::Army);
+    default: return -1;
     }
 }
 
@@ -32,7 +34,7 @@ void frmMain::openDocument(const QString &path)
     const ChildFactory factory = m_factories.value(FormOf(tarvello::DocumentKindOf(ToFilePath(path))));
     if (!factory.create || !factory.openPath) {
         m_context.dialogs->message(
-            this, QString::fromLatin1(tarvello::kProductName),
+            this, BoxTitleText(BoxTitle::Plain),
             QStringLiteral("%1 cannot be opened: Tarvello opens figure files (.tvf) and army "
                            "files (.tva).").arg(QDir::toNativeSeparators(path)),
             IDialogs::Buttons::Ok, IDialogs::Icon::Exclamation);
@@ -56,7 +58,7 @@ void frmMain::openRecent(const QString &path)
     }
     m_recentFiles->remove(path);
     m_context.dialogs->message(
-        this, QString::fromLatin1(tarvello::kProductName),
+        this, BoxTitleText(BoxTitle::Plain),
         QStringLiteral("%1 no longer exists; it has been removed from the recent files.")
             .arg(QDir::toNativeSeparators(path)),
         IDialogs::Buttons::Ok, IDialogs::Icon::Exclamation);

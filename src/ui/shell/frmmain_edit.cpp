@@ -1,7 +1,7 @@
 // The Edit menu of the main window: Undo and Redo of the active child.
 #include "frmmain.h"
 
-#include "childwindow.h"
+#include "platform/childwindow.h"
 #include "platform/uitext.h"
 
 #include <QAction>

@@ -2,8 +2,8 @@
 #include "frmmain.h"
 #include "shell/commandrouting.h"
 
-#include "appcontext.h"
-#include "childwindow.h"
+#include "platform/appcontext.h"
+#include "platform/childwindow.h"
 #include "commandbar.h"
 #include "recentfilesmenu.h"
 #include "rules/tablecatalogue.h"
@@ -18,8 +18,6 @@
 namespace tarvello {
 
 namespace {
-
-const QString kEditTable = QStringLiteral("frmEdit_Table");
 
 QMenu *AddMenu(QWidget *parent, const char *name, const QString &caption)
 {
@@ -82,7 +80,7 @@ void frmMain::buildFileMenu()
         QAction *action = addItem(mnuResources, table->menuName,
                                   QString::fromLatin1(table->menuCaption));
         connect(action, &QAction::triggered, this, [this, table] {
-            openChild(kEditTable, QDir(m_context.programFolder).filePath(QString::fromLatin1(table->file)),
+            openChild(WindowForm::EditTable, QDir(m_context.programFolder).filePath(QString::fromLatin1(table->file)),
                       QString::fromStdString(tarvello::TableCaption(*table)));
         });
     }
@@ -121,10 +119,10 @@ void frmMain::connectFileMenu()
         action->setEnabled(false);
 
     connect(mnuFile, &QMenu::aboutToShow, this, &frmMain::updateFileMenu);
-    connect(mnuFile_Figure_New, &QAction::triggered, this, [this] { newChild(QStringLiteral("frmFigure")); });
-    connect(mnuFileArmy_New, &QAction::triggered, this, [this] { newChild(QStringLiteral("frmArmy")); });
-    connect(mnuFile_Figure_Open, &QAction::triggered, this, [this] { openChild(QStringLiteral("frmFigure")); });
-    connect(mnuFileArmy_Open, &QAction::triggered, this, [this] { openChild(QStringLiteral("frmArmy")); });
+    connect(mnuFile_Figure_New, &QAction::triggered, this, [this] { newChild(WindowForm::Figure); });
+    connect(mnuFileArmy_New, &QAction::triggered, this, [this] { newChild(WindowForm::Army); });
+    connect(mnuFile_Figure_Open, &QAction::triggered, this, [this] { openChild(WindowForm::Figure); });
+    connect(mnuFileArmy_Open, &QAction::triggered, this, [this] { openChild(WindowForm::Army); });
     connect(mnuFile_Save, &QAction::triggered, this, [this] { forward(tarvello::FileCommand::Save); });
     connect(mnuFile_SaveAs, &QAction::triggered, this, [this] { forward(tarvello::FileCommand::SaveAs); });
     connect(mnuFile_Print, &QAction::triggered, this, [this] { forward(tarvello::FileCommand::PrintIt); });

@@ -1,6 +1,7 @@
 #include "frmreadme.h"
+#include "platform/failurebox.h"
 
-#include "appcontext.h"
+#include "platform/appcontext.h"
 #include "platform/idialogs.h"
 #include "platform/layoutmgr.h"
 #include "platform/modfunctions.h"
@@ -56,7 +57,7 @@ void frmReadme::LoadReadme()
     if (!text) {
         // This one box puts the description straight after the sentence.
         const tarvello::Failure &failure = text.failure();
-        m_context.dialogs->message(this, QString::fromStdString(tarvello::AppTitle()),
+        m_context.dialogs->message(this, BoxTitleText(BoxTitle::WithVersion),
                                    FromFileText(failure.sentence + failure.description),
                                    IDialogs::Buttons::Ok, IDialogs::Icon::Exclamation);
         return;

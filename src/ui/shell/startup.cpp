@@ -1,4 +1,5 @@
 #include "startup.h"
+#include "platform/failurebox.h"
 
 #include "app_version.h"
 #include "frmmain.h"
@@ -23,15 +24,13 @@ QString StartProgramFolder(IDialogs &dialogs)
             const std::string notice =
                 tarvello::ReplaceEmptyTables(ToFilePath(installFolder), chosen.value());
             if (!notice.empty())
-                dialogs.message(nullptr, QString::fromLatin1(tarvello::kProductName),
+                dialogs.message(nullptr, BoxTitleText(BoxTitle::Plain),
                                 FromFilePath(notice), IDialogs::Buttons::Ok,
                                 IDialogs::Icon::Exclamation);
         }
         return FromFilePath(chosen.value());
     }
-    dialogs.message(nullptr, QString::fromLatin1(tarvello::kProductName),
-                    FromFileText(chosen.failure().Message()), IDialogs::Buttons::Ok,
-                    IDialogs::Icon::None);
+    ShowFailure(dialogs, nullptr, chosen.failure(), IDialogs::Icon::None, BoxTitle::Plain);
     return installFolder;
 }
 

@@ -1,4 +1,5 @@
 #include "frmedit_table.h"
+#include "platform/failurebox.h"
 
 #include "clsflexgridedit.h"
 #include "flexgrid.h"
@@ -19,7 +20,6 @@ namespace tarvello {
 
 namespace {
 
-const QString kPlainTitle = QStringLiteral("Tarvello");
 
 // The design size in twips.
 constexpr int kWidthTwips = 4605;
@@ -33,7 +33,7 @@ frmEdit_Table::frmEdit_Table(AppContext &context, QWidget *parent)
     , m_model(new TableModel(this))
     , m_cellEditor(std::make_unique<clsFlexGridEdit>())
 {
-    setObjectName(QStringLiteral("frmEdit_Table"));
+    setObjectName(FormObjectName(WindowForm::EditTable));
     setWindowTitle(QStringLiteral("Table Editor"));
     buildControls();
     m_cellEditor->setFlexGridControl(grdTable);
@@ -131,7 +131,7 @@ void frmEdit_Table::OpenFile(const QString &fileName, const QString &caption)
         // An unreadable file leaves an empty editor that saves nowhere unasked.
         m_model->setDocument(tarvello::TableDocument());
         m_fileName.clear();
-        m_context.dialogs->message(this, kPlainTitle, QStringLiteral("Errors in table ") + fileName,
+        m_context.dialogs->message(this, BoxTitleText(BoxTitle::Plain), QStringLiteral("Errors in table ") + fileName,
                                    IDialogs::Buttons::Ok, IDialogs::Icon::None);
     }
     // A table that could not be read keeps the window's unsaved state, so

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/appcontext.h"
-#include "shell/childwindow.h"
+#include "platform/appcontext.h"
+#include "platform/childwindow.h"
 #include "tableedit/tablehistory.h"
 
 #include <memory>
@@ -77,7 +77,6 @@ private:
     bool saveTable();
     bool saveAsDialog();
     bool writeTo(const QString &path);
-    void showFailure(const QString &text);
 
     AppContext &m_context;
     TableModel *m_model = nullptr;

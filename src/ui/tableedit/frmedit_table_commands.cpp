@@ -1,5 +1,6 @@
 // The table editor's row commands, saving, printing and closing.
 #include "frmedit_table.h"
+#include "platform/failurebox.h"
 
 #include "clsflexgridedit.h"
 #include "flexgrid.h"
@@ -23,7 +24,6 @@ namespace tarvello {
 
 namespace {
 
-const QString kPlainTitle = QStringLiteral("Tarvello");
 const QString kAllFilesFilter = QStringLiteral("All files (*.*)|*.*");
 
 } // namespace
@@ -158,7 +158,7 @@ bool frmEdit_Table::writeTo(const QString &path)
     const tarvello::Status status = tarvello::WriteTableDocument(m_model->document(),
                                                                  ToFilePath(path));
     if (!status.ok()) {
-        m_context.dialogs->message(this, kPlainTitle,
+        m_context.dialogs->message(this, BoxTitleText(BoxTitle::Plain),
                                    FromFilePath(status.failure().sentence) + QStringLiteral("\r\n")
                                        + FromFileText(status.failure().description),
                                    IDialogs::Buttons::Ok, IDialogs::Icon::None);
@@ -217,9 +217,7 @@ void frmEdit_Table::renderPrintout(QPrinter &printer)
     const tarvello::Status status = tarvello::PrintTable(page, ToFileText(m_caption),
                                                          m_model->document());
     if (!status.ok())
-        m_context.dialogs->message(this, QString::fromStdString(tarvello::AppTitle()),
-                                   FromFileText(status.failure().Message()),
-                                   IDialogs::Buttons::Ok, IDialogs::Icon::Exclamation);
+        ShowFailure(*m_context.dialogs, this, status.failure(), IDialogs::Icon::Exclamation, BoxTitle::WithVersion);
 }
 
 bool frmEdit_Table::QueryClose()
@@ -227,7 +225,7 @@ bool frmEdit_Table::QueryClose()
     if (!m_modified)
         return true;
     const IDialogs::Answer answer = m_context.dialogs->message(
-        this, kPlainTitle, QStringLiteral("Table not saved!\r\nSave table now?"),
+        this, BoxTitleText(BoxTitle::Plain), QStringLiteral("Table not saved!\r\nSave table now?"),
         IDialogs::Buttons::YesNoCancel, IDialogs::Icon::Question);
     switch (answer) {
     case IDialogs::Answer::Yes:

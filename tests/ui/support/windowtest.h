@@ -4,8 +4,9 @@
 #include "smalltables.h"
 
 #include "rules/rulestables.h"
-#include "shell/appcontext.h"
-#include "shell/childwindow.h"
+#include "assembly/documentwindows.h"
+#include "platform/appcontext.h"
+#include "platform/childwindow.h"
 #include "shell/frmmain.h"
 
 #include <QAction>
@@ -57,6 +58,7 @@ protected:
         if (!programFolder.isEmpty())
             m_context.programFolder = programFolder;
         m_main = new frmMain(m_context);
+        tarvello::RegisterDocumentWindows(*m_main);
         m_main->setModalRunner([](QDialog &) {});
         m_main->show();
     }

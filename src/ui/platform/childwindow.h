@@ -1,13 +1,18 @@
 #pragma once
 
+#include "shell/windowform.h"
+
 #include <QWidget>
 
 class QPrinter;
 
 namespace tarvello {
 
+// The objectName of the windows of form ("frmFigure" for a figure editor).
+QString FormObjectName(WindowForm form);
+
 // A document window inside the main window. The main window identifies it by
-// its form name (its objectName, e.g. "frmFigure") and forwards the File
+// its form name (its objectName, see WindowForm) and forwards the File
 // commands it offers; the base versions do nothing.
 class ChildWindow : public QWidget
 {

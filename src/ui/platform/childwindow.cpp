@@ -4,6 +4,12 @@
 
 namespace tarvello {
 
+QString FormObjectName(WindowForm form)
+{
+    const std::string_view name = FormName(form);
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
 ChildWindow::ChildWindow(QWidget *parent)
     : QWidget(parent)
 {}

@@ -2,7 +2,7 @@
 
 #include "army/frmarmy.h"
 #include "figure/frmfigure.h"
-#include "frmmain.h"
+#include "shell/frmmain.h"
 #include "tableedit/frmedit_table.h"
 
 namespace tarvello {
@@ -15,7 +15,7 @@ void RegisterDocumentWindows(frmMain &main)
     figures.openPath = [](ChildWindow *child, const QString &path) {
         static_cast<frmFigure *>(child)->OpenFigureFile(path);
     };
-    main.setChildFactory(QStringLiteral("frmFigure"), figures);
+    main.setChildFactory(WindowForm::Figure, figures);
 
     frmMain::ChildFactory armies;
     armies.create = [&main]() -> ChildWindow * { return new frmArmy(main.context()); };
@@ -23,14 +23,14 @@ void RegisterDocumentWindows(frmMain &main)
     armies.openPath = [](ChildWindow *child, const QString &path) {
         static_cast<frmArmy *>(child)->OpenArmyFile(path);
     };
-    main.setChildFactory(QStringLiteral("frmArmy"), armies);
+    main.setChildFactory(WindowForm::Army, armies);
 
     frmMain::ChildFactory tables;
     tables.create = [&main]() -> ChildWindow * { return new frmEdit_Table(main.context()); };
     tables.openFile = [](ChildWindow *child, const QString &path, const QString &caption) {
         static_cast<frmEdit_Table *>(child)->OpenFile(path, caption);
     };
-    main.setChildFactory(QStringLiteral("frmEdit_Table"), tables);
+    main.setChildFactory(WindowForm::EditTable, tables);
 }
 
 } // namespace tarvello
