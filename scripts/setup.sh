@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(g++ clang cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev
           fonts-liberation fonts-dejavu-core poppler-utils xvfb xauth imagemagick
-          librsvg2-bin desktop-file-utils appstream dpkg-dev file)
+          librsvg2-bin desktop-file-utils appstream dpkg-dev file python3)
 # --player: only what a player's build and install of the program need.
 if [ "${1:-}" = --player ]; then
     packages=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev
