@@ -19,6 +19,9 @@ inline constexpr double kLogicalPixelTwips = TwipsPerPixel(96);
 // RuntimeError("Overflow") when the result does not fit an int.
 int TwipsToPixels(double twips, double dpi);
 
+// Dots per metre at dpi, as images store their resolution.
+constexpr double DotsPerMetre(double dpi) { return dpi * 100 / 2.54; }
+
 // Device pixels at dpi to twips (not rounded).
 constexpr double PixelsToTwips(double pixels, double dpi) { return pixels * TwipsPerPixel(dpi); }
 

@@ -1,5 +1,7 @@
 #include "cardpicturebox.h"
 
+#include "platform/twips.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -12,8 +14,6 @@ namespace tarvello {
 
 namespace {
 
-constexpr double kInchesPerMetre = 39.37007874;
-constexpr int kTwipsPerInch = 1440;
 constexpr int kWheelNotch = 120;
 constexpr int kNudge = 25;
 constexpr int kShiftNudge = 100;
@@ -79,7 +79,7 @@ QImage &CardPictureBox::freshImage()
     m_image = QImage(qRound(shown.width() * ratio), qRound(shown.height() * ratio),
                      QImage::Format_RGB32);
     m_image.setDevicePixelRatio(ratio);
-    const int dotsPerMetre = qRound(pixelsPerTwip() * kTwipsPerInch * kInchesPerMetre);
+    const int dotsPerMetre = qRound(DotsPerMetre(pixelsPerTwip() * kTwipsPerInch));
     m_image.setDotsPerMeterX(dotsPerMetre);
     m_image.setDotsPerMeterY(dotsPerMetre);
     m_image.fill(Qt::white);

@@ -12,7 +12,6 @@ namespace tarvello {
 
 namespace {
 
-constexpr double kInchesPerMetre = 39.37007874;
 constexpr int kPdfDpi = 1200;
 
 } // namespace
@@ -22,8 +21,8 @@ QImage CardRender::image(double dpi, bool printer, int lineWidth, bool *fits) co
     const double pixel = TwipsPerPixel(dpi);
     QImage card(qRound(tarvello::CardGeometry::kWidth / pixel),
                 qRound(tarvello::CardGeometry::kHeight / pixel), QImage::Format_RGB32);
-    card.setDotsPerMeterX(qRound(dpi * kInchesPerMetre));
-    card.setDotsPerMeterY(qRound(dpi * kInchesPerMetre));
+    card.setDotsPerMeterX(qRound(DotsPerMetre(dpi)));
+    card.setDotsPerMeterY(qRound(DotsPerMetre(dpi)));
     card.fill(Qt::white);
     QPainter painter(&card);
     QtCardTarget target(painter, printer, pictures, lineWidth,
