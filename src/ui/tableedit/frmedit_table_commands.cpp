@@ -9,6 +9,7 @@
 #include "platform/idialogs.h"
 #include "platform/modfunctions.h"
 #include "platform/uitext.h"
+#include "shell/closeprompt.h"
 #include "tableedit/tableedits.h"
 #include "tableedit/tableprint.h"
 
@@ -215,19 +216,9 @@ bool frmEdit_Table::QueryClose()
 {
     if (!m_editor.Changed())
         return true;
-    const IDialogs::Answer answer = m_context.dialogs->message(
-        this, kPlainTitle, QStringLiteral("Table not saved!\r\nSave table now?"),
-        IDialogs::Buttons::YesNoCancel, IDialogs::Icon::Question);
-    switch (answer) {
-    case IDialogs::Answer::Yes:
-        // Only a table that reached its file closes: a cancelled save dialog
-        // or a failed write keeps the window and its changes.
-        return saveTable();
-    case IDialogs::Answer::No:
-        return true;
-    default:
-        return false;
-    }
+    return AskToSaveBeforeClose(*m_context.dialogs, this, kPlainTitle,
+                                QStringLiteral("Table not saved!\r\nSave table now?"),
+                                [this] { return saveTable(); });
 }
 
 } // namespace tarvello
