@@ -1,5 +1,6 @@
 #include "tableedit/behaviourmove.h"
 #include "tableedit/tabledocument.h"
+#include "tableedit/tableeditormodel.h"
 #include "tableedit/tableedits.h"
 #include "tableedit/tablehistory.h"
 #include "tableedit/tableprint.h"
@@ -272,41 +273,57 @@ TEST(PrintTable, PrintsCaptionHeaderAndRowsInColumns)
 }
 
 
-TEST(TableHistory, UndoAndRedoGiveBackTheBytesAndFollowTheSavedPoint)
+TEST(TableEditorModel, StepsUndoToTheBytesAndTheFlagFollowsTheSavedPoint)
 {
+    TestFolder dir;
     const std::string initial = "Name;Cost;Note\r\nA;1;x;hidden\r\nB;2\r\n";
-    TableDocument document = TableDocument::FromBytes(initial);
-    TableHistory history;
-    history.Reset(document);
-    EXPECT_FALSE(history.Modified());
-
-    document.SetCell(0, 1, "5");
-    history.Record("Edit Cell", document);
-    document.InsertRow(1, {});
-    history.Record("Insert Row", document);
-    history.MarkSaved();
-    DeleteRows(document, 0, 0, 0);
-    history.Record("Delete Rows", document);
-    PasteRows(document, 0, SplitPastedText("C\t3\r\nD\t4\r\n"));
-    history.Record("Paste", document);
-    history.Record("Paste", document); // nothing changed: no step
-    const std::string final = document.ToBytes();
-    EXPECT_TRUE(history.Modified());
-    EXPECT_EQ(history.UndoName(), "Paste");
+    dir.Write("t.skv", initial);
+    TableEditorModel model;
+    ASSERT_TRUE(model.Open(dir.File("t.skv")).ok());
+    EXPECT_FALSE(model.Changed());
+    EXPECT_FALSE(model.SetCell(0, 1, "1")); // the same text: no step
+    EXPECT_TRUE(model.SetCell(0, 1, "5"));
+    model.InsertEmptyRow(1);
+    ASSERT_TRUE(model.Save().ok() && !model.Changed());
+    model.DeleteRows(0, 0, 0, "Delete Rows");
+    model.PasteRows(0, SplitPastedText("C\t3\r\nD\t4\r\n"));
+    model.PasteRows(0, {}); // nothing changed: no step
+    const std::string final = model.Document().ToBytes();
+    EXPECT_TRUE(model.Changed());
+    EXPECT_EQ(model.UndoName(), "Paste");
 
     std::vector<std::string> undone;
-    TableDocument shown = document;
-    while (history.CanUndo()) {
-        undone.push_back(history.UndoName());
-        shown = history.Undo();
-        EXPECT_EQ(history.Modified(), undone.size() != 2) << undone.back();
+    while (model.CanUndo()) {
+        undone.push_back(model.UndoName());
+        EXPECT_EQ(&model.Undo(), &model.Document());
+        EXPECT_EQ(model.Changed(), undone.size() != 2) << undone.back();
     }
     EXPECT_EQ(undone, (std::vector<std::string>{"Paste", "Delete Rows", "Insert Row", "Edit Cell"}));
-    EXPECT_EQ(shown.ToBytes(), initial);
-    while (history.CanRedo())
-        shown = history.Redo();
-    EXPECT_EQ(shown.ToBytes(), final);
-    EXPECT_TRUE(history.Modified());
+    EXPECT_EQ(model.Document().ToBytes(), initial);
+    while (model.CanRedo())
+        (void)model.Redo();
+    EXPECT_TRUE(model.Document().ToBytes() == final && model.Changed());
+}
+
+// A typed key marks the table even when nothing changes, and a command that
+// changes nothing, or a table that cannot be read, leaves the mark as it was.
+TEST(TableEditorModel, CommandsThatChangeNothingAndUnreadableTablesKeepTheFlag)
+{
+    TestFolder dir;
+    dir.Write("t.skv", "Name;Cost\r\nSword;3\r\n;\r\n");
+    TableEditorModel model;
+    ASSERT_TRUE(model.Open(dir.File("t.skv")).ok());
+    model.MarkChanged();
+    model.DeleteRows(1, 1, 1, "Delete Rows"); // the last row, already empty
+    model.PasteRows(0, {});
+    EXPECT_TRUE(model.Changed() && !model.CanUndo());
+    ASSERT_FALSE(model.Open(dir.Path()).ok());
+    EXPECT_TRUE(model.Changed() && model.FileName().empty());
+    model.InsertEmptyRow(0);
+    EXPECT_EQ(model.Document().ToBytes(), "");
+    EXPECT_FALSE(model.SaveAs(dir.Path()).ok()); // keeps the mark and the name chosen
+    EXPECT_TRUE(model.Changed());
+    EXPECT_EQ(model.FileName(), dir.Path());
 }
 
 } // namespace

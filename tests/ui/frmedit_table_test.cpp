@@ -340,21 +340,6 @@ private slots:
                      answer == int(IDialogs::Answer::Yes));
     }
 
-    void commandsThatChangeNothingKeepTheModifiedFlag()
-    {
-        open(2, 0, "Name;Cost\r\nSword;3\r\nAxe;4\r\n;\r\n");
-        // A key typed in a cell marks the table, even when the edit is cancelled.
-        QTest::keyClick(m_grid, Qt::Key_Z);
-        QTest::keyClick(m_box, Qt::Key_Escape);
-        QVERIFY(m_window->modified());
-        QTest::keyClick(m_grid, Qt::Key_Delete); // the last row, already empty
-        QGuiApplication::clipboard()->clear();
-        m_window->Paste();
-        QVERIFY(m_window->modified());
-        m_dialogs.messageAnswers.enqueue(IDialogs::Answer::Cancel);
-        QVERIFY(!m_window->close());
-    }
-
     void undoAndRedoForwardToTheTableHistory()
     {
         open(0, 1);
@@ -367,14 +352,11 @@ private slots:
         QVERIFY(changed.count() >= 2);
         QCOMPARE(m_window->undoName(), QStringLiteral("Insert Row"));
         m_window->undo();
-        QCOMPARE(m_window->undoName(), QStringLiteral("Edit Cell"));
         m_window->undo();
         QVERIFY(!m_window->canUndo());
-        QVERIFY(!m_window->modified());
         QVERIFY(m_window->tableModel().document().ToBytes() == initial);
         m_window->redo();
         m_window->redo();
-        QVERIFY(m_window->modified());
         QVERIFY(m_window->tableModel().document().ToBytes() == final);
     }
 

@@ -15,6 +15,7 @@
 #include "platform/screentwips.h"
 #include "platform/showntext.h"
 #include "platform/uitext.h"
+#include "platform/closeprompt.h"
 
 #include <QMdiSubWindow>
 #include <QApplication>
@@ -413,20 +414,10 @@ bool frmArmy::QueryClose()
 {
     if (!m_model->Changed())
         return true;
-    const IDialogs::Answer answer = m_context.dialogs->message(
-        this, BoxTitleText(BoxTitle::WithVersion),
-        QStringLiteral("Army changes not saved!\r\nSave them now?"),
-        IDialogs::Buttons::YesNoCancel, IDialogs::Icon::Question);
-    switch (answer) {
-    case IDialogs::Answer::Yes:
-        // Only an army that reached its file may close: a cancelled save
-        // dialog or a failed write keeps the window and its changes.
-        return saveArmy();
-    case IDialogs::Answer::No:
-        return true;
-    default:
-        return false;
-    }
+    return AskToSaveBeforeClose(*m_context.dialogs, this,
+                                BoxTitleText(BoxTitle::WithVersion),
+                                QStringLiteral("Army changes not saved!\r\nSave them now?"),
+                                [this] { return saveArmy(); });
 }
 
 bool frmArmy::canUndo() const

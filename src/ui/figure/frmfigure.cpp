@@ -21,6 +21,7 @@
 #include "platform/modfunctions.h"
 #include "platform/screentwips.h"
 #include "platform/uitext.h"
+#include "platform/closeprompt.h"
 #include "shell/frmmain.h"
 
 #include <algorithm>
@@ -367,20 +368,10 @@ bool frmFigure::QueryClose()
 {
     if (!m_model->Changed())
         return true;
-    const IDialogs::Answer answer = m_context.dialogs->message(
-        this, BoxTitleText(BoxTitle::WithVersion),
-        QStringLiteral("Figure changes not saved!\r\nSave them now?"),
-        IDialogs::Buttons::YesNoCancel, IDialogs::Icon::Question);
-    switch (answer) {
-    case IDialogs::Answer::Yes:
-        // Only a figure that reached its file may be closed: a cancelled save
-        // dialog or a failed write keeps the window and its changes.
-        return saveFigure();
-    case IDialogs::Answer::No:
-        return true;
-    default:
-        return false;
-    }
+    return AskToSaveBeforeClose(*m_context.dialogs, this,
+                                BoxTitleText(BoxTitle::WithVersion),
+                                QStringLiteral("Figure changes not saved!\r\nSave them now?"),
+                                [this] { return saveFigure(); });
 }
 
 bool frmFigure::canUndo() const

@@ -31,6 +31,7 @@ frmEdit_Table::frmEdit_Table(AppContext &context, QWidget *parent)
     : ChildWindow(parent)
     , m_context(context)
     , m_model(new TableModel(this))
+    , m_editor(m_model->editor())
     , m_cellEditor(std::make_unique<clsFlexGridEdit>())
 {
     setObjectName(FormObjectName(WindowForm::EditTable));
@@ -38,7 +39,7 @@ frmEdit_Table::frmEdit_Table(AppContext &context, QWidget *parent)
     buildControls();
     m_cellEditor->setFlexGridControl(grdTable);
     connect(m_cellEditor.get(), &clsFlexGridEdit::TextKeyDown, this,
-            [this] { m_modified = true; });
+            [this] { m_editor.MarkChanged(); });
 }
 
 frmEdit_Table::~frmEdit_Table() = default;
@@ -49,7 +50,7 @@ void frmEdit_Table::buildControls()
     grdTable = new FlexGrid(this);
     grdTable->setObjectName(QStringLiteral("grdTable"));
     grdTable->setModel(m_model);
-    connect(m_model, &TableModel::cellEdited, this, [this] { step("Edit Cell"); });
+    connect(m_model, &TableModel::cellEdited, this, [this] { emit historyChanged(); });
     grdTable->setKeyDownHandler(
         [this](int key, Qt::KeyboardModifiers modifiers) { return gridKeyDown(key, modifiers); });
 
@@ -122,28 +123,22 @@ void frmEdit_Table::showEvent(QShowEvent *event)
 void frmEdit_Table::OpenFile(const QString &fileName, const QString &caption)
 {
     m_caption = caption;
-    tarvello::Result<tarvello::TableDocument> read = tarvello::ReadTableDocument(ToFilePath(fileName));
-    const bool readable = read.ok();
-    if (readable) {
-        m_model->setDocument(std::move(read).value());
-        m_fileName = fileName;
-    } else {
-        // An unreadable file leaves an empty editor that saves nowhere unasked.
-        m_model->setDocument(tarvello::TableDocument());
-        m_fileName.clear();
+    const tarvello::Status read = m_editor.Open(ToFilePath(fileName));
+    m_model->reset();
+    // An unreadable file leaves an empty editor that saves nowhere unasked.
+    if (!read.ok())
         m_context.dialogs->message(this, BoxTitleText(BoxTitle::Plain), QStringLiteral("Errors in table ") + fileName,
                                    IDialogs::Buttons::Ok, IDialogs::Icon::None);
-    }
-    // A table that could not be read keeps the window's unsaved state, so
-    // closing still offers to save what was there.
-    m_history.Reset(m_model->document());
-    if (readable)
-        m_modified = false;
     emit historyChanged();
     sizeColumns();
     if (m_model->rowCount() > 0 && m_model->columnCount() > 0)
         grdTable->setCurrentCell(0, 0);
     setWindowTitle(QStringLiteral("Resource Editor ") + caption);
+}
+
+QString frmEdit_Table::fileName() const
+{
+    return FromFilePath(m_editor.FileName());
 }
 
 void frmEdit_Table::sizeColumns()

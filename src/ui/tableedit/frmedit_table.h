@@ -2,7 +2,7 @@
 
 #include "platform/appcontext.h"
 #include "platform/childwindow.h"
-#include "tableedit/tablehistory.h"
+#include "tableedit/tableeditormodel.h"
 
 #include <memory>
 
@@ -48,8 +48,8 @@ public:
     void undo() override;
     void redo() override;
 
-    bool modified() const { return m_modified; }
-    QString fileName() const { return m_fileName; }
+    bool modified() const { return m_editor.Changed(); }
+    QString fileName() const;
     clsFlexGridEdit &cellEditor() { return *m_cellEditor; }
     TableModel &tableModel() { return *m_model; }
 
@@ -71,8 +71,7 @@ private:
     bool gridKeyDown(int key, Qt::KeyboardModifiers modifiers);
     void insertRow();
     void deleteRows(const char *stepName);
-    void step(const char *name);
-    void restore(const tarvello::TableDocument &document);
+    void restore();
     void sizeColumns();
     bool saveTable();
     bool saveAsDialog();
@@ -80,11 +79,10 @@ private:
 
     AppContext &m_context;
     TableModel *m_model = nullptr;
+    // Owned by m_model, which the grid reads until the window's children go.
+    tarvello::TableEditorModel &m_editor;
     std::unique_ptr<clsFlexGridEdit> m_cellEditor;
     QString m_caption;
-    QString m_fileName;
-    tarvello::TableHistory m_history;
-    bool m_modified = false;
     bool m_activationHooked = false;
 };
 

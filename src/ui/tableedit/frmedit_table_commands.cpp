@@ -10,6 +10,7 @@
 #include "platform/idialogs.h"
 #include "platform/modfunctions.h"
 #include "platform/uitext.h"
+#include "platform/closeprompt.h"
 #include "tableedit/tableedits.h"
 #include "tableedit/tableprint.h"
 
@@ -59,7 +60,7 @@ void frmEdit_Table::insertRow()
     m_model->insertEmptyRow(current + 1);
     if (current < 0 && m_model->rowCount() > 0)
         grdTable->setCurrentCell(0, 0);
-    step("Insert Row");
+    emit historyChanged();
 }
 
 void frmEdit_Table::deleteRows(const char *stepName)
@@ -68,10 +69,10 @@ void frmEdit_Table::deleteRows(const char *stepName)
     if (!current.isValid())
         return;
     const int row = m_model->deleteRows(grdTable->selectionTop(), grdTable->selectionBottom(),
-                                        current.row());
+                                        current.row(), stepName);
     if (row >= 0)
         grdTable->setCurrentCell(row, current.column());
-    step(stepName);
+    emit historyChanged();
 }
 
 void frmEdit_Table::Copy()
@@ -98,55 +99,47 @@ void frmEdit_Table::Paste()
                                ToFileText(QGuiApplication::clipboard()->text())));
     if (!grdTable->currentIndex().isValid() && m_model->rowCount() > 0)
         grdTable->setCurrentCell(0, 0);
-    step("Paste");
-}
-
-void frmEdit_Table::step(const char *name)
-{
-    m_history.Record(name, m_model->document());
-    // A command that changed nothing is no step and leaves the history at
-    // the saved point: the flag a key event may have set stays.
-    m_modified = m_modified || m_history.Modified();
     emit historyChanged();
 }
 
 bool frmEdit_Table::canUndo() const
 {
-    return m_history.CanUndo();
+    return m_editor.CanUndo();
 }
 
 bool frmEdit_Table::canRedo() const
 {
-    return m_history.CanRedo();
+    return m_editor.CanRedo();
 }
 
 QString frmEdit_Table::undoName() const
 {
-    return FromFileText(m_history.UndoName());
+    return FromFileText(m_editor.UndoName());
 }
 
 QString frmEdit_Table::redoName() const
 {
-    return FromFileText(m_history.RedoName());
+    return FromFileText(m_editor.RedoName());
 }
 
 void frmEdit_Table::undo()
 {
-    restore(m_history.Undo());
+    m_editor.Undo();
+    restore();
 }
 
 void frmEdit_Table::redo()
 {
-    restore(m_history.Redo());
+    m_editor.Redo();
+    restore();
 }
 
 // The whole grid is replaced; the current cell stays where it was as far as
 // the restored table reaches.
-void frmEdit_Table::restore(const tarvello::TableDocument &document)
+void frmEdit_Table::restore()
 {
     const QModelIndex current = grdTable->currentIndex();
-    m_model->setDocument(document);
-    m_modified = m_history.Modified();
+    m_model->reset();
     if (m_model->rowCount() > 0 && m_model->columnCount() > 0)
         grdTable->setCurrentCell(std::clamp(current.row(), 0, m_model->rowCount() - 1),
                                  std::clamp(current.column(), 0, m_model->columnCount() - 1));
@@ -155,8 +148,7 @@ void frmEdit_Table::restore(const tarvello::TableDocument &document)
 
 bool frmEdit_Table::writeTo(const QString &path)
 {
-    const tarvello::Status status = tarvello::WriteTableDocument(m_model->document(),
-                                                                 ToFilePath(path));
+    const tarvello::Status status = m_editor.SaveAs(ToFilePath(path));
     if (!status.ok()) {
         m_context.dialogs->message(this, BoxTitleText(BoxTitle::Plain),
                                    FromFilePath(status.failure().sentence) + QStringLiteral("\r\n")
@@ -164,8 +156,6 @@ bool frmEdit_Table::writeTo(const QString &path)
                                    IDialogs::Buttons::Ok, IDialogs::Icon::None);
         return false;
     }
-    m_history.MarkSaved();
-    m_modified = false;
     emit historyChanged();
     emit documentSaved(path);
     return true;
@@ -173,20 +163,20 @@ bool frmEdit_Table::writeTo(const QString &path)
 
 bool frmEdit_Table::saveTable()
 {
-    if (m_fileName.isEmpty())
+    if (m_editor.FileName().empty())
         return saveAsDialog();
-    return writeTo(m_fileName);
+    return writeTo(fileName());
 }
 
 bool frmEdit_Table::saveAsDialog()
 {
-    const QFileInfo current(m_fileName);
+    const QString name = fileName();
+    const QFileInfo current(name);
     const std::optional<QString> path = m_context.dialogs->saveFile(
-        this, kAllFilesFilter, m_fileName.isEmpty() ? QString() : current.absolutePath(),
-        m_fileName.isEmpty() ? QString() : current.fileName(), true);
+        this, kAllFilesFilter, name.isEmpty() ? QString() : current.absolutePath(),
+        name.isEmpty() ? QString() : current.fileName(), true);
     if (!path || path->isEmpty())
         return false;
-    m_fileName = *path;
     if (!writeTo(*path))
         return false;
     setWindowTitle(QStringLiteral("Resource Editor (..\\") + QFileInfo(*path).fileName()
@@ -222,21 +212,11 @@ void frmEdit_Table::renderPrintout(QPrinter &printer)
 
 bool frmEdit_Table::QueryClose()
 {
-    if (!m_modified)
+    if (!m_editor.Changed())
         return true;
-    const IDialogs::Answer answer = m_context.dialogs->message(
-        this, BoxTitleText(BoxTitle::Plain), QStringLiteral("Table not saved!\r\nSave table now?"),
-        IDialogs::Buttons::YesNoCancel, IDialogs::Icon::Question);
-    switch (answer) {
-    case IDialogs::Answer::Yes:
-        // Only a table that reached its file closes: a cancelled save dialog
-        // or a failed write keeps the window and its changes.
-        return saveTable();
-    case IDialogs::Answer::No:
-        return true;
-    default:
-        return false;
-    }
+    return AskToSaveBeforeClose(*m_context.dialogs, this, BoxTitleText(BoxTitle::Plain),
+                                QStringLiteral("Table not saved!\r\nSave table now?"),
+                                [this] { return saveTable(); });
 }
 
 } // namespace tarvello

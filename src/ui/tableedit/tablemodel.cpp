@@ -2,7 +2,6 @@
 
 #include "platform/showntext.h"
 #include "platform/uitext.h"
-#include "tableedit/tableedits.h"
 
 #include <algorithm>
 
@@ -12,22 +11,21 @@ TableModel::TableModel(QObject *parent)
     : QAbstractTableModel(parent)
 {}
 
-void TableModel::setDocument(tarvello::TableDocument document)
+void TableModel::reset()
 {
     beginResetModel();
-    m_document = std::move(document);
     endResetModel();
 }
 
 int TableModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(m_document.RowCount());
+    return parent.isValid() ? 0 : static_cast<int>(document().RowCount());
 }
 
 int TableModel::columnCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0
-                            : static_cast<int>(std::min(m_document.ColumnCount(), tarvello::kMaxShownColumns));
+                            : static_cast<int>(std::min(document().ColumnCount(), tarvello::kMaxShownColumns));
 }
 
 QVariant TableModel::data(const QModelIndex &index, int role) const
@@ -35,7 +33,7 @@ QVariant TableModel::data(const QModelIndex &index, int role) const
     if (!index.isValid())
         return {};
     if (role == Qt::DisplayRole || role == Qt::EditRole)
-        return ShownFileText(m_document.Cell(index.row(), index.column()));
+        return ShownFileText(document().Cell(index.row(), index.column()));
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignTop));
     return {};
@@ -46,7 +44,7 @@ QVariant TableModel::headerData(int section, Qt::Orientation orientation, int ro
     if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
         return {};
     if (role == Qt::DisplayRole)
-        return ShownFileText(m_document.Captions()[section]);
+        return ShownFileText(document().Captions()[section]);
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
     return {};
@@ -63,11 +61,11 @@ bool TableModel::setData(const QModelIndex &index, const QVariant &value, int ro
         return false;
     // A cell too long to show whole comes back from the cell editor as the
     // part shown: unless that part was edited, the cell keeps its whole text.
-    const std::string &cell = m_document.Cell(index.row(), index.column());
+    const std::string &cell = document().Cell(index.row(), index.column());
     const std::string text = ToFileText(value.toString());
     if (!tarvello::IsShownWhole(cell) && text == tarvello::ShownText(cell))
         return false;
-    if (!m_document.SetCell(index.row(), index.column(), text))
+    if (!m_editor.SetCell(index.row(), index.column(), text))
         return false;
     emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
     emit cellEdited();
@@ -76,15 +74,15 @@ bool TableModel::setData(const QModelIndex &index, const QVariant &value, int ro
 
 void TableModel::insertEmptyRow(int at)
 {
-    if (m_document.ColumnCount() == 0)
+    if (document().ColumnCount() == 0)
         return;
     at = std::clamp(at, 0, rowCount());
     beginInsertRows(QModelIndex(), at, at);
-    m_document.InsertRow(at, {});
+    m_editor.InsertEmptyRow(at);
     endInsertRows();
 }
 
-int TableModel::deleteRows(int top, int bottom, int current)
+int TableModel::deleteRows(int top, int bottom, int current, const char *stepName)
 {
     const int last = rowCount() - 1;
     if (last < 0 || top < 0 || top > bottom)
@@ -94,7 +92,7 @@ int TableModel::deleteRows(int top, int bottom, int current)
     const int removeEnd = bottom == last ? bottom - 1 : bottom;
     if (removeEnd >= top)
         beginRemoveRows(QModelIndex(), top, removeEnd);
-    const int after = static_cast<int>(tarvello::DeleteRows(m_document, top, bottom, current));
+    const int after = static_cast<int>(m_editor.DeleteRows(top, bottom, current, stepName));
     if (removeEnd >= top)
         endRemoveRows();
     if (bottom == last) {
@@ -106,11 +104,11 @@ int TableModel::deleteRows(int top, int bottom, int current)
 
 void TableModel::pasteRows(int at, std::vector<std::vector<std::string>> rows)
 {
-    if (rows.empty() || m_document.ColumnCount() == 0)
+    if (rows.empty() || document().ColumnCount() == 0)
         return;
     at = std::clamp(at, 0, rowCount());
     beginInsertRows(QModelIndex(), at, at + static_cast<int>(rows.size()) - 1);
-    tarvello::PasteRows(m_document, at, std::move(rows));
+    m_editor.PasteRows(at, std::move(rows));
     endInsertRows();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tableedit/tabledocument.h"
+#include "tableedit/tableeditormodel.h"
 
 #include <QAbstractTableModel>
 
@@ -13,7 +13,8 @@ namespace tarvello {
 // every cell as text. At most tarvello::kMaxShownColumns columns are shown and every
 // text is shown cut to kMaxShownText characters; the document keeps and
 // saves the rest. The grid cannot edit cells itself; the cell editor and
-// the table editor change the document through this model.
+// the table editor change the document through this model, which forwards
+// each change to the editor's core model and tells the grid.
 class TableModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -21,8 +22,11 @@ class TableModel : public QAbstractTableModel
 public:
     explicit TableModel(QObject *parent = nullptr);
 
-    const tarvello::TableDocument &document() const { return m_document; }
-    void setDocument(tarvello::TableDocument document);
+    // The table editor's core model, which owns the document shown.
+    TableEditorModel &editor() { return m_editor; }
+    const tarvello::TableDocument &document() const { return m_editor.Document(); }
+    // The editor's document was replaced whole (opened, undone, redone).
+    void reset();
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -36,7 +40,7 @@ public:
     // The row commands, in data rows (0 is the first row below the captions).
     void insertEmptyRow(int at);
     // Returns the row the current cell stands on afterwards.
-    int deleteRows(int top, int bottom, int current);
+    int deleteRows(int top, int bottom, int current, const char *stepName);
     void pasteRows(int at, std::vector<std::vector<std::string>> rows);
 
 signals:
@@ -44,7 +48,7 @@ signals:
     void cellEdited();
 
 private:
-    tarvello::TableDocument m_document;
+    TableEditorModel m_editor;
 };
 
 } // namespace tarvello
