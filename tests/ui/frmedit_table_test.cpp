@@ -7,6 +7,7 @@
 #include "tableedit/tablemodel.h"
 #include "windowtest.h"
 
+#include <QAbstractItemModelTester>
 #include <QScrollBar>
 #include <QSignalSpy>
 
@@ -24,6 +25,8 @@ class FrmEditTableTest : public QObject, public WindowTest
 
 private:
     std::unique_ptr<frmEdit_Table> m_window;
+    // Checks every change the grid's model announces against what it then holds.
+    std::unique_ptr<QAbstractItemModelTester> m_tester;
     FlexGrid *m_grid = nullptr;
     QLineEdit *m_box = nullptr;
 
@@ -37,6 +40,8 @@ private:
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         WriteBytes(tempPath(QStringLiteral("t.skv")), bytes);
         m_window->OpenFile(tempPath(QStringLiteral("t.skv")), QStringLiteral("Melee Weapons"));
+        m_tester = std::make_unique<QAbstractItemModelTester>(
+            &m_window->tableModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         m_grid = Named<FlexGrid>(m_window.get(), "grdTable");
         m_box = Named<QLineEdit>(m_window.get(), "tbFgEdit1");
         QVERIFY(m_grid && m_box);
@@ -61,6 +66,7 @@ private slots:
 
     void cleanup()
     {
+        m_tester.reset();
         if (m_window)
             m_window->setCloseApproved(true);
         m_window.reset();

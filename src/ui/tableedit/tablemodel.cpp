@@ -88,17 +88,18 @@ int TableModel::deleteRows(int top, int bottom, int current, const char *stepNam
     if (last < 0 || top < 0 || top > bottom)
         return -1;
     bottom = std::min(bottom, last);
-    // The last row is emptied, never removed.
-    const int removeEnd = bottom == last ? bottom - 1 : bottom;
-    if (removeEnd >= top)
-        beginRemoveRows(QModelIndex(), top, removeEnd);
-    const int after = static_cast<int>(m_editor.DeleteRows(top, bottom, current, stepName));
-    if (removeEnd >= top)
-        endRemoveRows();
     if (bottom == last) {
-        const int row = rowCount() - 1;
-        emit dataChanged(index(row, 0), index(row, std::min(1, columnCount() - 1)));
+        // The table never loses its last row: deleting rows down to it
+        // leaves row top, emptied, as the last row. Rows go and a row changes
+        // in one step, which no pair of row notifications describes.
+        beginResetModel();
+        const int after = static_cast<int>(m_editor.DeleteRows(top, bottom, current, stepName));
+        endResetModel();
+        return after;
     }
+    beginRemoveRows(QModelIndex(), top, bottom);
+    const int after = static_cast<int>(m_editor.DeleteRows(top, bottom, current, stepName));
+    endRemoveRows();
     return after;
 }
 
