@@ -1,6 +1,6 @@
 #include "tableedit/tabledocument.h"
 #include "tableedit/tableedits.h"
-#include "tableedit/tablehistory.h"
+#include "platform/history.h"
 
 #include <benchmark/benchmark.h>
 
@@ -129,7 +129,7 @@ void BM_TableUndoMemoryPerStep(benchmark::State &state)
     std::int64_t perStep = 0;
     for (auto _ : state) {
         tarvello::TableDocument document = tarvello::TableDocument::FromBytes(bytes);
-        tarvello::TableHistory history;
+        tarvello::History<tarvello::TableDocument> history;
         history.Reset(document);
         const std::int64_t before = HeapInUse();
         for (std::size_t step = 0; step < 100; ++step) {

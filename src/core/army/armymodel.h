@@ -30,7 +30,7 @@ struct ArmySnapshot
     bool operator==(const ArmySnapshot &) const = default;
 };
 
-class ArmyModel : public UndoableDocument<ArmySnapshot>
+class ArmyModel : public UndoableDocument<ArmySnapshot, Status>
 {
 public:
     // A new army: the given figure directory text, total "0", no changes.
@@ -138,17 +138,15 @@ public:
     // Adding, removing, count and size changes, name and directory changes
     // are steps; typing into one box is one step until EndFieldEdit.
     // Opening and saving are not steps.
-    // Restores the army before (after) the step and recomputes the total;
-    // Changed is clear exactly at the saved state.
-    Status Undo();
-    Status Redo();
+    // Undo and Redo restore the army before (after) the step and recompute
+    // the total; Changed is clear exactly at the saved state.
 
 private:
     Status OpenFile(const std::string &path);
     ArmySnapshot Snapshot() const;
     void Step(std::string name, const std::string &mergeKey = {});
     std::string SelectedName() const;
-    Status Restore(const ArmySnapshot &snapshot);
+    Status Restore(const ArmySnapshot &snapshot) override;
     Status ShowSelectedUnit(int row);
     Status CountReaction();
     void ClearModifyBoxes();

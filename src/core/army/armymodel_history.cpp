@@ -23,20 +23,6 @@ std::string ArmyModel::SelectedName() const
     return m_units[static_cast<std::size_t>(m_selected)].Summary(kFigureName);
 }
 
-Status ArmyModel::Undo()
-{
-    if (!CanUndo())
-        return {};
-    return Restore(m_history.Undo());
-}
-
-Status ArmyModel::Redo()
-{
-    if (!CanRedo())
-        return {};
-    return Restore(m_history.Redo());
-}
-
 Status ArmyModel::Restore(const ArmySnapshot &snapshot)
 {
     m_armyName = snapshot.armyName;

@@ -119,8 +119,6 @@ public:
     // Undo and redo of moves and resizes of the picture, font changes and
     // Load Style; the names say what Undo and Redo would take back or repeat
     // ("Move Picture"). Loading a figure starts a new history.
-    void Undo() { Restore(m_history.Undo()); }
-    void Redo() { Restore(m_history.Redo()); }
 
     // What DrawCard needs, with the credit picture's box size in twips.
     CardScene Scene(int creditWidth, int creditHeight) const;
@@ -129,7 +127,7 @@ private:
     CardSnapshot Snapshot() const;
     void Step(std::string name, const std::string &mergeKey = {});
     void SavedNow();
-    void Restore(const CardSnapshot &snapshot);
+    void Restore(const CardSnapshot &snapshot) override;
 
     std::string m_defaultFont;
     clsFigure m_figure;

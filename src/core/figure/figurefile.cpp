@@ -110,11 +110,12 @@ void AppendImageText(std::string &out, const Picture &picture)
     for (std::uint32_t colour : picture.colours)
         coloured += colour != Picture::kWhite;
 
-    out += "[ImageProperties]\r\nWidth=";
+    out.append("[").append(kImageProperties).append("]\r\n");
+    out.append(figurekeys::kImageWidth).append("=");
     AppendNumber(out, w);
-    out += "\r\nHeight=";
+    out.append("\r\n").append(figurekeys::kImageHeight).append("=");
     AppendNumber(out, h);
-    out += "\r\n[ImagePixels]\r\n";
+    out.append("\r\n[").append(kImagePixels).append("]\r\n");
     // At most 5 + 1 + 5 + 1 + 10 + 2 characters per line.
     out.reserve(out.size() + coloured * 24);
 
@@ -185,8 +186,8 @@ std::vector<ListRow> ReadSeries(const ProfileDocument &doc, FigureSeries series)
 
 Picture ReadPicture(const ProfileDocument &doc)
 {
-    const int w = PictureSide(doc, "Width");
-    const int h = PictureSide(doc, "Height");
+    const int w = PictureSide(doc, figurekeys::kImageWidth);
+    const int h = PictureSide(doc, figurekeys::kImageHeight);
     if (static_cast<long long>(w) * h > kMaxPicturePixels)
         throw RuntimeError(errtext::kOverflow);
     Picture picture(w, h);

@@ -9,6 +9,8 @@ inline constexpr const char *kFigureSection = "Figure";
 // The picture's size and its pixels.
 inline constexpr const char *kImagePropertiesSection = "ImageProperties";
 inline constexpr const char *kImagePixelsSection = "ImagePixels";
+inline constexpr const char *kImageWidth = "Width";
+inline constexpr const char *kImageHeight = "Height";
 
 inline constexpr const char *kFigureName = "txtFigureName";
 inline constexpr const char *kFinalCost = "txtFinalCost";

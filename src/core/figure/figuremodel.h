@@ -35,7 +35,7 @@ struct FigureSnapshot
     bool operator==(const FigureSnapshot &) const = default;
 };
 
-class FigureModel : public UndoableDocument<FigureSnapshot>
+class FigureModel : public UndoableDocument<FigureSnapshot, Status>
 {
 public:
     // The tables are shared and read anew by every calculation; they must
@@ -114,10 +114,8 @@ public:
     // Every user change above is one step, named for the menu ("Remove
     // Dagger"); consecutive edits of one typed field are one step until
     // EndFieldEdit. Opening and saving are not steps.
-    // Restores the figure before (after) the step and recalculates its
-    // costs; Changed is clear exactly at the saved state.
-    Status Undo();
-    Status Redo();
+    // Undo and Redo restore the figure before (after) the step and
+    // recalculate its costs; Changed is clear exactly at the saved state.
 
     // --- Files ---------------------------------------------------------
     // Saves the figure to path: saving to the current FileName keeps the
@@ -152,7 +150,7 @@ private:
     // Records the change just made as a step (not while Loading).
     void Step(std::string name, const std::string &mergeKey = {});
     void ResetHistory() { m_history.Reset(Snapshot()); }
-    Status Restore(const FigureSnapshot &snapshot);
+    Status Restore(const FigureSnapshot &snapshot) override;
 
     const RulesTables &m_tables;
     FigureRecord m_record;

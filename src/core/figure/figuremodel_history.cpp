@@ -21,20 +21,6 @@ void FigureModel::ChoosePicture(std::string_view imageFile, std::optional<Pictur
     Step("Change Picture");
 }
 
-Status FigureModel::Undo()
-{
-    if (!CanUndo())
-        return {};
-    return Restore(m_history.Undo());
-}
-
-Status FigureModel::Redo()
-{
-    if (!CanRedo())
-        return {};
-    return Restore(m_history.Redo());
-}
-
 // The derived fields are recalculated from the restored inputs with the
 // tables as they are now, so what is shown always matches its inputs.
 Status FigureModel::Restore(const FigureSnapshot &snapshot)

@@ -29,7 +29,9 @@ std::string WithoutPixels(std::string content)
         end = end == std::string::npos ? content.size() : end + 1;
         const std::string_view line = TrimBlanks(std::string_view(content).substr(pos, end - pos));
         if (!line.empty() && line.front() == '[') {
-            const bool pixels = EqualsNoCase(line, "[ImagePixels]");
+            const bool pixels = line.size() >= 2 && line.back() == ']'
+                                && EqualsNoCase(line.substr(1, line.size() - 2),
+                                                figurekeys::kImagePixelsSection);
             if (pixels && !found) {
                 out.assign(content, 0, pos);
                 found = true;

@@ -142,21 +142,53 @@ private:
     bool m_mergeOpen = false;
 };
 
-// The Edit menu's view of an editor's model: the model derives from it and
-// records its steps into m_history.
-template<typename Snapshot>
-class UndoableDocument
+// What the Edit menu asks of an editor: whether a step can be taken back or
+// repeated, and its name.
+class EditSteps
 {
 public:
-    bool CanUndo() const { return m_history.CanUndo(); }
-    bool CanRedo() const { return m_history.CanRedo(); }
-    // The step Undo, respectively Redo, would take back or repeat.
-    std::string UndoName() const { return m_history.UndoName(); }
-    std::string RedoName() const { return m_history.RedoName(); }
+    virtual ~EditSteps() = default;
+    virtual bool CanUndo() const = 0;
+    virtual bool CanRedo() const = 0;
+    // The step Undo, respectively Redo, would take back or repeat ("Remove
+    // Dagger"); empty when there is none.
+    virtual std::string UndoName() const = 0;
+    virtual std::string RedoName() const = 0;
+};
+
+// An editor's model with undo and redo: the model derives from it, records
+// its steps into m_history and says in Restore how a snapshot is put back.
+// Outcome is what putting it back reports (a failed recalculation).
+template<typename Snapshot, typename Outcome = void>
+class UndoableDocument : public EditSteps
+{
+public:
+    bool CanUndo() const override { return m_history.CanUndo(); }
+    bool CanRedo() const override { return m_history.CanRedo(); }
+    std::string UndoName() const override { return m_history.UndoName(); }
+    std::string RedoName() const override { return m_history.RedoName(); }
+    // Takes the last step back (Redo: repeats the step taken back) and puts
+    // the state it leads to back; without such a step nothing changes.
+    Outcome Undo()
+    {
+        if (!CanUndo())
+            return Outcome();
+        return Restore(m_history.Undo());
+    }
+    Outcome Redo()
+    {
+        if (!CanRedo())
+            return Outcome();
+        return Restore(m_history.Redo());
+    }
     // A typed field lost focus or a drag ended: the next edit is a new step.
     void EndFieldEdit() { m_history.BreakMerge(); }
 
 protected:
+    // Puts snapshot back as the document and recalculates what derives from
+    // it.
+    virtual Outcome Restore(const Snapshot &snapshot) = 0;
+
     History<Snapshot> m_history;
 };
 

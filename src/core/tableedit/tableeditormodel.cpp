@@ -69,29 +69,18 @@ void TableEditorModel::PasteRows(std::size_t at, std::vector<std::vector<std::st
     Step("Paste");
 }
 
-const TableDocument &TableEditorModel::Undo()
-{
-    return Restore(m_history.Undo());
-}
-
-const TableDocument &TableEditorModel::Redo()
-{
-    return Restore(m_history.Redo());
-}
-
 void TableEditorModel::Step(const char *name)
 {
     m_history.Record(name, m_document);
     // A command that changed nothing is no step and leaves the history at
     // the saved point: the flag a typed key may have set stays.
-    m_changed = m_changed || m_history.Modified();
+    m_changed = m_changed || !m_history.AtSaved();
 }
 
-const TableDocument &TableEditorModel::Restore(const TableDocument &document)
+void TableEditorModel::Restore(const TableDocument &document)
 {
     m_document = document;
-    m_changed = m_history.Modified();
-    return m_document;
+    m_changed = !m_history.AtSaved();
 }
 
 } // namespace tarvello

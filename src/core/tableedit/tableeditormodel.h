@@ -2,7 +2,7 @@
 
 #include "platform/failure.h"
 #include "tableedit/tabledocument.h"
-#include "tableedit/tablehistory.h"
+#include "platform/history.h"
 
 #include <cstddef>
 #include <string>
@@ -13,7 +13,7 @@
 // each command to one operation and shows the result.
 namespace tarvello {
 
-class TableEditorModel
+class TableEditorModel : public UndoableDocument<TableDocument>
 {
 public:
     // --- State ---------------------------------------------------------
@@ -52,21 +52,14 @@ public:
     void PasteRows(std::size_t at, std::vector<std::vector<std::string>> rows);
 
     // --- Undo and redo -------------------------------------------------
-    bool CanUndo() const { return m_history.CanUndo(); }
-    bool CanRedo() const { return m_history.CanRedo(); }
-    std::string UndoName() const { return m_history.UndoName(); }
-    std::string RedoName() const { return m_history.RedoName(); }
-    // The document before (after) the step; Changed is clear exactly at the
-    // saved state.
-    const TableDocument &Undo();
-    const TableDocument &Redo();
+    // Undo and Redo put back the document before (after) the step; Changed
+    // is clear exactly at the saved state.
 
 private:
     void Step(const char *name);
-    const TableDocument &Restore(const TableDocument &document);
+    void Restore(const TableDocument &document) override;
 
     TableDocument m_document;
-    TableHistory m_history;
     std::string m_fileName;
     bool m_changed = false;
 };

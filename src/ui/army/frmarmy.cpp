@@ -420,24 +420,9 @@ bool frmArmy::QueryClose()
                                 [this] { return saveArmy(); });
 }
 
-bool frmArmy::canUndo() const
+const EditSteps *frmArmy::editSteps() const
 {
-    return m_model->CanUndo();
-}
-
-bool frmArmy::canRedo() const
-{
-    return m_model->CanRedo();
-}
-
-QString frmArmy::undoName() const
-{
-    return FromFileText(m_model->UndoName());
-}
-
-QString frmArmy::redoName() const
-{
-    return FromFileText(m_model->RedoName());
+    return m_model.get();
 }
 
 void frmArmy::undo()

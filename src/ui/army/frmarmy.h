@@ -37,10 +37,6 @@ public:
     void PrintIt() override;
     void Export() override;
     bool QueryClose() override;
-    bool canUndo() const override;
-    bool canRedo() const override;
-    QString undoName() const override;
-    QString redoName() const override;
     void undo() override;
     void redo() override;
     bool hasPrintout() const override { return true; }
@@ -70,6 +66,7 @@ public:
     tarvello::ArmyModel &model() { return *m_model; }
 
 protected:
+    const EditSteps *editSteps() const override;
     // Enter on an available figure adds it.
     bool eventFilter(QObject *watched, QEvent *event) override;
     // Sized once it sits in the main window's area, where it can be cut.

@@ -235,16 +235,6 @@ void frmUnitCard::message(const std::string &text, int icon)
                                static_cast<IDialogs::Icon>(icon));
 }
 
-QString frmUnitCard::undoName() const
-{
-    return FromFileText(m_model.UndoName());
-}
-
-QString frmUnitCard::redoName() const
-{
-    return FromFileText(m_model.RedoName());
-}
-
 void frmUnitCard::undo()
 {
     m_model.Undo();

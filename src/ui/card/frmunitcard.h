@@ -47,10 +47,6 @@ public:
 
     // Edit, Undo and Redo: the card's own history of picture moves and
     // resizes, font changes and loaded styles.
-    bool canUndo() const override { return m_model.CanUndo(); }
-    bool canRedo() const override { return m_model.CanRedo(); }
-    QString undoName() const override;
-    QString redoName() const override;
     void undo() override;
     void redo() override;
 
@@ -61,6 +57,9 @@ public:
 
     // Built from the .ui file; controls by their names.
     Ui::frmUnitCard *ui() const { return m_ui.get(); }
+
+protected:
+    const EditSteps *editSteps() const override { return &m_model; }
 
 private:
     void connectControls();

@@ -374,24 +374,9 @@ bool frmFigure::QueryClose()
                                 [this] { return saveFigure(); });
 }
 
-bool frmFigure::canUndo() const
+const EditSteps *frmFigure::editSteps() const
 {
-    return m_model->CanUndo();
-}
-
-bool frmFigure::canRedo() const
-{
-    return m_model->CanRedo();
-}
-
-QString frmFigure::undoName() const
-{
-    return FromFileText(m_model->UndoName());
-}
-
-QString frmFigure::redoName() const
-{
-    return FromFileText(m_model->RedoName());
+    return m_model.get();
 }
 
 void frmFigure::undo()

@@ -56,14 +56,11 @@ public:
     // "Print Cards": copies of the figure's card on one sheet.
     void PrintCards() override;
     bool QueryClose() override;
-    bool canUndo() const override;
-    bool canRedo() const override;
-    QString undoName() const override;
-    QString redoName() const override;
     void undo() override;
     void redo() override;
 
 protected:
+    const EditSteps *editSteps() const override;
     void showEvent(QShowEvent *event) override;
 
 public:

@@ -1,5 +1,7 @@
 #include "childwindow.h"
 
+#include "platform/uitext.h"
+
 #include <QCloseEvent>
 
 namespace tarvello {
@@ -13,6 +15,28 @@ QString FormObjectName(WindowForm form)
 ChildWindow::ChildWindow(QWidget *parent)
     : QWidget(parent)
 {}
+
+bool ChildWindow::canUndo() const
+{
+    const EditSteps *steps = editSteps();
+    return steps && steps->CanUndo();
+}
+
+bool ChildWindow::canRedo() const
+{
+    const EditSteps *steps = editSteps();
+    return steps && steps->CanRedo();
+}
+
+QString ChildWindow::undoName() const
+{
+    return canUndo() ? FromFileText(editSteps()->UndoName()) : QString();
+}
+
+QString ChildWindow::redoName() const
+{
+    return canRedo() ? FromFileText(editSteps()->RedoName()) : QString();
+}
 
 void ChildWindow::closeEvent(QCloseEvent *event)
 {

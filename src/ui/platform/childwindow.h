@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/history.h"
 #include "shell/windowform.h"
 
 #include <QWidget>
@@ -44,12 +45,14 @@ public:
     // True when the document chosen for a new window was refused (not a file
     // of its kind): the window has nothing to show and is discarded.
     virtual bool openRefused() const { return false; }
-    // The window's undo history (Edit, Undo and Redo); none by default.
-    // undoName/redoName name the step ("Remove Dagger").
-    virtual bool canUndo() const { return false; }
-    virtual bool canRedo() const { return false; }
-    virtual QString undoName() const { return {}; }
-    virtual QString redoName() const { return {}; }
+    // The window's undo history (Edit, Undo and Redo): the steps of its
+    // editSteps, none without them. undoName/redoName name the step
+    // ("Remove Dagger").
+    bool canUndo() const;
+    bool canRedo() const;
+    QString undoName() const;
+    QString redoName() const;
+    // Takes the step back (repeats it) and shows the document it leaves.
     virtual void undo() {}
     virtual void redo() {}
     // The rules tables were reloaded (Refresh Resources).
@@ -73,9 +76,14 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // The document whose steps Edit, Undo and Redo show. A virtual rather
+    // than a stored pointer: while the window is being destroyed the base's
+    // answer (none) holds, never a document already gone.
+    virtual const EditSteps *editSteps() const { return nullptr; }
 
 private:
     bool m_closeApproved = false;
+
 };
 
 } // namespace tarvello

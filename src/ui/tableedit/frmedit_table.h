@@ -41,10 +41,6 @@ public:
     void Cut();
     void Paste();
 
-    bool canUndo() const override;
-    bool canRedo() const override;
-    QString undoName() const override;
-    QString redoName() const override;
     void undo() override;
     void redo() override;
 
@@ -63,6 +59,7 @@ public:
     QSize sizeHint() const override;
 
 protected:
+    const EditSteps *editSteps() const override { return &m_editor; }
     bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 

@@ -102,26 +102,6 @@ void frmEdit_Table::Paste()
     emit historyChanged();
 }
 
-bool frmEdit_Table::canUndo() const
-{
-    return m_editor.CanUndo();
-}
-
-bool frmEdit_Table::canRedo() const
-{
-    return m_editor.CanRedo();
-}
-
-QString frmEdit_Table::undoName() const
-{
-    return FromFileText(m_editor.UndoName());
-}
-
-QString frmEdit_Table::redoName() const
-{
-    return FromFileText(m_editor.RedoName());
-}
-
 void frmEdit_Table::undo()
 {
     m_editor.Undo();
