@@ -21,11 +21,11 @@ namespace {
 void BM_DrawCardOnScreenImage(benchmark::State &state)
 {
     const clsFigure figure = bench::BusyCardFigure();
-    const CardStyle style = DefaultCardStyle(ToFileText(QFontInfo(QApplication::font()).family()));
+    const CardStyle style = DefaultCardStyle(toFileText(QFontInfo(QApplication::font()).family()));
     const CardScene scene = bench::BusyCardScene(figure, style);
     QImage figurePicture(120, 160, QImage::Format_RGB32);
     figurePicture.fill(Qt::darkGreen);
-    const QtCardTarget::Pictures pictures{figurePicture, CardLogoImage(), CardCreditImage()};
+    const QtCardTarget::Pictures pictures{figurePicture, cardLogoImage(), cardCreditImage()};
     const int ratio = int(state.range(0));
     QImage card(227 * ratio, 317 * ratio, QImage::Format_RGB32);
     card.setDevicePixelRatio(ratio);

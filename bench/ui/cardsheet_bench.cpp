@@ -52,9 +52,9 @@ void BM_NinetyCardsIntoPdf(benchmark::State &state)
     std::size_t cards = 0;
     for (auto _ : state) {
         const tarvello::CardSheetJob job = tarvello::BuildArmySheetJob(
-            units, true, folder, tables, FontExists, CardDefaultFont());
+            units, true, folder, tables, FontExists, cardDefaultFont());
         cards = job.order.size();
-        if (!RenderCardSheets(printer, job))
+        if (!renderCardSheets(printer, job))
             state.SkipWithError("the PDF could not be written");
     }
     if (cards != 90 || !QFileInfo::exists(path))

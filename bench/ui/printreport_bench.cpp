@@ -63,7 +63,7 @@ void BM_FigureReportIntoPdf(benchmark::State &state)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QDir(dir.path()).filePath(QStringLiteral("report.pdf")));
     for (auto _ : state)
-        PrintFigureReportOn(nullptr, dialogs, printer, data);
+        printFigureReportOn(nullptr, dialogs, printer, data);
     if (dialogs.messages != 0)
         state.SkipWithError("the report failed");
 }
@@ -80,7 +80,7 @@ void BM_FigureReportPreviewOpens(benchmark::State &state)
         QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                          [&](QPrinter *target) {
                              ++renders;
-                             PrintFigureReportOn(nullptr, dialogs, *target, data);
+                             printFigureReportOn(nullptr, dialogs, *target, data);
                          });
         preview.show();
         QApplication::processEvents();

@@ -74,7 +74,7 @@ int main(int argc, char *argv[])
     const QDir out(QString::fromLocal8Bit(argv[2]));
     QtDialogs dialogs;
     tarvello::RulesTables tables;
-    tarvello::LoadAllTables(tables, ToFilePath(data.absolutePath()), tarvello::GetDecimalSeparator(),
+    tarvello::LoadAllTables(tables, toFilePath(data.absolutePath()), tarvello::GetDecimalSeparator(),
                             [](const tarvello::Failure &failure) { std::fprintf(stderr, "%s\n", failure.Message().c_str()); });
     AppContext context;
     context.dialogs = &dialogs;
@@ -82,7 +82,7 @@ int main(int argc, char *argv[])
     context.programFolder = data.absolutePath();
     context.settingsFile = out.filePath(QStringLiteral(".screenshots.conf"));
     frmMain main(context);
-    RegisterDocumentWindows(main);
+    registerDocumentWindows(main);
     main.setModalRunner([](QDialog &) {});
     main.resize(1400, 1060);
     main.show();

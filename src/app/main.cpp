@@ -19,10 +19,10 @@ int main(int argc, char *argv[])
     AppContext context;
     context.dialogs = &dialogs;
     context.tables = &tables;
-    context.programFolder = StartProgramFolder(dialogs);
+    context.programFolder = startProgramFolder(dialogs);
     frmMain mainWindow(context);
-    RegisterDocumentWindows(mainWindow);
+    registerDocumentWindows(mainWindow);
     mainWindow.startUp();
-    OpenCommandLineFiles(mainWindow, app.arguments().mid(1));
+    openCommandLineFiles(mainWindow, app.arguments().mid(1));
     return app.exec();
 }

@@ -88,13 +88,13 @@ private slots:
             }
             const QString path = tempPath(QStringLiteral("crowded_") + QString::fromLatin1(file));
             const QByteArray bytes = text.toLatin1();
-            QVERIFY(WriteFileAtomically(ToFilePath(path), std::string_view(bytes.constData(), std::size_t(bytes.size()))).ok());
+            QVERIFY(WriteFileAtomically(toFilePath(path), std::string_view(bytes.constData(), std::size_t(bytes.size()))).ok());
             files << path;
         }
 
         CardSheetJob job;
         for (const QString &file : files) {
-            Result<SheetCard> card = LoadSheetCard(ToFilePath(file), tables, FontExists, CardDefaultFont());
+            Result<SheetCard> card = LoadSheetCard(toFilePath(file), tables, FontExists, cardDefaultFont());
             QVERIFY2(card.ok(), qPrintable(file));
             job.order.push_back(job.cards.size());
             job.cards.push_back(std::move(card.value()));
@@ -104,9 +104,9 @@ private slots:
         printer.setPageSize(QPageSize(QPageSize::A4));
         const QString pdf = tempPath(QStringLiteral("samples.pdf"));
         printer.setOutputFileName(pdf);
-        QVERIFY(RenderCardSheets(printer, job));
+        QVERIFY(renderCardSheets(printer, job));
 
-        const SheetArea area = SheetAreaOf(printer);
+        const SheetArea area = sheetAreaOf(printer);
         const CardSheetLayout layout = LayoutCardSheet(area);
         const QList<Word> words = PdfWords(pdf);
         QVERIFY(words.size() > 100);

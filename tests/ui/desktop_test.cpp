@@ -41,7 +41,7 @@ class DesktopTest : public QObject, public WindowTest
     // A figure editor and, opened after it (and active), the Races table.
     ChildWindow *figureBesideATable()
     {
-        OpenCommandLineFiles(*m_main, {kKnight});
+        openCommandLineFiles(*m_main, {kKnight});
         ChildWindow *figure = m_main->activeChild();
         action("mnuResources_Races")->trigger();
         return figure;
@@ -79,7 +79,7 @@ private slots:
         QVERIFY(fromDialog.first().startsWith(QStringLiteral("Error in loading ") + broken));
         m_dialogs.clearCalls();
 
-        OpenCommandLineFiles(*m_main, {kKnight, broken, notes, kArmy});
+        openCommandLineFiles(*m_main, {kKnight, broken, notes, kArmy});
         QCOMPARE(childForms(), (QStringList{"frmFigure", "frmFigure", "frmFigure", "frmArmy"}));
         const auto windows = m_main->mdiArea()->subWindowList(QMdiArea::CreationOrder);
         auto *knight = qobject_cast<frmFigure *>(windows.at(1)->widget());
@@ -121,7 +121,7 @@ private slots:
 
     void shortcutsWorkInsideAnEditor()
     {
-        OpenCommandLineFiles(*m_main, {kKnight, kArmy});
+        openCommandLineFiles(*m_main, {kKnight, kArmy});
         auto *army = qobject_cast<frmArmy *>(m_main->activeChild());
         QVERIFY(army);
         QLineEdit *name = Named<QLineEdit>(army, "txtArmyName");
@@ -177,7 +177,7 @@ private slots:
         for (const QAction *menu : m_main->menuBar()->actions())
             menus.insert(QKeySequence::mnemonic(menu->text()));
         QCOMPARE(menus.size(), m_main->menuBar()->actions().size());
-        OpenCommandLineFiles(*m_main, {kKnight, kArmy});
+        openCommandLineFiles(*m_main, {kKnight, kArmy});
         action("mnuResources_Races")->trigger();
         activate(windowsOf<ChildWindow>().first());
         ClickButton(m_main->activeChild(), "btnCard");
@@ -202,20 +202,20 @@ private slots:
         m_main->showNormal();
         m_main->resize(400, 500);
         QApplication::processEvents();
-        OpenCommandLineFiles(*m_main, {file});
+        openCommandLineFiles(*m_main, {file});
         QMdiSubWindow *first = m_main->mdiArea()->activeSubWindow();
         QVERIFY(first->widget()->height() >= first->widget()->minimumSizeHint().height());
         QCOMPARE(first->pos(), QPoint(0, 0)); // where the area shows it
         m_main->resize(1366, 768);
         QApplication::processEvents();
-        OpenCommandLineFiles(*m_main, {file});
+        openCommandLineFiles(*m_main, {file});
         QCOMPARE(first->size(), m_main->mdiArea()->activeSubWindow()->size());
     }
 
     void recentFilesListOpenedAndSavedFilesAndDropMissingOnes()
     {
         const QString copy = tempPath(QStringLiteral("Salt & Iron.tvf"));
-        OpenCommandLineFiles(*m_main, {kKnight});
+        openCommandLineFiles(*m_main, {kKnight});
         m_dialogs.saveFileAnswers.enqueue(copy);
         m_main->findChild<QAction *>(QStringLiteral("mnuFile_SaveAs"))->trigger();
         QVERIFY(QFile::exists(copy));
@@ -262,7 +262,7 @@ private slots:
             for (QAction *command : commands)
                 QCOMPARE(bar->widgetForAction(command)->isEnabled(), command->isEnabled());
         };
-        OpenCommandLineFiles(*m_main, {kKnight, kArmy});
+        openCommandLineFiles(*m_main, {kKnight, kArmy});
         auto *race = Named<QComboBox>(windowsOf<frmFigure>().at(0), "cboRace");
         Choose(windowsOf<frmFigure>().at(0), "cboRace", (race->currentIndex() + 1) % race->count());
         m_main->mdiArea()->activateNextSubWindow();
@@ -281,7 +281,7 @@ private slots:
         QVERIFY(bar->isHidden());
         stopMain();
         m_main = new frmMain(m_context);
-        tarvello::RegisterDocumentWindows(*m_main);
+        tarvello::registerDocumentWindows(*m_main);
         m_main->show();
         QVERIFY(Named<QToolBar>(m_main, "tbrCommands")->isHidden());
         QVERIFY(!action("mnuWindow_ToolBar")->isChecked());
@@ -313,11 +313,11 @@ private slots:
         if (!file.isEmpty())
             m_dialogs.saveFileAnswers.enqueue(tempPath(file));
         if (document == "figure" || document == "style" || document == "layout")
-            OpenCommandLineFiles(*m_main, {knight});
+            openCommandLineFiles(*m_main, {knight});
         if (document == "style" || document == "layout")
             ClickButton(m_main->activeChild(), "btnCard");
         if (document == "army")
-            OpenCommandLineFiles(*m_main, {kArmy});
+            openCommandLineFiles(*m_main, {kArmy});
         if (document == "table")
             action("mnuResources_Races")->trigger();
         QVERIFY(m_main->statusBar()->currentMessage().isEmpty());
@@ -368,7 +368,7 @@ private slots:
     {
         QFETCH(QSize, screen);
         m_main->resize(screen);
-        OpenCommandLineFiles(*m_main, {kKnight});
+        openCommandLineFiles(*m_main, {kKnight});
         ClickButton(m_main->activeChild(), "btnCard");
         auto *card = qobject_cast<frmUnitCard *>(m_main->activeChild());
         QVERIFY(card);

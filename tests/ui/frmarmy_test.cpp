@@ -51,7 +51,7 @@ private slots:
         QCOMPARE(TextOf(&w, "txtUnitDirectory"),
                  QDir::toNativeSeparators(m_folder->path() + QStringLiteral("/figures")));
         QCOMPARE(TextOf(&w, "txtArmyCost"), QStringLiteral("0"));
-        QVERIFY(w.QueryClose());
+        QVERIFY(w.queryClose());
         QCOMPARE(m_dialogs.count(Kind::Message), 0);
     }
 
@@ -102,9 +102,9 @@ private slots:
         for (IDialogs::Answer answer :
              {IDialogs::Answer::Cancel, IDialogs::Answer::Yes, IDialogs::Answer::No})
             m_dialogs.messageAnswers.enqueue(answer);
-        QVERIFY(!w->QueryClose());
-        QVERIFY(!w->QueryClose()); // Yes, then the save dialog is cancelled
-        QVERIFY(w->QueryClose());
+        QVERIFY(!w->queryClose());
+        QVERIFY(!w->queryClose()); // Yes, then the save dialog is cancelled
+        QVERIFY(w->queryClose());
         const QStringList texts = m_dialogs.messageTexts();
         QCOMPARE(texts.size(), 3);
         QCOMPARE(texts.at(0), QStringLiteral("Army changes not saved!\r\nSave them now?"));
@@ -113,7 +113,7 @@ private slots:
         const QString path = tempPath(QStringLiteral("saved.tva"));
         m_dialogs.messageAnswers.enqueue(IDialogs::Answer::Yes);
         m_dialogs.saveFileAnswers.enqueue(path);
-        QVERIFY(w->QueryClose());
+        QVERIFY(w->queryClose());
         QVERIFY(QFile::exists(path));
         QVERIFY(!w->model().Changed());
         QCOMPARE(m_dialogs.callsOf(Kind::SaveFile).last().proposedName, QStringLiteral(".tva"));
@@ -135,7 +135,7 @@ private slots:
         QCOMPARE(opened.windowTitle(), QStringLiteral("Army: North"));
         QCOMPARE(TextOf(&opened, "txtArmyCost"), TextOf(w.get(), "txtArmyCost"));
         QCOMPARE(TextOf(&opened, "txtUnitCount"), QStringLiteral("2"));
-        QVERIFY(opened.QueryClose());
+        QVERIFY(opened.queryClose());
 
         m_dialogs.clearCalls();
         opened.Export();

@@ -225,7 +225,7 @@ private slots:
         m_tables.Races[0].HitFactorModifier = 1; // defense 2.5 becomes 3: 7.5 (8) becomes 9
         for (const char *ending : {"btnCloseStaleCost", "cboMove", "btnUpdateCost"}) {
             auto opened = newWindow();
-            opened->OpenFigureFile(path);
+            opened->openFigureFile(path);
             QCOMPARE(opened->windowTitle(), QStringLiteral("Figure: Grey"));
             QSignalSpy saved(opened.get(), &ChildWindow::documentSaved); // "Saved grey.tvf"
             auto *bar = Named<QWidget>(opened.get(), "fraStaleCost");
@@ -241,7 +241,7 @@ private slots:
         }
         QVERIFY(ReadBytes(path).contains("txtFinalCost=9\r\n"));
         auto updated = newWindow();
-        updated->OpenFigureFile(path);
+        updated->openFigureFile(path);
         QVERIFY(!Named<QWidget>(updated.get(), "fraStaleCost"));
     }
 

@@ -29,7 +29,7 @@ public:
     void SaveAs() override { ++saveAses; }
     void PrintIt() override { ++prints; }
     void Export() override { ++exports; }
-    bool QueryClose() override
+    bool queryClose() override
     {
         if (m_log)
             m_log->append(windowTitle());
@@ -255,7 +255,7 @@ private slots:
         WriteTables(m_folder->path(), QStringLiteral("races.skv"));
         delete m_main;
         m_main = new frmMain(m_context);
-        tarvello::RegisterDocumentWindows(*m_main);
+        tarvello::registerDocumentWindows(*m_main);
 
         QStringList events;
         m_main->setModalRunner([&](QDialog &dialog) {
@@ -459,7 +459,7 @@ private slots:
         const QRect area = m_main->mdiArea()->viewport()->rect();
         QVERIFY(area.contains(frame->geometry()));
         // Its stated size, and no narrower than its controls need.
-        const QSize wanted = TwipsToPixels(frame, 12780, 10485);
+        const QSize wanted = twipsToPixels(frame, 12780, 10485);
         QCOMPARE(frame->height(), qMin(wanted.height(), area.height()));
         QVERIFY(frame->width() >= qMin(wanted.width(), area.width()));
 

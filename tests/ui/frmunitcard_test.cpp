@@ -96,7 +96,7 @@ private slots:
         QCOMPARE(card->model().image(), (CardRect{1500, 1000, 660, 990}));
         // Closing it asks about the layout only.
         m_dialogs.clearCalls();
-        QVERIFY(!card->QueryClose());
+        QVERIFY(!card->queryClose());
         QCOMPARE(m_dialogs.messageTexts(),
                  QStringList{QStringLiteral("Layout changes not saved!\r\nSave them now?")});
     }
@@ -110,7 +110,7 @@ private slots:
         card->findChild<QComboBox *>(QStringLiteral("cboZoom"))->setCurrentIndex(3);
         ClickButton(card, "btnCopyToClipboard");
         m_dialogs.clearCalls();
-        QVERIFY(card->QueryClose());
+        QVERIFY(card->queryClose());
         QVERIFY(m_dialogs.calls.isEmpty());
     }
 
@@ -198,7 +198,7 @@ private slots:
         m_dialogs.clearCalls();
         // Cancel on the style question still asks about the layout; the window stays.
         m_dialogs.messageAnswers << IDialogs::Answer::Cancel << IDialogs::Answer::No;
-        QVERIFY(!card->QueryClose());
+        QVERIFY(!card->queryClose());
         const QStringList questions{QStringLiteral("Style changes not saved!\r\nSave them now?"),
                                     QStringLiteral("Layout changes not saved!\r\nSave them now?")};
         QCOMPARE(m_dialogs.messageTexts(), questions);
@@ -207,7 +207,7 @@ private slots:
         const QString style = tempPath(QStringLiteral("card.tvs"));
         m_dialogs.messageAnswers << IDialogs::Answer::Yes << IDialogs::Answer::No;
         m_dialogs.saveFileAnswers.enqueue(style);
-        QVERIFY(card->QueryClose());
+        QVERIFY(card->queryClose());
         QCOMPARE(m_dialogs.messageTexts(), questions);
         QCOMPARE(m_dialogs.callsOf(Kind::SaveFile).at(0).proposedName, QStringLiteral(".tvs"));
         QVERIFY(QFile::exists(style));

@@ -32,7 +32,7 @@ void QtDialogsFilterTest::fileFilter()
 {
     QFETCH(QString, program);
     QFETCH(QString, qt);
-    QCOMPARE(ToQtFileFilter(program), qt);
+    QCOMPARE(toQtFileFilter(program), qt);
 }
 
 // The code page itself is the core's; here, that both ways go through it.
@@ -40,8 +40,8 @@ void QtDialogsFilterTest::fileTextRoundTrip()
 {
     const QByteArray bytes("Caf\xe9 \x80\x85\x99\r\n");
     const QString text = QString::fromUtf8("Caf\u00e9 \u20ac\u2026\u2122\r\n");
-    QCOMPARE(FromFileText(bytes.toStdString()), text);
-    QCOMPARE(QByteArray::fromStdString(ToFileText(text)), bytes);
+    QCOMPARE(fromFileText(bytes.toStdString()), text);
+    QCOMPARE(QByteArray::fromStdString(toFileText(text)), bytes);
 }
 
 QTEST_MAIN(QtDialogsFilterTest)

@@ -36,7 +36,7 @@ constexpr int kWidthTwips = 11010;
 constexpr int kHeightTwips = 10020;
 
 template<std::size_t N>
-QStringList Texts(const std::array<std::string_view, N> &texts)
+QStringList textList(const std::array<std::string_view, N> &texts)
 {
     QStringList list;
     for (const std::string_view text : texts)
@@ -47,27 +47,27 @@ QStringList Texts(const std::array<std::string_view, N> &texts)
 // The row's fields with the added texts inserted one after the other from
 // column at (the "Now" column after the cost, and a line's points).
 template<std::size_t N>
-QStringList RowTexts(const std::array<std::string, N> &fields, std::size_t at,
+QStringList rowTexts(const std::array<std::string, N> &fields, std::size_t at,
                      const QStringList &added)
 {
     QStringList texts;
     texts.reserve(static_cast<qsizetype>(N) + added.size());
     for (const std::string &field : fields)
-        texts.append(ShownFileText(field));
+        texts.append(shownFileText(field));
     for (qsizetype i = 0; i < added.size(); ++i)
         texts.insert(static_cast<qsizetype>(at) + i, added[i]);
     return texts;
 }
 
 template<std::size_t N>
-QStringList HeadersWithNow(const std::array<std::string_view, N> &texts, std::size_t now)
+QStringList headersWithNow(const std::array<std::string_view, N> &texts, std::size_t now)
 {
-    QStringList list = Texts(texts);
+    QStringList list = textList(texts);
     list.insert(static_cast<qsizetype>(now), QStringLiteral("Now"));
     return list;
 }
 
-int SelectedRow(const QTreeWidget *list)
+int selectedRow(const QTreeWidget *list)
 {
     const QList<QTreeWidgetItem *> selected = list->selectedItems();
     return selected.isEmpty() ? -1 : list->indexOfTopLevelItem(selected.first());
@@ -77,16 +77,16 @@ int SelectedRow(const QTreeWidget *list)
 // so that typing cannot replace the whole by the part shown.
 void showLongText(QLineEdit *box, const std::string &text)
 {
-    const QString shown = ShownFileText(text);
+    const QString shown = shownFileText(text);
     if (box->text() != shown)
         box->setText(shown);
     box->setReadOnly(!tarvello::IsShownWhole(text));
 }
 
 // The number a box shows, as its spinner can hold it.
-void ShowNumber(QLineEdit *box, QSpinBox *spinner, const std::string &text)
+void showNumber(QLineEdit *box, QSpinBox *spinner, const std::string &text)
 {
-    const QString shown = FromFileText(text);
+    const QString shown = fromFileText(text);
     if (box->text() != shown)
         box->setText(shown);
     const QSignalBlocker blocker(spinner);
@@ -102,9 +102,9 @@ frmArmy::frmArmy(AppContext &context, QWidget *parent)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
     m_ui->setupUi(this);
-    setObjectName(FormObjectName(WindowForm::Army));
+    setObjectName(formObjectName(WindowForm::Army));
     const QString folder = QDir::toNativeSeparators(context.figuresFolder());
-    m_model = std::make_unique<tarvello::ArmyModel>(ToFileText(folder),
+    m_model = std::make_unique<tarvello::ArmyModel>(toFileText(folder),
                                                     tarvello::GetDecimalSeparator().front());
     setUpLists();
     setUpSpinners();
@@ -121,7 +121,7 @@ frmArmy::~frmArmy() = default;
 
 QSize frmArmy::sizeHint() const
 {
-    return TwipsToPixels(this, kWidthTwips, kHeightTwips);
+    return twipsToPixels(this, kWidthTwips, kHeightTwips);
 }
 
 void frmArmy::showEvent(QShowEvent *event)
@@ -131,13 +131,13 @@ void frmArmy::showEvent(QShowEvent *event)
     if (m_sized || !frame || !frame->mdiArea())
         return;
     m_sized = true;
-    SizeInArea(frame, sizeHint() + (frame->size() - size()));
+    sizeInArea(frame, sizeHint() + (frame->size() - size()));
 }
 
 void frmArmy::setUpLists()
 {
-    m_ui->lvwUnits->setHeaderLabels(HeadersWithNow(tarvello::kSummaryHeaders, kAvailableNow));
-    QStringList unitHeaders = HeadersWithNow(tarvello::kUnitHeaders, kUnitNow);
+    m_ui->lvwUnits->setHeaderLabels(headersWithNow(tarvello::kSummaryHeaders, kAvailableNow));
+    QStringList unitHeaders = headersWithNow(tarvello::kUnitHeaders, kUnitNow);
     unitHeaders.insert(static_cast<qsizetype>(kUnitPoints), QStringLiteral("Points"));
     m_ui->lvwSelectedUnits->setHeaderLabels(unitHeaders);
     for (QTreeWidget *list : {m_ui->lvwUnits, m_ui->lvwSelectedUnits})
@@ -164,11 +164,11 @@ void frmArmy::setUpSpinners()
 void frmArmy::connectReactions()
 {
     connect(m_ui->txtArmyName, &QLineEdit::textEdited, this, [this](const QString &text) {
-        m_model->SetArmyName(ToFileText(text));
+        m_model->SetArmyName(toFileText(text));
         apply({});
     });
     connect(m_ui->txtUnitDirectory, &QLineEdit::textEdited, this, [this](const QString &text) {
-        m_model->SetUnitDirectory(ToFileText(text));
+        m_model->SetUnitDirectory(toFileText(text));
         apply({});
     });
     // Leaving a typed box ends its edit: the next one is a new step.
@@ -194,12 +194,12 @@ void frmArmy::connectReactions()
             &QPushButton::click);
     connect(m_ui->btnRemoveUnits, &QPushButton::clicked, this,
             [this] { apply(m_model->Remove()); });
-    connect(m_ui->btnPrintCards, &QPushButton::clicked, this, &frmArmy::PrintCards);
+    connect(m_ui->btnPrintCards, &QPushButton::clicked, this, &frmArmy::printCards);
     m_ui->txtPointsLimit->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(tarvello::kPointsLimitDigits)),
         m_ui->txtPointsLimit));
     connect(m_ui->txtPointsLimit, &QLineEdit::textEdited, this, [this](const QString &text) {
-        m_model->SetPointsLimit(ToFileText(text));
+        m_model->SetPointsLimit(toFileText(text));
         apply({});
     });
     connect(m_ui->txtPointsLimit, &QLineEdit::editingFinished, this,
@@ -209,7 +209,7 @@ void frmArmy::connectReactions()
 void frmArmy::connectUnitReactions()
 {
     const auto select = [this] {
-        const int row = SelectedRow(m_ui->lvwSelectedUnits);
+        const int row = selectedRow(m_ui->lvwSelectedUnits);
         if (!m_showing && row >= 0)
             apply(m_model->SelectUnit(row));
     };
@@ -225,16 +225,16 @@ void frmArmy::connectUnitReactions()
 
 void frmArmy::apply(const tarvello::Status &status)
 {
-    setWindowTitle(ShownFileText(m_model->Caption()));
+    setWindowTitle(shownFileText(m_model->Caption()));
     showLongText(m_ui->txtArmyName, m_model->ArmyName());
     showLongText(m_ui->txtUnitDirectory, m_model->UnitDirectory());
-    m_ui->txtArmyCost->setText(FromFileText(m_model->ArmyCost()));
+    m_ui->txtArmyCost->setText(fromFileText(m_model->ArmyCost()));
     showLimit();
     showLists();
     showBoxes();
     emit historyChanged();
     if (!status.ok())
-        ShowFailure(*m_context.dialogs, this, status.failure(), IDialogs::Icon::None, BoxTitle::Plain);
+        showFailure(*m_context.dialogs, this, status.failure(), IDialogs::Icon::None, BoxTitle::Plain);
 }
 
 void frmArmy::showLists()
@@ -248,7 +248,7 @@ void frmArmy::showLists()
         m_availableTexts.reserve(m_model->Available().size());
         for (std::size_t i = 0; i < m_model->Available().size(); ++i) {
             m_availableTexts.push_back(
-                RowTexts(m_model->Available()[i].fields, kAvailableNow, {availableNow(i)}));
+                rowTexts(m_model->Available()[i].fields, kAvailableNow, {availableNow(i)}));
         }
         showAvailable();
     }
@@ -258,15 +258,15 @@ void frmArmy::showLists()
         QList<QTreeWidgetItem *> rows;
         for (std::size_t i = 0; i < m_model->Units().size(); ++i) {
             const tarvello::ArmyUnit &unit = m_model->Units()[i];
-            const QString points = FromFileText(
+            const QString points = fromFileText(
                 tarvello::LinePointsText(unit, m_model->DecimalMark()));
-            rows.append(new QTreeWidgetItem(RowTexts(unit.fields, kUnitNow, {unitNow(i), points})));
+            rows.append(new QTreeWidgetItem(rowTexts(unit.fields, kUnitNow, {unitNow(i), points})));
         }
         units->clear();
         units->addTopLevelItems(rows);
     }
     const int selected = m_model->SelectedUnit();
-    if (selected != SelectedRow(units)) {
+    if (selected != selectedRow(units)) {
         units->clearSelection();
         if (QTreeWidgetItem *item = units->topLevelItem(selected)) {
             units->setCurrentItem(item);
@@ -278,10 +278,10 @@ void frmArmy::showLists()
 
 void frmArmy::showBoxes()
 {
-    ShowNumber(m_ui->txtUnitsToAdd, m_ui->updUnitsToAdd, m_model->UnitsToAdd());
-    ShowNumber(m_ui->txtUnitSizeAdd, m_ui->updUnitSizeAdd, m_model->UnitSizeAdd());
-    ShowNumber(m_ui->txtUnitCount, m_ui->updUnitCount, m_model->UnitCount());
-    ShowNumber(m_ui->txtUnitSize, m_ui->updUnitSize, m_model->UnitSize());
+    showNumber(m_ui->txtUnitsToAdd, m_ui->updUnitsToAdd, m_model->UnitsToAdd());
+    showNumber(m_ui->txtUnitSizeAdd, m_ui->updUnitSizeAdd, m_model->UnitSizeAdd());
+    showNumber(m_ui->txtUnitCount, m_ui->updUnitCount, m_model->UnitCount());
+    showNumber(m_ui->txtUnitSize, m_ui->updUnitSize, m_model->UnitSize());
 }
 
 void frmArmy::browse()
@@ -291,7 +291,7 @@ void frmArmy::browse()
     if (!folder || folder->isEmpty())
         return;
     // A failure inside Browse ends it without a message.
-    (void)m_model->Browse(ToFileText(QDir::toNativeSeparators(*folder)));
+    (void)m_model->Browse(toFileText(QDir::toNativeSeparators(*folder)));
     apply({});
 }
 
@@ -300,8 +300,8 @@ bool frmArmy::writeTo(const std::string &path)
     const tarvello::Status written = m_model->WriteArmy(path);
     apply(written);
     if (written.ok()) {
-        emit documentFileUsed(FromFilePath(path));
-        emit documentSaved(FromFilePath(path));
+        emit documentFileUsed(fromFilePath(path));
+        emit documentSaved(fromFilePath(path));
     }
     return written.ok();
 }
@@ -311,11 +311,11 @@ bool frmArmy::saveAsDialog()
     // Beside its figures: the army's figure directory.
     const std::optional<QString> path = m_context.dialogs->saveFile(
         this, QString::fromLatin1(tarvello::kArmyFileFilter),
-        FromFilePath(tarvello::FolderPath(m_model->UnitDirectory())),
-        FromFileText(m_model->ProposedFileName()), true);
+        fromFilePath(tarvello::FolderPath(m_model->UnitDirectory())),
+        fromFileText(m_model->ProposedFileName()), true);
     if (!path || path->isEmpty())
         return false;
-    m_model->SetFileName(ToFilePath(*path));
+    m_model->SetFileName(toFilePath(*path));
     return writeTo(m_model->FileName());
 }
 
@@ -342,16 +342,16 @@ void frmArmy::OpenArmy()
         this, QString::fromLatin1(tarvello::kArmyFileFilter), m_context.figuresFolder());
     if (!path || path->isEmpty())
         return;
-    OpenArmyFile(*path);
+    openArmyFile(*path);
 }
 
-void frmArmy::OpenArmyFile(const QString &path)
+void frmArmy::openArmyFile(const QString &path)
 {
-    const tarvello::Status opened = m_model->Open(ToFilePath(path));
+    const tarvello::Status opened = m_model->Open(toFilePath(path));
     apply(opened);
     if (const std::string notice = m_model->NegativeValuesNotice(); !notice.empty())
         m_context.dialogs->message(this, QString::fromStdString(tarvello::AppTitle()),
-                                   FromFileText(notice), IDialogs::Buttons::Ok,
+                                   fromFileText(notice), IDialogs::Buttons::Ok,
                                    IDialogs::Icon::Exclamation);
     if (opened.ok())
         emit documentFileUsed(path);
@@ -373,7 +373,7 @@ void frmArmy::PrintIt()
 
 // One card per line or per unit, each from its figure file in the figure
 // directory.
-void frmArmy::PrintCards()
+void frmArmy::printCards()
 {
     if (!m_context.tables)
         return;
@@ -390,12 +390,12 @@ void frmArmy::PrintCards()
     request.build = [&](const IDialogs::CardSheetChoice &choice) {
         tarvello::CardSheetJob job = tarvello::BuildArmySheetJob(
             units, choice.perUnit && !choice.perFigure, folder, tables, FontExists,
-            CardDefaultFont());
+            cardDefaultFont());
         if (choice.perFigure)
             tarvello::KeepOneCardPerFigure(job);
         return job;
     };
-    RunCardSheet(m_context, this, request);
+    runCardSheet(m_context, this, request);
 }
 
 void frmArmy::Export()
@@ -404,18 +404,18 @@ void frmArmy::Export()
     // A report that cannot be formed puts nothing on the clipboard.
     if (!text.ok())
         return;
-    QApplication::clipboard()->setText(FromFileText(text.value()));
-    m_context.dialogs->message(this, BoxTitleText(BoxTitle::WithVersion),
+    QApplication::clipboard()->setText(fromFileText(text.value()));
+    m_context.dialogs->message(this, boxTitleText(BoxTitle::WithVersion),
                                QStringLiteral("Army data has been exported to the clipboard."),
                                IDialogs::Buttons::Ok, IDialogs::Icon::Information);
 }
 
-bool frmArmy::QueryClose()
+bool frmArmy::queryClose()
 {
     if (!m_model->Changed())
         return true;
-    return AskToSaveBeforeClose(*m_context.dialogs, this,
-                                BoxTitleText(BoxTitle::WithVersion),
+    return askToSaveBeforeClose(*m_context.dialogs, this,
+                                boxTitleText(BoxTitle::WithVersion),
                                 QStringLiteral("Army changes not saved!\r\nSave them now?"),
                                 [this] { return saveArmy(); });
 }

@@ -36,7 +36,7 @@ public:
     void SaveAs() override;
     void PrintIt() override;
     void Export() override;
-    bool QueryClose() override;
+    bool queryClose() override;
     void undo() override;
     void redo() override;
     bool hasPrintout() const override { return true; }
@@ -45,22 +45,22 @@ public:
     void renderPrintout(QPrinter &printer) override;
     bool hasCardSheet() const override { return true; }
     // "Print Cards": the army's unit cards on sheets.
-    void PrintCards() override;
+    void printCards() override;
 
     // Asks for an army file and loads it; a cancelled dialog leaves the new,
     // empty army.
     void OpenArmy();
     // Loads the army file at path, as OpenArmy does after its dialog.
-    void OpenArmyFile(const QString &path);
+    void openArmyFile(const QString &path);
 
     // The rules tables were reloaded: the costs are checked again.
     void tablesReloaded() override;
     // Replaces the unit lines' stored figure costs by their figures' costs
     // now (the army is then changed, nothing is written).
-    void UpdateArmyCosts();
+    void updateArmyCosts();
     // Lists the figures whose cost changed; the chosen ones are saved with
     // their new cost.
-    void UpdateCosts() override;
+    void updateCosts() override;
 
     // The model behind the window, for the tests.
     tarvello::ArmyModel &model() { return *m_model; }

@@ -19,19 +19,19 @@ namespace {
 
 
 // "52 → 57" for a changed cost, the cost alone for an unchanged one.
-QString CostChange(const std::string &stored, const std::string &now)
+QString costChange(const std::string &stored, const std::string &now)
 {
     if (stored == now)
-        return ShownFileText(now);
-    return ShownFileText(stored) + QStringLiteral(" \u2192 ") + ShownFileText(now);
+        return shownFileText(now);
+    return shownFileText(stored) + QStringLiteral(" \u2192 ") + shownFileText(now);
 }
 
 } // namespace
 
 void frmArmy::connectCostReactions()
 {
-    connect(m_ui->btnUpdateArmyCosts, &QPushButton::clicked, this, &frmArmy::UpdateArmyCosts);
-    connect(m_ui->btnUpdateCosts, &QPushButton::clicked, this, &frmArmy::UpdateCosts);
+    connect(m_ui->btnUpdateArmyCosts, &QPushButton::clicked, this, &frmArmy::updateArmyCosts);
+    connect(m_ui->btnUpdateCosts, &QPushButton::clicked, this, &frmArmy::updateCosts);
 }
 
 void frmArmy::checkCosts()
@@ -54,7 +54,7 @@ QString frmArmy::availableNow(std::size_t row) const
         || m_costChecks[row].name != m_model->Available()[row].fields[tarvello::kFigureName])
         return {};
     const tarvello::FigureCostCheck &check = m_costChecks[row];
-    return check.failed ? QStringLiteral("?") : CostChange(check.storedCost, check.newCost);
+    return check.failed ? QStringLiteral("?") : costChange(check.storedCost, check.newCost);
 }
 
 QString frmArmy::unitNow(std::size_t line) const
@@ -65,7 +65,7 @@ QString frmArmy::unitNow(std::size_t line) const
         return {};
     if (check->failed)
         return QStringLiteral("?");
-    return CostChange(unit.Summary(tarvello::kCost), check->newCost);
+    return costChange(unit.Summary(tarvello::kCost), check->newCost);
 }
 
 void frmArmy::tablesReloaded()
@@ -74,14 +74,14 @@ void frmArmy::tablesReloaded()
     apply({});
 }
 
-void frmArmy::UpdateArmyCosts()
+void frmArmy::updateArmyCosts()
 {
     checkCosts();
     m_shownUnits = ~0ull;
     apply(m_model->ReplaceFigureCosts(tarvello::UnitCostsNow(m_model->Units(), m_costChecks)));
 }
 
-void frmArmy::UpdateCosts()
+void frmArmy::updateCosts()
 {
     checkCosts();
     std::vector<const tarvello::FigureCostCheck *> changed;
@@ -91,13 +91,13 @@ void frmArmy::UpdateCosts()
             continue;
         changed.push_back(&check);
         lines.append(QStringLiteral("%1: %2 (with weapons and items from the tables: %3)   %4")
-                         .arg(FromFileText(check.name),
-                              CostChange(check.storedCost, check.newCost),
-                              CostChange(check.storedCost, check.refreshedCost),
-                              FromFilePath(check.path)));
+                         .arg(fromFileText(check.name),
+                              costChange(check.storedCost, check.newCost),
+                              costChange(check.storedCost, check.refreshedCost),
+                              fromFilePath(check.path)));
     }
     if (changed.empty()) {
-        m_context.dialogs->message(this, BoxTitleText(BoxTitle::Plain),
+        m_context.dialogs->message(this, boxTitleText(BoxTitle::Plain),
                                    QStringLiteral("No figure cost has changed."),
                                    IDialogs::Buttons::Ok, IDialogs::Icon::Information);
         return;
@@ -116,12 +116,12 @@ void frmArmy::UpdateCosts()
         const tarvello::Status saved = tarvello::SaveRecostedFigure(
             *m_context.tables, changed[static_cast<std::size_t>(i)]->path, answer->option);
         if (!saved)
-            failures.append(FromFileText(saved.failure().Message()));
+            failures.append(fromFileText(saved.failure().Message()));
     }
     const tarvello::Status scanned = m_model->ScanFigures();
     apply(scanned);
     if (!failures.isEmpty())
-        m_context.dialogs->message(this, BoxTitleText(BoxTitle::Plain), failures.join(QStringLiteral("\r\n")),
+        m_context.dialogs->message(this, boxTitleText(BoxTitle::Plain), failures.join(QStringLiteral("\r\n")),
                                    IDialogs::Buttons::Ok, IDialogs::Icon::None);
 }
 

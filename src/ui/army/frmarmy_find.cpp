@@ -74,14 +74,14 @@ void frmArmy::showAvailable()
 {
     const std::vector<tarvello::FigureSummary> &figures = m_model->Available();
     std::vector<std::size_t> rows = tarvello::FilterFigures(
-        figures, ToFileText(m_ui->txtFilter->text()));
+        figures, toFileText(m_ui->txtFilter->text()));
     if (m_sortColumn >= 0) {
         const auto column = static_cast<std::size_t>(m_sortColumn);
         std::vector<std::string> now;
         if (column == kAvailableNow) {
             now.reserve(m_availableTexts.size());
             for (const QStringList &texts : m_availableTexts)
-                now.push_back(ToFileText(texts.value(m_sortColumn)));
+                now.push_back(toFileText(texts.value(m_sortColumn)));
         }
         tarvello::SortRows(
             rows,
@@ -120,11 +120,11 @@ void frmArmy::showAvailable()
 
 void frmArmy::showLimit()
 {
-    const QString limit = FromFileText(m_model->PointsLimit());
+    const QString limit = fromFileText(m_model->PointsLimit());
     if (m_ui->txtPointsLimit->text() != limit)
         m_ui->txtPointsLimit->setText(limit);
     const tarvello::PointsBalance balance = m_model->Balance();
-    m_ui->lblPointsLeft->setText(FromFileText(balance.Text()));
+    m_ui->lblPointsLeft->setText(fromFileText(balance.Text()));
     QPalette palette = m_ui->lblPointsLeft->parentWidget()->palette();
     if (balance.IsOver())
         palette.setColor(QPalette::WindowText, kWarningColour);

@@ -38,7 +38,7 @@ constexpr ColumnTip kColumnTips[] = {
     {"Armor", "The figure's armour"},
 };
 
-void SetHeaderTips(QTreeWidget *list, const QString &more)
+void setHeaderTips(QTreeWidget *list, const QString &more)
 {
     QTreeWidgetItem *header = list->headerItem();
     for (int column = 0; column < header->columnCount(); ++column) {
@@ -53,8 +53,8 @@ void SetHeaderTips(QTreeWidget *list, const QString &more)
 
 void frmArmy::setUpTips()
 {
-    SetHeaderTips(m_ui->lvwUnits, QStringLiteral(" \u2014 click to sort by it, again to reverse"));
-    SetHeaderTips(m_ui->lvwSelectedUnits, QString());
+    setHeaderTips(m_ui->lvwUnits, QStringLiteral(" \u2014 click to sort by it, again to reverse"));
+    setHeaderTips(m_ui->lvwSelectedUnits, QString());
     const QString keys = QStringLiteral(
         "%1: Up and Down step by 1, Page Up and Page Down by 10, the mouse wheel steps too");
     m_ui->txtUnitsToAdd->setToolTip(keys.arg(QStringLiteral("Units to add")));

@@ -7,13 +7,13 @@
 
 namespace tarvello {
 
-void RegisterDocumentWindows(frmMain &main)
+void registerDocumentWindows(frmMain &main)
 {
     frmMain::ChildFactory figures;
     figures.create = [&main]() -> ChildWindow * { return new frmFigure(main.context()); };
     figures.open = [](ChildWindow *child) { static_cast<frmFigure *>(child)->OpenFigure(); };
     figures.openPath = [](ChildWindow *child, const QString &path) {
-        static_cast<frmFigure *>(child)->OpenFigureFile(path);
+        static_cast<frmFigure *>(child)->openFigureFile(path);
     };
     main.setChildFactory(WindowForm::Figure, figures);
 
@@ -21,7 +21,7 @@ void RegisterDocumentWindows(frmMain &main)
     armies.create = [&main]() -> ChildWindow * { return new frmArmy(main.context()); };
     armies.open = [](ChildWindow *child) { static_cast<frmArmy *>(child)->OpenArmy(); };
     armies.openPath = [](ChildWindow *child, const QString &path) {
-        static_cast<frmArmy *>(child)->OpenArmyFile(path);
+        static_cast<frmArmy *>(child)->openArmyFile(path);
     };
     main.setChildFactory(WindowForm::Army, armies);
 

@@ -11,7 +11,7 @@ namespace tarvello {
 
 namespace {
 
-QImage TextPicture(const QSize &size, const QString &text, int pixelSize, bool framed)
+QImage textPicture(const QSize &size, const QString &text, int pixelSize, bool framed)
 {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -37,15 +37,15 @@ QImage TextPicture(const QSize &size, const QString &text, int pixelSize, bool f
 
 } // namespace
 
-QImage CardLogoImage()
+QImage cardLogoImage()
 {
-    return TextPicture(QSize(420, 160), QString::fromLatin1(tarvello::kProductName).toUpper(),
+    return textPicture(QSize(420, 160), QString::fromLatin1(tarvello::kProductName).toUpper(),
                        84, true);
 }
 
-QImage CardCreditImage()
+QImage cardCreditImage()
 {
-    return TextPicture(QSize(600, 100), QStringLiteral("Made with %1")
+    return textPicture(QSize(600, 100), QStringLiteral("Made with %1")
                                             .arg(QString::fromStdString(tarvello::AppTitle())),
                        60, false);
 }

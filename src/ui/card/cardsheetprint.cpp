@@ -30,10 +30,10 @@ public:
         : m_printer(printer)
         , m_painter(painter)
     {
-        m_pictures.logo = CardLogoImage();
-        m_pictures.credit = CardCreditImage();
+        m_pictures.logo = cardLogoImage();
+        m_pictures.credit = cardCreditImage();
         for (const tarvello::SheetCard &card : job.cards)
-            m_figures.push_back(card.card.HasPicture() ? ImageFromPicture(card.picture) : QImage());
+            m_figures.push_back(card.card.HasPicture() ? imageFromPicture(card.picture) : QImage());
         m_target.emplace(painter, true, m_pictures, m_lineWidth);
     }
 
@@ -60,40 +60,40 @@ private:
     std::optional<QtCardTarget> m_target;
 };
 
-int ToTwips(double points)
+int toTwips(double points)
 {
     return qRound(points * 20.0);
 }
 
-void Notice(AppContext &context, QWidget *parent, const std::string &text)
+void notice(AppContext &context, QWidget *parent, const std::string &text)
 {
-    context.dialogs->message(parent, BoxTitleText(BoxTitle::WithVersion),
-                             FromFileText(text), IDialogs::Buttons::Ok,
+    context.dialogs->message(parent, boxTitleText(BoxTitle::WithVersion),
+                             fromFileText(text), IDialogs::Buttons::Ok,
                              IDialogs::Icon::Exclamation);
 }
 
 } // namespace
 
-tarvello::SheetArea SheetAreaOf(const QPrinter &printer)
+tarvello::SheetArea sheetAreaOf(const QPrinter &printer)
 {
     const QPageLayout layout = printer.pageLayout();
     const QRectF paper = layout.fullRectPoints();
     const QRectF printable = layout.paintRectPoints();
-    return {ToTwips(paper.width()), ToTwips(paper.height()), ToTwips(printable.left()),
-            ToTwips(printable.top()), ToTwips(printable.width()), ToTwips(printable.height())};
+    return {toTwips(paper.width()), toTwips(paper.height()), toTwips(printable.left()),
+            toTwips(printable.top()), toTwips(printable.width()), toTwips(printable.height())};
 }
 
-bool RenderCardSheets(QPrinter &printer, const tarvello::CardSheetJob &job,
+bool renderCardSheets(QPrinter &printer, const tarvello::CardSheetJob &job,
                       const tarvello::ArmyRoster *roster)
 {
-    const tarvello::SheetArea area = SheetAreaOf(printer);
+    const tarvello::SheetArea area = sheetAreaOf(printer);
     const tarvello::CardSheetLayout layout = tarvello::LayoutCardSheet(area);
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
     QtCardSheetPrinter pages(printer, painter, job);
     if (roster) {
-        tarvello::PrintRosterPages(pages, area, *roster, CardDefaultFont());
+        tarvello::PrintRosterPages(pages, area, *roster, cardDefaultFont());
         if (!job.order.empty())
             pages.NewPage();
     }
@@ -102,7 +102,7 @@ bool RenderCardSheets(QPrinter &printer, const tarvello::CardSheetJob &job,
     return painter.end();
 }
 
-tarvello::CardSheetJob CopiesJob(tarvello::SheetCard card, int copies)
+tarvello::CardSheetJob copiesJob(tarvello::SheetCard card, int copies)
 {
     tarvello::CardSheetJob job;
     job.cards.push_back(std::move(card));
@@ -110,16 +110,16 @@ tarvello::CardSheetJob CopiesJob(tarvello::SheetCard card, int copies)
     return job;
 }
 
-std::string CardDefaultFont()
+std::string cardDefaultFont()
 {
-    return ToFileText(QFontInfo(QApplication::font()).family());
+    return toFileText(QFontInfo(QApplication::font()).family());
 }
 
-void RunCardSheet(AppContext &context, QWidget *parent, const CardSheetRequest &request)
+void runCardSheet(AppContext &context, QWidget *parent, const CardSheetRequest &request)
 {
     if (!context.dialogs || !context.printer || !request.build)
         return;
-    const int perPage = tarvello::LayoutCardSheet(SheetAreaOf(*context.printer)).PerPage();
+    const int perPage = tarvello::LayoutCardSheet(sheetAreaOf(*context.printer)).PerPage();
     IDialogs::CardSheetQuestion question;
     question.forArmy = request.forArmy;
     question.lineCards = request.lineCards;
@@ -127,7 +127,7 @@ void RunCardSheet(AppContext &context, QWidget *parent, const CardSheetRequest &
     question.figureCards = request.figureCards;
     if (request.roster)
         question.rosterPages = tarvello::RosterPageCount(*request.roster,
-                                                         SheetAreaOf(*context.printer).height);
+                                                         sheetAreaOf(*context.printer).height);
     question.perPage = perPage;
     question.countText = [perPage](std::int64_t cards) {
         return QString::fromStdString(tarvello::SheetCountText(cards, perPage));
@@ -141,7 +141,7 @@ void RunCardSheet(AppContext &context, QWidget *parent, const CardSheetRequest &
                                                  : request.lineCards;
     if (const std::string refused = tarvello::SheetJobLimitNotice(cards, perPage);
         !refused.empty()) {
-        Notice(context, parent, refused);
+        notice(context, parent, refused);
         return;
     }
     tarvello::CardSheetJob job;
@@ -156,26 +156,26 @@ void RunCardSheet(AppContext &context, QWidget *parent, const CardSheetRequest &
             context.dialogs->printPreview(parent, context.printer,
                                           [&job, roster](QPrinter *printer) {
                                               if (printer)
-                                                  RenderCardSheets(*printer, job, roster);
+                                                  renderCardSheets(*printer, job, roster);
                                           });
         } else {
             if (!context.printSetup || !context.printSetup())
                 return;
             const BusyPointer busy;
             if (!job.order.empty()
-                && tarvello::LayoutCardSheet(SheetAreaOf(*context.printer)).PerPage() == 0) {
-                Notice(context, parent, tarvello::SheetCountText(0, 0));
+                && tarvello::LayoutCardSheet(sheetAreaOf(*context.printer)).PerPage() == 0) {
+                notice(context, parent, tarvello::SheetCountText(0, 0));
                 return;
             }
-            if (!RenderCardSheets(*context.printer, job, roster)) {
-                Notice(context, parent, "The printout could not be finished.");
+            if (!renderCardSheets(*context.printer, job, roster)) {
+                notice(context, parent, "The printout could not be finished.");
                 return;
             }
         }
     }
     const std::string skipped = tarvello::SheetPrintedMessage(int(job.order.size()), job.skipped);
     if (!skipped.empty())
-        Notice(context, parent, skipped);
+        notice(context, parent, skipped);
 }
 
 } // namespace tarvello

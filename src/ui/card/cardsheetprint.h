@@ -16,12 +16,12 @@ class QWidget;
 namespace tarvello {
 
 // The paper and printable area of printer, in twips.
-tarvello::SheetArea SheetAreaOf(const QPrinter &printer);
+tarvello::SheetArea sheetAreaOf(const QPrinter &printer);
 
 // Draws the roster's pages, when given, then the job's cards onto printer, as
 // many to a page as its paper holds, with cut marks; false when the printer
 // could not be started or the printout not finished.
-bool RenderCardSheets(QPrinter &printer, const tarvello::CardSheetJob &job,
+bool renderCardSheets(QPrinter &printer, const tarvello::CardSheetJob &job,
                       const tarvello::ArmyRoster *roster = nullptr);
 
 // What "Print Cards" offers: an army's lines and units, or one figure's card.
@@ -40,12 +40,12 @@ struct CardSheetRequest
 // "Print Cards": asks the card sheet dialog, builds the cards, then either
 // previews them or, after the printer-setup dialog, prints them on the
 // current printer; lines that gave no card are named in one message after.
-void RunCardSheet(AppContext &context, QWidget *parent, const CardSheetRequest &request);
+void runCardSheet(AppContext &context, QWidget *parent, const CardSheetRequest &request);
 
 // A job of copies of one card.
-tarvello::CardSheetJob CopiesJob(tarvello::SheetCard card, int copies);
+tarvello::CardSheetJob copiesJob(tarvello::SheetCard card, int copies);
 
 // The font a card falls back on: the one the card window uses.
-std::string CardDefaultFont();
+std::string cardDefaultFont();
 
 } // namespace tarvello

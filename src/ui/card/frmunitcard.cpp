@@ -52,7 +52,7 @@ frmUnitCard::frmUnitCard(AppContext &context, QWidget *parent)
     , m_model(std::string())
 {
     m_ui->setupUi(this);
-    setObjectName(FormObjectName(WindowForm::UnitCard));
+    setObjectName(formObjectName(WindowForm::UnitCard));
     m_ui->picCard->setCardSize(tarvello::CardGeometry::kWidth, tarvello::CardGeometry::kHeight);
     m_ui->cboZoom->setCurrentIndex(kTrueSize);
     scrollCard();
@@ -61,16 +61,16 @@ frmUnitCard::frmUnitCard(AppContext &context, QWidget *parent)
         bar->setSingleStep(25);
         bar->setPageStep(100);
     }
-    m_ui->scrLeft->setFixedSize(TwipsToPixels(this, 765, 285));
-    m_ui->scrTop->setFixedSize(TwipsToPixels(this, 285, 765));
-    m_pictures.logo = CardLogoImage();
-    m_pictures.credit = CardCreditImage();
+    m_ui->scrLeft->setFixedSize(twipsToPixels(this, 765, 285));
+    m_ui->scrTop->setFixedSize(twipsToPixels(this, 285, 765));
+    m_pictures.logo = cardLogoImage();
+    m_pictures.credit = cardCreditImage();
     // The logo's own (hidden) image box; the card draws its picture.
     auto *imgLogo = new QLabel(this);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
     imgLogo->setPixmap(QPixmap::fromImage(m_pictures.logo));
     imgLogo->hide();
-    m_model = tarvello::UnitCardModel(ToFileText(QFontInfo(m_ui->picCard->font()).family()));
+    m_model = tarvello::UnitCardModel(toFileText(QFontInfo(m_ui->picCard->font()).family()));
     connectControls();
     connectStyleEdits();
     connectPicture();
@@ -78,7 +78,7 @@ frmUnitCard::frmUnitCard(AppContext &context, QWidget *parent)
     showStyle();
     // The style frame shows only once the window is wide enough for it.
     m_ui->fraStyle->hide();
-    resize(TwipsToPixels(this, kWindowWidth, kWindowHeight));
+    resize(twipsToPixels(this, kWindowWidth, kWindowHeight));
     redraw();
 }
 
@@ -124,7 +124,7 @@ void frmUnitCard::connectStyleEdits()
         const QString name = QString::fromLatin1(key.name);
         if (auto *text = findChild<QLineEdit *>(name)) {
             connect(text, &QLineEdit::textEdited, this, [this, &key](const QString &value) {
-                m_model.SetStyleValue(key, ToFileText(value));
+                m_model.SetStyleValue(key, toFileText(value));
                 emit historyChanged();
             });
             // Typing into one box is one undo step until it loses focus.
@@ -146,7 +146,7 @@ void frmUnitCard::showStyle()
         const std::string value = tarvello::StyleValue(style, key);
         if (auto *text = findChild<QLineEdit *>(name)) {
             const QSignalBlocker blocker(text);
-            text->setText(FromFileText(value));
+            text->setText(fromFileText(value));
         } else if (auto *check = findChild<QCheckBox *>(name)) {
             const QSignalBlocker blocker(check);
             check->setChecked(value == "1");
@@ -178,7 +178,7 @@ void frmUnitCard::LoadFigure(const tarvello::clsFigure &figure, const QImage &pi
 {
     const std::vector<std::string> messages = m_model.LoadFigure(figure, FontExists);
     m_pictures.figure = m_model.HasPicture() ? picture : QImage();
-    setWindowTitle(ShownFileText(m_model.Caption()));
+    setWindowTitle(shownFileText(m_model.Caption()));
     showStyle();
     showPosition();
     for (const std::string &text : messages)
@@ -230,8 +230,8 @@ QImage frmUnitCard::cardImage() const
 
 void frmUnitCard::message(const std::string &text, int icon)
 {
-    m_context.dialogs->message(this, BoxTitleText(BoxTitle::WithVersion),
-                               FromFileText(text), IDialogs::Buttons::Ok,
+    m_context.dialogs->message(this, boxTitleText(BoxTitle::WithVersion),
+                               fromFileText(text), IDialogs::Buttons::Ok,
                                static_cast<IDialogs::Icon>(icon));
 }
 

@@ -40,10 +40,10 @@ public:
     void PrintIt() override;
     bool hasPrintout() const override { return true; }
     void renderPrintout(QPrinter &printer) override;
-    bool QueryClose() override;
+    bool queryClose() override;
     bool hasCardSheet() const override { return true; }
     // "Print Cards": copies of this card, as it is now designed, on a sheet.
-    void PrintCards() override;
+    void printCards() override;
 
     // Edit, Undo and Redo: the card's own history of picture moves and
     // resizes, font changes and loaded styles.

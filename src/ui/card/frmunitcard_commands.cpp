@@ -48,7 +48,7 @@ void frmUnitCard::changeFont(tarvello::FontRoleId role)
         message(preset.failure().Message(), int(IDialogs::Icon::None));
         return;
     }
-    QFont initial(FromFileText(preset.value().name));
+    QFont initial(fromFileText(preset.value().name));
     // A size the dialog cannot show leaves its own.
     if (preset.value().size >= 1 && preset.value().size <= 2160)
         initial.setPointSizeF(preset.value().size);
@@ -57,7 +57,7 @@ void frmUnitCard::changeFont(tarvello::FontRoleId role)
     const std::optional<QFont> chosen = m_context.dialogs->font(this, initial);
     if (chosen && !chosen->family().isEmpty()) {
         const char mark = m_context.tables ? m_context.tables->DecimalMark() : '.';
-        m_model.ApplyFont(role, {ToFileText(chosen->family()), pointSizeOf(*chosen),
+        m_model.ApplyFont(role, {toFileText(chosen->family()), pointSizeOf(*chosen),
                                  chosen->bold(), chosen->italic()}, mark);
         showStyle();
     }
@@ -68,10 +68,10 @@ void frmUnitCard::changeFont(tarvello::FontRoleId role)
 void frmUnitCard::saveStyle()
 {
     const std::optional<QString> path = m_context.dialogs->saveFile(
-        this, kStyleFilter, QString(), FromFileText(m_model.ProposedStyleFileName()), true);
+        this, kStyleFilter, QString(), fromFileText(m_model.ProposedStyleFileName()), true);
     if (!path || path->isEmpty())
         return;
-    const tarvello::Status saved = m_model.SaveStyle(ToFilePath(*path));
+    const tarvello::Status saved = m_model.SaveStyle(toFilePath(*path));
     if (!saved)
         message(saved.failure().Message(), int(IDialogs::Icon::None));
     else
@@ -84,7 +84,7 @@ void frmUnitCard::loadStyle()
                                                                     QString());
     if (!path || path->isEmpty())
         return;
-    const tarvello::Result<std::string> loaded = m_model.LoadStyle(ToFilePath(*path));
+    const tarvello::Result<std::string> loaded = m_model.LoadStyle(toFilePath(*path));
     if (!loaded) {
         message(loaded.failure().Message(), int(IDialogs::Icon::None));
         return;
@@ -108,7 +108,7 @@ bool frmUnitCard::saveLayout()
         message(result.message, int(IDialogs::Icon::None));
         return false;
     case tarvello::LayoutSaveResult::Saved:
-        emit documentSaved(FromFilePath(m_model.figure().UnitFile));
+        emit documentSaved(fromFilePath(m_model.figure().UnitFile));
         break;
     }
     return true;
@@ -141,14 +141,14 @@ void frmUnitCard::renderPrintout(QPrinter &printer)
         message("The printout could not be finished.", int(IDialogs::Icon::Exclamation));
 }
 
-void frmUnitCard::PrintCards()
+void frmUnitCard::printCards()
 {
-    const tarvello::SheetCard card{m_model, PictureFromImage(m_pictures.figure)};
+    const tarvello::SheetCard card{m_model, pictureFromImage(m_pictures.figure)};
     CardSheetRequest request;
     request.build = [&card](const IDialogs::CardSheetChoice &choice) {
-        return CopiesJob(card, choice.copies);
+        return copiesJob(card, choice.copies);
     };
-    RunCardSheet(m_context, this, request);
+    runCardSheet(m_context, this, request);
 }
 
 void frmUnitCard::copyToClipboard()
@@ -164,7 +164,7 @@ void frmUnitCard::copyToClipboard()
 void frmUnitCard::saveImage()
 {
     const std::optional<QString> chosen = m_context.dialogs->saveFile(
-        this, kImageFilter, QString(), FromFileText(m_model.figure().Name) + QStringLiteral(".png"),
+        this, kImageFilter, QString(), fromFileText(m_model.figure().Name) + QStringLiteral(".png"),
         true);
     if (!chosen || chosen->isEmpty())
         return;
@@ -177,17 +177,17 @@ void frmUnitCard::saveImage()
     const CardRender render{drawn, m_pictures};
     const QByteArray bytes = suffix == QStringLiteral("pdf") ? render.pdf() : render.png();
     const tarvello::Status saved = tarvello::WriteFileAtomically(
-        ToFilePath(path), std::string_view(bytes.constData(), std::size_t(bytes.size())));
+        toFilePath(path), std::string_view(bytes.constData(), std::size_t(bytes.size())));
     if (!saved)
-        message(tarvello::Failure{"Error in saving " + ToFilePath(path) + " !",
+        message(tarvello::Failure{"Error in saving " + toFilePath(path) + " !",
                                   saved.failure().description}
                     .Message(),
                 int(IDialogs::Icon::None));
 }
 
-bool frmUnitCard::QueryClose()
+bool frmUnitCard::queryClose()
 {
-    const QString title = BoxTitleText(BoxTitle::WithVersion);
+    const QString title = boxTitleText(BoxTitle::WithVersion);
     const auto ask = [&](const char *text) {
         return m_context.dialogs->message(this, title, QString::fromLatin1(text),
                                           IDialogs::Buttons::YesNoCancel,
@@ -230,7 +230,7 @@ int frmUnitCard::outerWidthTwips() const
 
 void frmUnitCard::setOuterWidthTwips(int twips)
 {
-    const int pixels = TwipsToPixels(this, twips, 0).width();
+    const int pixels = twipsToPixels(this, twips, 0).width();
     if (auto *outer = qobject_cast<QMdiSubWindow *>(parentWidget()))
         outer->resize(pixels, outer->height());
     else

@@ -41,7 +41,7 @@ void QtCardTarget::SetFont(const std::string &name, int size, bool bold, bool it
 {
     if (name.empty())
         throw tarvello::RuntimeError(tarvello::errtext::kInvalidCall);
-    QFont font(FromFileText(name));
+    QFont font(fromFileText(name));
     font.setPointSize(size);
     font.setBold(bold);
     font.setItalic(italic);
@@ -52,7 +52,7 @@ void QtCardTarget::SetFont(const std::string &name, int size, bool bold, bool it
 double QtCardTarget::TextWidth(std::string_view text)
 {
     const QFontMetricsF metrics(m_font, m_painter.device());
-    return PixelsToTwips(metrics.horizontalAdvance(FromFileText(std::string(text))), m_dpiX);
+    return PixelsToTwips(metrics.horizontalAdvance(fromFileText(std::string(text))), m_dpiX);
 }
 
 double QtCardTarget::TextHeight(std::string_view)
@@ -72,7 +72,7 @@ void QtCardTarget::Print(std::string_view text)
     const QFontMetricsF metrics(m_font, m_painter.device());
     m_painter.setPen(Qt::black);
     m_painter.drawText(QPointF(toX(m_x), toY(m_y) + metrics.ascent()),
-                       FromFileText(std::string(text)));
+                       fromFileText(std::string(text)));
     usePen();
 }
 
@@ -115,7 +115,7 @@ void QtCardTarget::DrawPicture(tarvello::CardPicture picture, double x, double y
 
 bool FontExists(const std::string &name)
 {
-    const QString family = FromFileText(name);
+    const QString family = fromFileText(name);
     const QStringList families = QFontDatabase::families();
     return families.contains(family, Qt::CaseInsensitive);
 }

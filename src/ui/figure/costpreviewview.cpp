@@ -34,9 +34,9 @@ std::pair<QString, QString> previewTexts(const tarvello::CostPreview &preview,
                                          const char *doing)
 {
     if (!preview.delta)
-        return {QString(), FromFileText(preview.reason.Message())};
+        return {QString(), fromFileText(preview.reason.Message())};
     return {QString::fromUtf8(tarvello::CostDeltaText(*preview.delta)),
-            FromFileText(std::string(doing) + " makes the Final Cost " + preview.finalCost
+            fromFileText(std::string(doing) + " makes the Final Cost " + preview.finalCost
                          + " (now " + previewer.Now().txtFinalCost + ").")};
 }
 
@@ -234,7 +234,7 @@ void CostPreviewView::showSources()
         {ui.txtCost, &sources.cost},
         {ui.txtFinalCost, &sources.finalCost}};
     for (const auto &[field, text] : fields)
-        field->setToolTip(FromFileText(*text));
+        field->setToolTip(fromFileText(*text));
 }
 
 } // namespace tarvello

@@ -13,27 +13,27 @@
 
 namespace tarvello {
 
-void PrintFigureReportOn(QWidget *parent, IDialogs &dialogs, QPrinter &printer,
+void printFigureReportOn(QWidget *parent, IDialogs &dialogs, QPrinter &printer,
                          const tarvello::FigureReportData &data)
 {
     QtPrinterPage page(printer);
     const tarvello::Status status = tarvello::PrintFigureReport(page, data);
     if (!status.ok())
-        ShowFailure(dialogs, parent, status.failure(), IDialogs::Icon::Exclamation,
+        showFailure(dialogs, parent, status.failure(), IDialogs::Icon::Exclamation,
                     BoxTitle::WithVersion);
 }
 
-void ExportFigureReport(QWidget *parent, IDialogs &dialogs, const tarvello::FigureReportData &data)
+void exportFigureReport(QWidget *parent, IDialogs &dialogs, const tarvello::FigureReportData &data)
 {
     try {
-        const QString text = FromFileText(tarvello::FigureExportText(data));
+        const QString text = fromFileText(tarvello::FigureExportText(data));
         QGuiApplication::clipboard()->setText(text);
     } catch (const std::exception &error) {
-        ShowFailure(dialogs, parent, {tarvello::kFigureExportFailure, error.what()},
+        showFailure(dialogs, parent, {tarvello::kFigureExportFailure, error.what()},
                     IDialogs::Icon::Exclamation, BoxTitle::WithVersion);
         return;
     }
-    dialogs.message(parent, BoxTitleText(BoxTitle::WithVersion),
+    dialogs.message(parent, boxTitleText(BoxTitle::WithVersion),
                     QString::fromLatin1(tarvello::kFigureExportNotice), IDialogs::Buttons::Ok,
                     IDialogs::Icon::Information);
 }

@@ -14,11 +14,11 @@ class IDialogs;
 // titled with the application's title.
 
 // Prints the report on printer; a failure is shown with an exclamation icon.
-void PrintFigureReportOn(QWidget *parent, IDialogs &dialogs, QPrinter &printer,
+void printFigureReportOn(QWidget *parent, IDialogs &dialogs, QPrinter &printer,
                          const tarvello::FigureReportData &data);
 
 // Puts the export text on the clipboard and confirms it.
-void ExportFigureReport(QWidget *parent, IDialogs &dialogs,
+void exportFigureReport(QWidget *parent, IDialogs &dialogs,
                         const tarvello::FigureReportData &data);
 
 } // namespace tarvello

@@ -27,7 +27,7 @@ using tarvello::FigureRecord;
 
 void showText(QLineEdit *field, const std::string &text)
 {
-    const QString shown = FromFileText(text);
+    const QString shown = fromFileText(text);
     if (field->text() != shown) {
         const QSignalBlocker blocker(field);
         field->setText(shown);
@@ -60,7 +60,7 @@ void showCheck(QCheckBox *box, int value)
 void setRowTexts(int columns, QTreeWidgetItem *item, const tarvello::ListRow &row)
 {
     for (int column = 0; column < columns; ++column) {
-        const QString text = column < int(row.size()) ? ShownFileText(row[column]) : QString();
+        const QString text = column < int(row.size()) ? shownFileText(row[column]) : QString();
         if (item->text(column) != text) {
             item->setText(column, text);
             // Notes cut by a narrow window can still be read in full.
@@ -178,10 +178,10 @@ void FigureView::show(const tarvello::FigureModel &model)
                        availableColumns(binding.series));
     }
 
-    const QString label = FromFileText(model.TrainingLabel());
+    const QString label = fromFileText(model.TrainingLabel());
     if (w.ui()->lblTrainingLevel->text() != label)
         w.ui()->lblTrainingLevel->setText(label);
-    const QString caption = ShownFileText(model.Caption());
+    const QString caption = shownFileText(model.Caption());
     if (w.windowTitle() != caption)
         w.setWindowTitle(caption);
     if (m_pictureChanged)
@@ -198,12 +198,12 @@ void FigureView::showChoice(ChoiceBinding &binding, const FigureRecord &record)
         // the list keeps its chosen position.
         if (int(choice.items.size()) == box->count()) {
             for (int i = 0; i < box->count(); ++i)
-                box->setItemText(i, ShownFileText(choice.items[std::size_t(i)]));
+                box->setItemText(i, shownFileText(choice.items[std::size_t(i)]));
         } else {
             QStringList items;
             items.reserve(qsizetype(choice.items.size()));
             for (const std::string &item : choice.items)
-                items.append(ShownFileText(item));
+                items.append(shownFileText(item));
             box->clear();
             box->addItems(items);
         }
@@ -272,7 +272,7 @@ void FigureView::showPicture(const tarvello::FigureModel &model)
         label->resize(0, 0);
         return;
     }
-    label->setPixmap(QPixmap::fromImage(ImageFromPicture(picture)));
+    label->setPixmap(QPixmap::fromImage(imageFromPicture(picture)));
     label->resize(picture.width, picture.height);
 }
 

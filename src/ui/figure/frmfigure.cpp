@@ -64,7 +64,7 @@ frmFigure::frmFigure(AppContext &context, QWidget *parent)
     , m_view(std::make_unique<FigureView>())
     , m_ui(std::make_unique<Ui::frmFigure>())
 {
-    setObjectName(FormObjectName(WindowForm::Figure));
+    setObjectName(formObjectName(WindowForm::Figure));
     setAttribute(Qt::WA_DeleteOnClose, false);
     m_ui->setupUi(this);
     setupForm();
@@ -100,10 +100,10 @@ void frmFigure::sizeWindow()
 {
     auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget());
     if (!frame || !frame->mdiArea()) {
-        resize(TwipsToPixels(this, kWidthTwips, kHeightTwips));
+        resize(twipsToPixels(this, kWidthTwips, kHeightTwips));
         return;
     }
-    SizeInArea(frame, TwipsToPixels(frame, kWidthTwips, kHeightTwips));
+    sizeInArea(frame, twipsToPixels(frame, kWidthTwips, kHeightTwips));
 }
 
 void frmFigure::connectReactions()
@@ -126,20 +126,20 @@ void frmFigure::connectReactions()
             [this](bool on) { apply(m_model->SetOptionalRangeCost(on)); });
 
     connect(m_ui->txtFigureName, &QLineEdit::textEdited, this, [this](const QString &text) {
-        m_model->SetFigureName(ToFileText(text));
+        m_model->SetFigureName(toFileText(text));
         apply({});
     });
     connect(m_ui->txtImageFile, &QLineEdit::textEdited, this, [this](const QString &text) {
-        m_model->SetImageFile(ToFileText(text));
+        m_model->SetImageFile(toFileText(text));
         apply({});
     });
     connect(m_ui->txtAdjustHitFactor, &QLineEdit::textEdited, this, [this](const QString &text) {
-        apply(m_model->SetAdjustHitFactor(ToFileText(text)));
+        apply(m_model->SetAdjustHitFactor(toFileText(text)));
     });
     // A lone "-" kept while typing a negative adjustment is 0 once the box is left.
-    OnFocusLoss(m_ui->txtAdjustHitFactor, [this] { apply(m_model->EndAdjustHitFactorEdit()); });
+    onFocusLoss(m_ui->txtAdjustHitFactor, [this] { apply(m_model->EndAdjustHitFactorEdit()); });
     connect(m_ui->txtHitPoints, &QLineEdit::textEdited, this, [this](const QString &text) {
-        apply(m_model->SetHitPoints(ToFileText(text)));
+        apply(m_model->SetHitPoints(toFileText(text)));
     });
     // A spinner sets its field's number, as if it had been typed.
     connect(m_ui->updAdjustHitFactor, &QSpinBox::valueChanged, this, [this](int value) {
@@ -211,7 +211,7 @@ void frmFigure::apply(const tarvello::Status &status)
 
 void frmFigure::report(const tarvello::Failure &failure)
 {
-    ShowFailure(*m_context.dialogs, this, failure, IDialogs::Icon::None, BoxTitle::Plain);
+    showFailure(*m_context.dialogs, this, failure, IDialogs::Icon::None, BoxTitle::Plain);
 }
 
 void frmFigure::browseImage()
@@ -224,8 +224,8 @@ void frmFigure::browseImage()
     const QImage image(*path);
     std::optional<tarvello::Picture> picture;
     if (!image.isNull())
-        picture = PictureFromImage(image);
-    m_model->ChoosePicture(ToFileText(QFileInfo(*path).fileName()), std::move(picture));
+        picture = pictureFromImage(image);
+    m_model->ChoosePicture(toFileText(QFileInfo(*path).fileName()), std::move(picture));
     apply({});
 }
 
@@ -236,7 +236,7 @@ std::optional<tarvello::clsFigure> frmFigure::cardFigure()
         tarvello::CardSourceFromEditor(m_model->Record(), m_model->FileName()),
         *m_context.tables);
     if (!figure) {
-        ShowFailure(*m_context.dialogs, this, figure.failure(), IDialogs::Icon::Exclamation, BoxTitle::Plain);
+        showFailure(*m_context.dialogs, this, figure.failure(), IDialogs::Icon::Exclamation, BoxTitle::Plain);
         return std::nullopt;
     }
     return std::move(figure).value();
@@ -248,7 +248,7 @@ void frmFigure::openCard()
     if (!figure)
         return;
     auto *card = new frmUnitCard(m_context);
-    card->LoadFigure(*figure, ImageFromPicture(m_model->Image()));
+    card->LoadFigure(*figure, imageFromPicture(m_model->Image()));
     if (auto *main = qobject_cast<frmMain *>(window())) {
         main->addChild(card);
     } else {
@@ -257,18 +257,18 @@ void frmFigure::openCard()
     }
 }
 
-void frmFigure::PrintCards()
+void frmFigure::printCards()
 {
     const std::optional<tarvello::clsFigure> figure = cardFigure();
     if (!figure)
         return;
-    tarvello::SheetCard card{tarvello::UnitCardModel(CardDefaultFont()), m_model->Image()};
+    tarvello::SheetCard card{tarvello::UnitCardModel(cardDefaultFont()), m_model->Image()};
     (void)card.card.LoadFigure(*figure, FontExists);
     CardSheetRequest request;
     request.build = [&card](const IDialogs::CardSheetChoice &choice) {
-        return CopiesJob(card, choice.copies);
+        return copiesJob(card, choice.copies);
     };
-    RunCardSheet(m_context, this, request);
+    runCardSheet(m_context, this, request);
 }
 
 bool frmFigure::saveTo(const QString &path)
@@ -276,7 +276,7 @@ bool frmFigure::saveTo(const QString &path)
     tarvello::Status saved;
     {
         const BusyPointer busy;
-        saved = m_model->SaveTo(ToFilePath(path));
+        saved = m_model->SaveTo(toFilePath(path));
     }
     apply(saved);
     // An unchanged figure stays unchanged when its save fails.
@@ -291,7 +291,7 @@ bool frmFigure::saveAsDialog()
 {
     const std::optional<QString> path = m_context.dialogs->saveFile(
         this, QString::fromLatin1(tarvello::kFigureFileFilter), m_context.figuresFolder(),
-        FromFileText(m_model->ProposedFileName()), true);
+        fromFileText(m_model->ProposedFileName()), true);
     if (!path || path->isEmpty())
         return false;
     return saveTo(*path);
@@ -301,7 +301,7 @@ bool frmFigure::saveFigure()
 {
     if (m_model->FileName().empty())
         return saveAsDialog();
-    return saveTo(FromFilePath(m_model->FileName()));
+    return saveTo(fromFilePath(m_model->FileName()));
 }
 
 void frmFigure::Save()
@@ -320,20 +320,20 @@ void frmFigure::OpenFigure()
         this, QString::fromLatin1(tarvello::kFigureFileFilter), m_context.figuresFolder());
     if (!path || path->isEmpty())
         return;
-    OpenFigureFile(*path);
+    openFigureFile(*path);
 }
 
-void frmFigure::OpenFigureFile(const QString &path)
+void frmFigure::openFigureFile(const QString &path)
 {
     std::vector<tarvello::Failure> notices;
     {
         const BusyPointer busy;
-        notices = m_model->Open(ToFilePath(path));
+        notices = m_model->Open(toFilePath(path));
         m_view->markPictureChanged();
         apply({});
         shareListWidths();
     }
-    showStaleCostHint(ToFilePath(path));
+    showStaleCostHint(toFilePath(path));
     for (const tarvello::Failure &notice : notices)
         report(notice);
     // A refused file leaves the editor unbound; a new editor is not kept.
@@ -355,21 +355,21 @@ void frmFigure::PrintIt()
 
 void frmFigure::renderPrintout(QPrinter &printer)
 {
-    PrintFigureReportOn(this, *m_context.dialogs, printer,
+    printFigureReportOn(this, *m_context.dialogs, printer,
                         tarvello::FigureReportFrom(m_model->Record()));
 }
 
 void frmFigure::Export()
 {
-    ExportFigureReport(this, *m_context.dialogs, tarvello::FigureReportFrom(m_model->Record()));
+    exportFigureReport(this, *m_context.dialogs, tarvello::FigureReportFrom(m_model->Record()));
 }
 
-bool frmFigure::QueryClose()
+bool frmFigure::queryClose()
 {
     if (!m_model->Changed())
         return true;
-    return AskToSaveBeforeClose(*m_context.dialogs, this,
-                                BoxTitleText(BoxTitle::WithVersion),
+    return askToSaveBeforeClose(*m_context.dialogs, this,
+                                boxTitleText(BoxTitle::WithVersion),
                                 QStringLiteral("Figure changes not saved!\r\nSave them now?"),
                                 [this] { return saveFigure(); });
 }

@@ -54,8 +54,8 @@ public:
     void renderPrintout(QPrinter &printer) override;
     bool hasCardSheet() const override { return true; }
     // "Print Cards": copies of the figure's card on one sheet.
-    void PrintCards() override;
-    bool QueryClose() override;
+    void printCards() override;
+    bool queryClose() override;
     void undo() override;
     void redo() override;
 
@@ -70,7 +70,7 @@ public:
     void OpenFigure();
     // Fills the editor from the figure file at path, as OpenFigure does after
     // its dialog (command line, File, Open Recent).
-    void OpenFigureFile(const QString &path);
+    void openFigureFile(const QString &path);
     bool openRefused() const override { return m_openRefused; }
 
     // The model behind the window, for the card designer and the tests.

@@ -24,7 +24,7 @@ void frmFigure::showStaleCostHint(const std::string &path)
         m_ui->layoutWindow->insertWidget(0, m_staleCost);
         connect(m_staleCost, &StaleCostBar::updateRequested, this, &frmFigure::updateStaleCost);
     }
-    m_staleCost->showHint(FromFileText(hint));
+    m_staleCost->showHint(fromFileText(hint));
 }
 
 // The figure's file is saved with the cost it has now, as Update Costs saves
@@ -41,8 +41,8 @@ void frmFigure::updateStaleCost()
         return;
     }
     m_staleCost->hide();
-    emit documentFileUsed(FromFilePath(path));
-    emit documentSaved(FromFilePath(path));
+    emit documentFileUsed(fromFilePath(path));
+    emit documentSaved(fromFilePath(path));
 }
 
 } // namespace tarvello

@@ -7,7 +7,7 @@
 
 namespace tarvello {
 
-void SizeInArea(QMdiSubWindow *frame, QSize wanted)
+void sizeInArea(QMdiSubWindow *frame, QSize wanted)
 {
     if (frame->isMaximized())
         return;
@@ -20,7 +20,7 @@ void SizeInArea(QMdiSubWindow *frame, QSize wanted)
     frame->move(qMax(frame->x(), 0), qMax(frame->y(), 0));
     if (!cut)
         return;
-    WatchResizes(frame->mdiArea()->viewport(), frame,
+    watchResizes(frame->mdiArea()->viewport(), frame,
                  [frame, fit, given = frame->size()]() mutable {
                      if (frame->size() != given || frame->isMaximized() || frame->isMinimized())
                          return false;

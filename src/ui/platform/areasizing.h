@@ -12,6 +12,6 @@ namespace tarvello {
 // (files opened from the command line, at start) grows with the area, as long
 // as the user has not sized it, until it has the size any window opened later
 // gets.
-void SizeInArea(QMdiSubWindow *frame, QSize wanted);
+void sizeInArea(QMdiSubWindow *frame, QSize wanted);
 
 } // namespace tarvello

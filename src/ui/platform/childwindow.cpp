@@ -6,7 +6,7 @@
 
 namespace tarvello {
 
-QString FormObjectName(WindowForm form)
+QString formObjectName(WindowForm form)
 {
     const std::string_view name = FormName(form);
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
@@ -30,17 +30,17 @@ bool ChildWindow::canRedo() const
 
 QString ChildWindow::undoName() const
 {
-    return canUndo() ? FromFileText(editSteps()->UndoName()) : QString();
+    return canUndo() ? fromFileText(editSteps()->UndoName()) : QString();
 }
 
 QString ChildWindow::redoName() const
 {
-    return canRedo() ? FromFileText(editSteps()->RedoName()) : QString();
+    return canRedo() ? fromFileText(editSteps()->RedoName()) : QString();
 }
 
 void ChildWindow::closeEvent(QCloseEvent *event)
 {
-    if (m_closeApproved || QueryClose()) {
+    if (m_closeApproved || queryClose()) {
         event->accept();
     } else {
         event->ignore();

@@ -10,7 +10,7 @@ class QPrinter;
 namespace tarvello {
 
 // The objectName of the windows of form ("frmFigure" for a figure editor).
-QString FormObjectName(WindowForm form);
+QString formObjectName(WindowForm form);
 
 // A document window inside the main window. The main window identifies it by
 // its form name (its objectName, see WindowForm) and forwards the File
@@ -34,13 +34,13 @@ public:
     virtual void renderPrintout(QPrinter &printer) { Q_UNUSED(printer) }
 
     // True when the window prints unit cards on sheets (File, Print Cards);
-    // PrintCards asks how many and prints or previews them.
+    // printCards asks how many and prints or previews them.
     virtual bool hasCardSheet() const { return false; }
-    virtual void PrintCards() {}
+    virtual void printCards() {}
 
     // Asks the user about unsaved changes (Yes saves, No discards); false when
     // the window must stay open (Cancel, or a save that did not succeed).
-    virtual bool QueryClose() { return true; }
+    virtual bool queryClose() { return true; }
 
     // True when the document chosen for a new window was refused (not a file
     // of its kind): the window has nothing to show and is discarded.
@@ -59,7 +59,7 @@ public:
     virtual void tablesReloaded() {}
     // File, Update Costs: saves figures with the costs the tables give them
     // now (the army editor's command; other windows do nothing).
-    virtual void UpdateCosts() {}
+    virtual void updateCosts() {}
 
     // Marks the window as already asked, so closing it asks nothing more.
     void setCloseApproved(bool approved) { m_closeApproved = approved; }

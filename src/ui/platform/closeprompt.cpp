@@ -4,7 +4,7 @@
 
 namespace tarvello {
 
-bool AskToSaveBeforeClose(IDialogs &dialogs, QWidget *parent, const QString &title,
+bool askToSaveBeforeClose(IDialogs &dialogs, QWidget *parent, const QString &title,
                           const QString &text, const std::function<bool()> &save)
 {
     switch (dialogs.message(parent, title, text, IDialogs::Buttons::YesNoCancel,

@@ -14,7 +14,7 @@ class IDialogs;
 // (Yes, No, Cancel). Yes runs save and closes only when it succeeded: a
 // cancelled save dialog or a failed write keeps the window and its changes.
 // No closes; Cancel keeps the window. True when the window may close.
-bool AskToSaveBeforeClose(IDialogs &dialogs, QWidget *parent, const QString &title,
+bool askToSaveBeforeClose(IDialogs &dialogs, QWidget *parent, const QString &title,
                           const QString &text, const std::function<bool()> &save);
 
 } // namespace tarvello

@@ -42,7 +42,7 @@ private:
 
 } // namespace
 
-void OnFocusLoss(QWidget *widget, std::function<void()> react)
+void onFocusLoss(QWidget *widget, std::function<void()> react)
 {
     new EventHook(widget, widget, QEvent::FocusOut, [react = std::move(react)](QEvent *event) {
         // A context menu opening over the widget leaves the focus with it.
@@ -52,7 +52,7 @@ void OnFocusLoss(QWidget *widget, std::function<void()> react)
     });
 }
 
-void WatchResizes(QWidget *watched, QObject *owner, std::function<bool()> react)
+void watchResizes(QWidget *watched, QObject *owner, std::function<bool()> react)
 {
     new EventHook(watched, owner, QEvent::Resize,
                   [react = std::move(react)](QEvent *) { return react(); });

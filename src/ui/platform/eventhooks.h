@@ -9,10 +9,10 @@ namespace tarvello {
 
 // Runs react when widget loses the keyboard focus, before the widget's own
 // reaction to it (a line edit's editingFinished), for as long as both live.
-void OnFocusLoss(QWidget *widget, std::function<void()> react);
+void onFocusLoss(QWidget *widget, std::function<void()> react);
 
 // Runs react after every resize of watched until react returns false or owner
 // is destroyed.
-void WatchResizes(QWidget *watched, QObject *owner, std::function<bool()> react);
+void watchResizes(QWidget *watched, QObject *owner, std::function<bool()> react);
 
 } // namespace tarvello

@@ -7,17 +7,17 @@
 
 namespace tarvello {
 
-QString BoxTitleText(BoxTitle title)
+QString boxTitleText(BoxTitle title)
 {
     if (title == BoxTitle::WithVersion)
         return QString::fromStdString(AppTitle());
     return QString::fromLatin1(kProductName);
 }
 
-void ShowFailure(IDialogs &dialogs, QWidget *parent, const Failure &failure, IDialogs::Icon icon,
+void showFailure(IDialogs &dialogs, QWidget *parent, const Failure &failure, IDialogs::Icon icon,
                  BoxTitle title)
 {
-    dialogs.message(parent, BoxTitleText(title), FromFileText(failure.Message()),
+    dialogs.message(parent, boxTitleText(title), fromFileText(failure.Message()),
                     IDialogs::Buttons::Ok, icon);
 }
 

@@ -18,10 +18,10 @@ enum class BoxTitle
 };
 
 // The text of title.
-QString BoxTitleText(BoxTitle title);
+QString boxTitleText(BoxTitle title);
 
 // An OK box with failure's sentence and description as its two lines.
-void ShowFailure(IDialogs &dialogs, QWidget *parent, const Failure &failure,
+void showFailure(IDialogs &dialogs, QWidget *parent, const Failure &failure,
                  IDialogs::Icon icon = IDialogs::Icon::None, BoxTitle title = BoxTitle::Plain);
 
 } // namespace tarvello

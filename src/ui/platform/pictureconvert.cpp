@@ -4,7 +4,7 @@
 
 namespace tarvello {
 
-tarvello::Picture PictureFromImage(const QImage &image)
+tarvello::Picture pictureFromImage(const QImage &image)
 {
     // Drawing over white composites any alpha the way the picture is shown.
     QImage opaque(image.size(), QImage::Format_RGB32);
@@ -26,7 +26,7 @@ tarvello::Picture PictureFromImage(const QImage &image)
     return picture;
 }
 
-QImage ImageFromPicture(const tarvello::Picture &picture)
+QImage imageFromPicture(const tarvello::Picture &picture)
 {
     QImage image(picture.width, picture.height, QImage::Format_RGB32);
     for (int y = 0; y < picture.height; ++y) {

@@ -13,7 +13,7 @@ namespace tarvello {
 
 namespace {
 
-QString QtPatterns(const QString &pattern)
+QString qtPatterns(const QString &pattern)
 {
     QStringList parts = pattern.split(QLatin1Char(';'), Qt::SkipEmptyParts);
     for (QString &p : parts) {
@@ -24,7 +24,7 @@ QString QtPatterns(const QString &pattern)
     return parts.join(QLatin1Char(' '));
 }
 
-QMessageBox::Icon QtIcon(IDialogs::Icon icon)
+QMessageBox::Icon qtIcon(IDialogs::Icon icon)
 {
     switch (icon) {
     case IDialogs::Icon::Information: return QMessageBox::Information;
@@ -36,7 +36,7 @@ QMessageBox::Icon QtIcon(IDialogs::Icon icon)
     return QMessageBox::NoIcon;
 }
 
-QMessageBox::StandardButtons QtButtons(IDialogs::Buttons buttons)
+QMessageBox::StandardButtons qtButtons(IDialogs::Buttons buttons)
 {
     switch (buttons) {
     case IDialogs::Buttons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
@@ -48,7 +48,7 @@ QMessageBox::StandardButtons QtButtons(IDialogs::Buttons buttons)
     return QMessageBox::Ok;
 }
 
-std::optional<QString> RunFileDialog(QFileDialog &dialog)
+std::optional<QString> runFileDialog(QFileDialog &dialog)
 {
     // Every file dialog of the editors is their common dialog dlgFile.
     dialog.setObjectName(QStringLiteral("dlgFile"));
@@ -59,7 +59,7 @@ std::optional<QString> RunFileDialog(QFileDialog &dialog)
 
 } // namespace
 
-QString ToQtFileFilter(const QString &filter)
+QString toQtFileFilter(const QString &filter)
 {
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList result;
@@ -71,7 +71,7 @@ QString ToQtFileFilter(const QString &filter)
         const QString shown = QLatin1Char('(') + pattern + QLatin1Char(')');
         if (name.endsWith(shown))
             name.chop(shown.size());
-        result.append(name.trimmed() + QLatin1String(" (") + QtPatterns(pattern)
+        result.append(name.trimmed() + QLatin1String(" (") + qtPatterns(pattern)
                       + QLatin1Char(')'));
     }
     return result.join(QLatin1String(";;"));
@@ -80,7 +80,7 @@ QString ToQtFileFilter(const QString &filter)
 IDialogs::Answer QtDialogs::message(QWidget *parent, const QString &title, const QString &text,
                                     Buttons buttons, Icon icon)
 {
-    QMessageBox box(QtIcon(icon), title, text, QtButtons(buttons), parent);
+    QMessageBox box(qtIcon(icon), title, text, qtButtons(buttons), parent);
     if (buttons == Buttons::Ok)
         box.setEscapeButton(QMessageBox::Ok);
     else if (buttons != Buttons::YesNo)
@@ -98,23 +98,23 @@ IDialogs::Answer QtDialogs::message(QWidget *parent, const QString &title, const
 std::optional<QString> QtDialogs::openFile(QWidget *parent, const QString &filter,
                                            const QString &startFolder)
 {
-    QFileDialog dialog(parent, QString(), startFolder, ToQtFileFilter(filter));
+    QFileDialog dialog(parent, QString(), startFolder, toQtFileFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    return RunFileDialog(dialog);
+    return runFileDialog(dialog);
 }
 
 std::optional<QString> QtDialogs::saveFile(QWidget *parent, const QString &filter,
                                            const QString &startFolder,
                                            const QString &proposedName, bool confirmOverwrite)
 {
-    QFileDialog dialog(parent, QString(), startFolder, ToQtFileFilter(filter));
+    QFileDialog dialog(parent, QString(), startFolder, toQtFileFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !confirmOverwrite);
     if (!proposedName.isEmpty())
         dialog.selectFile(proposedName);
-    return RunFileDialog(dialog);
+    return runFileDialog(dialog);
 }
 
 std::optional<QString> QtDialogs::folder(QWidget *parent, const QString &title,

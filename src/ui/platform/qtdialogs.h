@@ -33,6 +33,6 @@ public:
 // "Name (*.ext);;All files (*)" form. Patterns separated by ";" become
 // blank-separated, and "*.*" becomes "*" so that names without an extension
 // are listed too.
-QString ToQtFileFilter(const QString &filter);
+QString toQtFileFilter(const QString &filter);
 
 } // namespace tarvello

@@ -15,7 +15,7 @@ constexpr double kStandardDpi = 96.0;
 
 } // namespace
 
-QSize TwipsToPixels(const QWidget *widget, int widthTwips, int heightTwips)
+QSize twipsToPixels(const QWidget *widget, int widthTwips, int heightTwips)
 {
     const QScreen *screen = widget && widget->screen() ? widget->screen()
                                                        : QGuiApplication::primaryScreen();

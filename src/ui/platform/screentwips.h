@@ -8,6 +8,6 @@ namespace tarvello {
 
 // A size in twips as pixels of the screen the widget is on (15 twips per
 // pixel at 96 dots per inch).
-QSize TwipsToPixels(const QWidget *widget, int widthTwips, int heightTwips);
+QSize twipsToPixels(const QWidget *widget, int widthTwips, int heightTwips);
 
 } // namespace tarvello

@@ -8,34 +8,34 @@
 
 namespace tarvello {
 
-QString FromFileText(const std::string &cp1252bytes)
+QString fromFileText(const std::string &cp1252bytes)
 {
     return QString::fromStdString(tarvello::Cp1252ToUtf8(cp1252bytes));
 }
 
-std::string ToFileText(const QString &text)
+std::string toFileText(const QString &text)
 {
     return tarvello::Utf8ToCp1252(text.toStdString());
 }
 
-QString ShownFileText(const std::string &cp1252bytes)
+QString shownFileText(const std::string &cp1252bytes)
 {
-    return FromFileText(tarvello::ShownText(cp1252bytes));
+    return fromFileText(tarvello::ShownText(cp1252bytes));
 }
 
-QString ShownText(const QString &text)
+QString shownText(const QString &text)
 {
     if (text.size() <= static_cast<qsizetype>(tarvello::kMaxShownText))
         return text;
     return text.left(static_cast<qsizetype>(tarvello::kMaxShownText) - 1) + QChar(0x2026);
 }
 
-std::string ToFilePath(const QString &path)
+std::string toFilePath(const QString &path)
 {
     return QFile::encodeName(path).toStdString();
 }
 
-QString FromFilePath(const std::string &path)
+QString fromFilePath(const std::string &path)
 {
     return QFile::decodeName(QByteArray::fromStdString(path));
 }

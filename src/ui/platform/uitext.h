@@ -8,17 +8,17 @@ namespace tarvello {
 
 // The one conversion between the core's texts and the widgets' texts: file
 // texts are Windows-1252 bytes, widgets show Unicode.
-QString FromFileText(const std::string &cp1252bytes);
-std::string ToFileText(const QString &text);
+QString fromFileText(const std::string &cp1252bytes);
+std::string toFileText(const QString &text);
 
 // A text as a widget is given it: at most kMaxShownText characters, the
 // rest cut off behind an ellipsis, so a megabyte-long text from a file,
 // the clipboard or the settings never reaches Qt's text shaping.
-QString ShownFileText(const std::string &cp1252bytes);
-QString ShownText(const QString &text);
+QString shownFileText(const std::string &cp1252bytes);
+QString shownText(const QString &text);
 
 // A path as the core's file functions open it (the file system's encoding).
-std::string ToFilePath(const QString &path);
-QString FromFilePath(const std::string &path);
+std::string toFilePath(const QString &path);
+QString fromFilePath(const std::string &path);
 
 } // namespace tarvello

@@ -46,7 +46,7 @@ double QtPrinterPage::dpiY() const
 void QtPrinterPage::SetFontName(const std::string &face)
 {
     if (!face.empty())
-        m_font.setFamily(FromFileText(face));
+        m_font.setFamily(fromFileText(face));
 }
 
 void QtPrinterPage::SetFontSize(float points)
@@ -59,7 +59,7 @@ void QtPrinterPage::SetFontSize(float points)
 double QtPrinterPage::TextWidth(const std::string &text)
 {
     const QFontMetricsF metrics(m_font, &m_printer);
-    return tarvello::PixelsToTwips(metrics.horizontalAdvance(ShownFileText(text)), dpiX());
+    return tarvello::PixelsToTwips(metrics.horizontalAdvance(shownFileText(text)), dpiX());
 }
 
 double QtPrinterPage::TextHeight(const std::string &text)
@@ -79,7 +79,7 @@ void QtPrinterPage::Print(const std::string &text)
     const QFontMetricsF metrics(m_font, &m_printer);
     const double left = m_x / tarvello::TwipsPerPixel(dpiX());
     const double top = m_y / tarvello::TwipsPerPixel(dpiY());
-    m_texts.push_back({m_page, QPointF(left, top + metrics.ascent()), m_font, ShownFileText(text)});
+    m_texts.push_back({m_page, QPointF(left, top + metrics.ascent()), m_font, shownFileText(text)});
     m_x = 0;
     m_y += tarvello::PixelsToTwips(metrics.height(), dpiY());
 }

@@ -61,7 +61,7 @@ private:
 
 } // namespace
 
-void KeepChildInsideArea(QMdiSubWindow *window)
+void keepChildInsideArea(QMdiSubWindow *window)
 {
     window->installEventFilter(new InsideArea(window));
 }

@@ -8,6 +8,6 @@ namespace tarvello {
 // an editor sized for a larger screen) or is shown: it moves left and up as
 // far as needed and shrinks only where it is larger than the area. Sizes
 // the user drags with the mouse, and maximized windows, are left alone.
-void KeepChildInsideArea(QMdiSubWindow *window);
+void keepChildInsideArea(QMdiSubWindow *window);
 
 } // namespace tarvello

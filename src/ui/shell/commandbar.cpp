@@ -75,7 +75,7 @@ CommandBar::CommandBar(const QList<ToolBarCommand> &commands, const QString &set
             continue;
         }
         if (command.action->icon().isNull())
-            command.action->setIcon(IconFor(command.icon));
+            command.action->setIcon(iconFor(command.icon));
         addAction(command.action);
     }
     const bool shown = QSettings(settingsFile, QSettings::IniFormat).value(kShownKey, true).toBool();
@@ -88,7 +88,7 @@ CommandBar::CommandBar(const QList<ToolBarCommand> &commands, const QString &set
     });
 }
 
-void SetCommandTips(const QWidget &main)
+void setCommandTips(const QWidget &main)
 {
     for (const Tip &tip : kTips) {
         if (auto *action = main.findChild<QAction *>(QLatin1String(tip.item)))
@@ -100,14 +100,14 @@ void SetCommandTips(const QWidget &main)
     }
 }
 
-void ShowToolTipsInStatusLine(QMenu *menu)
+void showToolTipsInStatusLine(QMenu *menu)
 {
     auto *follower = new StatusTipFollowsToolTip(menu);
     menu->installEventFilter(follower);
     for (QAction *action : menu->actions()) {
         StatusTipFollowsToolTip::follow(action);
         if (action->menu())
-            ShowToolTipsInStatusLine(action->menu());
+            showToolTipsInStatusLine(action->menu());
     }
 }
 

@@ -33,11 +33,11 @@ public:
 
 // The tool tips of the main window's menu items, found by their names: what
 // each command does. Items without one show their caption.
-void SetCommandTips(const QWidget &main);
+void setCommandTips(const QWidget &main);
 
 // While the pointer is on an item of menu (or of a menu below it), the
 // status line shows the item's tool tip, also after its caption changes (as
 // "Undo Remove Dagger" does) and for items added later.
-void ShowToolTipsInStatusLine(QMenu *menu);
+void showToolTipsInStatusLine(QMenu *menu);
 
 } // namespace tarvello

@@ -17,7 +17,7 @@ struct Inks
     QColor body;     // the printer's case
 };
 
-Inks InksFor(QIcon::Mode mode)
+Inks inksFor(QIcon::Mode mode)
 {
     if (mode == QIcon::Disabled)
         return {QColor(160, 160, 160), QColor(244, 244, 244), QColor(176, 176, 176),
@@ -27,7 +27,7 @@ Inks InksFor(QIcon::Mode mode)
 }
 
 // A sheet with its top-right corner folded.
-void DrawPage(QPainter &p, const Inks &inks, const QRectF &r)
+void drawPage(QPainter &p, const Inks &inks, const QRectF &r)
 {
     const qreal fold = r.width() * 0.32;
     QPainterPath sheet;
@@ -46,18 +46,18 @@ void DrawPage(QPainter &p, const Inks &inks, const QRectF &r)
 }
 
 // One figure's sheet, or an army's stack of two.
-void DrawDocument(QPainter &p, const Inks &inks, bool army)
+void drawDocument(QPainter &p, const Inks &inks, bool army)
 {
     if (army) {
-        DrawPage(p, inks, QRectF(8, 1.5, 13, 16));
-        DrawPage(p, inks, QRectF(3, 5.5, 13, 16));
+        drawPage(p, inks, QRectF(8, 1.5, 13, 16));
+        drawPage(p, inks, QRectF(3, 5.5, 13, 16));
     } else {
-        DrawPage(p, inks, QRectF(4, 1.5, 14, 20));
+        drawPage(p, inks, QRectF(4, 1.5, 14, 20));
     }
 }
 
 // A round badge at the lower right: a plus (new) or an upward arrow (open).
-void DrawBadge(QPainter &p, const Inks &inks, bool create)
+void drawBadge(QPainter &p, const Inks &inks, bool create)
 {
     p.setPen(QPen(inks.paper, 1.2));
     p.setBrush(create ? inks.positive : inks.accent);
@@ -72,7 +72,7 @@ void DrawBadge(QPainter &p, const Inks &inks, bool create)
     }
 }
 
-void DrawSave(QPainter &p, const Inks &inks)
+void drawSave(QPainter &p, const Inks &inks)
 {
     p.setPen(QPen(inks.line, 1.2));
     p.setBrush(inks.accent);
@@ -85,7 +85,7 @@ void DrawSave(QPainter &p, const Inks &inks)
     p.drawRect(QRectF(13, 4, 2.5, 4));
 }
 
-void DrawPrinter(QPainter &p, const Inks &inks)
+void drawPrinter(QPainter &p, const Inks &inks)
 {
     p.setPen(QPen(inks.line, 1.2));
     p.setBrush(inks.paper);
@@ -102,9 +102,9 @@ void DrawPrinter(QPainter &p, const Inks &inks)
     p.drawEllipse(QPointF(18.5, 11), 1, 1);
 }
 
-void DrawPreview(QPainter &p, const Inks &inks)
+void drawPreview(QPainter &p, const Inks &inks)
 {
-    DrawPage(p, inks, QRectF(3, 1.5, 14, 19));
+    drawPage(p, inks, QRectF(3, 1.5, 14, 19));
     p.setPen(QPen(inks.line, 1.8));
     QColor glass = inks.accent;
     glass.setAlpha(60);
@@ -115,7 +115,7 @@ void DrawPreview(QPainter &p, const Inks &inks)
 }
 
 // A curved arrow pointing left (undo); redo is its mirror image.
-void DrawTurnArrow(QPainter &p, const Inks &inks, bool mirrored)
+void drawTurnArrow(QPainter &p, const Inks &inks, bool mirrored)
 {
     if (mirrored) {
         p.translate(24, 0);
@@ -148,7 +148,7 @@ public:
         p.setRenderHint(QPainter::Antialiasing);
         p.translate(rect.topLeft());
         p.scale(rect.width() / 24.0, rect.height() / 24.0);
-        draw(p, InksFor(mode));
+        draw(p, inksFor(mode));
         p.restore();
     }
 
@@ -173,15 +173,15 @@ private:
         case CommandIcon::NewArmy:
         case CommandIcon::OpenArmy: {
             const bool army = m_command == CommandIcon::NewArmy || m_command == CommandIcon::OpenArmy;
-            DrawDocument(p, inks, army);
-            DrawBadge(p, inks, m_command == CommandIcon::NewFigure || m_command == CommandIcon::NewArmy);
+            drawDocument(p, inks, army);
+            drawBadge(p, inks, m_command == CommandIcon::NewFigure || m_command == CommandIcon::NewArmy);
             break;
         }
-        case CommandIcon::Save: DrawSave(p, inks); break;
-        case CommandIcon::Print: DrawPrinter(p, inks); break;
-        case CommandIcon::PrintPreview: DrawPreview(p, inks); break;
-        case CommandIcon::Undo: DrawTurnArrow(p, inks, false); break;
-        case CommandIcon::Redo: DrawTurnArrow(p, inks, true); break;
+        case CommandIcon::Save: drawSave(p, inks); break;
+        case CommandIcon::Print: drawPrinter(p, inks); break;
+        case CommandIcon::PrintPreview: drawPreview(p, inks); break;
+        case CommandIcon::Undo: drawTurnArrow(p, inks, false); break;
+        case CommandIcon::Redo: drawTurnArrow(p, inks, true); break;
         }
     }
 
@@ -191,7 +191,7 @@ private:
 // The freedesktop names. No theme knows an army: its two commands are always
 // drawn, so that they differ from the figure's (themes draw "document-open"
 // as a folder, which would look like any other opening).
-const char *ThemeName(CommandIcon command)
+const char *themeName(CommandIcon command)
 {
     switch (command) {
     case CommandIcon::NewFigure: return "document-new";
@@ -209,10 +209,10 @@ const char *ThemeName(CommandIcon command)
 
 } // namespace
 
-QIcon IconFor(CommandIcon command)
+QIcon iconFor(CommandIcon command)
 {
     const QIcon drawn(new DrawnIcon(command));
-    const QLatin1String name(ThemeName(command));
+    const QLatin1String name(themeName(command));
     return name.isEmpty() ? drawn : QIcon::fromTheme(name, drawn);
 }
 

@@ -9,6 +9,6 @@ enum class CommandIcon { NewFigure, OpenFigure, NewArmy, OpenArmy, Save, Print, 
 
 // The platform theme's icon for the command; where the theme has none, the
 // program's own drawing of it (drawn at any size, grey when disabled).
-QIcon IconFor(CommandIcon command);
+QIcon iconFor(CommandIcon command);
 
 } // namespace tarvello

@@ -85,7 +85,7 @@ void frmMain::addChild(ChildWindow *child)
     QMdiSubWindow *window = m_mdiArea->addSubWindow(child);
     window->setAttribute(Qt::WA_DeleteOnClose);
     leaveCloseKeysToMain(window);
-    KeepChildInsideArea(window);
+    keepChildInsideArea(window);
     m_startArea->followChildren();
     trackDocument(child);
     child->show();
@@ -149,7 +149,7 @@ ChildWindow *frmMain::activeChild() const
 void frmMain::forward(tarvello::FileCommand command)
 {
     ChildWindow *child = activeChild();
-    if (!child || !tarvello::ChildReceives(ToFileText(child->objectName()), command))
+    if (!child || !tarvello::ChildReceives(toFileText(child->objectName()), command))
         return;
     switch (command) {
     case tarvello::FileCommand::Save: child->Save(); break;
@@ -186,7 +186,7 @@ void frmMain::updateFileMenu()
     if (!child)
         return;
     if (const std::optional<bool> enabled = tarvello::SaveAsAndExportEnabled(
-            ToFileText(child->objectName()))) {
+            toFileText(child->objectName()))) {
         mnuFile_SaveAs->setEnabled(*enabled);
         mnuFile_Export->setEnabled(*enabled);
     }
@@ -196,11 +196,11 @@ bool frmMain::loadTables()
 {
     IDialogs *dialogs = m_context.dialogs;
     bool loaded = true;
-    tarvello::LoadAllTables(*m_context.tables, ToFilePath(m_context.programFolder),
+    tarvello::LoadAllTables(*m_context.tables, toFilePath(m_context.programFolder),
                             tarvello::GetDecimalSeparator(),
                             [this, dialogs, &loaded](const tarvello::Failure &failure) {
                                 loaded = false;
-                                ShowFailure(*dialogs, this, failure, IDialogs::Icon::None, BoxTitle::Plain);
+                                showFailure(*dialogs, this, failure, IDialogs::Icon::None, BoxTitle::Plain);
                             });
     return loaded;
 }
@@ -274,7 +274,7 @@ void frmMain::showReadme()
         window = m_mdiArea->addSubWindow(m_readme);
         window->setAttribute(Qt::WA_DeleteOnClose);
         leaveCloseKeysToMain(window);
-        KeepChildInsideArea(window);
+        keepChildInsideArea(window);
         m_startArea->followChildren();
     }
     window->showNormal();
@@ -283,7 +283,7 @@ void frmMain::showReadme()
     window->raise();
     m_mdiArea->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, keep);
     if (opened)
-        m_readme->Open();
+        m_readme->open();
 }
 
 // Asks every child in window-list order; one refusal keeps them all open.
@@ -296,7 +296,7 @@ bool frmMain::approveCloseOfChildren()
             // The window asked about comes to the front, so its caption
             // tells which document the question is about.
             m_mdiArea->setActiveSubWindow(window);
-            if (!child->QueryClose())
+            if (!child->queryClose())
                 return false;
             children.append(child);
         }

@@ -31,10 +31,10 @@ void frmMain::buildDesktop()
     mnuFile_Figure_Open->setIconText(QStringLiteral("Open Figure"));
     mnuFileArmy_New->setIconText(QStringLiteral("New Army"));
     mnuFileArmy_Open->setIconText(QStringLiteral("Open Army"));
-    SetCommandTips(*this);
+    setCommandTips(*this);
     for (QAction *menu : menuBar()->actions()) {
         if (menu->menu())
-            ShowToolTipsInStatusLine(menu->menu());
+            showToolTipsInStatusLine(menu->menu());
     }
 
     m_commandBar = new CommandBar(

@@ -18,7 +18,7 @@ namespace tarvello {
 namespace {
 
 // -1 (no window) for a file that is neither a figure nor an army.
-int FormOf(tarvello::DocumentKind kind)
+int formOf(tarvello::DocumentKind kind)
 {
     switch (kind) {
     case tarvello::DocumentKind::Figure: return static_cast<int>(WindowForm::Figure);
@@ -31,10 +31,10 @@ int FormOf(tarvello::DocumentKind kind)
 
 void frmMain::openDocument(const QString &path)
 {
-    const ChildFactory factory = m_factories.value(FormOf(tarvello::DocumentKindOf(ToFilePath(path))));
+    const ChildFactory factory = m_factories.value(formOf(tarvello::DocumentKindOf(toFilePath(path))));
     if (!factory.create || !factory.openPath) {
         m_context.dialogs->message(
-            this, BoxTitleText(BoxTitle::Plain),
+            this, boxTitleText(BoxTitle::Plain),
             QStringLiteral("%1 cannot be opened: Tarvello opens figure files (.tvf) and army "
                            "files (.tva).").arg(QDir::toNativeSeparators(path)),
             IDialogs::Buttons::Ok, IDialogs::Icon::Exclamation);
@@ -58,7 +58,7 @@ void frmMain::openRecent(const QString &path)
     }
     m_recentFiles->remove(path);
     m_context.dialogs->message(
-        this, BoxTitleText(BoxTitle::Plain),
+        this, boxTitleText(BoxTitle::Plain),
         QStringLiteral("%1 no longer exists; it has been removed from the recent files.")
             .arg(QDir::toNativeSeparators(path)),
         IDialogs::Buttons::Ok, IDialogs::Icon::Exclamation);

@@ -20,7 +20,7 @@ namespace {
 
 // "&Undo" alone, or with the step's name ("&Undo Remove Dagger"); an "&" in
 // the name is shown, not taken as an access key.
-QString Caption(const QString &verb, QString step)
+QString caption(const QString &verb, QString step)
 {
     if (step.isEmpty())
         return verb;
@@ -28,7 +28,7 @@ QString Caption(const QString &verb, QString step)
     return verb + QLatin1Char(' ') + step;
 }
 
-bool IsUndoOrRedo(const QKeyEvent *key)
+bool isUndoOrRedo(const QKeyEvent *key)
 {
     return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)
            || key->keyCombination() == QKeyCombination(Qt::CTRL | Qt::Key_Y)
@@ -48,7 +48,7 @@ protected:
     {
         if (event->type() != QEvent::ShortcutOverride || !qobject_cast<QLineEdit *>(watched))
             return false;
-        if (!IsUndoOrRedo(static_cast<QKeyEvent *>(event)))
+        if (!isUndoOrRedo(static_cast<QKeyEvent *>(event)))
             return false;
         for (QObject *owner = watched->parent(); owner; owner = owner->parent()) {
             auto *child = qobject_cast<ChildWindow *>(owner);
@@ -106,9 +106,9 @@ void frmMain::updateEditMenu()
     mnuEdit_Undo->setEnabled(undo);
     mnuEdit_Redo->setEnabled(redo);
     mnuEdit_Undo->setText(
-        Caption(QStringLiteral("&Undo"), undo ? ShownText(child->undoName()) : QString()));
+        caption(QStringLiteral("&Undo"), undo ? shownText(child->undoName()) : QString()));
     mnuEdit_Redo->setText(
-        Caption(QStringLiteral("&Redo"), redo ? ShownText(child->redoName()) : QString()));
+        caption(QStringLiteral("&Redo"), redo ? shownText(child->redoName()) : QString()));
 }
 
 } // namespace tarvello

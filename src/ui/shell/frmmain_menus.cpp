@@ -19,7 +19,7 @@ namespace tarvello {
 
 namespace {
 
-QMenu *AddMenu(QWidget *parent, const char *name, const QString &caption)
+QMenu *addMenu(QWidget *parent, const char *name, const QString &caption)
 {
     auto *menu = new QMenu(caption, parent);
     menu->setObjectName(QLatin1String(name));
@@ -50,7 +50,7 @@ void frmMain::buildMenus()
     buildEditMenu();
     buildWindowMenu();
 
-    mnuHelp = AddMenu(this, "mnuHelp", QStringLiteral("&Help"));
+    mnuHelp = addMenu(this, "mnuHelp", QStringLiteral("&Help"));
     menuBar()->addMenu(mnuHelp);
     mnuHelp_Readme = addItem(mnuHelp, "mnuHelp_Readme", QStringLiteral("&Readme"));
     mnuHelp_About = addItem(mnuHelp, "mnuHelp_About", QStringLiteral("&About"));
@@ -61,19 +61,19 @@ void frmMain::buildMenus()
 
 void frmMain::buildFileMenu()
 {
-    mnuFile = AddMenu(this, "mnuFile", QStringLiteral("&File"));
+    mnuFile = addMenu(this, "mnuFile", QStringLiteral("&File"));
     menuBar()->addMenu(mnuFile);
 
-    mnuFile_New = AddMenu(mnuFile, "mnuFile_New", QStringLiteral("&New"));
+    mnuFile_New = addMenu(mnuFile, "mnuFile_New", QStringLiteral("&New"));
     mnuFile->addMenu(mnuFile_New);
     mnuFile_Figure_New = addItem(mnuFile_New, "mnuFile_Figure_New", QStringLiteral("&Figure"));
     mnuFileArmy_New = addItem(mnuFile_New, "mnuFileArmy_New", QStringLiteral("&Army"));
 
-    mnuFile_Open = AddMenu(mnuFile, "mnuFile_Open", QStringLiteral("&Open"));
+    mnuFile_Open = addMenu(mnuFile, "mnuFile_Open", QStringLiteral("&Open"));
     mnuFile->addMenu(mnuFile_Open);
     mnuFile_Figure_Open = addItem(mnuFile_Open, "mnuFile_Figure_Open", QStringLiteral("&Figure"));
     mnuFileArmy_Open = addItem(mnuFile_Open, "mnuFileArmy_Open", QStringLiteral("&Army"));
-    mnuResources = AddMenu(mnuFile_Open, "mnuResources", QStringLiteral("&Resource"));
+    mnuResources = addMenu(mnuFile_Open, "mnuResources", QStringLiteral("&Resource"));
     mnuFile_Open->addMenu(mnuResources);
 
     for (const tarvello::TableInfo *table : tarvello::TablesInMenuOrder()) {
@@ -85,7 +85,7 @@ void frmMain::buildFileMenu()
         });
     }
 
-    mnuFile_OpenRecent = AddMenu(mnuFile, "mnuFile_OpenRecent", QStringLiteral("Open Recen&t"));
+    mnuFile_OpenRecent = addMenu(mnuFile, "mnuFile_OpenRecent", QStringLiteral("Open Recen&t"));
     mnuFile->addMenu(mnuFile_OpenRecent);
     m_recentFiles = new RecentFilesMenu(mnuFile_OpenRecent, settingsFile(), this);
     connect(m_recentFiles, &RecentFilesMenu::chosen, this, &frmMain::openRecent);
@@ -104,7 +104,7 @@ void frmMain::buildFileMenu()
     QAction *updateCosts = addItem(mnuFile, "mnuFile_UpdateCosts", QStringLiteral("&Update Costs\u2026"));
     connect(updateCosts, &QAction::triggered, this, [this] {
         if (ChildWindow *child = activeChild())
-            child->UpdateCosts();
+            child->updateCosts();
     });
     mnuFileSep3 = addSeparator(mnuFile, "mnuFileSep3");
     mnuFileQuit = addItem(mnuFile, "mnuFileQuit", QStringLiteral("&Quit"));
@@ -129,7 +129,7 @@ void frmMain::connectFileMenu()
     connect(mnuFile_PrintPreview, &QAction::triggered, this, &frmMain::printPreview);
     connect(mnuFile_PrintCards, &QAction::triggered, this, [this] {
         if (ChildWindow *child = activeChild(); child && child->hasCardSheet())
-            child->PrintCards();
+            child->printCards();
     });
     // The shortcuts act while the menu is shut: its enabling follows the
     // active child as soon as it changes, not only when the menu opens.
@@ -175,7 +175,7 @@ void frmMain::buildWindowMenu()
     mnuWindow_Close->setObjectName(QStringLiteral("mnuWindow_Close"));
     addAction(mnuWindow_Close);
     connect(mnuWindow_Close, &QAction::triggered, m_mdiArea, &QMdiArea::closeActiveSubWindow);
-    mnuWindow = AddMenu(this, "mnuWindow", QStringLiteral("&Window"));
+    mnuWindow = addMenu(this, "mnuWindow", QStringLiteral("&Window"));
     menuBar()->addMenu(mnuWindow);
     connect(mnuWindow, &QMenu::aboutToShow, this, &frmMain::fillWindowMenu);
     fillWindowMenu();

@@ -38,31 +38,31 @@ void frmReadme::Arrange()
     QWidget *frame = qobject_cast<QMdiSubWindow *>(parentWidget());
     if (!frame)
         frame = this;
-    frame->resize(TwipsToPixels(frame, 6855, 6900));
+    frame->resize(twipsToPixels(frame, 6855, 6900));
 }
 
-void frmReadme::Open()
+void frmReadme::open()
 {
     Arrange();
     // The box fills the window and follows its size from here on.
     txtHelp->setGeometry(0, 0, width(), height());
     lmgReadme->registerControl(txtHelp, 0, 0, 1, 1);
-    LoadReadme();
+    loadReadme();
 }
 
-void frmReadme::LoadReadme()
+void frmReadme::loadReadme()
 {
-    const std::string path = ToFilePath(QDir(m_context.programFolder).filePath(QStringLiteral("readme.txt")));
+    const std::string path = toFilePath(QDir(m_context.programFolder).filePath(QStringLiteral("readme.txt")));
     const tarvello::Result<std::string> text = tarvello::ReadReadme(path);
     if (!text) {
         // This one box puts the description straight after the sentence.
         const tarvello::Failure &failure = text.failure();
-        m_context.dialogs->message(this, BoxTitleText(BoxTitle::WithVersion),
-                                   FromFileText(failure.sentence + failure.description),
+        m_context.dialogs->message(this, boxTitleText(BoxTitle::WithVersion),
+                                   fromFileText(failure.sentence + failure.description),
                                    IDialogs::Buttons::Ok, IDialogs::Icon::Exclamation);
         return;
     }
-    txtHelp->setPlainText(FromFileText(text.value()));
+    txtHelp->setPlainText(fromFileText(text.value()));
 }
 
 } // namespace tarvello

@@ -22,13 +22,13 @@ public:
 
     // Sizes the window, ties txtHelp to its size and fills txtHelp from the
     // readme file; the window must already be shown.
-    void Open();
+    void open();
 
     QPlainTextEdit *txtHelp;
     LayoutMgr *lmgReadme;
 
 private:
-    void LoadReadme();
+    void loadReadme();
 
     AppContext &m_context;
 };

@@ -22,7 +22,7 @@ const char kRulesCredit[] =
     "Point costs, unit cards and armies for tabletop miniatures wargames, "
     "computed from the game's own rules tables.";
 
-QFont ArialFont(double points, bool bold)
+QFont arialFont(double points, bool bold)
 {
     QFont font(QStringLiteral("Arial"));
     font.setStyleHint(QFont::SansSerif);
@@ -32,7 +32,7 @@ QFont ArialFont(double points, bool bold)
 }
 
 // A heater shield quartered in blue and gold, with a sword down its middle.
-QPixmap DrawLogo()
+QPixmap drawLogo()
 {
     QPixmap pixmap(120, 150);
     pixmap.fill(Qt::transparent);
@@ -71,7 +71,7 @@ QPixmap DrawLogo()
 }
 
 // A painted foot soldier on its round base, spear in hand.
-QPixmap DrawMiniature()
+QPixmap drawMiniature()
 {
     QPixmap pixmap(110, 150);
     pixmap.fill(Qt::transparent);
@@ -100,7 +100,7 @@ QPixmap DrawMiniature()
     return pixmap;
 }
 
-QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text)
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &text)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
@@ -123,23 +123,23 @@ frmSplash::frmSplash(QWidget *parent)
     Frame1->setLineWidth(1);
     Frame1->installEventFilter(this);
 
-    imgLogo = MakeLabel(Frame1, "imgLogo", QString());
-    imgLogo->setPixmap(DrawLogo());
-    Image1 = MakeLabel(Frame1, "Image1", QString());
-    Image1->setPixmap(DrawMiniature());
+    imgLogo = makeLabel(Frame1, "imgLogo", QString());
+    imgLogo->setPixmap(drawLogo());
+    Image1 = makeLabel(Frame1, "Image1", QString());
+    Image1->setPixmap(drawMiniature());
 
-    lblCompanyProduct = MakeLabel(Frame1, "lblCompanyProduct",
+    lblCompanyProduct = makeLabel(Frame1, "lblCompanyProduct",
                                   QStringLiteral("Quorvane Development presents"));
-    lblCompanyProduct->setFont(ArialFont(18, true));
-    lblProductName = MakeLabel(Frame1, "lblProductName", QString());
-    lblProductName->setFont(ArialFont(36, true));
-    lblVersion = MakeLabel(Frame1, "lblVersion", QString());
-    lblVersion->setFont(ArialFont(12, true));
-    lblCopyright = MakeLabel(Frame1, "lblCopyright", QString());
-    lblCopyright->setFont(ArialFont(8.25, false));
-    lblRulesCredit = MakeLabel(Frame1, "lblRulesCredit", QString::fromLatin1(kRulesCredit));
+    lblCompanyProduct->setFont(arialFont(18, true));
+    lblProductName = makeLabel(Frame1, "lblProductName", QString());
+    lblProductName->setFont(arialFont(36, true));
+    lblVersion = makeLabel(Frame1, "lblVersion", QString());
+    lblVersion->setFont(arialFont(12, true));
+    lblCopyright = makeLabel(Frame1, "lblCopyright", QString());
+    lblCopyright->setFont(arialFont(8.25, false));
+    lblRulesCredit = makeLabel(Frame1, "lblRulesCredit", QString::fromLatin1(kRulesCredit));
     lblRulesCredit->setWordWrap(true);
-    Label1 = MakeLabel(Frame1, "Label1", QStringLiteral("Press any key to continue..."));
+    Label1 = makeLabel(Frame1, "Label1", QStringLiteral("Press any key to continue..."));
 
     auto *titles = new QVBoxLayout;
     titles->addWidget(lblCompanyProduct, 0, Qt::AlignHCenter);

@@ -18,7 +18,7 @@ namespace {
 
 const QString kKey = QStringLiteral("RecentFiles/Files");
 
-std::vector<std::string> ToList(const QStringList &files)
+std::vector<std::string> toList(const QStringList &files)
 {
     std::vector<std::string> list;
     for (const QString &file : files)
@@ -26,7 +26,7 @@ std::vector<std::string> ToList(const QStringList &files)
     return list;
 }
 
-QStringList FromList(const std::vector<std::string> &list)
+QStringList fromList(const std::vector<std::string> &list)
 {
     QStringList files;
     for (const std::string &file : list)
@@ -55,17 +55,17 @@ QString RecentFilesMenu::defaultSettingsFile()
 QStringList RecentFilesMenu::files() const
 {
     const QSettings settings(m_settingsFile, QSettings::IniFormat);
-    return FromList(tarvello::CleanRecentFiles(ToList(settings.value(kKey).toStringList())));
+    return fromList(tarvello::CleanRecentFiles(toList(settings.value(kKey).toStringList())));
 }
 
 void RecentFilesMenu::add(const QString &path)
 {
-    store(FromList(tarvello::AddRecentFile(ToList(files()), path.toStdString())));
+    store(fromList(tarvello::AddRecentFile(toList(files()), path.toStdString())));
 }
 
 void RecentFilesMenu::remove(const QString &path)
 {
-    store(FromList(tarvello::RemoveRecentFile(ToList(files()), path.toStdString())));
+    store(fromList(tarvello::RemoveRecentFile(toList(files()), path.toStdString())));
 }
 
 void RecentFilesMenu::clear()
@@ -89,7 +89,7 @@ void RecentFilesMenu::fillMenu()
     const QStringList entries = files();
     std::size_t number = 1;
     for (const QString &path : entries) {
-        QAction *item = m_menu->addAction(ShownText(
+        QAction *item = m_menu->addAction(shownText(
             QString::fromStdString(tarvello::RecentFileCaption(number++, path.toStdString()))));
         item->setObjectName(QStringLiteral("mnuFile_OpenRecent_%1").arg(number - 1));
         item->setToolTip(QDir::toNativeSeparators(path));

@@ -23,7 +23,7 @@ namespace tarvello {
 
 namespace {
 
-QLabel *Heading(const QString &text, qreal scale, QWidget *parent)
+QLabel *heading(const QString &text, qreal scale, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
     QFont font = label->font();
@@ -33,9 +33,9 @@ QLabel *Heading(const QString &text, qreal scale, QWidget *parent)
     return label;
 }
 
-QIcon DocumentIcon(const QString &path)
+QIcon documentIcon(const QString &path)
 {
-    return IconFor(tarvello::DocumentKindOf(ToFilePath(path)) == tarvello::DocumentKind::Army
+    return iconFor(tarvello::DocumentKindOf(toFilePath(path)) == tarvello::DocumentKind::Army
                        ? CommandIcon::OpenArmy
                        : CommandIcon::OpenFigure);
 }
@@ -72,7 +72,7 @@ QWidget *StartArea::buildPanel(const QList<QAction *> &commands)
     panel->setAutoFillBackground(true);
     auto *column = new QVBoxLayout(panel);
     column->setContentsMargins(24, 20, 24, 20);
-    column->addWidget(Heading(QStringLiteral("Start with a figure or an army"), 1.4, panel));
+    column->addWidget(heading(QStringLiteral("Start with a figure or an army"), 1.4, panel));
 
     auto *row = new QHBoxLayout;
     for (QAction *command : commands) {
@@ -89,7 +89,7 @@ QWidget *StartArea::buildPanel(const QList<QAction *> &commands)
     row->addStretch();
     column->addLayout(row);
     column->addSpacing(12);
-    column->addWidget(Heading(QStringLiteral("Recent files"), 1.1, panel));
+    column->addWidget(heading(QStringLiteral("Recent files"), 1.1, panel));
     m_noRecentFiles = new QLabel(QStringLiteral("None yet: figures and armies you open or save "
                                                 "appear here."),
                                  panel);
@@ -122,7 +122,7 @@ void StartArea::fillRecentFiles()
                                              QDir::toNativeSeparators(QFileInfo(path).absolutePath()),
                                              m_noRecentFiles->parentWidget());
         entry->setObjectName(QStringLiteral("btnRecent_%1").arg(number++));
-        entry->setIcon(DocumentIcon(path));
+        entry->setIcon(documentIcon(path));
         entry->setToolTip(shown);
         entry->setStatusTip(shown);
         connect(entry, &QCommandLinkButton::clicked, this, [this, path] { emit chosen(path); });

@@ -13,28 +13,28 @@
 
 namespace tarvello {
 
-QString StartProgramFolder(IDialogs &dialogs)
+QString startProgramFolder(IDialogs &dialogs)
 {
     const QString installFolder = QCoreApplication::applicationDirPath();
     const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     const tarvello::Result<std::string> chosen =
-        tarvello::ChooseProgramFolder(ToFilePath(installFolder), ToFilePath(userFolder));
+        tarvello::ChooseProgramFolder(toFilePath(installFolder), toFilePath(userFolder));
     if (chosen.ok()) {
-        if (chosen.value() != ToFilePath(installFolder)) {
+        if (chosen.value() != toFilePath(installFolder)) {
             const std::string notice =
-                tarvello::ReplaceEmptyTables(ToFilePath(installFolder), chosen.value());
+                tarvello::ReplaceEmptyTables(toFilePath(installFolder), chosen.value());
             if (!notice.empty())
-                dialogs.message(nullptr, BoxTitleText(BoxTitle::Plain),
-                                FromFilePath(notice), IDialogs::Buttons::Ok,
+                dialogs.message(nullptr, boxTitleText(BoxTitle::Plain),
+                                fromFilePath(notice), IDialogs::Buttons::Ok,
                                 IDialogs::Icon::Exclamation);
         }
-        return FromFilePath(chosen.value());
+        return fromFilePath(chosen.value());
     }
-    ShowFailure(dialogs, nullptr, chosen.failure(), IDialogs::Icon::None, BoxTitle::Plain);
+    showFailure(dialogs, nullptr, chosen.failure(), IDialogs::Icon::None, BoxTitle::Plain);
     return installFolder;
 }
 
-void OpenCommandLineFiles(frmMain &main, const QStringList &paths)
+void openCommandLineFiles(frmMain &main, const QStringList &paths)
 {
     for (const QString &path : paths)
         main.openDocument(QFileInfo(path).absoluteFilePath());

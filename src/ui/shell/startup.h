@@ -14,9 +14,9 @@ class frmMain;
 // each start; a build folder is used as it is when the player can write it,
 // otherwise the same data folder. A failure to prepare it is shown, and the
 // executable's folder is used.
-QString StartProgramFolder(IDialogs &dialogs);
+QString startProgramFolder(IDialogs &dialogs);
 
 // Opens each file named on the command line, as File, Open would.
-void OpenCommandLineFiles(frmMain &main, const QStringList &paths);
+void openCommandLineFiles(frmMain &main, const QStringList &paths);
 
 } // namespace tarvello

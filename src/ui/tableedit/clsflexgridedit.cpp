@@ -225,7 +225,7 @@ bool clsFlexGridEdit::boxKeyDown(QKeyEvent *event)
         static_cast<QObject *>(m_box.data())->event(event);
         break;
     }
-    emit TextKeyDown(VirtualKeyCode(event->key()), ShiftState(event->modifiers()), m_box);
+    emit TextKeyDown(virtualKeyCode(event->key()), shiftState(event->modifiers()), m_box);
     return true;
 }
 

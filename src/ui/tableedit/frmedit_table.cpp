@@ -34,7 +34,7 @@ frmEdit_Table::frmEdit_Table(AppContext &context, QWidget *parent)
     , m_editor(m_model->editor())
     , m_cellEditor(std::make_unique<clsFlexGridEdit>())
 {
-    setObjectName(FormObjectName(WindowForm::EditTable));
+    setObjectName(formObjectName(WindowForm::EditTable));
     setWindowTitle(QStringLiteral("Table Editor"));
     buildControls();
     m_cellEditor->setFlexGridControl(grdTable);
@@ -85,12 +85,12 @@ void frmEdit_Table::buildControls()
 
 void frmEdit_Table::Arrange()
 {
-    resize(TwipsToPixels(this, kWidthTwips, kHeightTwips));
+    resize(twipsToPixels(this, kWidthTwips, kHeightTwips));
 }
 
 QSize frmEdit_Table::sizeHint() const
 {
-    return TwipsToPixels(this, kWidthTwips, kHeightTwips);
+    return twipsToPixels(this, kWidthTwips, kHeightTwips);
 }
 
 // A window of its own gives the grid the focus when it is activated. Inside
@@ -123,11 +123,11 @@ void frmEdit_Table::showEvent(QShowEvent *event)
 void frmEdit_Table::OpenFile(const QString &fileName, const QString &caption)
 {
     m_caption = caption;
-    const tarvello::Status read = m_editor.Open(ToFilePath(fileName));
+    const tarvello::Status read = m_editor.Open(toFilePath(fileName));
     m_model->reset();
     // An unreadable file leaves an empty editor that saves nowhere unasked.
     if (!read.ok())
-        m_context.dialogs->message(this, BoxTitleText(BoxTitle::Plain), QStringLiteral("Errors in table ") + fileName,
+        m_context.dialogs->message(this, boxTitleText(BoxTitle::Plain), QStringLiteral("Errors in table ") + fileName,
                                    IDialogs::Buttons::Ok, IDialogs::Icon::None);
     emit historyChanged();
     sizeColumns();
@@ -138,7 +138,7 @@ void frmEdit_Table::OpenFile(const QString &fileName, const QString &caption)
 
 QString frmEdit_Table::fileName() const
 {
-    return FromFilePath(m_editor.FileName());
+    return fromFilePath(m_editor.FileName());
 }
 
 void frmEdit_Table::sizeColumns()

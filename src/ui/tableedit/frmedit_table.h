@@ -34,7 +34,7 @@ public:
     void PrintIt() override;
     bool hasPrintout() const override { return true; }
     void renderPrintout(QPrinter &printer) override;
-    bool QueryClose() override;
+    bool queryClose() override;
     // Gives the window its design size.
     void Arrange();
     void Copy();

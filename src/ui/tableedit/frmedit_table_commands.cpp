@@ -82,7 +82,7 @@ void frmEdit_Table::Copy()
         return;
     const std::string text = tarvello::CopyText(m_model->document(), grdTable->selectionTop(),
                                                 grdTable->selectionBottom());
-    QGuiApplication::clipboard()->setText(FromFileText(text));
+    QGuiApplication::clipboard()->setText(fromFileText(text));
 }
 
 void frmEdit_Table::Cut()
@@ -96,7 +96,7 @@ void frmEdit_Table::Paste()
     m_cellEditor->IgnoreNextKey = true;
     const int at = grdTable->currentIndex().isValid() ? grdTable->selectionRow() : 0;
     m_model->pasteRows(at, tarvello::SplitPastedText(
-                               ToFileText(QGuiApplication::clipboard()->text())));
+                               toFileText(QGuiApplication::clipboard()->text())));
     if (!grdTable->currentIndex().isValid() && m_model->rowCount() > 0)
         grdTable->setCurrentCell(0, 0);
     emit historyChanged();
@@ -128,11 +128,11 @@ void frmEdit_Table::restore()
 
 bool frmEdit_Table::writeTo(const QString &path)
 {
-    const tarvello::Status status = m_editor.SaveAs(ToFilePath(path));
+    const tarvello::Status status = m_editor.SaveAs(toFilePath(path));
     if (!status.ok()) {
-        m_context.dialogs->message(this, BoxTitleText(BoxTitle::Plain),
-                                   FromFilePath(status.failure().sentence) + QStringLiteral("\r\n")
-                                       + FromFileText(status.failure().description),
+        m_context.dialogs->message(this, boxTitleText(BoxTitle::Plain),
+                                   fromFilePath(status.failure().sentence) + QStringLiteral("\r\n")
+                                       + fromFileText(status.failure().description),
                                    IDialogs::Buttons::Ok, IDialogs::Icon::None);
         return false;
     }
@@ -184,17 +184,17 @@ void frmEdit_Table::PrintIt()
 void frmEdit_Table::renderPrintout(QPrinter &printer)
 {
     QtPrinterPage page(printer);
-    const tarvello::Status status = tarvello::PrintTable(page, ToFileText(m_caption),
+    const tarvello::Status status = tarvello::PrintTable(page, toFileText(m_caption),
                                                          m_model->document());
     if (!status.ok())
-        ShowFailure(*m_context.dialogs, this, status.failure(), IDialogs::Icon::Exclamation, BoxTitle::WithVersion);
+        showFailure(*m_context.dialogs, this, status.failure(), IDialogs::Icon::Exclamation, BoxTitle::WithVersion);
 }
 
-bool frmEdit_Table::QueryClose()
+bool frmEdit_Table::queryClose()
 {
     if (!m_editor.Changed())
         return true;
-    return AskToSaveBeforeClose(*m_context.dialogs, this, BoxTitleText(BoxTitle::Plain),
+    return askToSaveBeforeClose(*m_context.dialogs, this, boxTitleText(BoxTitle::Plain),
                                 QStringLiteral("Table not saved!\r\nSave table now?"),
                                 [this] { return saveTable(); });
 }

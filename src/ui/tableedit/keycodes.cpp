@@ -8,7 +8,7 @@ namespace {
 
 // Keys whose code differs from Qt's; characters are reported as the key of
 // the US keyboard that types them.
-const QHash<int, int> &KeyTable()
+const QHash<int, int> &keyTable()
 {
     static const QHash<int, int> table = {
         {Qt::Key_Backspace, 8}, {Qt::Key_Tab, 9}, {Qt::Key_Backtab, 9}, {Qt::Key_Return, 13},
@@ -34,17 +34,17 @@ const QHash<int, int> &KeyTable()
 
 } // namespace
 
-int VirtualKeyCode(int qtKey)
+int virtualKeyCode(int qtKey)
 {
     if ((qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) || (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
         || qtKey == Qt::Key_Space)
         return qtKey;
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
         return 112 + (qtKey - Qt::Key_F1);
-    return KeyTable().value(qtKey, 0);
+    return keyTable().value(qtKey, 0);
 }
 
-int ShiftState(Qt::KeyboardModifiers modifiers)
+int shiftState(Qt::KeyboardModifiers modifiers)
 {
     return ((modifiers & Qt::ShiftModifier) ? 1 : 0) | ((modifiers & Qt::ControlModifier) ? 2 : 0)
            | ((modifiers & Qt::AltModifier) ? 4 : 0);

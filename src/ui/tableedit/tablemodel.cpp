@@ -33,7 +33,7 @@ QVariant TableModel::data(const QModelIndex &index, int role) const
     if (!index.isValid())
         return {};
     if (role == Qt::DisplayRole || role == Qt::EditRole)
-        return ShownFileText(document().Cell(index.row(), index.column()));
+        return shownFileText(document().Cell(index.row(), index.column()));
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignTop));
     return {};
@@ -44,7 +44,7 @@ QVariant TableModel::headerData(int section, Qt::Orientation orientation, int ro
     if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
         return {};
     if (role == Qt::DisplayRole)
-        return ShownFileText(document().Captions()[section]);
+        return shownFileText(document().Captions()[section]);
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
     return {};
@@ -62,7 +62,7 @@ bool TableModel::setData(const QModelIndex &index, const QVariant &value, int ro
     // A cell too long to show whole comes back from the cell editor as the
     // part shown: unless that part was edited, the cell keeps its whole text.
     const std::string &cell = document().Cell(index.row(), index.column());
-    const std::string text = ToFileText(value.toString());
+    const std::string text = toFileText(value.toString());
     if (!tarvello::IsShownWhole(cell) && text == tarvello::ShownText(cell))
         return false;
     if (!m_editor.SetCell(index.row(), index.column(), text))

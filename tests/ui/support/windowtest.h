@@ -58,7 +58,7 @@ protected:
         if (!programFolder.isEmpty())
             m_context.programFolder = programFolder;
         m_main = new frmMain(m_context);
-        tarvello::RegisterDocumentWindows(*m_main);
+        tarvello::registerDocumentWindows(*m_main);
         m_main->setModalRunner([](QDialog &) {});
         m_main->show();
     }
