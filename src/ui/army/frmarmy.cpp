@@ -80,7 +80,7 @@ void showLongText(QLineEdit *box, const std::string &text)
     const QString shown = shownFileText(text);
     if (box->text() != shown)
         box->setText(shown);
-    box->setReadOnly(!tarvello::IsShownWhole(text));
+    box->setReadOnly(!IsShownWhole(text));
 }
 
 // The number a box shows, as its spinner can hold it.
@@ -104,8 +104,8 @@ frmArmy::frmArmy(AppContext &context, QWidget *parent)
     m_ui->setupUi(this);
     setObjectName(formObjectName(WindowForm::Army));
     const QString folder = QDir::toNativeSeparators(context.figuresFolder());
-    m_model = std::make_unique<tarvello::ArmyModel>(toFileText(folder),
-                                                    tarvello::GetDecimalSeparator().front());
+    m_model = std::make_unique<ArmyModel>(toFileText(folder),
+                                                    GetDecimalSeparator().front());
     setUpLists();
     setUpSpinners();
     setUpTips();
@@ -136,8 +136,8 @@ void frmArmy::showEvent(QShowEvent *event)
 
 void frmArmy::setUpLists()
 {
-    m_ui->lvwUnits->setHeaderLabels(headersWithNow(tarvello::kSummaryHeaders, kAvailableNow));
-    QStringList unitHeaders = headersWithNow(tarvello::kUnitHeaders, kUnitNow);
+    m_ui->lvwUnits->setHeaderLabels(headersWithNow(kSummaryHeaders, kAvailableNow));
+    QStringList unitHeaders = headersWithNow(kUnitHeaders, kUnitNow);
     unitHeaders.insert(static_cast<qsizetype>(kUnitPoints), QStringLiteral("Points"));
     m_ui->lvwSelectedUnits->setHeaderLabels(unitHeaders);
     for (QTreeWidget *list : {m_ui->lvwUnits, m_ui->lvwSelectedUnits})
@@ -196,7 +196,7 @@ void frmArmy::connectReactions()
             [this] { apply(m_model->Remove()); });
     connect(m_ui->btnPrintCards, &QPushButton::clicked, this, &frmArmy::printCards);
     m_ui->txtPointsLimit->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(tarvello::kPointsLimitDigits)),
+        QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(kPointsLimitDigits)),
         m_ui->txtPointsLimit));
     connect(m_ui->txtPointsLimit, &QLineEdit::textEdited, this, [this](const QString &text) {
         m_model->SetPointsLimit(toFileText(text));
@@ -223,7 +223,7 @@ void frmArmy::connectUnitReactions()
     });
 }
 
-void frmArmy::apply(const tarvello::Status &status)
+void frmArmy::apply(const Status &status)
 {
     setWindowTitle(shownFileText(m_model->Caption()));
     showLongText(m_ui->txtArmyName, m_model->ArmyName());
@@ -257,9 +257,9 @@ void frmArmy::showLists()
         m_shownUnits = m_model->UnitsRevision();
         QList<QTreeWidgetItem *> rows;
         for (std::size_t i = 0; i < m_model->Units().size(); ++i) {
-            const tarvello::ArmyUnit &unit = m_model->Units()[i];
+            const ArmyUnit &unit = m_model->Units()[i];
             const QString points = fromFileText(
-                tarvello::LinePointsText(unit, m_model->DecimalMark()));
+                LinePointsText(unit, m_model->DecimalMark()));
             rows.append(new QTreeWidgetItem(rowTexts(unit.fields, kUnitNow, {unitNow(i), points})));
         }
         units->clear();
@@ -297,7 +297,7 @@ void frmArmy::browse()
 
 bool frmArmy::writeTo(const std::string &path)
 {
-    const tarvello::Status written = m_model->WriteArmy(path);
+    const Status written = m_model->WriteArmy(path);
     apply(written);
     if (written.ok()) {
         emit documentFileUsed(fromFilePath(path));
@@ -310,8 +310,8 @@ bool frmArmy::saveAsDialog()
 {
     // Beside its figures: the army's figure directory.
     const std::optional<QString> path = m_context.dialogs->saveFile(
-        this, QString::fromLatin1(tarvello::kArmyFileFilter),
-        fromFilePath(tarvello::FolderPath(m_model->UnitDirectory())),
+        this, QString::fromLatin1(kArmyFileFilter),
+        fromFilePath(FolderPath(m_model->UnitDirectory())),
         fromFileText(m_model->ProposedFileName()), true);
     if (!path || path->isEmpty())
         return false;
@@ -339,7 +339,7 @@ void frmArmy::SaveAs()
 void frmArmy::OpenArmy()
 {
     const std::optional<QString> path = m_context.dialogs->openFile(
-        this, QString::fromLatin1(tarvello::kArmyFileFilter), m_context.figuresFolder());
+        this, QString::fromLatin1(kArmyFileFilter), m_context.figuresFolder());
     if (!path || path->isEmpty())
         return;
     openArmyFile(*path);
@@ -347,10 +347,10 @@ void frmArmy::OpenArmy()
 
 void frmArmy::openArmyFile(const QString &path)
 {
-    const tarvello::Status opened = m_model->Open(toFilePath(path));
+    const Status opened = m_model->Open(toFilePath(path));
     apply(opened);
     if (const std::string notice = m_model->NegativeValuesNotice(); !notice.empty())
-        m_context.dialogs->message(this, QString::fromStdString(tarvello::AppTitle()),
+        m_context.dialogs->message(this, QString::fromStdString(AppTitle()),
                                    fromFileText(notice), IDialogs::Buttons::Ok,
                                    IDialogs::Icon::Exclamation);
     if (opened.ok())
@@ -361,7 +361,7 @@ void frmArmy::renderPrintout(QPrinter &printer)
 {
     // A failure ends the printout without a message.
     QtPrinterPage page(printer);
-    (void)tarvello::PrintArmyReport(page, m_model->ReportData(), m_model->DecimalMark());
+    (void)PrintArmyReport(page, m_model->ReportData(), m_model->DecimalMark());
 }
 
 void frmArmy::PrintIt()
@@ -377,22 +377,22 @@ void frmArmy::printCards()
 {
     if (!m_context.tables)
         return;
-    const std::vector<tarvello::ArmyUnit> units = m_model->Units();
-    const std::string folder = tarvello::FolderPath(m_model->UnitDirectory());
-    const tarvello::RulesTables &tables = *m_context.tables;
+    const std::vector<ArmyUnit> units = m_model->Units();
+    const std::string folder = FolderPath(m_model->UnitDirectory());
+    const RulesTables &tables = *m_context.tables;
     CardSheetRequest request;
     request.forArmy = true;
-    request.lineCards = tarvello::ArmySheetCards(units, false);
-    request.unitCards = tarvello::ArmySheetCards(units, true);
-    request.figureCards = tarvello::ArmyFigureCards(units);
-    request.roster = tarvello::RosterOf(m_model->ArmyName(), m_model->ArmyCost(),
+    request.lineCards = ArmySheetCards(units, false);
+    request.unitCards = ArmySheetCards(units, true);
+    request.figureCards = ArmyFigureCards(units);
+    request.roster = RosterOf(m_model->ArmyName(), m_model->ArmyCost(),
                                         m_model->PointsLimit(), units, m_model->DecimalMark());
     request.build = [&](const IDialogs::CardSheetChoice &choice) {
-        tarvello::CardSheetJob job = tarvello::BuildArmySheetJob(
+        CardSheetJob job = BuildArmySheetJob(
             units, choice.perUnit && !choice.perFigure, folder, tables, FontExists,
             cardDefaultFont());
         if (choice.perFigure)
-            tarvello::KeepOneCardPerFigure(job);
+            KeepOneCardPerFigure(job);
         return job;
     };
     runCardSheet(m_context, this, request);
@@ -400,7 +400,7 @@ void frmArmy::printCards()
 
 void frmArmy::Export()
 {
-    const tarvello::Result<std::string> text = m_model->ExportText();
+    const Result<std::string> text = m_model->ExportText();
     // A report that cannot be formed puts nothing on the clipboard.
     if (!text.ok())
         return;

@@ -63,7 +63,7 @@ public:
     void updateCosts() override;
 
     // The model behind the window, for the tests.
-    tarvello::ArmyModel &model() { return *m_model; }
+    ArmyModel &model() { return *m_model; }
 
 protected:
     const EditSteps *editSteps() const override;
@@ -78,7 +78,7 @@ private:
     void connectReactions();
     void connectUnitReactions();
     // Shows what the model now holds, then the failure, if any.
-    void apply(const tarvello::Status &status);
+    void apply(const Status &status);
     void showLists();
     // Refills the available list: the figures that match the filter text,
     // in the order of the sorted column (else as scanned).
@@ -103,18 +103,18 @@ private:
     void connectCostReactions();
 
     // Where the lists show the "Now" column: right after the stored cost.
-    static constexpr std::size_t kAvailableNow = tarvello::kCost + 1;
-    static constexpr std::size_t kUnitNow = tarvello::kCost + 3;
+    static constexpr std::size_t kAvailableNow = kCost + 1;
+    static constexpr std::size_t kUnitNow = kCost + 3;
     // The line's points follow its "Now" column.
     static constexpr std::size_t kUnitPoints = kUnitNow + 1;
 
     AppContext &m_context;
     std::unique_ptr<Ui::frmArmy> m_ui;
-    std::unique_ptr<tarvello::ArmyModel> m_model;
+    std::unique_ptr<ArmyModel> m_model;
     std::uint64_t m_shownAvailable = ~0ull;
     std::uint64_t m_shownUnits = ~0ull;
     bool m_showing = false;
-    std::vector<tarvello::FigureCostCheck> m_costChecks;
+    std::vector<FigureCostCheck> m_costChecks;
     // Each available figure's row texts, "Now" included, as last scanned.
     std::vector<QStringList> m_availableTexts;
     int m_sortColumn = -1;

@@ -40,10 +40,10 @@ void frmArmy::checkCosts()
         m_costChecks.clear();
         return;
     }
-    tarvello::Result<std::vector<tarvello::FigureCostCheck>> checks = tarvello::CheckFigureCosts(
-        tarvello::FolderPath(m_model->UnitDirectory()), *m_context.tables);
+    Result<std::vector<FigureCostCheck>> checks = CheckFigureCosts(
+        FolderPath(m_model->UnitDirectory()), *m_context.tables);
     m_costChecks = checks.ok() ? std::move(checks.value())
-                               : std::vector<tarvello::FigureCostCheck>();
+                               : std::vector<FigureCostCheck>();
 }
 
 QString frmArmy::availableNow(std::size_t row) const
@@ -51,21 +51,21 @@ QString frmArmy::availableNow(std::size_t row) const
     // The scan and the check list the same files; a file that came or went
     // between the two shows nothing rather than another figure's cost.
     if (row >= m_costChecks.size()
-        || m_costChecks[row].name != m_model->Available()[row].fields[tarvello::kFigureName])
+        || m_costChecks[row].name != m_model->Available()[row].fields[kFigureName])
         return {};
-    const tarvello::FigureCostCheck &check = m_costChecks[row];
+    const FigureCostCheck &check = m_costChecks[row];
     return check.failed ? QStringLiteral("?") : costChange(check.storedCost, check.newCost);
 }
 
 QString frmArmy::unitNow(std::size_t line) const
 {
-    const tarvello::ArmyUnit &unit = m_model->Units()[line];
-    const tarvello::FigureCostCheck *check = tarvello::FigureOfUnit(unit, m_costChecks);
+    const ArmyUnit &unit = m_model->Units()[line];
+    const FigureCostCheck *check = FigureOfUnit(unit, m_costChecks);
     if (!check)
         return {};
     if (check->failed)
         return QStringLiteral("?");
-    return costChange(unit.Summary(tarvello::kCost), check->newCost);
+    return costChange(unit.Summary(kCost), check->newCost);
 }
 
 void frmArmy::tablesReloaded()
@@ -78,15 +78,15 @@ void frmArmy::updateArmyCosts()
 {
     checkCosts();
     m_shownUnits = ~0ull;
-    apply(m_model->ReplaceFigureCosts(tarvello::UnitCostsNow(m_model->Units(), m_costChecks)));
+    apply(m_model->ReplaceFigureCosts(UnitCostsNow(m_model->Units(), m_costChecks)));
 }
 
 void frmArmy::updateCosts()
 {
     checkCosts();
-    std::vector<const tarvello::FigureCostCheck *> changed;
+    std::vector<const FigureCostCheck *> changed;
     QStringList lines;
-    for (const tarvello::FigureCostCheck &check : m_costChecks) {
+    for (const FigureCostCheck &check : m_costChecks) {
         if (!check.Differs() && !check.DiffersRefreshed())
             continue;
         changed.push_back(&check);
@@ -113,12 +113,12 @@ void frmArmy::updateCosts()
     for (const int i : answer->checked) {
         if (i < 0 || i >= static_cast<int>(changed.size()))
             continue;
-        const tarvello::Status saved = tarvello::SaveRecostedFigure(
+        const Status saved = SaveRecostedFigure(
             *m_context.tables, changed[static_cast<std::size_t>(i)]->path, answer->option);
         if (!saved)
             failures.append(fromFileText(saved.failure().Message()));
     }
-    const tarvello::Status scanned = m_model->ScanFigures();
+    const Status scanned = m_model->ScanFigures();
     apply(scanned);
     if (!failures.isEmpty())
         m_context.dialogs->message(this, boxTitleText(BoxTitle::Plain), failures.join(QStringLiteral("\r\n")),

@@ -72,8 +72,8 @@ void frmArmy::sortAvailable(int column)
 
 void frmArmy::showAvailable()
 {
-    const std::vector<tarvello::FigureSummary> &figures = m_model->Available();
-    std::vector<std::size_t> rows = tarvello::FilterFigures(
+    const std::vector<FigureSummary> &figures = m_model->Available();
+    std::vector<std::size_t> rows = FilterFigures(
         figures, toFileText(m_ui->txtFilter->text()));
     if (m_sortColumn >= 0) {
         const auto column = static_cast<std::size_t>(m_sortColumn);
@@ -83,7 +83,7 @@ void frmArmy::showAvailable()
             for (const QStringList &texts : m_availableTexts)
                 now.push_back(toFileText(texts.value(m_sortColumn)));
         }
-        tarvello::SortRows(
+        SortRows(
             rows,
             [&](std::size_t row) -> std::string_view {
                 if (column == kAvailableNow)
@@ -123,7 +123,7 @@ void frmArmy::showLimit()
     const QString limit = fromFileText(m_model->PointsLimit());
     if (m_ui->txtPointsLimit->text() != limit)
         m_ui->txtPointsLimit->setText(limit);
-    const tarvello::PointsBalance balance = m_model->Balance();
+    const PointsBalance balance = m_model->Balance();
     m_ui->lblPointsLeft->setText(fromFileText(balance.Text()));
     QPalette palette = m_ui->lblPointsLeft->parentWidget()->palette();
     if (balance.IsOver())

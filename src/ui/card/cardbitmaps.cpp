@@ -39,14 +39,14 @@ QImage textPicture(const QSize &size, const QString &text, int pixelSize, bool f
 
 QImage cardLogoImage()
 {
-    return textPicture(QSize(420, 160), QString::fromLatin1(tarvello::kProductName).toUpper(),
+    return textPicture(QSize(420, 160), QString::fromLatin1(kProductName).toUpper(),
                        84, true);
 }
 
 QImage cardCreditImage()
 {
     return textPicture(QSize(600, 100), QStringLiteral("Made with %1")
-                                            .arg(QString::fromStdString(tarvello::AppTitle())),
+                                            .arg(QString::fromStdString(AppTitle())),
                        60, false);
 }
 

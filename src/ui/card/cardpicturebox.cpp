@@ -20,7 +20,7 @@ constexpr int kShiftNudge = 100;
 
 int clampLayout(double value)
 {
-    return int(std::clamp(std::lround(value), 0L, long(tarvello::kLayoutLimit)));
+    return int(std::clamp(std::lround(value), 0L, long(kLayoutLimit)));
 }
 
 } // namespace
@@ -86,7 +86,7 @@ QImage &CardPictureBox::freshImage()
     return m_image;
 }
 
-void CardPictureBox::setPicture(const tarvello::CardRect &rect, bool shown)
+void CardPictureBox::setPicture(const CardRect &rect, bool shown)
 {
     m_picture = rect;
     m_pictureShown = shown;

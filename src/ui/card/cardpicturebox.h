@@ -34,7 +34,7 @@ public:
     const QImage &image() const { return m_image; }
 
     // Where the figure picture lies (twips); shown: it can be moved.
-    void setPicture(const tarvello::CardRect &rect, bool shown);
+    void setPicture(const CardRect &rect, bool shown);
 
     // The line width the last drawing left (the card draws its frames with
     // it on the next drawing).
@@ -69,11 +69,11 @@ private:
     QSize m_cardTwips;
     double m_zoom = 1.0;
     QImage m_image;
-    tarvello::CardRect m_picture;
+    CardRect m_picture;
     bool m_pictureShown = false;
     bool m_dragging = false;
     QPointF m_dragStart;
-    tarvello::CardRect m_dragFrom;
+    CardRect m_dragFrom;
     int m_wheel = 0;
 };
 

@@ -19,15 +19,15 @@ constexpr int kPdfDpi = 1200;
 QImage CardRender::image(double dpi, bool printer, int lineWidth, bool *fits) const
 {
     const double pixel = TwipsPerPixel(dpi);
-    QImage card(qRound(tarvello::CardGeometry::kWidth / pixel),
-                qRound(tarvello::CardGeometry::kHeight / pixel), QImage::Format_RGB32);
+    QImage card(qRound(CardGeometry::kWidth / pixel),
+                qRound(CardGeometry::kHeight / pixel), QImage::Format_RGB32);
     card.setDotsPerMeterX(qRound(DotsPerMetre(dpi)));
     card.setDotsPerMeterY(qRound(DotsPerMetre(dpi)));
     card.fill(Qt::white);
     QPainter painter(&card);
     QtCardTarget target(painter, printer, pictures, lineWidth,
-                        printer ? 0 : tarvello::kLogicalPixelTwips);
-    const bool fitted = tarvello::DrawCard(target, scene);
+                        printer ? 0 : kLogicalPixelTwips);
+    const bool fitted = DrawCard(target, scene);
     if (fits)
         *fits = fitted;
     return card;
@@ -50,14 +50,14 @@ QByteArray CardRender::pdf() const
     {
         QPdfWriter writer(&buffer);
         writer.setResolution(kPdfDpi);
-        const QSizeF size(tarvello::CardGeometry::kWidth / tarvello::kTwipsPerCm * 10.0,
-                          tarvello::CardGeometry::kHeight / tarvello::kTwipsPerCm * 10.0);
+        const QSizeF size(CardGeometry::kWidth / kTwipsPerCm * 10.0,
+                          CardGeometry::kHeight / kTwipsPerCm * 10.0);
         writer.setPageLayout(QPageLayout(QPageSize(size, QPageSize::Millimeter),
                                          QPageLayout::Portrait, QMarginsF()));
         QPainter painter(&writer);
         int lineWidth = 1;
         QtCardTarget target(painter, true, pictures, lineWidth);
-        tarvello::DrawCard(target, scene);
+        DrawCard(target, scene);
     }
     return bytes;
 }

@@ -14,7 +14,7 @@ namespace tarvello {
 // Image..." writes.
 struct CardRender
 {
-    const tarvello::CardScene &scene;
+    const CardScene &scene;
     const QtCardTarget::Pictures &pictures;
 
     // A white image of the card at dpi; the screen's variant draws its

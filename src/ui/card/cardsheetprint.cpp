@@ -23,24 +23,24 @@ namespace {
 
 // Pages of a printer for PrintCardSheets: one QtCardTarget whose figure
 // picture is switched to the card about to be drawn.
-class QtCardSheetPrinter : public tarvello::ICardSheetPrinter
+class QtCardSheetPrinter : public ICardSheetPrinter
 {
 public:
-    QtCardSheetPrinter(QPrinter &printer, QPainter &painter, const tarvello::CardSheetJob &job)
+    QtCardSheetPrinter(QPrinter &printer, QPainter &painter, const CardSheetJob &job)
         : m_printer(printer)
         , m_painter(painter)
     {
         m_pictures.logo = cardLogoImage();
         m_pictures.credit = cardCreditImage();
-        for (const tarvello::SheetCard &card : job.cards)
+        for (const SheetCard &card : job.cards)
             m_figures.push_back(card.card.HasPicture() ? imageFromPicture(card.picture) : QImage());
         m_target.emplace(painter, true, m_pictures, m_lineWidth);
     }
 
-    tarvello::ICardTarget &Page() override { return *m_target; }
+    ICardTarget &Page() override { return *m_target; }
     void UseCardPicture(std::size_t card) override { m_pictures.figure = m_figures.at(card); }
     void NewPage() override { m_printer.newPage(); }
-    void ClipTo(const tarvello::CardRect *rect) override
+    void ClipTo(const CardRect *rect) override
     {
         if (!rect) {
             m_painter.setClipping(false);
@@ -74,7 +74,7 @@ void notice(AppContext &context, QWidget *parent, const std::string &text)
 
 } // namespace
 
-tarvello::SheetArea sheetAreaOf(const QPrinter &printer)
+SheetArea sheetAreaOf(const QPrinter &printer)
 {
     const QPageLayout layout = printer.pageLayout();
     const QRectF paper = layout.fullRectPoints();
@@ -83,28 +83,28 @@ tarvello::SheetArea sheetAreaOf(const QPrinter &printer)
             toTwips(printable.top()), toTwips(printable.width()), toTwips(printable.height())};
 }
 
-bool renderCardSheets(QPrinter &printer, const tarvello::CardSheetJob &job,
-                      const tarvello::ArmyRoster *roster)
+bool renderCardSheets(QPrinter &printer, const CardSheetJob &job,
+                      const ArmyRoster *roster)
 {
-    const tarvello::SheetArea area = sheetAreaOf(printer);
-    const tarvello::CardSheetLayout layout = tarvello::LayoutCardSheet(area);
+    const SheetArea area = sheetAreaOf(printer);
+    const CardSheetLayout layout = LayoutCardSheet(area);
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
     QtCardSheetPrinter pages(printer, painter, job);
     if (roster) {
-        tarvello::PrintRosterPages(pages, area, *roster, cardDefaultFont());
+        PrintRosterPages(pages, area, *roster, cardDefaultFont());
         if (!job.order.empty())
             pages.NewPage();
     }
-    tarvello::PrintCardSheets(pages, layout, job.Scenes(kCardCreditWidth, kCardCreditHeight),
+    PrintCardSheets(pages, layout, job.Scenes(kCardCreditWidth, kCardCreditHeight),
                               job.order);
     return painter.end();
 }
 
-tarvello::CardSheetJob copiesJob(tarvello::SheetCard card, int copies)
+CardSheetJob copiesJob(SheetCard card, int copies)
 {
-    tarvello::CardSheetJob job;
+    CardSheetJob job;
     job.cards.push_back(std::move(card));
     job.order.assign(static_cast<std::size_t>(std::max(0, copies)), 0);
     return job;
@@ -119,18 +119,18 @@ void runCardSheet(AppContext &context, QWidget *parent, const CardSheetRequest &
 {
     if (!context.dialogs || !context.printer || !request.build)
         return;
-    const int perPage = tarvello::LayoutCardSheet(sheetAreaOf(*context.printer)).PerPage();
+    const int perPage = LayoutCardSheet(sheetAreaOf(*context.printer)).PerPage();
     IDialogs::CardSheetQuestion question;
     question.forArmy = request.forArmy;
     question.lineCards = request.lineCards;
     question.unitCards = request.unitCards;
     question.figureCards = request.figureCards;
     if (request.roster)
-        question.rosterPages = tarvello::RosterPageCount(*request.roster,
+        question.rosterPages = RosterPageCount(*request.roster,
                                                          sheetAreaOf(*context.printer).height);
     question.perPage = perPage;
     question.countText = [perPage](std::int64_t cards) {
-        return QString::fromStdString(tarvello::SheetCountText(cards, perPage));
+        return QString::fromStdString(SheetCountText(cards, perPage));
     };
     const std::optional<IDialogs::CardSheetChoice> choice = context.dialogs->cardSheet(parent,
                                                                                       question);
@@ -139,17 +139,17 @@ void runCardSheet(AppContext &context, QWidget *parent, const CardSheetRequest &
     const std::int64_t cards = !request.forArmy ? choice->copies
                                : choice->perUnit ? request.unitCards
                                                  : request.lineCards;
-    if (const std::string refused = tarvello::SheetJobLimitNotice(cards, perPage);
+    if (const std::string refused = SheetJobLimitNotice(cards, perPage);
         !refused.empty()) {
         notice(context, parent, refused);
         return;
     }
-    tarvello::CardSheetJob job;
+    CardSheetJob job;
     {
         const BusyPointer busy;
         job = request.build(*choice);
     }
-    const tarvello::ArmyRoster *roster = choice->roster && request.roster ? &*request.roster
+    const ArmyRoster *roster = choice->roster && request.roster ? &*request.roster
                                                                           : nullptr;
     if (!job.order.empty() || roster) {
         if (choice->preview) {
@@ -163,8 +163,8 @@ void runCardSheet(AppContext &context, QWidget *parent, const CardSheetRequest &
                 return;
             const BusyPointer busy;
             if (!job.order.empty()
-                && tarvello::LayoutCardSheet(sheetAreaOf(*context.printer)).PerPage() == 0) {
-                notice(context, parent, tarvello::SheetCountText(0, 0));
+                && LayoutCardSheet(sheetAreaOf(*context.printer)).PerPage() == 0) {
+                notice(context, parent, SheetCountText(0, 0));
                 return;
             }
             if (!renderCardSheets(*context.printer, job, roster)) {
@@ -173,7 +173,7 @@ void runCardSheet(AppContext &context, QWidget *parent, const CardSheetRequest &
             }
         }
     }
-    const std::string skipped = tarvello::SheetPrintedMessage(int(job.order.size()), job.skipped);
+    const std::string skipped = SheetPrintedMessage(int(job.order.size()), job.skipped);
     if (!skipped.empty())
         notice(context, parent, skipped);
 }

@@ -16,13 +16,13 @@ class QWidget;
 namespace tarvello {
 
 // The paper and printable area of printer, in twips.
-tarvello::SheetArea sheetAreaOf(const QPrinter &printer);
+SheetArea sheetAreaOf(const QPrinter &printer);
 
 // Draws the roster's pages, when given, then the job's cards onto printer, as
 // many to a page as its paper holds, with cut marks; false when the printer
 // could not be started or the printout not finished.
-bool renderCardSheets(QPrinter &printer, const tarvello::CardSheetJob &job,
-                      const tarvello::ArmyRoster *roster = nullptr);
+bool renderCardSheets(QPrinter &printer, const CardSheetJob &job,
+                      const ArmyRoster *roster = nullptr);
 
 // What "Print Cards" offers: an army's lines and units, or one figure's card.
 struct CardSheetRequest
@@ -32,9 +32,9 @@ struct CardSheetRequest
     std::int64_t unitCards = 0;
     std::int64_t figureCards = 0;
     // The army's roster, offered to print before the cards.
-    std::optional<tarvello::ArmyRoster> roster;
+    std::optional<ArmyRoster> roster;
     // The cards to print for the choice made in the dialog.
-    std::function<tarvello::CardSheetJob(const IDialogs::CardSheetChoice &)> build;
+    std::function<CardSheetJob(const IDialogs::CardSheetChoice &)> build;
 };
 
 // "Print Cards": asks the card sheet dialog, builds the cards, then either
@@ -43,7 +43,7 @@ struct CardSheetRequest
 void runCardSheet(AppContext &context, QWidget *parent, const CardSheetRequest &request);
 
 // A job of copies of one card.
-tarvello::CardSheetJob copiesJob(tarvello::SheetCard card, int copies);
+CardSheetJob copiesJob(SheetCard card, int copies);
 
 // The font a card falls back on: the one the card window uses.
 std::string cardDefaultFont();

@@ -53,11 +53,11 @@ frmUnitCard::frmUnitCard(AppContext &context, QWidget *parent)
 {
     m_ui->setupUi(this);
     setObjectName(formObjectName(WindowForm::UnitCard));
-    m_ui->picCard->setCardSize(tarvello::CardGeometry::kWidth, tarvello::CardGeometry::kHeight);
+    m_ui->picCard->setCardSize(CardGeometry::kWidth, CardGeometry::kHeight);
     m_ui->cboZoom->setCurrentIndex(kTrueSize);
     scrollCard();
     for (QScrollBar *bar : {m_ui->scrLeft, m_ui->scrTop}) {
-        bar->setRange(0, tarvello::kLayoutLimit);
+        bar->setRange(0, kLayoutLimit);
         bar->setSingleStep(25);
         bar->setPageStep(100);
     }
@@ -70,7 +70,7 @@ frmUnitCard::frmUnitCard(AppContext &context, QWidget *parent)
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
     imgLogo->setPixmap(QPixmap::fromImage(m_pictures.logo));
     imgLogo->hide();
-    m_model = tarvello::UnitCardModel(toFileText(QFontInfo(m_ui->picCard->font()).family()));
+    m_model = UnitCardModel(toFileText(QFontInfo(m_ui->picCard->font()).family()));
     connectControls();
     connectStyleEdits();
     connectPicture();
@@ -86,7 +86,6 @@ frmUnitCard::~frmUnitCard() = default;
 
 void frmUnitCard::connectControls()
 {
-    using tarvello::FontRoleId;
     const auto onClick = [this](QPushButton *button, auto slot) {
         connect(button, &QPushButton::clicked, this, slot);
     };
@@ -120,7 +119,7 @@ void frmUnitCard::connectControls()
 // The style boxes edited directly: their values reach the next drawing.
 void frmUnitCard::connectStyleEdits()
 {
-    for (const tarvello::StyleKey &key : tarvello::StyleKeys()) {
+    for (const StyleKey &key : StyleKeys()) {
         const QString name = QString::fromLatin1(key.name);
         if (auto *text = findChild<QLineEdit *>(name)) {
             connect(text, &QLineEdit::textEdited, this, [this, &key](const QString &value) {
@@ -140,10 +139,10 @@ void frmUnitCard::connectStyleEdits()
 
 void frmUnitCard::showStyle()
 {
-    const tarvello::CardStyle &style = m_model.style();
-    for (const tarvello::StyleKey &key : tarvello::StyleKeys()) {
+    const CardStyle &style = m_model.style();
+    for (const StyleKey &key : StyleKeys()) {
         const QString name = QString::fromLatin1(key.name);
-        const std::string value = tarvello::StyleValue(style, key);
+        const std::string value = StyleValue(style, key);
         if (auto *text = findChild<QLineEdit *>(name)) {
             const QSignalBlocker blocker(text);
             text->setText(fromFileText(value));
@@ -158,7 +157,7 @@ void frmUnitCard::showStyle()
 // setting them is no move.
 void frmUnitCard::showPosition()
 {
-    const tarvello::CardRect &r = m_model.image();
+    const CardRect &r = m_model.image();
     for (QScrollBar *bar : {m_ui->scrLeft, m_ui->scrTop}) {
         const QSignalBlocker blocker(bar);
         bar->setValue(bar == m_ui->scrLeft ? r.Left : r.Top);
@@ -174,7 +173,7 @@ void frmUnitCard::showDesign()
     emit historyChanged();
 }
 
-void frmUnitCard::LoadFigure(const tarvello::clsFigure &figure, const QImage &picture)
+void frmUnitCard::LoadFigure(const clsFigure &figure, const QImage &picture)
 {
     const std::vector<std::string> messages = m_model.LoadFigure(figure, FontExists);
     m_pictures.figure = m_model.HasPicture() ? picture : QImage();
@@ -191,14 +190,14 @@ void frmUnitCard::LoadFigure(const tarvello::clsFigure &figure, const QImage &pi
 // Said once, when the card opens: on the screen or on paper it does not fit.
 void frmUnitCard::warnIfTooFull()
 {
-    const tarvello::CardScene drawn = scene();
+    const CardScene drawn = scene();
     bool printed = true;
     (void)CardRender{drawn, m_pictures}.image(kCardImageDpi, true, 1, &printed);
     if (!m_fits || !printed)
         message(kTooFull, int(IDialogs::Icon::Exclamation));
 }
 
-tarvello::CardScene frmUnitCard::scene() const
+CardScene frmUnitCard::scene() const
 {
     return m_model.Scene(kCreditWidth, kCreditHeight);
 }
@@ -206,8 +205,8 @@ tarvello::CardScene frmUnitCard::scene() const
 bool frmUnitCard::drawOn(QPainter &painter, bool printer, int &lineWidth) const
 {
     QtCardTarget target(painter, printer, m_pictures, lineWidth,
-                        printer ? 0 : tarvello::kLogicalPixelTwips);
-    return tarvello::DrawCard(target, scene());
+                        printer ? 0 : kLogicalPixelTwips);
+    return DrawCard(target, scene());
 }
 
 // The screen card through the same drawing as paper, at the zoom and the
@@ -224,7 +223,7 @@ void frmUnitCard::redraw()
 
 QImage frmUnitCard::cardImage() const
 {
-    const tarvello::CardScene drawn = scene();
+    const CardScene drawn = scene();
     return CardRender{drawn, m_pictures}.image(96, false, m_ui->picCard->lineWidth);
 }
 
@@ -262,8 +261,8 @@ void frmUnitCard::connectPicture()
             [this](int left, int top) { movePicture(left, top, "drag"); });
     connect(card, &CardPictureBox::dragFinished, this, [this] { m_model.EndFieldEdit(); });
     connect(card, &CardPictureBox::pictureNudged, this, [this](int dx, int dy) {
-        const tarvello::CardRect &r = m_model.image();
-        const auto clamp = [](int v) { return std::clamp(v, 0, int(tarvello::kLayoutLimit)); };
+        const CardRect &r = m_model.image();
+        const auto clamp = [](int v) { return std::clamp(v, 0, int(kLayoutLimit)); };
         movePicture(clamp(r.Left + dx), clamp(r.Top + dy), "");
     });
     connect(card, &CardPictureBox::pictureResized, this, [this](bool grow) {

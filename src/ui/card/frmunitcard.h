@@ -33,7 +33,7 @@ public:
 
     // Keeps the figure and its picture, applies the saved layout and style,
     // shows the missing-font messages and draws the card.
-    void LoadFigure(const tarvello::clsFigure &figure, const QImage &picture);
+    void LoadFigure(const clsFigure &figure, const QImage &picture);
 
     // File, Save: "Save Layout". File, Print: "&Print".
     void Save() override;
@@ -53,7 +53,7 @@ public:
     // The card as Copy places it on the clipboard: true size at 96 dots per
     // inch, whatever the zoom or the screen's scaling.
     QImage cardImage() const;
-    const tarvello::UnitCardModel &model() const { return m_model; }
+    const UnitCardModel &model() const { return m_model; }
 
     // Built from the .ui file; controls by their names.
     Ui::frmUnitCard *ui() const { return m_ui.get(); }
@@ -72,14 +72,14 @@ private:
     void applyZoom(int index);
     void warnIfTooFull();
     void saveImage();
-    tarvello::CardScene scene() const;
+    CardScene scene() const;
     void showDesign();
     void showRestored();
     void redraw();
     bool drawOn(QPainter &painter, bool printer, int &lineWidth) const;
     void message(const std::string &text, int icon);
 
-    void changeFont(tarvello::FontRoleId role);
+    void changeFont(FontRoleId role);
     void saveStyle();
     void loadStyle();
     bool saveLayout();
@@ -93,7 +93,7 @@ private:
 
     AppContext &m_context;
     std::unique_ptr<Ui::frmUnitCard> m_ui;
-    tarvello::UnitCardModel m_model;
+    UnitCardModel m_model;
     QtCardTarget::Pictures m_pictures;
     // Whether the card fitted at its last drawing on the screen.
     bool m_fits = true;

@@ -41,9 +41,9 @@ double pointSizeOf(const QFont &font)
 
 } // namespace
 
-void frmUnitCard::changeFont(tarvello::FontRoleId role)
+void frmUnitCard::changeFont(FontRoleId role)
 {
-    const tarvello::Result<tarvello::CardFontChoice> preset = m_model.FontPreset(role);
+    const Result<CardFontChoice> preset = m_model.FontPreset(role);
     if (!preset) {
         message(preset.failure().Message(), int(IDialogs::Icon::None));
         return;
@@ -71,7 +71,7 @@ void frmUnitCard::saveStyle()
         this, kStyleFilter, QString(), fromFileText(m_model.ProposedStyleFileName()), true);
     if (!path || path->isEmpty())
         return;
-    const tarvello::Status saved = m_model.SaveStyle(toFilePath(*path));
+    const Status saved = m_model.SaveStyle(toFilePath(*path));
     if (!saved)
         message(saved.failure().Message(), int(IDialogs::Icon::None));
     else
@@ -84,7 +84,7 @@ void frmUnitCard::loadStyle()
                                                                     QString());
     if (!path || path->isEmpty())
         return;
-    const tarvello::Result<std::string> loaded = m_model.LoadStyle(toFilePath(*path));
+    const Result<std::string> loaded = m_model.LoadStyle(toFilePath(*path));
     if (!loaded) {
         message(loaded.failure().Message(), int(IDialogs::Icon::None));
         return;
@@ -99,15 +99,15 @@ void frmUnitCard::loadStyle()
 // False only when the layout could not be written.
 bool frmUnitCard::saveLayout()
 {
-    const tarvello::LayoutSaveResult result = m_model.SaveLayout();
+    const LayoutSaveResult result = m_model.SaveLayout();
     switch (result.outcome) {
-    case tarvello::LayoutSaveResult::FigureNotSaved:
+    case LayoutSaveResult::FigureNotSaved:
         message(result.message, int(IDialogs::Icon::Exclamation));
         return true;
-    case tarvello::LayoutSaveResult::WriteFailed:
+    case LayoutSaveResult::WriteFailed:
         message(result.message, int(IDialogs::Icon::None));
         return false;
-    case tarvello::LayoutSaveResult::Saved:
+    case LayoutSaveResult::Saved:
         emit documentSaved(fromFilePath(m_model.figure().UnitFile));
         break;
     }
@@ -143,7 +143,7 @@ void frmUnitCard::renderPrintout(QPrinter &printer)
 
 void frmUnitCard::printCards()
 {
-    const tarvello::SheetCard card{m_model, pictureFromImage(m_pictures.figure)};
+    const SheetCard card{m_model, pictureFromImage(m_pictures.figure)};
     CardSheetRequest request;
     request.build = [&card](const IDialogs::CardSheetChoice &choice) {
         return copiesJob(card, choice.copies);
@@ -173,13 +173,13 @@ void frmUnitCard::saveImage()
     if (suffix.isEmpty())
         path += QStringLiteral(".png");
     const BusyPointer busy;
-    const tarvello::CardScene drawn = scene();
+    const CardScene drawn = scene();
     const CardRender render{drawn, m_pictures};
     const QByteArray bytes = suffix == QStringLiteral("pdf") ? render.pdf() : render.png();
-    const tarvello::Status saved = tarvello::WriteFileAtomically(
+    const Status saved = WriteFileAtomically(
         toFilePath(path), std::string_view(bytes.constData(), std::size_t(bytes.size())));
     if (!saved)
-        message(tarvello::Failure{"Error in saving " + toFilePath(path) + " !",
+        message(Failure{"Error in saving " + toFilePath(path) + " !",
                                   saved.failure().description}
                     .Message(),
                 int(IDialogs::Icon::None));
@@ -239,7 +239,7 @@ void frmUnitCard::setOuterWidthTwips(int twips)
 
 void frmUnitCard::toggleDesign()
 {
-    const tarvello::DesignToggle toggle = tarvello::ToggleDesign(outerWidthTwips());
+    const DesignToggle toggle = ToggleDesign(outerWidthTwips());
     setOuterWidthTwips(toggle.widthTwips);
     m_ui->btnShowStyle->setText(QString::fromLatin1(toggle.caption));
 }

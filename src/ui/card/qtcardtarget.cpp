@@ -40,7 +40,7 @@ void QtCardTarget::Clear()
 void QtCardTarget::SetFont(const std::string &name, int size, bool bold, bool italic)
 {
     if (name.empty())
-        throw tarvello::RuntimeError(tarvello::errtext::kInvalidCall);
+        throw RuntimeError(errtext::kInvalidCall);
     QFont font(fromFileText(name));
     font.setPointSize(size);
     font.setBold(bold);
@@ -102,14 +102,14 @@ void QtCardTarget::Box(double x1, double y1, double x2, double y2)
     m_painter.drawRect(QRectF(QPointF(toX(x1), toY(y1)), QPointF(toX(x2), toY(y2))).normalized());
 }
 
-void QtCardTarget::DrawPicture(tarvello::CardPicture picture, double x, double y, double width,
+void QtCardTarget::DrawPicture(CardPicture picture, double x, double y, double width,
                                double height)
 {
-    const QImage &image = picture == tarvello::CardPicture::Figure ? m_pictures.figure
-                          : picture == tarvello::CardPicture::Logo ? m_pictures.logo
+    const QImage &image = picture == CardPicture::Figure ? m_pictures.figure
+                          : picture == CardPicture::Logo ? m_pictures.logo
                                                                    : m_pictures.credit;
     if (image.isNull())
-        throw tarvello::RuntimeError(tarvello::errtext::kInvalidCall);
+        throw RuntimeError(errtext::kInvalidCall);
     m_painter.drawImage(QRectF(toX(x), toY(y), toX(width), toY(height)), image);
 }
 

@@ -12,7 +12,7 @@ namespace tarvello {
 
 // The card drawn with a QPainter: on the screen card's persistent image or
 // on a printer page, in twips converted at the painter device's resolution.
-class QtCardTarget : public tarvello::ICardTarget
+class QtCardTarget : public ICardTarget
 {
 public:
     // The pictures a card draws; a null image cannot be drawn.
@@ -40,7 +40,7 @@ public:
     void SetLineWidth(int pixels) override;
     void Line(double x1, double y1, double x2, double y2) override;
     void Box(double x1, double y1, double x2, double y2) override;
-    void DrawPicture(tarvello::CardPicture picture, double x, double y, double width,
+    void DrawPicture(CardPicture picture, double x, double y, double width,
                      double height) override;
 
 private:

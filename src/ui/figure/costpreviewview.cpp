@@ -23,19 +23,17 @@ namespace tarvello {
 
 namespace {
 
-using tarvello::FigureRecord;
-
 const QString kPreviewHeader = QStringLiteral("+Pts");
 
 // The cell or entry texts of one preview: the delta, and the tool tip that
 // tells the cost it leads to, or why there is none.
-std::pair<QString, QString> previewTexts(const tarvello::CostPreview &preview,
-                                         const tarvello::CostPreviewer &previewer,
+std::pair<QString, QString> previewTexts(const CostPreview &preview,
+                                         const CostPreviewer &previewer,
                                          const char *doing)
 {
     if (!preview.delta)
         return {QString(), fromFileText(preview.reason.Message())};
-    return {QString::fromUtf8(tarvello::CostDeltaText(*preview.delta)),
+    return {QString::fromUtf8(CostDeltaText(*preview.delta)),
             fromFileText(std::string(doing) + " makes the Final Cost " + preview.finalCost
                          + " (now " + previewer.Now().txtFinalCost + ").")};
 }
@@ -85,7 +83,7 @@ std::pair<int, int> rowsInView(const QAbstractItemView *view, int count)
 
 } // namespace
 
-CostPreviewView::CostPreviewView(frmFigure &window, const tarvello::RulesTables &tables)
+CostPreviewView::CostPreviewView(frmFigure &window, const RulesTables &tables)
     : m_window(window)
     , m_tables(tables)
 {
@@ -102,7 +100,7 @@ CostPreviewView::CostPreviewView(frmFigure &window, const tarvello::RulesTables 
         list->viewport()->installEventFilter(this);
     }
     Ui::frmFigure &ui = *window.ui();
-    const std::pair<QComboBox *, tarvello::ChoiceList FigureRecord::*> boxes[] = {
+    const std::pair<QComboBox *, ChoiceList FigureRecord::*> boxes[] = {
         {ui.cboFigureType, &FigureRecord::cboFigureType},
         {ui.cboTrainingLevel, &FigureRecord::cboTrainingLevel},
         {ui.cboRace, &FigureRecord::cboRace},
@@ -120,7 +118,7 @@ CostPreviewView::CostPreviewView(frmFigure &window, const tarvello::RulesTables 
     }
 }
 
-void CostPreviewView::show(const tarvello::FigureModel &model)
+void CostPreviewView::show(const FigureModel &model)
 {
     m_model = &model;
     ++m_revision;
@@ -156,7 +154,7 @@ void CostPreviewView::showRows(ListPreview &preview)
     if (!m_previewer)
         return;
     QTreeWidget *list = preview.list;
-    const std::vector<tarvello::ListRow> &rows = tarvello::AvailableRows(m_model->Record(),
+    const std::vector<ListRow> &rows = AvailableRows(m_model->Record(),
                                                                          preview.series);
     const int count = std::min(list->topLevelItemCount(), int(rows.size()));
     if (preview.shownFor.size() != std::size_t(count))
@@ -220,7 +218,7 @@ void CostPreviewView::fitPopup(ChoicePreview &preview)
 
 void CostPreviewView::showSources()
 {
-    const tarvello::CostSources sources = tarvello::ExplainCost(m_model->Record(), *m_previewer,
+    const CostSources sources = ExplainCost(m_model->Record(), *m_previewer,
                                                                 m_tables);
     Ui::frmFigure &ui = *m_window.ui();
     const std::pair<QLineEdit *, const std::string *> fields[] = {

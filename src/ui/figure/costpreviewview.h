@@ -32,10 +32,10 @@ class CostPreviewView : public QObject
 public:
     // Adds the "+Pts" column and the drop-downs' delegate to the window's
     // form; the tables must be those the window's model calculates with.
-    CostPreviewView(frmFigure &window, const tarvello::RulesTables &tables);
+    CostPreviewView(frmFigure &window, const RulesTables &tables);
 
     // The figure changed: new previews for what the window shows.
-    void show(const tarvello::FigureModel &model);
+    void show(const FigureModel &model);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -44,7 +44,7 @@ private:
     struct ListPreview
     {
         QTreeWidget *list;
-        tarvello::FigureSeries series;
+        FigureSeries series;
         int column;
         // The revision each row's cell shows.
         std::vector<std::uint64_t> shownFor;
@@ -52,7 +52,7 @@ private:
     struct ChoicePreview
     {
         QComboBox *box;
-        tarvello::ChoiceList tarvello::FigureRecord::*choice;
+        ChoiceList FigureRecord::*choice;
         // The revision each entry's delta shows.
         std::vector<std::uint64_t> shownFor;
         std::vector<std::string> measuredItems;
@@ -64,9 +64,9 @@ private:
     void showSources();
 
     frmFigure &m_window;
-    const tarvello::RulesTables &m_tables;
-    const tarvello::FigureModel *m_model = nullptr;
-    std::optional<tarvello::CostPreviewer> m_previewer;
+    const RulesTables &m_tables;
+    const FigureModel *m_model = nullptr;
+    std::optional<CostPreviewer> m_previewer;
     // Counts the figure's changes; a cell or entry shown for an older one is
     // out of date.
     std::uint64_t m_revision = 0;

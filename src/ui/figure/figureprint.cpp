@@ -14,27 +14,27 @@
 namespace tarvello {
 
 void printFigureReportOn(QWidget *parent, IDialogs &dialogs, QPrinter &printer,
-                         const tarvello::FigureReportData &data)
+                         const FigureReportData &data)
 {
     QtPrinterPage page(printer);
-    const tarvello::Status status = tarvello::PrintFigureReport(page, data);
+    const Status status = PrintFigureReport(page, data);
     if (!status.ok())
         showFailure(dialogs, parent, status.failure(), IDialogs::Icon::Exclamation,
                     BoxTitle::WithVersion);
 }
 
-void exportFigureReport(QWidget *parent, IDialogs &dialogs, const tarvello::FigureReportData &data)
+void exportFigureReport(QWidget *parent, IDialogs &dialogs, const FigureReportData &data)
 {
     try {
-        const QString text = fromFileText(tarvello::FigureExportText(data));
+        const QString text = fromFileText(FigureExportText(data));
         QGuiApplication::clipboard()->setText(text);
     } catch (const std::exception &error) {
-        showFailure(dialogs, parent, {tarvello::kFigureExportFailure, error.what()},
+        showFailure(dialogs, parent, {kFigureExportFailure, error.what()},
                     IDialogs::Icon::Exclamation, BoxTitle::WithVersion);
         return;
     }
     dialogs.message(parent, boxTitleText(BoxTitle::WithVersion),
-                    QString::fromLatin1(tarvello::kFigureExportNotice), IDialogs::Buttons::Ok,
+                    QString::fromLatin1(kFigureExportNotice), IDialogs::Buttons::Ok,
                     IDialogs::Icon::Information);
 }
 

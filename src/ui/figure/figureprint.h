@@ -15,10 +15,10 @@ class IDialogs;
 
 // Prints the report on printer; a failure is shown with an exclamation icon.
 void printFigureReportOn(QWidget *parent, IDialogs &dialogs, QPrinter &printer,
-                         const tarvello::FigureReportData &data);
+                         const FigureReportData &data);
 
 // Puts the export text on the clipboard and confirms it.
 void exportFigureReport(QWidget *parent, IDialogs &dialogs,
-                        const tarvello::FigureReportData &data);
+                        const FigureReportData &data);
 
 } // namespace tarvello

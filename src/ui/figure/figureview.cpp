@@ -23,8 +23,6 @@ namespace tarvello {
 
 namespace {
 
-using tarvello::FigureRecord;
-
 void showText(QLineEdit *field, const std::string &text)
 {
     const QString shown = fromFileText(text);
@@ -37,7 +35,7 @@ void showText(QLineEdit *field, const std::string &text)
 // A spinner shows the number of the field it is bound to.
 void showSpinner(QSpinBox *spinner, const std::string &fieldText)
 {
-    const double number = tarvello::RoundHalfEven(tarvello::LeadingNumber(fieldText));
+    const double number = RoundHalfEven(LeadingNumber(fieldText));
     int value = spinner->minimum();
     if (std::isfinite(number))
         value = int(std::clamp(number, double(spinner->minimum()), double(spinner->maximum())));
@@ -57,7 +55,7 @@ void showCheck(QCheckBox *box, int value)
 }
 
 // The row's own columns; a list may show more (the available lists' "+Pts").
-void setRowTexts(int columns, QTreeWidgetItem *item, const tarvello::ListRow &row)
+void setRowTexts(int columns, QTreeWidgetItem *item, const ListRow &row)
 {
     for (int column = 0; column < columns; ++column) {
         const QString text = column < int(row.size()) ? shownFileText(row[column]) : QString();
@@ -69,12 +67,12 @@ void setRowTexts(int columns, QTreeWidgetItem *item, const tarvello::ListRow &ro
     }
 }
 
-QTreeWidgetItem *makeItem(std::span<const tarvello::SeriesColumnSpec> columns,
-                          const tarvello::ListRow &row)
+QTreeWidgetItem *makeItem(std::span<const SeriesColumnSpec> columns,
+                          const ListRow &row)
 {
     auto *item = new QTreeWidgetItem;
     for (std::size_t column = 0; column < columns.size(); ++column) {
-        if (columns[column].align == tarvello::ColumnAlign::Right)
+        if (columns[column].align == ColumnAlign::Right)
             item->setTextAlignment(int(column), Qt::AlignRight | Qt::AlignVCenter);
     }
     setRowTexts(int(columns.size()), item, row);
@@ -82,9 +80,9 @@ QTreeWidgetItem *makeItem(std::span<const tarvello::SeriesColumnSpec> columns,
 }
 
 // The columns of an "Available" row of the series.
-int availableColumns(tarvello::FigureSeries series)
+int availableColumns(FigureSeries series)
 {
-    return int(tarvello::Schema(series).available.size());
+    return int(Schema(series).available.size());
 }
 
 // Every column of the row's own but the last as wide as its header and
@@ -144,7 +142,7 @@ void FigureView::bind(frmFigure &w)
     };
     m_lists.clear();
     for (const frmFigure::SeriesWidgets &series : w.seriesWidgets()) {
-        const tarvello::SeriesSchema &schema = tarvello::Schema(series.series);
+        const SeriesSchema &schema = Schema(series.series);
         m_lists.push_back({series.available, series.series, true, schema.available, {}});
         m_lists.push_back({series.selected, series.series, false, schema.selected, {},
                            series.available});
@@ -154,7 +152,7 @@ void FigureView::bind(frmFigure &w)
     }
 }
 
-void FigureView::show(const tarvello::FigureModel &model)
+void FigureView::show(const FigureModel &model)
 {
     frmFigure &w = *m_window;
     const FigureRecord &record = model.Record();
@@ -190,7 +188,7 @@ void FigureView::show(const tarvello::FigureModel &model)
 
 void FigureView::showChoice(ChoiceBinding &binding, const FigureRecord &record)
 {
-    const tarvello::ChoiceList &choice = record.*binding.choice;
+    const ChoiceList &choice = record.*binding.choice;
     QComboBox *box = binding.box;
     const QSignalBlocker blocker(box);
     if (choice.items != binding.shownItems) {
@@ -216,10 +214,10 @@ void FigureView::showChoice(ChoiceBinding &binding, const FigureRecord &record)
 
 bool FigureView::showList(ListBinding &binding, const FigureRecord &record)
 {
-    const std::vector<tarvello::ListRow> &rows
-        = binding.available ? tarvello::AvailableRows(record, binding.series)
-                            : tarvello::SelectedRows(record, binding.series);
-    std::vector<tarvello::ListRow> &shown = binding.shownRows;
+    const std::vector<ListRow> &rows
+        = binding.available ? AvailableRows(record, binding.series)
+                            : SelectedRows(record, binding.series);
+    std::vector<ListRow> &shown = binding.shownRows;
     if (rows == shown)
         return false;
     QTreeWidget *list = binding.list;
@@ -253,7 +251,7 @@ bool FigureView::showList(ListBinding &binding, const FigureRecord &record)
     } else {
         list->clear();
         QList<QTreeWidgetItem *> items;
-        for (const tarvello::ListRow &row : rows)
+        for (const ListRow &row : rows)
             items.append(makeItem(binding.columns, row));
         list->addTopLevelItems(items);
     }
@@ -262,10 +260,10 @@ bool FigureView::showList(ListBinding &binding, const FigureRecord &record)
     return true;
 }
 
-void FigureView::showPicture(const tarvello::FigureModel &model)
+void FigureView::showPicture(const FigureModel &model)
 {
     m_pictureChanged = false;
-    const tarvello::Picture &picture = model.Image();
+    const Picture &picture = model.Image();
     QLabel *label = m_window->ui()->picFigure;
     if (picture.width <= 0 || picture.height <= 0) {
         label->clear();

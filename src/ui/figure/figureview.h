@@ -28,7 +28,7 @@ public:
     void bind(frmFigure &window);
 
     // Shows the record, captions and (when marked changed) the picture.
-    void show(const tarvello::FigureModel &model);
+    void show(const FigureModel &model);
 
     // The model's picture was replaced; the next show() redraws it.
     void markPictureChanged() { m_pictureChanged = true; }
@@ -37,29 +37,29 @@ private:
     struct TextBinding
     {
         QLineEdit *field;
-        std::string tarvello::FigureRecord::*text;
+        std::string FigureRecord::*text;
     };
     struct ChoiceBinding
     {
         QComboBox *box;
-        tarvello::ChoiceList tarvello::FigureRecord::*choice;
+        ChoiceList FigureRecord::*choice;
         std::vector<std::string> shownItems;
     };
     struct ListBinding
     {
         QTreeWidget *list;
-        tarvello::FigureSeries series;
+        FigureSeries series;
         bool available;
-        std::span<const tarvello::SeriesColumnSpec> columns;
-        std::vector<tarvello::ListRow> shownRows;
+        std::span<const SeriesColumnSpec> columns;
+        std::vector<ListRow> shownRows;
         // The "Available" list whose columns a "Selected" list lines up with.
         QTreeWidget *like = nullptr;
     };
 
-    void showPicture(const tarvello::FigureModel &model);
-    static void showChoice(ChoiceBinding &binding, const tarvello::FigureRecord &record);
+    void showPicture(const FigureModel &model);
+    static void showChoice(ChoiceBinding &binding, const FigureRecord &record);
     // True when the list's rows changed.
-    static bool showList(ListBinding &binding, const tarvello::FigureRecord &record);
+    static bool showList(ListBinding &binding, const FigureRecord &record);
 
     frmFigure *m_window = nullptr;
     std::vector<TextBinding> m_texts;

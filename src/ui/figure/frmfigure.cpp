@@ -60,7 +60,7 @@ int selectedRow(const QTreeWidget *list)
 frmFigure::frmFigure(AppContext &context, QWidget *parent)
     : ChildWindow(parent)
     , m_context(context)
-    , m_model(std::make_unique<tarvello::FigureModel>(*context.tables))
+    , m_model(std::make_unique<FigureModel>(*context.tables))
     , m_view(std::make_unique<FigureView>())
     , m_ui(std::make_unique<Ui::frmFigure>())
 {
@@ -108,8 +108,7 @@ void frmFigure::sizeWindow()
 
 void frmFigure::connectReactions()
 {
-    using tarvello::FigureRecord;
-    const auto choice = [this](QComboBox *box, tarvello::ChoiceList FigureRecord::*list) {
+    const auto choice = [this](QComboBox *box, ChoiceList FigureRecord::*list) {
         connect(box, &QComboBox::activated, this,
                 [this, list](int index) { apply(m_model->Choose(list, index)); });
     };
@@ -162,7 +161,7 @@ void frmFigure::connectReactions()
     connect(m_ui->lvwMissileWeaponsSelected, &QTreeWidget::currentItemChanged, this, showShots);
 
     for (const SeriesWidgets &w : seriesWidgets()) {
-        const tarvello::FigureSeries series = w.series;
+        const FigureSeries series = w.series;
         QTreeWidget *available = w.available;
         QTreeWidget *selected = w.selected;
         connect(w.add, &QPushButton::clicked, this, [this, series, available] {
@@ -185,15 +184,15 @@ void frmFigure::connectReactions()
 
 std::array<frmFigure::SeriesWidgets, 3> frmFigure::seriesWidgets() const
 {
-    return {{{tarvello::FigureSeries::Melee, m_ui->lvwMeleeWeapons, m_ui->lvwMeleeWeaponsSelected,
+    return {{{FigureSeries::Melee, m_ui->lvwMeleeWeapons, m_ui->lvwMeleeWeaponsSelected,
               m_ui->btnAddMeleeWeapon, m_ui->btnRemoveMeleeWeapon},
-             {tarvello::FigureSeries::Missile, m_ui->lvwMissileWeapons, m_ui->lvwMissileWeaponsSelected,
+             {FigureSeries::Missile, m_ui->lvwMissileWeapons, m_ui->lvwMissileWeaponsSelected,
               m_ui->btnAddMissileWeapon, m_ui->btnRemoveMissileWeapon},
-             {tarvello::FigureSeries::ExtraItem, m_ui->lvwExtraItems, m_ui->lvwExtraItemsSelected,
+             {FigureSeries::ExtraItem, m_ui->lvwExtraItems, m_ui->lvwExtraItemsSelected,
               m_ui->btnAddExtraItem, m_ui->btnRemoveExtraItem}}};
 }
 
-void frmFigure::apply(const tarvello::Status &status)
+void frmFigure::apply(const Status &status)
 {
     if (m_model->PictureRevision() != m_shownPictureRevision) {
         m_shownPictureRevision = m_model->PictureRevision();
@@ -209,7 +208,7 @@ void frmFigure::apply(const tarvello::Status &status)
         report(status.failure());
 }
 
-void frmFigure::report(const tarvello::Failure &failure)
+void frmFigure::report(const Failure &failure)
 {
     showFailure(*m_context.dialogs, this, failure, IDialogs::Icon::None, BoxTitle::Plain);
 }
@@ -222,7 +221,7 @@ void frmFigure::browseImage()
         return;
     // A file that is not a readable picture leaves the picture as it was.
     const QImage image(*path);
-    std::optional<tarvello::Picture> picture;
+    std::optional<Picture> picture;
     if (!image.isNull())
         picture = pictureFromImage(image);
     m_model->ChoosePicture(toFileText(QFileInfo(*path).fileName()), std::move(picture));
@@ -230,10 +229,10 @@ void frmFigure::browseImage()
 }
 
 // The card's figure, or nothing after saying why the card cannot be made.
-std::optional<tarvello::clsFigure> frmFigure::cardFigure()
+std::optional<clsFigure> frmFigure::cardFigure()
 {
-    tarvello::Result<tarvello::clsFigure> figure = tarvello::BuildCardFigure(
-        tarvello::CardSourceFromEditor(m_model->Record(), m_model->FileName()),
+    Result<clsFigure> figure = BuildCardFigure(
+        CardSourceFromEditor(m_model->Record(), m_model->FileName()),
         *m_context.tables);
     if (!figure) {
         showFailure(*m_context.dialogs, this, figure.failure(), IDialogs::Icon::Exclamation, BoxTitle::Plain);
@@ -244,7 +243,7 @@ std::optional<tarvello::clsFigure> frmFigure::cardFigure()
 
 void frmFigure::openCard()
 {
-    const std::optional<tarvello::clsFigure> figure = cardFigure();
+    const std::optional<clsFigure> figure = cardFigure();
     if (!figure)
         return;
     auto *card = new frmUnitCard(m_context);
@@ -259,10 +258,10 @@ void frmFigure::openCard()
 
 void frmFigure::printCards()
 {
-    const std::optional<tarvello::clsFigure> figure = cardFigure();
+    const std::optional<clsFigure> figure = cardFigure();
     if (!figure)
         return;
-    tarvello::SheetCard card{tarvello::UnitCardModel(cardDefaultFont()), m_model->Image()};
+    SheetCard card{UnitCardModel(cardDefaultFont()), m_model->Image()};
     (void)card.card.LoadFigure(*figure, FontExists);
     CardSheetRequest request;
     request.build = [&card](const IDialogs::CardSheetChoice &choice) {
@@ -273,7 +272,7 @@ void frmFigure::printCards()
 
 bool frmFigure::saveTo(const QString &path)
 {
-    tarvello::Status saved;
+    Status saved;
     {
         const BusyPointer busy;
         saved = m_model->SaveTo(toFilePath(path));
@@ -290,7 +289,7 @@ bool frmFigure::saveTo(const QString &path)
 bool frmFigure::saveAsDialog()
 {
     const std::optional<QString> path = m_context.dialogs->saveFile(
-        this, QString::fromLatin1(tarvello::kFigureFileFilter), m_context.figuresFolder(),
+        this, QString::fromLatin1(kFigureFileFilter), m_context.figuresFolder(),
         fromFileText(m_model->ProposedFileName()), true);
     if (!path || path->isEmpty())
         return false;
@@ -317,7 +316,7 @@ void frmFigure::SaveAs()
 void frmFigure::OpenFigure()
 {
     const std::optional<QString> path = m_context.dialogs->openFile(
-        this, QString::fromLatin1(tarvello::kFigureFileFilter), m_context.figuresFolder());
+        this, QString::fromLatin1(kFigureFileFilter), m_context.figuresFolder());
     if (!path || path->isEmpty())
         return;
     openFigureFile(*path);
@@ -325,7 +324,7 @@ void frmFigure::OpenFigure()
 
 void frmFigure::openFigureFile(const QString &path)
 {
-    std::vector<tarvello::Failure> notices;
+    std::vector<Failure> notices;
     {
         const BusyPointer busy;
         notices = m_model->Open(toFilePath(path));
@@ -334,13 +333,13 @@ void frmFigure::openFigureFile(const QString &path)
         shareListWidths();
     }
     showStaleCostHint(toFilePath(path));
-    for (const tarvello::Failure &notice : notices)
+    for (const Failure &notice : notices)
         report(notice);
     // A refused file leaves the editor unbound; a new editor is not kept.
     m_openRefused = m_model->FileName().empty() && !notices.empty();
     // Missing choices are reported but the figure is open; a load failure is not.
     const bool failed = std::any_of(notices.begin(), notices.end(),
-                                    [](const tarvello::Failure &notice) {
+                                    [](const Failure &notice) {
                                         return notice.StoppedLoading();
                                     });
     if (!failed)
@@ -356,12 +355,12 @@ void frmFigure::PrintIt()
 void frmFigure::renderPrintout(QPrinter &printer)
 {
     printFigureReportOn(this, *m_context.dialogs, printer,
-                        tarvello::FigureReportFrom(m_model->Record()));
+                        FigureReportFrom(m_model->Record()));
 }
 
 void frmFigure::Export()
 {
-    exportFigureReport(this, *m_context.dialogs, tarvello::FigureReportFrom(m_model->Record()));
+    exportFigureReport(this, *m_context.dialogs, FigureReportFrom(m_model->Record()));
 }
 
 bool frmFigure::queryClose()

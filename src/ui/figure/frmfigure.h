@@ -74,12 +74,12 @@ public:
     bool openRefused() const override { return m_openRefused; }
 
     // The model behind the window, for the card designer and the tests.
-    tarvello::FigureModel &model() { return *m_model; }
+    FigureModel &model() { return *m_model; }
 
     // The widgets of one series' list frame.
     struct SeriesWidgets
     {
-        tarvello::FigureSeries series;
+        FigureSeries series;
         QTreeWidget *available;
         QTreeWidget *selected;
         QPushButton *add;
@@ -105,14 +105,14 @@ private:
     void shareListWidths();
 
     // Shows what the model now holds, then the failure, if any.
-    void apply(const tarvello::Status &status);
+    void apply(const Status &status);
     // An OK box titled "Tarvello" with the failure's message.
-    void report(const tarvello::Failure &failure);
+    void report(const Failure &failure);
 
 
     void browseImage();
     // Opens a new unit card for the figure as the editor shows it.
-    std::optional<tarvello::clsFigure> cardFigure();
+    std::optional<clsFigure> cardFigure();
     void openCard();
     // Each returns true when the figure reached its file.
     bool saveFigure();
@@ -120,7 +120,7 @@ private:
     bool saveTo(const QString &path);
 
     AppContext &m_context;
-    std::unique_ptr<tarvello::FigureModel> m_model;
+    std::unique_ptr<FigureModel> m_model;
     std::unique_ptr<FigureView> m_view;
     std::unique_ptr<Ui::frmFigure> m_ui;
     // What each choice would cost; after m_ui, whose widgets it dresses.

@@ -14,9 +14,9 @@ namespace tarvello {
 
 void frmFigure::showStaleCostHint(const std::string &path)
 {
-    const std::optional<std::string> bytes = tarvello::ReadFileBytes(path);
+    const std::optional<std::string> bytes = ReadFileBytes(path);
     const std::string hint =
-        bytes ? tarvello::StaleCostHint(*bytes, m_model->Record().txtFinalCost) : std::string();
+        bytes ? StaleCostHint(*bytes, m_model->Record().txtFinalCost) : std::string();
     if (!m_staleCost) {
         if (hint.empty())
             return;
@@ -35,7 +35,7 @@ void frmFigure::updateStaleCost()
     const std::string path = m_model->FileName();
     if (path.empty())
         return;
-    const tarvello::Status saved = tarvello::SaveRecostedFigure(*m_context.tables, path, false);
+    const Status saved = SaveRecostedFigure(*m_context.tables, path, false);
     if (!saved) {
         report(saved.failure());
         return;

@@ -19,10 +19,10 @@ namespace tarvello {
 namespace {
 
 // The list's columns, from its series' schema.
-void setColumns(QTreeWidget *list, std::span<const tarvello::SeriesColumnSpec> columns)
+void setColumns(QTreeWidget *list, std::span<const SeriesColumnSpec> columns)
 {
     QStringList headers;
-    for (const tarvello::SeriesColumnSpec &column : columns)
+    for (const SeriesColumnSpec &column : columns)
         headers.append(QString::fromLatin1(column.header));
     list->setColumnCount(int(headers.size()));
     list->setHeaderLabels(headers);
@@ -38,20 +38,20 @@ void frmFigure::setupForm()
 {
     setupFields();
     for (const SeriesWidgets &series : seriesWidgets()) {
-        const tarvello::SeriesSchema &schema = tarvello::Schema(series.series);
+        const SeriesSchema &schema = Schema(series.series);
         setColumns(series.available, schema.available);
         setColumns(series.selected, schema.selected);
     }
     // The spinners' ranges are the model's; each steps the field beside it.
     const auto spinner = [](UpDownSpinBox *updown, QLineEdit *field,
-                            tarvello::SpinnerRange range, int start) {
+                            SpinnerRange range, int start) {
         updown->setRange(range.minimum, range.maximum);
         updown->setValue(start);
         updown->bindField(field);
     };
-    spinner(m_ui->updAdjustHitFactor, m_ui->txtAdjustHitFactor, tarvello::kAdjustHitFactorRange, 0);
-    spinner(m_ui->updHitPoints, m_ui->txtHitPoints, tarvello::kHitPointsRange, 1);
-    spinner(m_ui->updLimitMissileAttack, m_ui->txtLimitedShots, tarvello::kShotsRange, 0);
+    spinner(m_ui->updAdjustHitFactor, m_ui->txtAdjustHitFactor, kAdjustHitFactorRange, 0);
+    spinner(m_ui->updHitPoints, m_ui->txtHitPoints, kHitPointsRange, 1);
+    spinner(m_ui->updLimitMissileAttack, m_ui->txtLimitedShots, kShotsRange, 0);
 }
 
 // Widths that follow the font: the form gives each field the digits it shows.

@@ -17,7 +17,7 @@ struct RulesTables;
 struct AppContext
 {
     IDialogs *dialogs = nullptr;
-    tarvello::RulesTables *tables = nullptr;
+    RulesTables *tables = nullptr;
     QString programFolder;
     // The player's figures: the program folder's "figures", where the samples
     // lie, the army editor looks first and the figure dialogs start.

@@ -49,7 +49,7 @@ CardSheetDialog::CardSheetDialog(const IDialogs::CardSheetQuestion &question, QW
         auto *form = new QFormLayout;
         m_copies = new QSpinBox(this);
         m_copies->setObjectName(QStringLiteral("updCopies"));
-        m_copies->setRange(1, tarvello::kMaxSheetCopies);
+        m_copies->setRange(1, kMaxSheetCopies);
         // A full sheet of the card is what one usually wants.
         m_copies->setValue(qMax(1, question.perPage));
         form->addRow(QStringLiteral("&Copies:"), m_copies);

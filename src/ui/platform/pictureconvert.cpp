@@ -4,7 +4,7 @@
 
 namespace tarvello {
 
-tarvello::Picture pictureFromImage(const QImage &image)
+Picture pictureFromImage(const QImage &image)
 {
     // Drawing over white composites any alpha the way the picture is shown.
     QImage opaque(image.size(), QImage::Format_RGB32);
@@ -13,7 +13,7 @@ tarvello::Picture pictureFromImage(const QImage &image)
         QPainter painter(&opaque);
         painter.drawImage(0, 0, image);
     }
-    tarvello::Picture picture(opaque.width(), opaque.height());
+    Picture picture(opaque.width(), opaque.height());
     for (int y = 0; y < opaque.height(); ++y) {
         const auto *line = reinterpret_cast<const QRgb *>(opaque.constScanLine(y));
         for (int x = 0; x < opaque.width(); ++x) {
@@ -26,7 +26,7 @@ tarvello::Picture pictureFromImage(const QImage &image)
     return picture;
 }
 
-QImage imageFromPicture(const tarvello::Picture &picture)
+QImage imageFromPicture(const Picture &picture)
 {
     QImage image(picture.width, picture.height, QImage::Format_RGB32);
     for (int y = 0; y < picture.height; ++y) {

@@ -10,9 +10,9 @@ namespace tarvello {
 
 // A picture of the image's size in 24-bit colours (red + green * 256 +
 // blue * 65536); semi-transparent pixels are composited on white.
-tarvello::Picture pictureFromImage(const QImage &image);
+Picture pictureFromImage(const QImage &image);
 
 // An opaque RGB image of the picture's pixels.
-QImage imageFromPicture(const tarvello::Picture &picture);
+QImage imageFromPicture(const Picture &picture);
 
 } // namespace tarvello

@@ -21,8 +21,8 @@ QSize twipsToPixels(const QWidget *widget, int widthTwips, int heightTwips)
                                                        : QGuiApplication::primaryScreen();
     const double dpiX = screen ? screen->logicalDotsPerInchX() : kStandardDpi;
     const double dpiY = screen ? screen->logicalDotsPerInchY() : kStandardDpi;
-    return QSize(tarvello::TwipsToPixels(widthTwips, dpiX),
-                 tarvello::TwipsToPixels(heightTwips, dpiY));
+    return QSize(TwipsToPixels(widthTwips, dpiX),
+                 TwipsToPixels(heightTwips, dpiY));
 }
 
 } // namespace tarvello

@@ -10,24 +10,24 @@ namespace tarvello {
 
 QString fromFileText(const std::string &cp1252bytes)
 {
-    return QString::fromStdString(tarvello::Cp1252ToUtf8(cp1252bytes));
+    return QString::fromStdString(Cp1252ToUtf8(cp1252bytes));
 }
 
 std::string toFileText(const QString &text)
 {
-    return tarvello::Utf8ToCp1252(text.toStdString());
+    return Utf8ToCp1252(text.toStdString());
 }
 
 QString shownFileText(const std::string &cp1252bytes)
 {
-    return fromFileText(tarvello::ShownText(cp1252bytes));
+    return fromFileText(ShownText(cp1252bytes));
 }
 
 QString shownText(const QString &text)
 {
-    if (text.size() <= static_cast<qsizetype>(tarvello::kMaxShownText))
+    if (text.size() <= static_cast<qsizetype>(kMaxShownText))
         return text;
-    return text.left(static_cast<qsizetype>(tarvello::kMaxShownText) - 1) + QChar(0x2026);
+    return text.left(static_cast<qsizetype>(kMaxShownText) - 1) + QChar(0x2026);
 }
 
 std::string toFilePath(const QString &path)

@@ -59,40 +59,40 @@ void QtPrinterPage::SetFontSize(float points)
 double QtPrinterPage::TextWidth(const std::string &text)
 {
     const QFontMetricsF metrics(m_font, &m_printer);
-    return tarvello::PixelsToTwips(metrics.horizontalAdvance(shownFileText(text)), dpiX());
+    return PixelsToTwips(metrics.horizontalAdvance(shownFileText(text)), dpiX());
 }
 
 double QtPrinterPage::TextHeight(const std::string &text)
 {
     Q_UNUSED(text)
     const QFontMetricsF metrics(m_font, &m_printer);
-    return tarvello::PixelsToTwips(metrics.height(), dpiY());
+    return PixelsToTwips(metrics.height(), dpiY());
 }
 
 double QtPrinterPage::ScaleHeight() const
 {
-    return tarvello::PixelsToTwips(m_printer.height(), dpiY());
+    return PixelsToTwips(m_printer.height(), dpiY());
 }
 
 void QtPrinterPage::Print(const std::string &text)
 {
     const QFontMetricsF metrics(m_font, &m_printer);
-    const double left = m_x / tarvello::TwipsPerPixel(dpiX());
-    const double top = m_y / tarvello::TwipsPerPixel(dpiY());
+    const double left = m_x / TwipsPerPixel(dpiX());
+    const double top = m_y / TwipsPerPixel(dpiY());
     m_texts.push_back({m_page, QPointF(left, top + metrics.ascent()), m_font, shownFileText(text)});
     m_x = 0;
-    m_y += tarvello::PixelsToTwips(metrics.height(), dpiY());
+    m_y += PixelsToTwips(metrics.height(), dpiY());
 }
 
 void QtPrinterPage::replay()
 {
     if (!m_painter.begin(&m_printer))
-        throw tarvello::RuntimeError(kPrinterError);
+        throw RuntimeError(kPrinterError);
     int page = 0;
     for (const PlacedText &placed : m_texts) {
         for (; page < placed.page; ++page) {
             if (!m_printer.newPage())
-                throw tarvello::RuntimeError(kPrinterError);
+                throw RuntimeError(kPrinterError);
         }
         m_painter.setFont(placed.font);
         m_painter.drawText(placed.baseline, placed.text);
@@ -100,7 +100,7 @@ void QtPrinterPage::replay()
     // Pages begun after the last text are printed empty.
     for (; page < m_page; ++page) {
         if (!m_printer.newPage())
-            throw tarvello::RuntimeError(kPrinterError);
+            throw RuntimeError(kPrinterError);
     }
 }
 
@@ -109,7 +109,7 @@ void QtPrinterPage::EndDoc()
     replay();
     m_texts.clear();
     if (!m_painter.end())
-        throw tarvello::RuntimeError(kPrinterError);
+        throw RuntimeError(kPrinterError);
 }
 
 void QtPrinterPage::KillDoc()

@@ -22,7 +22,7 @@ namespace tarvello {
 // cannot begin, start a page or finish throws RuntimeError from EndDoc; the
 // KillDoc that follows abandons what had begun and removes a half-written
 // output file.
-class QtPrinterPage : public tarvello::IPrinterPage
+class QtPrinterPage : public IPrinterPage
 {
 public:
     explicit QtPrinterPage(QPrinter &printer);

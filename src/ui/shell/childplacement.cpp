@@ -48,7 +48,7 @@ private:
         const QRect now = m_window->geometry();
         const QSize room = area->viewport()->size();
         const QSize least = m_window->minimumSize().expandedTo(m_window->minimumSizeHint());
-        const tarvello::WindowRect kept = tarvello::KeepInsideArea(
+        const WindowRect kept = KeepInsideArea(
             {now.x(), now.y(), now.width(), now.height()}, room.width(), room.height(),
             least.width(), least.height());
         const QRect wanted(kept.left, kept.top, kept.width, kept.height);

@@ -47,7 +47,7 @@ frmMain::frmMain(AppContext &context, QWidget *parent)
     m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdiArea);
-    setWindowTitle(QString::fromStdString(tarvello::AppTitle()));
+    setWindowTitle(QString::fromStdString(AppTitle()));
     m_context.printSetup = [this] { return PrintIt(); };
     m_context.printer = m_printer.get();
     buildMenus();
@@ -58,7 +58,7 @@ frmMain::~frmMain() = default;
 
 void frmMain::startUp()
 {
-    setWindowTitle(QString::fromStdString(tarvello::AppTitle()));
+    setWindowTitle(QString::fromStdString(AppTitle()));
     showAbout();
     loadTables();
     showMaximized();
@@ -146,16 +146,16 @@ ChildWindow *frmMain::activeChild() const
     return window ? qobject_cast<ChildWindow *>(window->widget()) : nullptr;
 }
 
-void frmMain::forward(tarvello::FileCommand command)
+void frmMain::forward(FileCommand command)
 {
     ChildWindow *child = activeChild();
-    if (!child || !tarvello::ChildReceives(toFileText(child->objectName()), command))
+    if (!child || !ChildReceives(toFileText(child->objectName()), command))
         return;
     switch (command) {
-    case tarvello::FileCommand::Save: child->Save(); break;
-    case tarvello::FileCommand::SaveAs: child->SaveAs(); break;
-    case tarvello::FileCommand::PrintIt: child->PrintIt(); break;
-    case tarvello::FileCommand::Export: child->Export(); break;
+    case FileCommand::Save: child->Save(); break;
+    case FileCommand::SaveAs: child->SaveAs(); break;
+    case FileCommand::PrintIt: child->PrintIt(); break;
+    case FileCommand::Export: child->Export(); break;
     }
 }
 
@@ -185,7 +185,7 @@ void frmMain::updateFileMenu()
     const ChildWindow *child = activeChild();
     if (!child)
         return;
-    if (const std::optional<bool> enabled = tarvello::SaveAsAndExportEnabled(
+    if (const std::optional<bool> enabled = SaveAsAndExportEnabled(
             toFileText(child->objectName()))) {
         mnuFile_SaveAs->setEnabled(*enabled);
         mnuFile_Export->setEnabled(*enabled);
@@ -196,9 +196,9 @@ bool frmMain::loadTables()
 {
     IDialogs *dialogs = m_context.dialogs;
     bool loaded = true;
-    tarvello::LoadAllTables(*m_context.tables, toFilePath(m_context.programFolder),
-                            tarvello::GetDecimalSeparator(),
-                            [this, dialogs, &loaded](const tarvello::Failure &failure) {
+    LoadAllTables(*m_context.tables, toFilePath(m_context.programFolder),
+                            GetDecimalSeparator(),
+                            [this, dialogs, &loaded](const Failure &failure) {
                                 loaded = false;
                                 showFailure(*dialogs, this, failure, IDialogs::Icon::None, BoxTitle::Plain);
                             });

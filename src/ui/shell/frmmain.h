@@ -103,7 +103,7 @@ private:
     QAction *addItem(QMenu *menu, const char *name, const QString &caption);
     QAction *addSeparator(QMenu *menu, const char *name);
 
-    void forward(tarvello::FileCommand command);
+    void forward(FileCommand command);
     void printPreview();
     void updatePrintCards();
     // The File items' enabling by the active child (Save As, Export, Print

@@ -18,11 +18,11 @@ namespace tarvello {
 namespace {
 
 // -1 (no window) for a file that is neither a figure nor an army.
-int formOf(tarvello::DocumentKind kind)
+int formOf(DocumentKind kind)
 {
     switch (kind) {
-    case tarvello::DocumentKind::Figure: return static_cast<int>(WindowForm::Figure);
-    case tarvello::DocumentKind::Army: return static_cast<int>(WindowForm::Army);
+    case DocumentKind::Figure: return static_cast<int>(WindowForm::Figure);
+    case DocumentKind::Army: return static_cast<int>(WindowForm::Army);
     default: return -1;
     }
 }
@@ -31,7 +31,7 @@ int formOf(tarvello::DocumentKind kind)
 
 void frmMain::openDocument(const QString &path)
 {
-    const ChildFactory factory = m_factories.value(formOf(tarvello::DocumentKindOf(toFilePath(path))));
+    const ChildFactory factory = m_factories.value(formOf(DocumentKindOf(toFilePath(path))));
     if (!factory.create || !factory.openPath) {
         m_context.dialogs->message(
             this, boxTitleText(BoxTitle::Plain),

@@ -76,12 +76,12 @@ void frmMain::buildFileMenu()
     mnuResources = addMenu(mnuFile_Open, "mnuResources", QStringLiteral("&Resource"));
     mnuFile_Open->addMenu(mnuResources);
 
-    for (const tarvello::TableInfo *table : tarvello::TablesInMenuOrder()) {
+    for (const TableInfo *table : TablesInMenuOrder()) {
         QAction *action = addItem(mnuResources, table->menuName,
                                   QString::fromLatin1(table->menuCaption));
         connect(action, &QAction::triggered, this, [this, table] {
             openChild(WindowForm::EditTable, QDir(m_context.programFolder).filePath(QString::fromLatin1(table->file)),
-                      QString::fromStdString(tarvello::TableCaption(*table)));
+                      QString::fromStdString(TableCaption(*table)));
         });
     }
 
@@ -123,9 +123,9 @@ void frmMain::connectFileMenu()
     connect(mnuFileArmy_New, &QAction::triggered, this, [this] { newChild(WindowForm::Army); });
     connect(mnuFile_Figure_Open, &QAction::triggered, this, [this] { openChild(WindowForm::Figure); });
     connect(mnuFileArmy_Open, &QAction::triggered, this, [this] { openChild(WindowForm::Army); });
-    connect(mnuFile_Save, &QAction::triggered, this, [this] { forward(tarvello::FileCommand::Save); });
-    connect(mnuFile_SaveAs, &QAction::triggered, this, [this] { forward(tarvello::FileCommand::SaveAs); });
-    connect(mnuFile_Print, &QAction::triggered, this, [this] { forward(tarvello::FileCommand::PrintIt); });
+    connect(mnuFile_Save, &QAction::triggered, this, [this] { forward(FileCommand::Save); });
+    connect(mnuFile_SaveAs, &QAction::triggered, this, [this] { forward(FileCommand::SaveAs); });
+    connect(mnuFile_Print, &QAction::triggered, this, [this] { forward(FileCommand::PrintIt); });
     connect(mnuFile_PrintPreview, &QAction::triggered, this, &frmMain::printPreview);
     connect(mnuFile_PrintCards, &QAction::triggered, this, [this] {
         if (ChildWindow *child = activeChild(); child && child->hasCardSheet())
@@ -134,7 +134,7 @@ void frmMain::connectFileMenu()
     // The shortcuts act while the menu is shut: its enabling follows the
     // active child as soon as it changes, not only when the menu opens.
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &frmMain::updateFileMenu);
-    connect(mnuFile_Export, &QAction::triggered, this, [this] { forward(tarvello::FileCommand::Export); });
+    connect(mnuFile_Export, &QAction::triggered, this, [this] { forward(FileCommand::Export); });
     connect(mnuResources_Reload, &QAction::triggered, this, &frmMain::refreshResources);
     connect(mnuFileQuit, &QAction::triggered, this, &QWidget::close);
 }

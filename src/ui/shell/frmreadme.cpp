@@ -20,7 +20,7 @@ frmReadme::frmReadme(AppContext &context, QWidget *parent)
     , m_context(context)
 {
     setObjectName(QStringLiteral("frmReadme"));
-    setWindowTitle(QString::fromStdString(tarvello::AppTitle()) + QStringLiteral(" Readme.txt"));
+    setWindowTitle(QString::fromStdString(AppTitle()) + QStringLiteral(" Readme.txt"));
 
     txtHelp = new QPlainTextEdit(this);
     txtHelp->setObjectName(QStringLiteral("txtHelp"));
@@ -53,10 +53,10 @@ void frmReadme::open()
 void frmReadme::loadReadme()
 {
     const std::string path = toFilePath(QDir(m_context.programFolder).filePath(QStringLiteral("readme.txt")));
-    const tarvello::Result<std::string> text = tarvello::ReadReadme(path);
+    const Result<std::string> text = ReadReadme(path);
     if (!text) {
         // This one box puts the description straight after the sentence.
-        const tarvello::Failure &failure = text.failure();
+        const Failure &failure = text.failure();
         m_context.dialogs->message(this, boxTitleText(BoxTitle::WithVersion),
                                    fromFileText(failure.sentence + failure.description),
                                    IDialogs::Buttons::Ok, IDialogs::Icon::Exclamation);

@@ -168,8 +168,8 @@ frmSplash::frmSplash(QWidget *parent)
 void frmSplash::showEvent(QShowEvent *event)
 {
     m_dismissing = false;
-    lblVersion->setText(QString::fromStdString(tarvello::VersionLine()));
-    lblProductName->setText(QString::fromLatin1(tarvello::kProductName));
+    lblVersion->setText(QString::fromStdString(VersionLine()));
+    lblProductName->setText(QString::fromLatin1(kProductName));
     lblCopyright->setText(QString::fromLatin1(kRightsLine));
     QDialog::showEvent(event);
     // Centred on the screen: at start there is no main window to centre on.

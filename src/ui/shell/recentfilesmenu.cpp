@@ -55,17 +55,17 @@ QString RecentFilesMenu::defaultSettingsFile()
 QStringList RecentFilesMenu::files() const
 {
     const QSettings settings(m_settingsFile, QSettings::IniFormat);
-    return fromList(tarvello::CleanRecentFiles(toList(settings.value(kKey).toStringList())));
+    return fromList(CleanRecentFiles(toList(settings.value(kKey).toStringList())));
 }
 
 void RecentFilesMenu::add(const QString &path)
 {
-    store(fromList(tarvello::AddRecentFile(toList(files()), path.toStdString())));
+    store(fromList(AddRecentFile(toList(files()), path.toStdString())));
 }
 
 void RecentFilesMenu::remove(const QString &path)
 {
-    store(fromList(tarvello::RemoveRecentFile(toList(files()), path.toStdString())));
+    store(fromList(RemoveRecentFile(toList(files()), path.toStdString())));
 }
 
 void RecentFilesMenu::clear()
@@ -90,7 +90,7 @@ void RecentFilesMenu::fillMenu()
     std::size_t number = 1;
     for (const QString &path : entries) {
         QAction *item = m_menu->addAction(shownText(
-            QString::fromStdString(tarvello::RecentFileCaption(number++, path.toStdString()))));
+            QString::fromStdString(RecentFileCaption(number++, path.toStdString()))));
         item->setObjectName(QStringLiteral("mnuFile_OpenRecent_%1").arg(number - 1));
         item->setToolTip(QDir::toNativeSeparators(path));
         connect(item, &QAction::triggered, this, [this, path] { emit chosen(path); });

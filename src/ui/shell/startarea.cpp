@@ -35,7 +35,7 @@ QLabel *heading(const QString &text, qreal scale, QWidget *parent)
 
 QIcon documentIcon(const QString &path)
 {
-    return iconFor(tarvello::DocumentKindOf(toFilePath(path)) == tarvello::DocumentKind::Army
+    return iconFor(DocumentKindOf(toFilePath(path)) == DocumentKind::Army
                        ? CommandIcon::OpenArmy
                        : CommandIcon::OpenFigure);
 }

@@ -17,12 +17,12 @@ QString startProgramFolder(IDialogs &dialogs)
 {
     const QString installFolder = QCoreApplication::applicationDirPath();
     const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    const tarvello::Result<std::string> chosen =
-        tarvello::ChooseProgramFolder(toFilePath(installFolder), toFilePath(userFolder));
+    const Result<std::string> chosen =
+        ChooseProgramFolder(toFilePath(installFolder), toFilePath(userFolder));
     if (chosen.ok()) {
         if (chosen.value() != toFilePath(installFolder)) {
             const std::string notice =
-                tarvello::ReplaceEmptyTables(toFilePath(installFolder), chosen.value());
+                ReplaceEmptyTables(toFilePath(installFolder), chosen.value());
             if (!notice.empty())
                 dialogs.message(nullptr, boxTitleText(BoxTitle::Plain),
                                 fromFilePath(notice), IDialogs::Buttons::Ok,

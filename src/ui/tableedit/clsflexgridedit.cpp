@@ -182,17 +182,17 @@ void clsFlexGridEdit::endEdit()
 void clsFlexGridEdit::behave(int code, Qt::KeyboardModifiers modifiers)
 {
     m_moving = true;
-    if (code == tarvello::kBehaviourFocusGrid) {
+    if (code == kBehaviourFocusGrid) {
         m_grid->setFocus(Qt::OtherFocusReason);
         // A grid on an inactive window gets no focus event; write all the same.
         endEdit();
-    } else if (code >= tarvello::kBehaviourRight && code <= tarvello::kBehaviourUp) {
+    } else if (code >= kBehaviourRight && code <= kBehaviourUp) {
         const QAbstractItemModel *model = m_grid->model();
         // The grid's row 0 is its caption row.
-        const tarvello::GridShape shape{model->rowCount() + 1, model->columnCount(), 1, 0};
+        const GridShape shape{model->rowCount() + 1, model->columnCount(), 1, 0};
         const QModelIndex current = m_editCell.isValid() ? QModelIndex(m_editCell)
                                                          : m_grid->currentIndex();
-        const auto next = tarvello::BehaviourMove(code, {current.row() + 1, current.column()}, shape);
+        const auto next = BehaviourMove(code, {current.row() + 1, current.column()}, shape);
         if (next) {
             m_grid->model()->setData(current, m_box->text(), Qt::EditRole);
             m_grid->setCurrentCell(next->row - 1, next->column);
@@ -219,8 +219,8 @@ bool clsFlexGridEdit::boxKeyDown(QKeyEvent *event)
         m_box->hide();
         m_grid->setFocus(Qt::OtherFocusReason);
         break;
-    case Qt::Key_Up: behave(tarvello::kBehaviourUp, event->modifiers()); break;
-    case Qt::Key_Down: behave(tarvello::kBehaviourDown, event->modifiers()); break;
+    case Qt::Key_Up: behave(kBehaviourUp, event->modifiers()); break;
+    case Qt::Key_Down: behave(kBehaviourDown, event->modifiers()); break;
     default:
         static_cast<QObject *>(m_box.data())->event(event);
         break;

@@ -123,7 +123,7 @@ void frmEdit_Table::showEvent(QShowEvent *event)
 void frmEdit_Table::OpenFile(const QString &fileName, const QString &caption)
 {
     m_caption = caption;
-    const tarvello::Status read = m_editor.Open(toFilePath(fileName));
+    const Status read = m_editor.Open(toFilePath(fileName));
     m_model->reset();
     // An unreadable file leaves an empty editor that saves nowhere unasked.
     if (!read.ok())

@@ -77,7 +77,7 @@ private:
     AppContext &m_context;
     TableModel *m_model = nullptr;
     // Owned by m_model, which the grid reads until the window's children go.
-    tarvello::TableEditorModel &m_editor;
+    TableEditorModel &m_editor;
     std::unique_ptr<clsFlexGridEdit> m_cellEditor;
     QString m_caption;
     bool m_activationHooked = false;

@@ -80,7 +80,7 @@ void frmEdit_Table::Copy()
     m_cellEditor->IgnoreNextKey = true;
     if (!grdTable->currentIndex().isValid())
         return;
-    const std::string text = tarvello::CopyText(m_model->document(), grdTable->selectionTop(),
+    const std::string text = CopyText(m_model->document(), grdTable->selectionTop(),
                                                 grdTable->selectionBottom());
     QGuiApplication::clipboard()->setText(fromFileText(text));
 }
@@ -95,7 +95,7 @@ void frmEdit_Table::Paste()
 {
     m_cellEditor->IgnoreNextKey = true;
     const int at = grdTable->currentIndex().isValid() ? grdTable->selectionRow() : 0;
-    m_model->pasteRows(at, tarvello::SplitPastedText(
+    m_model->pasteRows(at, SplitPastedText(
                                toFileText(QGuiApplication::clipboard()->text())));
     if (!grdTable->currentIndex().isValid() && m_model->rowCount() > 0)
         grdTable->setCurrentCell(0, 0);
@@ -128,7 +128,7 @@ void frmEdit_Table::restore()
 
 bool frmEdit_Table::writeTo(const QString &path)
 {
-    const tarvello::Status status = m_editor.SaveAs(toFilePath(path));
+    const Status status = m_editor.SaveAs(toFilePath(path));
     if (!status.ok()) {
         m_context.dialogs->message(this, boxTitleText(BoxTitle::Plain),
                                    fromFilePath(status.failure().sentence) + QStringLiteral("\r\n")
@@ -184,7 +184,7 @@ void frmEdit_Table::PrintIt()
 void frmEdit_Table::renderPrintout(QPrinter &printer)
 {
     QtPrinterPage page(printer);
-    const tarvello::Status status = tarvello::PrintTable(page, toFileText(m_caption),
+    const Status status = PrintTable(page, toFileText(m_caption),
                                                          m_model->document());
     if (!status.ok())
         showFailure(*m_context.dialogs, this, status.failure(), IDialogs::Icon::Exclamation, BoxTitle::WithVersion);

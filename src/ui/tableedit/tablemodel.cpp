@@ -25,7 +25,7 @@ int TableModel::rowCount(const QModelIndex &parent) const
 int TableModel::columnCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0
-                            : static_cast<int>(std::min(document().ColumnCount(), tarvello::kMaxShownColumns));
+                            : static_cast<int>(std::min(document().ColumnCount(), kMaxShownColumns));
 }
 
 QVariant TableModel::data(const QModelIndex &index, int role) const
@@ -63,7 +63,7 @@ bool TableModel::setData(const QModelIndex &index, const QVariant &value, int ro
     // part shown: unless that part was edited, the cell keeps its whole text.
     const std::string &cell = document().Cell(index.row(), index.column());
     const std::string text = toFileText(value.toString());
-    if (!tarvello::IsShownWhole(cell) && text == tarvello::ShownText(cell))
+    if (!IsShownWhole(cell) && text == ShownText(cell))
         return false;
     if (!m_editor.SetCell(index.row(), index.column(), text))
         return false;

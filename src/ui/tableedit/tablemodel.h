@@ -10,7 +10,7 @@
 namespace tarvello {
 
 // Shows a TableDocument in a grid: its captions as the header, its rows below,
-// every cell as text. At most tarvello::kMaxShownColumns columns are shown and every
+// every cell as text. At most kMaxShownColumns columns are shown and every
 // text is shown cut to kMaxShownText characters; the document keeps and
 // saves the rest. The grid cannot edit cells itself; the cell editor and
 // the table editor change the document through this model, which forwards
@@ -24,7 +24,7 @@ public:
 
     // The table editor's core model, which owns the document shown.
     TableEditorModel &editor() { return m_editor; }
-    const tarvello::TableDocument &document() const { return m_editor.Document(); }
+    const TableDocument &document() const { return m_editor.Document(); }
     // The editor's document was replaced whole (opened, undone, redone).
     void reset();
 
