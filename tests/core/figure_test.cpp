@@ -4,6 +4,7 @@
 #include "figure/figurefile.h"
 #include "figure/figuremodel.h"
 #include "figure/figurerecord.h"
+#include "figure/figurereport.h"
 #include "figure/figurerules.h"
 #include "figure/recost.h"
 #include "figure_testtables.h"
@@ -472,6 +473,7 @@ TEST_F(FigureFileTest, ALoneMinusCountsAsZeroUntilTheBoxIsLeftOrTheFigureSaved)
     ASSERT_TRUE(model.SetAdjustHitFactor("-").ok());
     FigureRecord typing = model.Record();
     EXPECT_EQ(typing.txtAdjustHitFactor, "-");
+    EXPECT_EQ(FigureExportText(FigureReportFrom(typing)), FigureExportText(FigureReportFrom(zero)));
     typing.txtAdjustHitFactor = "0";
     EXPECT_EQ(typing, zero);
     ASSERT_TRUE(model.SetAdjustHitFactor("-2").ok());

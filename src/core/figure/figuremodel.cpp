@@ -17,9 +17,6 @@ namespace tarvello {
 
 namespace {
 
-// The adjustment's text while a negative number is being typed.
-constexpr std::string_view kLoneMinus = "-";
-
 bool ValidRow(const std::vector<ListRow> &rows, int row)
 {
     return row >= 0 && row < static_cast<int>(rows.size());

@@ -44,6 +44,10 @@ inline constexpr const char *kTargetingSystemLabel = "Targeting System";
 
 // Every field of one figure. A new record holds the initial texts; the choice
 // lists are empty until the editor fills them from the rules tables.
+// The adjustment's text while a negative number is being typed; until the
+// box is left it counts as 0 in the cost, the file and the report.
+inline constexpr std::string_view kLoneMinus = "-";
+
 struct FigureRecord
 {
     // Input fields.

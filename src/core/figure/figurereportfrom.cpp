@@ -25,7 +25,8 @@ FigureReportData FigureReportFrom(const FigureRecord &shown)
     d.cboArmorType = shown.cboArmorType.Text();
     d.txtBaseHitFactor = shown.txtBaseHitFactor;
     d.txtRaceHitFactorModifier = shown.txtRaceHitFactorModifier;
-    d.txtAdjustHitFactor = shown.txtAdjustHitFactor;
+    d.txtAdjustHitFactor =
+        shown.txtAdjustHitFactor == kLoneMinus ? std::string("0") : shown.txtAdjustHitFactor;
     d.txtAdjustedHitFactor = shown.txtAdjustedHitFactor;
     d.txtHitPoints = shown.txtHitPoints;
     d.txtBaseMorale = shown.txtBaseMorale;
