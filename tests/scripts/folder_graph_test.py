@@ -1,0 +1,70 @@
+#!/usr/bin/env python3
+"""folder_graph.py on small trees and on a copy of src/ui with one include
+planted: each case states whether the folders include each other in a cycle."""
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+REPO = os.path.dirname(os.path.dirname(HERE))
+SCRIPT = os.path.join(REPO, "scripts", "folder_graph.py")
+
+# name, files {path: included names}, planted include into a copy of src/ui
+# (file, include) or None, the cycle expected (None: none).
+CASES = [
+    ("a folder including itself", {"a/x.h": ["y.h"], "a/y.h": ["a/x.h"]}, None, None),
+    ("a diamond", {"a/x.h": ["b/y.h", "c/z.h"], "b/y.h": ["d/w.h"], "c/z.h": ["d/w.h", "b/y.h"],
+                   "d/w.h": []}, None, None),
+    ("two folders", {"a/x.h": ["b/y.h"], "b/y.h": ["../a/x.h"]}, None, "a -> b -> a"),
+    ("a cycle below the first folder", {"a/x.h": ["b/y.h"], "b/y.h": ["c/z.h"],
+                                        "c/z.h": ["d/w.h"], "d/w.h": ["b/y.h"]},
+     None, "b -> c -> d -> b"),
+    ("an include of an outside file", {"a/x.h": ["outside.h", "b/y.h"], "b/y.h": []}, None, None),
+    ("src/ui as it is", None, None, None),
+    ("the card sheet dialog reaching up to the card window", None,
+     ("platform/cardsheetdialog.cpp", "card/frmunitcard.h"), "card -> platform -> card"),
+    ("the main window's folder reaching the figure editor", None,
+     ("shell/frmmain.cpp", "figure/frmfigure.h"), "figure -> shell -> figure"),
+]
+
+
+def build_tree(root, files):
+    for path, includes in files.items():
+        os.makedirs(os.path.dirname(os.path.join(root, path)), exist_ok=True)
+        with open(os.path.join(root, path), "w", encoding="utf-8") as f:
+            f.writelines(f'#include "{name}"\n' for name in includes)
+
+
+def run_case(files, planted, work):
+    root = os.path.join(work, "lib")
+    includes = []
+    if files is None:
+        shutil.copytree(os.path.join(REPO, "src", "ui"), root)
+        includes = [os.path.join(REPO, "src", "core")]
+        if planted:
+            with open(os.path.join(root, planted[0]), "a", encoding="utf-8") as f:
+                f.write(f'#include "{planted[1]}"\n')
+    else:
+        build_tree(root, files)
+    return subprocess.run([sys.executable, SCRIPT, root] + includes, stdout=subprocess.PIPE,
+                          text=True)
+
+
+def main():
+    failures = 0
+    for name, files, planted, cycle in CASES:
+        with tempfile.TemporaryDirectory() as work:
+            result = run_case(files, planted, work)
+        found = [l[len("cycle: "):] for l in result.stdout.splitlines() if l.startswith("cycle: ")]
+        ok = (result.returncode, found) == ((1, [cycle]) if cycle else (0, []))
+        if not ok:
+            failures += 1
+            print(f"FAIL {name}: exit {result.returncode}, expected cycle {cycle}\n{result.stdout}")
+    print(f"{len(CASES) - failures} of {len(CASES)} cases pass")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
