@@ -61,6 +61,17 @@ TEST(RecentFiles, CaptionsNumberTheFirstNineAndShowAmpersands)
     EXPECT_EQ(RecentFileCaption(3, "plain.tvf"), "&3 plain.tvf");
 }
 
+TEST(RecentFiles, FilesOfTheSameNameAreToldApartByTheirFolder)
+{
+    EXPECT_EQ(RecentFileCaptions({"/home/p/Spring/orcs.tvf", "/home/p/elves.tvf",
+                                  "/home/p/Old & New/orcs.tvf", "orcs.tvf"}),
+              (List{"&1 orcs.tvf (Spring)", "&2 elves.tvf", "&3 orcs.tvf (Old && New)",
+                    "&4 orcs.tvf"}));
+    // The same folder name twice: the whole folder says which is which.
+    EXPECT_EQ(RecentFileCaptions({"/a/Armies/north.tva", "C:\\b\\Armies\\north.tva"}),
+              (List{"&1 north.tva (/a/Armies)", "&2 north.tva (C:\\b\\Armies)"}));
+}
+
 TEST(WindowPlacement, AGrownWindowMovesLeftAndUpAndShrinksOnlyWhenItMust)
 {
     struct Case

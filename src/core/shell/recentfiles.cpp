@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 namespace tarvello {
 
@@ -12,6 +13,32 @@ std::string_view FileNameOf(std::string_view path)
 {
     const std::size_t slash = path.find_last_of("/\\");
     return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
+// The path without its last part; empty for a bare file name.
+std::string_view FolderOf(std::string_view path)
+{
+    const std::size_t slash = path.find_last_of("/\\");
+    return slash == std::string_view::npos ? std::string_view() : path.substr(0, slash);
+}
+
+// "&" doubled, so that a menu shows it instead of taking it as an access key.
+void AppendShown(std::string &caption, std::string_view text)
+{
+    for (const char c : text) {
+        caption += c;
+        if (c == '&')
+            caption += '&';
+    }
+}
+
+// How many entries of list have what part gives for path, for the few
+// entries of the list.
+template<typename Part>
+std::size_t CountSame(const std::vector<std::string> &list, std::string_view path, Part part)
+{
+    return static_cast<std::size_t>(std::count_if(
+        list.begin(), list.end(), [&](const std::string &other) { return part(other) == part(path); }));
 }
 
 } // namespace
@@ -52,12 +79,30 @@ std::string RecentFileCaption(std::size_t number, std::string_view path)
     std::string caption(number < 10 ? 1 : 0, '&');
     caption += std::to_string(number);
     caption += ' ';
-    for (const char c : FileNameOf(path)) {
-        caption += c;
-        if (c == '&')
-            caption += '&';
-    }
+    AppendShown(caption, FileNameOf(path));
     return caption;
+}
+
+std::vector<std::string> RecentFileCaptions(const std::vector<std::string> &list)
+{
+    const auto name = [](std::string_view p) { return FileNameOf(p); };
+    // Same name and same folder name: the folder's name tells nothing.
+    const auto nameInFolder = [](std::string_view p) {
+        return std::pair(FileNameOf(p), FileNameOf(FolderOf(p)));
+    };
+    std::vector<std::string> captions;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        std::string caption = RecentFileCaption(i + 1, list[i]);
+        const std::string_view folder = FolderOf(list[i]);
+        if (!folder.empty() && CountSame(list, list[i], name) > 1) {
+            caption += " (";
+            AppendShown(caption, CountSame(list, list[i], nameInFolder) > 1 ? folder
+                                                                          : FileNameOf(folder));
+            caption += ')';
+        }
+        captions.push_back(std::move(caption));
+    }
+    return captions;
 }
 
 DocumentKind DocumentKindOf(std::string_view path)

@@ -31,6 +31,12 @@ std::vector<std::string> CleanRecentFiles(const std::vector<std::string> &list,
 // key. The full path is the item's tool tip.
 std::string RecentFileCaption(std::size_t number, std::string_view path);
 
+// The menu captions of the whole list, numbered from 1. Entries of the same
+// file name in different folders are told apart by their folder's name in
+// brackets after the caption ("&2 orcs.tvf (Spring)"), by the whole folder
+// where those names are the same too.
+std::vector<std::string> RecentFileCaptions(const std::vector<std::string> &list);
+
 // The documents the program opens, known by their file extension in any case.
 enum class DocumentKind { Figure, Army, Style, Unknown };
 DocumentKind DocumentKindOf(std::string_view path);

@@ -87,11 +87,11 @@ void RecentFilesMenu::fillMenu()
 {
     m_menu->clear();
     const QStringList entries = files();
-    std::size_t number = 1;
-    for (const QString &path : entries) {
-        QAction *item = m_menu->addAction(shownText(
-            QString::fromStdString(RecentFileCaption(number++, path.toStdString()))));
-        item->setObjectName(QStringLiteral("mnuFile_OpenRecent_%1").arg(number - 1));
+    const std::vector<std::string> captions = RecentFileCaptions(toList(entries));
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const QString &path = entries[i];
+        QAction *item = m_menu->addAction(shownText(QString::fromStdString(captions[i])));
+        item->setObjectName(QStringLiteral("mnuFile_OpenRecent_%1").arg(i + 1));
         item->setToolTip(QDir::toNativeSeparators(path));
         connect(item, &QAction::triggered, this, [this, path] { emit chosen(path); });
     }
