@@ -998,8 +998,8 @@ TEST(History, FoldsOneFieldsEditsDropsRedoAndForgetsALostSavedPoint)
 }
 
 // The saved point follows its state through trimming, is forgotten when its
-// state is trimmed away or replaced by a new step, and a Reset makes the new
-// state the saved one.
+// state is trimmed away or replaced by a new step, outlives the steps dropped
+// above it, and a Reset makes the new state the saved one.
 TEST(History, SavedPointFollowsItsState)
 {
     History<int> trimmed(2);
@@ -1031,6 +1031,15 @@ TEST(History, SavedPointFollowsItsState)
     EXPECT_FALSE(replaced.AtSaved());
     replaced.Reset(9);
     EXPECT_TRUE(replaced.AtSaved());
+
+    History<int> kept;
+    kept.Reset(0);
+    kept.Record("a", 1);
+    kept.Undo();
+    kept.MarkSaved();
+    kept.Record("b", 2); // drops only state 1, above the saved state 0
+    EXPECT_EQ(kept.Undo(), 0);
+    EXPECT_TRUE(kept.AtSaved());
 }
 
 class FigureUndoTest : public ::testing::Test
