@@ -20,6 +20,7 @@ int main(int argc, char *argv[])
     context.dialogs = &dialogs;
     context.tables = &tables;
     context.programFolder = startProgramFolder(dialogs);
+    context.picturesFolder = QApplication::applicationDirPath() + QStringLiteral("/pictures");
     frmMain mainWindow(context);
     registerDocumentWindows(mainWindow);
     mainWindow.startUp();

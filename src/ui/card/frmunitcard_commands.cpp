@@ -68,7 +68,8 @@ void frmUnitCard::changeFont(FontRoleId role)
 void frmUnitCard::saveStyle()
 {
     const std::optional<QString> path = m_context.dialogs->saveFile(
-        this, kStyleFilter, QString(), fromFileText(m_model.ProposedStyleFileName()), true);
+        this, kStyleFilter, m_context.figuresFolder(),
+        fromFileText(m_model.ProposedStyleFileName()), true);
     if (!path || path->isEmpty())
         return;
     const Status saved = m_model.SaveStyle(toFilePath(*path));
@@ -81,7 +82,7 @@ void frmUnitCard::saveStyle()
 void frmUnitCard::loadStyle()
 {
     const std::optional<QString> path = m_context.dialogs->openFile(this, kStyleFilter,
-                                                                    QString());
+                                                                    m_context.figuresFolder());
     if (!path || path->isEmpty())
         return;
     const Result<std::string> loaded = m_model.LoadStyle(toFilePath(*path));
@@ -164,8 +165,8 @@ void frmUnitCard::copyToClipboard()
 void frmUnitCard::saveImage()
 {
     const std::optional<QString> chosen = m_context.dialogs->saveFile(
-        this, kImageFilter, QString(), fromFileText(m_model.figure().Name) + QStringLiteral(".png"),
-        true);
+        this, kImageFilter, m_context.figuresFolder(),
+        fromFileText(m_model.figure().Name) + QStringLiteral(".png"), true);
     if (!chosen || chosen->isEmpty())
         return;
     QString path = *chosen;

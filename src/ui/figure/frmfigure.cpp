@@ -216,7 +216,7 @@ void frmFigure::report(const Failure &failure)
 void frmFigure::browseImage()
 {
     const std::optional<QString> path = m_context.dialogs->openFile(this, kBitmapFilter,
-                                                                    QString());
+                                                                    m_context.picturesFolder);
     if (!path || path->isEmpty())
         return;
     // A file that is not a readable picture leaves the picture as it was.

@@ -30,6 +30,9 @@ struct AppContext
     // The user's settings file (recent files); empty: the usual one in the
     // user's config folder.
     QString settingsFile;
+    // The sample pictures beside the program, where the picture dialog
+    // starts (a player's own program folder holds no copy of them).
+    QString picturesFolder;
 };
 
 } // namespace tarvello

@@ -47,7 +47,7 @@ protected:
         m_dialogs = ScriptedDialogs();
         m_tables = std::move(tables);
         m_context = AppContext{&m_dialogs, &m_tables, m_folder->path(), {}, nullptr,
-                               tempPath(QStringLiteral("tarvello.conf"))};
+                               tempPath(QStringLiteral("tarvello.conf")), QString()};
     }
     // resetContext, then a new main window, shown; its modal dialogs return
     // at once. The program folder is the temporary one unless given.
