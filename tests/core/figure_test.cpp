@@ -926,6 +926,11 @@ TEST_F(FigureRecostTest, SavingKeepsTheOtherSectionsAndWritesTheNewCost)
                   std::string::npos);
     }
     EXPECT_FALSE(RecostFigureFile(tables, folder.File("missing.tvf")).ok());
+    // A file of another kind gives no cost to compare or save.
+    folder.Write("style.tvf", "[Style]\r\nDataFont=Arial\r\n");
+    const Result<FigureRecost> other = RecostFigureFile(tables, folder.File("style.tvf"));
+    ASSERT_FALSE(other.ok());
+    EXPECT_EQ(other.failure().kind, FailureKind::NotThisFormat);
 }
 
 TEST_F(FigureRecostTest, ArmyLinesTakeTheCostsTheirFiguresHaveNow)

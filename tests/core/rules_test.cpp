@@ -187,6 +187,36 @@ TEST(TableFields, DefenseFactorsReadPastTheLabel)
     EXPECT_EQ(t.DefenseFactors, (std::vector<double>{0.5, 0.75}));
 }
 
+// Each column of a line fills its own field: a line of distinct values per
+// table, read back field by field in the file's column order.
+TEST(TableFields, EveryColumnFillsItsOwnField)
+{
+    using Ints = std::vector<int>;
+    const ArmorTypeRow armor = FromText(TableId::ArmorTypes, "Chain;1;2;3;4\r\n").ArmorTypes.at(0);
+    EXPECT_EQ(armor.Name, "Chain");
+    EXPECT_EQ((Ints{armor.GreenHitFactor, armor.LineHitFactor, armor.EliteHitFactor,
+                    armor.SpecialHitFactor}),
+              (Ints{1, 2, 3, 4}));
+    const MissileWeaponRow missile =
+        FromText(TableId::MissileWeapons, "Bow;1;2;3;4;Arrows\r\n").MissileWeapons.at(0);
+    EXPECT_EQ((Ints{missile.MaxDamage, missile.AttackRadius, missile.ShortRange,
+                    missile.LongRange}),
+              (Ints{1, 2, 3, 4}));
+    EXPECT_EQ(missile.Name + "/" + missile.Notes, "Bow/Arrows");
+    const ExtraItemRow item =
+        FromText(TableId::ExtraItems, "Wand;1;2;3;4;5;Sparks\r\n").ExtraItems.at(0);
+    EXPECT_EQ((Ints{item.Cost, item.MaxDamage, item.AttackRadius, item.ShortRange,
+                    item.LongRange}),
+              (Ints{1, 2, 3, 4, 5}));
+    EXPECT_EQ(item.Name + "/" + item.Notes, "Wand/Sparks");
+    const CommandSkillRow skill =
+        FromText(TableId::CommandSkills, "Bold;1;2\r\n").CommandSkills.at(0);
+    EXPECT_EQ((Ints{skill.InitiativeModifier, skill.Cost}), (Ints{1, 2}));
+    const MoveRow move = FromText(TableId::Moves, "Slow;6;0.5\r\n").Moves.at(0);
+    EXPECT_EQ(move.Move, 6);
+    EXPECT_DOUBLE_EQ(move.MoveMultiplier, 0.5);
+}
+
 TEST(TableFields, AttackRollsFillTheThirteenColumnsInOrder)
 {
     const RulesTables t = FromText(TableId::LineAttackRolls, "4;1;2;3;4;5;6;7;8;9;10;18.5;20,25\r\n");
