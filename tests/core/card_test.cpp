@@ -842,6 +842,8 @@ TEST(ArmySheet, CardsPerLineOrUnitFromTheFigureFilesEachReadOnce)
     EXPECT_EQ(SheetPrintedMessage(7, perUnit.skipped),
               "7 cards printed, 2 skipped: Ghost (file not found); Broken (" + brokenReason + ")");
     EXPECT_EQ(SheetPrintedMessage(1, {{"Ghost", "gone"}}), "1 card printed, 1 skipped: Ghost (gone)");
+    EXPECT_EQ(SheetPrintedMessage(2, {{"Ghost", "gone"}}, true),
+              "2 cards previewed, 1 skipped: Ghost (gone)");
     EXPECT_EQ(job(false, folder / "gone").skipped.size(), units.size()); // every line
 }
 

@@ -135,12 +135,14 @@ CardSheetJob BuildArmySheetJob(const std::vector<ArmyUnit> &units, bool perUnit,
     return job;
 }
 
-std::string SheetPrintedMessage(int printed, const std::vector<SkippedLine> &skipped)
+std::string SheetPrintedMessage(int printed, const std::vector<SkippedLine> &skipped,
+                                bool preview)
 {
     if (skipped.empty())
         return {};
     std::string text = std::to_string(printed) + (printed == 1 ? " card" : " cards")
-                       + " printed, " + std::to_string(skipped.size()) + " skipped: ";
+                       + (preview ? " previewed, " : " printed, ")
+                       + std::to_string(skipped.size()) + " skipped: ";
     for (std::size_t i = 0; i < skipped.size(); ++i) {
         if (i > 0)
             text += "; ";

@@ -72,7 +72,9 @@ CardSheetJob BuildArmySheetJob(const std::vector<ArmyUnit> &units, bool perUnit,
                                const FontExistsFn &fontExists, const std::string &defaultFont);
 
 // "3 cards printed, 1 skipped: Orc Archer (file not found)"; several skipped
-// lines are joined by "; ". Empty when nothing was skipped.
-std::string SheetPrintedMessage(int printed, const std::vector<SkippedLine> &skipped);
+// lines are joined by "; ". A preview says "previewed" instead. Empty when
+// nothing was skipped.
+std::string SheetPrintedMessage(int printed, const std::vector<SkippedLine> &skipped,
+                                bool preview = false);
 
 } // namespace tarvello

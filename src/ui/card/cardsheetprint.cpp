@@ -136,9 +136,10 @@ void runCardSheet(AppContext &context, QWidget *parent, const CardSheetRequest &
                                                                                       question);
     if (!choice)
         return;
-    const std::int64_t cards = !request.forArmy ? choice->copies
-                               : choice->perUnit ? request.unitCards
-                                                 : request.lineCards;
+    const std::int64_t cards = !request.forArmy    ? choice->copies
+                               : choice->perFigure ? request.figureCards
+                               : choice->perUnit   ? request.unitCards
+                                                   : request.lineCards;
     if (const std::string refused = SheetJobLimitNotice(cards, perPage);
         !refused.empty()) {
         notice(context, parent, refused);
@@ -173,7 +174,8 @@ void runCardSheet(AppContext &context, QWidget *parent, const CardSheetRequest &
             }
         }
     }
-    const std::string skipped = SheetPrintedMessage(int(job.order.size()), job.skipped);
+    const std::string skipped = SheetPrintedMessage(int(job.order.size()), job.skipped,
+                                                    choice->preview);
     if (!skipped.empty())
         notice(context, parent, skipped);
 }
