@@ -25,8 +25,8 @@ CASES = [
     ("src/ui as it is", None, None, None),
     ("the card sheet dialog reaching up to the card window", None,
      ("platform/cardsheetdialog.cpp", "card/frmunitcard.h"), "card -> platform -> card"),
-    ("the main window's folder reaching the figure editor", None,
-     ("shell/frmmain.cpp", "figure/frmfigure.h"), "figure -> shell -> figure"),
+    ("the main window reaching up to the window factory", None,
+     ("shell/frmmain.cpp", "assembly/documentwindows.h"), "assembly -> shell -> assembly"),
 ]
 
 

@@ -22,7 +22,6 @@
 #include "platform/screentwips.h"
 #include "platform/uitext.h"
 #include "platform/closeprompt.h"
-#include "shell/frmmain.h"
 
 #include <algorithm>
 
@@ -248,12 +247,7 @@ void frmFigure::openCard()
         return;
     auto *card = new frmUnitCard(m_context);
     card->LoadFigure(*figure, imageFromPicture(m_model->Image()));
-    if (auto *main = qobject_cast<frmMain *>(window())) {
-        main->addChild(card);
-    } else {
-        card->setAttribute(Qt::WA_DeleteOnClose);
-        card->show();
-    }
+    showChildWindow(card);
 }
 
 void frmFigure::printCards()

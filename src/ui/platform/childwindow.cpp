@@ -3,6 +3,7 @@
 #include "platform/uitext.h"
 
 #include <QCloseEvent>
+#include <QMetaMethod>
 
 namespace tarvello {
 
@@ -36,6 +37,16 @@ QString ChildWindow::undoName() const
 QString ChildWindow::redoName() const
 {
     return canRedo() ? fromFileText(editSteps()->RedoName()) : QString();
+}
+
+void ChildWindow::showChildWindow(ChildWindow *child)
+{
+    if (isSignalConnected(QMetaMethod::fromSignal(&ChildWindow::childWindowOpened))) {
+        emit childWindowOpened(child);
+        return;
+    }
+    child->setAttribute(Qt::WA_DeleteOnClose);
+    child->show();
 }
 
 void ChildWindow::closeEvent(QCloseEvent *event)

@@ -73,8 +73,14 @@ signals:
     void documentSaved(const QString &path);
     // The history changed: a step was made, undone, redone or saved.
     void historyChanged();
+    // The window opened another one (a figure its card) for the main window
+    // to take in as one of its children.
+    void childWindowOpened(ChildWindow *child);
 
 protected:
+    // Shows child inside the main window when this window is one of its
+    // children, otherwise as a window of its own, deleted when closed.
+    void showChildWindow(ChildWindow *child);
     void closeEvent(QCloseEvent *event) override;
     // The document whose steps Edit, Undo and Redo show. A virtual rather
     // than a stored pointer: while the window is being destroyed the base's

@@ -112,6 +112,8 @@ void frmMain::trackDocument(ChildWindow *child)
             Qt::UniqueConnection);
     connect(child, &ChildWindow::documentSaved, this, &frmMain::confirmSave,
             Qt::UniqueConnection);
+    connect(child, &ChildWindow::childWindowOpened, this, &frmMain::addChild,
+            Qt::UniqueConnection);
 }
 
 void frmMain::rememberFile(const QString &path)
