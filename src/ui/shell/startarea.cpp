@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScrollArea>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -49,7 +50,19 @@ StartArea::StartArea(QMdiArea *area, const QList<QAction *> &commands,
     , m_recentFiles(recentFiles)
 {
     setObjectName(QStringLiteral("fraStart"));
-    auto *layout = new QGridLayout(this);
+    // A window smaller than the panel scrolls it rather than cutting it off.
+    auto *scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->viewport()->setAutoFillBackground(false);
+    auto *content = new QWidget(scroll);
+    scroll->setWidget(content);
+    // setWidget fills the content's background; the area's own shows through.
+    content->setAutoFillBackground(false);
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+    auto *layout = new QGridLayout(content);
     layout->addWidget(buildPanel(commands), 1, 1);
     layout->setRowStretch(0, 1);
     layout->setRowStretch(2, 2);
