@@ -136,10 +136,7 @@ void runCardSheet(AppContext &context, QWidget *parent, const CardSheetRequest &
                                                                                       question);
     if (!choice)
         return;
-    const std::int64_t cards = !request.forArmy    ? choice->copies
-                               : choice->perFigure ? request.figureCards
-                               : choice->perUnit   ? request.unitCards
-                                                   : request.lineCards;
+    const std::int64_t cards = IDialogs::chosenCards(question, *choice);
     if (const std::string refused = SheetJobLimitNotice(cards, perPage);
         !refused.empty()) {
         notice(context, parent, refused);

@@ -78,11 +78,7 @@ CardSheetDialog::CardSheetDialog(const IDialogs::CardSheetQuestion &question, QW
 
 std::int64_t CardSheetDialog::cards() const
 {
-    if (m_copies)
-        return m_copies->value();
-    if (m_perFigure->isChecked())
-        return m_question.figureCards;
-    return m_perUnit->isChecked() ? m_question.unitCards : m_question.lineCards;
+    return IDialogs::chosenCards(m_question, choice());
 }
 
 void CardSheetDialog::showCount()
