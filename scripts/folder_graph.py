@@ -2,11 +2,16 @@
 """Prints which folders of a library include which, from the #include "..." lines
 of its sources, and exits 1 when the folders include each other in a cycle.
 
-usage: folder_graph.py LIBRARY_ROOT [INCLUDE_ROOT...]
+usage: folder_graph.py [--layers FILE [--section NAME]] LIBRARY_ROOT [INCLUDE_ROOT...]
 
 An include resolves first beside the including file, then under the library root,
 then under each further include root; only files under the library root count as
-edges. A folder may include itself."""
+edges. A folder may include itself.
+
+With --layers, FILE lists the edges each folder may have, in a section named
+after the library ("[src/ui]"; --section names another): one line a folder,
+"folder: other other ...". Every edge found must be listed there; an edge that is
+not listed also exits 1, cycle or no cycle."""
 import os
 import re
 import sys
@@ -83,23 +88,77 @@ def find_cycle(edges):
     return None
 
 
+def read_layers(path, section):
+    """Maps each folder of SECTION in the layers file to the set of folders it may include."""
+    allowed, current = None, None
+    with open(path, encoding="utf-8") as text:
+        for line in text:
+            line = line.split("#", 1)[0].strip()
+            if not line:
+                continue
+            if line.startswith("[") and line.endswith("]"):
+                current = line[1:-1].strip()
+                if current == section:
+                    allowed = {}
+                continue
+            if current == section and ":" in line:
+                folder, others = line.split(":", 1)
+                allowed[folder.strip()] = set(others.split())
+    return allowed
+
+
+def unlisted_edges(edges, allowed):
+    """The edges found that the layers do not list, as (folder, other, where)."""
+    found = []
+    for folder in sorted(edges):
+        for other in sorted(edges[folder]):
+            if other not in allowed.get(folder, set()):
+                found.append((folder, other, edges[folder][other]))
+    return found
+
+
+def parse_args(argv):
+    layers, section, rest = None, None, []
+    args = iter(argv[1:])
+    for arg in args:
+        if arg == "--layers":
+            layers = next(args, None)
+        elif arg == "--section":
+            section = next(args, None)
+        else:
+            rest.append(arg)
+    return layers, section, rest
+
+
 def main(argv):
-    if len(argv) < 2:
+    layers, section, rest = parse_args(argv)
+    if not rest or (layers is None and "--layers" in argv):
         print(__doc__.strip(), file=sys.stderr)
         return 2
-    root = os.path.abspath(argv[1])
-    roots = [root] + [os.path.abspath(r) for r in argv[2:]]
+    root = os.path.abspath(rest[0])
+    roots = [root] + [os.path.abspath(r) for r in rest[1:]]
     edges = folder_edges(root, roots)
     for folder in sorted(edges):
         print(f"{folder} -> {', '.join(sorted(edges[folder])) or '(nothing)'}")
+    status = 0
     cycle = find_cycle(edges)
     if cycle:
         print("cycle: " + " -> ".join(cycle))
         for a, b in zip(cycle, cycle[1:]):
             print(f"  {a} -> {b}  ({edges[a][b]})")
-        return 1
-    print(f"no cycle among the folders of {argv[1]}")
-    return 0
+        status = 1
+    else:
+        print(f"no cycle among the folders of {rest[0]}")
+    if layers:
+        name = section or os.path.normpath(rest[0])
+        allowed = read_layers(layers, name)
+        if allowed is None:
+            print(f"{layers} has no section [{name}]")
+            return 1
+        for folder, other, where in unlisted_edges(edges, allowed):
+            print(f"not a listed layer: {folder} -> {other}  ({where})")
+            status = 1
+    return status
 
 
 if __name__ == "__main__":

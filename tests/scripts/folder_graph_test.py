@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
 """folder_graph.py on small trees and on a copy of src/ui with one include
-planted: each case states whether the folders include each other in a cycle."""
+planted: each case states whether the folders include each other in a cycle,
+and, for the copies of src/ui (checked against scripts/layers.txt), which
+edge the layers do not list."""
 import os
 import shutil
 import subprocess
@@ -11,8 +13,11 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 REPO = os.path.dirname(os.path.dirname(HERE))
 SCRIPT = os.path.join(REPO, "scripts", "folder_graph.py")
 
+LAYERS = os.path.join(REPO, "scripts", "layers.txt")
+
 # name, files {path: included names}, planted include into a copy of src/ui
-# (file, include) or None, the cycle expected (None: none).
+# (file, include) or None, the cycle expected (None: none), and for the copies
+# the edge expected to be reported as not listed (None: none).
 CASES = [
     ("a folder including itself", {"a/x.h": ["y.h"], "a/y.h": ["a/x.h"]}, None, None),
     ("a diamond", {"a/x.h": ["b/y.h", "c/z.h"], "b/y.h": ["d/w.h"], "c/z.h": ["d/w.h", "b/y.h"],
@@ -27,6 +32,8 @@ CASES = [
      ("platform/cardsheetdialog.cpp", "card/frmunitcard.h"), "card -> platform -> card"),
     ("the main window reaching up to the window factory", None,
      ("shell/frmmain.cpp", "assembly/documentwindows.h"), "assembly -> shell -> assembly"),
+    ("the table editor reaching sideways into the cards, no cycle", None,
+     ("tableedit/frmedit_table.cpp", "card/frmunitcard.h"), None, "tableedit -> card"),
 ]
 
 
@@ -42,26 +49,36 @@ def run_case(files, planted, work):
     includes = []
     if files is None:
         shutil.copytree(os.path.join(REPO, "src", "ui"), root)
-        includes = [os.path.join(REPO, "src", "core")]
+        includes = ["--layers", LAYERS, "--section", "src/ui", os.path.join(REPO, "src", "core")]
         if planted:
             with open(os.path.join(root, planted[0]), "a", encoding="utf-8") as f:
                 f.write(f'#include "{planted[1]}"\n')
     else:
         build_tree(root, files)
-    return subprocess.run([sys.executable, SCRIPT, root] + includes, stdout=subprocess.PIPE,
-                          text=True)
+    return subprocess.run([sys.executable, SCRIPT] + includes[:4] + [root] + includes[4:],
+                          stdout=subprocess.PIPE, text=True)
 
 
 def main():
     failures = 0
-    for name, files, planted, cycle in CASES:
+    for name, files, planted, cycle, *unlisted in CASES:
         with tempfile.TemporaryDirectory() as work:
             result = run_case(files, planted, work)
-        found = [l[len("cycle: "):] for l in result.stdout.splitlines() if l.startswith("cycle: ")]
-        ok = (result.returncode, found) == ((1, [cycle]) if cycle else (0, []))
+        lines = result.stdout.splitlines()
+        found = [l[len("cycle: "):] for l in lines if l.startswith("cycle: ")]
+        edges = [l.split("  (")[0][len("not a listed layer: "):] for l in lines
+                 if l.startswith("not a listed layer: ")]
+        expected_edges = [unlisted[0]] if unlisted and unlisted[0] else []
+        # A planted upward include closes a cycle and is an unlisted edge too.
+        if cycle and files is None:
+            expected_edges = edges if len(edges) == 1 else ["one unlisted edge"]
+        failing = bool(cycle) or bool(expected_edges)
+        ok = (result.returncode, found, edges) == (1 if failing else 0, [cycle] if cycle else [],
+                                                   expected_edges)
         if not ok:
             failures += 1
-            print(f"FAIL {name}: exit {result.returncode}, expected cycle {cycle}\n{result.stdout}")
+            print(f"FAIL {name}: exit {result.returncode}, expected cycle {cycle}, "
+                  f"unlisted {expected_edges}\n{result.stdout}")
     print(f"{len(CASES) - failures} of {len(CASES)} cases pass")
     return 1 if failures else 0
 
