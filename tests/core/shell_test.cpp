@@ -1,3 +1,4 @@
+#include "platform/documentkinds.h"
 #include "platform/fileio.h"
 #include "shell/commandrouting.h"
 #include "shell/programfolder.h"
@@ -9,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -96,16 +98,37 @@ TEST(WindowPlacement, AGrownWindowMovesLeftAndUpAndShrinksOnlyWhenItMust)
             << c.window.height;
 }
 
-TEST(RecentFiles, DocumentKindComesFromTheExtensionInAnyCase)
+TEST(DocumentKinds, KindComesFromTheExtensionInAnyCase)
 {
     const std::pair<const char *, DocumentKind> cases[] = {
         {"/f/knight.tvf", DocumentKind::Figure}, {"C:\\f\\KNIGHT.TVF", DocumentKind::Figure},
         {"army.Tva", DocumentKind::Army},        {"/s/bold.tvs", DocumentKind::Style},
+        {"/t/races.skv", DocumentKind::Table},   {"/p/Border Guard.TVZ", DocumentKind::ArmyPack},
         {"/f/notes.txt", DocumentKind::Unknown}, {"/f.tvf/readme", DocumentKind::Unknown},
         {"/f/tvf", DocumentKind::Unknown},       {"/f/knight.tvf.bak", DocumentKind::Unknown},
     };
     for (const auto &[path, kind] : cases)
         EXPECT_EQ(DocumentKindOf(path), kind) << path;
+    EXPECT_EQ(ProposedFileName("Sir Test", DocumentKind::Army), "Sir Test.tva");
+}
+
+// The desktop learns the same types and extensions from the installed MIME file.
+TEST(DocumentKinds, MimeFileRegistersEachKindWithItsExtension)
+{
+    const std::string xml =
+        ReadFileBytes(std::string(TARVELLO_SHIPPED_DATA_DIR) + "/../packaging/tarvello-mime.xml")
+            .value_or("");
+    ASSERT_FALSE(xml.empty());
+    for (const DocumentKindInfo &info : kDocumentKinds) {
+        if (*info.mimeType == '\0')
+            continue;
+        const std::size_t type = xml.find(std::string("type=\"") + info.mimeType + "\"");
+        ASSERT_NE(type, std::string::npos) << info.mimeType;
+        const std::size_t glob = xml.find("<glob pattern=\"", type);
+        EXPECT_EQ(xml.substr(glob, std::strlen(info.extension) + 17),
+                  std::string("<glob pattern=\"*") + info.extension + "\"")
+            << info.mimeType;
+    }
 }
 
 struct RouteCase

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include "platform/documentkinds.h"
 #include <vector>
 
 // The army file (.tva): the army name, the figure directory, the header line
@@ -12,7 +13,7 @@
 namespace tarvello {
 
 // The filter of the army file dialogs.
-inline constexpr const char *kArmyFileFilter = "Army (*.tva)|*.tva|All files (*.*)|*.*";
+inline constexpr const char *kArmyFileFilter = DocumentKindFacts(DocumentKind::Army).filter;
 
 // What an army file holds, as far as it could be read.
 struct ArmyFileContent

@@ -4,6 +4,7 @@
 #include "armyreport.h"
 #include "armyunit.h"
 #include "platform/failure.h"
+#include "platform/documentkinds.h"
 #include "platform/history.h"
 
 #include <cstdint>
@@ -66,7 +67,10 @@ public:
     std::uint64_t AvailableRevision() const { return m_availableRevision; }
     std::uint64_t UnitsRevision() const { return m_unitsRevision; }
     // The name the save dialog proposes: the army name and ".tva".
-    std::string ProposedFileName() const { return m_armyName + ".tva"; }
+    std::string ProposedFileName() const
+    {
+        return tarvello::ProposedFileName(m_armyName, DocumentKind::Army);
+    }
 
     // --- Reactions -----------------------------------------------------
     // Typing into the name or directory box (marks the army changed unless

@@ -3,6 +3,7 @@
 
 #include "platform/asciitext.h"
 #include "platform/cp1252.h"
+#include "platform/documentkinds.h"
 #include "platform/fileio.h"
 #include "platform/numbers.h"
 #include "platform/profiledocument.h"
@@ -65,10 +66,7 @@ std::string JoinedNames(const ProfileDocument &doc, const char *word, bool withS
 
 bool IsFigureFileName(const std::string &name)
 {
-    constexpr std::string_view kExtension = ".tvf";
-    return name.size() >= kExtension.size()
-           && EqualsNoCase(std::string_view(name).substr(name.size() - kExtension.size()),
-                           kExtension);
+    return HasExtensionOf(name, DocumentKind::Figure);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "clsfigure.h"
 
 #include "platform/failure.h"
+#include "platform/documentkinds.h"
 #include "platform/history.h"
 
 #include <optional>
@@ -71,7 +72,10 @@ public:
     // "Unit Card: " followed by the figure's name.
     std::string Caption() const { return "Unit Card: " + m_figure.Name; }
     // Name + ".tvs", proposed by the style file dialogs.
-    std::string ProposedStyleFileName() const { return m_figure.Name + ".tvs"; }
+    std::string ProposedStyleFileName() const
+    {
+        return ProposedFileName(m_figure.Name, DocumentKind::Style);
+    }
 
     // Keeps the figure, applies its saved layout values that are not 0 and
     // reads the style saved in its figure file; clears StyleChanged. Returns

@@ -8,6 +8,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include "platform/documentkinds.h"
 #include <vector>
 
 // The figure file (.tvf): a profile file with a Figure section, numbered
@@ -17,7 +18,7 @@ namespace tarvello {
 class ProfileDocument;
 
 // The save dialog's filter for figure files.
-inline constexpr const char *kFigureFileFilter = "Figure (*.tvf)|*.tvf|All files (*.*)|*.*";
+inline constexpr const char *kFigureFileFilter = DocumentKindFacts(DocumentKind::Figure).filter;
 // Largest picture width or height, and largest pixel count (4096 x 4096),
 // accepted from a file.
 inline constexpr int kMaxPictureSide = 16384;

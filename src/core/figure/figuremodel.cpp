@@ -75,7 +75,7 @@ const char *FigureModel::TrainingLabel() const
 
 std::string FigureModel::ProposedFileName() const
 {
-    return m_record.txtFigureName + ".tvf";
+    return tarvello::ProposedFileName(m_record.txtFigureName, DocumentKind::Figure);
 }
 
 void FigureModel::MarkChanged()

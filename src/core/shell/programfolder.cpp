@@ -3,6 +3,7 @@
 #include "army/armyfile.h"
 #include "army/figuresummary.h"
 #include "platform/fileio.h"
+#include "platform/documentkinds.h"
 #include "platform/runtimeerror.h"
 #include "rules/tablecatalogue.h"
 
@@ -54,10 +55,7 @@ std::vector<fs::path> CopyFolderIfMissing(const fs::path &from, const fs::path &
 
 bool IsArmyFile(const fs::path &file)
 {
-    std::string extension = file.extension().string();
-    for (char &c : extension)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return extension == ".tva";
+    return HasExtensionOf(file.filename().string(), DocumentKind::Army);
 }
 
 // An army copied into folder names folder as its figure directory, so that it

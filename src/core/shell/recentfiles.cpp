@@ -105,22 +105,4 @@ std::vector<std::string> RecentFileCaptions(const std::vector<std::string> &list
     return captions;
 }
 
-DocumentKind DocumentKindOf(std::string_view path)
-{
-    const std::string_view name = FileNameOf(path);
-    const std::size_t dot = name.rfind('.');
-    if (dot == std::string_view::npos)
-        return DocumentKind::Unknown;
-    std::string extension(name.substr(dot + 1));
-    for (char &c : extension)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (extension == "tvf")
-        return DocumentKind::Figure;
-    if (extension == "tva")
-        return DocumentKind::Army;
-    if (extension == "tvs")
-        return DocumentKind::Style;
-    return DocumentKind::Unknown;
-}
-
 } // namespace tarvello

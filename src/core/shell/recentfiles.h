@@ -37,8 +37,4 @@ std::string RecentFileCaption(std::size_t number, std::string_view path);
 // where those names are the same too.
 std::vector<std::string> RecentFileCaptions(const std::vector<std::string> &list);
 
-// The documents the program opens, known by their file extension in any case.
-enum class DocumentKind { Figure, Army, Style, Unknown };
-DocumentKind DocumentKindOf(std::string_view path);
-
 } // namespace tarvello

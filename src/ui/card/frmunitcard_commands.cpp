@@ -6,6 +6,7 @@
 #include "ui_frmunitcard.h"
 
 #include "platform/busypointer.h"
+#include "platform/documentkinds.h"
 #include "platform/fileio.h"
 #include "platform/idialogs.h"
 #include "platform/modfunctions.h"
@@ -26,7 +27,7 @@ namespace tarvello {
 
 namespace {
 
-const QString kStyleFilter = QStringLiteral("Style (*.tvs)|*.tvs|All files (*.*)|*.*");
+const QString kStyleFilter = QString::fromLatin1(DocumentKindFacts(DocumentKind::Style).filter);
 const QString kImageFilter = QStringLiteral("PNG image, 300 dpi (*.png)|*.png|PDF document (*.pdf)|*.pdf");
 // The style frame shows once the window is about as wide as "Show Design"
 // makes it.

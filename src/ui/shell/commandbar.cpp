@@ -1,5 +1,7 @@
 #include "commandbar.h"
 
+#include "platform/documentkinds.h"
+
 #include <QAction>
 #include <QActionEvent>
 #include <QMenu>
@@ -32,17 +34,21 @@ protected:
     }
 };
 
+// A tip's "%1" is the extension of its kind of document.
 struct Tip
 {
     const char *item;
     const char *tip;
+    DocumentKind kind = DocumentKind::Unknown;
 };
 
 const Tip kTips[] = {
     {"mnuFile_Figure_New", "New Figure: compose a figure in a new figure editor"},
-    {"mnuFile_Figure_Open", "Open Figure: open a figure file (.tvf) in a new figure editor"},
+    {"mnuFile_Figure_Open", "Open Figure: open a figure file (%1) in a new figure editor",
+     DocumentKind::Figure},
     {"mnuFileArmy_New", "New Army: assemble an army in a new army editor"},
-    {"mnuFileArmy_Open", "Open Army: open an army file (.tva) in a new army editor"},
+    {"mnuFileArmy_Open", "Open Army: open an army file (%1) in a new army editor",
+     DocumentKind::Army},
     {"mnuResources", "Edit one of the rules tables"},
     {"mnuFile_OpenRecent", "Open one of the figures and armies last opened or saved"},
     {"mnuFile_Save", "Save the active window's figure, army, table or card layout"},
@@ -92,7 +98,11 @@ void setCommandTips(const QWidget &main)
 {
     for (const Tip &tip : kTips) {
         if (auto *action = main.findChild<QAction *>(QLatin1String(tip.item)))
-            action->setToolTip(QLatin1String(tip.tip));
+            action->setToolTip(
+                tip.kind == DocumentKind::Unknown
+                    ? QLatin1String(tip.tip)
+                    : QString::fromLatin1(tip.tip).arg(
+                          QLatin1String(DocumentKindFacts(tip.kind).extension)));
     }
     if (auto *tables = main.findChild<QMenu *>(QStringLiteral("mnuResources"))) {
         for (QAction *table : tables->actions())

@@ -8,6 +8,7 @@
 #include "app_version.h"
 #include "platform/uitext.h"
 #include "recentfilesmenu.h"
+#include "platform/documentkinds.h"
 #include "shell/recentfiles.h"
 
 #include <QDir>
@@ -35,8 +36,11 @@ void frmMain::openDocument(const QString &path)
     if (!factory.create || !factory.openPath) {
         m_context.dialogs->message(
             this, boxTitleText(BoxTitle::Plain),
-            QStringLiteral("%1 cannot be opened: Tarvello opens figure files (.tvf) and army "
-                           "files (.tva).").arg(QDir::toNativeSeparators(path)),
+            QStringLiteral("%1 cannot be opened: Tarvello opens figure files (%2) and army "
+                           "files (%3).")
+                .arg(QDir::toNativeSeparators(path),
+                     QLatin1String(DocumentKindFacts(DocumentKind::Figure).extension),
+                     QLatin1String(DocumentKindFacts(DocumentKind::Army).extension)),
             IDialogs::Buttons::Ok, IDialogs::Icon::Exclamation);
         return;
     }

@@ -3,6 +3,7 @@
 #include "commandicons.h"
 #include "recentfilesmenu.h"
 #include "platform/uitext.h"
+#include "platform/documentkinds.h"
 #include "shell/recentfiles.h"
 
 #include <QAction>

@@ -8,6 +8,7 @@
 #include "print/qtprinterpage.h"
 
 #include "platform/idialogs.h"
+#include "platform/documentkinds.h"
 #include "platform/modfunctions.h"
 #include "platform/uitext.h"
 #include "platform/closeprompt.h"
@@ -25,7 +26,7 @@ namespace tarvello {
 
 namespace {
 
-const QString kAllFilesFilter = QStringLiteral("All files (*.*)|*.*");
+const QString kAllFilesFilter = QString::fromLatin1(DocumentKindFacts(DocumentKind::Table).filter);
 
 } // namespace
 
