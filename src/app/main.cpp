@@ -3,6 +3,7 @@
 #include "rules/rulestables.h"
 #include "platform/appcontext.h"
 #include "shell/frmmain.h"
+#include "shell/frmsplash.h"
 #include "shell/startup.h"
 
 #include <QApplication>
@@ -21,9 +22,11 @@ int main(int argc, char *argv[])
     context.tables = &tables;
     context.programFolder = startProgramFolder(dialogs);
     context.picturesFolder = QApplication::applicationDirPath() + QStringLiteral("/pictures");
+    const std::unique_ptr<frmSplash> title = showTitleWindow();
     frmMain mainWindow(context);
     registerDocumentWindows(mainWindow);
-    mainWindow.startUp();
+    markFirstPaint(mainWindow, "main-painted");
+    mainWindow.startUp(title.get());
     openCommandLineFiles(mainWindow, app.arguments().mid(1));
     return app.exec();
 }

@@ -4,9 +4,12 @@
 #include "figure/frmfigure.h"
 #include "shell/frmreadme.h"
 #include "shell/frmsplash.h"
+#include "shell/startup.h"
 #include "platform/screentwips.h"
 
+#include <QLabel>
 #include <QPlainTextEdit>
+#include <QStatusBar>
 #include <QScrollBar>
 #include <QtTest>
 
@@ -278,6 +281,21 @@ private slots:
         QVERIFY(m_main->mdiArea()->subWindowList().isEmpty());
     }
 
+    void startUpWaitsOnTheTitleWindowAlreadyShown()
+    {
+        const std::unique_ptr<frmSplash> title = showTitleWindow();
+        QVERIFY(title->isVisible());
+        m_main->hide();
+        QList<QDialog *> ran;
+        m_main->setModalRunner([&](QDialog &dialog) {
+            ran.append(&dialog);
+            QVERIFY(!m_main->isVisible());
+        });
+        m_main->startUp(title.get());
+        QCOMPARE(ran, QList<QDialog *>{title.get()});
+        QVERIFY(m_main->isVisible());
+    }
+
     void printItAnswersTheSetupDialog()
     {
         m_dialogs.printerSetupAnswers.enqueue(true);
@@ -364,6 +382,48 @@ private slots:
         race->setCurrentIndex(0);
         emit race->activated(0);
         QCOMPARE(modifier->text(), QStringLiteral("3"));
+    }
+
+    void savedRulesTableOffersRefreshWhileEditorsUseTheTables_data()
+    {
+        QTest::addColumn<bool>("figureOpen");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("a table of the program folder, a figure open")
+            << true << QStringLiteral("races.skv") << true;
+        QTest::newRow("no window calculating with the tables")
+            << false << QStringLiteral("races.skv") << false;
+        QTest::newRow("a file the program does not read") << true << QStringLiteral("notes.skv")
+                                                            << false;
+        QTest::newRow("a table of another folder") << true << QStringLiteral("old/races.skv")
+                                                    << false;
+    }
+
+    void savedRulesTableOffersRefreshWhileEditorsUseTheTables()
+    {
+        QFETCH(bool, figureOpen);
+        QFETCH(QString, file);
+        QFETCH(bool, shown);
+        WriteTables(m_context.programFolder, QString());
+        QDir(m_context.programFolder).mkdir(QStringLiteral("old"));
+        if (figureOpen)
+            action("mnuFile_Figure_New")->trigger();
+        FakeChild *table = addFake(QStringLiteral("frmEdit_Table"));
+        emit table->documentSaved(m_context.programFolder + QLatin1Char('/') + file);
+
+        auto *bar = Named<QFrame>(m_main, "fraTablesChanged");
+        QCOMPARE(bar->isVisibleTo(m_main), shown);
+        if (!shown)
+            return;
+        QCOMPARE(Named<QLabel>(m_main, "lblTablesChanged")->text(),
+                 QStringLiteral("The rules tables were changed. Open editors use them after "
+                                "Refresh Resources."));
+        // Nothing reloads until the player asks.
+        QVERIFY(m_tables.Races.empty());
+        Named<QPushButton>(m_main, "btnRefreshResources")->click();
+        QVERIFY(!bar->isVisibleTo(m_main));
+        QVERIFY(!m_tables.Races.empty());
+        QCOMPARE(m_main->statusBar()->currentMessage(), QStringLiteral("Rules tables reloaded"));
     }
 
     void splashClosesOnCharacterKeyOrClick_data()

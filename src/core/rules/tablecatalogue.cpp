@@ -1,5 +1,8 @@
 #include "tablecatalogue.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace tarvello {
 
 namespace {
@@ -39,6 +42,18 @@ std::array<const TableInfo *, kTableCatalogue.size()> TablesInMenuOrder()
     for (const TableInfo &table : kTableCatalogue)
         order[static_cast<std::size_t>(table.menuPosition)] = &table;
     return order;
+}
+
+bool IsProgramTableFile(const std::string &programFolder, const std::string &path)
+{
+    namespace fs = std::filesystem;
+    const fs::path file(path);
+    const std::string name = file.filename().string();
+    bool known = false;
+    for (const TableInfo &table : kTableCatalogue)
+        known = known || name == table.file;
+    std::error_code error;
+    return known && fs::equivalent(file.parent_path(), fs::path(programFolder), error);
 }
 
 } // namespace tarvello

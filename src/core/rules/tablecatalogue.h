@@ -142,4 +142,8 @@ std::string TableCaption(const TableInfo &table);
 // The tables in the order of the Resource menu.
 std::array<const TableInfo *, kTableCatalogue.size()> TablesInMenuOrder();
 
+// True when path is one of the rules tables the program reads from
+// programFolder (the folder Refresh Resources loads from).
+bool IsProgramTableFile(const std::string &programFolder, const std::string &path);
+
 } // namespace tarvello

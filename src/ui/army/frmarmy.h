@@ -55,6 +55,7 @@ public:
 
     // The rules tables were reloaded: the costs are checked again.
     void tablesReloaded() override;
+    bool usesRulesTables() const override { return true; }
     // Replaces the unit lines' stored figure costs by their figures' costs
     // now (the army is then changed, nothing is written).
     void updateArmyCosts();

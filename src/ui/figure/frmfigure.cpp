@@ -1,10 +1,10 @@
 #include "frmfigure.h"
+#include "platform/noticebar.h"
 #include "platform/failurebox.h"
 #include "costpreviewview.h"
 #include "figureprint.h"
 #include "figureview.h"
 #include "platform/pictureconvert.h"
-#include "stalecostbar.h"
 #include "ui_frmfigure.h"
 
 #include "card/cardbuild.h"

@@ -33,7 +33,7 @@ namespace tarvello {
 class CostPreviewView;
 class FigureView;
 class FigureModel;
-class StaleCostBar;
+class NoticeBar;
 
 // The figure editor: shows one figure's fields, weapons, extra items and
 // picture, forwards every change to its FigureModel and shows what the model
@@ -53,6 +53,7 @@ public:
     bool hasPrintout() const override { return true; }
     void renderPrintout(QPrinter &printer) override;
     bool hasCardSheet() const override { return true; }
+    bool usesRulesTables() const override { return true; }
     // "Print Cards": copies of the figure's card on one sheet.
     void printCards() override;
     bool queryClose() override;
@@ -125,7 +126,7 @@ private:
     std::unique_ptr<Ui::frmFigure> m_ui;
     // What each choice would cost; after m_ui, whose widgets it dresses.
     std::unique_ptr<CostPreviewView> m_preview;
-    StaleCostBar *m_staleCost = nullptr;
+    NoticeBar *m_staleCost = nullptr;
     bool m_openRefused = false;
     bool m_sized = false;
     std::uint64_t m_shownPictureRevision = 0;

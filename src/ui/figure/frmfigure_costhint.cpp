@@ -1,11 +1,11 @@
 // The bar of a just-opened figure whose stored cost the tables have changed.
 #include "frmfigure.h"
-#include "stalecostbar.h"
 #include "ui_frmfigure.h"
 
 #include "figure/figuremodel.h"
 #include "figure/recost.h"
 #include "platform/fileio.h"
+#include "platform/noticebar.h"
 #include "platform/uitext.h"
 
 #include <QVBoxLayout>
@@ -20,9 +20,10 @@ void frmFigure::showStaleCostHint(const std::string &path)
     if (!m_staleCost) {
         if (hint.empty())
             return;
-        m_staleCost = new StaleCostBar(this);
+        m_staleCost = new NoticeBar(QStringLiteral("StaleCost"), QStringLiteral("&Update Cost"),
+                                    QStringLiteral("btnUpdateCost"), this);
         m_ui->layoutWindow->insertWidget(0, m_staleCost);
-        connect(m_staleCost, &StaleCostBar::updateRequested, this, &frmFigure::updateStaleCost);
+        connect(m_staleCost, &NoticeBar::buttonPressed, this, &frmFigure::updateStaleCost);
     }
     m_staleCost->showHint(fromFileText(hint));
 }

@@ -57,6 +57,9 @@ public:
     virtual void redo() {}
     // The rules tables were reloaded (Refresh Resources).
     virtual void tablesReloaded() {}
+    // True when the window calculates with the rules tables as loaded, so a
+    // table saved since needs Refresh Resources before the window sees it.
+    virtual bool usesRulesTables() const { return false; }
     // File, Update Costs: saves figures with the costs the tables give them
     // now (the army editor's command; other windows do nothing).
     virtual void updateCosts() {}

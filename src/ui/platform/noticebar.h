@@ -2,32 +2,36 @@
 
 #include <QFrame>
 
+class QAction;
 class QLabel;
 class QPushButton;
 class QToolButton;
 
 namespace tarvello {
 
-// The bar above a just-opened figure's frames that says its stored cost is
-// no longer what the tables make it, with a button to update the figure's
-// file and a close button.
-class StaleCostBar : public QFrame
+// A bar that tells the player something about the window it sits in (a
+// figure's stored cost that the tables changed, tables saved while editors
+// use the old ones), with one button that acts on it and a close button.
+// For a bar named "StaleCost": frame fraStaleCost, text lblStaleCost, close
+// button btnCloseStaleCost; the action button gets its own name.
+class NoticeBar : public QFrame
 {
     Q_OBJECT
 
 public:
-    explicit StaleCostBar(QWidget *parent = nullptr);
+    NoticeBar(const QString &name, const QString &buttonCaption, const QString &buttonName,
+              QWidget *parent = nullptr);
 
     // Shows the bar with text; an empty text hides it.
     void showHint(const QString &text);
 
 signals:
-    // The user pressed "Update Cost".
-    void updateRequested();
+    // The user pressed the bar's button.
+    void buttonPressed();
 
 private:
     QLabel *m_text;
-    QPushButton *m_update;
+    QPushButton *m_button;
     QToolButton *m_close;
 };
 

@@ -11,6 +11,7 @@
 #include "startarea.h"
 #include "platform/idialogs.h"
 #include "platform/modfunctions.h"
+#include "platform/noticebar.h"
 #include "platform/uitext.h"
 #include "rules/modloaddata.h"
 #include "shell/commandrouting.h"
@@ -23,6 +24,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPrinter>
+#include <QVBoxLayout>
 
 #include <exception>
 
@@ -46,7 +48,17 @@ frmMain::frmMain(AppContext &context, QWidget *parent)
     m_mdiArea->setObjectName(QStringLiteral("mdiArea"));
     m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    setCentralWidget(m_mdiArea);
+    // The notices of the whole program stand above the windows.
+    auto *central = new QWidget(this);
+    auto *column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    m_tablesNotice = new NoticeBar(QStringLiteral("TablesChanged"),
+                                   QStringLiteral("&Refresh Resources"),
+                                   QStringLiteral("btnRefreshResources"), central);
+    column->addWidget(m_tablesNotice);
+    column->addWidget(m_mdiArea, 1);
+    setCentralWidget(central);
     setWindowTitle(QString::fromStdString(AppTitle()));
     m_context.printSetup = [this] { return PrintIt(); };
     m_context.printer = m_printer.get();
@@ -56,10 +68,16 @@ frmMain::frmMain(AppContext &context, QWidget *parent)
 
 frmMain::~frmMain() = default;
 
-void frmMain::startUp()
+void frmMain::startUp(QDialog *shownTitle)
 {
     setWindowTitle(QString::fromStdString(AppTitle()));
-    showAbout();
+    if (shownTitle) {
+        m_aboutShowing = true;
+        m_runModal(*shownTitle);
+        m_aboutShowing = false;
+    } else {
+        showAbout();
+    }
     loadTables();
     showMaximized();
 }
@@ -210,6 +228,7 @@ bool frmMain::loadTables()
 void frmMain::refreshResources()
 {
     // A table that failed has said so in its own message.
+    m_tablesNotice->hide();
     if (loadTables())
         confirm(QStringLiteral("Rules tables reloaded"));
     for (QMdiSubWindow *window : m_mdiArea->subWindowList()) {

@@ -22,6 +22,7 @@ enum class FileCommand;
 struct AppContext;
 class ChildWindow;
 class CommandBar;
+class NoticeBar;
 class frmReadme;
 class RecentFilesMenu;
 class StartArea;
@@ -53,8 +54,9 @@ public:
     explicit frmMain(AppContext &context, QWidget *parent = nullptr);
     ~frmMain() override;
 
-    // Caption, splash (modal), rules tables, then maximized.
-    void startUp();
+    // Caption, splash (modal), rules tables, then maximized. A title window
+    // already shown (see showTitleWindow) is the splash waited for.
+    void startUp(QDialog *shownTitle = nullptr);
 
     // The printer-setup dialog on the main window's printer; true when the
     // user confirmed it. Every print command calls it first.
@@ -93,6 +95,9 @@ private:
     void confirm(const QString &text);
     // "Saved" and the file's name, after any document window's save.
     void confirmSave(const QString &path);
+    // A saved rules table of the program folder, while windows calculate with
+    // the tables as loaded, gets the bar that offers Refresh Resources.
+    void noticeTableSaved(const QString &path);
     void buildFileMenu();
     void connectFileMenu();
     void buildWindowMenu();
@@ -137,6 +142,7 @@ private:
     RecentFilesMenu *m_recentFiles = nullptr;
     CommandBar *m_commandBar = nullptr;
     StartArea *m_startArea = nullptr;
+    NoticeBar *m_tablesNotice = nullptr;
 
     QMenu *mnuFile;
     QMenu *mnuFile_New;

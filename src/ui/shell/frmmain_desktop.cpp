@@ -6,10 +6,16 @@
 #include "commandbar.h"
 #include "recentfilesmenu.h"
 #include "startarea.h"
+#include "platform/childwindow.h"
+#include "platform/noticebar.h"
+#include "platform/uitext.h"
+#include "rules/tablecatalogue.h"
 
 #include <QAction>
 #include <QFileInfo>
 #include <QMenu>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QStatusBar>
 
@@ -32,6 +38,7 @@ void frmMain::buildDesktop()
     mnuFileArmy_New->setIconText(QStringLiteral("New Army"));
     mnuFileArmy_Open->setIconText(QStringLiteral("Open Army"));
     setCommandTips(*this);
+    connect(m_tablesNotice, &NoticeBar::buttonPressed, mnuResources_Reload, &QAction::trigger);
     for (QAction *menu : menuBar()->actions()) {
         if (menu->menu())
             showToolTipsInStatusLine(menu->menu());
@@ -76,6 +83,21 @@ void frmMain::confirm(const QString &text)
 void frmMain::confirmSave(const QString &path)
 {
     confirm(QStringLiteral("Saved ") + QFileInfo(path).fileName());
+    noticeTableSaved(path);
+}
+
+void frmMain::noticeTableSaved(const QString &path)
+{
+    if (!IsProgramTableFile(toFilePath(m_context.programFolder), toFilePath(path)))
+        return;
+    for (QMdiSubWindow *window : m_mdiArea->subWindowList()) {
+        auto *child = qobject_cast<ChildWindow *>(window->widget());
+        if (child && child->usesRulesTables()) {
+            m_tablesNotice->showHint(QStringLiteral("The rules tables were changed. Open editors "
+                                                    "use them after Refresh Resources."));
+            return;
+        }
+    }
 }
 
 } // namespace tarvello

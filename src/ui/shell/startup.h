@@ -3,10 +3,23 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
+class QWidget;
+
 namespace tarvello {
 
 class IDialogs;
 class frmMain;
+class frmSplash;
+
+// The title window, shown and painted at once, so that the main window is
+// built behind it while the player reads it; frmMain::startUp waits for its key.
+std::unique_ptr<frmSplash> showTitleWindow();
+
+// With TARVELLO_STARTUP_TIMES set, writes "<what> <milliseconds since the
+// epoch>" to standard error when window is first painted (start-up timing).
+void markFirstPaint(QWidget &window, const char *what);
 
 // The program folder for this start. An installed copy (the install's marker
 // file beside the executable) always uses the player's data folder, given a
