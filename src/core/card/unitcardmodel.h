@@ -104,7 +104,8 @@ public:
     // "Load Style" from a chosen file; flags untouched. Fails with "Error in
     // loading style " + path + " !". The value is a notice to show, empty
     // when there is none: a file without a Style section (the defaults
-    // apply), or sizes that cannot be drawn (replaced by the defaults).
+    // apply), or sizes that cannot be drawn (drawn at the defaults, kept as
+    // written).
     Result<std::string> LoadStyle(const std::string &path);
     // "Save Layout": CardLayout (and the style when "Save style into layout"
     // is ticked) into the figure file; clears LayoutChanged when written.
