@@ -246,11 +246,16 @@ CardScene UnitCardModel::Scene(int creditWidth, int creditHeight) const
     return scene;
 }
 
-DesignToggle ToggleDesign(int windowWidthTwips)
+const char *DesignCaption(bool designShown)
 {
-    if (windowWidthTwips < kDesignWidth)
-        return {kDesignWidth, "Hide Design"};
-    return {kNarrowWidth, "Show Design"};
+    return designShown ? "Hide Design" : "Show Design";
+}
+
+DesignToggle ToggleDesign(bool designShown, bool maximised)
+{
+    const bool show = !designShown;
+    const int width = maximised ? 0 : show ? kDesignWidth : kNarrowWidth;
+    return {width, show, DesignCaption(show)};
 }
 
 } // namespace tarvello

@@ -35,10 +35,12 @@ struct CardFontChoice
     bool italic = false;
 };
 
-// The window width "Show Design" sets and the button's new caption.
+// What "Show Design" and "Hide Design" do: the window width to set (0: the
+// width stays), whether the design then shows, and the button's new caption.
 struct DesignToggle
 {
     int widthTwips = 0;
+    bool designShown = false;
     const char *caption = "";
 };
 
@@ -143,7 +145,13 @@ private:
     std::optional<CardRect> m_savedImage;
 };
 
-// "Show Design" with the window's current width in twips.
-DesignToggle ToggleDesign(int windowWidthTwips);
+// The design button's caption, saying what it will do: "Hide Design" while
+// the design shows, otherwise "Show Design".
+const char *DesignCaption(bool designShown);
+
+// The design button pressed while the design shows or not: a window of its
+// own size widens to 10515 twips to show it or narrows to 5655 to hide it; a
+// maximised window keeps its size and only shows or hides the design.
+DesignToggle ToggleDesign(bool designShown, bool maximised);
 
 } // namespace tarvello
