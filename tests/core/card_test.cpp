@@ -208,19 +208,21 @@ TEST(CardStyleFile, LoadStyleGivesEmptySizesFourteenAndTakesNamesUntested)
 TEST(CardStyleFile, SizesThatCannotBeDrawnAreNamedAndDrawnAtTheirDefault)
 {
     CardStyle style = DefaultCardStyle("Card");
-    EXPECT_EQ(ReplaceUndrawableSizes(style), "");
+    EXPECT_EQ(UndrawableSizesNotice(style), "");
     style.Heading.Size = "0";
     style.Data.Size = "9.5";
     style.Attack.Size = "abc";
     style.AttackRoll.Size = "3000";
-    EXPECT_EQ(ReplaceUndrawableSizes(style),
-              "The style holds font sizes that cannot be drawn: heading \"0\" (now 14), attack "
-              "\"abc\" (now 8), attack roll \"3000\" (now 8). The card draws those texts at "
-              "their default size.");
-    EXPECT_EQ(style.Heading.Size, "14");
-    EXPECT_EQ(style.Data.Size, "9.5");
-    EXPECT_EQ(style.Attack.Size, "8");
-    EXPECT_EQ(style.AttackRoll.Size, "8");
+    const CardStyle kept = style;
+    EXPECT_EQ(UndrawableSizesNotice(style),
+              "The style holds font sizes that cannot be drawn: heading \"0\" (drawn at 14), "
+              "attack \"abc\" (drawn at 8), attack roll \"3000\" (drawn at 8). The card draws "
+              "those texts at their default size; the style keeps the sizes as written.");
+    const CardStyle drawn = DrawableStyle(style);
+    EXPECT_EQ(style, kept);
+    EXPECT_EQ((std::vector<std::string>{drawn.Heading.Size, drawn.Data.Size, drawn.Attack.Size,
+                                        drawn.AttackRoll.Size}),
+              (std::vector<std::string>{"14", "9.5", "8", "8"}));
 }
 
 TEST(UnitCardModel, LoadStyleTellsWhatTheFileDidNotHold)
@@ -231,8 +233,8 @@ TEST(UnitCardModel, LoadStyleTellsWhatTheFileDidNotHold)
         {"\x01\xff random", NoStyleNotice(dir.File("s.tvs"))},
         {"[Style]\r\ntxtHeadingFontName=Serif\r\n", ""},
         {"[Style]\r\ntxtDataFontSize=-2\r\n",
-         "The style holds font sizes that cannot be drawn: data \"-2\" (now 8). The card draws "
-         "those texts at their default size."}};
+         "The style holds font sizes that cannot be drawn: data \"-2\" (drawn at 8). The card "
+         "draws those texts at their default size; the style keeps the sizes as written."}};
     for (const auto &c : cases) {
         dir.Write("s.tvs", c.bytes);
         UnitCardModel card("Card");
@@ -308,6 +310,32 @@ TEST(UnitCardModel, LayoutAndStyleSavedIntoTheFigureComeBack)
     ASSERT_TRUE(saved.Load(path));
     EXPECT_EQ(ReadCardLayout(saved), card.image());
     EXPECT_NE(card.image(), (CardRect{600, 360, 1100, 1996}));
+}
+
+// A size that cannot be drawn stays in the style as the file has it, and
+// Save Style and Save Layout write it back so.
+TEST(UnitCardModel, SizesThatCannotBeDrawnAreKeptAndSavedAsWritten)
+{
+    TestFolder dir;
+    const std::string path = dir.File("knight.tvf");
+    ASSERT_TRUE(WriteFileAtomically(path, "[Style]\r\nchkSaveStyleIntoLayout=1\r\n"
+                                          "txtHeadingFontSize=5000\r\ntxtDataFontSize=abc\r\n")
+                    .ok());
+    UnitCardModel card("Card");
+    EXPECT_EQ(card.LoadFigure(SavedFigure(path), kInstalled).size(), 1u);
+    EXPECT_EQ(card.style().Heading.Size, "5000");
+    EXPECT_EQ(card.style().Data.Size, "abc");
+    ASSERT_TRUE(card.SaveStyle(dir.File("s.tvs")).ok());
+    ASSERT_EQ(card.SaveLayout().outcome, LayoutSaveResult::Saved);
+    for (const std::string &file : {dir.File("s.tvs"), path}) {
+        ProfileDocument saved;
+        ASSERT_TRUE(saved.Load(file));
+        EXPECT_EQ(saved.Read(kStyleSection, "txtHeadingFontSize", ""), "5000") << file;
+        EXPECT_EQ(saved.Read(kStyleSection, "txtDataFontSize", ""), "abc") << file;
+    }
+    UnitCardModel loaded("Card");
+    ASSERT_TRUE(loaded.LoadStyle(dir.File("s.tvs")).ok());
+    EXPECT_EQ(loaded.style(), card.style());
 }
 
 TEST(UnitCardModel, NeverSavedFigureWritesNoLayout)
@@ -619,12 +647,15 @@ TEST(CardDraw, AFailingStepIsLeftOutAndDrawingGoesOn)
     figure.Attacks = {Attack("Sword")};
     CardStyle style = TestStyle();
     style.Heading.Name = "Missing";
+    style.Attack.Name = "Missing";
     style.Data.Size = "big";
     CardRecorder target;
     const Texts texts = Draw(figure, target, style);
     EXPECT_EQ(std::count(texts.begin(), texts.end(), "Unit"), 0);
-    EXPECT_EQ(std::count(texts.begin(), texts.end(), "Move: 6"), 0);
-    EXPECT_EQ(texts.front(), "Sword");
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), "Sword"), 0);
+    // A size that cannot be drawn is drawn at its role's default.
+    EXPECT_NE(std::find(target.ops.begin(), target.ops.end(), "text 2473,1067 F8 [Move: 6]"),
+              target.ops.end());
     EXPECT_EQ(target.ops.back(), "picture credit 1531,4309 600x200");
 }
 

@@ -13,6 +13,8 @@
 #include <QScrollBar>
 #include <QStandardPaths>
 
+#include <functional>
+
 using namespace tarvello;
 
 // A saved scout with a sword and a red picture of 2 x 2 pixels, laid out at
@@ -171,6 +173,92 @@ private slots:
         QVERIFY(!undo->isEnabled());
         QVERIFY(!card->model().LayoutChanged());
         QCOMPARE(scrollValues(card), QPoint(1500, 360));
+    }
+
+    // "+" and "-" (Plus or Equal, Minus; main keyboard or keypad) on the
+    // focused card size the picture as the buttons do, one step each; typed
+    // into a style box they are text.
+    void plusAndMinusSizeThePictureOnTheFocusedCard()
+    {
+        frmUnitCard *card = openCard(openFigure(kScoutWithPicture));
+        QVERIFY(card);
+        auto *box = card->findChild<CardPictureBox *>(QStringLiteral("picCard"));
+        box->setFocus();
+        const struct { Qt::Key key; Qt::KeyboardModifiers held; int width; } keys[] = {
+            {Qt::Key_Plus, Qt::ShiftModifier, 660}, {Qt::Key_Equal, Qt::NoModifier, 726},
+            {Qt::Key_Minus, Qt::NoModifier, 653}, {Qt::Key_Plus, Qt::KeypadModifier, 718},
+            {Qt::Key_Minus, Qt::KeypadModifier, 646}};
+        for (const auto &k : keys) {
+            QTest::keyClick(box, k.key, k.held);
+            QCOMPARE(card->model().image().Width, k.width);
+        }
+        for (int step = 0; step < 5; ++step)
+            action("mnuEdit_Undo")->trigger();
+        QCOMPARE(card->model().image().Width, 600);
+        QVERIFY(!action("mnuEdit_Undo")->isEnabled());
+        auto *size = card->findChild<QLineEdit *>(QStringLiteral("txtDataFontSize"));
+        size->setFocus();
+        QTest::keyClick(size, Qt::Key_Minus);
+        QTest::keyClick(size, Qt::Key_Plus, Qt::KeypadModifier);
+        QCOMPARE(size->text(), QStringLiteral("8-+"));
+        QCOMPARE(card->model().image().Width, 600);
+    }
+
+    // Every change of the style shows on the card at once, as a fresh
+    // drawing of it shows it.
+    void aStyleChangeRedrawsTheCardAtOnce()
+    {
+        frmUnitCard *card = openCard(openFigure(kScoutWithPicture));
+        QVERIFY(card);
+        auto *box = card->findChild<CardPictureBox *>(QStringLiteral("picCard"));
+        const auto click = [card](const char *name) {
+            return [card, name] { card->findChild<QCheckBox *>(QLatin1String(name))->click(); };
+        };
+        const auto type = [card](const char *name, const char *text) {
+            return [card, name, text] {
+                auto *field = card->findChild<QLineEdit *>(QLatin1String(name));
+                field->selectAll();
+                QTest::keyClicks(field, QLatin1String(text));
+            };
+        };
+        const std::function<void()> changes[] = {
+            click("chkHeadingFontItalic"), click("chkHeadingFontItalic"),
+            click("chkDataFontBold"), type("txtHeadingFontSize", "20"),
+            type("txtDataFontName", "Monospace")};
+        for (const auto &change : changes) {
+            const QImage before = box->image();
+            change();
+            QVERIFY(box->image() != before);
+            QCOMPARE(box->image(), card->cardImage());
+        }
+    }
+
+    // Maximised, the design button hides and shows the design in place: the
+    // window stays maximised and the card keeps its area.
+    void theMaximisedCardHidesAndShowsItsDesignInPlace()
+    {
+        action("mnuFile_Figure_New")->trigger();
+        frmUnitCard *card = openCard(windowsOf<frmFigure>().value(0));
+        QVERIFY(card);
+        auto *frame = qobject_cast<QMdiSubWindow *>(card->parentWidget());
+        frame->showMaximized();
+        QApplication::processEvents();
+        auto *button = card->findChild<QPushButton *>(QStringLiteral("btnShowStyle"));
+        auto *design = card->findChild<QWidget *>(QStringLiteral("fraStyle"));
+        const QWidget *cardArea = card->findChild<QWidget *>(QStringLiteral("picCardView"));
+        QVERIFY(design->isVisible());
+        QCOMPARE(button->text(), QStringLiteral("Hide Design"));
+        const QRect outer = frame->geometry();
+        const QRect area = cardArea->geometry();
+        for (const bool shown : {false, true}) {
+            button->click();
+            QApplication::processEvents();
+            QCOMPARE(design->isVisible(), shown);
+            QCOMPARE(button->text(), shown ? QStringLiteral("Hide Design") : QStringLiteral("Show Design"));
+            QVERIFY(frame->isMaximized());
+            QCOMPARE(frame->geometry(), outer);
+            QCOMPARE(cardArea->geometry(), area);
+        }
     }
 
     void saveLayoutOfANeverSavedFigureWritesNothing()

@@ -225,8 +225,9 @@ CardFit FitCard(ICardTarget &t, const CardScene &scene)
     const clsFigure &f = *scene.figure;
     const CardBox room = InnerRoom(t.PixelTwips());
     CardFit fit;
-    fit.style = *scene.style;
-    fit.cost = scene.style->Data;
+    // A size that cannot be drawn is drawn at its role's default.
+    fit.style = DrawableStyle(*scene.style);
+    fit.cost = fit.style.Data;
     bool ok = Fit(fit.style.Heading, [&](FontRole &r) { return FitHeading(t, f, r, room); });
     ok &= Fit(fit.style, [&](CardStyle &s) { return FitData(t, f, s, room); });
     if (AttacksDrawn(f) > 0) {

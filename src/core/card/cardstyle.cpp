@@ -166,34 +166,58 @@ CardStyle ReadFigureStyle(const ProfileDocument &doc, const FontExistsFn &fontEx
     return style;
 }
 
-std::string ReplaceUndrawableSizes(CardStyle &style)
+namespace {
+
+struct NamedRole
 {
-    struct Named
-    {
-        FontRoleId role;
-        const char *name;
-        const char *fallback;
-    };
-    static constexpr Named kRoles[] = {{FontRoleId::Heading, "heading", "14"},
-                                       {FontRoleId::Data, "data", "8"},
-                                       {FontRoleId::Attack, "attack", "8"},
-                                       {FontRoleId::AttackRoll, "attack roll", "8"}};
-    std::string replaced;
-    for (const Named &named : kRoles) {
-        std::string &size = style.Role(named.role).Size;
-        try {
-            (void)FontSizeOf(size);
-            continue;
-        } catch (const RuntimeError &) {
-        }
-        replaced += std::string(replaced.empty() ? "" : ", ") + named.name + " \""
-                    + size.substr(0, 32) + "\" (now " + named.fallback + ")";
-        size = named.fallback;
+    FontRoleId role;
+    const char *name;
+    int fallback;
+};
+
+constexpr NamedRole kNamedRoles[] = {{FontRoleId::Heading, "heading", 14},
+                                     {FontRoleId::Data, "data", 8},
+                                     {FontRoleId::Attack, "attack", 8},
+                                     {FontRoleId::AttackRoll, "attack roll", 8}};
+
+bool Drawable(const std::string &size)
+{
+    try {
+        (void)FontSizeOf(size);
+        return true;
+    } catch (const RuntimeError &) {
+        return false;
     }
-    if (replaced.empty())
+}
+
+} // namespace
+
+CardStyle DrawableStyle(const CardStyle &style)
+{
+    CardStyle drawn = style;
+    for (const NamedRole &named : kNamedRoles) {
+        FontRole &role = drawn.Role(named.role);
+        if (!Drawable(role.Size))
+            role.Size = std::to_string(named.fallback);
+    }
+    return drawn;
+}
+
+std::string UndrawableSizesNotice(const CardStyle &style)
+{
+    std::string named;
+    for (const NamedRole &each : kNamedRoles) {
+        const std::string &size = style.Role(each.role).Size;
+        if (Drawable(size))
+            continue;
+        named += std::string(named.empty() ? "" : ", ") + each.name + " \"" + size.substr(0, 32)
+                 + "\" (drawn at " + std::to_string(each.fallback) + ")";
+    }
+    if (named.empty())
         return {};
-    return "The style holds font sizes that cannot be drawn: " + replaced
-           + ". The card draws those texts at their default size.";
+    return "The style holds font sizes that cannot be drawn: " + named
+           + ". The card draws those texts at their default size; the style keeps the sizes"
+             " as written.";
 }
 
 std::string NoStyleNotice(const std::string &path)

@@ -97,11 +97,15 @@ CardStyle ReadFigureStyle(const ProfileDocument &doc, const FontExistsFn &fontEx
                           const std::string &fallback, std::vector<std::string> &messages,
                           bool &substituted);
 
-// Replaces each size of style that cannot be drawn (not a number, or not
-// from 1 to 2160 points once rounded) by its role's default, 14 for the
-// heading and 8 for the others. The notice names each role and size
-// replaced; empty when every size can be drawn.
-std::string ReplaceUndrawableSizes(CardStyle &style);
+// The style as the card draws it: each size that cannot be drawn (not a
+// number, or not from 1 to 2160 points once rounded) at its role's default;
+// every other text as it is.
+CardStyle DrawableStyle(const CardStyle &style);
+
+// The notice of a style holding sizes that cannot be drawn, naming each role
+// and size; empty when every size can be drawn. The style keeps such sizes
+// as written (they are saved back so); only the drawing uses the defaults.
+std::string UndrawableSizesNotice(const CardStyle &style);
 
 // The notice of a style file without a Style section: it held no style, so
 // Load Style gave the defaults.

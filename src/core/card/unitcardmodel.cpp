@@ -82,7 +82,7 @@ std::vector<std::string> UnitCardModel::LoadFigure(clsFigure figure,
         // ends with the style unchanged in any case.
         bool substituted = false;
         m_style = ReadFigureStyle(doc, fontExists, m_defaultFont, messages, substituted);
-        if (std::string sizes = ReplaceUndrawableSizes(m_style); !sizes.empty())
+        if (std::string sizes = UndrawableSizesNotice(m_style); !sizes.empty())
             messages.push_back(std::move(sizes));
     }
     m_styleChanged = false;
@@ -194,7 +194,7 @@ Result<std::string> UnitCardModel::LoadStyle(const std::string &path)
     if (const Status loaded = doc.Load(path); !loaded)
         return Failure{"Error in loading style " + path + " !", loaded.failure().description};
     m_style = ReadStyleFile(doc, m_defaultFont);
-    std::string notice = doc.HasSection(kStyleSection) ? ReplaceUndrawableSizes(m_style)
+    std::string notice = doc.HasSection(kStyleSection) ? UndrawableSizesNotice(m_style)
                                                        : NoStyleNotice(path);
     Step("Load Style");
     return notice;
@@ -246,11 +246,16 @@ CardScene UnitCardModel::Scene(int creditWidth, int creditHeight) const
     return scene;
 }
 
-DesignToggle ToggleDesign(int windowWidthTwips)
+const char *DesignCaption(bool designShown)
 {
-    if (windowWidthTwips < kDesignWidth)
-        return {kDesignWidth, "Hide Design"};
-    return {kNarrowWidth, "Show Design"};
+    return designShown ? "Hide Design" : "Show Design";
+}
+
+DesignToggle ToggleDesign(bool designShown, bool maximised)
+{
+    const bool show = !designShown;
+    const int width = maximised ? 0 : show ? kDesignWidth : kNarrowWidth;
+    return {width, show, DesignCaption(show)};
 }
 
 } // namespace tarvello

@@ -36,10 +36,12 @@ struct CardFontChoice
     bool italic = false;
 };
 
-// The window width "Show Design" sets and the button's new caption.
+// What "Show Design" and "Hide Design" do: the window width to set (0: the
+// width stays), whether the design then shows, and the button's new caption.
 struct DesignToggle
 {
     int widthTwips = 0;
+    bool designShown = false;
     const char *caption = "";
 };
 
@@ -108,7 +110,8 @@ public:
     // "Load Style" from a chosen file; flags untouched. Fails with "Error in
     // loading style " + path + " !". The value is a notice to show, empty
     // when there is none: a file without a Style section (the defaults
-    // apply), or sizes that cannot be drawn (replaced by the defaults).
+    // apply), or sizes that cannot be drawn (drawn at the defaults, kept as
+    // written).
     Result<std::string> LoadStyle(const std::string &path);
     // "Save Layout": CardLayout (and the style when "Save style into layout"
     // is ticked) into the figure file; clears LayoutChanged when written.
@@ -146,7 +149,13 @@ private:
     std::optional<CardRect> m_savedImage;
 };
 
-// "Show Design" with the window's current width in twips.
-DesignToggle ToggleDesign(int windowWidthTwips);
+// The design button's caption, saying what it will do: "Hide Design" while
+// the design shows, otherwise "Show Design".
+const char *DesignCaption(bool designShown);
+
+// The design button pressed while the design shows or not: a window of its
+// own size widens to 10515 twips to show it or narrows to 5655 to hide it; a
+// maximised window keeps its size and only shows or hides the design.
+DesignToggle ToggleDesign(bool designShown, bool maximised);
 
 } // namespace tarvello

@@ -157,8 +157,24 @@ void CardPictureBox::mouseReleaseEvent(QMouseEvent *event)
     emit dragFinished();
 }
 
+// "+" (Plus or Equal) and "-" on the main keyboard or the keypad: as the
+// picture's "+" and "-" buttons.
+bool CardPictureBox::resizeKey(QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers other =
+        event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    const int key = event->key();
+    const bool sizing = key == Qt::Key_Plus || key == Qt::Key_Equal || key == Qt::Key_Minus;
+    if (other != Qt::NoModifier || !sizing)
+        return false;
+    emit pictureResized(key != Qt::Key_Minus);
+    return true;
+}
+
 void CardPictureBox::keyPressEvent(QKeyEvent *event)
 {
+    if (resizeKey(event))
+        return;
     const int step = event->modifiers() & Qt::ShiftModifier ? kShiftNudge : kNudge;
     int dx = 0, dy = 0;
     switch (event->key()) {

@@ -10,8 +10,8 @@ namespace tarvello {
 // The card picture box: shows the card as last drawn, from an image made at
 // the screen's device pixel ratio and the chosen zoom, and lets the user
 // place the figure picture on it: drag it with the mouse, nudge it with the
-// arrow keys (Shift: further), size it with Ctrl and the wheel. It only
-// reports these; the window changes the layout.
+// arrow keys (Shift: further), size it with Ctrl and the wheel or with "+"
+// and "-". It only reports these; the window changes the layout.
 class CardPictureBox : public QWidget
 {
     Q_OBJECT
@@ -47,7 +47,8 @@ signals:
     void dragFinished();
     // An arrow key: move the picture by that many twips.
     void pictureNudged(int dx, int dy);
-    // Ctrl and the wheel: one notch up grows the picture, down shrinks it.
+    // Ctrl and the wheel (one notch up grows the picture, down shrinks it),
+    // or the "+" and "-" keys.
     void pictureResized(bool grow);
     // The shown size changed (zoom, or the box resized while fitting).
     void scaleChanged();
@@ -64,6 +65,7 @@ protected:
 
 private:
     bool onPicture(const QPointF &pos) const;
+    bool resizeKey(QKeyEvent *event);
     QSize shownSize() const;
 
     QSize m_cardTwips;

@@ -116,7 +116,7 @@ void frmUnitCard::connectControls()
         connect(bar, &QScrollBar::sliderReleased, this, [this] { m_model.EndFieldEdit(); });
 }
 
-// The style boxes edited directly: their values reach the next drawing.
+// The style boxes edited directly: the card shows each change at once.
 void frmUnitCard::connectStyleEdits()
 {
     for (const StyleKey &key : StyleKeys()) {
@@ -124,6 +124,7 @@ void frmUnitCard::connectStyleEdits()
         if (auto *text = findChild<QLineEdit *>(name)) {
             connect(text, &QLineEdit::textEdited, this, [this, &key](const QString &value) {
                 m_model.SetStyleValue(key, toFileText(value));
+                redraw();
                 emit historyChanged();
             });
             // Typing into one box is one undo step until it loses focus.
@@ -131,6 +132,7 @@ void frmUnitCard::connectStyleEdits()
         } else if (auto *check = findChild<QCheckBox *>(name)) {
             connect(check, &QCheckBox::clicked, this, [this, &key](bool on) {
                 m_model.SetStyleValue(key, on ? "1" : "0");
+                redraw();
                 emit historyChanged();
             });
         }

@@ -84,6 +84,8 @@ private:
     void loadStyle();
     bool saveLayout();
     void toggleDesign();
+    bool outerMaximized() const;
+    void showDesignFrame(bool shown);
     void copyToClipboard();
     void closeWindow();
     void setOuterWidthTwips(int twips);
@@ -97,6 +99,8 @@ private:
     QtCardTarget::Pictures m_pictures;
     // Whether the card fitted at its last drawing on the screen.
     bool m_fits = true;
+    // The design hidden by the button while the window is maximised.
+    bool m_designHidden = false;
 };
 
 } // namespace tarvello

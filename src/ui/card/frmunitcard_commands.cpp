@@ -239,17 +239,46 @@ void frmUnitCard::setOuterWidthTwips(int twips)
         resize(pixels, height());
 }
 
+bool frmUnitCard::outerMaximized() const
+{
+    const QWidget *outer = qobject_cast<QMdiSubWindow *>(parentWidget());
+    const QWidget *window = outer ? outer : this;
+    return window->isMaximized() || window->isFullScreen();
+}
+
 void frmUnitCard::toggleDesign()
 {
-    const DesignToggle toggle = ToggleDesign(outerWidthTwips());
-    setOuterWidthTwips(toggle.widthTwips);
-    m_ui->btnShowStyle->setText(QString::fromLatin1(toggle.caption));
+    const bool maximised = outerMaximized();
+    const DesignToggle toggle = ToggleDesign(!m_ui->fraStyle->isHidden(), maximised);
+    if (maximised) {
+        m_designHidden = !toggle.designShown;
+        showDesignFrame(toggle.designShown);
+    } else {
+        setOuterWidthTwips(toggle.widthTwips);
+    }
+}
+
+// A maximised window keeps the design's room while it is hidden, so that the
+// card keeps its area; a window of its own size shows the design once it is
+// wide enough for it.
+void frmUnitCard::showDesignFrame(bool shown)
+{
+    QSizePolicy policy = m_ui->fraStyle->sizePolicy();
+    policy.setRetainSizeWhenHidden(outerMaximized());
+    m_ui->fraStyle->setSizePolicy(policy);
+    m_ui->fraStyle->setVisible(shown);
+    m_ui->btnShowStyle->setText(QString::fromLatin1(DesignCaption(shown)));
 }
 
 void frmUnitCard::resizeEvent(QResizeEvent *event)
 {
     ChildWindow::resizeEvent(event);
-    m_ui->fraStyle->setVisible(outerWidthTwips() >= kStyleVisibleWidth);
+    if (outerMaximized()) {
+        showDesignFrame(!m_designHidden);
+        return;
+    }
+    m_designHidden = false;
+    showDesignFrame(outerWidthTwips() >= kStyleVisibleWidth);
 }
 
 } // namespace tarvello
