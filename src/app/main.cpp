@@ -3,6 +3,7 @@
 #include "rules/rulestables.h"
 #include "platform/appcontext.h"
 #include "shell/frmmain.h"
+#include "shell/recentfilesmenu.h"
 #include "shell/startup.h"
 
 #include <QApplication>
@@ -19,7 +20,11 @@ int main(int argc, char *argv[])
     AppContext context;
     context.dialogs = &dialogs;
     context.tables = &tables;
-    context.programFolder = startProgramFolder(dialogs);
+    const std::optional<QString> programFolder = startProgramFolder(dialogs);
+    if (!programFolder)
+        return 1;
+    context.programFolder = *programFolder;
+    checkSettingsFile(dialogs, RecentFilesMenu::defaultSettingsFile());
     context.picturesFolder = QApplication::applicationDirPath() + QStringLiteral("/pictures");
     frmMain mainWindow(context);
     registerDocumentWindows(mainWindow);

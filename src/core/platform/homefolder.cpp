@@ -1,0 +1,21 @@
+#include "homefolder.h"
+
+#ifndef _WIN32
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
+namespace tarvello {
+
+std::optional<std::string> PlayerHomeFolder(const char *homeVariable)
+{
+    if (homeVariable && *homeVariable)
+        return std::string(homeVariable);
+#ifndef _WIN32
+    if (const passwd *user = ::getpwuid(::getuid()); user && user->pw_dir && *user->pw_dir)
+        return std::string(user->pw_dir);
+#endif
+    return std::nullopt;
+}
+
+} // namespace tarvello
