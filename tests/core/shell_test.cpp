@@ -224,10 +224,10 @@ TEST(ProgramFolder, AFailedCopyNamesItsFileAndTheInstallFolderIsNeverUsedInstead
     // {file in the way or pipe to copy, folder used, description}
     const struct { std::string blocker; bool pipe; std::string folder, description; } cases[] = {
         {"share/tarvello/figures", false, user,
-         (home / "share/tarvello/figures").string() + " is a file, not a folder" + goesOn},
+         (home / "share/tarvello/figures").string() + " is a file, not a folder." + goesOn},
         {"share/tarvello/move.skv", true, user,
          "Path/File access error: " + user + "/move.skv" + goesOn},
-        {"share", false, "", (home / "share").string() + " is a file, not a folder\r\nTarvello stops."},
+        {"share", false, "", (home / "share").string() + " is a file, not a folder.\r\nTarvello stops."},
         {"", false, "", "HOME is not set, and the system's user database names no home folder for"
                         " this user. Tarvello stops."},
     };
@@ -288,7 +288,7 @@ TEST(ProgramFolder, AUserFolderThatCannotBeMadeIsAFailure)
     const auto result = PrepareUserProgramFolder(install.string(), user);
     ASSERT_FALSE(result.ok());
     EXPECT_EQ(result.failure().Message(), "Error in preparing " + user + " !\r\n"
-                                              + user.substr(0, user.size() - 9) + " is a file, not a folder");
+                                              + user.substr(0, user.size() - 9) + " is a file, not a folder.");
 }
 
 } // namespace

@@ -31,7 +31,7 @@ std::string FolderFailure(const fs::path &folder)
         if (error || !fs::exists(status))
             break;
         if (!fs::is_directory(part, error))
-            return part.string() + " is a file, not a folder";
+            return part.string() + " is a file, not a folder.";
     }
     return errtext::kPathFileAccess;
 }
