@@ -1,6 +1,8 @@
 #include "homefolder.h"
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <cstdlib>
+#else
 #include <pwd.h>
 #include <unistd.h>
 #endif
@@ -11,7 +13,10 @@ std::optional<std::string> PlayerHomeFolder(const char *homeVariable)
 {
     if (homeVariable && *homeVariable)
         return std::string(homeVariable);
-#ifndef _WIN32
+#ifdef _WIN32
+    if (const char *profile = std::getenv("USERPROFILE"); profile && *profile)
+        return std::string(profile);
+#else
     if (const passwd *user = ::getpwuid(::getuid()); user && user->pw_dir && *user->pw_dir)
         return std::string(user->pw_dir);
 #endif

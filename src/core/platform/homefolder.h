@@ -8,7 +8,7 @@ namespace tarvello {
 
 // homeVariable (the value of HOME) when it is set and not empty; otherwise
 // the home folder that the system's user database gives the user running the
-// program; nullopt when it gives none.
+// program (on Windows, USERPROFILE); nullopt when it gives none.
 std::optional<std::string> PlayerHomeFolder(const char *homeVariable);
 
 } // namespace tarvello

@@ -1,5 +1,6 @@
 #include "recentfilesmenu.h"
 
+#include "platform/homefolder.h"
 #include "platform/uitext.h"
 #include "shell/recentfiles.h"
 #include "shell/settingsfile.h"
@@ -49,7 +50,7 @@ RecentFilesMenu::RecentFilesMenu(QMenu *menu, const QString &settingsFile, QObje
 
 QString RecentFilesMenu::defaultSettingsFile()
 {
-    if (qEnvironmentVariableIsEmpty("HOME"))
+    if (!PlayerHomeFolder(qgetenv("HOME").constData()))
         return {};
     return QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
         .filePath(QStringLiteral("tarvello.conf"));
