@@ -4,6 +4,7 @@
 #include "platform/appcontext.h"
 #include "shell/frmmain.h"
 #include "shell/frmsplash.h"
+#include "shell/recentfilesmenu.h"
 #include "shell/startup.h"
 
 #include <QApplication>
@@ -20,7 +21,11 @@ int main(int argc, char *argv[])
     AppContext context;
     context.dialogs = &dialogs;
     context.tables = &tables;
-    context.programFolder = startProgramFolder(dialogs);
+    const std::optional<QString> programFolder = startProgramFolder(dialogs);
+    if (!programFolder)
+        return 1;
+    context.programFolder = *programFolder;
+    checkSettingsFile(dialogs, RecentFilesMenu::defaultSettingsFile());
     context.picturesFolder = QApplication::applicationDirPath() + QStringLiteral("/pictures");
     const std::unique_ptr<frmSplash> title = showTitleWindow();
     frmMain mainWindow(context);

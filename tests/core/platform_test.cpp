@@ -1,11 +1,13 @@
 #include "platform/cp1252.h"
 #include "platform/fileio.h"
+#include "platform/homefolder.h"
 #include "platform/modfunctions.h"
 #include "platform/numbers.h"
 #include "platform/runtimeerror.h"
 #include "platform/showntext.h"
 #include "platform/twips.h"
 #include "shell/readme.h"
+#include "shell/settingsfile.h"
 #include "testfolder.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +18,7 @@
 #include <optional>
 #include <utility>
 
+#include <pwd.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -229,6 +232,64 @@ TEST(ReadFileBytes, FolderAndMissingFileGiveNothing)
     EXPECT_EQ(ReadFailureDescription(dir.Path()), "Path/File access error");
 }
 
+std::string Times(const std::string &text, int count)
+{
+    std::string out;
+    while (count-- > 0)
+        out += text;
+    return out;
+}
+
+TEST(FileNames, TheLongestNameIsSavedAndALongerOneSaysWhy)
+{
+    const TestFolder dir;
+    // {name, saved}: 255 bytes is the file system's limit, its temporary's
+    // name included; "\xC3\x96" is one letter (UTF-8 "Ö").
+    const struct { std::string name; bool saved; } cases[] = {
+        {std::string(251, 'a') + ".tvf", true},
+        {Times("\xC3\x96", 125) + ".tvf", true},
+        {"\xC3\x96" + std::string(249, 'c') + ".tvf", true},
+        {std::string(252, 'd') + ".tvf", false},
+    };
+    for (const auto &c : cases) {
+        const std::string path = dir.File(c.name);
+        const Status saved = WriteFileAtomically(path, "x");
+        EXPECT_EQ(saved.ok(), c.saved) << c.name.size();
+        if (c.saved)
+            continue;
+        EXPECT_EQ(saved.failure().description, "File name too long for the file system");
+        EXPECT_EQ(ReadFailure(LoadingSentence(path), path),
+                  (Failure{LoadingSentence(path), "File name too long for the file system",
+                           FailureKind::CannotRead}));
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 3);
+}
+
+TEST(SettingsFile, OnlyAnOrdinaryFileOrNoneYetIsOpened)
+{
+    const TestFolder dir;
+    dir.Write("tarvello.conf", "[Window]\r\n");
+    fs::create_symlink(dir.File("tarvello.conf"), dir.File("link.conf"));
+    ASSERT_EQ(mkfifo(dir.File("pipe.conf").c_str(), 0600), 0);
+    const struct { std::string path; bool usable; } cases[] = {
+        {dir.File("tarvello.conf"), true}, {dir.File("link.conf"), true},
+        {dir.File("new.conf"), true},      {dir.File("pipe.conf"), false},
+        {"/dev/zero", false},              {dir.Path(), false},
+        {"", false}};
+    for (const auto &c : cases)
+        EXPECT_EQ(IsUsableSettingsFile(c.path), c.usable) << c.path;
+}
+
+TEST(PlayerHomeFolder, HomeOrElseTheUserDatabase)
+{
+    const passwd *user = getpwuid(getuid());
+    ASSERT_TRUE(user && *user->pw_dir);
+    const struct { const char *home; std::string found; } cases[] = {
+        {"/home/p", "/home/p"}, {"", user->pw_dir}, {nullptr, user->pw_dir}};
+    for (const auto &c : cases)
+        EXPECT_EQ(PlayerHomeFolder(c.home), c.found) << (c.home ? c.home : "unset");
+}
+
 TEST(WriteFileAtomically, WritesWholeAndReadsBack)
 {
     const TestFolder dir;
@@ -282,10 +343,15 @@ TEST(WriteFileAtomically, RemovesTheFoldersTemporariesOfEndedProcessesOnly)
     // save still running in another process keeps its file.
     const std::vector<std::pair<std::string, bool>> cases = {
         {"army.tva.tmp~" + ended + "-1", false},
-        {"table.skv.tmp~" + ended + "-7", false},
+        {"army.tva.tmp~" + ended + "-12", false},
         {"army.tva.tmp~" + running + "-1", true},
         {"notes.tmp~x-1", true},
         {"army.tva.tmp~" + ended, true},
+        // Other files' and other programs' files of the same shape stay.
+        {"table.skv.tmp~" + ended + "-7", true},
+        {"old-army.tva.tmp~" + ended + "-1", true},
+        {"army.tv.tmp~" + ended + "-1", true},
+        {"army.tva.tmp~" + ended + "-1.bak", true},
     };
     for (const auto &[name, kept] : cases)
         dir.Write(name, "half");
@@ -397,6 +463,23 @@ TEST(Cp1252, EveryByteFrom0x80To0x9FBothWays)
     }
     EXPECT_EQ(Cp1252ToUtf8("\xE9t\xE9"), "\xC3\xA9t\xC3\xA9");
     EXPECT_EQ(Utf8ToCp1252("\xE2\x82\xAC \xE4\xB8\xAD"), "\x80 ?");
+}
+
+TEST(MessageText, PathsKeepTheirLettersAndFileTextsTheirs)
+{
+    // {message bytes, shown}: a path is the file system's UTF-8, a text read
+    // from a file Windows-1252; one message may hold both.
+    const struct { std::string bytes; std::string shown; } cases[] = {
+        {"Error in loading /home/\xC3\x96laf/a.tvf !", "Error in loading /home/\xC3\x96laf/a.tvf !"},
+        {"/\xD0\x94\xD0\xBC/\xE4\xB8\xAD/\xF0\x9F\x90\x89", "/\xD0\x94\xD0\xBC/\xE4\xB8\xAD/\xF0\x9F\x90\x89"},
+        {"The item \xC9p\xE9" "e does not exist", "The item \xC3\x89p\xC3\xA9" "e does not exist"},
+        {"\xD6laf /\xC3\x96laf \x80", "\xC3\x96laf /\xC3\x96laf \xE2\x82\xAC"},
+        // Not UTF-8: cut short, overlong, a surrogate, past U+10FFFF.
+        {"\xC3", "\xC3\x83"}, {"\xC0\x80", "\xC3\x80\xE2\x82\xAC"},
+        {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},
+        {"\xF4\x90\x80\x80", "\xC3\xB4\xC2\x90\xE2\x82\xAC\xE2\x82\xAC"}};
+    for (const auto &c : cases)
+        EXPECT_EQ(MessageTextToUtf8(c.bytes), c.shown) << c.bytes;
 }
 
 TEST(Twips, ConvertAtTheScreensResolutionRoundingHalfToEven)

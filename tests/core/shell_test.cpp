@@ -12,6 +12,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,10 @@ TEST(RecentFiles, MissingEntryIsRemovedAndSettingsAreCleaned)
     EXPECT_EQ(CleanRecentFiles({"/a.tvf", "", "/b.tvf", "/a.tvf", "/c", "/d", "/e", "/f",
                                           "/g", "/h", "/i"}),
               (List{"/a.tvf", "/b.tvf", "/c", "/d", "/e", "/f", "/g", "/h"}));
+    // An entry longer than any path names no file.
+    const std::string longest = "/" + std::string(4095, 'p');
+    EXPECT_EQ(CleanRecentFiles({longest + "q", "/a.tvf", std::string(10u << 20, 'x'), longest}),
+              (List{"/a.tvf", longest}));
 }
 
 TEST(RecentFiles, CaptionsNumberTheFirstNineAndShowAmpersands)
@@ -174,9 +179,11 @@ TEST(ProgramFolder, AWritableInstallFolderIsUsedAsItIs)
     EXPECT_TRUE(FolderIsWritable(install.string()));
     EXPECT_FALSE(FolderIsWritable((install / "missing").string()));
     const auto chosen = ChooseProgramFolder(install.string(), user.string());
-    ASSERT_TRUE(chosen.ok());
-    EXPECT_EQ(chosen.value(), install.string());
+    EXPECT_FALSE(chosen.failure);
+    EXPECT_EQ(chosen.folder, install.string());
     EXPECT_FALSE(fs::exists(user));
+    // Without a home folder, where none is needed.
+    EXPECT_EQ(ChooseProgramFolder(install.string(), std::nullopt).folder, install.string());
     EXPECT_TRUE(fs::is_empty(install));
 }
 
@@ -227,23 +234,43 @@ TEST(ProgramFolder, EmptyTablesOfAnInterruptedCopyAreReplacedWithANotice)
     EXPECT_EQ(ReplaceEmptyTables(install.string(), user.string()), "");
 }
 
-TEST(ProgramFolder, AFailedCopyNamesItsFileAndTheFolderUsedInstead)
+TEST(ProgramFolder, AFailedCopyNamesItsFileAndTheInstallFolderIsNeverUsedInstead)
 {
     const fs::path install = FreshTestFolder("install_pipe");
-    ASSERT_EQ(mkfifo((install / "races.skv").c_str(), 0600), 0);
-    const fs::path user = FreshTestFolder("user_pipe");
-    const auto prepared = PrepareUserProgramFolder(install.string(), user.string());
-    ASSERT_FALSE(prepared.ok());
-    EXPECT_EQ(prepared.failure().description,
-              "Path/File access error: " + (user / "races.skv").string());
-    EXPECT_FALSE(fs::exists(user / "races.skv"));
-    const std::string missing = (install / "missing").string();
-    const std::string blocked = WriteTestFile(user, "file", "no folder") + "/tarvello";
-    const auto chosen = ChooseProgramFolder(missing, blocked);
-    ASSERT_FALSE(chosen.ok());
-    EXPECT_EQ(chosen.failure().Message(), "Error in preparing " + blocked
-                                              + " !\r\nPath/File access error\r\nTarvello goes on "
-                                                "with the files of " + missing + ".");
+    WriteTestFile(install, kInstallMarker, "installed\n");
+    WriteTestFile(install, "races.skv", "shipped\r\n");
+    fs::create_directories(install / "figures");
+    WriteTestFile(install / "figures", "a.tvf", "[Figure]\r\n");
+    const fs::path home = FreshTestFolder("home_blocked");
+    const std::string user = (home / "share" / "tarvello").string();
+    const std::string goesOn = "\r\nTarvello goes on with the files of " + user + ".";
+    // {file in the way or pipe to copy, folder used, description}
+    const struct { std::string blocker; bool pipe; std::string folder, description; } cases[] = {
+        {"share/tarvello/figures", false, user,
+         (home / "share/tarvello/figures").string() + " is a file, not a folder." + goesOn},
+        {"share/tarvello/move.skv", true, user,
+         "Path/File access error: " + user + "/move.skv" + goesOn},
+        {"share", false, "", (home / "share").string() + " is a file, not a folder.\r\nTarvello stops."},
+        {"", false, "", "HOME is not set, and the system's user database names no home folder for"
+                        " this user. Tarvello stops."},
+    };
+    for (const auto &c : cases) {
+        fs::remove_all(home / "share");
+        fs::remove(install / "move.skv");
+        if (c.pipe) {
+            ASSERT_EQ(mkfifo((install / "move.skv").c_str(), 0600), 0);
+        } else if (!c.blocker.empty()) {
+            fs::create_directories((home / c.blocker).parent_path());
+            WriteTestFile((home / c.blocker).parent_path(), fs::path(c.blocker).filename(), "file");
+        }
+        const auto untouched = fs::last_write_time(install);
+        const auto chosen = ChooseProgramFolder(
+            install.string(), c.blocker.empty() ? std::nullopt : std::optional(user));
+        ASSERT_TRUE(chosen.failure) << c.blocker;
+        EXPECT_EQ(chosen.folder, c.folder) << c.blocker;
+        EXPECT_EQ(chosen.failure->description, c.description);
+        EXPECT_EQ(fs::last_write_time(install), untouched);
+    }
 }
 
 TEST(ProgramFolder, AnInstalledCopyUsesThePlayersFolderAndPointsTheSampleArmyThere)
@@ -261,8 +288,8 @@ TEST(ProgramFolder, AnInstalledCopyUsesThePlayersFolderAndPointsTheSampleArmyThe
 
     // Writable as it is, the installed folder is neither used nor written.
     const auto chosen = ChooseProgramFolder(install.string(), user.string());
-    ASSERT_TRUE(chosen.ok()) << chosen.failure().Message();
-    EXPECT_EQ(chosen.value(), user.string());
+    ASSERT_FALSE(chosen.failure) << chosen.failure->Message();
+    EXPECT_EQ(chosen.folder, user.string());
     EXPECT_EQ(fs::last_write_time(install), untouched);
     EXPECT_EQ(Read(user / "races.skv"), "shipped\r\n");
     EXPECT_EQ(Read(user / "figures" / "a.tvf"), "[Figure]\r\n");
@@ -272,7 +299,7 @@ TEST(ProgramFolder, AnInstalledCopyUsesThePlayersFolderAndPointsTheSampleArmyThe
 
     // The player's own directory in his copy stays at the next start.
     WriteTestFile(user / "figures", "guard.TVA", army);
-    ASSERT_TRUE(ChooseProgramFolder(install.string(), user.string()).ok());
+    ASSERT_EQ(ChooseProgramFolder(install.string(), user.string()).folder, user.string());
     EXPECT_EQ(Read(user / "figures" / "guard.TVA"), army);
 }
 
@@ -283,8 +310,8 @@ TEST(ProgramFolder, AUserFolderThatCannotBeMadeIsAFailure)
     const std::string user = WriteTestFile(FreshTestFolder("user_blocked"), "file", "no folder") + "/tarvello";
     const auto result = PrepareUserProgramFolder(install.string(), user);
     ASSERT_FALSE(result.ok());
-    EXPECT_EQ(result.failure().Message(),
-              "Error in preparing " + user + " !\r\nPath/File access error");
+    EXPECT_EQ(result.failure().Message(), "Error in preparing " + user + " !\r\n"
+                                              + user.substr(0, user.size() - 9) + " is a file, not a folder.");
 }
 
 } // namespace

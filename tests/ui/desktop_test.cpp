@@ -8,6 +8,7 @@
 #include "figure/figuremodel.h"
 #include "figure/frmfigure.h"
 #include "rules/modloaddata.h"
+#include "shell/commandbar.h"
 #include "shell/recentfilesmenu.h"
 #include "shell/startup.h"
 #include "windowtest.h"
@@ -19,6 +20,8 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+
+#include <sys/stat.h>
 
 using namespace tarvello;
 
@@ -242,6 +245,22 @@ private slots:
         QCOMPARE(childForms(), (QStringList{"frmFigure", "frmFigure"}));
         menu->findChild<QAction *>(QStringLiteral("mnuFile_OpenRecent_Clear"))->trigger();
         QVERIFY(m_main->recentFiles()->files().isEmpty());
+    }
+
+    void aSettingsFileThatIsAPipeIsNeverOpened()
+    {
+        const QString pipe = tempPath(QStringLiteral("pipe.conf"));
+        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        checkSettingsFile(m_dialogs, pipe);
+        QCOMPARE(m_dialogs.count(Kind::Message), 1);
+        QVERIFY(m_dialogs.calls.last().text.contains(pipe + QStringLiteral(" is not an ordinary file")));
+        // Reading or writing it would wait for a writer for ever.
+        QMenu menu;
+        RecentFilesMenu recent(&menu, pipe);
+        recent.add(kKnight);
+        QCOMPARE(recent.files(), QStringList{kKnight});
+        CommandBar bar({}, pipe);
+        QVERIFY(!bar.isHidden());
     }
 
     void toolbarButtonsAreTheMenusOwnActions()

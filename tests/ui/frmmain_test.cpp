@@ -551,18 +551,32 @@ private slots:
         QVERIFY(figure->isMaximized());
     }
 
+    void openingAnotherKindOfFileKeepsNoEditor_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("army") << QStringLiteral("north.tva") << QStringLiteral("Not a figure file");
+        QTest::newRow("letters") << QStringLiteral("\u00D6laf \u0414\u043C.tva")
+                                 << QStringLiteral("Not a figure file");
+        QTest::newRow("too long") << QString(300, QLatin1Char('n'))
+                                  << QStringLiteral("File name too long for the file system");
+    }
     void openingAnotherKindOfFileKeepsNoEditor()
     {
+        QFETCH(QString, name);
+        QFETCH(QString, description);
         m_tables = SmallRulesTables();
-        const QString path = tempPath(QStringLiteral("north.tva"));
-        WriteBytes(path, "North\r\n.\\figures\r\n");
+        const QString path = tempPath(name);
+        const bool written = name.size() < 255;
+        if (written)
+            WriteBytes(path, "North\r\n.\\figures\r\n");
         m_dialogs.openFileAnswers.enqueue(path);
         action("mnuFile_Figure_Open")->trigger();
-        QVERIFY(windowsOf<frmFigure>().isEmpty());
+        QCOMPARE(windowsOf<frmFigure>().isEmpty(), written);
         const QList<ScriptedDialogs::Call> boxes = m_dialogs.callsOf(Kind::Message);
         QCOMPARE(boxes.size(), 1);
         QCOMPARE(boxes.at(0).text, "Error in loading " + QDir::toNativeSeparators(path)
-                                       + " !\r\nNot a figure file");
+                                       + " !\r\n" + description);
     }
 
     void ctrlZAndCtrlYUndoAndRedoTheActiveFiguresNamedStep()

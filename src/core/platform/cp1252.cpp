@@ -38,7 +38,55 @@ char toCp1252(char32_t c)
     return '?';
 }
 
+// The length of the well-formed UTF-8 sequence of two to four bytes at the
+// start of bytes (no overlong form, no surrogate, nothing above U+10FFFF); 0
+// when there is none.
+std::size_t Utf8SequenceAt(std::string_view bytes)
+{
+    const auto at = [&bytes](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
+    const unsigned char lead = at(0);
+    std::size_t len = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        len = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        len = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        len = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    }
+    if (len == 0 || bytes.size() < len || at(1) < low || at(1) > high)
+        return 0;
+    for (std::size_t k = 2; k < len; ++k) {
+        if (at(k) < 0x80 || at(k) > 0xBF)
+            return 0;
+    }
+    return len;
+}
+
 } // namespace
+
+std::string MessageTextToUtf8(std::string_view bytes)
+{
+    std::string out;
+    out.reserve(bytes.size());
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const std::size_t len = Utf8SequenceAt(bytes.substr(i));
+        if (len > 0) {
+            out.append(bytes.substr(i, len));
+            i += len;
+        } else {
+            out += Cp1252ToUtf8(bytes.substr(i, 1));
+            ++i;
+        }
+    }
+    return out;
+}
 
 std::string Cp1252ToUtf8(std::string_view bytes)
 {

@@ -3,6 +3,7 @@
 #include "runtimeerror.h"
 
 #include <atomic>
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -13,7 +14,6 @@
 #include <io.h>
 #include <process.h>
 #else
-#include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -89,17 +89,20 @@ std::optional<std::string> ReadListedFileBytes(const std::string &path)
 std::string ReadFailureDescription(const std::string &path)
 {
     std::error_code ec;
-    if (!std::filesystem::exists(path, ec))
+    const bool exists = std::filesystem::exists(path, ec);
+    if (ec == std::errc::filename_too_long)
+        return errtext::kNameTooLong;
+    if (!exists)
         return errtext::kFileNotFound;
     return errtext::kPathFileAccess;
 }
 
 Failure ReadFailure(const std::string &sentence, const std::string &path)
 {
-    std::error_code ec;
-    const bool missing = !std::filesystem::exists(path, ec);
-    return Failure{sentence, ReadFailureDescription(path),
-                   missing ? FailureKind::NotFound : FailureKind::CannotRead};
+    const std::string description = ReadFailureDescription(path);
+    return Failure{sentence, description,
+                   description == errtext::kFileNotFound ? FailureKind::NotFound
+                                                          : FailureKind::CannotRead};
 }
 
 std::string LoadingSentence(const std::string &path)
@@ -121,30 +124,48 @@ constexpr std::string_view kTemporaryMark = ".tmp~";
 // Symbolic links followed before the last one is taken as the file itself.
 constexpr int kMaxLinkHops = 40;
 
-// A temporary name beside target that no other save uses: the process and a
-// count of its saves.
-fs::path TemporaryPath(const fs::path &target)
-{
-    static std::atomic<unsigned long> saves{0};
-    fs::path temp = target;
-    temp += std::string(kTemporaryMark) + std::to_string(ProcessId()) + "-"
-            + std::to_string(++saves);
-    return temp;
-}
+// The longest file name the usual file systems take, and the most that the
+// mark, a process id and a count add to it.
+constexpr std::size_t kMaxNameBytes = 255;
+constexpr std::size_t kMaxTemporarySuffix = 40;
 
 fs::path FolderOf(const fs::path &target)
 {
     return target.has_parent_path() ? target.parent_path() : fs::path(".");
 }
 
-// The process that wrote a temporary file, from the "<pid>-<n>" after the
-// mark at the end of its name; 0 when the name is not a temporary's.
-long TemporaryWriter(std::string_view name)
+// The start of the names of target's temporary files: its own name and the
+// mark. A name so long that the rest would not fit is cut, never inside a
+// UTF-8 character, so a file of the longest name can still be saved.
+std::string TemporaryStem(const fs::path &target)
 {
-    const std::size_t mark = name.rfind(kTemporaryMark);
-    if (mark == std::string_view::npos || mark == 0)
+    std::string name = target.filename().string();
+    if (name.size() + kMaxTemporarySuffix > kMaxNameBytes) {
+        std::size_t cut = kMaxNameBytes - kMaxTemporarySuffix;
+        while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80)
+            --cut;
+        name.resize(cut);
+    }
+    return name + std::string(kTemporaryMark);
+}
+
+// A temporary name beside target that no other save uses: the process and a
+// count of its saves.
+fs::path TemporaryPath(const fs::path &target)
+{
+    static std::atomic<unsigned long> saves{0};
+    return FolderOf(target)
+           / (TemporaryStem(target) + std::to_string(ProcessId()) + "-" + std::to_string(++saves));
+}
+
+// The process that wrote a temporary file of a save whose temporaries' names
+// start with stem, from the "<pid>-<n>" that follows it; 0 when name is not
+// one of them.
+long TemporaryWriter(std::string_view name, std::string_view stem)
+{
+    if (name.size() <= stem.size() || name.substr(0, stem.size()) != stem)
         return 0;
-    const std::string_view rest = name.substr(mark + kTemporaryMark.size());
+    const std::string_view rest = name.substr(stem.size());
     const std::size_t dash = rest.find('-');
     if (dash == 0 || dash == std::string_view::npos || dash + 1 == rest.size())
         return 0;
@@ -167,18 +188,20 @@ bool ProcessRuns(long pid)
 #endif
 }
 
-// Removes the temporary files in target's folder that a save killed before
-// its rename left behind: those whose writing process no longer runs, so a
-// save running in a second Tarvello keeps its own. Failing to remove one is
-// harmless: the next save tries again.
+// Removes the temporary files of target that a save killed before its rename
+// left behind: those named as a save of target names them whose writing
+// process no longer runs, so a save running in a second Tarvello keeps its
+// own, and files of other names, another program's among them, stay. Failing
+// to remove one is harmless: the next save tries again.
 void RemoveStaleTemporaries(const fs::path &target)
 {
     std::error_code ec;
     fs::directory_iterator entries(FolderOf(target), ec);
     if (ec)
         return;
+    const std::string stem = TemporaryStem(target);
     for (const fs::directory_entry &entry : entries) {
-        const long writer = TemporaryWriter(entry.path().filename().string());
+        const long writer = TemporaryWriter(entry.path().filename().string(), stem);
         if (writer > 0 && writer != ProcessId() && !ProcessRuns(writer))
             fs::remove(entry.path(), ec);
     }
@@ -265,7 +288,7 @@ Status WriteFileAtomically(const std::string &path, std::string_view bytes)
     const fs::path temp = TemporaryPath(target);
     std::FILE *f = CreateTemporary(temp, target);
     if (!f)
-        return failed(errtext::kPathFileAccess);
+        return failed(errno == ENAMETOOLONG ? errtext::kNameTooLong : errtext::kPathFileAccess);
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size()
                          && FlushToDisk(f);
     const bool closed = std::fclose(f) == 0;
@@ -276,8 +299,9 @@ Status WriteFileAtomically(const std::string &path, std::string_view bytes)
     }
     fs::rename(temp, target, ec);
     if (ec) {
+        const bool tooLong = ec == std::errc::filename_too_long;
         fs::remove(temp, ec);
-        return failed(errtext::kPathFileAccess);
+        return failed(tooLong ? errtext::kNameTooLong : errtext::kPathFileAccess);
     }
     FlushFolder(target);
     return {};

@@ -16,8 +16,9 @@ std::optional<std::string> ReadFileBytes(const std::string &path);
 // ordinary file: it is not looked up once more before it is opened.
 std::optional<std::string> ReadListedFileBytes(const std::string &path);
 
-// Why a file could not be read: "File not found" for a missing file, else
-// "Path/File access error".
+// Why a file could not be read: "File not found" for a missing file, "File
+// name too long for the file system" for a name or path longer than it
+// allows, else "Path/File access error".
 std::string ReadFailureDescription(const std::string &path);
 
 // The failure of a read of path that did not succeed: sentence, the
@@ -36,8 +37,12 @@ std::string SavingSentence(const std::string &path);
 // is followed, so the link stays and the file it names gets the bytes; an
 // existing file keeps its permissions and, where allowed, its owner. (A
 // second hard link to the old file keeps the old bytes: a rename cannot
-// follow it.) Temporary files in the folder whose writing process no longer
-// runs (a killed save) are removed first. The failure carries
+// follow it.) The temporary file is named after the file: its name, cut
+// where the file system would not take it with the rest, ".tmp~", the
+// process and a count. Such files of this file whose writing process no
+// longer runs (a killed save) are removed first; files of other names stay.
+// A name longer than the file system allows fails with "File name too long
+// for the file system". The failure carries
 // SavingSentence(path); an operation with a sentence of its own replaces it.
 Status WriteFileAtomically(const std::string &path, std::string_view bytes);
 

@@ -22,6 +22,7 @@ inline constexpr const char *kFileNotFound = "File not found";
 inline constexpr const char *kPathFileAccess = "Path/File access error";
 inline constexpr const char *kDivisionByZero = "Division by zero";
 inline constexpr const char *kDiskFull = "Disk full or write error";
+inline constexpr const char *kNameTooLong = "File name too long for the file system";
 inline constexpr const char *kInvalidCall = "Invalid procedure call or argument";
 } // namespace errtext
 

@@ -20,6 +20,23 @@ namespace {
 
 constexpr const char *kSampleFolder = "figures";
 
+// Why folder could not be made: the part of its path that is a file in the
+// place of a folder, named, or else the usual description.
+std::string FolderFailure(const fs::path &folder)
+{
+    fs::path part;
+    for (const fs::path &name : folder) {
+        part /= name;
+        std::error_code error;
+        const fs::file_status status = fs::symlink_status(part, error);
+        if (error || !fs::exists(status))
+            break;
+        if (!fs::is_directory(part, error))
+            return part.string() + " is a file, not a folder.";
+    }
+    return errtext::kPathFileAccess;
+}
+
 // A missing file is copied whole or not at all: a copy cut short (a full
 // disk) leaves nothing that a later start would take for the player's own.
 void CopyIfMissing(const fs::path &from, const fs::path &to)
@@ -39,8 +56,8 @@ std::vector<fs::path> CopyFolderIfMissing(const fs::path &from, const fs::path &
     if (!fs::is_directory(from, error))
         return copied;
     fs::create_directories(to, error);
-    if (error)
-        throw RuntimeError(errtext::kPathFileAccess);
+    if (error || !fs::is_directory(to, error))
+        throw RuntimeError(FolderFailure(to));
     for (const fs::directory_entry &entry : fs::directory_iterator(from, error)) {
         const fs::path target = to / entry.path().filename();
         if (!entry.is_regular_file(error) || fs::exists(target, error))
@@ -111,8 +128,8 @@ Result<std::string> PrepareUserProgramFolder(const std::string &installFolder,
         const fs::path to(userFolder);
         std::error_code error;
         fs::create_directories(to, error);
-        if (error || !fs::is_directory(to))
-            throw RuntimeError(errtext::kPathFileAccess);
+        if (error || !fs::is_directory(to, error))
+            throw RuntimeError(FolderFailure(to));
         for (const std::string &file : ProgramFiles())
             CopyIfMissing(from / file, to / file);
         PointArmiesAtFolder(CopyFolderIfMissing(from / kSampleFolder, to / kSampleFolder),
@@ -129,17 +146,24 @@ bool IsInstalledCopy(const std::string &folder)
     return fs::is_regular_file(fs::path(folder) / kInstallMarker, error);
 }
 
-Result<std::string> ChooseProgramFolder(const std::string &installFolder,
-                                        const std::string &userFolder)
+ProgramFolderChoice ChooseProgramFolder(const std::string &installFolder,
+                                        const std::optional<std::string> &userFolder)
 {
     if (!IsInstalledCopy(installFolder) && FolderIsWritable(installFolder))
-        return installFolder;
-    Result<std::string> prepared = PrepareUserProgramFolder(installFolder, userFolder);
+        return {installFolder, std::nullopt};
+    if (!userFolder)
+        return {"", Failure{"Tarvello cannot find your home folder!",
+                            "HOME is not set, and the system's user database names no home folder"
+                            " for this user. Tarvello stops."}};
+    const Result<std::string> prepared = PrepareUserProgramFolder(installFolder, *userFolder);
     if (prepared)
-        return prepared;
-    return Failure{prepared.failure().sentence,
-                   prepared.failure().description + "\r\nTarvello goes on with the files of "
-                       + installFolder + "."};
+        return {prepared.value(), std::nullopt};
+    std::error_code error;
+    const bool usable = fs::is_directory(*userFolder, error);
+    Failure failure = prepared.failure();
+    failure.description += usable ? "\r\nTarvello goes on with the files of " + *userFolder + "."
+                                  : std::string("\r\nTarvello stops.");
+    return {usable ? *userFolder : std::string(), failure};
 }
 
 std::string ReplaceEmptyTables(const std::string &installFolder, const std::string &userFolder)

@@ -2,6 +2,7 @@
 
 #include "platform/failure.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,20 +27,31 @@ bool FolderIsWritable(const std::string &folder);
 // again, each whole or not at all. An army the copy brings (.tva) gets the
 // copy's "figures" folder as its figure directory. Returns userFolder.
 // Failure: "Error in preparing " + userFolder + " !" + CR LF + description and
-// the file.
+// the file; a file in the place of a folder is named ("... is a file, not a
+// folder").
 Result<std::string> PrepareUserProgramFolder(const std::string &installFolder,
                                              const std::string &userFolder);
 
 // True when folder holds kInstallMarker.
 bool IsInstalledCopy(const std::string &folder);
 
+// The program folder of a start, and what the start says first.
+struct ProgramFolderChoice
+{
+    std::string folder;             // empty: the program cannot go on and stops
+    std::optional<Failure> failure; // shown before the start goes on or stops
+};
+
 // The folder the program uses as its program folder. An installed copy always
 // uses the prepared userFolder and never writes installFolder, so the
 // player's tables outlive reinstalls. A build folder is used as it is when the
-// player can write it, otherwise the prepared userFolder. On a failure the
-// caller shows it and goes on with installFolder, which its text says.
-Result<std::string> ChooseProgramFolder(const std::string &installFolder,
-                                        const std::string &userFolder);
+// player can write it, otherwise the prepared userFolder. Without a userFolder
+// (no home folder) where one is needed, the start stops with "Tarvello cannot
+// find your home folder!". A userFolder prepared only in part is used all the
+// same, after the failure; one that is no folder at all stops the start. The
+// install folder is never the fallback: an installed copy must not write it.
+ProgramFolderChoice ChooseProgramFolder(const std::string &installFolder,
+                                        const std::optional<std::string> &userFolder);
 
 // Replaces each rules table of userFolder that is empty (0 bytes: a copy cut
 // short, never a table, which has a header line) by installFolder's. The

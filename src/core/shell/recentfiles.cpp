@@ -67,7 +67,8 @@ std::vector<std::string> CleanRecentFiles(const std::vector<std::string> &list, 
     for (const std::string &path : list) {
         if (clean.size() == limit)
             break;
-        if (!path.empty() && std::find(clean.begin(), clean.end(), path) == clean.end())
+        if (!path.empty() && path.size() <= kMaxPathBytes
+            && std::find(clean.begin(), clean.end(), path) == clean.end())
             clean.push_back(path);
     }
     return clean;

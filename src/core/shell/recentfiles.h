@@ -20,8 +20,13 @@ std::vector<std::string> AddRecentFile(std::vector<std::string> list, const std:
 // The list without path.
 std::vector<std::string> RemoveRecentFile(std::vector<std::string> list, const std::string &path);
 
-// A list as read back from the settings file, made sound again: empty entries
-// and repeats dropped (the first, newest, kept), cut to limit.
+// The longest path a system takes, in bytes; a longer entry of the settings
+// file names no file.
+inline constexpr std::size_t kMaxPathBytes = 4096;
+
+// A list as read back from the settings file, made sound again: empty entries,
+// entries longer than kMaxPathBytes and repeats dropped (the first, newest,
+// kept), cut to limit.
 std::vector<std::string> CleanRecentFiles(const std::vector<std::string> &list,
                                           std::size_t limit = kRecentFilesLimit);
 

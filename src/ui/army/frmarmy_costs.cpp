@@ -116,7 +116,7 @@ void frmArmy::updateCosts()
         const Status saved = SaveRecostedFigure(
             *m_context.tables, changed[static_cast<std::size_t>(i)]->path, answer->option);
         if (!saved)
-            failures.append(fromFileText(saved.failure().Message()));
+            failures.append(fromMessageText(saved.failure().Message()));
     }
     const Status scanned = m_model->ScanFigures();
     apply(scanned);

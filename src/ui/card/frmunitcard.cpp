@@ -232,7 +232,7 @@ QImage frmUnitCard::cardImage() const
 void frmUnitCard::message(const std::string &text, int icon)
 {
     m_context.dialogs->message(this, boxTitleText(BoxTitle::WithVersion),
-                               fromFileText(text), IDialogs::Buttons::Ok,
+                               fromMessageText(text), IDialogs::Buttons::Ok,
                                static_cast<IDialogs::Icon>(icon));
 }
 

@@ -17,7 +17,7 @@ QString boxTitleText(BoxTitle title)
 void showFailure(IDialogs &dialogs, QWidget *parent, const Failure &failure, IDialogs::Icon icon,
                  BoxTitle title)
 {
-    dialogs.message(parent, boxTitleText(title), fromFileText(failure.Message()),
+    dialogs.message(parent, boxTitleText(title), fromMessageText(failure.Message()),
                     IDialogs::Buttons::Ok, icon);
 }
 

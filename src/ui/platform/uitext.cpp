@@ -18,6 +18,11 @@ std::string toFileText(const QString &text)
     return Utf8ToCp1252(text.toStdString());
 }
 
+QString fromMessageText(const std::string &bytes)
+{
+    return QString::fromStdString(MessageTextToUtf8(bytes));
+}
+
 QString shownFileText(const std::string &cp1252bytes)
 {
     return fromFileText(ShownText(cp1252bytes));

@@ -17,6 +17,10 @@ std::string toFileText(const QString &text);
 QString shownFileText(const std::string &cp1252bytes);
 QString shownText(const QString &text);
 
+// A message of the core (a failure, a notice) as a box shows it: the paths in
+// it keep their letters ("Ölaf"), the texts of files theirs.
+QString fromMessageText(const std::string &bytes);
+
 // A path as the core's file functions open it (the file system's encoding).
 std::string toFilePath(const QString &path);
 QString fromFilePath(const std::string &path);

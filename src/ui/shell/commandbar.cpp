@@ -1,6 +1,8 @@
 #include "commandbar.h"
 
 #include "platform/documentkinds.h"
+#include "platform/uitext.h"
+#include "shell/settingsfile.h"
 
 #include <QAction>
 #include <QActionEvent>
@@ -84,10 +86,15 @@ CommandBar::CommandBar(const QList<ToolBarCommand> &commands, const QString &set
             command.action->setIcon(iconFor(command.icon));
         addAction(command.action);
     }
-    const bool shown = QSettings(settingsFile, QSettings::IniFormat).value(kShownKey, true).toBool();
+    // A settings file that is a pipe or a device is never opened.
+    const auto usable = [settingsFile] { return IsUsableSettingsFile(toFilePath(settingsFile)); };
+    const bool shown =
+        !usable() || QSettings(settingsFile, QSettings::IniFormat).value(kShownKey, true).toBool();
     setVisible(shown);
     toggleViewAction()->setChecked(shown);
-    connect(toggleViewAction(), &QAction::triggered, this, [settingsFile](bool checked) {
+    connect(toggleViewAction(), &QAction::triggered, this, [settingsFile, usable](bool checked) {
+        if (!usable())
+            return;
         QSettings settings(settingsFile, QSettings::IniFormat);
         settings.setValue(kShownKey, checked);
         settings.sync();

@@ -1,7 +1,9 @@
 #include "recentfilesmenu.h"
 
+#include "platform/homefolder.h"
 #include "platform/uitext.h"
 #include "shell/recentfiles.h"
+#include "shell/settingsfile.h"
 
 #include <QAction>
 #include <QDir>
@@ -48,12 +50,16 @@ RecentFilesMenu::RecentFilesMenu(QMenu *menu, const QString &settingsFile, QObje
 
 QString RecentFilesMenu::defaultSettingsFile()
 {
+    if (!PlayerHomeFolder(qgetenv("HOME").constData()))
+        return {};
     return QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
         .filePath(QStringLiteral("tarvello.conf"));
 }
 
 QStringList RecentFilesMenu::files() const
 {
+    if (!IsUsableSettingsFile(toFilePath(m_settingsFile)))
+        return m_unsaved;
     const QSettings settings(m_settingsFile, QSettings::IniFormat);
     return fromList(CleanRecentFiles(toList(settings.value(kKey).toStringList())));
 }
@@ -75,9 +81,13 @@ void RecentFilesMenu::clear()
 
 void RecentFilesMenu::store(const QStringList &files)
 {
-    QSettings settings(m_settingsFile, QSettings::IniFormat);
-    settings.setValue(kKey, files);
-    settings.sync();
+    if (IsUsableSettingsFile(toFilePath(m_settingsFile))) {
+        QSettings settings(m_settingsFile, QSettings::IniFormat);
+        settings.setValue(kKey, files);
+        settings.sync();
+    } else {
+        m_unsaved = files;
+    }
     emit changed();
     // The menu is refilled when it next opens: the item that was chosen may
     // still be delivering its signal.

@@ -18,10 +18,13 @@ class RecentFilesMenu : public QObject
 
 public:
     // settingsFile: the INI file that keeps the list (read anew each time,
-    // so that two running programs share it).
+    // so that two running programs share it). One that is not an ordinary
+    // file (a pipe, a device), or none, is never opened: the list is then
+    // kept only while the program runs.
     RecentFilesMenu(QMenu *menu, const QString &settingsFile, QObject *parent = nullptr);
 
-    // The user's own settings file in Qt's config folder for this program.
+    // The user's own settings file in Qt's config folder for this program;
+    // empty without a home folder.
     static QString defaultSettingsFile();
 
     QStringList files() const;
@@ -41,6 +44,8 @@ private:
 
     QMenu *m_menu;
     QString m_settingsFile;
+    // The list while the settings file is not usable.
+    QStringList m_unsaved;
 };
 
 } // namespace tarvello

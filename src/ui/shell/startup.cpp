@@ -3,9 +3,12 @@
 
 #include "app_version.h"
 #include "frmmain.h"
+#include "platform/homefolder.h"
 #include "platform/idialogs.h"
 #include "platform/uitext.h"
+#include "recentfilesmenu.h"
 #include "shell/programfolder.h"
+#include "shell/settingsfile.h"
 
 #include "frmsplash.h"
 
@@ -18,6 +21,8 @@
 #include <QWindow>
 
 #include <cstdio>
+
+#include <cstdlib>
 
 namespace tarvello {
 
@@ -50,6 +55,18 @@ private:
     const char *m_what;
 };
 
+// The player's data folder; none without a home folder. A HOME that is not
+// set is taken from the user database, so that the data folder, the settings
+// file and the file dialogs all start there, never at the root of the disk.
+std::optional<std::string> userDataFolder()
+{
+    const std::optional<std::string> home = PlayerHomeFolder(std::getenv("HOME"));
+    if (!home)
+        return std::nullopt;
+    qputenv("HOME", QByteArray::fromStdString(*home));
+    return toFilePath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
 } // namespace
 
 void markFirstPaint(QWidget &window, const char *what)
@@ -75,25 +92,31 @@ std::unique_ptr<frmSplash> showTitleWindow()
     return title;
 }
 
-QString startProgramFolder(IDialogs &dialogs)
+
+std::optional<QString> startProgramFolder(IDialogs &dialogs)
 {
     const QString installFolder = QCoreApplication::applicationDirPath();
-    const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    const Result<std::string> chosen =
-        ChooseProgramFolder(toFilePath(installFolder), toFilePath(userFolder));
-    if (chosen.ok()) {
-        if (chosen.value() != toFilePath(installFolder)) {
-            const std::string notice =
-                ReplaceEmptyTables(toFilePath(installFolder), chosen.value());
-            if (!notice.empty())
-                dialogs.message(nullptr, boxTitleText(BoxTitle::Plain),
-                                fromFilePath(notice), IDialogs::Buttons::Ok,
-                                IDialogs::Icon::Exclamation);
-        }
-        return fromFilePath(chosen.value());
+    const ProgramFolderChoice chosen = ChooseProgramFolder(toFilePath(installFolder), userDataFolder());
+    if (chosen.failure)
+        showFailure(dialogs, nullptr, *chosen.failure, IDialogs::Icon::None, BoxTitle::Plain);
+    if (chosen.folder.empty())
+        return std::nullopt;
+    if (chosen.folder != toFilePath(installFolder)) {
+        const std::string notice = ReplaceEmptyTables(toFilePath(installFolder), chosen.folder);
+        if (!notice.empty())
+            dialogs.message(nullptr, boxTitleText(BoxTitle::Plain), fromMessageText(notice),
+                            IDialogs::Buttons::Ok, IDialogs::Icon::Exclamation);
     }
-    showFailure(dialogs, nullptr, chosen.failure(), IDialogs::Icon::None, BoxTitle::Plain);
-    return installFolder;
+    return fromFilePath(chosen.folder);
+}
+
+void checkSettingsFile(IDialogs &dialogs, const QString &settingsFile)
+{
+    if (settingsFile.isEmpty() || IsUsableSettingsFile(toFilePath(settingsFile)))
+        return;
+    dialogs.message(nullptr, boxTitleText(BoxTitle::Plain),
+                    fromMessageText(UnusableSettingsNotice(toFilePath(settingsFile))),
+                    IDialogs::Buttons::Ok, IDialogs::Icon::Exclamation);
 }
 
 void openCommandLineFiles(frmMain &main, const QStringList &paths)

@@ -6,6 +6,7 @@
 #include <memory>
 
 class QWidget;
+#include <optional>
 
 namespace tarvello {
 
@@ -25,9 +26,14 @@ void markFirstPaint(QWidget &window, const char *what);
 // file beside the executable) always uses the player's data folder, given a
 // copy of the tables, the readme and the sample figures that it lacks at
 // each start; a build folder is used as it is when the player can write it,
-// otherwise the same data folder. A failure to prepare it is shown, and the
-// executable's folder is used.
-QString startProgramFolder(IDialogs &dialogs);
+// otherwise the same data folder. A failure to prepare it is shown; nullopt
+// when the program cannot go on (no home folder, no data folder), never the
+// installed folder.
+std::optional<QString> startProgramFolder(IDialogs &dialogs);
+
+// Tells the player when the settings file is not an ordinary file (a pipe, a
+// device): it is then not opened, and the start goes on with the defaults.
+void checkSettingsFile(IDialogs &dialogs, const QString &settingsFile);
 
 // Opens each file named on the command line, as File, Open would.
 void openCommandLineFiles(frmMain &main, const QStringList &paths);
