@@ -92,7 +92,6 @@ std::unique_ptr<frmSplash> showTitleWindow()
     return title;
 }
 
-
 std::optional<QString> startProgramFolder(IDialogs &dialogs)
 {
     const QString installFolder = QCoreApplication::applicationDirPath();
