@@ -181,8 +181,7 @@ TEST(ArmyFile, SavedArmyOpensAsItWas)
     EXPECT_EQ(saved.Caption(), "Army Creator");
     ASSERT_TRUE(saved.WriteArmy(path).ok());
     EXPECT_FALSE(saved.Changed());
-    // Named as opening its file names it, so the window list tells it apart.
-    EXPECT_EQ(saved.Caption(), "Army: North \xC6rmy");
+    EXPECT_EQ(saved.Caption(), "Army Creator");
 
     ArmyModel opened("elsewhere", '.');
     ASSERT_TRUE(opened.Open(path).ok());
@@ -197,6 +196,10 @@ TEST(ArmyFile, SavedArmyOpensAsItWas)
     EXPECT_FALSE(opened.Loading());
     EXPECT_EQ(opened.FileName(), path);
     EXPECT_EQ(ReadFileBytes(path), ArmyFileText(saved.ArmyName(), dir.string(), saved.Units()));
+    // Saving keeps the name the army had when it was opened.
+    opened.SetArmyName("South");
+    ASSERT_TRUE(opened.WriteArmy((dir / "south.tva").string()).ok());
+    EXPECT_EQ(opened.Caption(), "Army: North \xC6rmy");
 }
 
 TEST(ArmyFile, ANewDirectoryReplacesLineTwoAndKeepsEveryOtherByte)

@@ -252,7 +252,7 @@ TEST_F(FigureFileTest, FirstSaveMatchesTheGoldenFile)
     ExpectGolden(Bytes(path), "figures/knight_first_save.tvf");
 }
 
-TEST_F(FigureFileTest, TheFirstSaveNamesTheWindowAndLaterSavesKeepThatName)
+TEST_F(FigureFileTest, EverySaveNamesTheWindowByTheNameSaved)
 {
     FigureModel model(tables);
     ComposeKnight(model);
@@ -263,7 +263,7 @@ TEST_F(FigureFileTest, TheFirstSaveNamesTheWindowAndLaterSavesKeepThatName)
     EXPECT_EQ(model.Caption(), "Figure: Sir Test");
     model.SetFigureName("Sir Renamed");
     ASSERT_TRUE(model.SaveTo(Path("renamed.tvf")).ok());
-    EXPECT_EQ(model.Caption(), "Figure: Sir Test");
+    EXPECT_EQ(model.Caption(), "Figure: Sir Renamed");
 }
 
 TEST_F(FigureFileTest, SavedFigureReopensAsItWas)

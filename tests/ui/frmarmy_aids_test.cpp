@@ -50,14 +50,20 @@ private slots:
     void init() { resetContext(tarvello::RulesTables()); }
 
     // Each step goes through the spinner: the box shows its value and the
-    // model holds it; steps stop at the spinner's bounds.
+    // model holds it; steps stop at the spinner's bounds. The wheel steps
+    // only the box that has the keyboard focus.
     void keysAndWheelStepTheBoxesWithinTheirRanges()
     {
         frmArmy w(m_context);
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
         for (const auto &[boxName, spinnerName] :
              {std::pair{"txtUnitsToAdd", "updUnitsToAdd"}, {"txtUnitSizeAdd", "updUnitSizeAdd"}}) {
             auto *box = Named<QLineEdit>(&w, boxName);
             auto *spinner = Named<QSpinBox>(&w, spinnerName);
+            auto *other = Named<QLineEdit>(&w, "txtArmyName");
+            box->setFocus();
             const int start = spinner->value();
             const std::pair<std::function<void()>, int> steps[] = {
                 {[box] { QTest::keyClick(box, Qt::Key_Up); }, start + 1},
@@ -65,6 +71,12 @@ private slots:
                 {[box] { wheel(box, 240); }, start + 13},
                 {[box] { wheel(box, 60); }, start + 13},
                 {[box] { wheel(box, -180); }, start + 12},
+                {[box, spinner, other] {
+                     other->setFocus();
+                     wheel(box, 480);
+                     wheel(spinner, 480);
+                     box->setFocus();
+                 }, start + 12},
                 {[box] { QTest::keyClick(box, Qt::Key_Down); }, start + 11},
                 {[box] { QTest::keyClick(box, Qt::Key_PageDown); }, start + 1},
             };
@@ -84,11 +96,15 @@ private slots:
         QCOMPARE(w.model().UnitsToAdd(), TextOf(&w, "txtUnitsToAdd").toStdString());
     }
 
-    // Enter on a figure adds it with the Add boxes' values; stepping the
-    // count to 0 with the keyboard deletes the line, and Undo brings it back.
-    void enterAddsAndAKeyStepCanDeleteTheLine()
+    // Enter on a figure adds it with the Add boxes' values; Page Down and
+    // a wheel turn of several notches stop the count at 1, a single step from
+    // there deletes the line, and Undo brings it back.
+    void enterAddsAndASingleStepCanDeleteTheLine()
     {
         auto w = armyOfShippedFigures();
+        w->show();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
         auto *available = Named<QTreeWidget>(w.get(), "lvwUnits");
         auto *units = Named<QTreeWidget>(w.get(), "lvwSelectedUnits");
         available->setCurrentItem(available->topLevelItem(2));
@@ -99,7 +115,14 @@ private slots:
         QCOMPARE(units->topLevelItem(0)->text(0), QStringLiteral("2"));
 
         auto *count = Named<QLineEdit>(w.get(), "txtUnitCount");
+        count->setFocus();
         QTest::keyClick(count, Qt::Key_PageDown);
+        QCOMPARE(count->text(), QStringLiteral("1"));
+        QTest::keyClick(count, Qt::Key_PageDown);
+        wheel(count, -360);
+        QCOMPARE(count->text(), QStringLiteral("1"));
+        QCOMPARE(units->topLevelItemCount(), 1);
+        wheel(count, -120);
         QCOMPARE(units->topLevelItemCount(), 0);
         w->undo();
         QCOMPARE(units->topLevelItemCount(), 1);

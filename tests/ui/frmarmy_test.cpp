@@ -8,6 +8,7 @@
 #include "figure/figuremodel.h"
 #include "platform/modfunctions.h"
 
+#include <QLabel>
 #include <QSpinBox>
 
 using namespace tarvello;
@@ -53,6 +54,37 @@ private slots:
         QCOMPARE(TextOf(&w, "txtArmyCost"), QStringLiteral("0"));
         QVERIFY(w.queryClose());
         QCOMPARE(m_dialogs.count(Kind::Message), 0);
+    }
+
+    // An empty available list says why; a scan lists other rows, so the
+    // figure chosen before is no longer chosen.
+    void emptyListSaysWhyAndARescanChoosesNothing()
+    {
+        QVERIFY(QDir(m_folder->path()).mkdir(QStringLiteral("figures")));
+        const auto figure = [this](const char *name) {
+            WriteBytes(tempPath(QStringLiteral("figures/%1.tvf").arg(QLatin1String(name))),
+                       QByteArray("[Figure]\r\ntxtFigureName=") + name + "\r\n");
+        };
+        frmArmy w(m_context);
+        auto *hint = Named<QLabel>(&w, "lblAvailableHint");
+        QCOMPARE(hint->text(), QStringLiteral("Press Refresh to list the figures in this folder"));
+        QVERIFY(hint->isVisibleTo(&w));
+        ClickButton(&w, "btnRefresh");
+        QCOMPARE(hint->text(), QStringLiteral("No figure files in this folder"));
+        QVERIFY(hint->isVisibleTo(&w));
+        figure("b");
+        figure("c");
+        ClickButton(&w, "btnRefresh");
+        QVERIFY(!hint->isVisibleTo(&w));
+        selectRow(&w, "lvwUnits", 1);
+        figure("a");
+        ClickButton(&w, "btnRefresh");
+        ClickButton(&w, "btnAddUnits");
+        auto *units = Named<QTreeWidget>(&w, "lvwSelectedUnits");
+        QCOMPARE(units->topLevelItemCount(), 0);
+        selectRow(&w, "lvwUnits", 2);
+        ClickButton(&w, "btnAddUnits");
+        QCOMPARE(units->topLevelItem(0)->text(2), QStringLiteral("c"));
     }
 
     void numberBoxesTakeNoTypedCharacters()
@@ -129,6 +161,7 @@ private slots:
         const QString path = tempPath(QStringLiteral("north.tva"));
         m_dialogs.saveFileAnswers.enqueue(path);
         w->Save();
+        QCOMPARE(w->windowTitle(), QStringLiteral("Army Creator"));
         frmArmy opened(m_context);
         m_dialogs.openFileAnswers.enqueue(path);
         opened.OpenArmy();

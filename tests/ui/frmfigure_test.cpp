@@ -10,6 +10,7 @@
 #include "figure/figuremodel.h"
 
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -156,6 +157,18 @@ private slots:
     void previewsFollowAChangeOfRace()
     {
         auto w = newWindow();
+        // At the opening size each available row shows its name and, right
+        // after it, its "+Pts".
+        QTest::qWait(0);
+        for (const frmFigure::SeriesWidgets &f : w->seriesWidgets()) {
+            const QHeaderView *header = f.available->header();
+            const int points = f.available->columnCount() - 1;
+            QCOMPARE(header->visualIndex(points), 1);
+            const QAbstractItemView *rows = f.available;
+            QVERIFY(header->sectionSize(0) >= rows->sizeHintForColumn(0));
+            QVERIFY(header->sectionViewportPosition(points) + header->sectionSize(points)
+                    <= f.available->viewport()->width());
+        }
         // A human sword: 3 x 2.5 = 7.5, rounds to 8. Another sword 15 (+7),
         // an axe 17.5 (+10), a bow 17.5 (+10), a shield 12.5, rounding to 12
         // (+4); a dwarf (defense 3) would cost 9.

@@ -334,10 +334,6 @@ Status ArmyModel::WriteArmy(const std::string &path)
         return Failure{"Error in saving army " + path, written.failure().description, FailureKind::CannotWrite};
     m_changed = false;
     m_history.MarkSaved();
-    // A new army, once in its file, is named as it would be when opened from
-    // there, so that the window list tells saved armies apart.
-    if (m_caption == kNewArmyCaption)
-        m_caption = "Army: " + m_armyName;
     return {};
 }
 

@@ -48,7 +48,8 @@ public:
     PointsBalance Balance() const { return BalanceOf(m_armyCost, m_pointsLimit); }
     // Path of the army file; empty for a new army.
     const std::string &FileName() const { return m_fileName; }
-    // "Army Creator", or "Army: " and the name after opening a file.
+    // "Army Creator", or "Army: " and the name the army had when its file
+    // was opened; saving does not change it.
     const std::string &Caption() const { return m_caption; }
     bool Changed() const { return m_changed; }
     bool Loading() const { return m_loading; }

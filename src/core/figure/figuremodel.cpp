@@ -291,10 +291,9 @@ Status FigureModel::SaveTo(const std::string &path)
     }
     m_changed = false;
     m_history.MarkSaved();
-    // A new figure, once in its file, is named as it would be when opened
-    // from there, so that the window list tells saved figures apart.
-    if (m_caption == kNewFigureCaption)
-        m_caption = "Figure: " + m_record.txtFigureName;
+    // A figure, once in its file, is named as it would be when opened from
+    // there: after every save, by the name it was saved with.
+    m_caption = "Figure: " + m_record.txtFigureName;
     return {};
 }
 

@@ -58,7 +58,7 @@ public:
     // The caption of lblTrainingLevel: "Training Level" or "Targeting System".
     const char *TrainingLabel() const;
     // The window caption: "Figure", or "Figure: " + name after opening a file
-    // or after the first save of a new figure.
+    // and after every save (the name it was saved with).
     const std::string &Caption() const { return m_caption; }
     // The name the save dialog proposes: txtFigureName + ".tvf".
     std::string ProposedFileName() const;

@@ -159,6 +159,8 @@ void frmArmy::setUpSpinners()
     m_ui->updUnitSizeAdd->bindField(m_ui->txtUnitSizeAdd);
     m_ui->updUnitCount->bindField(m_ui->txtUnitCount);
     m_ui->updUnitSize->bindField(m_ui->txtUnitSize);
+    // A count of 0 deletes the line: only a single step down from 1 does.
+    m_ui->updUnitCount->setCoarseStepFloor(1);
 }
 
 void frmArmy::connectReactions()
@@ -250,6 +252,9 @@ void frmArmy::showLists()
             m_availableTexts.push_back(
                 rowTexts(m_model->Available()[i].fields, kAvailableNow, {availableNow(i)}));
         }
+        // A scan lists the folder anew: its rows are other figures than the
+        // ones of the same places before, so none stays chosen.
+        m_ui->lvwUnits->clear();
         showAvailable();
     }
     QTreeWidget *units = m_ui->lvwSelectedUnits;

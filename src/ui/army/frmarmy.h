@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+class QLabel;
 class QTreeWidget;
 class QTreeWidgetItem;
 namespace Ui {
@@ -88,6 +89,8 @@ private:
     // The available figure (its position in the model) selected, or -1.
     int selectedFigure() const;
     void connectFinding();
+    // The line drawn over an empty available list that tells why it is empty.
+    void showAvailableHint();
     void setUpTips();
     void showLimit();
     void showBoxes();
@@ -118,6 +121,7 @@ private:
     std::vector<FigureCostCheck> m_costChecks;
     // Each available figure's row texts, "Now" included, as last scanned.
     std::vector<QStringList> m_availableTexts;
+    QLabel *m_availableHint = nullptr;
     int m_sortColumn = -1;
     bool m_sortDescending = false;
     bool m_sized = false;

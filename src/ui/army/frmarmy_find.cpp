@@ -11,7 +11,9 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPalette>
+#include <QVBoxLayout>
 
 namespace tarvello {
 
@@ -19,6 +21,9 @@ namespace {
 
 // The colour of a warning text: the total is over the limit.
 const QColor kWarningColour(0xC0, 0x10, 0x10);
+
+const QString kNotScanned = QStringLiteral("Press Refresh to list the figures in this folder");
+const QString kNoFigures = QStringLiteral("No figure files in this folder");
 
 } // namespace
 
@@ -32,6 +37,16 @@ void frmArmy::connectFinding()
     // Typing part of a name and Enter adds the figure found.
     connect(m_ui->txtFilter, &QLineEdit::returnPressed, m_ui->btnAddUnits, &QPushButton::click);
     m_ui->lvwUnits->installEventFilter(this);
+    // Over the list's rows, not one of them: it takes no clicks.
+    QWidget *rows = m_ui->lvwUnits->viewport();
+    m_availableHint = new QLabel(rows);
+    m_availableHint->setObjectName(QStringLiteral("lblAvailableHint"));
+    m_availableHint->setAlignment(Qt::AlignCenter);
+    m_availableHint->setWordWrap(true);
+    m_availableHint->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_availableHint->setForegroundRole(QPalette::PlaceholderText);
+    auto *layout = new QVBoxLayout(rows);
+    layout->addWidget(m_availableHint);
     QFont bold = m_ui->lblPointsLeft->font();
     bold.setPointSize(12);
     bold.setBold(true);
@@ -116,6 +131,17 @@ void frmArmy::showAvailable()
         list->setCurrentItem(current);
         current->setSelected(true);
     }
+    showAvailableHint();
+}
+
+void frmArmy::showAvailableHint()
+{
+    // Before the first scan the list is empty whatever the folder holds.
+    QString hint;
+    if (m_model->Available().empty())
+        hint = m_model->AvailableRevision() == 0 ? kNotScanned : kNoFigures;
+    m_availableHint->setText(hint);
+    m_availableHint->setVisible(!hint.isEmpty());
 }
 
 void frmArmy::showLimit()

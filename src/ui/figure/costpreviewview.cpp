@@ -38,8 +38,9 @@ std::pair<QString, QString> previewTexts(const CostPreview &preview,
                          + " (now " + previewer.Now().txtFinalCost + ").")};
 }
 
-// The "+Pts" column after the row's own; the Notes before it take what the
-// other columns leave.
+// The "+Pts" column after the row's own, shown right after the name so that
+// a narrow list shows each row's name and price; the Notes, shown last, take
+// what the other columns leave.
 int addPreviewColumn(QTreeWidget *list)
 {
     const int column = list->columnCount();
@@ -53,6 +54,7 @@ int addPreviewColumn(QTreeWidget *list)
     view->setSectionResizeMode(column - 1, QHeaderView::Stretch);
     view->setSectionResizeMode(column, QHeaderView::Fixed);
     view->resizeSection(column, view->minimumSectionSize());
+    view->moveSection(view->visualIndex(column), 1);
     return column;
 }
 

@@ -59,17 +59,40 @@ bool UpDownSpinBox::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
-    if (watched == m_field && event->type() == QEvent::Wheel && isEnabled()) {
-        // One notch of an ordinary wheel is 120.
-        constexpr int kNotch = 120;
-        m_wheelRest += static_cast<QWheelEvent *>(event)->angleDelta().y();
-        const int steps = m_wheelRest / kNotch;
-        m_wheelRest -= steps * kNotch;
-        if (steps != 0)
-            stepBy(steps);
-        return true;
-    }
+    if (watched == m_field && event->type() == QEvent::Wheel && isEnabled())
+        return wheelStep(*static_cast<QWheelEvent *>(event));
     return QSpinBox::eventFilter(watched, event);
+}
+
+void UpDownSpinBox::wheelEvent(QWheelEvent *event)
+{
+    if (isEnabled() && wheelStep(*event))
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool UpDownSpinBox::wheelStep(const QWheelEvent &event)
+{
+    // A wheel turned over a window that is being scrolled changes nothing.
+    if (!m_field || !m_field->hasFocus())
+        return false;
+    // One notch of an ordinary wheel is 120; a turn of several is one step.
+    constexpr int kNotch = 120;
+    m_wheelRest += event.angleDelta().y();
+    const int steps = m_wheelRest / kNotch;
+    m_wheelRest -= steps * kNotch;
+    if (steps != 0)
+        stepBy(steps);
+    return true;
+}
+
+void UpDownSpinBox::stepBy(int steps)
+{
+    if (steps < -1 && value() + steps < m_coarseFloor)
+        steps = value() > m_coarseFloor ? m_coarseFloor - value() : 0;
+    if (steps != 0)
+        QSpinBox::stepBy(steps);
 }
 
 } // namespace tarvello
