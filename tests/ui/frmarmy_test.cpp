@@ -230,12 +230,21 @@ private slots:
         m_dialogs.checklistAnswers.enqueue(IDialogs::ChecklistAnswer{{1}, false});
         ClickButton(&w, "btnUpdateCosts");
         QCOMPARE(m_dialogs.callsOf(Kind::Checklist).at(0).lines.size(), 2);
+        // The army's own figure is ticked, the folder's other one not.
+        QCOMPARE(m_dialogs.callsOf(Kind::Checklist).at(0).ticked, QList<int>{0});
         QCOMPARE(ReadBytes(file(names[0])), axeman);
         const QByteArray saved = ReadBytes(file(names[1]));
         QVERIFY(saved != guard);
         QVERIFY(saved.contains(guard.mid(guard.indexOf("[CardLayout]"))));
         QVERIFY(!available->topLevelItem(1)->text(now).contains(arrow));
         QVERIFY(available->topLevelItem(0)->text(now).contains(arrow));
+        // Edit, Undo Update Costs writes the file back, Redo again.
+        QCOMPARE(w.undoName(), QStringLiteral("Update Costs"));
+        w.undo();
+        QCOMPARE(ReadBytes(file(names[1])), guard);
+        QVERIFY(available->topLevelItem(1)->text(now).contains(arrow));
+        w.redo();
+        QCOMPARE(ReadBytes(file(names[1])), saved);
 
         // The sword's row changes: the militia's cost differs only with its
         // copied row refreshed, and is offered and saved with that row.
@@ -250,6 +259,16 @@ private slots:
         const QByteArray refreshed = ReadBytes(file(names[2]));
         QVERIFY(refreshed != militia);
         QVERIFY(refreshed.contains("Max Damage=8"));
+        QCOMPARE(m_dialogs.callsOf(Kind::Checklist).at(1).ticked, QList<int>{0});
+        // A file changed since is left as it is, and named.
+        QFile changedSince(file(names[2]));
+        QVERIFY(changedSince.open(QIODevice::Append));
+        changedSince.write("; mine\r\n");
+        changedSince.close();
+        m_dialogs.clearCalls();
+        w.undo();
+        QCOMPARE(ReadBytes(file(names[2])), refreshed + "; mine\r\n");
+        QVERIFY(m_dialogs.messageTexts().value(0).endsWith(file(names[2])));
     }
 };
 
