@@ -226,6 +226,7 @@ private slots:
         ClickButton(&w, "btnUpdateArmyCosts");
         QVERIFY(TextOf(&w, "txtArmyCost") != total);
         QVERIFY(w.model().Changed());
+        QVERIFY(w.model().WriteArmy(tempPath(QStringLiteral("a.tva")).toStdString()).ok());
 
         m_dialogs.checklistAnswers.enqueue(IDialogs::ChecklistAnswer{{1}, false});
         ClickButton(&w, "btnUpdateCosts");
@@ -238,13 +239,16 @@ private slots:
         QVERIFY(saved.contains(guard.mid(guard.indexOf("[CardLayout]"))));
         QVERIFY(!available->topLevelItem(1)->text(now).contains(arrow));
         QVERIFY(available->topLevelItem(0)->text(now).contains(arrow));
-        // Edit, Undo Update Costs writes the file back, Redo again.
+        // Edit, Undo Update Costs writes the file back, Redo again; the army
+        // itself stays as saved throughout.
         QCOMPARE(w.undoName(), QStringLiteral("Update Costs"));
+        QVERIFY(!w.model().Changed());
         w.undo();
         QCOMPARE(ReadBytes(file(names[1])), guard);
         QVERIFY(available->topLevelItem(1)->text(now).contains(arrow));
         w.redo();
         QCOMPARE(ReadBytes(file(names[1])), saved);
+        QVERIFY(!w.model().Changed());
 
         // The sword's row changes: the militia's cost differs only with its
         // copied row refreshed, and is offered and saved with that row.

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 // The army editor's state and reactions, without any window: the window
@@ -145,9 +146,10 @@ public:
     // the total; Changed is clear exactly at the saved state.
     // Update Costs rewrote these figure files: one step "Update Costs",
     // whose Undo (Redo) puts back the files still as it wrote (found) them.
+    // The step leaves the army itself alone, so it does not mark it changed.
     void RecordFileRewrites(const std::vector<FileRewrite> &rewrites);
-    // What the last Undo or Redo did to figure files.
-    const FileRestoreReport &LastFileRestore() const { return m_fileRestore; }
+    // What the last Undo or Redo did to figure files; told once.
+    FileRestoreReport TakeFileRestore() { return std::exchange(m_fileRestore, {}); }
 
 private:
     Status OpenFile(const std::string &path);

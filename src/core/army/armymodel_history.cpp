@@ -4,6 +4,18 @@
 
 namespace tarvello {
 
+namespace {
+
+// The army itself is the same in both states (the selected line and the
+// figure files may differ).
+bool SameArmy(const ArmySnapshot &a, const ArmySnapshot &b)
+{
+    return a.armyName == b.armyName && a.unitDirectory == b.unitDirectory && a.units == b.units
+        && a.unitCount == b.unitCount && a.unitSize == b.unitSize && a.pointsLimit == b.pointsLimit;
+}
+
+} // namespace
+
 ArmySnapshot ArmyModel::Snapshot() const
 {
     return {m_armyName, m_unitDirectory, m_units, m_selected, m_unitCount, m_unitSize,
@@ -26,7 +38,6 @@ void ArmyModel::RecordFileRewrites(const std::vector<FileRewrite> &rewrites)
     m_history.Amend(Snapshot());
     m_figureFiles = m_figureFiles.WithAfter(rewrites);
     m_history.Record("Update Costs", Snapshot());
-    m_changed = !m_history.AtSaved();
 }
 
 std::string ArmyModel::SelectedName() const
@@ -52,7 +63,7 @@ Status ArmyModel::Restore(const ArmySnapshot &snapshot)
     m_loading = true;
     Status total = RecalcTotal();
     m_loading = loading;
-    m_changed = !m_history.AtSaved();
+    m_changed = !m_history.AsSaved(SameArmy);
     return total;
 }
 

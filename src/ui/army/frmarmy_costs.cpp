@@ -142,7 +142,7 @@ void frmArmy::updateCosts()
 
 void frmArmy::showFileRestore()
 {
-    const FileRestoreReport &report = m_model->LastFileRestore();
+    const FileRestoreReport report = m_model->TakeFileRestore();
     if (!report.touched)
         return;
     apply(m_model->ScanFigures());
