@@ -42,7 +42,7 @@ tarvello::FigureReportData ThirtyRows()
 class NoDialogs : public QtDialogs
 {
 public:
-    Answer message(QWidget *, const QString &, const QString &, Buttons, Icon) override
+    Answer message(QWidget *, const QString &, const QString &, Buttons, Icon, const QString &) override
     {
         ++messages;
         return Answer::Ok;

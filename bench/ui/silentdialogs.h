@@ -8,7 +8,7 @@ namespace tarvello {
 class SilentDialogs : public IDialogs
 {
 public:
-    Answer message(QWidget *, const QString &, const QString &, Buttons, Icon) override
+    Answer message(QWidget *, const QString &, const QString &, Buttons, Icon, const QString &) override
     {
         return Answer::Ok;
     }

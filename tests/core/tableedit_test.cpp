@@ -131,6 +131,20 @@ TEST(TableDocument, AWideHeaderOverShortLinesTakesMemoryInProportionToTheFile)
     EXPECT_EQ(TableDocument::FromBytes(written).Cell(1, 1), "1");
 }
 
+TEST(TableDocument, AnEditedRowKeepsItsFieldsUnderTheCaptionsBeyondTheShownColumns)
+{
+    // 1,002 captions; the first row has fields in columns 1,000 and 1,001 and
+    // one beyond the captions.
+    const std::string shown = std::string(kMaxShownColumns - 1, ';');
+    const std::string bytes = std::string(kMaxShownColumns + 1, ';') + "\r\na" + shown
+                              + ";h1;h2;beyond\r\nc" + shown + ";k1\r\n";
+    TableDocument document = TableDocument::FromBytes(bytes);
+    ASSERT_TRUE(document.SetCell(0, 0, "b"));
+    ASSERT_TRUE(document.SetCell(1, 1, "x"));
+    EXPECT_EQ(document.ToBytes(), std::string(kMaxShownColumns + 1, ';') + "\r\nb" + shown
+                                      + ";h1;h2\r\nc;x" + shown.substr(1) + ";k1\r\n");
+}
+
 TEST(TableEdits, PasteAndDeleteOfManyRowsAreOneSpliceEach)
 {
     // 200,000 lines pasted at the top of a 200,000-row table, then the top

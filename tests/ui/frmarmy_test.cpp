@@ -259,16 +259,29 @@ private slots:
         ClickButton(&w, "btnUpdateArmyCosts");
         QVERIFY(TextOf(&w, "txtArmyCost") != total);
         QVERIFY(w.model().Changed());
+        QVERIFY(w.model().WriteArmy(tempPath(QStringLiteral("a.tva")).toStdString()).ok());
 
         m_dialogs.checklistAnswers.enqueue(IDialogs::ChecklistAnswer{{1}, false});
         ClickButton(&w, "btnUpdateCosts");
         QCOMPARE(m_dialogs.callsOf(Kind::Checklist).at(0).lines.size(), 2);
+        // The army's own figure is ticked, the folder's other one not.
+        QCOMPARE(m_dialogs.callsOf(Kind::Checklist).at(0).ticked, QList<int>{0});
         QCOMPARE(ReadBytes(file(names[0])), axeman);
         const QByteArray saved = ReadBytes(file(names[1]));
         QVERIFY(saved != guard);
         QVERIFY(saved.contains(guard.mid(guard.indexOf("[CardLayout]"))));
         QVERIFY(!available->topLevelItem(1)->text(now).contains(arrow));
         QVERIFY(available->topLevelItem(0)->text(now).contains(arrow));
+        // Edit, Undo Update Costs writes the file back, Redo again; the army
+        // itself stays as saved throughout.
+        QCOMPARE(w.undoName(), QStringLiteral("Update Costs"));
+        QVERIFY(!w.model().Changed());
+        w.undo();
+        QCOMPARE(ReadBytes(file(names[1])), guard);
+        QVERIFY(available->topLevelItem(1)->text(now).contains(arrow));
+        w.redo();
+        QCOMPARE(ReadBytes(file(names[1])), saved);
+        QVERIFY(!w.model().Changed());
 
         // The sword's row changes: the militia's cost differs only with its
         // copied row refreshed, and is offered and saved with that row.
@@ -283,6 +296,16 @@ private slots:
         const QByteArray refreshed = ReadBytes(file(names[2]));
         QVERIFY(refreshed != militia);
         QVERIFY(refreshed.contains("Max Damage=8"));
+        QCOMPARE(m_dialogs.callsOf(Kind::Checklist).at(1).ticked, QList<int>{0});
+        // A file changed since is left as it is, and named.
+        QFile changedSince(file(names[2]));
+        QVERIFY(changedSince.open(QIODevice::Append));
+        changedSince.write("; mine\r\n");
+        changedSince.close();
+        m_dialogs.clearCalls();
+        w.undo();
+        QCOMPARE(ReadBytes(file(names[2])), refreshed + "; mine\r\n");
+        QVERIFY(m_dialogs.messageTexts().value(0).endsWith(file(names[2])));
     }
 };
 

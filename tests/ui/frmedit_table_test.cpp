@@ -374,7 +374,7 @@ private slots:
         const QString pdf = tempPath(QStringLiteral("table.pdf"));
         printer.setOutputFileName(pdf);
         m_context.printer = &printer;
-        m_context.printSetup = [] { return true; };
+        m_context.printSetup = [](const QString &) { return true; };
         m_window->PrintIt();
         QVERIFY(ReadBytes(pdf).startsWith("%PDF"));
         QVERIFY(m_dialogs.messageTexts().isEmpty());

@@ -1,6 +1,7 @@
 #include "windowtest.h"
 
 #include "figure/figuremodel.h"
+#include "army/frmarmy.h"
 #include "figure/frmfigure.h"
 #include "shell/frmreadme.h"
 #include "shell/frmsplash.h"
@@ -8,7 +9,10 @@
 #include "platform/screentwips.h"
 
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QStatusBar>
 #include <QScrollBar>
 #include <QtTest>
@@ -349,6 +353,57 @@ private slots:
         QCOMPARE(m_dialogs.count(Kind::Message), 3);
         QVERIFY(windowsOf<frmFigure>().isEmpty());
         QVERIFY(!m_main->isVisible());
+    }
+
+    void quitAsksAboutEachChangedDocumentByNameWithItInFront()
+    {
+        m_tables = SmallRulesTables();
+        QStringList expected;
+        for (const QString &name : {QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cyd")}) {
+            action("mnuFile_Figure_New")->trigger();
+            changeName(windowsOf<frmFigure>().last(), name);
+            expected.append(QStringLiteral("Figure \u201C") + name + QStringLiteral("\u201D"));
+        }
+        for (const QString &name : {QStringLiteral("North"), QStringLiteral("South")}) {
+            action("mnuFileArmy_New")->trigger();
+            auto *field = windowsOf<frmArmy>().last()->findChild<QLineEdit *>(QStringLiteral("txtArmyName"));
+            field->setText(name);
+            emit field->textEdited(name);
+            expected.append(QStringLiteral("Army \u201C") + name + QStringLiteral("\u201D"));
+        }
+        windowsOf<frmFigure>().at(1)->parentWidget()->showMinimized();
+        QStringList subjects;
+        m_dialogs.onCall = [&](const ScriptedDialogs::Call &call) {
+            QMdiSubWindow *front = m_main->mdiArea()->activeSubWindow();
+            subjects.append(front && !front->isMinimized() && front->widget() == call.parent
+                                ? call.informative : QStringLiteral("not in front"));
+        };
+        for (int i = 0; i < 5; ++i)
+            m_dialogs.messageAnswers.enqueue(IDialogs::Answer::No);
+        action("mnuFileQuit")->trigger();
+        m_dialogs.onCall = nullptr;
+        QCOMPARE(subjects, expected);
+        QCOMPARE(m_dialogs.messageTexts().value(4), QStringLiteral("Army changes not saved!\r\nSave them now?"));
+        QVERIFY(!m_main->isVisible());
+    }
+
+    void printToFileProposesTheDocumentsName()
+    {
+        m_tables = SmallRulesTables();
+        action("mnuFile_Figure_New")->trigger();
+        changeName(windowsOf<frmFigure>().at(0), QStringLiteral("Border Guard"));
+        QStringList proposed;
+        m_dialogs.onCall = [&](const ScriptedDialogs::Call &call) {
+            if (call.kind == Kind::PrinterSetup)
+                proposed << call.printer->docName() << call.printer->outputFileName();
+        };
+        action("mnuFile_Print")->trigger();
+        // After a print to a file, the next one proposes its folder.
+        m_main->printer()->setOutputFileName(tempPath(QStringLiteral("print.pdf")));
+        action("mnuFile_Print")->trigger();
+        m_dialogs.onCall = nullptr;
+        QCOMPARE(proposed, QStringList({"Border Guard", QString(), "Border Guard",
+                                        tempPath(QStringLiteral("Border Guard.pdf"))}));
     }
 
     void refreshKeepsTheListsAndTheNextCalculationUsesNewRows()

@@ -3,12 +3,14 @@
 #include "armypoints.h"
 #include "armyreport.h"
 #include "armyunit.h"
+#include "figurerewrites.h"
 #include "platform/failure.h"
 #include "platform/documentkinds.h"
 #include "platform/history.h"
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 // The army editor's state and reactions, without any window: the window
@@ -27,6 +29,8 @@ struct ArmySnapshot
     std::string unitCount;
     std::string unitSize;
     std::string pointsLimit;
+    // The figure files Update Costs rewrote, as this state left them.
+    FigureFileStates figureFiles;
 
     bool operator==(const ArmySnapshot &) const = default;
 };
@@ -145,6 +149,12 @@ public:
     // Opening and saving are not steps.
     // Undo and Redo restore the army before (after) the step and recompute
     // the total; Changed is clear exactly at the saved state.
+    // Update Costs rewrote these figure files: one step "Update Costs",
+    // whose Undo (Redo) puts back the files still as it wrote (found) them.
+    // The step leaves the army itself alone, so it does not mark it changed.
+    void RecordFileRewrites(const std::vector<FileRewrite> &rewrites);
+    // What the last Undo or Redo did to figure files; told once.
+    FileRestoreReport TakeFileRestore() { return std::exchange(m_fileRestore, {}); }
 
 private:
     Status OpenFile(const std::string &path);
@@ -176,6 +186,8 @@ private:
     std::string m_pointsLimit;
     std::uint64_t m_availableRevision = 0;
     std::uint64_t m_unitsRevision = 0;
+    FigureFileStates m_figureFiles;
+    FileRestoreReport m_fileRestore;
     char m_decimalMark;
 };
 

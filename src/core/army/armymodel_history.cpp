@@ -4,16 +4,40 @@
 
 namespace tarvello {
 
+namespace {
+
+// The army itself is the same in both states (the selected line and the
+// figure files may differ).
+bool SameArmy(const ArmySnapshot &a, const ArmySnapshot &b)
+{
+    return a.armyName == b.armyName && a.unitDirectory == b.unitDirectory && a.units == b.units
+        && a.unitCount == b.unitCount && a.unitSize == b.unitSize && a.pointsLimit == b.pointsLimit;
+}
+
+} // namespace
+
 ArmySnapshot ArmyModel::Snapshot() const
 {
     return {m_armyName, m_unitDirectory, m_units, m_selected, m_unitCount, m_unitSize,
-            m_pointsLimit};
+            m_pointsLimit, m_figureFiles};
 }
 
 void ArmyModel::Step(std::string name, const std::string &mergeKey)
 {
     if (!m_loading)
         m_history.Record(std::move(name), Snapshot(), mergeKey);
+}
+
+void ArmyModel::RecordFileRewrites(const std::vector<FileRewrite> &rewrites)
+{
+    if (rewrites.empty())
+        return;
+    // The state before the step learns what the files held, the step what
+    // they hold now.
+    m_figureFiles = m_figureFiles.WithBefore(rewrites);
+    m_history.Amend(Snapshot());
+    m_figureFiles = m_figureFiles.WithAfter(rewrites);
+    m_history.Record("Update Costs", Snapshot());
 }
 
 std::string ArmyModel::SelectedName() const
@@ -32,12 +56,14 @@ Status ArmyModel::Restore(const ArmySnapshot &snapshot)
     m_unitCount = snapshot.unitCount;
     m_unitSize = snapshot.unitSize;
     m_pointsLimit = snapshot.pointsLimit;
+    m_fileRestore = m_figureFiles.RestoreTo(snapshot.figureFiles);
+    m_figureFiles = snapshot.figureFiles;
     UnitsChanged();
     const bool loading = m_loading;
     m_loading = true;
     Status total = RecalcTotal();
     m_loading = loading;
-    m_changed = !m_history.AtSaved();
+    m_changed = !m_history.AsSaved(SameArmy);
     return total;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <utility>
@@ -109,6 +110,21 @@ public:
     }
     // The current state is the saved one.
     bool AtSaved() const { return m_saved == static_cast<std::ptrdiff_t>(m_current); }
+    // The document is as saved: same(before, after) holds for every step
+    // between the saved state and the current one (steps that leave the
+    // document itself alone, an army's Update Costs, do not change it).
+    template<typename Same>
+    bool AsSaved(const Same &same) const
+    {
+        if (m_saved < 0)
+            return false;
+        const auto saved = static_cast<std::size_t>(m_saved);
+        for (std::size_t i = std::min(saved, m_current); i < std::max(saved, m_current); ++i) {
+            if (!same(m_states[i], m_states[i + 1]))
+                return false;
+        }
+        return true;
+    }
 
 private:
     void DropRedo()

@@ -56,6 +56,21 @@ void EachLine(std::string_view text, Fn &&fn)
     }
 }
 
+// The part of a row's hidden text (";" and the fields beyond the shown
+// columns) that lies under the header's hidden captions: a header of n
+// hidden fields keeps the row's first n hidden fields.
+std::string KeptUnderHeader(const std::string &rowHidden, const std::string &headerHidden)
+{
+    const auto fields = static_cast<std::size_t>(std::count(headerHidden.begin(), headerHidden.end(), ';'));
+    std::size_t cut = 0;
+    for (std::size_t f = 0; f < fields; ++f) {
+        cut = rowHidden.find(';', cut + 1);
+        if (cut == std::string::npos)
+            return rowHidden;
+    }
+    return rowHidden.substr(0, cut);
+}
+
 bool AllEmpty(const std::vector<std::string> &cells)
 {
     return std::all_of(cells.begin(), cells.end(), [](const std::string &c) { return c.empty(); });
@@ -188,7 +203,7 @@ bool TableDocument::SetCell(std::size_t row, std::size_t column, std::string tex
     if (changed.cells.size() <= column)
         changed.cells.resize(column + 1);
     changed.cells[column] = std::move(text);
-    changed.hidden.clear();
+    changed.hidden = KeptUnderHeader(changed.hidden, m_header->hidden);
     changed.asRead = false;
     (*copy)[place] = std::make_shared<const Row>(std::move(changed));
     m_blocks[block] = std::move(copy);
@@ -255,9 +270,10 @@ void TableDocument::AppendRow(std::string &out, const Row &row) const
     if (row.asRead) {
         AppendJoined(out, row.cells);
         out += row.hidden;
-    } else if (!AllEmpty(row.cells)) {
+    } else if (!AllEmpty(row.cells) || !row.hidden.empty()) {
         AppendJoined(out, row.cells);
         out.append(ColumnCount() - row.cells.size(), ';');
+        out += row.hidden;
     }
     out += "\r\n";
 }

@@ -63,7 +63,8 @@ public:
     // separators, and one of empty cells gives an empty line. A document not
     // changed since it was read gives back the bytes it was read from, and a
     // row not changed keeps the line it was read from, so fields hidden
-    // beyond the captions survive a save.
+    // beyond the captions survive a save. A changed row also keeps its
+    // fields beyond the shown columns that lie under the header's captions.
     std::string ToBytes() const;
 
     // True while nothing has changed since the document was read.
@@ -87,8 +88,8 @@ private:
     {
         // The fields of the line, at most one per column.
         std::vector<std::string> cells;
-        // The line's text from its first hidden field on (";" included),
-        // kept until the row changes.
+        // The line's text from its first hidden field on (";" included).
+        // A changed row keeps the part under the header's hidden captions.
         std::string hidden;
         // Written as read (its fields alone) until it changes.
         bool asRead = true;

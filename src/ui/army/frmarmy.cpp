@@ -371,7 +371,7 @@ void frmArmy::renderPrintout(QPrinter &printer)
 
 void frmArmy::PrintIt()
 {
-    if (!m_context.printSetup || !m_context.printSetup() || !m_context.printer)
+    if (!m_context.printSetup || !m_context.printSetup(documentName()) || !m_context.printer)
         return;
     renderPrintout(*m_context.printer);
 }
@@ -415,6 +415,16 @@ void frmArmy::Export()
                                IDialogs::Buttons::Ok, IDialogs::Icon::Information);
 }
 
+QString frmArmy::documentName() const
+{
+    return fromFileText(m_model->ArmyName());
+}
+
+QString frmArmy::documentPath() const
+{
+    return fromFilePath(m_model->FileName());
+}
+
 bool frmArmy::queryClose()
 {
     if (!m_model->Changed())
@@ -433,11 +443,13 @@ const EditSteps *frmArmy::editSteps() const
 void frmArmy::undo()
 {
     apply(m_model->Undo());
+    showFileRestore();
 }
 
 void frmArmy::redo()
 {
     apply(m_model->Redo());
+    showFileRestore();
 }
 
 } // namespace tarvello

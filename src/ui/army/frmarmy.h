@@ -38,6 +38,8 @@ public:
     void PrintIt() override;
     void Export() override;
     bool queryClose() override;
+    QString documentName() const override;
+    QString documentPath() const override;
     void undo() override;
     void redo() override;
     bool hasPrintout() const override { return true; }
@@ -63,6 +65,9 @@ public:
     // Lists the figures whose cost changed; the chosen ones are saved with
     // their new cost.
     void updateCosts() override;
+    // After Undo or Redo: rescans when figure files were put back and names
+    // those left as they were.
+    void showFileRestore();
 
     // The model behind the window, for the tests.
     ArmyModel &model() { return *m_model; }

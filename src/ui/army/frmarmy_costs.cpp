@@ -5,6 +5,7 @@
 #include "platform/failurebox.h"
 #include "ui_frmarmy.h"
 
+#include "army/armycostcheck.h"
 #include "army/armymodel.h"
 #include "army/figuresummary.h"
 #include "figure/recost.h"
@@ -12,6 +13,8 @@
 #include "platform/uitext.h"
 
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace tarvello {
 
@@ -86,9 +89,16 @@ void frmArmy::updateCosts()
     checkCosts();
     std::vector<const FigureCostCheck *> changed;
     QStringList lines;
+    // The army's own figures are ticked, the folder's others offered unticked.
+    std::vector<const FigureCostCheck *> own;
+    for (const ArmyUnit &unit : m_model->Units())
+        own.push_back(FigureOfUnit(unit, m_costChecks));
+    QList<int> ticked;
     for (const FigureCostCheck &check : m_costChecks) {
         if (!check.Differs() && !check.DiffersRefreshed())
             continue;
+        if (std::find(own.begin(), own.end(), &check) != own.end())
+            ticked.append(lines.size());
         changed.push_back(&check);
         lines.append(QStringLiteral("%1: %2 (with weapons and items from the tables: %3)   %4")
                          .arg(fromFileText(check.name),
@@ -106,23 +116,47 @@ void frmArmy::updateCosts()
         this, QStringLiteral("Update Costs"),
         QStringLiteral("These figures cost differently under the current tables. "
                        "Save the checked ones with their new cost?"),
-        lines, QStringLiteral("Also refresh weapons and items from the tables"));
+        lines, ticked, QStringLiteral("Also refresh weapons and items from the tables"));
     if (!answer)
         return;
     QStringList failures;
+    std::vector<FileRewrite> rewrites;
     for (const int i : answer->checked) {
         if (i < 0 || i >= static_cast<int>(changed.size()))
             continue;
-        const Status saved = SaveRecostedFigure(
+        Result<FileRewrite> saved = RewriteRecostedFigure(
             *m_context.tables, changed[static_cast<std::size_t>(i)]->path, answer->option);
         if (!saved)
             failures.append(fromMessageText(saved.failure().Message()));
+        else if (saved.value().after != saved.value().before)
+            rewrites.push_back(std::move(saved.value()));
     }
+    // Edit, Undo Update Costs puts the files back.
+    m_model->RecordFileRewrites(rewrites);
     const Status scanned = m_model->ScanFigures();
     apply(scanned);
     if (!failures.isEmpty())
         m_context.dialogs->message(this, boxTitleText(BoxTitle::Plain), failures.join(QStringLiteral("\r\n")),
                                    IDialogs::Buttons::Ok, IDialogs::Icon::None);
+}
+
+void frmArmy::showFileRestore()
+{
+    const FileRestoreReport report = m_model->TakeFileRestore();
+    if (!report.touched)
+        return;
+    apply(m_model->ScanFigures());
+    QStringList lines;
+    for (const Failure &failure : report.failures)
+        lines.append(fromFileText(failure.Message()));
+    if (!report.skipped.empty()) {
+        lines.append(QStringLiteral("These figure files changed since Update Costs and were left as they are:"));
+        for (const std::string &path : report.skipped)
+            lines.append(fromFilePath(path));
+    }
+    if (!lines.isEmpty())
+        m_context.dialogs->message(this, boxTitleText(BoxTitle::Plain), lines.join(QStringLiteral("\r\n")),
+                                   IDialogs::Buttons::Ok, IDialogs::Icon::Information);
 }
 
 } // namespace tarvello

@@ -6,6 +6,8 @@
 
 #include "platform/pictureconvert.h"
 #include "platform/busypointer.h"
+#include "platform/childwindow.h"
+#include "print/documentname.h"
 #include "platform/modfunctions.h"
 #include "platform/uitext.h"
 #include "platform/twips.h"
@@ -150,14 +152,18 @@ void runCardSheet(AppContext &context, QWidget *parent, const CardSheetRequest &
     const ArmyRoster *roster = choice->roster && request.roster ? &*request.roster
                                                                           : nullptr;
     if (!job.order.empty() || roster) {
+        const auto *window = qobject_cast<const ChildWindow *>(parent);
+        const QString name = window ? window->documentName() : QString();
         if (choice->preview) {
+            if (context.printer)
+                nameDocument(*context.printer, name);
             context.dialogs->printPreview(parent, context.printer,
                                           [&job, roster](QPrinter *printer) {
                                               if (printer)
                                                   renderCardSheets(*printer, job, roster);
                                           });
         } else {
-            if (!context.printSetup || !context.printSetup())
+            if (!context.printSetup || !context.printSetup(name))
                 return;
             const BusyPointer busy;
             if (!job.order.empty()

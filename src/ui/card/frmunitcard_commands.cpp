@@ -7,6 +7,7 @@
 
 #include "platform/busypointer.h"
 #include "platform/documentkinds.h"
+#include "platform/closeprompt.h"
 #include "platform/fileio.h"
 #include "platform/idialogs.h"
 #include "platform/modfunctions.h"
@@ -123,7 +124,7 @@ void frmUnitCard::Save()
 
 void frmUnitCard::PrintIt()
 {
-    if (!m_context.printSetup || !m_context.printer || !m_context.printSetup())
+    if (!m_context.printSetup || !m_context.printer || !m_context.printSetup(documentName()))
         return;
     const BusyPointer busy;
     renderPrintout(*m_context.printer);
@@ -187,13 +188,21 @@ void frmUnitCard::saveImage()
                 int(IDialogs::Icon::None));
 }
 
+QString frmUnitCard::documentName() const
+{
+    return fromFileText(m_model.figure().Name);
+}
+
+QString frmUnitCard::documentPath() const
+{
+    return fromFilePath(m_model.figure().UnitFile);
+}
+
 bool frmUnitCard::queryClose()
 {
     const QString title = boxTitleText(BoxTitle::WithVersion);
     const auto ask = [&](const char *text) {
-        return m_context.dialogs->message(this, title, QString::fromLatin1(text),
-                                          IDialogs::Buttons::YesNoCancel,
-                                          IDialogs::Icon::Question);
+        return askAboutChanges(*m_context.dialogs, this, title, QString::fromLatin1(text));
     };
     bool keepOpen = false;
     if (m_model.StyleChanged()) {

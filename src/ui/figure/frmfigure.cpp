@@ -342,7 +342,7 @@ void frmFigure::openFigureFile(const QString &path)
 
 void frmFigure::PrintIt()
 {
-    if (m_context.printSetup && m_context.printer && m_context.printSetup())
+    if (m_context.printSetup && m_context.printer && m_context.printSetup(documentName()))
         renderPrintout(*m_context.printer);
 }
 
@@ -355,6 +355,16 @@ void frmFigure::renderPrintout(QPrinter &printer)
 void frmFigure::Export()
 {
     exportFigureReport(this, *m_context.dialogs, FigureReportFrom(m_model->Record()));
+}
+
+QString frmFigure::documentName() const
+{
+    return fromFileText(m_model->Record().txtFigureName);
+}
+
+QString frmFigure::documentPath() const
+{
+    return fromFilePath(m_model->FileName());
 }
 
 bool frmFigure::queryClose()

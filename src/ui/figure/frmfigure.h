@@ -57,6 +57,8 @@ public:
     // "Print Cards": copies of the figure's card on one sheet.
     void printCards() override;
     bool queryClose() override;
+    QString documentName() const override;
+    QString documentPath() const override;
     void undo() override;
     void redo() override;
 

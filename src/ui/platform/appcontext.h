@@ -22,9 +22,10 @@ struct AppContext
     // The player's figures: the program folder's "figures", where the samples
     // lie, the army editor looks first and the figure dialogs start.
     QString figuresFolder() const { return programFolder + QStringLiteral("/figures"); }
-    // The main window's printer-setup dialog (frmMain::PrintIt): true when the
-    // user confirmed it; every print command asks it first.
-    std::function<bool()> printSetup;
+    // The main window's printer-setup dialog (frmMain::PrintIt) for the
+    // document of the given name: true when the user confirmed it; every
+    // print command asks it first.
+    std::function<bool(const QString &documentName)> printSetup;
     // The current printer, as the last confirmed setup left it.
     QPrinter *printer = nullptr;
     // The user's settings file (recent files); empty: the usual one in the

@@ -3,6 +3,9 @@
 #include "platform/uitext.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMetaMethod>
 
 namespace tarvello {
@@ -37,6 +40,47 @@ QString ChildWindow::undoName() const
 QString ChildWindow::redoName() const
 {
     return canRedo() ? fromFileText(editSteps()->RedoName()) : QString();
+}
+
+namespace {
+
+// What a document of the window form is called in a question about it.
+QString documentKind(WindowForm form)
+{
+    switch (form) {
+    case WindowForm::Figure: return QStringLiteral("Figure");
+    case WindowForm::Army: return QStringLiteral("Army");
+    case WindowForm::UnitCard: return QStringLiteral("Unit card of the figure");
+    case WindowForm::EditTable: return QStringLiteral("Table");
+    }
+    return {};
+}
+
+} // namespace
+
+QString ChildWindow::documentSubject() const
+{
+    QString subject = windowTitle();
+    const QString name = documentName();
+    const std::optional<WindowForm> form = FormOfName(objectName().toStdString());
+    if (form && !name.isEmpty())
+        subject = documentKind(*form) + QStringLiteral(" \u201C") + shownText(name) + QStringLiteral("\u201D");
+    const QString path = documentPath();
+    if (!path.isEmpty())
+        subject += QLatin1Char('\n') + shownText(QDir::toNativeSeparators(path));
+    return subject;
+}
+
+void ChildWindow::bringToFront()
+{
+    auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget());
+    QWidget *shown = frame ? static_cast<QWidget *>(frame) : this;
+    if (shown->isMinimized())
+        shown->showNormal();
+    if (frame && frame->mdiArea())
+        frame->mdiArea()->setActiveSubWindow(frame);
+    shown->raise();
+    shown->activateWindow();
 }
 
 void ChildWindow::showChildWindow(ChildWindow *child)

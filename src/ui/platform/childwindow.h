@@ -64,6 +64,18 @@ public:
     // now (the army editor's command; other windows do nothing).
     virtual void updateCosts() {}
 
+    // The document's own name: the figure's, the army's, the table's (a
+    // printout to a file is proposed under it); empty when it has none.
+    virtual QString documentName() const { return {}; }
+    // The file the document was opened from or last saved to; empty when new.
+    virtual QString documentPath() const { return {}; }
+    // Which document a question is about: its kind and name (Figure "Border
+    // Guard"; the caption when it has no name) and, below, its file if any.
+    QString documentSubject() const;
+    // Shows the window restored, active and in front of the others (before a
+    // question about it).
+    void bringToFront();
+
     // Marks the window as already asked, so closing it asks nothing more.
     void setCloseApproved(bool approved) { m_closeApproved = approved; }
 

@@ -34,9 +34,11 @@ public:
     virtual ~IDialogs() = default;
 
     // A message box; returns the button pressed (closing it counts as Cancel,
-    // or as Ok for a box with only Ok).
+    // or as Ok for a box with only Ok). informative, when not empty, is shown
+    // under text (which document a question is about).
     virtual Answer message(QWidget *parent, const QString &title, const QString &text,
-                           Buttons buttons, Icon icon) = 0;
+                           Buttons buttons, Icon icon,
+                           const QString &informative = QString()) = 0;
 
     // File dialogs. filter uses the "Name (*.ext)|*.ext|..." form of the
     // program's texts; the result is the chosen full path, nullopt when
@@ -108,18 +110,20 @@ public:
         Q_UNUSED(question)
         return std::nullopt;
     }
-    // A list of lines with check boxes (all checked at first) and one option
-    // check box (off at first) under text; nullopt when cancelled (also by
-    // dialogs that never show it).
+    // A list of lines with check boxes (those at the positions ticked checked
+    // at first) and one option check box (off at first) under text; nullopt
+    // when cancelled (also by dialogs that never show it).
     virtual std::optional<ChecklistAnswer> checklist(QWidget *parent, const QString &title,
                                                      const QString &text,
                                                      const QStringList &lines,
+                                                     const QList<int> &ticked,
                                                      const QString &option)
     {
         Q_UNUSED(parent)
         Q_UNUSED(title)
         Q_UNUSED(text)
         Q_UNUSED(lines)
+        Q_UNUSED(ticked)
         Q_UNUSED(option)
         return std::nullopt;
     }

@@ -13,6 +13,7 @@ std::optional<IDialogs::ChecklistAnswer> QtDialogs::checklist(QWidget *parent,
                                                               const QString &title,
                                                               const QString &text,
                                                               const QStringList &lines,
+                                                              const QList<int> &ticked,
                                                               const QString &option)
 {
     QDialog dialog(parent);
@@ -23,7 +24,7 @@ std::optional<IDialogs::ChecklistAnswer> QtDialogs::checklist(QWidget *parent,
     for (const QString &line : lines) {
         auto *item = new QListWidgetItem(line, list);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-        item->setCheckState(Qt::Checked);
+        item->setCheckState(ticked.contains(list->count() - 1) ? Qt::Checked : Qt::Unchecked);
     }
     layout->addWidget(list);
     auto *optionBox = new QCheckBox(option, &dialog);

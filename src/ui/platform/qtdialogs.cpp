@@ -78,9 +78,10 @@ QString toQtFileFilter(const QString &filter)
 }
 
 IDialogs::Answer QtDialogs::message(QWidget *parent, const QString &title, const QString &text,
-                                    Buttons buttons, Icon icon)
+                                    Buttons buttons, Icon icon, const QString &informative)
 {
     QMessageBox box(qtIcon(icon), title, text, qtButtons(buttons), parent);
+    box.setInformativeText(informative);
     if (buttons == Buttons::Ok)
         box.setEscapeButton(QMessageBox::Ok);
     else if (buttons != Buttons::YesNo)

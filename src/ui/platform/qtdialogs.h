@@ -10,7 +10,7 @@ class QtDialogs : public IDialogs
 {
 public:
     Answer message(QWidget *parent, const QString &title, const QString &text,
-                   Buttons buttons, Icon icon) override;
+                   Buttons buttons, Icon icon, const QString &informative = QString()) override;
     std::optional<QString> openFile(QWidget *parent, const QString &filter,
                                     const QString &startFolder) override;
     std::optional<QString> saveFile(QWidget *parent, const QString &filter,
@@ -26,6 +26,7 @@ public:
                                              const CardSheetQuestion &question) override;
     std::optional<ChecklistAnswer> checklist(QWidget *parent, const QString &title,
                                              const QString &text, const QStringList &lines,
+                                             const QList<int> &ticked,
                                              const QString &option) override;
 };
 

@@ -13,6 +13,7 @@
 #include "platform/modfunctions.h"
 #include "platform/noticebar.h"
 #include "platform/uitext.h"
+#include "print/documentname.h"
 #include "rules/modloaddata.h"
 #include "shell/commandrouting.h"
 #include "app_version.h"
@@ -60,7 +61,7 @@ frmMain::frmMain(AppContext &context, QWidget *parent)
     column->addWidget(m_mdiArea, 1);
     setCentralWidget(central);
     setWindowTitle(QString::fromStdString(AppTitle()));
-    m_context.printSetup = [this] { return PrintIt(); };
+    m_context.printSetup = [this](const QString &documentName) { return PrintIt(documentName); };
     m_context.printer = m_printer.get();
     buildMenus();
     buildDesktop();
@@ -82,8 +83,9 @@ void frmMain::startUp(QDialog *shownTitle)
     showMaximized();
 }
 
-bool frmMain::PrintIt()
+bool frmMain::PrintIt(const QString &documentName)
 {
+    nameDocument(*m_printer, documentName);
     try {
         return m_context.dialogs->printerSetup(this, m_printer.get());
     } catch (const std::exception &) {
@@ -187,6 +189,7 @@ void frmMain::printPreview()
     if (!child || !child->hasPrintout())
         return;
     const QPointer<ChildWindow> target(child);
+    nameDocument(*m_printer, child->documentName());
     m_context.dialogs->printPreview(this, m_printer.get(), [target](QPrinter *printer) {
         if (target && printer)
             target->renderPrintout(*printer);
@@ -314,9 +317,6 @@ bool frmMain::approveCloseOfChildren()
     QList<ChildWindow *> children;
     for (QMdiSubWindow *window : windows) {
         if (auto *child = qobject_cast<ChildWindow *>(window->widget())) {
-            // The window asked about comes to the front, so its caption
-            // tells which document the question is about.
-            m_mdiArea->setActiveSubWindow(window);
             if (!child->queryClose())
                 return false;
             children.append(child);

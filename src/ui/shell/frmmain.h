@@ -60,7 +60,7 @@ public:
 
     // The printer-setup dialog on the main window's printer; true when the
     // user confirmed it. Every print command calls it first.
-    bool PrintIt();
+    bool PrintIt(const QString &documentName = QString());
     QPrinter *printer();
 
     // Puts a document window into the MDI area and shows it.

@@ -35,6 +35,8 @@ public:
     bool hasPrintout() const override { return true; }
     void renderPrintout(QPrinter &printer) override;
     bool queryClose() override;
+    QString documentName() const override { return m_caption; }
+    QString documentPath() const override { return fileName(); }
     // Gives the window its design size.
     void Arrange();
     void Copy();

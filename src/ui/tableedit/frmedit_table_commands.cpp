@@ -177,7 +177,7 @@ void frmEdit_Table::SaveAs()
 
 void frmEdit_Table::PrintIt()
 {
-    if (!m_context.printSetup || !m_context.printer || !m_context.printSetup())
+    if (!m_context.printSetup || !m_context.printer || !m_context.printSetup(documentName()))
         return;
     renderPrintout(*m_context.printer);
 }

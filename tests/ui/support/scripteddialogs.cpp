@@ -31,10 +31,11 @@ void ScriptedDialogs::record(const Call &call)
 }
 
 IDialogs::Answer ScriptedDialogs::message(QWidget *parent, const QString &title,
-                                          const QString &text, Buttons buttons, Icon icon)
+                                          const QString &text, Buttons buttons, Icon icon,
+                                          const QString &informative)
 {
     record({.kind = Kind::Message, .parent = parent, .title = title, .text = text,
-            .buttons = buttons, .icon = icon});
+            .informative = informative, .buttons = buttons, .icon = icon});
     return Next(messageAnswers, SafeAnswer(buttons));
 }
 
@@ -90,10 +91,11 @@ ScriptedDialogs::cardSheet(QWidget *parent, const CardSheetQuestion &question)
 
 std::optional<IDialogs::ChecklistAnswer>
 ScriptedDialogs::checklist(QWidget *parent, const QString &title, const QString &text,
-                           const QStringList &lines, const QString &option)
+                           const QStringList &lines, const QList<int> &ticked,
+                           const QString &option)
 {
     record({.kind = Kind::Checklist, .parent = parent, .title = title, .text = text,
-            .proposedName = option, .lines = lines});
+            .proposedName = option, .lines = lines, .ticked = ticked});
     return Next(checklistAnswers, std::optional<ChecklistAnswer>());
 }
 

@@ -40,6 +40,7 @@ public:
         QWidget *parent = nullptr;
         QString title;              // message, folder
         QString text;               // message
+        QString informative;        // message
         Buttons buttons = Buttons::Ok;
         Icon icon = Icon::None;
         QString filter;             // open and save file
@@ -50,6 +51,7 @@ public:
         QPrinter *printer = nullptr; // printer setup, print preview
         CardSheetQuestion sheet;    // card sheet
         QStringList lines;          // checklist (its option in proposedName)
+        QList<int> ticked;          // checklist
     };
 
     QList<Call> calls;
@@ -68,7 +70,7 @@ public:
     std::function<void(const Call &)> onCall;
 
     Answer message(QWidget *parent, const QString &title, const QString &text,
-                   Buttons buttons, Icon icon) override;
+                   Buttons buttons, Icon icon, const QString &informative = QString()) override;
     std::optional<QString> openFile(QWidget *parent, const QString &filter,
                                     const QString &startFolder) override;
     std::optional<QString> saveFile(QWidget *parent, const QString &filter,
@@ -85,6 +87,7 @@ public:
                                              const CardSheetQuestion &question) override;
     std::optional<ChecklistAnswer> checklist(QWidget *parent, const QString &title,
                                              const QString &text, const QStringList &lines,
+                                             const QList<int> &ticked,
                                              const QString &option) override;
 
     // The recorded calls of one kind, in call order.
