@@ -855,23 +855,28 @@ TEST(ArmySheet, CardsPerLineOrUnitFromTheFigureFilesEachReadOnce)
     EXPECT_EQ(ArmySheetCards(units, false), 6);
     EXPECT_EQ(ArmySheetCards(units, true), 3 + 2 + 2 + 1 + 0 + 2);
     const CardSheetJob lines = job(false, folder);
-    ASSERT_EQ(lines.cards.size(), 2u);
-    EXPECT_EQ(lines.cards[0].card.figure().Name + "/" + lines.cards[1].card.figure().Name, "Spearman/Elven Archer");
-    EXPECT_EQ(lines.order, (std::vector<std::size_t>{0, 1, 0, 0}));
+    // A figure whose picture cannot be read gives its card without it.
+    ASSERT_EQ(lines.cards.size(), 3u);
+    EXPECT_EQ(lines.cards[0].card.figure().Name + "/" + lines.cards[1].card.figure().Name
+                  + "/" + lines.cards[2].card.figure().Name,
+              "Spearman/Elven Archer/Broken");
+    EXPECT_EQ(lines.cards[2].picture.width, 0);
+    EXPECT_EQ(lines.order, (std::vector<std::size_t>{0, 1, 2, 0, 0}));
 
     const CardSheetJob perUnit = job(true, folder);
-    EXPECT_EQ(perUnit.order, (std::vector<std::size_t>{0, 0, 0, 1, 1, 0, 0}));
-    ASSERT_EQ(perUnit.skipped.size(), 2u);
-    const std::string brokenReason = perUnit.skipped[1].reason;
-    // The figure editor's reason for refusing the file, without its sentence
-    // naming the path.
+    EXPECT_EQ(perUnit.order, (std::vector<std::size_t>{0, 0, 0, 1, 1, 2, 0, 0}));
+    ASSERT_EQ(perUnit.skipped.size(), 1u);
+    // Named once, with the figure editor's account of the picture.
     FigureModel editor(tables);
     (void)editor.Initialize();
-    const std::vector<Failure> refused = editor.Open((folder / "broken.tvf").string());
-    ASSERT_EQ(refused.size(), 1u);
-    EXPECT_EQ(brokenReason, refused[0].description);
-    EXPECT_EQ(SheetPrintedMessage(7, perUnit.skipped),
-              "7 cards printed, 2 skipped: Ghost (file not found); Broken (" + brokenReason + ")");
+    (void)editor.Open((folder / "broken.tvf").string());
+    ASSERT_EQ(perUnit.withoutPicture.size(), 1u);
+    EXPECT_EQ(perUnit.withoutPicture[0].reason, editor.PictureProblem());
+    EXPECT_EQ(SheetPrintedMessage(8, perUnit.skipped, false, perUnit.withoutPicture),
+              "8 cards printed, 1 skipped: Ghost (file not found), 1 without its picture: Broken (Its "
+              "Width \"abc\" is not a number.)");
+    EXPECT_EQ(SheetPrintedMessage(2, {}, true, {{"A", "x"}, {"B", "y"}}),
+              "2 cards previewed, 2 without their picture: A (x); B (y)");
     EXPECT_EQ(SheetPrintedMessage(1, {{"Ghost", "gone"}}), "1 card printed, 1 skipped: Ghost (gone)");
     EXPECT_EQ(SheetPrintedMessage(2, {{"Ghost", "gone"}}, true),
               "2 cards previewed, 1 skipped: Ghost (gone)");

@@ -5,6 +5,7 @@
 #include "figure/figuremodel.h"
 #include "figure/figurerecord.h"
 #include "figure/figurereport.h"
+#include "figure/picturechoice.h"
 #include "figure/figurerules.h"
 #include "figure/recost.h"
 #include "figure_testtables.h"
@@ -25,7 +26,9 @@
 namespace tarvello {
 namespace {
 
+using ::testing::Contains;
 using ::testing::ElementsAre;
+using ::testing::EndsWith;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 using R = FigureRecord;
@@ -487,36 +490,121 @@ TEST_F(FigureFileTest, ALoneMinusCountsAsZeroUntilTheBoxIsLeftOrTheFigureSaved)
     EXPECT_NE(Bytes(Path("k.tvf")).find("txtAdjustHitFactor=0\r\n"), std::string::npos);
 }
 
-TEST_F(FigureFileTest, AbsurdPictureSizesAreRefused)
+TEST_F(FigureFileTest, AFigureWhosePictureCannotBeReadOpensAndKeepsThePictureSections)
 {
     const struct
     {
         const char *properties;
-        const char *description;
+        const char *problem;
     } cases[] = {
-        {"Width=-1\r\nHeight=2\r\n", "Invalid procedure call or argument"},
-        {"Width=2\r\nHeight=20000\r\n", "Overflow"},
-        {"Width=16384\r\nHeight=16384\r\n", "Overflow"},
-        {"Width=1E300\r\nHeight=1\r\n", "Overflow"},
-        {"Width=wide\r\nHeight=1\r\n", "Type mismatch"},
+        {"Width=-1\r\nHeight=2\r\n", "Its Width -1 is below 0."},
+        {"Width=2\r\nHeight=20000\r\n", "It is 2 \xD7 20000 pixels, more than a figure file holds (4096 \xD7 4096)."},
+        {"Width=4200\r\nHeight=4200\r\n", "It is 4200 \xD7 4200 pixels, more than a figure file holds (4096 \xD7 4096)."},
+        {"Width=1E300\r\nHeight=1\r\n", "It is 1E300 \xD7 1 pixels, more than a figure file holds (4096 \xD7 4096)."},
+        {"Width=wide\r\nHeight=1\r\n", "Its Width \"wide\" is not a number."},
     };
     for (const auto &c : cases) {
         const std::string path = Path("absurd.tvf");
-        Put(path, std::string("[Figure]\r\ntxtFigureName=Huge\r\ntxtImageFile=huge.bmp\r\n"
-                              "cboFigureType=Hero\r\n[ImageProperties]\r\n")
-                      + c.properties + "[ImagePixels]\r\n0_0=0\r\n");
+        const std::string sections = std::string("[ImageProperties]\r\n") + c.properties
+                                     + "[ImagePixels]\r\n0_0=0\r\n1_0=255\r\n";
+        Put(path, "[Figure]\r\ntxtFigureName=Huge\r\ntxtImageFile=huge.bmp\r\n"
+                  "cboFigureType=Hero\r\n" + sections + "[MeleeWeapon1]\r\nName=Dagger\r\n");
         FigureModel model(tables);
         ASSERT_TRUE(model.Initialize().ok());
+        // Beside the notices of the choices this short file lacks.
         EXPECT_THAT(model.Open(path),
-                    ElementsAre(Failure{"Error in loading " + path + " !", c.description,
-                                        FailureKind::NotThisFormat}))
+                    Contains(Failure{"The picture of " + path
+                                            + " cannot be read; the figure opens without it, and "
+                                              "saving keeps the stored picture until another one "
+                                              "is chosen.",
+                                        c.problem, FailureKind::Other}))
             << c.properties;
-        // What came before the picture stays; the rest is not filled.
-        EXPECT_EQ(model.Record().txtFigureName, "Huge");
-        EXPECT_EQ(model.Record().cboFigureType.index, 0);
+        // The whole figure is there, the picture blank.
+        EXPECT_EQ(model.Record().cboFigureType.index, 2);
+        EXPECT_EQ(model.Record().lvwMeleeWeaponsSelected.size(), 1u);
         EXPECT_EQ(model.Image().width, 0);
-        EXPECT_FALSE(model.Loading());
+        EXPECT_EQ(model.PictureProblem(), c.problem);
+        // Saved, here and elsewhere, the picture's sections stay as stored.
+        model.SetFigureName("Huger");
+        for (const std::string &to : {path, Path("copy.tvf")}) {
+            ASSERT_TRUE(model.SaveTo(to).ok());
+            EXPECT_THAT(Bytes(to), EndsWith(sections)) << c.properties;
+        }
+        // Undone back to before a new picture, the stored one returns.
+        model.ChoosePicture("new.bmp", Picture(1, 1));
+        EXPECT_EQ(model.PictureProblem(), "");
+        ASSERT_TRUE(model.SaveTo(path).ok());
+        EXPECT_THAT(Bytes(path), EndsWith("[ImageProperties]\r\nWidth=1\r\nHeight=1\r\n[ImagePixels]\r\n"));
+        ASSERT_TRUE(model.Undo().ok());
+        ASSERT_TRUE(model.SaveTo(path).ok());
+        EXPECT_THAT(Bytes(path), EndsWith(sections));
     }
+}
+
+TEST(PictureChoice, LargerThanACardCanUseIsOfferedScaledAndBeyondTheFileLimitNeverWhole)
+{
+    const struct
+    {
+        PixelSize size;
+        PixelSize scaled;
+        bool keepWhole;
+    } cases[] = {
+        {{1200, 1600}, {709, 945}, true},   // width-bound
+        {{709, 992}, {709, 992}, true},     // the whole card: no question
+        {{300, 2000}, {149, 992}, true},    // height-bound
+        {{4096, 4096}, {709, 709}, true},   // at the file's limit
+        {{4200, 4200}, {709, 709}, false},  // beyond it
+        {{16385, 2}, {709, 1}, false},      // a side beyond it
+    };
+    for (const auto &c : cases) {
+        const PictureOffer offer = OfferPicture(c.size);
+        EXPECT_EQ(offer.scaled, c.scaled) << c.size.width;
+        EXPECT_EQ(offer.ask, c.scaled != c.size) << c.size.width;
+        EXPECT_EQ(offer.keepWhole, c.keepWhole) << c.size.width;
+    }
+    EXPECT_EQ(OfferPicture({1200, 1600}).question,
+              "This picture is 1200 \xD7 1600 pixels; printed on a card it needs at most 709 \xD7 "
+              "945. Scale it down? (Yes keeps the figure file small)");
+    EXPECT_THAT(OfferPicture({4200, 4200}).question,
+                EndsWith("small)\r\nA figure file holds at most 4096 \xD7 4096 pixels: No keeps "
+                         "the figure's picture as it is."));
+}
+
+TEST(PictureChoice, PictureFilesCutShortAreFound)
+{
+    // A 3 x 2 bitmap of 24 bits: 54 header bytes and two rows of 12.
+    std::string bmp = "BM" + std::string(52, '\0') + std::string(24, '\x7F');
+    const auto put = [&bmp](std::size_t at, unsigned value) {
+        for (int i = 0; i < 4; ++i)
+            bmp[at + std::size_t(i)] = char(value >> (8 * i) & 0xFF);
+    };
+    put(10, 54), put(14, 40), put(18, 3), put(22, 2), put(26, 1 | 24 << 16);
+    put(22, 0xFFFFFFFE); // height -2: rows from the top
+    const std::string topDown = bmp;
+    put(30, 1), put(34, 30); // run-length coded, 30 bytes declared
+    const std::string rle = bmp + std::string(6, '\0');
+    // A JPEG whose APP1 segment holds an end marker, then a scan with a
+    // stuffed FF 00 and a restart, then its own end.
+    const std::string jpeg = std::string("\xFF\xD8\xFF\xE1\x00\x06\xFF\xD9\x00\x00", 10)
+                             + std::string("\xFF\xDA\x00\x04\x01\x02\x12\xFF\x00\x34\xFF\xD0\x56", 13)
+                             + "\xFF\xD9";
+    const struct
+    {
+        std::string bytes;
+        std::string shortfall;
+    } cases[] = {
+        {topDown, ""},
+        {topDown.substr(0, 77), "The file ends after 77 of the 78 bytes its picture needs."},
+        {rle.substr(0, 84), ""},
+        {rle.substr(0, 83), "The file ends after 83 of the 84 bytes its picture needs."},
+        {bmp.substr(0, 30), "The file ends inside the bitmap's headers."},
+        {jpeg, ""},
+        {jpeg.substr(0, jpeg.size() - 2), "The file ends before its picture does."},
+        {jpeg.substr(0, 12), "The file ends before its picture does."},
+        {"GIF89a", ""}, // left to the reader
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(PictureFileShortfall(c.bytes), c.shortfall) << c.bytes.size();
 }
 
 TEST_F(FigureFileTest, BadPixelLinesAreIgnored)

@@ -101,7 +101,7 @@ private slots:
         const QList<int> marks = darkRuns(first.copy(0, 0, first.width(), blockTop), false, 40);
         QVERIFY2(marks.size() >= 6 && runsOf(marks, 59) == marks.size(), qPrintable(QString::number(marks.size())));
 
-        // A missing and a broken figure file: each of their lines named once.
+        // A missing figure file, each of its lines named, and a broken picture.
         QVERIFY(QFile::remove(tempPath(QStringLiteral("figures/spearman.tvf"))));
         QVERIFY(tarvello::WriteFileAtomically(
                     tempPath(QStringLiteral("figures/war_wagon.tvf")).toStdString(),
@@ -109,11 +109,12 @@ private slots:
                     "[ImageProperties]\r\nWidth=-4\r\n")
                     .ok());
         printToPdf(QStringLiteral("skipped.pdf"), {true, 1, false}, info);
-        QVERIFY2(info.contains(QStringLiteral("Pages: 3 ")), qPrintable(info));
-        const QStringList texts = m_dialogs.messageTexts();
-        QCOMPARE(texts.size(), 1);
-        QVERIFY(texts[0].startsWith(QStringLiteral("24 cards printed, 4 skipped: Spearman (file not found); ")));
-        QCOMPARE(texts[0].count(QStringLiteral("War Wagon (")), 2);
+        QVERIFY2(info.contains(QStringLiteral("Pages: 4 ")), qPrintable(info));
+        // The broken picture's figure is printed without it, and named once.
+        QCOMPARE(m_dialogs.messageTexts(),
+                 QStringList(QStringLiteral("30 cards printed, 2 skipped: Spearman (file not found); "
+                                            "Spearman (file not found), 1 without its picture: War "
+                                            "Wagon (Its Width -4 is below 0.)")));
     }
 
     // Three lines of two figures: one card each after a roster page that names
@@ -175,6 +176,29 @@ private slots:
             m_dialogs.messageAnswers.enqueue(IDialogs::Answer::No);
         m_main->mdiArea()->closeAllSubWindows();
         QVERIFY(!action("mnuFile_PrintCards")->isEnabled());
+    }
+
+    // A figure whose picture cannot be read opens, and its cards say so.
+    void figureWithoutItsPictureSaysSoWhenPrinted()
+    {
+        // The shipped war wagon with its picture's width grown past the limit.
+        const QString path = tempPath(QStringLiteral("figures/war_wagon.tvf"));
+        std::string bytes = tarvello::ReadFileBytes(path.toStdString()).value();
+        const std::size_t width = bytes.find("[ImageProperties]\r\nWidth=");
+        QVERIFY(width != std::string::npos);
+        bytes.insert(width + 25, "4200");
+        QVERIFY(tarvello::WriteFileAtomically(path.toStdString(), bytes).ok());
+        action("mnuFile_Figure_New")->trigger();
+        m_dialogs.openFileAnswers.enqueue(path);
+        active<frmFigure>()->OpenFigure();
+        QCOMPARE(m_dialogs.messageTexts().size(), 1);
+        m_dialogs.clearCalls();
+        QString info;
+        printToPdf(QStringLiteral("wagon.pdf"), {false, 2, true}, info);
+        QCOMPARE(m_dialogs.messageTexts(),
+                 QStringList(QStringLiteral("2 cards previewed, 1 without its picture: War Wagon (It is "
+                                            "420048 \u00D7 64 pixels, more than a figure file holds "
+                                            "(4096 \u00D7 4096).)")));
     }
 
 private:

@@ -9,6 +9,7 @@
 #include "figure/figurefile.h"
 #include "figure/figuremodel.h"
 
+#include <QBuffer>
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -425,7 +426,9 @@ private slots:
         type(w.get(), "txtFigureName", QStringLiteral("Dwarf Archer"));
         m_dialogs.openFileAnswers.enqueue(bitmapPath);
         click(w.get(), "btnBrowse");
-        QCOMPARE(m_dialogs.calls.last().filter, QStringLiteral("Bitmap (*.bmp)|*.bmp|All files (*.*)|*.*"));
+        QCOMPARE(m_dialogs.calls.last().filter,
+                 QStringLiteral("Bitmap (*.bmp)|*.bmp|Pictures (*.bmp *.png *.jpg *.jpeg *.gif)|"
+                                "*.bmp;*.png;*.jpg;*.jpeg;*.gif|All files (*.*)|*.*"));
         QCOMPARE(TextOf(w.get(), "txtImageFile"), QStringLiteral("archer.bmp"));
         Choose(w.get(), "cboFigureType", 3);
         Choose(w.get(), "cboRace", 1);
@@ -508,18 +511,90 @@ private slots:
         QCOMPARE(m_dialogs.count(Kind::Message), 0);
     }
 
-    void unreadableBitmapKeepsThePicture()
+    // A file that is not read whole changes neither the name nor the picture.
+    void unreadablePictureChangesNothing()
     {
+        QImage red(40, 30, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        QByteArray bmp, png;
+        QBuffer bmpBuffer(&bmp), pngBuffer(&png);
+        QVERIFY(bmpBuffer.open(QIODevice::WriteOnly) && red.save(&bmpBuffer, "BMP"));
+        QVERIFY(pngBuffer.open(QIODevice::WriteOnly) && red.save(&pngBuffer, "PNG"));
+        const struct
+        {
+            const char *name;
+            QByteArray bytes;
+            QString description;
+        } cases[] = {
+            {"text.bmp", "this is text, not a picture", QString()},
+            {"cut.bmp", bmp.left(bmp.size() - 100),
+             QStringLiteral("The file ends after %1 of the %2 bytes its picture needs.")
+                 .arg(bmp.size() - 100).arg(bmp.size())},
+            {"cut.png", png.left(png.size() / 2), QString()},
+        };
         auto w = newWindow();
-        const QString path = tempPath(QStringLiteral("notabitmap.bmp"));
-        WriteBytes(path, "this is text, not a picture");
-        m_dialogs.openFileAnswers.enqueue(path);
+        const QString kept = tempPath(QStringLiteral("kept.png"));
+        QImage keptImage(2, 2, QImage::Format_RGB32);
+        keptImage.fill(Qt::green);
+        QVERIFY(keptImage.save(kept));
+        m_dialogs.openFileAnswers.enqueue(kept);
         click(w.get(), "btnBrowse");
-        QCOMPARE(TextOf(w.get(), "txtImageFile"), QStringLiteral("notabitmap.bmp"));
-        QVERIFY(Named<QLabel>(w.get(), "picFigure")->pixmap().isNull());
-        QCOMPARE(w->model().Image().width, 0);
-        QCOMPARE(m_dialogs.count(Kind::Message), 0);
-        QVERIFY(w->model().Changed());
+        const tarvello::Picture before = w->model().Image();
+        for (const auto &c : cases) {
+            const QString path = tempPath(QLatin1String(c.name));
+            WriteBytes(path, c.bytes);
+            m_dialogs.clearCalls();
+            m_dialogs.openFileAnswers.enqueue(path);
+            click(w.get(), "btnBrowse");
+            QCOMPARE(TextOf(w.get(), "txtImageFile"), QStringLiteral("kept.png"));
+            QVERIFY(w->model().Image() == before);
+            const QStringList texts = m_dialogs.messageTexts();
+            QCOMPARE(texts.size(), 1);
+            QVERIFY2(texts[0].startsWith("The picture " + path + " cannot be read!\r\n"), qPrintable(texts[0]));
+            if (!c.description.isEmpty())
+                QCOMPARE(texts[0].section(QStringLiteral("\r\n"), 1), c.description);
+        }
+    }
+
+    // A picture larger than a card can use is offered scaled down; one beyond
+    // the figure file's limit is never taken whole.
+    void largePictureIsOfferedScaledDown()
+    {
+        const struct
+        {
+            int width, height;
+            IDialogs::Answer answer;
+            QSize taken; // empty: the picture stays as it was
+        } cases[] = {
+            {1200, 1600, IDialogs::Answer::Yes, {709, 945}},
+            {1200, 1600, IDialogs::Answer::No, {1200, 1600}},
+            {4200, 4200, IDialogs::Answer::No, {0, 0}},
+            {4200, 4200, IDialogs::Answer::Yes, {709, 709}},
+            {700, 900, IDialogs::Answer::Cancel, {700, 900}}, // no question
+        };
+        for (const auto &c : cases) {
+            auto w = newWindow();
+            QImage photo(c.width, c.height, QImage::Format_RGB32);
+            photo.fill(Qt::blue);
+            const QString path = tempPath(QStringLiteral("photo.png"));
+            QVERIFY(photo.save(path));
+            m_dialogs.clearCalls();
+            m_dialogs.messageAnswers.enqueue(c.answer);
+            m_dialogs.openFileAnswers.enqueue(path);
+            click(w.get(), "btnBrowse");
+            const QStringList asked = m_dialogs.messageTexts();
+            QCOMPARE(asked.size(), c.width > 709 ? 1 : 0);
+            if (!asked.isEmpty()) {
+                QVERIFY2(asked[0].startsWith(QStringLiteral("This picture is %1 \u00D7 %2 pixels; printed on a card it needs at most ").arg(c.width).arg(c.height)), qPrintable(asked[0]));
+                QCOMPARE(m_dialogs.callsOf(Kind::Message).first().buttons, IDialogs::Buttons::YesNo);
+            } else {
+                m_dialogs.messageAnswers.clear();
+            }
+            QCOMPARE(QSize(w->model().Image().width, w->model().Image().height), c.taken);
+            QCOMPARE(TextOf(w.get(), "txtImageFile"), c.taken.isEmpty() ? QString() : QStringLiteral("photo.png"));
+            if (!c.taken.isEmpty())
+                QCOMPARE(w->model().Image().Pixel(c.taken.width() / 2, c.taken.height() / 2), 0xFF0000u);
+        }
     }
 };
 

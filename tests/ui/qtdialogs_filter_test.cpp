@@ -24,6 +24,8 @@ void QtDialogsFilterTest::fileFilter_data()
     QTest::newRow("name without pattern") << "Armies|*.tva" << "Armies (*.tva)";
     QTest::newRow("several patterns") << "Pictures (*.bmp;*.dib)|*.bmp;*.dib"
                                       << "Pictures (*.bmp *.dib)";
+    QTest::newRow("patterns shown with blanks") << "Pictures (*.bmp *.png)|*.bmp;*.png"
+                                                << "Pictures (*.bmp *.png)";
     QTest::newRow("dangling name ignored") << "Styles (*.tvs)|*.tvs|Orphan" << "Styles (*.tvs)";
     QTest::newRow("empty") << "" << "";
 }

@@ -93,7 +93,7 @@ Result<SheetCard> LoadSheetCard(const std::string &path, const RulesTables &tabl
                                                     tables);
     if (!built)
         return Failure{"", OneLine(built.failure().Message())};
-    SheetCard card{UnitCardModel(defaultFont), figure.Image()};
+    SheetCard card{UnitCardModel(defaultFont), figure.Image(), figure.PictureProblem()};
     (void)card.card.LoadFigure(built.value(), fontExists);
     return card;
 }
@@ -121,6 +121,8 @@ CardSheetJob BuildArmySheetJob(const std::vector<ArmyUnit> &units, bool perUnit,
             Result<SheetCard> card = LoadSheetCard(file->second, tables, fontExists, defaultFont);
             Result<std::size_t> index = card ? Result<std::size_t>(job.cards.size())
                                              : Result<std::size_t>(card.failure());
+            if (card && !card.value().pictureProblem.empty())
+                job.withoutPicture.push_back({name, card.value().pictureProblem});
             if (card)
                 job.cards.push_back(std::move(card).value());
             outcome = loaded.emplace(file->second, std::move(index)).first;
@@ -135,18 +137,34 @@ CardSheetJob BuildArmySheetJob(const std::vector<ArmyUnit> &units, bool perUnit,
     return job;
 }
 
-std::string SheetPrintedMessage(int printed, const std::vector<SkippedLine> &skipped,
-                                bool preview)
+namespace {
+
+void AppendLines(std::string &text, const std::vector<SkippedLine> &lines)
 {
-    if (skipped.empty())
-        return {};
-    std::string text = std::to_string(printed) + (printed == 1 ? " card" : " cards")
-                       + (preview ? " previewed, " : " printed, ")
-                       + std::to_string(skipped.size()) + " skipped: ";
-    for (std::size_t i = 0; i < skipped.size(); ++i) {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
         if (i > 0)
             text += "; ";
-        text += skipped[i].figure + " (" + skipped[i].reason + ')';
+        text += lines[i].figure + " (" + lines[i].reason + ')';
+    }
+}
+
+} // namespace
+
+std::string SheetPrintedMessage(int printed, const std::vector<SkippedLine> &skipped,
+                                bool preview, const std::vector<SkippedLine> &withoutPicture)
+{
+    if (skipped.empty() && withoutPicture.empty())
+        return {};
+    std::string text = std::to_string(printed) + (printed == 1 ? " card" : " cards")
+                       + (preview ? " previewed" : " printed");
+    if (!skipped.empty()) {
+        text += ", " + std::to_string(skipped.size()) + " skipped: ";
+        AppendLines(text, skipped);
+    }
+    if (!withoutPicture.empty()) {
+        text += ", " + std::to_string(withoutPicture.size())
+                + (withoutPicture.size() == 1 ? " without its picture: " : " without their picture: ");
+        AppendLines(text, withoutPicture);
     }
     return text;
 }

@@ -27,6 +27,9 @@ struct SheetCard
 {
     UnitCardModel card;
     Picture picture;
+    // Why the figure's stored picture could not be read (the card is then
+    // printed without it); empty otherwise.
+    std::string pictureProblem = {};
 };
 
 // An army line that gave no card: the figure's name and why.
@@ -37,12 +40,14 @@ struct SkippedLine
 };
 
 // The distinct cards, the order in which copies of them are printed
-// (indexes into cards) and the skipped lines.
+// (indexes into cards), the skipped lines and the figures whose cards are
+// printed without their picture (once each, with the picture's problem).
 struct CardSheetJob
 {
     std::vector<SheetCard> cards;
     std::vector<std::size_t> order;
     std::vector<SkippedLine> skipped;
+    std::vector<SkippedLine> withoutPicture;
 
     // The scenes of the cards, for PrintCardSheets.
     std::vector<CardScene> Scenes(int creditWidth, int creditHeight) const;
@@ -72,9 +77,11 @@ CardSheetJob BuildArmySheetJob(const std::vector<ArmyUnit> &units, bool perUnit,
                                const FontExistsFn &fontExists, const std::string &defaultFont);
 
 // "3 cards printed, 1 skipped: Orc Archer (file not found)"; several skipped
-// lines are joined by "; ". A preview says "previewed" instead. Empty when
-// nothing was skipped.
+// lines are joined by "; ". Figures printed without their picture follow as
+// ", 1 without its picture: Ogre (why)". A preview says "previewed"
+// instead. Empty when nothing was skipped or printed without its picture.
 std::string SheetPrintedMessage(int printed, const std::vector<SkippedLine> &skipped,
-                                bool preview = false);
+                                bool preview = false,
+                                const std::vector<SkippedLine> &withoutPicture = {});
 
 } // namespace tarvello

@@ -46,17 +46,18 @@ std::optional<std::int64_t> WholeNumber(std::string_view text)
     return static_cast<std::int64_t>(rounded);
 }
 
+// A side of the stored picture, or a RuntimeError naming what is wrong.
 int PictureSide(const ProfileDocument &doc, std::string_view key)
 {
     const std::string text = doc.Read(kImageProperties, key, "0");
     const std::optional<double> number = LocaleNumber(text, '.');
     if (!number)
-        throw RuntimeError(errtext::kTypeMismatch);
+        throw RuntimeError("Its " + std::string(key) + " \"" + text + "\" is not a number.");
     const double side = RoundHalfEven(*number);
-    if (!std::isfinite(side) || side > kMaxPictureSide)
-        throw RuntimeError(errtext::kOverflow);
     if (side < 0)
-        throw RuntimeError(errtext::kInvalidCall);
+        throw RuntimeError("Its " + std::string(key) + " " + text + " is below 0.");
+    if (!std::isfinite(side) || side > kMaxPictureSide)
+        return kMaxPictureSide + 1;
     return static_cast<int>(side);
 }
 
@@ -139,7 +140,7 @@ void AppendImageText(std::string &out, const Picture &picture)
 }
 
 FigureFileText MakeFigureFileText(ProfileDocument &doc, const FigureRecord &record,
-                                  const Picture &picture)
+                                  const Picture &picture, std::string_view keptImageText)
 {
     WriteFigureSections(doc, record);
     FigureFileText file{doc.ToText(), {}};
@@ -149,6 +150,10 @@ FigureFileText MakeFigureFileText(ProfileDocument &doc, const FigureRecord &reco
     if (!text.empty() && text.back() != '\n' && text.back() != '\r')
         text += "\r\n";
     const std::size_t figureSize = text.size();
+    if (!keptImageText.empty()) {
+        text += keptImageText;
+        return file;
+    }
     try {
         AppendImageText(text, picture);
     } catch (const std::exception &e) {
@@ -188,8 +193,10 @@ Picture ReadPicture(const ProfileDocument &doc)
 {
     const int w = PictureSide(doc, figurekeys::kImageWidth);
     const int h = PictureSide(doc, figurekeys::kImageHeight);
-    if (static_cast<long long>(w) * h > kMaxPicturePixels)
-        throw RuntimeError(errtext::kOverflow);
+    if (w > kMaxPictureSide || h > kMaxPictureSide || static_cast<long long>(w) * h > kMaxPicturePixels)
+        throw RuntimeError("It is " + doc.Read(kImageProperties, figurekeys::kImageWidth, "0")
+                           + " \xD7 " + doc.Read(kImageProperties, figurekeys::kImageHeight, "0")
+                           + " pixels, more than a figure file holds (4096 \xD7 4096).");
     Picture picture(w, h);
     doc.ForEachEntry(kImagePixels, [&picture, w, h](const ProfileLine &entry) {
         if (!entry.hasValue)
@@ -209,6 +216,23 @@ Picture ReadPicture(const ProfileDocument &doc)
                         + static_cast<std::size_t>(*x)] = static_cast<std::uint32_t>(*colour);
     });
     return picture;
+}
+
+std::string PictureSectionsText(const ProfileDocument &doc)
+{
+    std::string text;
+    for (const char *section : {kImageProperties, kImagePixels}) {
+        const std::size_t start = text.size();
+        const bool found = doc.ForEachEntry(section, [&text](const ProfileLine &line) {
+            text.append(line.key);
+            if (line.hasValue)
+                text.append("=").append(line.value);
+            text.append("\r\n");
+        });
+        if (found)
+            text.insert(start, "[" + std::string(section) + "]\r\n");
+    }
+    return text;
 }
 
 } // namespace tarvello

@@ -19,10 +19,6 @@ class ProfileDocument;
 
 // The save dialog's filter for figure files.
 inline constexpr const char *kFigureFileFilter = DocumentKindFacts(DocumentKind::Figure).filter;
-// Largest picture width or height, and largest pixel count (4096 x 4096),
-// accepted from a file.
-inline constexpr int kMaxPictureSide = 16384;
-inline constexpr long long kMaxPicturePixels = 4096LL * 4096LL;
 
 // Writes the figure into doc as a save does: every Figure key in control
 // order (existing keys keep their places), every numbered section of the
@@ -47,9 +43,11 @@ struct FigureFileText
     Status image;
 };
 
-// Builds the text of a saved figure file from doc and the figure.
+// Builds the text of a saved figure file from doc and the figure. A picture
+// that could not be read is written back as its sections' text
+// (keptImageText, when not empty) instead of the picture's lines.
 FigureFileText MakeFigureFileText(ProfileDocument &doc, const FigureRecord &record,
-                                  const Picture &picture);
+                                  const Picture &picture, std::string_view keptImageText = {});
 
 // The value of a key of the Figure section, with a default.
 std::string ReadFigureValue(const ProfileDocument &doc, std::string_view key,
@@ -62,8 +60,13 @@ std::vector<ListRow> ReadSeries(const ProfileDocument &doc, FigureSeries series)
 // The picture stored in doc: Width x Height of [ImageProperties] (default 0),
 // blank, with every valid pixel line of [ImagePixels] set. Lines that are
 // malformed, outside the picture or with a negative colour are ignored.
-// Throws RuntimeError when Width or Height is not a number, is negative or
-// exceeds kMaxPictureSide, or the picture exceeds kMaxPicturePixels.
+// Throws RuntimeError naming the problem when Width or Height is not a
+// number or is negative, or the picture is larger than a figure file holds
+// (kMaxPictureSide, kMaxPicturePixels).
 Picture ReadPicture(const ProfileDocument &doc);
+
+// The [ImageProperties] and [ImagePixels] sections as doc holds them, as CR
+// LF lines; empty when doc has neither.
+std::string PictureSectionsText(const ProfileDocument &doc);
 
 } // namespace tarvello

@@ -256,6 +256,7 @@ Status FigureModel::SetShots(int selectedRow, int value)
 void FigureModel::SetPicture(Picture picture)
 {
     m_picture = std::make_shared<const Picture>(std::move(picture));
+    m_unread.reset();
     ++m_pictureRevision;
     Step("Change Picture", "Picture");
 }
@@ -281,7 +282,8 @@ Status FigureModel::SaveTo(const std::string &path)
             if (bytes)
                 doc = ProfileDocument::FromBytes(std::move(*bytes));
         }
-        const FigureFileText file = MakeFigureFileText(doc, m_record, *m_picture);
+        const FigureFileText file = MakeFigureFileText(doc, m_record, *m_picture,
+                                                       UnreadPictureText());
         if (Status written = WriteFileAtomically(path, file.text); !written)
             return written;
         if (!file.image)
@@ -336,11 +338,28 @@ void FigureModel::ReadFigureSection(const ProfileDocument &doc, std::vector<Fail
             calculated(SetHitPoints(ReadFigureValue(doc, name, "")));
         } else {
             m_record.*field.text = ReadFigureValue(doc, name, "");
-            if (field.text == &FigureRecord::txtImageFile && !m_record.txtImageFile.empty()) {
-                m_picture = std::make_shared<const Picture>(ReadPicture(doc));
-                ++m_pictureRevision;
-            }
+            if (field.text == &FigureRecord::txtImageFile && !m_record.txtImageFile.empty())
+                ReadStoredPicture(doc, notices);
         }
+    }
+}
+
+// A picture that cannot be read is shown blank and its sections are kept as
+// stored, so that saving loses nothing of it; the figure opens all the same.
+void FigureModel::ReadStoredPicture(const ProfileDocument &doc, std::vector<Failure> &notices)
+{
+    ++m_pictureRevision;
+    try {
+        m_picture = std::make_shared<const Picture>(ReadPicture(doc));
+        m_unread.reset();
+    } catch (const std::exception &e) {
+        m_picture = std::make_shared<const Picture>();
+        m_unread = std::make_shared<const UnreadPicture>(
+            UnreadPicture{PictureSectionsText(doc), e.what()});
+        notices.push_back({"The picture of " + m_fileName
+                               + " cannot be read; the figure opens without it, and saving "
+                                 "keeps the stored picture until another one is chosen.",
+                           e.what(), FailureKind::Other});
     }
 }
 
@@ -354,6 +373,7 @@ std::vector<Failure> FigureModel::OpenContent(const std::string &path, std::stri
         return {Failure{LoadingSentence(path), "Not a figure file", FailureKind::NotThisFormat}};
     m_loading = true;
     m_fileName = path;
+    m_unread.reset();
     try {
         ReadFigureSection(doc, notices);
         for (FigureSeries series : kAllSeries) {

@@ -24,13 +24,25 @@ struct RulesTables;
 // Which captions the training list shows.
 enum class TrainingCaptions { Training, Vehicle, Mage };
 
+// A stored picture that could not be read: its sections' text, written back
+// by every save until another picture is chosen, and what is wrong with it.
+struct UnreadPicture
+{
+    std::string text;
+    std::string problem;
+
+    bool operator==(const UnreadPicture &) const = default;
+};
+
 // What an undo step restores: the figure's fields, its picture (shared
-// between steps, as it changes rarely) and the training captions.
+// between steps, as it changes rarely), the training captions and the
+// stored picture that could not be read, if any.
 struct FigureSnapshot
 {
     FigureRecord record;
     std::shared_ptr<const Picture> picture;
     TrainingCaptions captions = TrainingCaptions::Training;
+    std::shared_ptr<const UnreadPicture> unread;
 
     bool operator==(const FigureSnapshot &) const = default;
 };
@@ -45,6 +57,14 @@ public:
     // --- State ---------------------------------------------------------
     const FigureRecord &Record() const { return m_record; }
     const Picture &Image() const { return *m_picture; }
+    // What is wrong with the opened file's picture, which is then shown blank
+    // and kept in the file as stored; empty when there is none.
+    std::string PictureProblem() const { return m_unread ? m_unread->problem : std::string(); }
+    // The stored sections of that picture, which a save writes back.
+    std::string_view UnreadPictureText() const
+    {
+        return m_unread ? std::string_view(m_unread->text) : std::string_view();
+    }
     // Incremented whenever the picture is replaced (also by Undo and Redo).
     std::uint64_t PictureRevision() const { return m_pictureRevision; }
     // Path of the figure file; empty until saved or opened.
@@ -106,9 +126,9 @@ public:
     // The figure's picture (after the window loaded a bitmap). Does not set
     // Changed by itself; SetImageFile does.
     void SetPicture(Picture picture);
-    // A bitmap chosen by Browse: its file name, and its picture when it could
-    // be read; one step.
-    void ChoosePicture(std::string_view imageFile, std::optional<Picture> picture);
+    // A picture chosen by Browse and read whole: its file name and its
+    // picture, one step. (A file that cannot be read changes nothing.)
+    void ChoosePicture(std::string_view imageFile, Picture picture);
 
     // --- Undo and redo -------------------------------------------------
     // Every user change above is one step, named for the menu ("Remove
@@ -131,7 +151,9 @@ public:
     // and recalculates with Loading set, so Changed ends clear. Returns, in
     // the order they happened, a notice "The item " + value + " does not
     // exist in current resourcefiles!" for each choice missing from its list
-    // (the current choice stays), the calculation's failure once, and
+    // (the current choice stays), the calculation's failure once, a notice
+    // "The picture of " + path + " cannot be read; ..." with the picture's
+    // problem (the figure opens with a blank picture), and
     // "Error in loading " + path + " !" when the file cannot be read (what
     // was filled stays). A file without a Figure section is refused with
     // "Error in loading " + path + " !" and "Not a figure file"; the editor
@@ -146,7 +168,8 @@ private:
     void SwitchTrainingCaptions();
     void MarkChanged();
     void ReadFigureSection(const ProfileDocument &doc, std::vector<Failure> &notices);
-    FigureSnapshot Snapshot() const { return {m_record, m_picture, m_captions}; }
+    FigureSnapshot Snapshot() const { return {m_record, m_picture, m_captions, m_unread}; }
+    void ReadStoredPicture(const ProfileDocument &doc, std::vector<Failure> &notices);
     // Records the change just made as a step (not while Loading).
     void Step(std::string name, const std::string &mergeKey = {});
     void ResetHistory() { m_history.Reset(Snapshot()); }
@@ -156,6 +179,7 @@ private:
     FigureRecord m_record;
     std::shared_ptr<const Picture> m_picture = std::make_shared<const Picture>();
     std::uint64_t m_pictureRevision = 0;
+    std::shared_ptr<const UnreadPicture> m_unread;
     std::string m_fileName;
     bool m_changed = false;
     bool m_loading = false;

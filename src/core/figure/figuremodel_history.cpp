@@ -10,14 +10,13 @@ void FigureModel::Step(std::string name, const std::string &mergeKey)
         m_history.Record(std::move(name), Snapshot(), mergeKey);
 }
 
-void FigureModel::ChoosePicture(std::string_view imageFile, std::optional<Picture> picture)
+void FigureModel::ChoosePicture(std::string_view imageFile, Picture picture)
 {
     m_record.txtImageFile = imageFile;
     MarkChanged();
-    if (picture) {
-        m_picture = std::make_shared<const Picture>(std::move(*picture));
-        ++m_pictureRevision;
-    }
+    m_picture = std::make_shared<const Picture>(std::move(picture));
+    m_unread.reset();
+    ++m_pictureRevision;
     Step("Change Picture");
 }
 
@@ -27,6 +26,7 @@ Status FigureModel::Restore(const FigureSnapshot &snapshot)
 {
     m_record = snapshot.record;
     m_captions = snapshot.captions;
+    m_unread = snapshot.unread;
     if (snapshot.picture != m_picture) {
         m_picture = snapshot.picture;
         ++m_pictureRevision;

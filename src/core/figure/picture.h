@@ -6,6 +6,16 @@
 // The figure's picture in pixels.
 namespace tarvello {
 
+// Largest picture width or height, and largest pixel count (4096 x 4096),
+// that a figure file holds.
+inline constexpr int kMaxPictureSide = 16384;
+inline constexpr long long kMaxPicturePixels = 4096LL * 4096LL;
+
+// The most pixels a printed card can use: the whole card (6 x 8.4 cm) at
+// 300 dots per inch.
+inline constexpr int kCardPictureWidth = 709;
+inline constexpr int kCardPictureHeight = 992;
+
 // A picture of width x height pixels, row by row (index y * width + x). Each
 // colour is red + green * 256 + blue * 65536, as the figure file stores it.
 struct Picture

@@ -162,7 +162,8 @@ Status SaveRecostedFigure(const RulesTables &tables, const std::string &path, bo
     }
     try {
         ProfileDocument doc = ProfileDocument::FromBytes(std::move(*bytes));
-        const FigureFileText file = MakeFigureFileText(doc, record, model.Image());
+        const FigureFileText file = MakeFigureFileText(doc, record, model.Image(),
+                                                       model.UnreadPictureText());
         if (Status written = WriteFileAtomically(path, file.text); !written)
             return written;
         return file.image;

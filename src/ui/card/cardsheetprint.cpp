@@ -107,6 +107,8 @@ bool renderCardSheets(QPrinter &printer, const CardSheetJob &job,
 CardSheetJob copiesJob(SheetCard card, int copies)
 {
     CardSheetJob job;
+    if (!card.pictureProblem.empty())
+        job.withoutPicture.push_back({card.card.figure().Name, card.pictureProblem});
     job.cards.push_back(std::move(card));
     job.order.assign(static_cast<std::size_t>(std::max(0, copies)), 0);
     return job;
@@ -178,7 +180,7 @@ void runCardSheet(AppContext &context, QWidget *parent, const CardSheetRequest &
         }
     }
     const std::string skipped = SheetPrintedMessage(int(job.order.size()), job.skipped,
-                                                    choice->preview);
+                                                    choice->preview, job.withoutPicture);
     if (!skipped.empty())
         notice(context, parent, skipped);
 }

@@ -14,6 +14,7 @@
 #include "card/qtcardtarget.h"
 #include "figure/figurefile.h"
 #include "figure/figuremodel.h"
+#include "figure/picturechoice.h"
 #include "platform/busypointer.h"
 #include "platform/areasizing.h"
 #include "platform/eventhooks.h"
@@ -42,7 +43,9 @@ namespace tarvello {
 
 namespace {
 
-const QString kBitmapFilter = QStringLiteral("Bitmap (*.bmp)|*.bmp|All files (*.*)|*.*");
+const QString kPictureFilter = QStringLiteral(
+    "Bitmap (*.bmp)|*.bmp|Pictures (*.bmp *.png *.jpg *.jpeg *.gif)|*.bmp;*.png;*.jpg;*.jpeg;*.gif"
+    "|All files (*.*)|*.*");
 
 // The window's size in twips, converted at the screen's resolution.
 constexpr int kWidthTwips = 12780;
@@ -214,16 +217,29 @@ void frmFigure::report(const Failure &failure)
 
 void frmFigure::browseImage()
 {
-    const std::optional<QString> path = m_context.dialogs->openFile(this, kBitmapFilter,
+    const std::optional<QString> path = m_context.dialogs->openFile(this, kPictureFilter,
                                                                     m_context.picturesFolder);
     if (!path || path->isEmpty())
         return;
-    // A file that is not a readable picture leaves the picture as it was.
-    const QImage image(*path);
-    std::optional<Picture> picture;
-    if (!image.isNull())
-        picture = pictureFromImage(image);
-    m_model->ChoosePicture(toFileText(QFileInfo(*path).fileName()), std::move(picture));
+    // A file that cannot be read whole changes nothing.
+    Result<QImage> read = readPictureFile(*path);
+    if (!read) {
+        report(read.failure());
+        return;
+    }
+    QImage image = std::move(read).value();
+    const PictureOffer offer = OfferPicture({image.width(), image.height()});
+    if (offer.ask) {
+        const IDialogs::Answer answer = m_context.dialogs->message(
+            this, boxTitleText(BoxTitle::WithVersion), fromFileText(offer.question),
+            IDialogs::Buttons::YesNo, IDialogs::Icon::Question);
+        if (answer == IDialogs::Answer::Yes)
+            image = image.scaled(offer.scaled.width, offer.scaled.height, Qt::IgnoreAspectRatio,
+                                 Qt::SmoothTransformation);
+        else if (answer != IDialogs::Answer::No || !offer.keepWhole)
+            return;
+    }
+    m_model->ChoosePicture(toFileText(QFileInfo(*path).fileName()), pictureFromImage(image));
     apply({});
 }
 
@@ -255,7 +271,8 @@ void frmFigure::printCards()
     const std::optional<clsFigure> figure = cardFigure();
     if (!figure)
         return;
-    SheetCard card{UnitCardModel(cardDefaultFont()), m_model->Image()};
+    SheetCard card{UnitCardModel(cardDefaultFont()), m_model->Image(),
+                   m_model->PictureProblem()};
     (void)card.card.LoadFigure(*figure, FontExists);
     CardSheetRequest request;
     request.build = [&card](const IDialogs::CardSheetChoice &choice) {

@@ -1,5 +1,11 @@
 #include "pictureconvert.h"
+#include "uitext.h"
 
+#include "figure/picturechoice.h"
+#include "platform/fileio.h"
+
+#include <QBuffer>
+#include <QImageReader>
 #include <QPainter>
 
 namespace tarvello {
@@ -37,6 +43,25 @@ QImage imageFromPicture(const Picture &picture)
                            int((colour >> 16) & 0xFF));
         }
     }
+    return image;
+}
+
+Result<QImage> readPictureFile(const QString &path)
+{
+    const std::string filePath = toFilePath(path);
+    const std::optional<std::string> bytes = ReadFileBytes(filePath);
+    if (!bytes)
+        return PictureRefused(filePath, ReadFailureDescription(filePath));
+    // Qt takes a bitmap cut short with its missing rows unset: refused here.
+    if (std::string shortfall = PictureFileShortfall(*bytes); !shortfall.empty())
+        return PictureRefused(filePath, std::move(shortfall));
+    QByteArray data = QByteArray::fromRawData(bytes->data(), qsizetype(bytes->size()));
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    QImage image;
+    if (!reader.read(&image) || image.isNull())
+        return PictureRefused(filePath, toFileText(reader.errorString()));
     return image;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "figure/picture.h"
+#include "platform/failure.h"
 
 #include <QImage>
 
@@ -14,5 +15,10 @@ Picture pictureFromImage(const QImage &image);
 
 // An opaque RGB image of the picture's pixels.
 QImage imageFromPicture(const Picture &picture);
+
+// The picture of a file read whole, or its refusal ("The picture ... cannot
+// be read!") when the file cannot be read, ends before its picture does, or
+// is no picture Qt reads; nothing read in part is ever returned.
+Result<QImage> readPictureFile(const QString &path);
 
 } // namespace tarvello

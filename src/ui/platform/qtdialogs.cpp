@@ -67,12 +67,15 @@ QString toQtFileFilter(const QString &filter)
         QString name = parts.at(i).trimmed();
         const QString pattern = parts.at(i + 1).trimmed();
         // A name that already shows its pattern in parentheses keeps its
-        // wording; Qt reads the patterns from those parentheses.
+        // wording; Qt reads the patterns from those parentheses. The name
+        // may show several patterns apart by ";" or by blanks.
         const QString shown = QLatin1Char('(') + pattern + QLatin1Char(')');
+        const QString qtShown = QLatin1Char('(') + qtPatterns(pattern) + QLatin1Char(')');
         if (name.endsWith(shown))
             name.chop(shown.size());
-        result.append(name.trimmed() + QLatin1String(" (") + qtPatterns(pattern)
-                      + QLatin1Char(')'));
+        else if (name.endsWith(qtShown))
+            name.chop(qtShown.size());
+        result.append(name.trimmed() + QLatin1String(" ") + qtShown);
     }
     return result.join(QLatin1String(";;"));
 }
