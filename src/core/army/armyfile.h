@@ -1,10 +1,10 @@
 #pragma once
 
 #include "armyunit.h"
+#include "platform/documentkinds.h"
 
 #include <string>
 #include <string_view>
-#include "platform/documentkinds.h"
 #include <vector>
 
 // The army file (.tva): the army name, the figure directory, the header line

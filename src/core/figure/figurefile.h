@@ -3,12 +3,12 @@
 #include "figurerecord.h"
 #include "figureseries.h"
 #include "picture.h"
+#include "platform/documentkinds.h"
 #include "platform/failure.h"
 
 #include <array>
 #include <string>
 #include <string_view>
-#include "platform/documentkinds.h"
 #include <vector>
 
 // The figure file (.tvf): a profile file with a Figure section, numbered
