@@ -5,31 +5,15 @@
 #include "army/armyreport.h"
 #include "recordingprinter.h"
 #include "platform/fileio.h"
+#include "fuzztemp.h"
 
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
-#include <unistd.h>
-
-namespace {
-
-std::string TempPath(const char *name)
-{
-    static const std::filesystem::path dir = [] {
-        const auto d = std::filesystem::temp_directory_path()
-                       / ("tarvello_army_fuzz_" + std::to_string(getpid()));
-        std::filesystem::create_directories(d);
-        return d;
-    }();
-    return (dir / name).string();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const std::string path = TempPath("in.tva");
+    const std::string path = FuzzTempPath("in.tva");
     if (!tarvello::WriteFileAtomically(path, std::string(reinterpret_cast<const char *>(data), size))
              .ok())
         return 0;
@@ -42,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     (void)tarvello::PrintArmyReport(printer, army.ReportData(), '.');
     if (!opened.ok())
         return 0;
-    const std::string saved = TempPath("out.tva");
+    const std::string saved = FuzzTempPath("out.tva");
     if (!army.WriteArmy(saved).ok())
         std::abort();
     tarvello::ArmyModel again("", '.');
