@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Plants single-line faults one at a time and tells which tests catch each.
 
-usage: mutate.py [--only BINARY,...] LIST [ID...]
+usage: mutate.py [--build DIR] [--only BINARY,...] LIST [ID...]
 
 LIST holds one fault a line, tab-separated:
     ID  PATH  LINE  OLD  NEW  [CHECK]
@@ -11,6 +11,8 @@ or, when the line has moved, on exactly one line of the file; it becomes NEW
 given, only those faults are planted. For each fault the build (build/test)
 is brought up to date and the whole test suite runs; with --only, just those
 test programs (e.g. core_tests) are built and run, which is much quicker;
+--build names another build folder (e.g. build/fuzz, whose
+core_tests_sanitized runs the core tests under the sanitizers);
 CHECK, when given, is a further shell command run from the repository whose
 failure also kills the fault (a script no test target covers). The file is
 restored from git afterwards, whatever happened. Prints one line a fault:
@@ -93,9 +95,13 @@ def try_fault(fields, programs):
 
 
 def main(argv):
+    global BUILD
     programs = []
-    if len(argv) > 2 and argv[1] == "--only":
-        programs = argv[2].split(",")
+    while len(argv) > 2 and argv[1] in ("--only", "--build"):
+        if argv[1] == "--only":
+            programs = argv[2].split(",")
+        else:
+            BUILD = os.path.join(ROOT, argv[2])
         argv = argv[:1] + argv[3:]
     if len(argv) < 2:
         print(__doc__.strip(), file=sys.stderr)
