@@ -46,7 +46,7 @@ def plant(path, line, old, new):
 
 def run(command, cwd, env=None, timeout=None):
     return subprocess.run(command, cwd=cwd, env=env, shell=isinstance(command, str),
-                          stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True,
+                          stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True, errors="replace",
                           timeout=timeout)
 
 
