@@ -2,6 +2,7 @@
 // again: nothing may crash, hang or allocate without bound.
 #include "figure/figuremodel.h"
 #include "figure_testtables.h"
+#include "fuzztemp.h"
 #include "rules/rulestables.h"
 
 #include <cstddef>
@@ -9,7 +10,6 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
-#include <unistd.h>
 
 using namespace tarvello;
 
@@ -19,12 +19,6 @@ const RulesTables &Tables()
 {
     static const RulesTables tables = figuretest::FigureTestTables();
     return tables;
-}
-
-const std::string &TempPath()
-{
-    static const std::string path = "/tmp/tarvello_figure_fuzz_" + std::to_string(getpid()) + ".tvf";
-    return path;
 }
 
 } // namespace
@@ -42,10 +36,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     // Save what was read and read it back: the second open sees only what a
     // save writes.
-    if (model.SaveTo(TempPath()).ok()) {
+    if (model.SaveTo(FuzzTempPath("fuzz.tvf")).ok()) {
         FigureModel again(Tables());
         (void)again.Initialize();
-        again.Open(TempPath());
+        again.Open(FuzzTempPath("fuzz.tvf"));
     }
     return 0;
 }

@@ -31,6 +31,20 @@ void Release(void *p) noexcept
 
 void *operator new(std::size_t size) { return Allocate(size); }
 void *operator new[](std::size_t size) { return Allocate(size); }
+// The forms that return null instead of throwing (a temporary buffer of
+// std::stable_sort takes one) are freed by the plain delete too.
+void *operator new(std::size_t size, const std::nothrow_t &) noexcept
+{
+    try {
+        return Allocate(size);
+    } catch (const std::bad_alloc &) {
+        return nullptr;
+    }
+}
+void *operator new[](std::size_t size, const std::nothrow_t &tag) noexcept
+{
+    return operator new(size, tag);
+}
 void operator delete(void *p) noexcept { Release(p); }
 void operator delete[](void *p) noexcept { Release(p); }
 void operator delete(void *p, std::size_t) noexcept { Release(p); }

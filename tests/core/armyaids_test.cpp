@@ -43,6 +43,7 @@ TEST(PointsLimit, LeftOverOrNone)
         {"1000", "1000", "0 left", false},  {"-20", "0", "20 left", false},
         {"2147483647", "0", "2147483647 over", true}, {"500", "", "", false},
         {"500", "12a", "", false},          {"500", "1234567890", "", false},
+        {"1", "999999999", "999999998 left", false},
     };
     for (const BalanceCase &c : cases) {
         const PointsBalance balance = BalanceOf(c.total, c.limit);
@@ -148,10 +149,11 @@ TEST(FigureFilter, MatchesNameRaceTypeAndWeaponsWithoutCase)
     set(2, kTrainingLevel, "Elite");
     set(3, kExtraItemList, "Horn");
     set(3, kArmor, "Plate");
+    set(3, kFigureName, "\x8A" "aman");
     const std::pair<const char *, std::vector<std::size_t>> cases[] = {
         {"orc", {0, 1}}, {"BOW", {0}},  {"axe", {1}},     {"h\xE9ro", {2}},
         {"elite", {}},   {"horn", {}},  {"plate", {}},    {"", {0, 1, 2, 3}},
-        {"x", {1}},      {"(2)", {0}},  {"sword|a", {1}},
+        {"x", {1}},      {"(2)", {0}},  {"sword|a", {1}},  {"\x9A" "AMAN", {3}},
     };
     for (const auto &[text, rows] : cases)
         EXPECT_EQ(FilterFigures(figures, text), rows) << text;
@@ -159,13 +161,13 @@ TEST(FigureFilter, MatchesNameRaceTypeAndWeaponsWithoutCase)
 
 TEST(FigureSort, NumbersAsNumbersBeforeTextsEqualRowsKeepTheirOrder)
 {
-    const Texts cells = {"10", "abc", "9", "<none>", "Abd", "-1", "2.5", "57 \xE2\x86\x92 60", "ABC", "9"};
-    std::vector<std::size_t> rows = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+    const Texts cells = {"10", "abc", "9", "<none>", "Abd", "-1", "2.5", "57 \xE2\x86\x92 60", "ABC", "9", ".5"};
+    std::vector<std::size_t> rows = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
     const CellText cell = [&cells](std::size_t row) { return std::string_view(cells[row]); };
     SortRows(rows, cell, false);
-    EXPECT_EQ(rows, (std::vector<std::size_t>{5, 6, 2, 9, 0, 7, 3, 1, 8, 4}));
+    EXPECT_EQ(rows, (std::vector<std::size_t>{5, 10, 6, 2, 9, 0, 7, 3, 1, 8, 4}));
     SortRows(rows, cell, true);
-    EXPECT_EQ(rows, (std::vector<std::size_t>{4, 1, 8, 3, 7, 0, 2, 9, 6, 5}));
+    EXPECT_EQ(rows, (std::vector<std::size_t>{4, 1, 8, 3, 7, 0, 2, 9, 6, 10, 5}));
 }
 
 struct SheetRecorder : ICardSheetPrinter

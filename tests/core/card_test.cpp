@@ -536,6 +536,7 @@ TEST(CardFit, TooFullCardsAreFittedInsideTheFrame)
         {"the same mage printed", StressMage(), true, 8, {"Armor:", 6}},
         {"the mage with 14-point attacks: those step down too", StressMage(), false, 14,
          {"Fire Bolt S:12 L:24 AR:2 #:3", 9}},
+        {"and their rolls with them", StressMage(), false, 14, {"10", 9}},
         {"five-digit vehicle cost", [] { clsFigure f = Figure(3, 1, 1, 0, 0, "Hull");
              f.Cost = 12345; f.OptionalRules = true; return f; }(), false, 8,
          {"Vehicle Cost: 12345*", 7}},

@@ -107,6 +107,10 @@ TEST(ProfileDocument, ByteOrderMarkDoesNotHideTheFirstSection)
     EXPECT_TRUE(doc.HasSection("Figure"));
     EXPECT_EQ(doc.Read("Figure", "txtFigureName", ""), "Elf");
     EXPECT_EQ(ProfileDocument::Lookup(text, "Figure", "txtFigureName").value, "Elf");
+    // A first line that starts with those bytes is written after a mark.
+    ProfileDocument marked;
+    marked.AppendEntry(text.substr(0, 3) + "k", "v");
+    EXPECT_EQ(ProfileDocument::Parse(marked.ToText()).ToText(), marked.ToText());
 }
 
 struct ReadCase

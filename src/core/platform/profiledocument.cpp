@@ -703,6 +703,10 @@ std::string ProfileDocument::ToText() const
             *out++ = '\n';
         }
     }
+    // A first line that itself starts with the bytes of a byte order mark
+    // is written after a mark, so that reading drops only that one.
+    if (WithoutByteOrderMark(text).size() != text.size())
+        text.insert(0, "\xEF\xBB\xBF");
     return text;
 }
 
