@@ -7,7 +7,7 @@ namespace tarvello {
 ArmySnapshot ArmyModel::Snapshot() const
 {
     return {m_armyName, m_unitDirectory, m_units, m_selected, m_unitCount, m_unitSize,
-            m_pointsLimit};
+            m_pointsLimit, m_headerTail};
 }
 
 void ArmyModel::Step(std::string name, const std::string &mergeKey)
@@ -32,6 +32,7 @@ Status ArmyModel::Restore(const ArmySnapshot &snapshot)
     m_unitCount = snapshot.unitCount;
     m_unitSize = snapshot.unitSize;
     m_pointsLimit = snapshot.pointsLimit;
+    m_headerTail = snapshot.headerTail;
     UnitsChanged();
     const bool loading = m_loading;
     m_loading = true;

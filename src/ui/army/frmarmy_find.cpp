@@ -121,12 +121,14 @@ void frmArmy::showAvailable()
 void frmArmy::showLimit()
 {
     const QString limit = fromFileText(m_model->PointsLimit());
-    if (m_ui->txtPointsLimit->text() != limit)
+    if (!m_limitRefused && m_ui->txtPointsLimit->text() != limit)
         m_ui->txtPointsLimit->setText(limit);
     const PointsBalance balance = m_model->Balance();
-    m_ui->lblPointsLeft->setText(fromFileText(balance.Text()));
+    m_ui->lblPointsLeft->setText(m_limitRefused
+                                     ? QStringLiteral("not a whole number from 0 to 999,999,999")
+                                     : fromFileText(balance.Text()));
     QPalette palette = m_ui->lblPointsLeft->parentWidget()->palette();
-    if (balance.IsOver())
+    if (balance.IsOver() || m_limitRefused)
         palette.setColor(QPalette::WindowText, kWarningColour);
     m_ui->lblPointsLeft->setPalette(palette);
 }
