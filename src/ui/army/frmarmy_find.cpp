@@ -125,7 +125,7 @@ void frmArmy::showLimit()
         m_ui->txtPointsLimit->setText(limit);
     const PointsBalance balance = m_model->Balance();
     m_ui->lblPointsLeft->setText(m_limitRefused
-                                     ? QStringLiteral("not a whole number from 0 to 999,999,999")
+                                     ? QStringLiteral("not a limit")
                                      : fromFileText(balance.Text()));
     QPalette palette = m_ui->lblPointsLeft->parentWidget()->palette();
     if (balance.IsOver() || m_limitRefused)
