@@ -1,5 +1,6 @@
 // Scanning a folder of 2,000 figure files for the army editor, without and
 // with a 128 x 128 picture in every file.
+#include "bigarmy.h"
 #include "army/figurefilter.h"
 #include "army/armymodel.h"
 #include "army/figuresummary.h"
@@ -125,3 +126,31 @@ void BM_ArmyOpenCountZeroLines(benchmark::State &state)
     }
 }
 BENCHMARK(BM_ArmyOpenCountZeroLines)->Arg(40000)->Arg(200000)->Unit(benchmark::kMillisecond);
+
+// A change of one line's count in an army of n lines with long texts, the
+// total summed again and the step recorded; the counters give the memory
+// after opening and after the first change.
+void BM_LargeArmyCountChange(benchmark::State &state)
+{
+    const std::string file = bigarmy::ArmyFile(static_cast<int>(state.range(0)));
+    ArmyModel army("", '.');
+    const double before = bigarmy::ResidentMegabytes();
+    (void)army.Open(file);
+    const double opened = bigarmy::ResidentMegabytes();
+    if (army.Units().size() != static_cast<std::size_t>(state.range(0)))
+        state.SkipWithError("open failed");
+    (void)army.SelectUnit(static_cast<int>(state.range(0) / 2));
+    (void)army.SetUnitCount("13");
+    const double edited = bigarmy::ResidentMegabytes();
+    int count = 0;
+    for (auto _ : state) {
+        if (!army.SetUnitCount(std::to_string(4 + count++ % 50)).ok())
+            state.SkipWithError("change failed");
+    }
+    // Freed memory stays with the process: the first run's figures count.
+    static const double kOpened = opened - before;
+    static const double kEdited = edited - before;
+    state.counters["MB_opened"] = kOpened;
+    state.counters["MB_first_edit"] = kEdited;
+}
+BENCHMARK(BM_LargeArmyCountChange)->Arg(100000)->Unit(benchmark::kMillisecond);

@@ -3,12 +3,14 @@
 #include "army/armyreport.h"
 #include "army/figuresummary.h"
 #include "platform/fileio.h"
+#include "allocationcounter.h"
 #include "recordingprinter.h"
 #include "testfolder.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <tuple>
 #include <vector>
 
 namespace tarvello {
@@ -142,7 +144,7 @@ TEST(ArmyModel, TotalBeyondThirtyTwoBitsFailsAndKeepsTheShownTotal)
     army.model.SetUnitSizeAdd("24");
     const Status status = army.model.Add(0);
     ASSERT_FALSE(status.ok());
-    EXPECT_EQ(status.failure().Message(), "Error in calculating cost!\r\nOverflow");
+    EXPECT_EQ(status.failure().Message(), "Error in calculating cost!\r\nOverflow\r\nUnit line 2 (F0)");
     EXPECT_EQ(army.model.ArmyCost(), "1");
 }
 
@@ -239,19 +241,23 @@ TEST(ArmyFile, OpensWhatItCanAndReportsTheRest)
          "100"},
         {"100 fields", kHead + kUnit + std::string(84, ';') + "\r\n", "", 1, "100"},
         {"15 fields after a good line", kHead + kUnit + "\r\n1;2;3;4;5;6;7;8;9;10;11;12;13;14;15\r\n",
-         "Subscript out of range", 1, "0"},
-        {"an empty line", kHead + kUnit + "\r\n\r\n" + kUnit + "\r\n", "Subscript out of range", 1,
-         "0"},
+         "Subscript out of range\r\nLine 5 of the file", 1, "0"},
+        {"an empty line", kHead + kUnit + "\r\n\r\n" + kUnit + "\r\n",
+         "Subscript out of range\r\nLine 5 of the file", 1, "0"},
         {"counts that are no numbers", kHead + "abc;5;K;;;10;;;;;;;;;;\r\n2;x;K;;;10;;;;;;;;;;\r\n", "",
          2, "0"},
         {"a count of 0 first", kHead + "0;99;Z;;;1;;;;;;;;;;\r\n" + kUnit + "\r\n", "", 1, "100"},
-        {"a 10 MB line", kHead + longLine + "\r\n", "Subscript out of range", 0, "0"},
+        {"a 10 MB line", kHead + longLine + "\r\n", "Subscript out of range\r\nLine 4 of the file", 0,
+         "0"},
+        {"no file", "", "File not found", 0, "0"},
         {"a 10 MB name", longLine + "\r\nnowhere\r\nh\r\n" + kUnit, "", 1, "100"},
         {"lone line ends", "Host\nnowhere\rh\n" + kUnit, "", 1, "100"},
     };
     const auto dir = FreshTestFolder("open");
     for (const OpenCase &c : cases) {
-        const std::string path = WriteTestFile(dir, "case.tva", c.bytes);
+        const std::string path = c.description == "File not found"
+                                     ? (dir / "none.tva").string()
+                                     : WriteTestFile(dir, "case.tva", c.bytes);
         ArmyModel model("elsewhere", '.');
         const Status status = model.Open(path);
         if (c.description.empty()) {
@@ -266,7 +272,40 @@ TEST(ArmyFile, OpensWhatItCanAndReportsTheRest)
         EXPECT_EQ(model.ArmyCost(), c.total) << c.what;
         EXPECT_FALSE(model.Changed()) << c.what;
         EXPECT_FALSE(model.Loading()) << c.what;
+        // A save would put what was read in place of the whole file.
+        EXPECT_EQ(model.ReadIncompletely(), !c.description.empty()) << c.what;
     }
+}
+
+// A count or size change on a large army: the list is told the one line,
+// the total follows from the lines' kept points, and the undo steps share
+// the lines they did not change.
+TEST(ArmyFile, ChangesOfALargeArmyCopyOnlyTheLineTheyChange)
+{
+    std::string bytes = kHead;
+    for (int i = 0; i < 20000; ++i)
+        bytes += "1;1;Line " + std::to_string(i) + std::string(200, 'n') + ";;;2.5;;;;;;;;;;\r\n";
+    const auto dir = FreshTestFolder("large");
+    const std::string path = WriteTestFile(dir, "large.tva", bytes);
+    bytes.clear();
+    bytes.shrink_to_fit();
+    const long long before = LiveHeapBytes();
+    ArmyModel model("", '.');
+    ASSERT_TRUE(model.Open(path).ok());
+    const long long opened = LiveHeapBytes();
+    EXPECT_EQ(model.ArmyCost(), "40000"); // 2.5 a line rounds to 2, halves to even
+    ASSERT_TRUE(model.SelectUnit(12345).ok());
+    for (const auto &[count, size, total] : {std::tuple{"3", "", "40006"}, {"", "2", "40014"}}) {
+        const std::uint64_t revision = model.UnitsRevision();
+        ASSERT_TRUE((*count ? model.SetUnitCount(count) : model.SetUnitSize(size)).ok());
+        EXPECT_EQ(model.UnitsRevision(), revision + 1);
+        EXPECT_EQ(model.ChangedLine(), 12345);
+        EXPECT_EQ(model.ArmyCost(), total);
+    }
+    EXPECT_LT(LiveHeapBytes() - opened, (opened - before) / 20);
+    ASSERT_TRUE(model.Undo().ok());
+    EXPECT_EQ(model.ArmyCost(), "40006");
+    EXPECT_EQ(model.Units()[12345].Size(), "1");
 }
 
 TEST(ArmyFile, FirstLineOfCountZeroGoesWithoutMovingItsSizeOntoTheNext)

@@ -57,15 +57,48 @@ TEST(PointsLimit, LeftOverOrNone)
 TEST(PointsLimit, HeaderFieldIsReadOnlyWhereItBelongs)
 {
     const std::string header = ArmyHeaderLine();
-    const std::pair<std::string, std::string> cases[] = {
-        {header + ";Points Limit=1500", "1500"}, {header + ";Points Limit=0042", "42"},
-        {header + ";Points Limit=1500;more", "1500"}, {header, ""},
-        {header + ";Points Limit=", ""},         {header + ";Points Limit=-5", ""},
-        {header + ";;Points Limit=9", ""},       {"Points Limit=9", ""},
-        {"", ""},
+    const std::tuple<std::string, std::string, bool> cases[] = {
+        {header + ";Points Limit=1500", "1500", false}, {header + ";Points Limit=0042", "42", false},
+        {header + ";Points Limit=1500;more", "1500", false}, {header, "", false},
+        {header + ";more", "", false},                  {"Points Limit=9", "", false},
+        {"", "", false},                                 {header + ";Points Limit=", "", true},
+        {header + ";Points Limit=-100", "", true},       {header + ";Points Limit=abc", "", true},
+        {header + ";Points Limit=1e30", "", true},       {header + ";Points Limit=100.5", "", true},
+        {header + ";;Points Limit=9", "", true},
+        {header + ";Points Limit=5;Points Limit=5", "", true},
     };
-    for (const auto &[line, limit] : cases)
-        EXPECT_EQ(PointsLimitOfHeader(line), limit) << line;
+    for (const auto &[line, limit, unreadable] : cases) {
+        EXPECT_EQ(LimitOfHeader(line).limit, limit) << line;
+        EXPECT_EQ(LimitOfHeader(line).unreadable, unreadable) << line;
+    }
+}
+
+// A limit that cannot be read is named on opening and its field written
+// back as it was, until the player sets a limit.
+TEST(PointsLimit, UnreadableFieldIsKeptUntilTheLimitChanges)
+{
+    const auto dir = FreshTestFolder("badlimit");
+    const std::string head = "Host\r\nnowhere\r\n" + ArmyHeaderLine();
+    const std::string unit = "\r\n1;1;A;;;5;;;;;;;;;;\r\n";
+    for (const char *tail : {";Points Limit=abc;note", ";Points Limit=1e30", ";Points Limit=7;Points Limit=8"}) {
+        const std::string path = WriteTestFile(dir, "bad.tva", head + tail + unit);
+        ArmyModel army("", '.');
+        ASSERT_TRUE(army.Open(path).ok());
+        EXPECT_EQ(army.PointsLimit(), "");
+        EXPECT_NE(army.PointsLimitNotice().find(std::string(tail).substr(1)), std::string::npos);
+        army.SetArmyName("Host");
+        ASSERT_TRUE(army.WriteArmy(path).ok());
+        EXPECT_EQ(ReadFileBytes(path), head + tail + unit) << tail;
+        ASSERT_TRUE(army.SetPointsLimit("300"));
+        ASSERT_TRUE(army.WriteArmy(path).ok());
+        EXPECT_EQ(ReadFileBytes(path), head + ";Points Limit=300" + unit) << tail;
+        ASSERT_TRUE(army.Undo().ok());
+        ASSERT_TRUE(army.WriteArmy(path).ok());
+        EXPECT_EQ(ReadFileBytes(path), head + tail + unit) << tail;
+    }
+    ArmyModel plain("", '.');
+    ASSERT_TRUE(plain.Open(WriteTestFile(dir, "ok.tva", head + ";Points Limit=7" + unit)).ok());
+    EXPECT_EQ(plain.PointsLimitNotice(), "");
 }
 
 // The file of an army without a limit is byte for byte what it always was; a

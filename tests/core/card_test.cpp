@@ -899,7 +899,7 @@ TEST(ArmySheet, LinesFindTheFiguresTheirScanListed)
     ArmyModel army(folder.string(), '.');
     ASSERT_TRUE(army.ScanFigures().ok());
     ASSERT_TRUE(army.Add(0).ok() && army.Add(1).ok());
-    const CardSheetJob job = BuildArmySheetJob(army.Units(), false, folder.string(), tables,
+    const CardSheetJob job = BuildArmySheetJob(army.Units().Vector(), false, folder.string(), tables,
                                                [](const std::string &) { return true; }, "Arial");
     EXPECT_TRUE(job.skipped.empty()) << SheetPrintedMessage(0, job.skipped);
     EXPECT_EQ(job.order, (std::vector<std::size_t>{0, 1}));

@@ -1041,7 +1041,7 @@ TEST_F(FigureRecostTest, ArmyLinesTakeTheCostsTheirFiguresHaveNow)
     EXPECT_EQ(checks[0].newCost, AxemanCost(tables));
     EXPECT_FALSE(checks[1].Differs());
     EXPECT_TRUE(checks[2].failed);
-    const std::vector<std::string> now = UnitCostsNow(army.Units(), checks);
+    const std::vector<std::string> now = UnitCostsNow(army.Units().Vector(), checks);
     EXPECT_EQ(FigureOfUnit(army.Units()[1], checks), &checks[1]);
     ASSERT_TRUE(army.ReplaceFigureCosts(now).ok());
     EXPECT_TRUE(army.Changed());
@@ -1226,7 +1226,7 @@ TEST(ArmyUndo, StepsUndoneGiveTheEmptyArmyAndRedoneTheLastOne)
     ASSERT_TRUE(model.SetUnitSize("2").ok());
     ASSERT_TRUE(model.SelectUnit(0).ok());
     ASSERT_TRUE(model.SetUnitCount("0").ok());   // deletes the Archer line
-    const std::vector<ArmyUnit> last = model.Units();
+    const std::vector<ArmyUnit> last = model.Units().Vector();
     const std::string total = model.ArmyCost();
     ASSERT_EQ(total, "150");
     EXPECT_EQ(model.UndoName(), "Change Count of Archer");

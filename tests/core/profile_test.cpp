@@ -151,15 +151,16 @@ TEST(ProfileDocument, ValueIsCutAtItsFirstNul)
     EXPECT_EQ(doc.ToText(), text); // the bytes stay as they were
 }
 
-TEST(ProfileDocument, ValueIsCutAt249Characters)
+TEST(ProfileDocument, ValuesAreReadWholeHoweverLong)
 {
-    ProfileDocument doc;
-    doc.Write("S", "long", std::string(300, 'x'));
-    doc.Write("S", "exact", std::string(249, 'y'));
-    EXPECT_EQ(doc.Read("S", "long", ""), std::string(249, 'x'));
-    EXPECT_EQ(doc.Read("S", "exact", ""), std::string(249, 'y'));
-    // The file keeps the whole value.
-    EXPECT_NE(doc.ToText().find(std::string(300, 'x')), std::string::npos);
+    for (const std::size_t length : {249u, 250u, 300u, 100000u}) {
+        ProfileDocument doc;
+        doc.Write("S", "k", std::string(length, 'x'));
+        const std::string text = doc.ToText();
+        EXPECT_EQ(doc.Read("S", "k", ""), std::string(length, 'x')) << length;
+        EXPECT_EQ(ProfileDocument::Lookup(text, "S", "k").value, std::string(length, 'x'));
+        EXPECT_EQ(ProfileDocument::Parse(text).Read("S", "k", ""), std::string(length, 'x'));
+    }
 }
 
 TEST(ProfileDocument, WrittenValuesReadBackExactly)

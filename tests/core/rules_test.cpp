@@ -84,7 +84,11 @@ TEST_P(EveryTable, ShortLineKeepsItsRowAndStopsTheTable)
 {
     const Status read = Load(kHeader + Line(GetParam()) + Line(GetParam(), false) + Line(GetParam()));
     ASSERT_FALSE(read.ok());
-    EXPECT_EQ(read.failure(), Failed(GetParam().id, "Subscript out of range"));
+    const std::size_t columns = GetParam().columns.size();
+    const std::string place = "\r\nLine 3, " + std::to_string(columns - 1) + " fields of "
+                              + std::to_string(columns) + " (no "
+                              + GetParam().columns[columns - 1].field + ")";
+    EXPECT_EQ(read.failure(), Failed(GetParam().id, ("Subscript out of range" + place).c_str()));
     EXPECT_EQ(Rows(), 2u);
 }
 
@@ -152,7 +156,8 @@ TEST(TableFields, IntegerOverflowStopsTheTableKeepingTheRowSoFar)
             TableId::ArmorTypes, std::string("Leather;4;5;6;7\r\nPlate;9;") + field + ";11;12\r\nChain;6;7;8;9\r\n",
             &read);
         ASSERT_FALSE(read.ok()) << field;
-        EXPECT_EQ(read.failure().Message(), "Error in reading armortype data!\r\nOverflow");
+        EXPECT_EQ(read.failure().Message(), "Error in reading armortype data!\r\nOverflow\r\n"
+                                            "Line 3, LineHitFactor: " + std::string(field));
         ASSERT_EQ(t.ArmorTypes.size(), 2u);
         EXPECT_EQ(t.ArmorTypes[1].GreenHitFactor, 9);
         EXPECT_EQ(t.ArmorTypes[1].LineHitFactor, 0);
@@ -175,7 +180,8 @@ TEST(TableFields, DecimalsTakeEitherMarkInEitherLocale)
         const RulesTables t = FromText(TableId::Moves, std::string("Foot;6;1\r\nMounted;10;") + field
                                                            + "\r\nFlying;14;1.48\r\n", &read);
         ASSERT_FALSE(read.ok()) << field;
-        EXPECT_EQ(read.failure().Message(), "Error in reading move data!\r\nType mismatch");
+        EXPECT_EQ(read.failure().Message(), "Error in reading move data!\r\nType mismatch\r\n"
+                                            "Line 3, MoveMultiplier: " + std::string(field));
         ASSERT_EQ(t.Moves.size(), 2u);
         EXPECT_EQ(t.Moves[1].Move, 10);
     }

@@ -182,6 +182,8 @@ private slots:
         auto *left = Named<QLabel>(w.get(), "lblPointsLeft");
         QVERIFY(left->text().isEmpty());
         QTest::keyClicks(limit, QString::number(total + 5) + QStringLiteral("x"));
+        QCOMPARE(left->text(), QStringLiteral("not a limit")); // kept as typed, refused
+        QTest::keyClick(limit, Qt::Key_Backspace);
         QCOMPARE(limit->text(), QString::number(total + 5));
         QCOMPARE(left->text(), QStringLiteral("5 left"));
         const QColor normal = left->palette().color(QPalette::WindowText);

@@ -4,9 +4,12 @@
 #include "army/frmarmy.h"
 #include "windowtest.h"
 
+#include "army/armyfile.h"
 #include "army/armymodel.h"
 #include "figure/figuremodel.h"
+#include "platform/fileio.h"
 #include "platform/modfunctions.h"
+#include "platform/uitext.h"
 
 #include <QLabel>
 #include <QSpinBox>
@@ -109,7 +112,9 @@ private slots:
         QCOMPARE(TextOf(w.get(), "txtUnitSize"), QStringLiteral("2"));
         QCOMPARE(TextOf(w.get(), "txtArmyCost"), QString::fromStdString(w->model().ArmyCost()));
 
+        QTreeWidgetItem *row = units->topLevelItem(0);
         Named<QSpinBox>(w.get(), "updUnitSize")->stepUp();
+        QCOMPARE(units->topLevelItem(0), row); // the row follows, the list is not refilled
         QCOMPARE(units->topLevelItem(0)->text(1), QStringLiteral("3"));
         selectRow(w.get(), "lvwUnits", 2);
         ClickButton(w.get(), "btnAddUnits");
@@ -176,6 +181,61 @@ private slots:
             QStringLiteral("North (") + TextOf(&opened, "txtArmyCost") + QStringLiteral(" pts)\r\n")));
         QCOMPARE(m_dialogs.messageTexts(),
                  QStringList{QStringLiteral("Army data has been exported to the clipboard.")});
+    }
+
+    // An army read only up to a line of the wrong shape: the first Save asks
+    // before it replaces the file; No offers Save As instead.
+    void partlyReadArmyAsksBeforeSaveReplacesIt()
+    {
+        const QString path = tempPath(QStringLiteral("broken.tva"));
+        const std::string bytes = "Host\r\nnowhere\r\n" + ArmyHeaderLine()
+                                  + "\r\n1;1;A;;;5;;;;;;;;;;\r\nshort;line\r\n1;1;B;;;5;;;;;;;;;;\r\n";
+        for (const IDialogs::Answer answer : {IDialogs::Answer::No, IDialogs::Answer::Yes}) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray::fromStdString(bytes));
+            file.close();
+            frmArmy w(m_context);
+            w.openArmyFile(path);
+            m_dialogs.clearCalls();
+            m_dialogs.messageAnswers.enqueue(answer);
+            w.Save();
+            QCOMPARE(m_dialogs.messageTexts(),
+                     QStringList{QStringLiteral("This army was not read completely; saving replaces "
+                                                "the file with what is shown. Save anyway?")});
+            QCOMPARE(m_dialogs.callsOf(Kind::SaveFile).size(), answer == IDialogs::Answer::No ? 1 : 0);
+            QCOMPARE(ReadFileBytes(toFilePath(path)) == bytes, answer == IDialogs::Answer::No);
+            w.Save(); // asked once: after a save the file holds the army shown
+            QCOMPARE(m_dialogs.count(Kind::Message), answer == IDialogs::Answer::No ? 2 : 1);
+        }
+    }
+
+    // Typing a text that is no limit leaves it in the box, marked, instead of
+    // dropping the characters that do not fit; a limit the file holds but
+    // that cannot be read is named on opening.
+    void limitBoxRefusesWhatIsNoLimit()
+    {
+        frmArmy w(m_context);
+        auto *box = Named<QLineEdit>(&w, "txtPointsLimit");
+        QTest::keyClicks(box, QStringLiteral("1e3"));
+        QCOMPARE(box->text(), QStringLiteral("1e3"));
+        QCOMPARE(Named<QLabel>(&w, "lblPointsLeft")->text(), QStringLiteral("not a limit"));
+        QCOMPARE(w.model().PointsLimit(), std::string("1"));
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(box->text(), QStringLiteral("1"));
+        QCOMPARE(Named<QLabel>(&w, "lblPointsLeft")->text(), QStringLiteral("1 left"));
+
+        const QString path = tempPath(QStringLiteral("limit.tva"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString("Host\r\nnowhere\r\n" + ArmyHeaderLine()
+                                             + ";Points Limit=100.5\r\n"));
+        file.close();
+        frmArmy opened(m_context);
+        m_dialogs.clearCalls();
+        opened.openArmyFile(path);
+        QCOMPARE(m_dialogs.count(Kind::Message), 1);
+        QVERIFY(m_dialogs.messageTexts().at(0).contains(QStringLiteral("cannot be read")));
     }
 
     // A name of 5 MB: the window gets a bounded part and cannot be typed

@@ -43,18 +43,20 @@ std::string ArmyHeaderLine()
 }
 
 std::string ArmyFileText(const std::string &name, const std::string &directory,
-                         const std::vector<ArmyUnit> &units, const std::string &pointsLimit)
+                         const ArmyUnits &units, const std::string &pointsLimit,
+                         const std::string &headerTail)
 {
-    std::string text = name + kCrLf + directory + kCrLf + ArmyHeaderLineWithLimit(pointsLimit)
-                       + kCrLf;
-    for (const ArmyUnit &unit : units) {
+    const std::string header = headerTail.empty() ? ArmyHeaderLineWithLimit(pointsLimit)
+                                                  : ArmyHeaderLine() + headerTail;
+    std::string text = name + kCrLf + directory + kCrLf + header + kCrLf;
+    units.ForEach([&text](const ArmyUnit &unit, double) {
         for (std::size_t i = 0; i < kUnitFields; ++i) {
             if (i > 0)
                 text += ';';
             text += unit.fields[i];
         }
         text += kCrLf;
-    }
+    });
     return text;
 }
 
@@ -71,13 +73,17 @@ ArmyFileContent ParseArmyFile(std::string_view bytes)
         } else if (lineNumber == 2) {
             content.directory.assign(line);
         } else if (lineNumber == 3) {
-            content.pointsLimit = PointsLimitOfHeader(line);
+            HeaderLimit header = LimitOfHeader(line);
+            content.pointsLimit = std::move(header.limit);
+            content.headerTail = std::move(header.tail);
+            content.limitUnreadable = header.unreadable;
         } else if (lineNumber > 3) {
             ArmyUnit unit;
             if (SplitUnitLine(line, unit))
                 content.units.push_back(std::move(unit));
             else
-                content.error = errtext::kSubscriptOutOfRange;
+                content.error = std::string(errtext::kSubscriptOutOfRange) + kCrLf + "Line "
+                                + std::to_string(lineNumber) + " of the file";
         }
     });
     content.lineCount = lineNumber;

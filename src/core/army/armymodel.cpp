@@ -67,6 +67,8 @@ bool ArmyModel::SetPointsLimit(const std::string &text)
 {
     if (!IsPointsLimitText(text))
         return false;
+    if (text != m_pointsLimit)
+        m_headerTail.clear();
     m_pointsLimit = text;
     if (!m_loading)
         m_changed = true;
@@ -108,15 +110,17 @@ Status ArmyModel::Add(int availableRow)
     const FigureSummary &figure = m_available[static_cast<std::size_t>(availableRow)];
     for (std::size_t i = 0; i < kSummaryFields; ++i)
         added.fields[i + 2] = UnitFieldText(figure.fields[i]);
-    const auto same = std::find_if(m_units.begin(), m_units.end(), [&added](const ArmyUnit &unit) {
+    const std::size_t same = m_units.FindFirst([&added](const ArmyUnit &unit) {
         return unit.Summary(kFigureName) == added.Summary(kFigureName)
                && unit.Size() == added.Size();
     });
-    if (same != m_units.end()) {
-        same->Count() = NumberText(LeadingNumber(same->Count()) + LeadingNumber(m_unitsToAdd),
-                                   m_decimalMark);
+    if (same < m_units.size()) {
+        ArmyUnit merged = m_units[same];
+        merged.Count() = NumberText(LeadingNumber(merged.Count()) + LeadingNumber(m_unitsToAdd),
+                                    m_decimalMark);
+        m_units.Set(same, std::move(merged));
     } else {
-        m_units.push_back(std::move(added));
+        m_units.PushBack(std::move(added));
         if (m_units.size() == 1) {
             // Writing them back through the boxes' reactions would change
             // nothing: the total is recomputed below.
@@ -133,7 +137,7 @@ Status ArmyModel::Add(int availableRow)
 
 void ArmyModel::DeleteSelected()
 {
-    m_units.erase(m_units.begin() + m_selected);
+    m_units.Erase(static_cast<std::size_t>(m_selected));
     m_selected = -1;
     UnitsChanged();
 }
@@ -167,9 +171,10 @@ Status ArmyModel::ReplaceFigureCosts(const std::vector<std::string> &costs)
 {
     bool replaced = false;
     for (std::size_t i = 0; i < m_units.size() && i < costs.size(); ++i) {
-        std::string &cost = m_units[i].fields[kCost + 2];
-        if (!costs[i].empty() && costs[i] != cost) {
-            cost = costs[i];
+        if (!costs[i].empty() && costs[i] != m_units[i].Summary(kCost)) {
+            ArmyUnit unit = m_units[i];
+            unit.fields[kCost + 2] = costs[i];
+            m_units.Set(i, std::move(unit));
             replaced = true;
         }
     }
@@ -208,9 +213,8 @@ Status ArmyModel::ShowSelectedUnit(int row)
     };
     m_selected = row;
     if (countIsZero(m_units[static_cast<std::size_t>(row)])) {
-        m_units.erase(m_units.begin() + row);
-        m_units.erase(m_units.begin(),
-                      std::find_if_not(m_units.begin(), m_units.end(), countIsZero));
+        m_units.Erase(static_cast<std::size_t>(row));
+        m_units.Erase(0, m_units.FindFirst([&](const ArmyUnit &unit) { return !countIsZero(unit); }));
         UnitsChanged();
         if (m_units.empty()) {
             ClearModifyBoxes();
@@ -237,8 +241,10 @@ Status ArmyModel::CountReaction()
         else
             ClearModifyBoxes();
     } else {
-        m_units[static_cast<std::size_t>(m_selected)].Count() = m_unitCount;
-        UnitsChanged();
+        ArmyUnit unit = m_units[static_cast<std::size_t>(m_selected)];
+        unit.Count() = m_unitCount;
+        m_units.Set(static_cast<std::size_t>(m_selected), std::move(unit));
+        LineChanged(m_selected);
     }
     return RecalcTotal();
 }
@@ -260,8 +266,10 @@ Status ArmyModel::SetUnitSize(const std::string &text)
     m_unitSize = text;
     if (m_selected < 0)
         return {};
-    m_units[static_cast<std::size_t>(m_selected)].Size() = text;
-    UnitsChanged();
+    ArmyUnit unit = m_units[static_cast<std::size_t>(m_selected)];
+    unit.Size() = text;
+    m_units.Set(static_cast<std::size_t>(m_selected), std::move(unit));
+    LineChanged(m_selected);
     Status total = RecalcTotal();
     Step("Change Size of " + SelectedName(), "Size " + std::to_string(m_selected));
     return total;
@@ -271,17 +279,22 @@ Status ArmyModel::RecalcTotal()
 {
     if (!m_loading)
         m_changed = true;
-    try {
-        std::int32_t total = 0;
-        for (const ArmyUnit &unit : m_units) {
-            total = ToInt32(LeadingNumber(unit.Size()) * LeadingNumber(unit.Count())
-                                * LeadingNumber(unit.Summary(kCost))
-                            + total);
+    std::int32_t total = 0;
+    std::size_t line = 0;
+    std::string failed;
+    m_units.ForEach([&](const ArmyUnit &unit, double points) {
+        if (!failed.empty())
+            return;
+        ++line;
+        try {
+            total = ToInt32(points + total);
+        } catch (const RuntimeError &e) {
+            failed = std::string(e.what()) + "\r\n" + UnitLinePlace(line, unit);
         }
-        m_armyCost = std::to_string(total);
-    } catch (const RuntimeError &e) {
-        return Failure{"Error in calculating cost!", e.what()};
-    }
+    });
+    if (!failed.empty())
+        return Failure{"Error in calculating cost!", failed};
+    m_armyCost = std::to_string(total);
     return {};
 }
 
@@ -300,17 +313,26 @@ Status ArmyModel::OpenFile(const std::string &path)
     const auto fail = [&failed](const std::string &description) {
         return Failure{failed.sentence, description};
     };
+    m_readIncompletely = true;
     std::optional<std::string> bytes = ReadFileBytes(path);
     if (!bytes)
         return fail(ReadFailureDescription(path));
     ArmyFileContent content = ParseArmyFile(*bytes);
     bytes.reset();
+    m_readIncompletely = !content.error.empty();
     if (content.lineCount >= 1)
         m_armyName = SingleLine(std::move(content.name));
     if (content.lineCount >= 2)
         m_unitDirectory = SingleLine(std::move(content.directory));
     m_pointsLimit = std::move(content.pointsLimit);
-    std::move(content.units.begin(), content.units.end(), std::back_inserter(m_units));
+    m_headerTail = std::move(content.headerTail);
+    m_limitUnreadable = content.limitUnreadable;
+    if (m_units.empty()) {
+        m_units = ArmyUnits(std::move(content.units));
+    } else {
+        for (ArmyUnit &unit : content.units)
+            m_units.PushBack(std::move(unit));
+    }
     UnitsChanged();
     if (!content.error.empty())
         return fail(content.error);
@@ -329,10 +351,11 @@ Status ArmyModel::WriteArmy(const std::string &path)
 {
     const Status written = WriteFileAtomically(path,
                                                ArmyFileText(m_armyName, m_unitDirectory, m_units,
-                                                            m_pointsLimit));
+                                                            m_pointsLimit, m_headerTail));
     if (!written)
         return Failure{"Error in saving army " + path, written.failure().description, FailureKind::CannotWrite};
     m_changed = false;
+    m_readIncompletely = false;
     m_history.MarkSaved();
     return {};
 }
@@ -341,16 +364,17 @@ std::string ArmyModel::NegativeValuesNotice() const
 {
     std::string named;
     std::size_t count = 0;
-    for (std::size_t i = 0; i < m_units.size(); ++i) {
-        const ArmyUnit &unit = m_units[i];
+    std::size_t line = 0;
+    m_units.ForEach([&](const ArmyUnit &unit, double) {
+        ++line;
         if (LeadingNumber(unit.Count()) >= 0 && LeadingNumber(unit.Size()) >= 0
             && LeadingNumber(unit.Summary(kCost)) >= 0)
-            continue;
+            return;
         if (++count > kMaxNamedLines)
-            continue;
-        named += (count > 1 ? ", " : "") + std::to_string(i + 1) + " ("
+            return;
+        named += (count > 1 ? ", " : "") + std::to_string(line) + " ("
                  + unit.Summary(kFigureName).substr(0, 64) + ')';
-    }
+    });
     if (count == 0)
         return {};
     if (count > kMaxNamedLines)
@@ -360,9 +384,20 @@ std::string ArmyModel::NegativeValuesNotice() const
            + ". They are counted as they are, so the total is lower than the other lines cost.";
 }
 
+std::string ArmyModel::PointsLimitNotice() const
+{
+    if (!m_limitUnreadable)
+        return {};
+    constexpr std::size_t kShown = 64;
+    const std::string field = m_headerTail.substr(1, kShown) + (m_headerTail.size() > kShown + 1 ? "..." : "");
+    return "The points limit of this army file cannot be read (\"" + field
+           + "\"): the army is shown without a limit. The file keeps its field as it is unless "
+             "you set a limit, a whole number from 0 to 999,999,999.";
+}
+
 ArmyReportData ArmyModel::ReportData() const
 {
-    return ArmyReportData{m_armyName, m_armyCost, m_units};
+    return ArmyReportData{m_armyName, m_armyCost, m_units.Vector()};
 }
 
 Result<std::string> ArmyModel::ExportText() const

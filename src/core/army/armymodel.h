@@ -4,6 +4,7 @@
 #include "armyreport.h"
 #include "armyunit.h"
 #include "figurerewrites.h"
+#include "armyunits.h"
 #include "platform/failure.h"
 #include "platform/documentkinds.h"
 #include "platform/history.h"
@@ -24,13 +25,14 @@ struct ArmySnapshot
 {
     std::string armyName;
     std::string unitDirectory;
-    std::vector<ArmyUnit> units;
+    ArmyUnits units;
     int selected = -1;
     std::string unitCount;
     std::string unitSize;
     std::string pointsLimit;
     // The figure files Update Costs rewrote, as this state left them.
     FigureFileStates figureFiles;
+    std::string headerTail;
 
     bool operator==(const ArmySnapshot &) const = default;
 };
@@ -60,7 +62,7 @@ public:
     // The available figures of the last scan.
     const std::vector<FigureSummary> &Available() const { return m_available; }
     // The unit lines in list order, and the selected one (-1: none).
-    const std::vector<ArmyUnit> &Units() const { return m_units; }
+    const ArmyUnits &Units() const { return m_units; }
     int SelectedUnit() const { return m_selected; }
     // The texts of the four number boxes.
     const std::string &UnitsToAdd() const { return m_unitsToAdd; }
@@ -71,6 +73,9 @@ public:
     // change, so that a window redraws a list only then.
     std::uint64_t AvailableRevision() const { return m_availableRevision; }
     std::uint64_t UnitsRevision() const { return m_unitsRevision; }
+    // The one line the last change of the unit lines changed in place (its
+    // count or size), or -1 when lines came or went.
+    int ChangedLine() const { return m_changedLine; }
     // The name the save dialog proposes: the army name and ".tva".
     std::string ProposedFileName() const
     {
@@ -84,7 +89,8 @@ public:
     void SetArmyName(const std::string &text);
     void SetUnitDirectory(const std::string &text);
     // Typing into the points limit box: empty or a whole number
-    // (IsPointsLimitText); other text changes nothing and gives false.
+    // (IsPointsLimitText); other text changes nothing and gives false. A
+    // changed limit replaces the file's limit field when saved.
     bool SetPointsLimit(const std::string &text);
     // Refills the available list from the figure directory. A directory that
     // cannot be listed empties the list and fails (without sentence).
@@ -136,6 +142,12 @@ public:
     // smaller than the units' worth; empty when there is none. At most
     // kMaxNamedLines lines are named, the rest counted.
     std::string NegativeValuesNotice() const;
+    // After opening: a notice that the file's points limit cannot be read,
+    // so the army is shown without one; empty when there is none.
+    std::string PointsLimitNotice() const;
+    // The last Open failed before the file was read to its end: a save over
+    // it would lose the rest. Cleared by a successful WriteArmy.
+    bool ReadIncompletely() const { return m_readIncompletely; }
     static constexpr std::size_t kMaxNamedLines = 10;
     // What the report shows.
     ArmyReportData ReportData() const;
@@ -166,7 +178,16 @@ private:
     Status CountReaction();
     void ClearModifyBoxes();
     void DeleteSelected();
-    void UnitsChanged() { ++m_unitsRevision; }
+    void UnitsChanged()
+    {
+        ++m_unitsRevision;
+        m_changedLine = -1;
+    }
+    void LineChanged(int line)
+    {
+        ++m_unitsRevision;
+        m_changedLine = line;
+    }
 
     std::string m_armyName;
     std::string m_unitDirectory;
@@ -177,17 +198,23 @@ private:
     bool m_changed = false;
     bool m_loading = false;
     std::vector<FigureSummary> m_available;
-    std::vector<ArmyUnit> m_units;
+    ArmyUnits m_units;
     int m_selected = -1;
     std::string m_unitsToAdd = "1";
     std::string m_unitSizeAdd = "1";
     std::string m_unitCount = "0";
     std::string m_unitSize = "0";
     std::string m_pointsLimit;
+    // The file's third line from its seventeenth field on, kept while the
+    // limit is not changed.
+    std::string m_headerTail;
+    bool m_limitUnreadable = false;
+    bool m_readIncompletely = false;
     std::uint64_t m_availableRevision = 0;
     std::uint64_t m_unitsRevision = 0;
     FigureFileStates m_figureFiles;
     FileRestoreReport m_fileRestore;
+    int m_changedLine = -1;
     char m_decimalMark;
 };
 

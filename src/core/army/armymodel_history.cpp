@@ -11,7 +11,8 @@ namespace {
 bool SameArmy(const ArmySnapshot &a, const ArmySnapshot &b)
 {
     return a.armyName == b.armyName && a.unitDirectory == b.unitDirectory && a.units == b.units
-        && a.unitCount == b.unitCount && a.unitSize == b.unitSize && a.pointsLimit == b.pointsLimit;
+        && a.unitCount == b.unitCount && a.unitSize == b.unitSize && a.pointsLimit == b.pointsLimit
+        && a.headerTail == b.headerTail;
 }
 
 } // namespace
@@ -19,7 +20,7 @@ bool SameArmy(const ArmySnapshot &a, const ArmySnapshot &b)
 ArmySnapshot ArmyModel::Snapshot() const
 {
     return {m_armyName, m_unitDirectory, m_units, m_selected, m_unitCount, m_unitSize,
-            m_pointsLimit, m_figureFiles};
+            m_pointsLimit, m_figureFiles, m_headerTail};
 }
 
 void ArmyModel::Step(std::string name, const std::string &mergeKey)
@@ -58,6 +59,7 @@ Status ArmyModel::Restore(const ArmySnapshot &snapshot)
     m_pointsLimit = snapshot.pointsLimit;
     m_fileRestore = m_figureFiles.RestoreTo(snapshot.figureFiles);
     m_figureFiles = snapshot.figureFiles;
+    m_headerTail = snapshot.headerTail;
     UnitsChanged();
     const bool loading = m_loading;
     m_loading = true;

@@ -79,7 +79,7 @@ std::string ArmyHeaderLineWithLimit(std::string_view limit)
     return line;
 }
 
-std::string PointsLimitOfHeader(std::string_view line)
+HeaderLimit LimitOfHeader(std::string_view line)
 {
     std::size_t start = 0;
     for (std::size_t field = 0; field < kUnitFields; ++field) {
@@ -88,12 +88,24 @@ std::string PointsLimitOfHeader(std::string_view line)
             return {};
         ++start;
     }
-    std::string_view field = line.substr(start);
-    field = field.substr(0, field.find(';'));
-    if (field.substr(0, kLimitKey.size()) != kLimitKey)
-        return {};
-    const std::optional<std::int32_t> value = PointsLimitValue(field.substr(kLimitKey.size()));
-    return value ? std::to_string(*value) : std::string();
+    HeaderLimit header;
+    header.tail = std::string(line.substr(start - 1));
+    std::size_t limits = 0;
+    bool first = true;
+    for (std::size_t at = start; at <= line.size(); first = false) {
+        const std::size_t end = std::min(line.find(';', at), line.size());
+        const std::string_view field = line.substr(at, end - at);
+        at = end + 1;
+        if (field.substr(0, kLimitKey.size()) != kLimitKey)
+            continue;
+        const std::optional<std::int32_t> value = PointsLimitValue(field.substr(kLimitKey.size()));
+        if (++limits == 1 && first && value)
+            header.limit = std::to_string(*value);
+    }
+    header.unreadable = limits > 1 || (limits == 1 && header.limit.empty());
+    if (header.unreadable)
+        header.limit.clear();
+    return header;
 }
 
 } // namespace tarvello

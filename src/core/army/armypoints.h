@@ -46,8 +46,26 @@ std::string LinePointsText(const ArmyUnit &unit, char decimalMark);
 // "Points Limit=<n>" when a limit is set.
 std::string ArmyHeaderLineWithLimit(std::string_view limit);
 
+// What a third line says of the points limit.
+struct HeaderLimit
+{
+    // The limit in its shortest digits; empty for none.
+    std::string limit;
+    // The line from its seventeenth field on, ";" first; empty when it has
+    // no more than the 16 headers. Written back as read while the limit is
+    // not changed.
+    std::string tail;
+    // A "Points Limit=" field is there but gives no limit: not a whole number
+    // from 0 to 999,999,999, not the seventeenth field, or given twice.
+    bool unreadable = false;
+};
+HeaderLimit LimitOfHeader(std::string_view line);
+
 // The limit a third line holds in its seventeenth field ("Points Limit=<n>"),
 // in its shortest digits; empty when it holds none or no valid limit.
-std::string PointsLimitOfHeader(std::string_view line);
+inline std::string PointsLimitOfHeader(std::string_view line)
+{
+    return LimitOfHeader(line).limit;
+}
 
 } // namespace tarvello

@@ -14,8 +14,6 @@ namespace tarvello {
 
 namespace {
 
-// Windows' profile service hands values over in a buffer of 250 characters.
-constexpr std::size_t kMaxValueLength = 249;
 // Below these sizes a linear scan is faster than keeping a hash table.
 constexpr std::size_t kKeyIndexThreshold = 32;
 constexpr std::size_t kSectionIndexThreshold = 16;
@@ -110,8 +108,6 @@ std::string CleanValue(std::string_view raw)
     const std::size_t nul = v.find('\0');
     if (nul != std::string_view::npos)
         v = v.substr(0, nul);
-    if (v.size() > kMaxValueLength)
-        v = v.substr(0, kMaxValueLength);
     return std::string(v);
 }
 

@@ -59,7 +59,7 @@ public:
     Status Load(const std::string &path);
 
     // The value of key in section, trimmed, one pair of enclosing quotes
-    // removed, cut at 249 characters and at a NUL; def when absent.
+    // removed, cut at a NUL, however long; def when absent.
     std::string Read(std::string_view section, std::string_view key, std::string_view def) const;
 
     // Sets key in section: replaces an existing value in place, else adds the

@@ -164,6 +164,21 @@ void SplitFields(std::string_view line, std::vector<std::string_view> &fields)
     }
 }
 
+// Where a row failed, on a line of its own under the description: "Line 4,
+// MaxDamage: 99999", or the fields a short line has.
+std::string FieldPlace(std::size_t line, std::span<const TableColumn> columns, std::size_t column,
+                       const std::vector<std::string_view> &fields)
+{
+    constexpr std::size_t kValueShown = 64;
+    std::string place = "Line " + std::to_string(line) + ", ";
+    if (column >= fields.size())
+        return place + std::to_string(fields.size()) + " fields of "
+               + std::to_string(columns.size()) + " (no " + columns[column].field + ")";
+    const std::string_view value = fields[column];
+    return place + columns[column].field + ": " + std::string(value.substr(0, kValueShown))
+           + (value.size() > kValueShown ? "..." : "");
+}
+
 // Reads the data lines of content into table. The first line is discarded,
 // exactly empty lines are skipped; the first data row replaces the previous
 // rows. On a failure the rows so far stay, the row being filled included, and
@@ -174,25 +189,22 @@ std::optional<std::string> ReadRows(std::vector<Row> &table, std::span<const Tab
 {
     const std::vector<std::size_t> order = FieldOrder<Row>(columns);
     std::optional<std::string> failure;
-    bool header = true;
+    std::size_t lineNumber = 0;
     std::size_t n = 0;
     std::vector<std::string_view> fields;
     ForEachLine(content, [&](std::string_view line) {
-        if (failure)
+        if (failure || ++lineNumber == 1)
             return;
-        if (header) {
-            header = false;
-            return;
-        }
         if (line.empty())
             return;
         SplitFields(line, fields);
         // Row n always starts blank, even where an earlier, longer load left a row.
         table.resize(n);
         table.emplace_back();
+        std::size_t column = 0;
         try {
             const ColumnList targets = Columns(table[n]);
-            for (std::size_t column = 0; column < order.size(); ++column) {
+            for (; column < order.size(); ++column) {
                 if (column >= fields.size())
                     throw RuntimeError(errtext::kSubscriptOutOfRange);
                 if (order[column] != kReadPast)
@@ -200,7 +212,7 @@ std::optional<std::string> ReadRows(std::vector<Row> &table, std::span<const Tab
                                targets[order[column]]);
             }
         } catch (const RuntimeError &error) {
-            failure = error.what();
+            failure = error.what() + ("\r\n" + FieldPlace(lineNumber, columns, column, fields));
             return;
         }
         ++n;

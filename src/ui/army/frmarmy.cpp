@@ -22,7 +22,6 @@
 #include <QClipboard>
 #include <QDir>
 #include <QHeaderView>
-#include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 
 namespace tarvello {
@@ -197,15 +196,17 @@ void frmArmy::connectReactions()
     connect(m_ui->btnRemoveUnits, &QPushButton::clicked, this,
             [this] { apply(m_model->Remove()); });
     connect(m_ui->btnPrintCards, &QPushButton::clicked, this, &frmArmy::printCards);
-    m_ui->txtPointsLimit->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(kPointsLimitDigits)),
-        m_ui->txtPointsLimit));
+    // A text that is no limit stays as typed, marked, and the limit stays as
+    // it was; leaving the box shows the limit again.
     connect(m_ui->txtPointsLimit, &QLineEdit::textEdited, this, [this](const QString &text) {
-        m_model->SetPointsLimit(toFileText(text));
+        m_limitRefused = !m_model->SetPointsLimit(toFileText(text));
         apply({});
     });
-    connect(m_ui->txtPointsLimit, &QLineEdit::editingFinished, this,
-            [this] { m_model->EndFieldEdit(); });
+    connect(m_ui->txtPointsLimit, &QLineEdit::editingFinished, this, [this] {
+        m_limitRefused = false;
+        m_model->EndFieldEdit();
+        apply({});
+    });
 }
 
 void frmArmy::connectUnitReactions()
@@ -259,16 +260,25 @@ void frmArmy::showLists()
     }
     QTreeWidget *units = m_ui->lvwSelectedUnits;
     if (m_shownUnits != m_model->UnitsRevision()) {
+        // A count or size changed in place: only its row follows.
+        const int line = m_model->ChangedLine();
+        QTreeWidgetItem *changed = m_shownUnits + 1 == m_model->UnitsRevision() && line >= 0
+                                       ? units->topLevelItem(line)
+                                       : nullptr;
         m_shownUnits = m_model->UnitsRevision();
-        QList<QTreeWidgetItem *> rows;
-        for (std::size_t i = 0; i < m_model->Units().size(); ++i) {
-            const ArmyUnit &unit = m_model->Units()[i];
-            const QString points = fromFileText(
-                LinePointsText(unit, m_model->DecimalMark()));
-            rows.append(new QTreeWidgetItem(rowTexts(unit.fields, kUnitNow, {unitNow(i), points})));
+        if (changed) {
+            const QStringList texts = unitRowTexts(static_cast<std::size_t>(line));
+            for (int column = 0; column < texts.size(); ++column) {
+                if (changed->text(column) != texts[column])
+                    changed->setText(column, texts[column]);
+            }
+        } else {
+            QList<QTreeWidgetItem *> rows;
+            for (std::size_t i = 0; i < m_model->Units().size(); ++i)
+                rows.append(new QTreeWidgetItem(unitRowTexts(i)));
+            units->clear();
+            units->addTopLevelItems(rows);
         }
-        units->clear();
-        units->addTopLevelItems(rows);
     }
     const int selected = m_model->SelectedUnit();
     if (selected != selectedRow(units)) {
@@ -279,6 +289,13 @@ void frmArmy::showLists()
         }
     }
     m_showing = false;
+}
+
+QStringList frmArmy::unitRowTexts(std::size_t line) const
+{
+    const ArmyUnit &unit = m_model->Units()[line];
+    const QString points = fromFileText(LinePointsText(unit, m_model->DecimalMark()));
+    return rowTexts(unit.fields, kUnitNow, {unitNow(line), points});
 }
 
 void frmArmy::showBoxes()
@@ -328,6 +345,15 @@ bool frmArmy::saveArmy()
 {
     if (m_model->FileName().empty())
         return saveAsDialog();
+    if (m_model->ReadIncompletely()) {
+        const IDialogs::Answer answer = m_context.dialogs->message(
+            this, boxTitleText(BoxTitle::WithVersion),
+            QStringLiteral("This army was not read completely; saving replaces the file with "
+                           "what is shown. Save anyway?"),
+            IDialogs::Buttons::YesNo, IDialogs::Icon::Question);
+        if (answer != IDialogs::Answer::Yes)
+            return saveAsDialog();
+    }
     return writeTo(m_model->FileName());
 }
 
@@ -354,10 +380,12 @@ void frmArmy::openArmyFile(const QString &path)
 {
     const Status opened = m_model->Open(toFilePath(path));
     apply(opened);
-    if (const std::string notice = m_model->NegativeValuesNotice(); !notice.empty())
-        m_context.dialogs->message(this, QString::fromStdString(AppTitle()),
-                                   fromFileText(notice), IDialogs::Buttons::Ok,
-                                   IDialogs::Icon::Exclamation);
+    for (const std::string &notice : {m_model->PointsLimitNotice(), m_model->NegativeValuesNotice()}) {
+        if (!notice.empty())
+            m_context.dialogs->message(this, QString::fromStdString(AppTitle()),
+                                       fromFileText(notice), IDialogs::Buttons::Ok,
+                                       IDialogs::Icon::Exclamation);
+    }
     if (opened.ok())
         emit documentFileUsed(path);
 }
@@ -382,7 +410,7 @@ void frmArmy::printCards()
 {
     if (!m_context.tables)
         return;
-    const std::vector<ArmyUnit> units = m_model->Units();
+    const std::vector<ArmyUnit> units = m_model->Units().Vector();
     const std::string folder = FolderPath(m_model->UnitDirectory());
     const RulesTables &tables = *m_context.tables;
     CardSheetRequest request;

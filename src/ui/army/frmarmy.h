@@ -87,6 +87,8 @@ private:
     // Shows what the model now holds, then the failure, if any.
     void apply(const Status &status);
     void showLists();
+    // The texts of a unit line's row.
+    QStringList unitRowTexts(std::size_t line) const;
     // Refills the available list: the figures that match the filter text,
     // in the order of the sorted column (else as scanned).
     void showAvailable();
@@ -130,6 +132,8 @@ private:
     int m_sortColumn = -1;
     bool m_sortDescending = false;
     bool m_sized = false;
+    // The limit box holds typed text that is no limit.
+    bool m_limitRefused = false;
 };
 
 } // namespace tarvello

@@ -81,7 +81,7 @@ void frmArmy::updateArmyCosts()
 {
     checkCosts();
     m_shownUnits = ~0ull;
-    apply(m_model->ReplaceFigureCosts(UnitCostsNow(m_model->Units(), m_costChecks)));
+    apply(m_model->ReplaceFigureCosts(UnitCostsNow(m_model->Units().Vector(), m_costChecks)));
 }
 
 void frmArmy::updateCosts()

@@ -147,12 +147,14 @@ void frmArmy::showAvailableHint()
 void frmArmy::showLimit()
 {
     const QString limit = fromFileText(m_model->PointsLimit());
-    if (m_ui->txtPointsLimit->text() != limit)
+    if (!m_limitRefused && m_ui->txtPointsLimit->text() != limit)
         m_ui->txtPointsLimit->setText(limit);
     const PointsBalance balance = m_model->Balance();
-    m_ui->lblPointsLeft->setText(fromFileText(balance.Text()));
+    m_ui->lblPointsLeft->setText(m_limitRefused
+                                     ? QStringLiteral("not a limit")
+                                     : fromFileText(balance.Text()));
     QPalette palette = m_ui->lblPointsLeft->parentWidget()->palette();
-    if (balance.IsOver())
+    if (balance.IsOver() || m_limitRefused)
         palette.setColor(QPalette::WindowText, kWarningColour);
     m_ui->lblPointsLeft->setPalette(palette);
 }
