@@ -207,8 +207,7 @@ private:
     {
         const QString pdf = tempPath(name);
         QPrinter *printer = m_main->printer();
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(pdf);
+        m_dialogs.printToFile = pdf;
         printer->setPageSize(QPageSize(QPageSize::A4));
         m_dialogs.cardSheetAnswers.enqueue(choice);
         m_dialogs.printerSetupAnswers.enqueue(true);

@@ -218,8 +218,7 @@ private:
     QString printToPdf(const QString &name)
     {
         const QString pdf = tempPath(name);
-        m_main->printer()->setOutputFormat(QPrinter::PdfFormat);
-        m_main->printer()->setOutputFileName(pdf);
+        m_dialogs.printToFile = pdf;
         return pdf;
     }
 

@@ -353,8 +353,7 @@ private slots:
         action("mnuFile_Figure_New")->trigger();
         QVERIFY(openCard(windowsOf<frmFigure>().value(0)));
         const QString pdf = tempPath(QStringLiteral("card.pdf"));
-        m_main->printer()->setOutputFormat(QPrinter::PdfFormat);
-        m_main->printer()->setOutputFileName(pdf);
+        m_dialogs.printToFile = pdf;
         m_dialogs.printerSetupAnswers.enqueue(true);
         action("mnuFile_Print")->trigger();
         QVERIFY(QFile::exists(pdf));

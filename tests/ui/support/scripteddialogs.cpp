@@ -1,5 +1,7 @@
 #include "scripteddialogs.h"
 
+#include <QPrinter>
+
 namespace tarvello {
 
 namespace {
@@ -68,9 +70,18 @@ std::optional<QFont> ScriptedDialogs::font(QWidget *parent, const QFont &initial
     return Next(fontAnswers, std::optional<QFont>());
 }
 
+void ScriptedDialogs::pickPrintFile(QPrinter *printer) const
+{
+    if (printer && !printToFile.isEmpty()) {
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(printToFile);
+    }
+}
+
 bool ScriptedDialogs::printerSetup(QWidget *parent, QPrinter *printer)
 {
     record({.kind = Kind::PrinterSetup, .parent = parent, .printer = printer});
+    pickPrintFile(printer);
     return Next(printerSetupAnswers, false);
 }
 
@@ -78,6 +89,8 @@ void ScriptedDialogs::printPreview(QWidget *parent, QPrinter *printer,
                                    std::function<void(QPrinter *)> render)
 {
     record({.kind = Kind::PrintPreview, .parent = parent, .printer = printer});
+    // The test sees the preview's pages in the file it names.
+    pickPrintFile(printer);
     if (render && printer)
         render(printer);
 }

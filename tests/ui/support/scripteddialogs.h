@@ -62,6 +62,9 @@ public:
     QQueue<std::optional<QString>> folderAnswers;
     QQueue<std::optional<QFont>> fontAnswers;
     QQueue<bool> printerSetupAnswers;
+    // The file the player picks in the printer setup ("Print to File (PDF)"),
+    // none when empty.
+    QString printToFile;
     QQueue<std::optional<CardSheetChoice>> cardSheetAnswers;
     QQueue<std::optional<ChecklistAnswer>> checklistAnswers;
 
@@ -80,6 +83,8 @@ public:
                                   const QString &startFolder) override;
     std::optional<QFont> font(QWidget *parent, const QFont &initial) override;
     bool printerSetup(QWidget *parent, QPrinter *printer) override;
+    // Puts printToFile on the printer, as the player's choice would.
+    void pickPrintFile(QPrinter *printer) const;
     // Renders into the given printer at once, as the preview would.
     void printPreview(QWidget *parent, QPrinter *printer,
                       std::function<void(QPrinter *)> render) override;
