@@ -1013,6 +1013,14 @@ TEST_F(FigureRecostTest, SavingKeepsTheOtherSectionsAndWritesTheNewCost)
         EXPECT_NE(ReadFileBytes(path)->find("[CardLayout]\r\nImageLeft=120\r\n"),
                   std::string::npos);
     }
+    // A picture section standing between the figure's own sections hides none of them.
+    std::string middle = bytes;
+    middle.insert(middle.find("\r\n[", middle.find("[Figure]")) + 2, "[ImagePixels]\r\n0=FFFFFF\r\n");
+    folder.Write("middle.tvf", middle);
+    const Result<FigureRecost> between = RecostFigureFile(tables, folder.File("middle.tvf"));
+    ASSERT_TRUE(between.ok());
+    EXPECT_EQ(between.value().refreshedCost, fresh);
+    EXPECT_FALSE(between.value().changedRows.empty());
     EXPECT_FALSE(RecostFigureFile(tables, folder.File("missing.tvf")).ok());
     // A file of another kind gives no cost to compare or save.
     folder.Write("style.tvf", "[Style]\r\nDataFont=Arial\r\n");

@@ -27,7 +27,10 @@ std::string WithoutPixels(std::string content)
     while (pos < content.size()) {
         std::size_t end = content.find('\n', pos);
         end = end == std::string::npos ? content.size() : end + 1;
-        const std::string_view line = TrimBlanks(std::string_view(content).substr(pos, end - pos));
+        std::string_view line = std::string_view(content).substr(pos, end - pos);
+        while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
+            line.remove_suffix(1);
+        line = TrimBlanks(line);
         if (!line.empty() && line.front() == '[') {
             const bool pixels = line.size() >= 2 && line.back() == ']'
                                 && EqualsNoCase(line.substr(1, line.size() - 2),
