@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the tests and the screenshots need
 # (with --player, those of a player's own build).
 set -euo pipefail
-packages=(g++ clang cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev
+packages=(g++ clang libclang-rt-dev cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev
           fonts-liberation fonts-dejavu-core poppler-utils xvfb xauth imagemagick
           librsvg2-bin desktop-file-utils appstream dpkg-dev file python3)
