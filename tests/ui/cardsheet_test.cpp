@@ -193,12 +193,20 @@ private slots:
         active<frmFigure>()->OpenFigure();
         QCOMPARE(m_dialogs.messageTexts().size(), 1);
         m_dialogs.clearCalls();
-        QString info;
-        printToPdf(QStringLiteral("wagon.pdf"), {false, 2, true}, info);
-        QCOMPARE(m_dialogs.messageTexts(),
-                 QStringList(QStringLiteral("2 cards previewed, 1 without its picture: War Wagon (It is "
-                                            "420048 \u00D7 64 pixels, more than a figure file holds "
-                                            "(4096 \u00D7 4096).)")));
+        // The same from the figure editor and from its card window.
+        for (const char *window : {"frmFigure", "frmUnitCard"}) {
+            if (QLatin1String(window) == QLatin1String("frmUnitCard"))
+                ClickButton(active<frmFigure>(), "btnCard");
+            QCOMPARE(m_main->activeChild()->objectName(), QLatin1String(window));
+            m_dialogs.clearCalls();
+            QString info;
+            printToPdf(QStringLiteral("wagon.pdf"), {false, 2, true}, info);
+            QCOMPARE(m_dialogs.messageTexts(),
+                     QStringList(QStringLiteral(
+                         "2 cards previewed, 1 without its picture: War Wagon (It is "
+                         "420048 \u00D7 64 pixels, more than a figure file holds "
+                         "(4096 \u00D7 4096).)")));
+        }
     }
 
 private:

@@ -9,6 +9,7 @@
 #include <QImage>
 
 #include <memory>
+#include <string>
 
 namespace Ui {
 class frmUnitCard;
@@ -34,6 +35,9 @@ public:
     // Keeps the figure and its picture, applies the saved layout and style,
     // shows the missing-font messages and draws the card.
     void LoadFigure(const clsFigure &figure, const QImage &picture);
+    // Why the figure's stored picture could not be read (the card then shows
+    // none); Print Cards names it. Empty when the picture is the figure's.
+    void setPictureProblem(const std::string &problem) { m_pictureProblem = problem; }
 
     // File, Save: "Save Layout". File, Print: "&Print".
     void Save() override;
@@ -99,6 +103,7 @@ private:
     std::unique_ptr<Ui::frmUnitCard> m_ui;
     UnitCardModel m_model;
     QtCardTarget::Pictures m_pictures;
+    std::string m_pictureProblem;
     // Whether the card fitted at its last drawing on the screen.
     bool m_fits = true;
     // The design hidden by the button while the window is maximised.

@@ -146,7 +146,7 @@ void frmUnitCard::renderPrintout(QPrinter &printer)
 
 void frmUnitCard::printCards()
 {
-    const SheetCard card{m_model, pictureFromImage(m_pictures.figure)};
+    const SheetCard card{m_model, pictureFromImage(m_pictures.figure), m_pictureProblem};
     CardSheetRequest request;
     request.build = [&card](const IDialogs::CardSheetChoice &choice) {
         return copiesJob(card, choice.copies);

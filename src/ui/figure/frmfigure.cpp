@@ -263,6 +263,7 @@ void frmFigure::openCard()
         return;
     auto *card = new frmUnitCard(m_context);
     card->LoadFigure(*figure, imageFromPicture(m_model->Image()));
+    card->setPictureProblem(m_model->PictureProblem());
     showChildWindow(card);
 }
 
