@@ -1,6 +1,6 @@
 #include "platform/documentkinds.h"
 #include "platform/fileio.h"
-#include "shell/commandrouting.h"
+#include "shell/commandtable.h"
 #include "shell/programfolder.h"
 #include "shell/recentfiles.h"
 #include "shell/windowplacement.h"
@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <optional>
@@ -138,32 +139,67 @@ TEST(DocumentKinds, MimeFileRegistersEachKindWithItsExtension)
 
 struct RouteCase
 {
-    const char *form;
-    bool save, saveAs, print, exportIt;
+    std::optional<WindowForm> form;
+    // Save, SaveAs, PrintIt, Export, PrintPreview, PrintCards, UpdateCosts.
+    const char *takes;
+    // Save As and Export when the File menu opens; Print Cards.
     std::optional<bool> menuState;
+    bool printCards;
 };
 
 class CommandRouting : public testing::TestWithParam<RouteCase>
 {};
 
-TEST_P(CommandRouting, ForwardsByFormName)
+TEST_P(CommandRouting, ForwardsWhatTheWindowKindTakes)
 {
     const RouteCase &c = GetParam();
-    EXPECT_EQ(ChildReceives(c.form, FileCommand::Save), c.save);
-    EXPECT_EQ(ChildReceives(c.form, FileCommand::SaveAs), c.saveAs);
-    EXPECT_EQ(ChildReceives(c.form, FileCommand::PrintIt), c.print);
-    EXPECT_EQ(ChildReceives(c.form, FileCommand::Export), c.exportIt);
-    EXPECT_EQ(SaveAsAndExportEnabled(c.form), c.menuState);
+    const CommandSet taken = c.form ? CommandsOf(*c.form) : CommandSet{};
+    const Command commands[] = {Command::Save,         Command::SaveAs,     Command::PrintIt,
+                                Command::Export,       Command::PrintPreview, Command::PrintCards,
+                                Command::UpdateCosts};
+    std::string takes;
+    for (Command command : commands)
+        takes += taken.has(command) ? 'y' : 'n';
+    EXPECT_EQ(takes, c.takes);
+    for (Command never : {Command::Quit, Command::Undo, Command::NewFigure})
+        EXPECT_FALSE(taken.has(never));
+    const std::optional<CommandSet> active = c.form ? std::optional(taken) : std::nullopt;
+    EXPECT_EQ(ItemEnabling(Command::SaveAs, active), c.menuState);
+    EXPECT_EQ(ItemEnabling(Command::Export, active), c.menuState);
+    EXPECT_EQ(ItemEnabling(Command::PrintCards, active), c.printCards);
+    for (Command never : {Command::Save, Command::PrintIt, Command::PrintPreview, Command::Undo})
+        EXPECT_EQ(ItemEnabling(never, active), std::nullopt);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Forms, CommandRouting,
-    testing::Values(RouteCase{"frmFigure", true, true, true, true, true},
-                    RouteCase{"frmArmy", true, true, true, true, true},
-                    RouteCase{"frmUnitCard", true, false, true, false, false},
-                    RouteCase{"frmEdit_Table", true, false, true, false, false},
-                    RouteCase{"frmReadme", false, false, false, false, std::nullopt},
-                    RouteCase{"frmfigure", false, false, false, false, std::nullopt}));
+    testing::Values(RouteCase{WindowForm::Figure, "yyyyyyn", true, true},
+                    RouteCase{WindowForm::Army, "yyyyyyy", true, true},
+                    RouteCase{WindowForm::UnitCard, "ynynyyn", false, true},
+                    RouteCase{WindowForm::EditTable, "ynynynn", false, false},
+                    RouteCase{std::nullopt, "nnnnnnn", std::nullopt, false}));
+
+// Each command has one row, in a menu declared above it, under a name of its own.
+TEST(CommandTable, EachCommandOnceInADeclaredMenu)
+{
+    std::vector<std::string_view> names;
+    std::vector<std::string_view> menus{""};
+    std::vector<int> rows(kCommandCount);
+    for (const CommandRow &row : kCommandRows) {
+        EXPECT_NE(std::find(menus.begin(), menus.end(), row.parent), menus.end()) << row.name;
+        EXPECT_EQ(std::find(names.begin(), names.end(), row.name), names.end()) << row.name;
+        names.push_back(row.name);
+        if (row.kind == RowKind::Menu)
+            menus.push_back(row.name);
+        if (row.kind == RowKind::Item)
+            ++rows.at(static_cast<std::size_t>(row.command));
+    }
+    EXPECT_EQ(rows, std::vector<int>(rows.size(), 1));
+    for (const std::optional<Command> &button : kToolBarCommands)
+        EXPECT_TRUE(!button || RowOf(*button).icon != CommandIcon::None);
+    for (Command button : kStartCommands)
+        EXPECT_FALSE(RowOf(button).iconText.empty());
+}
 
 namespace fs = std::filesystem;
 

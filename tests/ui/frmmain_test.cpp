@@ -21,14 +21,18 @@ using namespace tarvello;
 
 namespace {
 
-// A document window that counts what the main window asks of it.
+// A document window of the form named (or of no known form) that counts
+// what the main window asks of it.
 class FakeChild : public ChildWindow
 {
 public:
     FakeChild(const QString &formName, QStringList *log = nullptr)
         : m_log(log)
     {
-        setObjectName(formName);
+        if (const std::optional<WindowForm> form = FormOfName(formName.toStdString()))
+            setForm(*form);
+        else
+            setObjectName(formName);
         setWindowTitle(formName);
     }
 
@@ -104,6 +108,7 @@ private slots:
         QTest::addColumn<QList<int>>("expected");
         QTest::newRow("army") << "frmArmy" << QList<int>{1, 1, 1, 1};
         QTest::newRow("unit card") << "frmUnitCard" << QList<int>{1, 0, 1, 0};
+        QTest::newRow("window of no form") << "frmNotes" << QList<int>{0, 0, 0, 0};
     }
 
     void forwarding()

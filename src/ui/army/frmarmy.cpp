@@ -101,7 +101,7 @@ frmArmy::frmArmy(AppContext &context, QWidget *parent)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
     m_ui->setupUi(this);
-    setObjectName(formObjectName(WindowForm::Army));
+    setForm(WindowForm::Army);
     const QString folder = QDir::toNativeSeparators(context.figuresFolder());
     m_model = std::make_unique<ArmyModel>(toFileText(folder),
                                                     GetDecimalSeparator().front());

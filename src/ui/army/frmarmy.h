@@ -42,11 +42,9 @@ public:
     QString documentPath() const override;
     void undo() override;
     void redo() override;
-    bool hasPrintout() const override { return true; }
     // The window's initial size (the main window sizes a child by its hint).
     QSize sizeHint() const override;
     void renderPrintout(QPrinter &printer) override;
-    bool hasCardSheet() const override { return true; }
     // "Print Cards": the army's unit cards on sheets.
     void printCards() override;
 

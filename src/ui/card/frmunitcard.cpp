@@ -52,7 +52,7 @@ frmUnitCard::frmUnitCard(AppContext &context, QWidget *parent)
     , m_model(std::string())
 {
     m_ui->setupUi(this);
-    setObjectName(formObjectName(WindowForm::UnitCard));
+    setForm(WindowForm::UnitCard);
     m_ui->picCard->setCardSize(CardGeometry::kWidth, CardGeometry::kHeight);
     m_ui->cboZoom->setCurrentIndex(kTrueSize);
     scrollCard();

@@ -42,12 +42,10 @@ public:
     // File, Save: "Save Layout". File, Print: "&Print".
     void Save() override;
     void PrintIt() override;
-    bool hasPrintout() const override { return true; }
     void renderPrintout(QPrinter &printer) override;
     bool queryClose() override;
     QString documentName() const override;
     QString documentPath() const override;
-    bool hasCardSheet() const override { return true; }
     // "Print Cards": copies of this card, as it is now designed, on a sheet.
     void printCards() override;
 

@@ -66,7 +66,7 @@ frmFigure::frmFigure(AppContext &context, QWidget *parent)
     , m_view(std::make_unique<FigureView>())
     , m_ui(std::make_unique<Ui::frmFigure>())
 {
-    setObjectName(formObjectName(WindowForm::Figure));
+    setForm(WindowForm::Figure);
     setAttribute(Qt::WA_DeleteOnClose, false);
     m_ui->setupUi(this);
     setupForm();

@@ -50,9 +50,7 @@ public:
     void SaveAs() override;
     void PrintIt() override;
     void Export() override;
-    bool hasPrintout() const override { return true; }
     void renderPrintout(QPrinter &printer) override;
-    bool hasCardSheet() const override { return true; }
     bool usesRulesTables() const override { return true; }
     // "Print Cards": copies of the figure's card on one sheet.
     void printCards() override;

@@ -20,6 +20,17 @@ ChildWindow::ChildWindow(QWidget *parent)
     : QWidget(parent)
 {}
 
+CommandSet ChildWindow::takes() const
+{
+    return m_form ? CommandsOf(*m_form) : CommandSet{};
+}
+
+void ChildWindow::setForm(WindowForm form)
+{
+    m_form = form;
+    setObjectName(formObjectName(form));
+}
+
 bool ChildWindow::canUndo() const
 {
     const EditSteps *steps = editSteps();
@@ -62,9 +73,8 @@ QString ChildWindow::documentSubject() const
 {
     QString subject = windowTitle();
     const QString name = documentName();
-    const std::optional<WindowForm> form = FormOfName(objectName().toStdString());
-    if (form && !name.isEmpty())
-        subject = documentKind(*form) + QStringLiteral(" \u201C") + shownText(name) + QStringLiteral("\u201D");
+    if (m_form && !name.isEmpty())
+        subject = documentKind(*m_form) + QStringLiteral(" \u201C") + shownText(name) + QStringLiteral("\u201D");
     const QString path = documentPath();
     if (!path.isEmpty())
         subject += QLatin1Char('\n') + shownText(QDir::toNativeSeparators(path));

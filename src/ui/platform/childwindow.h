@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/history.h"
+#include "shell/commandtable.h"
 #include "shell/windowform.h"
 
 #include <QWidget>
@@ -12,9 +13,9 @@ namespace tarvello {
 // The objectName of the windows of form ("frmFigure" for a figure editor).
 QString formObjectName(WindowForm form);
 
-// A document window inside the main window. The main window identifies it by
-// its form name (its objectName, see WindowForm) and forwards the File
-// commands it offers; the base versions do nothing.
+// A document window inside the main window. The main window sends it the
+// commands it takes (takes()) and greys its items by them; the base versions
+// of the operations do nothing.
 class ChildWindow : public QWidget
 {
     Q_OBJECT
@@ -22,20 +23,21 @@ class ChildWindow : public QWidget
 public:
     explicit ChildWindow(QWidget *parent = nullptr);
 
+    // The main window's commands the window takes: by default those the
+    // command table gives its kind (none without a kind).
+    virtual CommandSet takes() const;
+
     virtual void Save() {}
     virtual void SaveAs() {}
     virtual void PrintIt() {}
     virtual void Export() {}
 
-    // True when the window has a printout (File, Print and Print Preview).
-    virtual bool hasPrintout() const { return false; }
-    // Draws the whole printout onto printer: paper, a PDF or a preview all
-    // come from this one routine. Failures are reported by the window.
+    // File, Print Preview: draws the whole printout onto printer; paper, a
+    // PDF or a preview all come from this one routine. Failures are reported
+    // by the window.
     virtual void renderPrintout(QPrinter &printer) { Q_UNUSED(printer) }
 
-    // True when the window prints unit cards on sheets (File, Print Cards);
-    // printCards asks how many and prints or previews them.
-    virtual bool hasCardSheet() const { return false; }
+    // File, Print Cards: asks how many unit cards and prints or previews them.
     virtual void printCards() {}
 
     // Asks the user about unsaved changes (Yes saves, No discards); false when
@@ -93,6 +95,9 @@ signals:
     void childWindowOpened(ChildWindow *child);
 
 protected:
+    // Makes the window one of form's: its objectName is the form name and it
+    // takes what the form takes.
+    void setForm(WindowForm form);
     // Shows child inside the main window when this window is one of its
     // children, otherwise as a window of its own, deleted when closed.
     void showChildWindow(ChildWindow *child);
@@ -103,6 +108,7 @@ protected:
     virtual const EditSteps *editSteps() const { return nullptr; }
 
 private:
+    std::optional<WindowForm> m_form;
     bool m_closeApproved = false;
 
 };

@@ -182,6 +182,7 @@ private:
         case CommandIcon::PrintPreview: drawPreview(p, inks); break;
         case CommandIcon::Undo: drawTurnArrow(p, inks, false); break;
         case CommandIcon::Redo: drawTurnArrow(p, inks, true); break;
+        case CommandIcon::None: break;
         }
     }
 
@@ -196,6 +197,7 @@ const char *themeName(CommandIcon command)
     switch (command) {
     case CommandIcon::NewFigure: return "document-new";
     case CommandIcon::OpenFigure: return "document-open";
+    case CommandIcon::None:
     case CommandIcon::NewArmy:
     case CommandIcon::OpenArmy: return "";
     case CommandIcon::Save: return "document-save";
@@ -211,6 +213,8 @@ const char *themeName(CommandIcon command)
 
 QIcon iconFor(CommandIcon command)
 {
+    if (command == CommandIcon::None)
+        return {};
     const QIcon drawn(new DrawnIcon(command));
     const QLatin1String name(themeName(command));
     return name.isEmpty() ? drawn : QIcon::fromTheme(name, drawn);

@@ -15,7 +15,6 @@
 #include "platform/uitext.h"
 #include "print/documentname.h"
 #include "rules/modloaddata.h"
-#include "shell/commandrouting.h"
 #include "app_version.h"
 
 #include <QCloseEvent>
@@ -117,7 +116,7 @@ void frmMain::addChild(ChildWindow *child)
 // the same key would make it ambiguous.
 void frmMain::leaveCloseKeysToMain(QMdiSubWindow *window)
 {
-    const QList<QKeySequence> closeKeys = mnuWindow_Close->shortcuts();
+    const QList<QKeySequence> closeKeys = command(Command::CloseWindow)->shortcuts();
     for (QAction *action : window->systemMenu()->actions()) {
         QList<QKeySequence> keys = action->shortcuts();
         for (const QKeySequence &key : closeKeys)
@@ -146,11 +145,11 @@ void frmMain::setChildFactory(WindowForm form, const ChildFactory &factory)
     m_factories.insert(static_cast<int>(form), factory);
     const bool canCreate = static_cast<bool>(factory.create);
     if (form == WindowForm::Figure) {
-        mnuFile_Figure_New->setEnabled(canCreate);
-        mnuFile_Figure_Open->setEnabled(canCreate && factory.open);
+        command(Command::NewFigure)->setEnabled(canCreate);
+        command(Command::OpenFigure)->setEnabled(canCreate && factory.open);
     } else if (form == WindowForm::Army) {
-        mnuFileArmy_New->setEnabled(canCreate);
-        mnuFileArmy_Open->setEnabled(canCreate && factory.open);
+        command(Command::NewArmy)->setEnabled(canCreate);
+        command(Command::OpenArmy)->setEnabled(canCreate && factory.open);
     } else if (form == WindowForm::EditTable) {
         for (QAction *action : mnuResources->actions())
             action->setEnabled(canCreate && factory.openFile);
@@ -168,50 +167,45 @@ ChildWindow *frmMain::activeChild() const
     return window ? qobject_cast<ChildWindow *>(window->widget()) : nullptr;
 }
 
-void frmMain::forward(FileCommand command)
+void frmMain::forward(Command command)
 {
     ChildWindow *child = activeChild();
-    if (!child || !ChildReceives(toFileText(child->objectName()), command))
+    if (!child || !child->takes().has(command))
         return;
     switch (command) {
-    case FileCommand::Save: child->Save(); break;
-    case FileCommand::SaveAs: child->SaveAs(); break;
-    case FileCommand::PrintIt: child->PrintIt(); break;
-    case FileCommand::Export: child->Export(); break;
+    case Command::Save: child->Save(); break;
+    case Command::SaveAs: child->SaveAs(); break;
+    case Command::PrintIt: child->PrintIt(); break;
+    case Command::Export: child->Export(); break;
+    case Command::PrintPreview: printPreview(*child); break;
+    case Command::PrintCards: child->printCards(); break;
+    case Command::UpdateCosts: child->updateCosts(); break;
+    default: break;
     }
 }
 
 // The active child's printout in the preview, drawn by the same routine that
 // prints it; the preview can print it too.
-void frmMain::printPreview()
+void frmMain::printPreview(ChildWindow &child)
 {
-    ChildWindow *child = activeChild();
-    if (!child || !child->hasPrintout())
-        return;
-    const QPointer<ChildWindow> target(child);
-    nameDocument(*m_printer, child->documentName());
+    const QPointer<ChildWindow> target(&child);
+    nameDocument(*m_printer, child.documentName());
     m_context.dialogs->printPreview(this, m_printer.get(), [target](QPrinter *printer) {
         if (target && printer)
             target->renderPrintout(*printer);
     });
 }
 
-void frmMain::updatePrintCards()
-{
-    const ChildWindow *child = activeChild();
-    mnuFile_PrintCards->setEnabled(child && child->hasCardSheet());
-}
-
 void frmMain::updateFileMenu()
 {
-    updatePrintCards();
     const ChildWindow *child = activeChild();
-    if (!child)
-        return;
-    if (const std::optional<bool> enabled = SaveAsAndExportEnabled(
-            toFileText(child->objectName()))) {
-        mnuFile_SaveAs->setEnabled(*enabled);
-        mnuFile_Export->setEnabled(*enabled);
+    const std::optional<CommandSet> taken =
+        child ? std::optional<CommandSet>(child->takes()) : std::nullopt;
+    for (const CommandRow &row : kCommandRows) {
+        if (row.kind != RowKind::Item)
+            continue;
+        if (const std::optional<bool> enabled = ItemEnabling(row.command, taken))
+            command(row.command)->setEnabled(*enabled);
     }
 }
 

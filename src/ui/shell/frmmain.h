@@ -1,11 +1,13 @@
 #pragma once
 
+#include "shell/commandtable.h"
 #include "shell/windowform.h"
 
 #include <QMainWindow>
 #include <QHash>
 #include <QPointer>
 
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -18,7 +20,6 @@ class QPrinter;
 
 namespace tarvello {
 
-enum class FileCommand;
 struct AppContext;
 class ChildWindow;
 class CommandBar;
@@ -86,7 +87,13 @@ protected:
 
 private:
 
+    // The menus from the command table (kCommandRows), each item's action
+    // running its command.
     void buildMenus();
+    QAction *addCommand(const CommandRow &row, QMenu *menu);
+    void fillResourcesMenu();
+    QAction *command(Command command) const { return m_commands[static_cast<std::size_t>(command)]; }
+    void run(Command command);
     // The toolbar, the status line, the menu items' tips and the start area.
     void buildDesktop();
     // The user's settings file: the recent files, whether the toolbar shows.
@@ -98,21 +105,19 @@ private:
     // A saved rules table of the program folder, while windows calculate with
     // the tables as loaded, gets the bar that offers Refresh Resources.
     void noticeTableSaved(const QString &path);
-    void buildFileMenu();
-    void connectFileMenu();
-    void buildWindowMenu();
-    void setStandardShortcuts();
-    void buildEditMenu();
+    // Keeps Edit, Undo and Redo (menu and keys, also inside text boxes)
+    // on the active child's history.
+    void followHistory();
+    void undoOrRedo(Command command);
     // Edit, Undo and Redo follow the active child's history.
     void updateEditMenu();
-    QAction *addItem(QMenu *menu, const char *name, const QString &caption);
-    QAction *addSeparator(QMenu *menu, const char *name);
 
-    void forward(FileCommand command);
-    void printPreview();
-    void updatePrintCards();
-    // The File items' enabling by the active child (Save As, Export, Print
-    // Cards); run when the menu opens and whenever a child is activated.
+    // Sends command to the active child when it takes it.
+    void forward(Command command);
+    void printPreview(ChildWindow &child);
+    // The items' enabling by the active child as their greying says (Save
+    // As, Export, Print Cards); run when the File menu opens and whenever a
+    // child is activated.
     void updateFileMenu();
     // Loads the rules tables; false when a table failed (and said so).
     bool loadTables();
@@ -144,35 +149,12 @@ private:
     StartArea *m_startArea = nullptr;
     NoticeBar *m_tablesNotice = nullptr;
 
-    QMenu *mnuFile;
-    QMenu *mnuFile_New;
-    QAction *mnuFile_Figure_New;
-    QAction *mnuFileArmy_New;
-    QMenu *mnuFile_Open;
-    QAction *mnuFile_Figure_Open;
-    QAction *mnuFileArmy_Open;
-    QMenu *mnuResources;
-    QMenu *mnuFile_OpenRecent;
-    QAction *mnuFileSep2;
-    QAction *mnuFile_Save;
-    QAction *mnuFile_SaveAs;
-    QAction *mnuFileSep0;
-    QAction *mnuFile_Print;
-    QAction *mnuFile_PrintPreview;
-    QAction *mnuFile_PrintCards;
-    QAction *mnuFile_Export;
-    QAction *mnuFileSep1;
-    QAction *mnuResources_Reload;
-    QAction *mnuFileSep3;
-    QAction *mnuFileQuit;
-    QMenu *mnuEdit;
-    QAction *mnuEdit_Undo;
-    QAction *mnuEdit_Redo;
-    QMenu *mnuWindow;
-    QAction *mnuWindow_Close;
-    QMenu *mnuHelp;
-    QAction *mnuHelp_Readme;
-    QAction *mnuHelp_About;
+    // The action of each command, built from the command table.
+    std::array<QAction *, kCommandCount> m_commands{};
+    QMenu *mnuFile = nullptr;
+    QMenu *mnuResources = nullptr;
+    QMenu *mnuEdit = nullptr;
+    QMenu *mnuWindow = nullptr;
 };
 
 } // namespace tarvello

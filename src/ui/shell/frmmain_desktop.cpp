@@ -1,5 +1,5 @@
 // What makes the main window a desktop program's: the toolbar, the status
-// line, the menu items' tips and the start area of the empty window.
+// line showing the menu items' tips and the start area of the empty window.
 #include "frmmain.h"
 
 #include "platform/appcontext.h"
@@ -31,40 +31,23 @@ constexpr int kConfirmationMs = 10000;
 void frmMain::buildDesktop()
 {
     statusBar()->setObjectName(QStringLiteral("sbrStatus"));
-    // The names the toolbar's tips and the start area's buttons show, where
-    // the menu item's own caption ("&Figure") needs its submenu to be read.
-    mnuFile_Figure_New->setIconText(QStringLiteral("New Figure"));
-    mnuFile_Figure_Open->setIconText(QStringLiteral("Open Figure"));
-    mnuFileArmy_New->setIconText(QStringLiteral("New Army"));
-    mnuFileArmy_Open->setIconText(QStringLiteral("Open Army"));
-    setCommandTips(*this);
-    connect(m_tablesNotice, &NoticeBar::buttonPressed, mnuResources_Reload, &QAction::trigger);
+    connect(m_tablesNotice, &NoticeBar::buttonPressed, command(Command::RefreshResources),
+            &QAction::trigger);
     for (QAction *menu : menuBar()->actions()) {
         if (menu->menu())
             showToolTipsInStatusLine(menu->menu());
     }
 
-    m_commandBar = new CommandBar(
-        {
-            {mnuFile_Figure_New, CommandIcon::NewFigure},
-            {mnuFile_Figure_Open, CommandIcon::OpenFigure},
-            {mnuFileArmy_New, CommandIcon::NewArmy},
-            {mnuFileArmy_Open, CommandIcon::OpenArmy},
-            {},
-            {mnuFile_Save, CommandIcon::Save},
-            {},
-            {mnuFile_Print, CommandIcon::Print},
-            {mnuFile_PrintPreview, CommandIcon::PrintPreview},
-            {},
-            {mnuEdit_Undo, CommandIcon::Undo},
-            {mnuEdit_Redo, CommandIcon::Redo},
-        },
-        settingsFile(), this);
+    QList<QAction *> bar;
+    for (const std::optional<Command> &button : kToolBarCommands)
+        bar.append(button ? command(*button) : nullptr);
+    m_commandBar = new CommandBar(bar, settingsFile(), this);
     addToolBar(Qt::TopToolBarArea, m_commandBar);
 
-    m_startArea = new StartArea(
-        m_mdiArea, {mnuFile_Figure_New, mnuFile_Figure_Open, mnuFileArmy_New, mnuFileArmy_Open},
-        m_recentFiles);
+    QList<QAction *> start;
+    for (Command button : kStartCommands)
+        start.append(command(button));
+    m_startArea = new StartArea(m_mdiArea, start, m_recentFiles);
     connect(m_startArea, &StartArea::chosen, this, &frmMain::openRecent);
     fillWindowMenu();
 }

@@ -65,28 +65,8 @@ protected:
 
 } // namespace
 
-void frmMain::buildEditMenu()
+void frmMain::followHistory()
 {
-    mnuEdit = new QMenu(QStringLiteral("&Edit"), this);
-    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
-    mnuEdit->menuAction()->setObjectName(QStringLiteral("mnuEdit"));
-    menuBar()->addMenu(mnuEdit);
-    mnuEdit_Undo = addItem(mnuEdit, "mnuEdit_Undo", QStringLiteral("&Undo"));
-    mnuEdit_Undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    mnuEdit_Redo = addItem(mnuEdit, "mnuEdit_Redo", QStringLiteral("&Redo"));
-    mnuEdit_Redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
-                                QKeySequence(Qt::CTRL | Qt::Key_Y)});
-
-    connect(mnuEdit_Undo, &QAction::triggered, this, [this] {
-        if (ChildWindow *child = activeChild(); child && child->canUndo())
-            child->undo();
-        updateEditMenu();
-    });
-    connect(mnuEdit_Redo, &QAction::triggered, this, [this] {
-        if (ChildWindow *child = activeChild(); child && child->canRedo())
-            child->redo();
-        updateEditMenu();
-    });
     qApp->installEventFilter(new UndoKeysToHistory(this));
     connect(mnuEdit, &QMenu::aboutToShow, this, &frmMain::updateEditMenu);
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *window) {
@@ -98,16 +78,26 @@ void frmMain::buildEditMenu()
     updateEditMenu();
 }
 
+void frmMain::undoOrRedo(Command command)
+{
+    ChildWindow *child = activeChild();
+    if (child && command == Command::Undo && child->canUndo())
+        child->undo();
+    else if (child && command == Command::Redo && child->canRedo())
+        child->redo();
+    updateEditMenu();
+}
+
 void frmMain::updateEditMenu()
 {
     const ChildWindow *child = activeChild();
     const bool undo = child && child->canUndo();
     const bool redo = child && child->canRedo();
-    mnuEdit_Undo->setEnabled(undo);
-    mnuEdit_Redo->setEnabled(redo);
-    mnuEdit_Undo->setText(
+    command(Command::Undo)->setEnabled(undo);
+    command(Command::Redo)->setEnabled(redo);
+    command(Command::Undo)->setText(
         caption(QStringLiteral("&Undo"), undo ? shownText(child->undoName()) : QString()));
-    mnuEdit_Redo->setText(
+    command(Command::Redo)->setText(
         caption(QStringLiteral("&Redo"), redo ? shownText(child->redoName()) : QString()));
 }
 

@@ -34,7 +34,7 @@ frmEdit_Table::frmEdit_Table(AppContext &context, QWidget *parent)
     , m_editor(m_model->editor())
     , m_cellEditor(std::make_unique<clsFlexGridEdit>())
 {
-    setObjectName(formObjectName(WindowForm::EditTable));
+    setForm(WindowForm::EditTable);
     setWindowTitle(QStringLiteral("Table Editor"));
     buildControls();
     m_cellEditor->setFlexGridControl(grdTable);

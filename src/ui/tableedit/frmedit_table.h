@@ -32,7 +32,6 @@ public:
     void Save() override;
     void SaveAs() override;
     void PrintIt() override;
-    bool hasPrintout() const override { return true; }
     void renderPrintout(QPrinter &printer) override;
     bool queryClose() override;
     QString documentName() const override { return m_caption; }
