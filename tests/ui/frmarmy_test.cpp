@@ -321,8 +321,21 @@ private slots:
         QVERIFY(w.model().Changed());
         QVERIFY(w.model().WriteArmy(tempPath(QStringLiteral("a.tva")).toStdString()).ok());
 
+        // Another army of the folder learns that its list is old.
+        frmArmy other(m_context);
+        m_dialogs.folderAnswers.enqueue(tempPath(QStringLiteral("figures")));
+        ClickButton(&other, "btnBrowse");
+        connect(&w, &ChildWindow::figureFilesRewritten, &other, &frmArmy::figureFilesChanged);
         m_dialogs.checklistAnswers.enqueue(IDialogs::ChecklistAnswer{{1}, false});
         ClickButton(&w, "btnUpdateCosts");
+        auto *notice = other.findChild<QLabel *>(QStringLiteral("lblFiguresChanged"));
+        QVERIFY(notice);
+        QCOMPARE(notice->text(),
+                 QStringLiteral("Figures in this folder changed: Refresh to see them."));
+        QVERIFY(Named<QFrame>(&other, "fraFiguresChanged")->isVisibleTo(&other));
+        QVERIFY(!w.findChild<QFrame *>(QStringLiteral("fraFiguresChanged")));
+        ClickButton(&other, "btnRefreshFigures");
+        QVERIFY(!Named<QFrame>(&other, "fraFiguresChanged")->isVisibleTo(&other));
         QCOMPARE(m_dialogs.callsOf(Kind::Checklist).at(0).lines.size(), 2);
         // The army's own figure is ticked, the folder's other one not.
         QCOMPARE(m_dialogs.callsOf(Kind::Checklist).at(0).ticked, QList<int>{0});

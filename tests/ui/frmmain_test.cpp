@@ -40,6 +40,7 @@ public:
     void SaveAs() override { ++saveAses; }
     void PrintIt() override { ++prints; }
     void Export() override { ++exports; }
+    void figureFilesChanged(const QStringList &paths) override { filesChanged += paths; }
     bool queryClose() override
     {
         if (m_log)
@@ -51,6 +52,7 @@ public:
     int saveAses = 0;
     int prints = 0;
     int exports = 0;
+    QStringList filesChanged;
     bool allowClose = true;
 
 private:
@@ -288,6 +290,16 @@ private slots:
         QVERIFY(m_main->windowState() & Qt::WindowMaximized);
         QVERIFY(!m_tables.ArmorTypes.empty());
         QVERIFY(m_main->mdiArea()->subWindowList().isEmpty());
+    }
+
+    void figureFilesRewrittenByOneWindowAreToldToTheOthers()
+    {
+        FakeChild *army = addFake(QStringLiteral("frmArmy"));
+        FakeChild *other = addFake(QStringLiteral("frmArmy"));
+        const QStringList paths{QStringLiteral("/f/guard.tvf")};
+        emit army->figureFilesRewritten(paths);
+        QCOMPARE(other->filesChanged, paths);
+        QVERIFY(army->filesChanged.isEmpty());
     }
 
     void startUpWaitsOnTheTitleWindowAlreadyShown()

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <system_error>
 
 namespace tarvello {
 
@@ -61,6 +62,17 @@ std::vector<std::string> UnitCostsNow(const std::vector<ArmyUnit> &units,
         costs.push_back(check && !check->failed ? check->newCost : std::string());
     }
     return costs;
+}
+
+bool FolderHoldsAny(const std::string &folder, const std::vector<std::string> &paths)
+{
+    namespace fs = std::filesystem;
+    std::error_code error;
+    for (const std::string &path : paths) {
+        if (fs::equivalent(fs::path(path).parent_path(), fs::path(folder), error))
+            return true;
+    }
+    return false;
 }
 
 } // namespace tarvello

@@ -48,4 +48,7 @@ const FigureCostCheck *FigureOfUnit(const ArmyUnit &unit,
 std::vector<std::string> UnitCostsNow(const std::vector<ArmyUnit> &units,
                                       const std::vector<FigureCostCheck> &checks);
 
+// True when one of paths is a file of folder (the army's directory, as a path).
+bool FolderHoldsAny(const std::string &folder, const std::vector<std::string> &paths);
+
 } // namespace tarvello

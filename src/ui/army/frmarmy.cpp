@@ -2,6 +2,7 @@
 #include "platform/failurebox.h"
 #include "print/qtprinterpage.h"
 #include "ui_frmarmy.h"
+#include "platform/noticebar.h"
 
 #include "army/armyfile.h"
 #include "army/armymodel.h"
@@ -246,6 +247,8 @@ void frmArmy::showLists()
     if (m_shownAvailable != m_model->AvailableRevision()) {
         m_shownAvailable = m_model->AvailableRevision();
         m_shownUnits = ~0ull;
+        if (m_figuresNotice) // the list is read anew
+            m_figuresNotice->hide();
         checkCosts();
         m_availableTexts.clear();
         m_availableTexts.reserve(m_model->Available().size());

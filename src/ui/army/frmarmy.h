@@ -20,6 +20,7 @@ class frmArmy;
 namespace tarvello {
 
 class ArmyModel;
+class NoticeBar;
 class Status;
 
 // The army editor ("Army Creator"): lists the figure files of a folder, forwards
@@ -57,6 +58,7 @@ public:
     // The rules tables were reloaded: the costs are checked again.
     void tablesReloaded() override;
     bool usesRulesTables() const override { return true; }
+    void figureFilesChanged(const QStringList &paths) override;
     // Replaces the unit lines' stored figure costs by their figures' costs
     // now (the army is then changed, nothing is written).
     void updateArmyCosts();
@@ -127,6 +129,7 @@ private:
     // Each available figure's row texts, "Now" included, as last scanned.
     std::vector<QStringList> m_availableTexts;
     QLabel *m_availableHint = nullptr;
+    NoticeBar *m_figuresNotice = nullptr;
     int m_sortColumn = -1;
     bool m_sortDescending = false;
     bool m_sized = false;

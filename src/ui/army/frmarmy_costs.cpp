@@ -10,6 +10,7 @@
 #include "army/figuresummary.h"
 #include "figure/recost.h"
 #include "platform/idialogs.h"
+#include "platform/noticebar.h"
 #include "platform/uitext.h"
 
 #include <QPushButton>
@@ -135,9 +136,30 @@ void frmArmy::updateCosts()
     m_model->RecordFileRewrites(rewrites);
     const Status scanned = m_model->ScanFigures();
     apply(scanned);
+    QStringList paths;
+    for (const FileRewrite &rewrite : rewrites)
+        paths.append(fromFilePath(rewrite.path));
+    if (!paths.isEmpty())
+        emit figureFilesRewritten(paths);
     if (!failures.isEmpty())
         m_context.dialogs->message(this, boxTitleText(BoxTitle::Plain), failures.join(QStringLiteral("\r\n")),
                                    IDialogs::Buttons::Ok, IDialogs::Icon::None);
+}
+
+void frmArmy::figureFilesChanged(const QStringList &paths)
+{
+    std::vector<std::string> files;
+    for (const QString &path : paths)
+        files.push_back(toFilePath(path));
+    if (!FolderHoldsAny(FolderPath(m_model->UnitDirectory()), files))
+        return;
+    if (!m_figuresNotice) {
+        m_figuresNotice = new NoticeBar(QStringLiteral("FiguresChanged"), QStringLiteral("&Refresh"),
+                                        QStringLiteral("btnRefreshFigures"), this);
+        m_ui->layoutArmy->insertWidget(0, m_figuresNotice);
+        connect(m_figuresNotice, &NoticeBar::buttonPressed, m_ui->btnRefresh, &QPushButton::click);
+    }
+    m_figuresNotice->showHint(QStringLiteral("Figures in this folder changed: Refresh to see them."));
 }
 
 void frmArmy::showFileRestore()

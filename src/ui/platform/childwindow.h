@@ -62,6 +62,9 @@ public:
     // True when the window calculates with the rules tables as loaded, so a
     // table saved since needs Refresh Resources before the window sees it.
     virtual bool usesRulesTables() const { return false; }
+    // Another window rewrote the figure files at paths (Update Costs); a
+    // window that lists them from their folder says that its list is old.
+    virtual void figureFilesChanged(const QStringList &paths) { Q_UNUSED(paths) }
     // File, Update Costs: saves figures with the costs the tables give them
     // now (the army editor's command; other windows do nothing).
     virtual void updateCosts() {}
@@ -93,6 +96,8 @@ signals:
     // The window opened another one (a figure its card) for the main window
     // to take in as one of its children.
     void childWindowOpened(ChildWindow *child);
+    // The window rewrote the figure files at paths.
+    void figureFilesRewritten(const QStringList &paths);
 
 protected:
     // Makes the window one of form's: its objectName is the form name and it

@@ -133,6 +133,17 @@ void frmMain::trackDocument(ChildWindow *child)
             Qt::UniqueConnection);
     connect(child, &ChildWindow::childWindowOpened, this, &frmMain::addChild,
             Qt::UniqueConnection);
+    connect(child, &ChildWindow::figureFilesRewritten, this, &frmMain::tellFigureFilesChanged,
+            Qt::UniqueConnection);
+}
+
+void frmMain::tellFigureFilesChanged(const QStringList &paths)
+{
+    for (QMdiSubWindow *window : m_mdiArea->subWindowList()) {
+        auto *child = qobject_cast<ChildWindow *>(window->widget());
+        if (child && child != sender())
+            child->figureFilesChanged(paths);
+    }
 }
 
 void frmMain::rememberFile(const QString &path)

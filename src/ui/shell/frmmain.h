@@ -132,6 +132,8 @@ private:
     void trackDocument(ChildWindow *child);
     void leaveCloseKeysToMain(QMdiSubWindow *window);
     void rememberFile(const QString &path);
+    // Tells the other windows that one rewrote these figure files.
+    void tellFigureFilesChanged(const QStringList &paths);
     void showAbout();
     void showReadme();
     void fillWindowMenu();
