@@ -26,7 +26,7 @@ namespace tarvello {
 
 namespace {
 
-const QString kAllFilesFilter = QString::fromLatin1(DocumentKindFacts(DocumentKind::Table).filter);
+const QString kTableFilter = QString::fromLatin1(DocumentKindFacts(DocumentKind::Table).filter);
 
 } // namespace
 
@@ -154,7 +154,7 @@ bool frmEdit_Table::saveAsDialog()
     const QString name = fileName();
     const QFileInfo current(name);
     const std::optional<QString> path = m_context.dialogs->saveFile(
-        this, kAllFilesFilter, name.isEmpty() ? QString() : current.absolutePath(),
+        this, kTableFilter, name.isEmpty() ? QString() : current.absolutePath(),
         name.isEmpty() ? QString() : current.fileName(), true);
     if (!path || path->isEmpty())
         return false;
