@@ -170,7 +170,7 @@ void frmArmy::showFileRestore()
     apply(m_model->ScanFigures());
     QStringList lines;
     for (const Failure &failure : report.failures)
-        lines.append(fromFileText(failure.Message()));
+        lines.append(fromMessageText(failure.Message()));
     if (!report.skipped.empty()) {
         lines.append(QStringLiteral("These figure files changed since Update Costs and were left as they are:"));
         for (const std::string &path : report.skipped)
