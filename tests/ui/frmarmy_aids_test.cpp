@@ -5,7 +5,7 @@
 #include "windowtest.h"
 
 #include "army/armymodel.h"
-#include "platform/cardsheetdialog.h"
+#include "card/cardsheetdialog.h"
 
 #include <QCheckBox>
 #include <QHeaderView>

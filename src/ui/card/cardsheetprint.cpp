@@ -2,6 +2,7 @@
 #include "platform/failurebox.h"
 
 #include "cardbitmaps.h"
+#include "cardsheetdialog.h"
 #include "qtcardtarget.h"
 
 #include "platform/pictureconvert.h"
@@ -140,7 +141,7 @@ void runCardSheet(AppContext &context, QWidget *parent, const CardSheetRequest &
                                                                                       question);
     if (!choice)
         return;
-    const std::int64_t cards = IDialogs::chosenCards(question, *choice);
+    const std::int64_t cards = chosenCards(question, *choice);
     if (const std::string refused = SheetJobLimitNotice(cards, perPage);
         !refused.empty()) {
         notice(context, parent, refused);

@@ -90,17 +90,6 @@ public:
         bool perFigure = false;
         bool roster = false;
     };
-    // The cards choice makes of what question offers: the copies of a
-    // figure, or an army's cards per figure, per unit or per line.
-    static std::int64_t chosenCards(const CardSheetQuestion &question,
-                                    const CardSheetChoice &choice)
-    {
-        if (!question.forArmy)
-            return choice.copies;
-        return choice.perFigure ? question.figureCards
-               : choice.perUnit ? question.unitCards
-                                : question.lineCards;
-    }
     // The card sheet dialog; nullopt when cancelled (also by dialogs that
     // never show it).
     virtual std::optional<CardSheetChoice> cardSheet(QWidget *parent,

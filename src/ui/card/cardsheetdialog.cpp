@@ -1,6 +1,7 @@
 #include "cardsheetdialog.h"
 
 #include "card/cardsheetjob.h"
+#include "card/sheetchoice.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -13,6 +14,23 @@
 #include <QVBoxLayout>
 
 namespace tarvello {
+
+std::int64_t chosenCards(const IDialogs::CardSheetQuestion &question,
+                         const IDialogs::CardSheetChoice &choice)
+{
+    return ChosenCards(question.forArmy,
+                       {question.lineCards, question.unitCards, question.figureCards},
+                       ChosenCardsPer(choice.perUnit, choice.perFigure), choice.copies);
+}
+
+std::optional<IDialogs::CardSheetChoice> askCardSheet(QWidget *parent,
+                                                      const IDialogs::CardSheetQuestion &question)
+{
+    CardSheetDialog dialog(question, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.choice();
+}
 
 CardSheetDialog::CardSheetDialog(const IDialogs::CardSheetQuestion &question, QWidget *parent)
     : QDialog(parent)
@@ -78,7 +96,7 @@ CardSheetDialog::CardSheetDialog(const IDialogs::CardSheetQuestion &question, QW
 
 std::int64_t CardSheetDialog::cards() const
 {
-    return IDialogs::chosenCards(m_question, choice());
+    return chosenCards(m_question, choice());
 }
 
 void CardSheetDialog::showCount()

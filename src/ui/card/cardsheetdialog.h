@@ -4,6 +4,9 @@
 
 #include <QDialog>
 
+#include <cstdint>
+#include <optional>
+
 class QCheckBox;
 class QLabel;
 class QRadioButton;
@@ -36,5 +39,14 @@ private:
     QLabel *m_count = nullptr;
     bool m_preview = false;
 };
+
+// The cards choice makes of what question offers (the rule is the card
+// sheet's ChosenCards).
+std::int64_t chosenCards(const IDialogs::CardSheetQuestion &question,
+                         const IDialogs::CardSheetChoice &choice);
+
+// Shows the dialog for question; the choice, nullopt when cancelled.
+std::optional<IDialogs::CardSheetChoice> askCardSheet(QWidget *parent,
+                                                      const IDialogs::CardSheetQuestion &question);
 
 } // namespace tarvello
