@@ -279,23 +279,38 @@ Status ArmyModel::RecalcTotal()
 {
     if (!m_loading)
         m_changed = true;
-    std::int32_t total = 0;
+    return Tally();
+}
+
+Status ArmyModel::Tally()
+{
+    ArmyTally tally(&m_costsNow);
     std::size_t line = 0;
-    std::string failed;
-    m_units.ForEach([&](const ArmyUnit &unit, double points) {
-        if (!failed.empty())
-            return;
-        ++line;
-        try {
-            total = ToInt32(points + total);
-        } catch (const RuntimeError &e) {
-            failed = std::string(e.what()) + "\r\n" + UnitLinePlace(line, unit);
-        }
-    });
-    if (!failed.empty())
-        return Failure{"Error in calculating cost!", failed};
-    m_armyCost = std::to_string(total);
+    try {
+        m_units.ForEachFacts([&](const LineFacts &facts) {
+            tally.Add(facts);
+            ++line;
+        });
+    } catch (const RuntimeError &e) {
+        return Failure{"Error in calculating cost!",
+                       std::string(e.what()) + "\r\n" + UnitLinePlace(line + 1, m_units[line])};
+    }
+    m_total = tally.Total();
+    m_armyCost = std::to_string(m_total);
+    m_composition = tally.Composition();
+    m_totalNow = tally.TotalNow();
     return {};
+}
+
+PointsBar ArmyModel::CompositionBar() const
+{
+    return ArmyCompositionBar(m_composition, m_total, m_pointsLimit, m_decimalMark);
+}
+
+void ArmyModel::SetCostsNow(CostsNow costs)
+{
+    m_costsNow = std::move(costs);
+    (void)Tally();
 }
 
 Status ArmyModel::Open(const std::string &path)

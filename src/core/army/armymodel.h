@@ -1,5 +1,6 @@
 #pragma once
 
+#include "armybar.h"
 #include "armypoints.h"
 #include "armyreport.h"
 #include "armyunit.h"
@@ -10,6 +11,7 @@
 #include "platform/history.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -52,6 +54,16 @@ public:
     // The points limit as typed (empty: none) and the total against it.
     const std::string &PointsLimit() const { return m_pointsLimit; }
     PointsBalance Balance() const { return BalanceOf(m_armyCost, m_pointsLimit); }
+    // The total's points by figure type, as last summed, and as a bar against
+    // the points limit.
+    const ArmyComposition &Composition() const { return m_composition; }
+    PointsBar CompositionBar() const;
+    // The total the lines would give with their figures' costs now (see
+    // SetCostsNow), when a line's points differ with them.
+    const std::optional<std::int32_t> &TotalNow() const { return m_totalNow; }
+    // The figures' costs now, as the window found them for its "Now"
+    // columns; the total with them is summed with every total from now on.
+    void SetCostsNow(CostsNow costs);
     // Path of the army file; empty for a new army.
     const std::string &FileName() const { return m_fileName; }
     // "Army Creator", or "Army: " and the name the army had when its file
@@ -175,6 +187,9 @@ private:
     std::string SelectedName() const;
     Status Restore(const ArmySnapshot &snapshot) override;
     Status ShowSelectedUnit(int row);
+    // Sums the total, its composition and the total now; false on overflow
+    // (nothing changes then) with the failure's description.
+    Status Tally();
     Status CountReaction();
     void ClearModifyBoxes();
     void DeleteSelected();
@@ -210,6 +225,10 @@ private:
     std::string m_headerTail;
     bool m_limitUnreadable = false;
     bool m_readIncompletely = false;
+    ArmyComposition m_composition;
+    std::int32_t m_total = 0;
+    CostsNow m_costsNow;
+    std::optional<std::int32_t> m_totalNow;
     std::uint64_t m_availableRevision = 0;
     std::uint64_t m_unitsRevision = 0;
     FigureFileStates m_figureFiles;

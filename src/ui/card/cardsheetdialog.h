@@ -11,6 +11,7 @@ class QCheckBox;
 class QLabel;
 class QRadioButton;
 class QSpinBox;
+class QVBoxLayout;
 
 namespace tarvello {
 
@@ -28,6 +29,7 @@ public:
 
 private:
     void showCount();
+    void addRosterBar(QVBoxLayout *layout);
     std::int64_t cards() const;
 
     IDialogs::CardSheetQuestion m_question;
@@ -35,6 +37,7 @@ private:
     QRadioButton *m_perUnit = nullptr;
     QRadioButton *m_perFigure = nullptr;
     QCheckBox *m_roster = nullptr;
+    QCheckBox *m_rosterBar = nullptr;
     QSpinBox *m_copies = nullptr;
     QLabel *m_count = nullptr;
     bool m_preview = false;

@@ -79,6 +79,8 @@ public:
         int rosterPages = 0;
         int perPage = 0;
         std::function<QString(std::int64_t cards)> countText;
+        // The roster pages with the points bar on the first (0: no bar).
+        int rosterBarPages = 0;
     };
     // The choice: one card per unit or per figure and the roster first
     // (army), the copies (figure) and whether to preview instead of printing.
@@ -89,6 +91,8 @@ public:
         bool preview = false;
         bool perFigure = false;
         bool roster = false;
+        // The army's points bar on the roster's first page.
+        bool rosterBar = false;
     };
     // The card sheet dialog; nullopt when cancelled (also by dialogs that
     // never show it).
