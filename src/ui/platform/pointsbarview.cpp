@@ -35,14 +35,15 @@ void PointsBarView::setBar(PointsBar bar)
     update();
 }
 
+// Tall enough for a line of text above the strip under the bar.
 QSize PointsBarView::sizeHint() const
 {
-    return {200, fontMetrics().height() + 8};
+    return {200, fontMetrics().height() * 3 / 2 + 6};
 }
 
 QSize PointsBarView::minimumSizeHint() const
 {
-    return {40, fontMetrics().height() + 8};
+    return {40, sizeHint().height()};
 }
 
 QRectF PointsBarView::barArea() const
@@ -85,6 +86,9 @@ void PointsBarView::paintEvent(QPaintEvent *)
             painter.fillRect(box, colourOf(look.fill));
             painter.setPen(separator);
             painter.drawRect(box);
+            // A strip too low for a line of text tells its points when hovered.
+            if (box.height() < metrics.height())
+                continue;
             const QString caption = fromFileText(m_bar.Caption(i, box.width() - 6, width));
             if (caption.isEmpty())
                 continue;
