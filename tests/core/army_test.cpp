@@ -1,3 +1,4 @@
+#include "army/armydocument.h"
 #include "army/armyfile.h"
 #include "army/armymodel.h"
 #include "army/armyreport.h"
@@ -157,6 +158,43 @@ TEST(ArmyModel, RescanKeepsUnitsAndDropsRowsOfAFolderItCannotList)
     EXPECT_EQ(army.model.Units().size(), 1u);
     EXPECT_EQ(army.model.ArmyCost(), "5");
     EXPECT_TRUE(army.model.Browse("").ok());
+}
+
+// An army built, totalled and written with no editor: each added figure
+// makes a new line or adds to the line of the same figure and size.
+TEST(ArmyDocument, BuildsTotalsAndWritesWithoutAWindow)
+{
+    const struct
+    {
+        const char *figure, *cost, *count, *size, *total;
+        std::size_t lines;
+    } adds[] = {
+        {"Knight;Blue", "12.5", "2", "3", "75", 1}, // ";" becomes ","
+        {"Archer", "4", "3", "10", "195", 2},
+        {"Knight;Blue", "12.5", "1", "3", "232", 2}, // 112.5 rounds to 112
+        {"Archer", "4", "1", "5", "252", 3},
+    };
+    ArmyDocument army("figures", '.');
+    army.SetName("North");
+    ASSERT_TRUE(army.SetPointsLimit("250"));
+    for (const auto &add : adds) {
+        const FigureSummary figure{{add.figure, "Human", "Normal", add.cost, "Line", "5", "1",
+                                    "7", "4", "None", "Sword", "Bow(4)", "", "Plate"}};
+        army.AddUnits(figure, add.count, add.size);
+        ASSERT_TRUE(army.Recalculate().ok());
+        EXPECT_EQ(army.Total(), add.total) << add.figure;
+        EXPECT_EQ(army.Units().size(), add.lines) << add.figure;
+    }
+    EXPECT_EQ(army.Balance().Text(), "2 over");
+    const TestFolder folder;
+    const std::string path = folder.File("north.tva");
+    ASSERT_TRUE(army.Write(path).ok());
+    const std::string written = ReadFileBytes(path).value_or("");
+    ExpectGolden(written, "army/built_north.tva");
+    const ArmyFileContent read = ParseArmyFile(written);
+    EXPECT_EQ(read.units, army.Units().Vector());
+    EXPECT_EQ(ArmyFileText(read.name, read.directory, ArmyUnits(read.units), read.pointsLimit),
+              written);
 }
 
 // Saving and opening army files, good and bad.

@@ -14,13 +14,6 @@ namespace tarvello {
 
 namespace {
 
-std::string SingleLine(std::string text)
-{
-    std::replace_if(
-        text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
-    return text;
-}
-
 // Restores the Loading flag as it was when it leaves scope.
 class LoadingScope
 {
@@ -41,15 +34,14 @@ private:
 } // namespace
 
 ArmyModel::ArmyModel(std::string unitDirectory, char decimalMark)
-    : m_unitDirectory(SingleLine(std::move(unitDirectory)))
-    , m_decimalMark(decimalMark)
+    : m_document(std::move(unitDirectory), decimalMark)
 {
     m_history.Reset(Snapshot());
 }
 
 void ArmyModel::SetArmyName(const std::string &text)
 {
-    m_armyName = SingleLine(text);
+    m_document.SetName(text);
     if (!m_loading)
         m_changed = true;
     Step("Edit Army Name", "txtArmyName");
@@ -57,7 +49,7 @@ void ArmyModel::SetArmyName(const std::string &text)
 
 void ArmyModel::SetUnitDirectory(const std::string &text)
 {
-    m_unitDirectory = SingleLine(text);
+    m_document.SetUnitDirectory(text);
     if (!m_loading)
         m_changed = true;
     Step("Edit Directory", "txtUnitDirectory");
@@ -65,11 +57,8 @@ void ArmyModel::SetUnitDirectory(const std::string &text)
 
 bool ArmyModel::SetPointsLimit(const std::string &text)
 {
-    if (!IsPointsLimitText(text))
+    if (!m_document.SetPointsLimit(text))
         return false;
-    if (text != m_pointsLimit)
-        m_headerTail.clear();
-    m_pointsLimit = text;
     if (!m_loading)
         m_changed = true;
     Step("Edit Points Limit", "txtPointsLimit");
@@ -78,7 +67,7 @@ bool ArmyModel::SetPointsLimit(const std::string &text)
 
 Status ArmyModel::ScanFigures()
 {
-    Result<std::vector<FigureSummary>> scanned = ScanFigureFolder(FolderPath(m_unitDirectory));
+    Result<std::vector<FigureSummary>> scanned = ScanFigureFolder(FolderPath(m_document.UnitDirectory()));
     ++m_availableRevision;
     if (!scanned) {
         // No stale rows: the list shows nothing of a folder it cannot list.
@@ -93,7 +82,7 @@ Status ArmyModel::Browse(const std::string &folder)
 {
     if (folder.empty())
         return {};
-    m_unitDirectory = SingleLine(folder);
+    m_document.SetUnitDirectory(folder);
     if (!m_loading)
         m_changed = true;
     Step("Change Directory");
@@ -104,30 +93,13 @@ Status ArmyModel::Add(int availableRow)
 {
     if (availableRow < 0 || static_cast<std::size_t>(availableRow) >= m_available.size())
         return {};
-    ArmyUnit added;
-    added.Count() = m_unitsToAdd;
-    added.Size() = m_unitSizeAdd;
     const FigureSummary &figure = m_available[static_cast<std::size_t>(availableRow)];
-    for (std::size_t i = 0; i < kSummaryFields; ++i)
-        added.fields[i + 2] = UnitFieldText(figure.fields[i]);
-    const std::size_t same = m_units.FindFirst([&added](const ArmyUnit &unit) {
-        return unit.Summary(kFigureName) == added.Summary(kFigureName)
-               && unit.Size() == added.Size();
-    });
-    if (same < m_units.size()) {
-        ArmyUnit merged = m_units[same];
-        merged.Count() = NumberText(LeadingNumber(merged.Count()) + LeadingNumber(m_unitsToAdd),
-                                    m_decimalMark);
-        m_units.Set(same, std::move(merged));
-    } else {
-        m_units.PushBack(std::move(added));
-        if (m_units.size() == 1) {
-            // Writing them back through the boxes' reactions would change
-            // nothing: the total is recomputed below.
-            m_selected = 0;
-            m_unitCount = m_units[0].Count();
-            m_unitSize = m_units[0].Size();
-        }
+    if (m_document.AddUnits(figure, m_unitsToAdd, m_unitSizeAdd) && Units().size() == 1) {
+        // Writing them back through the boxes' reactions would change
+        // nothing: the total is recomputed below.
+        m_selected = 0;
+        m_unitCount = Units()[0].Count();
+        m_unitSize = Units()[0].Size();
     }
     UnitsChanged();
     Status total = RecalcTotal();
@@ -137,7 +109,7 @@ Status ArmyModel::Add(int availableRow)
 
 void ArmyModel::DeleteSelected()
 {
-    m_units.Erase(static_cast<std::size_t>(m_selected));
+    m_document.EraseUnits(static_cast<std::size_t>(m_selected));
     m_selected = -1;
     UnitsChanged();
 }
@@ -157,7 +129,7 @@ Status ArmyModel::Remove()
         return {};
     std::string name = "Remove " + SelectedName();
     DeleteSelected();
-    if (!m_units.empty())
+    if (!Units().empty())
         (void)ShowSelectedUnit(0);
     else
         ClearModifyBoxes();
@@ -169,16 +141,7 @@ Status ArmyModel::Remove()
 
 Status ArmyModel::ReplaceFigureCosts(const std::vector<std::string> &costs)
 {
-    bool replaced = false;
-    for (std::size_t i = 0; i < m_units.size() && i < costs.size(); ++i) {
-        if (!costs[i].empty() && costs[i] != m_units[i].Summary(kCost)) {
-            ArmyUnit unit = m_units[i];
-            unit.fields[kCost + 2] = costs[i];
-            m_units.Set(i, std::move(unit));
-            replaced = true;
-        }
-    }
-    if (!replaced)
+    if (!m_document.ReplaceFigureCosts(costs))
         return {};
     UnitsChanged();
     m_changed = true;
@@ -189,7 +152,7 @@ Status ArmyModel::ReplaceFigureCosts(const std::vector<std::string> &costs)
 
 Status ArmyModel::SelectUnit(int row)
 {
-    if (row < 0 || static_cast<std::size_t>(row) >= m_units.size())
+    if (row < 0 || static_cast<std::size_t>(row) >= Units().size())
         return {};
     Status shown = ShowSelectedUnit(row);
     // Selecting is no step, but later steps start from it.
@@ -208,42 +171,43 @@ Status ArmyModel::ShowSelectedUnit(int row)
 {
     const LoadingScope loading(m_loading);
     const auto countIsZero = [this](const ArmyUnit &unit) {
-        const std::optional<double> count = LocaleNumber(unit.Count(), m_decimalMark);
+        const std::optional<double> count = LocaleNumber(unit.Count(), DecimalMark());
         return count && *count == 0;
     };
     m_selected = row;
-    if (countIsZero(m_units[static_cast<std::size_t>(row)])) {
-        m_units.Erase(static_cast<std::size_t>(row));
-        m_units.Erase(0, m_units.FindFirst([&](const ArmyUnit &unit) { return !countIsZero(unit); }));
+    if (countIsZero(Units()[static_cast<std::size_t>(row)])) {
+        m_document.EraseUnits(static_cast<std::size_t>(row));
+        m_document.EraseUnits(
+            0, Units().FindFirst([&](const ArmyUnit &unit) { return !countIsZero(unit); }));
         UnitsChanged();
-        if (m_units.empty()) {
+        if (Units().empty()) {
             ClearModifyBoxes();
             return RecalcTotal();
         }
         m_selected = 0;
     }
-    m_unitCount = m_units[static_cast<std::size_t>(m_selected)].Count();
-    m_unitSize = m_units[static_cast<std::size_t>(m_selected)].Size();
+    m_unitCount = Units()[static_cast<std::size_t>(m_selected)].Count();
+    m_unitSize = Units()[static_cast<std::size_t>(m_selected)].Size();
     return RecalcTotal();
 }
 
 Status ArmyModel::CountReaction()
 {
-    const std::optional<double> count = LocaleNumber(m_unitCount, m_decimalMark);
+    const std::optional<double> count = LocaleNumber(m_unitCount, DecimalMark());
     // A count that is not a number (from a hand-edited file) neither
     // deletes nor changes the line.
     if (!count)
         return {};
     if (*count == 0) {
         DeleteSelected();
-        if (!m_units.empty())
+        if (!Units().empty())
             (void)ShowSelectedUnit(0);
         else
             ClearModifyBoxes();
     } else {
-        ArmyUnit unit = m_units[static_cast<std::size_t>(m_selected)];
+        ArmyUnit unit = Units()[static_cast<std::size_t>(m_selected)];
         unit.Count() = m_unitCount;
-        m_units.Set(static_cast<std::size_t>(m_selected), std::move(unit));
+        m_document.SetUnit(static_cast<std::size_t>(m_selected), std::move(unit));
         LineChanged(m_selected);
     }
     return RecalcTotal();
@@ -266,9 +230,9 @@ Status ArmyModel::SetUnitSize(const std::string &text)
     m_unitSize = text;
     if (m_selected < 0)
         return {};
-    ArmyUnit unit = m_units[static_cast<std::size_t>(m_selected)];
+    ArmyUnit unit = Units()[static_cast<std::size_t>(m_selected)];
     unit.Size() = text;
-    m_units.Set(static_cast<std::size_t>(m_selected), std::move(unit));
+    m_document.SetUnit(static_cast<std::size_t>(m_selected), std::move(unit));
     LineChanged(m_selected);
     Status total = RecalcTotal();
     Step("Change Size of " + SelectedName(), "Size " + std::to_string(m_selected));
@@ -285,18 +249,9 @@ Status ArmyModel::RecalcTotal()
 Status ArmyModel::Tally()
 {
     ArmyTally tally(&m_costsNow);
-    std::size_t line = 0;
-    try {
-        m_units.ForEachFacts([&](const LineFacts &facts) {
-            tally.Add(facts);
-            ++line;
-        });
-    } catch (const RuntimeError &e) {
-        return Failure{"Error in calculating cost!",
-                       std::string(e.what()) + "\r\n" + UnitLinePlace(line + 1, m_units[line])};
-    }
+    if (Status status = m_document.Recalculate(tally); !status)
+        return status;
     m_total = tally.Total();
-    m_armyCost = std::to_string(m_total);
     m_composition = tally.Composition();
     m_totalNow = tally.TotalNow();
     return {};
@@ -304,7 +259,7 @@ Status ArmyModel::Tally()
 
 PointsBar ArmyModel::CompositionBar() const
 {
-    return ArmyCompositionBar(m_composition, m_total, m_pointsLimit, m_decimalMark);
+    return ArmyCompositionBar(m_composition, m_total, m_document.PointsLimit(), m_document.DecimalMark());
 }
 
 void ArmyModel::SetCostsNow(CostsNow costs)
@@ -334,27 +289,16 @@ Status ArmyModel::OpenFile(const std::string &path)
         return fail(ReadFailureDescription(path));
     ArmyFileContent content = ParseArmyFile(*bytes);
     bytes.reset();
-    m_readIncompletely = !content.error.empty();
-    if (content.lineCount >= 1)
-        m_armyName = SingleLine(std::move(content.name));
-    if (content.lineCount >= 2)
-        m_unitDirectory = SingleLine(std::move(content.directory));
-    m_pointsLimit = std::move(content.pointsLimit);
-    m_headerTail = std::move(content.headerTail);
-    m_limitUnreadable = content.limitUnreadable;
-    if (m_units.empty()) {
-        m_units = ArmyUnits(std::move(content.units));
-    } else {
-        for (ArmyUnit &unit : content.units)
-            m_units.PushBack(std::move(unit));
-    }
+    const std::string error = std::move(content.error);
+    m_readIncompletely = !error.empty();
+    m_document.Take(std::move(content));
     UnitsChanged();
-    if (!content.error.empty())
-        return fail(content.error);
-    m_caption = "Army: " + m_armyName;
+    if (!error.empty())
+        return fail(error);
+    m_caption = "Army: " + ArmyName();
     if (const Status scanned = ScanFigures(); !scanned)
         return fail(scanned.failure().description);
-    if (!m_units.empty())
+    if (!Units().empty())
         (void)ShowSelectedUnit(0);
     if (const Status total = RecalcTotal(); !total)
         return fail(total.failure().description);
@@ -364,60 +308,12 @@ Status ArmyModel::OpenFile(const std::string &path)
 
 Status ArmyModel::WriteArmy(const std::string &path)
 {
-    const Status written = WriteFileAtomically(path,
-                                               ArmyFileText(m_armyName, m_unitDirectory, m_units,
-                                                            m_pointsLimit, m_headerTail));
-    if (!written)
-        return Failure{"Error in saving army " + path, written.failure().description, FailureKind::CannotWrite};
+    if (Status written = m_document.Write(path); !written)
+        return written;
     m_changed = false;
     m_readIncompletely = false;
     m_history.MarkSaved();
     return {};
-}
-
-std::string ArmyModel::NegativeValuesNotice() const
-{
-    std::string named;
-    std::size_t count = 0;
-    std::size_t line = 0;
-    m_units.ForEach([&](const ArmyUnit &unit, double) {
-        ++line;
-        if (LeadingNumber(unit.Count()) >= 0 && LeadingNumber(unit.Size()) >= 0
-            && LeadingNumber(unit.Summary(kCost)) >= 0)
-            return;
-        if (++count > kMaxNamedLines)
-            return;
-        named += (count > 1 ? ", " : "") + std::to_string(line) + " ("
-                 + unit.Summary(kFigureName).substr(0, 64) + ')';
-    });
-    if (count == 0)
-        return {};
-    if (count > kMaxNamedLines)
-        named += " and " + std::to_string(count - kMaxNamedLines) + " more";
-    return "The army has negative counts, unit sizes or costs in line"
-           + std::string(count > 1 ? "s " : " ") + named
-           + ". They are counted as they are, so the total is lower than the other lines cost.";
-}
-
-std::string ArmyModel::PointsLimitNotice() const
-{
-    if (!m_limitUnreadable)
-        return {};
-    constexpr std::size_t kShown = 64;
-    const std::string field = m_headerTail.substr(1, kShown) + (m_headerTail.size() > kShown + 1 ? "..." : "");
-    return "The points limit of this army file cannot be read (\"" + field
-           + "\"): the army is shown without a limit. The file keeps its field as it is unless "
-             "you set a limit, a whole number from 0 to 999,999,999.";
-}
-
-ArmyReportData ArmyModel::ReportData() const
-{
-    return ArmyReportData{m_armyName, m_armyCost, m_units.Vector()};
-}
-
-Result<std::string> ArmyModel::ExportText() const
-{
-    return ArmyExportText(ReportData(), m_decimalMark);
 }
 
 } // namespace tarvello

@@ -1,11 +1,8 @@
 #pragma once
 
 #include "armybar.h"
-#include "armypoints.h"
-#include "armyreport.h"
-#include "armyunit.h"
+#include "armydocument.h"
 #include "figurerewrites.h"
-#include "armyunits.h"
 #include "platform/failure.h"
 #include "platform/documentkinds.h"
 #include "platform/history.h"
@@ -18,23 +15,21 @@
 
 // The army editor's state and reactions, without any window: the window
 // forwards each user action to one operation, shows a returned failure and
-// refreshes its controls from what the model holds.
+// refreshes its controls from what the model holds. The army itself is its
+// ArmyDocument; the model adds the editor's state: the selected line, the
+// four number boxes' texts and the available figures of the last scan.
 namespace tarvello {
 
 // What an undo step of the army editor restores; the total is recalculated
 // and the available list stays as last scanned.
 struct ArmySnapshot
 {
-    std::string armyName;
-    std::string unitDirectory;
-    ArmyUnits units;
+    ArmyDocument army;
     int selected = -1;
     std::string unitCount;
     std::string unitSize;
-    std::string pointsLimit;
     // The figure files Update Costs rewrote, as this state left them.
     FigureFileStates figureFiles;
-    std::string headerTail;
 
     bool operator==(const ArmySnapshot &) const = default;
 };
@@ -47,13 +42,15 @@ public:
     ArmyModel(std::string unitDirectory, char decimalMark);
 
     // --- State ---------------------------------------------------------
-    const std::string &ArmyName() const { return m_armyName; }
-    const std::string &UnitDirectory() const { return m_unitDirectory; }
+    // The army being edited.
+    const ArmyDocument &Document() const { return m_document; }
+    const std::string &ArmyName() const { return m_document.Name(); }
+    const std::string &UnitDirectory() const { return m_document.UnitDirectory(); }
     // The total as shown in txtArmyCost.
-    const std::string &ArmyCost() const { return m_armyCost; }
+    const std::string &ArmyCost() const { return m_document.Total(); }
     // The points limit as typed (empty: none) and the total against it.
-    const std::string &PointsLimit() const { return m_pointsLimit; }
-    PointsBalance Balance() const { return BalanceOf(m_armyCost, m_pointsLimit); }
+    const std::string &PointsLimit() const { return m_document.PointsLimit(); }
+    PointsBalance Balance() const { return m_document.Balance(); }
     // The total's points by figure type, as last summed, and as a bar against
     // the points limit.
     const ArmyComposition &Composition() const { return m_composition; }
@@ -74,7 +71,7 @@ public:
     // The available figures of the last scan.
     const std::vector<FigureSummary> &Available() const { return m_available; }
     // The unit lines in list order, and the selected one (-1: none).
-    const ArmyUnits &Units() const { return m_units; }
+    const ArmyUnits &Units() const { return m_document.Units(); }
     int SelectedUnit() const { return m_selected; }
     // The texts of the four number boxes.
     const std::string &UnitsToAdd() const { return m_unitsToAdd; }
@@ -91,7 +88,7 @@ public:
     // The name the save dialog proposes: the army name and ".tva".
     std::string ProposedFileName() const
     {
-        return tarvello::ProposedFileName(m_armyName, DocumentKind::Army);
+        return tarvello::ProposedFileName(m_document.Name(), DocumentKind::Army);
     }
 
     // --- Reactions -----------------------------------------------------
@@ -153,19 +150,19 @@ public:
     // count, unit size or figure cost is negative, which make the total
     // smaller than the units' worth; empty when there is none. At most
     // kMaxNamedLines lines are named, the rest counted.
-    std::string NegativeValuesNotice() const;
+    std::string NegativeValuesNotice() const { return m_document.NegativeValuesNotice(); }
     // After opening: a notice that the file's points limit cannot be read,
     // so the army is shown without one; empty when there is none.
-    std::string PointsLimitNotice() const;
+    std::string PointsLimitNotice() const { return m_document.PointsLimitNotice(); }
     // The last Open failed before the file was read to its end: a save over
     // it would lose the rest. Cleared by a successful WriteArmy.
     bool ReadIncompletely() const { return m_readIncompletely; }
-    static constexpr std::size_t kMaxNamedLines = 10;
+    static constexpr std::size_t kMaxNamedLines = ArmyDocument::kMaxNamedLines;
     // What the report shows.
-    ArmyReportData ReportData() const;
+    ArmyReportData ReportData() const { return m_document.ReportData(); }
     // The export text of the report.
-    Result<std::string> ExportText() const;
-    char DecimalMark() const { return m_decimalMark; }
+    Result<std::string> ExportText() const { return m_document.ExportText(); }
+    char DecimalMark() const { return m_document.DecimalMark(); }
 
     // --- Undo and redo -------------------------------------------------
     // Adding, removing, count and size changes, name and directory changes
@@ -204,26 +201,18 @@ private:
         m_changedLine = line;
     }
 
-    std::string m_armyName;
-    std::string m_unitDirectory;
-    std::string m_armyCost = "0";
+    ArmyDocument m_document;
     std::string m_fileName;
     static constexpr const char *kNewArmyCaption = "Army Creator";
     std::string m_caption = kNewArmyCaption;
     bool m_changed = false;
     bool m_loading = false;
     std::vector<FigureSummary> m_available;
-    ArmyUnits m_units;
     int m_selected = -1;
     std::string m_unitsToAdd = "1";
     std::string m_unitSizeAdd = "1";
     std::string m_unitCount = "0";
     std::string m_unitSize = "0";
-    std::string m_pointsLimit;
-    // The file's third line from its seventeenth field on, kept while the
-    // limit is not changed.
-    std::string m_headerTail;
-    bool m_limitUnreadable = false;
     bool m_readIncompletely = false;
     ArmyComposition m_composition;
     std::int32_t m_total = 0;
@@ -234,7 +223,6 @@ private:
     FigureFileStates m_figureFiles;
     FileRestoreReport m_fileRestore;
     int m_changedLine = -1;
-    char m_decimalMark;
 };
 
 } // namespace tarvello

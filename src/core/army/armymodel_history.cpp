@@ -10,17 +10,14 @@ namespace {
 // figure files may differ).
 bool SameArmy(const ArmySnapshot &a, const ArmySnapshot &b)
 {
-    return a.armyName == b.armyName && a.unitDirectory == b.unitDirectory && a.units == b.units
-        && a.unitCount == b.unitCount && a.unitSize == b.unitSize && a.pointsLimit == b.pointsLimit
-        && a.headerTail == b.headerTail;
+    return a.army == b.army && a.unitCount == b.unitCount && a.unitSize == b.unitSize;
 }
 
 } // namespace
 
 ArmySnapshot ArmyModel::Snapshot() const
 {
-    return {m_armyName, m_unitDirectory, m_units, m_selected, m_unitCount, m_unitSize,
-            m_pointsLimit, m_figureFiles, m_headerTail};
+    return {m_document, m_selected, m_unitCount, m_unitSize, m_figureFiles};
 }
 
 void ArmyModel::Step(std::string name, const std::string &mergeKey)
@@ -43,23 +40,19 @@ void ArmyModel::RecordFileRewrites(const std::vector<FileRewrite> &rewrites)
 
 std::string ArmyModel::SelectedName() const
 {
-    if (m_selected < 0 || static_cast<std::size_t>(m_selected) >= m_units.size())
+    if (m_selected < 0 || static_cast<std::size_t>(m_selected) >= Units().size())
         return {};
-    return m_units[static_cast<std::size_t>(m_selected)].Summary(kFigureName);
+    return Units()[static_cast<std::size_t>(m_selected)].Summary(kFigureName);
 }
 
 Status ArmyModel::Restore(const ArmySnapshot &snapshot)
 {
-    m_armyName = snapshot.armyName;
-    m_unitDirectory = snapshot.unitDirectory;
-    m_units = snapshot.units;
+    m_document = snapshot.army;
     m_selected = snapshot.selected;
     m_unitCount = snapshot.unitCount;
     m_unitSize = snapshot.unitSize;
-    m_pointsLimit = snapshot.pointsLimit;
     m_fileRestore = m_figureFiles.RestoreTo(snapshot.figureFiles);
     m_figureFiles = snapshot.figureFiles;
-    m_headerTail = snapshot.headerTail;
     UnitsChanged();
     const bool loading = m_loading;
     m_loading = true;

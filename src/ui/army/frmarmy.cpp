@@ -16,7 +16,6 @@
 #include "platform/screentwips.h"
 #include "platform/showntext.h"
 #include "platform/uitext.h"
-#include "platform/closeprompt.h"
 
 #include <QMdiSubWindow>
 #include <QApplication>
@@ -96,8 +95,7 @@ void showNumber(QLineEdit *box, QSpinBox *spinner, const std::string &text)
 } // namespace
 
 frmArmy::frmArmy(AppContext &context, QWidget *parent)
-    : ChildWindow(parent)
-    , m_context(context)
+    : DocumentWindow(context, parent)
     , m_ui(std::make_unique<Ui::frmArmy>())
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -321,54 +319,31 @@ void frmArmy::browse()
     apply({});
 }
 
-bool frmArmy::writeTo(const std::string &path)
+bool frmArmy::writeDocument(const QString &path)
 {
-    const Status written = m_model->WriteArmy(path);
+    m_model->SetFileName(toFilePath(path));
+    const Status written = m_model->WriteArmy(m_model->FileName());
     apply(written);
-    if (written.ok()) {
-        emit documentFileUsed(fromFilePath(path));
-        emit documentSaved(fromFilePath(path));
-    }
     return written.ok();
 }
 
-bool frmArmy::saveAsDialog()
+// Beside its figures: the army's figure directory.
+DocumentWindow::SaveDialogFacts frmArmy::saveDialogFacts() const
 {
-    // Beside its figures: the army's figure directory.
-    const std::optional<QString> path = m_context.dialogs->saveFile(
-        this, QString::fromLatin1(kArmyFileFilter),
-        fromFilePath(FolderPath(m_model->UnitDirectory())),
-        fromFileText(m_model->ProposedFileName()), true);
-    if (!path || path->isEmpty())
-        return false;
-    m_model->SetFileName(toFilePath(*path));
-    return writeTo(m_model->FileName());
+    return {DocumentKind::Army, fromFilePath(FolderPath(m_model->UnitDirectory())),
+            fromFileText(m_model->ProposedFileName())};
 }
 
-bool frmArmy::saveArmy()
+bool frmArmy::mayOverwrite()
 {
-    if (m_model->FileName().empty())
-        return saveAsDialog();
-    if (m_model->ReadIncompletely()) {
-        const IDialogs::Answer answer = m_context.dialogs->message(
-            this, boxTitleText(BoxTitle::WithVersion),
-            QStringLiteral("This army was not read completely; saving replaces the file with "
-                           "what is shown. Save anyway?"),
-            IDialogs::Buttons::YesNo, IDialogs::Icon::Question);
-        if (answer != IDialogs::Answer::Yes)
-            return saveAsDialog();
-    }
-    return writeTo(m_model->FileName());
-}
-
-void frmArmy::Save()
-{
-    saveArmy();
-}
-
-void frmArmy::SaveAs()
-{
-    saveAsDialog();
+    if (!m_model->ReadIncompletely())
+        return true;
+    return m_context.dialogs->message(
+               this, boxTitleText(BoxTitle::WithVersion),
+               QStringLiteral("This army was not read completely; saving replaces the file with "
+                              "what is shown. Save anyway?"),
+               IDialogs::Buttons::YesNo, IDialogs::Icon::Question)
+           == IDialogs::Answer::Yes;
 }
 
 void frmArmy::OpenArmy()
@@ -399,13 +374,6 @@ void frmArmy::renderPrintout(QPrinter &printer)
     // A failure ends the printout without a message.
     QtPrinterPage page(printer);
     (void)PrintArmyReport(page, m_model->ReportData(), m_model->DecimalMark());
-}
-
-void frmArmy::PrintIt()
-{
-    if (!m_context.printSetup || !m_context.printSetup(documentName()) || !m_context.printer)
-        return;
-    renderPrintout(*m_context.printer);
 }
 
 // One card per line or per unit, each from its figure file in the figure
@@ -458,14 +426,14 @@ QString frmArmy::documentPath() const
     return fromFilePath(m_model->FileName());
 }
 
-bool frmArmy::queryClose()
+bool frmArmy::documentChanged() const
 {
-    if (!m_model->Changed())
-        return true;
-    return askToSaveBeforeClose(*m_context.dialogs, this,
-                                boxTitleText(BoxTitle::WithVersion),
-                                QStringLiteral("Army changes not saved!\r\nSave them now?"),
-                                [this] { return saveArmy(); });
+    return m_model->Changed();
+}
+
+DocumentWindow::CloseQuestion frmArmy::closeQuestion() const
+{
+    return {BoxTitle::WithVersion, QStringLiteral("Army changes not saved!\r\nSave them now?")};
 }
 
 const EditSteps *frmArmy::editSteps() const

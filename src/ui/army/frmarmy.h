@@ -2,7 +2,7 @@
 
 #include "army/armycostcheck.h"
 #include "platform/appcontext.h"
-#include "platform/childwindow.h"
+#include "platform/documentwindow.h"
 
 #include <QStringList>
 
@@ -26,7 +26,7 @@ class Status;
 // The army editor ("Army Creator"): lists the figure files of a folder, forwards
 // every user action to its ArmyModel and shows what the model then holds.
 // The main window creates it and forwards the File commands.
-class frmArmy : public ChildWindow
+class frmArmy : public DocumentWindow
 {
     Q_OBJECT
 
@@ -34,11 +34,7 @@ public:
     explicit frmArmy(AppContext &context, QWidget *parent = nullptr);
     ~frmArmy() override;
 
-    void Save() override;
-    void SaveAs() override;
-    void PrintIt() override;
     void Export() override;
-    bool queryClose() override;
     QString documentName() const override;
     QString documentPath() const override;
     void undo() override;
@@ -74,6 +70,12 @@ public:
 
 protected:
     const EditSteps *editSteps() const override;
+    SaveDialogFacts saveDialogFacts() const override;
+    bool writeDocument(const QString &path) override;
+    // An army not read completely is written over only when the user says so.
+    bool mayOverwrite() override;
+    bool documentChanged() const override;
+    CloseQuestion closeQuestion() const override;
     // Enter on an available figure adds it.
     bool eventFilter(QObject *watched, QEvent *event) override;
     // Sized once it sits in the main window's area, where it can be cut.
@@ -102,10 +104,6 @@ private:
     void showLimit();
     void showBoxes();
     void browse();
-    // Each returns true when the army reached its file.
-    bool saveArmy();
-    bool saveAsDialog();
-    bool writeTo(const std::string &path);
     // Costs the directory's figures again with the current tables.
     void checkCosts();
     // The "Now" column's text of an available figure and of a unit line.
@@ -121,7 +119,6 @@ private:
     // The line's points follow its "Now" column.
     static constexpr std::size_t kUnitPoints = kUnitNow + 1;
 
-    AppContext &m_context;
     std::unique_ptr<Ui::frmArmy> m_ui;
     std::unique_ptr<ArmyModel> m_model;
     std::uint64_t m_shownAvailable = ~0ull;

@@ -6,6 +6,7 @@
 #include "ui_frmunitcard.h"
 
 #include "platform/busypointer.h"
+#include "platform/documentwindow.h"
 #include "platform/documentkinds.h"
 #include "platform/closeprompt.h"
 #include "platform/fileio.h"
@@ -124,10 +125,7 @@ void frmUnitCard::Save()
 
 void frmUnitCard::PrintIt()
 {
-    if (!m_context.printSetup || !m_context.printer || !m_context.printSetup(documentName()))
-        return;
-    const BusyPointer busy;
-    renderPrintout(*m_context.printer);
+    printWindow(*this, m_context);
 }
 
 void frmUnitCard::renderPrintout(QPrinter &printer)

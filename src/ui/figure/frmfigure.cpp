@@ -22,7 +22,6 @@
 #include "platform/modfunctions.h"
 #include "platform/screentwips.h"
 #include "platform/uitext.h"
-#include "platform/closeprompt.h"
 
 #include <algorithm>
 
@@ -60,8 +59,7 @@ int selectedRow(const QTreeWidget *list)
 } // namespace
 
 frmFigure::frmFigure(AppContext &context, QWidget *parent)
-    : ChildWindow(parent)
-    , m_context(context)
+    : DocumentWindow(context, parent)
     , m_model(std::make_unique<FigureModel>(*context.tables))
     , m_view(std::make_unique<FigureView>())
     , m_ui(std::make_unique<Ui::frmFigure>())
@@ -282,7 +280,7 @@ void frmFigure::printCards()
     runCardSheet(m_context, this, request);
 }
 
-bool frmFigure::saveTo(const QString &path)
+bool frmFigure::writeDocument(const QString &path)
 {
     Status saved;
     {
@@ -291,38 +289,13 @@ bool frmFigure::saveTo(const QString &path)
     }
     apply(saved);
     // An unchanged figure stays unchanged when its save fails.
-    if (!saved.ok() || m_model->Changed())
-        return false;
-    emit documentFileUsed(path);
-    emit documentSaved(path);
-    return true;
+    return saved.ok() && !m_model->Changed();
 }
 
-bool frmFigure::saveAsDialog()
+DocumentWindow::SaveDialogFacts frmFigure::saveDialogFacts() const
 {
-    const std::optional<QString> path = m_context.dialogs->saveFile(
-        this, QString::fromLatin1(kFigureFileFilter), m_context.figuresFolder(),
-        fromFileText(m_model->ProposedFileName()), true);
-    if (!path || path->isEmpty())
-        return false;
-    return saveTo(*path);
-}
-
-bool frmFigure::saveFigure()
-{
-    if (m_model->FileName().empty())
-        return saveAsDialog();
-    return saveTo(fromFilePath(m_model->FileName()));
-}
-
-void frmFigure::Save()
-{
-    saveFigure();
-}
-
-void frmFigure::SaveAs()
-{
-    saveAsDialog();
+    return {DocumentKind::Figure, m_context.figuresFolder(),
+            fromFileText(m_model->ProposedFileName())};
 }
 
 void frmFigure::OpenFigure()
@@ -358,12 +331,6 @@ void frmFigure::openFigureFile(const QString &path)
         emit documentFileUsed(path);
 }
 
-void frmFigure::PrintIt()
-{
-    if (m_context.printSetup && m_context.printer && m_context.printSetup(documentName()))
-        renderPrintout(*m_context.printer);
-}
-
 void frmFigure::renderPrintout(QPrinter &printer)
 {
     printFigureReportOn(this, *m_context.dialogs, printer,
@@ -385,14 +352,14 @@ QString frmFigure::documentPath() const
     return fromFilePath(m_model->FileName());
 }
 
-bool frmFigure::queryClose()
+bool frmFigure::documentChanged() const
 {
-    if (!m_model->Changed())
-        return true;
-    return askToSaveBeforeClose(*m_context.dialogs, this,
-                                boxTitleText(BoxTitle::WithVersion),
-                                QStringLiteral("Figure changes not saved!\r\nSave them now?"),
-                                [this] { return saveFigure(); });
+    return m_model->Changed();
+}
+
+DocumentWindow::CloseQuestion frmFigure::closeQuestion() const
+{
+    return {BoxTitle::WithVersion, QStringLiteral("Figure changes not saved!\r\nSave them now?")};
 }
 
 const EditSteps *frmFigure::editSteps() const

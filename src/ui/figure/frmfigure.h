@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/appcontext.h"
-#include "platform/childwindow.h"
+#include "platform/documentwindow.h"
 
 #include "card/clsfigure.h"
 #include "figure/figureseries.h"
@@ -38,7 +38,7 @@ class NoticeBar;
 // The figure editor: shows one figure's fields, weapons, extra items and
 // picture, forwards every change to its FigureModel and shows what the model
 // then holds. The main window creates it and forwards the File commands.
-class frmFigure : public ChildWindow
+class frmFigure : public DocumentWindow
 {
     Q_OBJECT
 
@@ -46,15 +46,11 @@ public:
     explicit frmFigure(AppContext &context, QWidget *parent = nullptr);
     ~frmFigure() override;
 
-    void Save() override;
-    void SaveAs() override;
-    void PrintIt() override;
     void Export() override;
     void renderPrintout(QPrinter &printer) override;
     bool usesRulesTables() const override { return true; }
     // "Print Cards": copies of the figure's card on one sheet.
     void printCards() override;
-    bool queryClose() override;
     QString documentName() const override;
     QString documentPath() const override;
     void undo() override;
@@ -62,6 +58,10 @@ public:
 
 protected:
     const EditSteps *editSteps() const override;
+    SaveDialogFacts saveDialogFacts() const override;
+    bool writeDocument(const QString &path) override;
+    bool documentChanged() const override;
+    CloseQuestion closeQuestion() const override;
     void showEvent(QShowEvent *event) override;
 
 public:
@@ -115,12 +115,6 @@ private:
     // Opens a new unit card for the figure as the editor shows it.
     std::optional<clsFigure> cardFigure();
     void openCard();
-    // Each returns true when the figure reached its file.
-    bool saveFigure();
-    bool saveAsDialog();
-    bool saveTo(const QString &path);
-
-    AppContext &m_context;
     std::unique_ptr<FigureModel> m_model;
     std::unique_ptr<FigureView> m_view;
     std::unique_ptr<Ui::frmFigure> m_ui;

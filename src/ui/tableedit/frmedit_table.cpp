@@ -28,8 +28,7 @@ constexpr int kHeightTwips = 2520;
 } // namespace
 
 frmEdit_Table::frmEdit_Table(AppContext &context, QWidget *parent)
-    : ChildWindow(parent)
-    , m_context(context)
+    : DocumentWindow(context, parent)
     , m_model(new TableModel(this))
     , m_editor(m_model->editor())
     , m_cellEditor(std::make_unique<clsFlexGridEdit>())
@@ -79,8 +78,8 @@ void frmEdit_Table::buildControls()
         lmgEdit->registerControl(b, 0, 1, 0, 0);
 
     connect(btnInsert, &QPushButton::clicked, this, [this] { gridKeyDown(Qt::Key_Insert, {}); });
-    connect(btnSave, &QPushButton::clicked, this, [this] { saveTable(); });
-    connect(btnSaveAs, &QPushButton::clicked, this, [this] { saveAsDialog(); });
+    connect(btnSave, &QPushButton::clicked, this, [this] { saveDocument(); });
+    connect(btnSaveAs, &QPushButton::clicked, this, [this] { saveDocumentAs(); });
 }
 
 void frmEdit_Table::Arrange()

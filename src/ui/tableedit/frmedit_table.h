@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/appcontext.h"
-#include "platform/childwindow.h"
+#include "platform/documentwindow.h"
 #include "tableedit/tableeditormodel.h"
 
 #include <memory>
@@ -18,7 +18,7 @@ class clsFlexGridEdit;
 // The rules-table editor: one table file as a grid of text cells, edited in
 // place by its cell editor, with rows inserted, deleted, cut, copied and
 // pasted, saved back and printed.
-class frmEdit_Table : public ChildWindow
+class frmEdit_Table : public DocumentWindow
 {
     Q_OBJECT
 
@@ -29,11 +29,7 @@ public:
     // Loads the table file into the grid; caption names it in the window's
     // caption and on the printout.
     void OpenFile(const QString &fileName, const QString &caption);
-    void Save() override;
-    void SaveAs() override;
-    void PrintIt() override;
     void renderPrintout(QPrinter &printer) override;
-    bool queryClose() override;
     QString documentName() const override { return m_caption; }
     QString documentPath() const override { return fileName(); }
     // Gives the window its design size.
@@ -61,6 +57,15 @@ public:
 
 protected:
     const EditSteps *editSteps() const override { return &m_editor; }
+    // The dialog starts in the table's folder and proposes its file.
+    SaveDialogFacts saveDialogFacts() const override;
+    bool writeDocument(const QString &path) override;
+    // The caption names the file saved to.
+    void savedAs(const QString &path) override;
+    bool documentChanged() const override { return m_editor.Changed(); }
+    CloseQuestion closeQuestion() const override;
+    // Tables are not listed among the recent files.
+    bool listedAsRecent() const override { return false; }
     bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
@@ -71,11 +76,7 @@ private:
     void deleteRows(const char *stepName);
     void restore();
     void sizeColumns();
-    bool saveTable();
-    bool saveAsDialog();
-    bool writeTo(const QString &path);
 
-    AppContext &m_context;
     TableModel *m_model = nullptr;
     // Owned by m_model, which the grid reads until the window's children go.
     TableEditorModel &m_editor;

@@ -11,7 +11,6 @@
 #include "platform/documentkinds.h"
 #include "platform/modfunctions.h"
 #include "platform/uitext.h"
-#include "platform/closeprompt.h"
 #include "tableedit/tableedits.h"
 #include "tableedit/tableprint.h"
 
@@ -23,12 +22,6 @@
 #include <exception>
 
 namespace tarvello {
-
-namespace {
-
-const QString kTableFilter = QString::fromLatin1(DocumentKindFacts(DocumentKind::Table).filter);
-
-} // namespace
 
 bool frmEdit_Table::gridKeyDown(int key, Qt::KeyboardModifiers modifiers)
 {
@@ -127,7 +120,7 @@ void frmEdit_Table::restore()
     emit historyChanged();
 }
 
-bool frmEdit_Table::writeTo(const QString &path)
+bool frmEdit_Table::writeDocument(const QString &path)
 {
     const Status status = m_editor.SaveAs(toFilePath(path));
     if (!status.ok()) {
@@ -137,49 +130,21 @@ bool frmEdit_Table::writeTo(const QString &path)
                                    IDialogs::Buttons::Ok, IDialogs::Icon::None);
         return false;
     }
-    emit historyChanged();
-    emit documentSaved(path);
     return true;
 }
 
-bool frmEdit_Table::saveTable()
-{
-    if (m_editor.FileName().empty())
-        return saveAsDialog();
-    return writeTo(fileName());
-}
-
-bool frmEdit_Table::saveAsDialog()
+DocumentWindow::SaveDialogFacts frmEdit_Table::saveDialogFacts() const
 {
     const QString name = fileName();
     const QFileInfo current(name);
-    const std::optional<QString> path = m_context.dialogs->saveFile(
-        this, kTableFilter, name.isEmpty() ? QString() : current.absolutePath(),
-        name.isEmpty() ? QString() : current.fileName(), true);
-    if (!path || path->isEmpty())
-        return false;
-    if (!writeTo(*path))
-        return false;
-    setWindowTitle(QStringLiteral("Resource Editor (..\\") + QFileInfo(*path).fileName()
+    return {DocumentKind::Table, name.isEmpty() ? QString() : current.absolutePath(),
+            name.isEmpty() ? QString() : current.fileName()};
+}
+
+void frmEdit_Table::savedAs(const QString &path)
+{
+    setWindowTitle(QStringLiteral("Resource Editor (..\\") + QFileInfo(path).fileName()
                    + QLatin1Char(')'));
-    return true;
-}
-
-void frmEdit_Table::Save()
-{
-    saveTable();
-}
-
-void frmEdit_Table::SaveAs()
-{
-    saveAsDialog();
-}
-
-void frmEdit_Table::PrintIt()
-{
-    if (!m_context.printSetup || !m_context.printer || !m_context.printSetup(documentName()))
-        return;
-    renderPrintout(*m_context.printer);
 }
 
 void frmEdit_Table::renderPrintout(QPrinter &printer)
@@ -191,13 +156,9 @@ void frmEdit_Table::renderPrintout(QPrinter &printer)
         showFailure(*m_context.dialogs, this, status.failure(), IDialogs::Icon::Exclamation, BoxTitle::WithVersion);
 }
 
-bool frmEdit_Table::queryClose()
+DocumentWindow::CloseQuestion frmEdit_Table::closeQuestion() const
 {
-    if (!m_editor.Changed())
-        return true;
-    return askToSaveBeforeClose(*m_context.dialogs, this, boxTitleText(BoxTitle::Plain),
-                                QStringLiteral("Table not saved!\r\nSave table now?"),
-                                [this] { return saveTable(); });
+    return {BoxTitle::Plain, QStringLiteral("Table not saved!\r\nSave table now?")};
 }
 
 } // namespace tarvello
