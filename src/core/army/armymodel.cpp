@@ -347,11 +347,36 @@ Status ArmyModel::OpenFile(const std::string &path)
     return {};
 }
 
+Status ArmyModel::ImportFromText(const ArmyFromText &army, const std::string &folderPath)
+{
+    Status done;
+    {
+        const LoadingScope loading(m_loading);
+        m_armyName = SingleLine(army.name);
+        m_unitDirectory = SingleLine(DirectoryText(folderPath));
+        m_pointsLimit = army.pointsLimit;
+        m_units = ArmyUnits(army.units);
+        UnitsChanged();
+        if (const Status scanned = ScanFigures(); !scanned)
+            done = scanned;
+        if (!m_units.empty())
+            (void)ShowSelectedUnit(0);
+        if (const Status total = RecalcTotal(); !total && done)
+            done = total;
+    }
+    m_changed = true;
+    Step("Import Army from Text");
+    return done;
+}
+
+std::string ArmyModel::FileText() const
+{
+    return ArmyFileText(m_armyName, m_unitDirectory, m_units, m_pointsLimit, m_headerTail);
+}
+
 Status ArmyModel::WriteArmy(const std::string &path)
 {
-    const Status written = WriteFileAtomically(path,
-                                               ArmyFileText(m_armyName, m_unitDirectory, m_units,
-                                                            m_pointsLimit, m_headerTail));
+    const Status written = WriteFileAtomically(path, FileText());
     if (!written)
         return Failure{"Error in saving army " + path, written.failure().description, FailureKind::CannotWrite};
     m_changed = false;
