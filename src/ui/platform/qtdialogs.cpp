@@ -1,6 +1,7 @@
 #include "qtdialogs.h"
 
 #include "platform/cardsheetdialog.h"
+#include "platform/importarmydialog.h"
 
 #include <QFileDialog>
 #include <QFontDialog>
@@ -165,6 +166,15 @@ std::optional<IDialogs::CardSheetChoice> QtDialogs::cardSheet(QWidget *parent,
                                                               const CardSheetQuestion &question)
 {
     CardSheetDialog dialog(question, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.choice();
+}
+
+std::optional<IDialogs::ArmyTextChoice> QtDialogs::armyText(QWidget *parent,
+                                                            const ArmyTextQuestion &question)
+{
+    ImportArmyDialog dialog(*this, question, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.choice();
