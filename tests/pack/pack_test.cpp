@@ -11,6 +11,7 @@
 
 #include <sys/stat.h>
 
+#include <cctype>
 #include <filesystem>
 #include <functional>
 
@@ -185,7 +186,12 @@ INSTANTIATE_TEST_SUITE_P(
                 "\"g.tvf\" does not match its manifest (SHA-256)"},
         BadPack{"folder line", [] { return PackWith({"g.tvf", "x"}); }, "Windows-1252", {},
                 "\xE2\x84\xA6"}),
-    [](const testing::TestParamInfo<BadPack> &info) { return "Case" + std::to_string(info.index); });
+    [](const testing::TestParamInfo<BadPack> &info) {
+        std::string name = info.param.what;
+        for (char &c : name)
+            c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+        return name;
+    });
 
 TEST(ArmyPack, BoundsAreAbsolute)
 {
