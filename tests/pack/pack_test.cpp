@@ -90,7 +90,8 @@ ZipEntry ManifestOf(const std::vector<ZipEntry> &files)
 // A zip of entries made with libzip, its bytes.
 std::string ZipBytes(const std::vector<ZipEntry> &entries)
 {
-    const fs::path path = FreshTestFolder("zip") / "made.zip";
+    const TestFolder folder;
+    const std::string path = folder.File("made.zip");
     int code = 0;
     zip_t *zip = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &code);
     for (const ZipEntry &entry : entries) {
@@ -102,7 +103,7 @@ std::string ZipBytes(const std::vector<ZipEntry> &entries)
                                              (S_IFLNK | 0777u) << 16);
     }
     EXPECT_EQ(zip_close(zip), 0);
-    return ReadFileBytes(path.string()).value();
+    return ReadFileBytes(path).value();
 }
 
 const std::string kArmyBytes = "A\r\n.\r\nheader\r\n1;1;F;;;5;;;;;;;;;;\r\n";
