@@ -99,9 +99,11 @@ IDialogs::ArmyTextPreview previewOf(const ArmyFromText &army)
 void frmArmy::exportArmyPack()
 {
     const std::string saved = m_model->FileName();
-    const std::string entry = saved.empty()
-                                  ? SafeFileName(Cp1252ToUtf8(m_model->ProposedFileName()))
-                                  : std::filesystem::path(saved).filename().string();
+    // An army never saved goes in under its name ("Army.tva" without one).
+    const std::string entry =
+        !saved.empty() ? std::filesystem::path(saved).filename().string()
+                       : SafeFileName(Cp1252ToUtf8(m_model->ArmyName()))
+                             + DocumentKindFacts(DocumentKind::Army).extension;
     const ArmyPackPlan plan = PlanArmyPack(m_model->FileText(), entry);
     if (!plan.missing.empty()
         && m_context.dialogs->message(this, boxTitleText(BoxTitle::WithVersion),
