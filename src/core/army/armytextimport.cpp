@@ -171,16 +171,21 @@ std::optional<ListedUnit> ListedUnitOf(std::string_view line)
 class FigureIndex
 {
 public:
-    explicit FigureIndex(const std::vector<FigureSummary> &figures) : m_figures(figures)
+    // Each figure's summary as an army line keeps it, made once.
+    explicit FigureIndex(const std::vector<FigureSummary> &figures)
     {
+        m_figures.reserve(figures.size());
         for (std::size_t i = 0; i < figures.size(); ++i) {
-            const std::string name = UnitFieldText(figures[i].fields[kFigureName]);
-            m_exact[name].push_back(i);
-            m_folded[Folded(name)].push_back(i);
+            FigureSummary fields;
+            for (std::size_t f = 0; f < kSummaryFields; ++f)
+                fields.fields[f] = UnitFieldText(figures[i].fields[f]);
+            m_exact[fields.fields[kFigureName]].push_back(i);
+            m_folded[Folded(fields.fields[kFigureName])].push_back(i);
+            m_figures.push_back(std::move(fields));
         }
     }
 
-    // The figure of name, or why there is none.
+    // The unit fields of the figure of name, or why there is none.
     std::pair<const FigureSummary *, std::string> Find(std::string_view name) const
     {
         const std::vector<std::size_t> *found = Lookup(m_exact, std::string(name));
@@ -201,18 +206,19 @@ private:
         return it == names.end() ? nullptr : &it->second;
     }
 
-    const std::vector<FigureSummary> &m_figures;
+    std::vector<FigureSummary> m_figures;
     Names m_exact;
     Names m_folded;
 };
 
+// A unit line of figure's unit fields.
 ArmyUnit UnitOf(std::string count, std::string size, const FigureSummary &figure)
 {
     ArmyUnit unit;
     unit.Count() = std::move(count);
     unit.Size() = std::move(size);
     for (std::size_t i = 0; i < kSummaryFields; ++i)
-        unit.fields[i + 2] = UnitFieldText(figure.fields[i]);
+        unit.fields[i + 2] = figure.fields[i];
     return unit;
 }
 
@@ -274,6 +280,7 @@ void ReadExport(const std::vector<std::string_view> &lines, const FigureIndex &i
 void ReadList(const std::vector<std::string_view> &lines, const FigureIndex &index,
               ArmyFromText &army)
 {
+    army.units.reserve(lines.size()); // at most one unit a line
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string_view line = Trimmed(lines[i]);
         if (line.empty())
