@@ -160,8 +160,6 @@ int main(int argc, char *argv[])
     if (QAction *import = main.findChild<QAction *>(QStringLiteral("mnuFile_ImportArmyText"))) {
         import->trigger();
         ok &= dialogs.taken;
-        Fill(main.mdiArea()->activeSubWindow(), QSize(1380, 860));
-        ok &= Take(main, out.filePath(QStringLiteral("import-army-editor.png")));
     }
     CloseAll(main);
 
