@@ -3,7 +3,11 @@
 // Each picture is the main window as the player sees it.
 #include "assembly/documentwindows.h"
 #include "platform/modfunctions.h"
+#include "platform/importarmydialog.h"
 #include "platform/qtdialogs.h"
+#include "army/armyfile.h"
+#include "pack/armypack.h"
+#include "platform/fileio.h"
 #include "platform/uitext.h"
 #include "rules/modloaddata.h"
 #include "rules/rulestables.h"
@@ -61,6 +65,29 @@ void Fill(QMdiSubWindow *window, const QSize &size, const QPoint &at = QPoint(0,
     window->resize(size);
 }
 
+// The dialogs as the player sees them; the import dialog is also taken as a
+// picture, filled with a list, before it answers OK.
+class ShotDialogs : public QtDialogs
+{
+public:
+    QString importShot;
+    QString importText;
+    bool taken = false;
+
+    std::optional<ArmyTextChoice> armyText(QWidget *parent, const ArmyTextQuestion &question) override
+    {
+        ArmyTextQuestion filled = question;
+        filled.text = importText;
+        ImportArmyDialog dialog(*this, filled, parent);
+        dialog.resize(620, 480);
+        dialog.show();
+        Settle();
+        taken = dialog.grab().save(importShot);
+        std::printf("%s %s\n", taken ? "wrote" : "FAILED", qPrintable(importShot));
+        return dialog.choice();
+    }
+};
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -72,7 +99,7 @@ int main(int argc, char *argv[])
     }
     const QDir data(QString::fromLocal8Bit(argv[1]));
     const QDir out(QString::fromLocal8Bit(argv[2]));
-    QtDialogs dialogs;
+    ShotDialogs dialogs;
     tarvello::RulesTables tables;
     tarvello::LoadAllTables(tables, toFilePath(data.absolutePath()), tarvello::GetDecimalSeparator(),
                             [](const tarvello::Failure &failure) { std::fprintf(stderr, "%s\n", failure.Message().c_str()); });
@@ -110,6 +137,29 @@ int main(int argc, char *argv[])
         army->widget()->findChild<QPushButton *>(QStringLiteral("btnRefresh"))->click();
         Fill(army, QSize(1380, 860));
         ok &= Take(main, out.filePath(QStringLiteral("army-editor.png")));
+    }
+    CloseAll(main);
+
+    // The sample army packed, and the pack opened: a new folder beside the
+    // figures, named in the status line.
+    const QString pack = out.filePath(QStringLiteral("Border Guard.tvz"));
+    const std::string army = toFilePath(data.filePath(QStringLiteral("figures/border_guard.tva")));
+    const std::string armyBytes = ReadFileBytes(army).value_or("");
+    (void)WriteFileAtomically(army, WithArmyDirectory(armyBytes, toFilePath(data.filePath(QStringLiteral("figures")))));
+    if (PackArmy(army, toFilePath(pack)).ok()) {
+        main.openDocument(pack);
+        Fill(main.mdiArea()->activeSubWindow(), QSize(1380, 860));
+        ok &= Take(main, out.filePath(QStringLiteral("army-pack.png")));
+    }
+    CloseAll(main);
+
+    // An army list brought in from text.
+    dialogs.importShot = out.filePath(QStringLiteral("import-army.png"));
+    dialogs.importText = QStringLiteral("Points Limit: 1500\n1 x Dwarf Captain\n3x Spearman (size 10)\n"
+                                        "Elven Archer x2 (size 8)\n1 sir aldric\n2 x Troll\n");
+    if (QAction *import = main.findChild<QAction *>(QStringLiteral("mnuFile_ImportArmyText"))) {
+        import->trigger();
+        ok &= dialogs.taken;
     }
     CloseAll(main);
 

@@ -135,12 +135,20 @@ TEST(DocumentKinds, MimeFileRegistersEachKindWithItsExtension)
                   std::string("<glob pattern=\"*") + info.extension + "\"")
             << info.mimeType;
     }
+    // A pack is a zip to the desktop, and double-clicked it opens in Tarvello.
+    const std::size_t pack = xml.find("type=\"application/x-tarvello-army-pack\"");
+    EXPECT_LT(xml.find("<sub-class-of type=\"application/zip\"/>", pack), xml.find("</mime-type>", pack));
+    const std::string entry = ReadFileBytes(std::string(TARVELLO_SHIPPED_DATA_DIR)
+                                            + "/../packaging/org.tarvello.Tarvello.desktop")
+                                  .value_or("");
+    EXPECT_NE(entry.find(";application/x-tarvello-army-pack;"), std::string::npos);
 }
 
 struct RouteCase
 {
     std::optional<WindowForm> form;
-    // Save, SaveAs, PrintIt, Export, PrintPreview, PrintCards, UpdateCosts.
+    // Save, SaveAs, PrintIt, Export, PrintPreview, PrintCards, UpdateCosts,
+    // ExportArmyPack.
     const char *takes;
     // Save As and Export when the File menu opens; Print Cards.
     std::optional<bool> menuState;
@@ -156,7 +164,7 @@ TEST_P(CommandRouting, ForwardsWhatTheWindowKindTakes)
     const CommandSet taken = c.form ? CommandsOf(*c.form) : CommandSet{};
     const Command commands[] = {Command::Save,         Command::SaveAs,     Command::PrintIt,
                                 Command::Export,       Command::PrintPreview, Command::PrintCards,
-                                Command::UpdateCosts};
+                                Command::UpdateCosts,  Command::ExportArmyPack};
     std::string takes;
     for (Command command : commands)
         takes += taken.has(command) ? 'y' : 'n';
@@ -173,11 +181,11 @@ TEST_P(CommandRouting, ForwardsWhatTheWindowKindTakes)
 
 INSTANTIATE_TEST_SUITE_P(
     Forms, CommandRouting,
-    testing::Values(RouteCase{WindowForm::Figure, "yyyyyyn", true, true},
-                    RouteCase{WindowForm::Army, "yyyyyyy", true, true},
-                    RouteCase{WindowForm::UnitCard, "ynynyyn", false, true},
-                    RouteCase{WindowForm::EditTable, "ynynynn", false, false},
-                    RouteCase{std::nullopt, "nnnnnnn", std::nullopt, false}));
+    testing::Values(RouteCase{WindowForm::Figure, "yyyyyynn", true, true},
+                    RouteCase{WindowForm::Army, "yyyyyyyy", true, true},
+                    RouteCase{WindowForm::UnitCard, "ynynyynn", false, true},
+                    RouteCase{WindowForm::EditTable, "ynynynnn", false, false},
+                    RouteCase{std::nullopt, "nnnnnnnn", std::nullopt, false}));
 
 // Each command has one row, in a menu declared above it, under a name of its own.
 TEST(CommandTable, EachCommandOnceInADeclaredMenu)

@@ -53,6 +53,8 @@ fi
 if command -v update-desktop-database >/dev/null; then
     grep -q "^application/x-tarvello-army=$id.desktop" "$prefix/share/applications/mimeinfo.cache" ||
         fail "desktop database not updated"
+    grep -q "^application/x-tarvello-army-pack=$id.desktop" "$prefix/share/applications/mimeinfo.cache" ||
+        fail "army packs do not open in Tarvello"
 fi
 # A desktop session whose PATH lacks the prefix's bin: a .tvf is a Tarvello
 # figure, and Tarvello is among the programs that open it.

@@ -306,6 +306,37 @@ Status ArmyModel::OpenFile(const std::string &path)
     return {};
 }
 
+Status ArmyModel::ImportFromText(const ArmyFromText &army, const std::string &folderPath)
+{
+    Status done;
+    {
+        const LoadingScope loading(m_loading);
+        ArmyFileContent content;
+        content.name = army.name;
+        content.directory = DirectoryText(folderPath);
+        content.pointsLimit = army.pointsLimit;
+        content.units = army.units;
+        content.lineCount = 2;
+        m_document = ArmyDocument({}, m_document.DecimalMark());
+        m_document.Take(std::move(content));
+        UnitsChanged();
+        if (const Status scanned = ScanFigures(); !scanned)
+            done = scanned;
+        if (!m_document.Units().empty())
+            (void)ShowSelectedUnit(0);
+        if (const Status total = RecalcTotal(); !total && done)
+            done = total;
+    }
+    m_changed = true;
+    Step("Import Army from Text");
+    return done;
+}
+
+std::string ArmyModel::FileText() const
+{
+    return m_document.FileText();
+}
+
 Status ArmyModel::WriteArmy(const std::string &path)
 {
     if (Status written = m_document.Write(path); !written)

@@ -2,6 +2,7 @@
 
 #include "armybar.h"
 #include "armydocument.h"
+#include "armytextimport.h"
 #include "figurerewrites.h"
 #include "platform/failure.h"
 #include "platform/documentkinds.h"
@@ -141,9 +142,16 @@ public:
     // unit lines, caption, scan, first unit shown, total; Changed cleared.
     // A failure ("Error in loading <path> !") keeps what was read before it.
     Status Open(const std::string &path);
+    // Fills this new army with what a text brought back (ImportArmyText
+    // against the figures of folderPath): its name, limit and unit lines,
+    // never merged; the folder becomes the directory and is scanned. One
+    // step, "Import Army from Text": the army is changed, Undo empties it.
+    Status ImportFromText(const ArmyFromText &army, const std::string &folderPath);
     // Writes the army file whole (atomically) and clears Changed; a failure
     // ("Error in saving army <path>") leaves the file and Changed as they were.
     Status WriteArmy(const std::string &path);
+    // The army file's bytes as WriteArmy writes them.
+    std::string FileText() const;
     // Remembers the path chosen in the save dialog.
     void SetFileName(const std::string &path) { m_fileName = path; }
     // After opening: a notice naming the unit lines (number and figure) whose

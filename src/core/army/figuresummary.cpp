@@ -140,6 +140,22 @@ Result<std::vector<FigureSummary>> ScanFigureFolder(const std::string &folder)
     return summaries;
 }
 
+std::map<std::string, std::string> FigureFilesByName(const std::string &folder)
+{
+    std::map<std::string, std::string> byName;
+    const Result<std::vector<std::string>> paths = ListFigureFiles(folder);
+    if (!paths)
+        return byName;
+    for (const std::string &path : paths.value()) {
+        std::optional<std::string> bytes = ReadListedFileBytes(path);
+        if (!bytes)
+            continue;
+        const ProfileDocument doc = ProfileDocument::FromBytes(std::move(*bytes));
+        byName.emplace(UnitFigureName(doc), path);
+    }
+    return byName;
+}
+
 std::string FolderPath(const std::string &directoryText)
 {
 #ifdef _WIN32

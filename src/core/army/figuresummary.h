@@ -3,6 +3,7 @@
 #include "armyunit.h"
 #include "platform/failure.h"
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,11 @@ Result<std::vector<FigureSummary>> ScanFigureFolder(const std::string &folder);
 
 // The paths of the files ScanFigureFolder reads, in the same order.
 Result<std::vector<std::string>> ListFigureFiles(const std::string &folder);
+
+// Each figure file of folder by the figure name its army lines hold
+// (UnitFigureName), the first file of a name (in name order) first: the file
+// an army line of that name stands for. An unlistable folder gives none.
+std::map<std::string, std::string> FigureFilesByName(const std::string &folder);
 
 // A directory text of the army (Windows-1252) as a path the file functions
 // open.

@@ -30,24 +30,6 @@ std::string OneLine(std::string text)
     return text;
 }
 
-// Each figure file of folder by the figure name its army lines hold, the
-// first file of a name first.
-std::map<std::string, std::string> FilesByFigureName(const std::string &folder)
-{
-    std::map<std::string, std::string> byName;
-    const Result<std::vector<std::string>> paths = ListFigureFiles(folder);
-    if (!paths)
-        return byName;
-    for (const std::string &path : paths.value()) {
-        std::optional<std::string> bytes = ReadListedFileBytes(path);
-        if (!bytes)
-            continue;
-        const ProfileDocument doc = ProfileDocument::FromBytes(std::move(*bytes));
-        byName.emplace(UnitFigureName(doc), path);
-    }
-    return byName;
-}
-
 } // namespace
 
 std::vector<CardScene> CardSheetJob::Scenes(int creditWidth, int creditHeight) const
@@ -103,7 +85,7 @@ CardSheetJob BuildArmySheetJob(const std::vector<ArmyUnit> &units, bool perUnit,
                                const FontExistsFn &fontExists, const std::string &defaultFont)
 {
     CardSheetJob job;
-    const std::map<std::string, std::string> files = FilesByFigureName(folder);
+    const std::map<std::string, std::string> files = FigureFilesByName(folder);
     // Each file's outcome: its card's index, or why it gave none.
     std::map<std::string, Result<std::size_t>> loaded;
     for (const ArmyUnit &unit : units) {

@@ -71,7 +71,7 @@ constexpr CommandRow History(Command command, std::string_view name, std::string
 
 } // namespace
 
-const std::array<CommandRow, 30> kCommandRows{{
+const std::array<CommandRow, 33> kCommandRows{{
     Menu("mnuFile", "", "&File"),
     Menu("mnuFile_New", "mnuFile", "&New"),
     Creator(Command::NewFigure, "mnuFile_Figure_New", "mnuFile_New", "&Figure",
@@ -87,6 +87,9 @@ const std::array<CommandRow, 30> kCommandRows{{
     Creator(Command::OpenArmy, "mnuFileArmy_Open", "mnuFile_Open", "&Army",
             "Open Army: open an army file (%1) in a new army editor", DocumentKind::Army,
             "Open Army", CommandIcon::OpenArmy),
+    Creator(Command::OpenArmyPack, "mnuFile_ArmyPack_Open", "mnuFile_Open", "Army &Pack\u2026",
+            "Open Army Pack: unpack an army pack (%1) into a new folder and open its army",
+            DocumentKind::ArmyPack, "Open Army Pack", CommandIcon::None),
     Menu("mnuResources", "mnuFile_Open", "&Resource", "Edit one of the rules tables"),
     Menu("mnuFile_OpenRecent", "mnuFile", "Open Recen&t",
          "Open one of the figures and armies last opened or saved"),
@@ -110,6 +113,13 @@ const std::array<CommandRow, 30> kCommandRows{{
     Taken(Command::Export, "mnuFile_Export", "&Export",
           "Put the active figure's or army's report on the clipboard as text", kDocuments,
           Greying::ByWindowKind),
+    Taken(Command::ExportArmyPack, "mnuFile_ExportArmyPack", "Export Army Pac&k\u2026",
+          "Export Army Pack: one file holding the army and its figure files, to send or move",
+          KindBit(WindowForm::Army), Greying::ByActiveWindow),
+    Creator(Command::ImportArmyText, "mnuFile_ImportArmyText", "mnuFile",
+            "&Import Army from Text\u2026",
+            "Import Army from Text: a new army of the figures an army list names",
+            DocumentKind::Unknown, "Import Army from Text", CommandIcon::None),
     Separator("mnuFileSep1", "mnuFile"),
     Own(Command::RefreshResources, "mnuResources_Reload", "mnuFile", "&Refresh Resources",
         "Load the rules tables again, with the changes saved in them"),

@@ -19,6 +19,7 @@ namespace tarvello {
 enum class Command : std::uint8_t {
     NewFigure, NewArmy, OpenFigure, OpenArmy, Save, SaveAs, PrintIt, PrintPreview,
     PrintCards, Export, RefreshResources, UpdateCosts, Quit, Undo, Redo, CloseWindow,
+    ExportArmyPack, OpenArmyPack, ImportArmyText,
     Readme, About
 };
 
@@ -115,7 +116,7 @@ struct CommandRow
 };
 
 // Every menu, separator and command of the main window, in menu order.
-extern const std::array<CommandRow, 30> kCommandRows;
+extern const std::array<CommandRow, 33> kCommandRows;
 
 // The toolbar, left to right; nullopt is a separator.
 inline constexpr std::array<std::optional<Command>, 12> kToolBarCommands{

@@ -61,6 +61,12 @@ public:
     // Lists the figures whose cost changed; the chosen ones are saved with
     // their new cost.
     void updateCosts() override;
+    // Packs the army as shown and its figure files into a file the player
+    // chooses, after asking about figures that were not found.
+    void exportArmyPack() override;
+    // Fills this new editor with an army brought in from text (the import
+    // dialog); false when the dialog was cancelled.
+    bool importArmyText();
     // After Undo or Redo: rescans when figure files were put back and names
     // those left as they were.
     void showFileRestore();

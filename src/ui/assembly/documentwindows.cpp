@@ -23,6 +23,9 @@ void registerDocumentWindows(frmMain &main)
     armies.openPath = [](ChildWindow *child, const QString &path) {
         static_cast<frmArmy *>(child)->openArmyFile(path);
     };
+    armies.importText = [](ChildWindow *child) {
+        return static_cast<frmArmy *>(child)->importArmyText();
+    };
     main.setChildFactory(WindowForm::Army, armies);
 
     frmMain::ChildFactory tables;

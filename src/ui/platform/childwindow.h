@@ -68,6 +68,9 @@ public:
     // File, Update Costs: saves figures with the costs the tables give them
     // now (the army editor's command; other windows do nothing).
     virtual void updateCosts() {}
+    // File, Export Army Pack: the army and its figure files in one pack file
+    // (the army editor's command; other windows do nothing).
+    virtual void exportArmyPack() {}
 
     // The document's own name: the figure's, the army's, the table's (a
     // printout to a file is proposed under it); empty when it has none.

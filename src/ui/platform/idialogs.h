@@ -103,6 +103,37 @@ public:
         Q_UNUSED(question)
         return std::nullopt;
     }
+    // "Import Army from Text": what the dialog shows for a text and a folder
+    // of figures (preview runs after every change of either): a line saying
+    // how many units were matched, the lines that gave none with their
+    // reasons, and whether OK can bring the army in.
+    struct ArmyTextPreview
+    {
+        QString summary;
+        QStringList refused;
+        bool canImport = false;
+    };
+    struct ArmyTextQuestion
+    {
+        QString text;
+        QString folder;
+        std::function<ArmyTextPreview(const QString &text, const QString &folder)> preview;
+    };
+    // The text and the folder of figures when OK was pressed.
+    struct ArmyTextChoice
+    {
+        QString text;
+        QString folder;
+    };
+    // The import dialog; nullopt when cancelled (also by dialogs that never
+    // show it).
+    virtual std::optional<ArmyTextChoice> armyText(QWidget *parent,
+                                                   const ArmyTextQuestion &question)
+    {
+        Q_UNUSED(parent)
+        Q_UNUSED(question)
+        return std::nullopt;
+    }
     // A list of lines with check boxes (those at the positions ticked checked
     // at first) and one option check box (off at first) under text; nullopt
     // when cancelled (also by dialogs that never show it).

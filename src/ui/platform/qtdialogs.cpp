@@ -1,5 +1,7 @@
 #include "qtdialogs.h"
 
+#include "platform/importarmydialog.h"
+
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
@@ -165,6 +167,15 @@ std::optional<IDialogs::CardSheetChoice> QtDialogs::cardSheet(QWidget *parent,
     if (!m_cardSheet)
         return std::nullopt;
     return m_cardSheet(parent, question);
+}
+
+std::optional<IDialogs::ArmyTextChoice> QtDialogs::armyText(QWidget *parent,
+                                                            const ArmyTextQuestion &question)
+{
+    ImportArmyDialog dialog(*this, question, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.choice();
 }
 
 } // namespace tarvello

@@ -28,6 +28,8 @@ public:
                       std::function<void(QPrinter *)> render) override;
     std::optional<CardSheetChoice> cardSheet(QWidget *parent,
                                              const CardSheetQuestion &question) override;
+    std::optional<ArmyTextChoice> armyText(QWidget *parent,
+                                           const ArmyTextQuestion &question) override;
     std::optional<ChecklistAnswer> checklist(QWidget *parent, const QString &title,
                                              const QString &text, const QStringList &lines,
                                              const QList<int> &ticked,

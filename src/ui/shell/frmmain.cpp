@@ -161,6 +161,8 @@ void frmMain::setChildFactory(WindowForm form, const ChildFactory &factory)
     } else if (form == WindowForm::Army) {
         command(Command::NewArmy)->setEnabled(canCreate);
         command(Command::OpenArmy)->setEnabled(canCreate && factory.open);
+        command(Command::OpenArmyPack)->setEnabled(canCreate && factory.openPath);
+        command(Command::ImportArmyText)->setEnabled(canCreate && factory.importText);
     } else if (form == WindowForm::EditTable) {
         for (QAction *action : mnuResources->actions())
             action->setEnabled(canCreate && factory.openFile);
@@ -191,6 +193,7 @@ void frmMain::forward(Command command)
     case Command::PrintPreview: printPreview(*child); break;
     case Command::PrintCards: child->printCards(); break;
     case Command::UpdateCosts: child->updateCosts(); break;
+    case Command::ExportArmyPack: child->exportArmyPack(); break;
     default: break;
     }
 }

@@ -47,6 +47,9 @@ public:
         // Fills a new figure or army editor from the file at path, as open
         // does after its dialog (command line, File, Open Recent).
         std::function<void(ChildWindow *, const QString &path)> openPath;
+        // Fills a new army editor from a text the player gives (Import Army
+        // from Text); false when he cancelled.
+        std::function<bool(ChildWindow *)> importText;
     };
 
     // Runs a modal dialog; tests replace it so that nothing waits for a user.
@@ -74,7 +77,8 @@ public:
     void setModalRunner(ModalRunner runner);
 
     // Opens a figure file (.tvf) in a new figure editor or an army file
-    // (.tva) in a new army editor; any other file gets a message.
+    // (.tva) in a new army editor, unpacks an army pack (.tvz) as
+    // openArmyPack does; any other file gets a message.
     void openDocument(const QString &path);
     RecentFilesMenu *recentFiles() const { return m_recentFiles; }
 
@@ -128,6 +132,12 @@ private:
     void openChild(WindowForm form, const QString &tablePath = QString(),
                    const QString &caption = QString());
     void openRecent(const QString &path);
+    // Unpacks the army pack at path (empty: one the player chooses) into a
+    // new folder beside the figures folder and opens its army; the status
+    // line says where it went.
+    void openArmyPack(const QString &path = QString());
+    // A new army editor of the army a text names (Import Army from Text).
+    void importArmyText();
     // Files a document window opens or saves go to File, Open Recent.
     void trackDocument(ChildWindow *child);
     void leaveCloseKeysToMain(QMdiSubWindow *window);

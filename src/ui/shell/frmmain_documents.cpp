@@ -10,6 +10,7 @@
 #include "recentfilesmenu.h"
 #include "platform/documentkinds.h"
 #include "shell/recentfiles.h"
+#include "pack/armypack.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -32,15 +33,20 @@ int formOf(DocumentKind kind)
 
 void frmMain::openDocument(const QString &path)
 {
+    if (DocumentKindOf(toFilePath(path)) == DocumentKind::ArmyPack) {
+        openArmyPack(path);
+        return;
+    }
     const ChildFactory factory = m_factories.value(formOf(DocumentKindOf(toFilePath(path))));
     if (!factory.create || !factory.openPath) {
         m_context.dialogs->message(
             this, boxTitleText(BoxTitle::Plain),
-            QStringLiteral("%1 cannot be opened: Tarvello opens figure files (%2) and army "
-                           "files (%3).")
+            QStringLiteral("%1 cannot be opened: Tarvello opens figure files (%2), army "
+                           "files (%3) and army packs (%4).")
                 .arg(QDir::toNativeSeparators(path),
                      QLatin1String(DocumentKindFacts(DocumentKind::Figure).extension),
-                     QLatin1String(DocumentKindFacts(DocumentKind::Army).extension)),
+                     QLatin1String(DocumentKindFacts(DocumentKind::Army).extension),
+                     QLatin1String(DocumentKindFacts(DocumentKind::ArmyPack).extension)),
             IDialogs::Buttons::Ok, IDialogs::Icon::Exclamation);
         return;
     }
@@ -51,6 +57,45 @@ void frmMain::openDocument(const QString &path)
     // reader reports its own failures.
     trackDocument(child);
     factory.openPath(child, path);
+    addChild(child);
+}
+
+void frmMain::openArmyPack(const QString &path)
+{
+    QString pack = path;
+    if (pack.isEmpty()) {
+        const std::optional<QString> chosen = m_context.dialogs->openFile(
+            this, QString::fromLatin1(DocumentKindFacts(DocumentKind::ArmyPack).filter),
+            QDir::homePath());
+        if (!chosen)
+            return;
+        pack = *chosen;
+    }
+    std::string armyPath;
+    const Status unpacked = UnpackArmy(toFilePath(pack), toFilePath(m_context.programFolder), &armyPath);
+    if (!unpacked) {
+        showFailure(*m_context.dialogs, this, unpacked.failure(), IDialogs::Icon::None, BoxTitle::Plain);
+        return;
+    }
+    const QString army = fromFilePath(armyPath);
+    openDocument(army);
+    confirm(QStringLiteral("Unpacked into %1")
+                .arg(QDir::toNativeSeparators(QFileInfo(army).absolutePath())));
+}
+
+void frmMain::importArmyText()
+{
+    const ChildFactory factory = m_factories.value(static_cast<int>(WindowForm::Army));
+    if (!factory.create || !factory.importText)
+        return;
+    ChildWindow *child = factory.create();
+    if (!child)
+        return;
+    trackDocument(child);
+    if (!factory.importText(child)) {
+        delete child;
+        return;
+    }
     addChild(child);
 }
 

@@ -161,6 +161,8 @@ void frmMain::run(Command command)
     case Command::NewArmy: newChild(WindowForm::Army); break;
     case Command::OpenFigure: openChild(WindowForm::Figure); break;
     case Command::OpenArmy: openChild(WindowForm::Army); break;
+    case Command::OpenArmyPack: openArmyPack(); break;
+    case Command::ImportArmyText: importArmyText(); break;
     case Command::RefreshResources: refreshResources(); break;
     case Command::Quit: close(); break;
     case Command::Undo:

@@ -102,6 +102,13 @@ ScriptedDialogs::cardSheet(QWidget *parent, const CardSheetQuestion &question)
     return Next(cardSheetAnswers, std::optional<CardSheetChoice>());
 }
 
+std::optional<IDialogs::ArmyTextChoice>
+ScriptedDialogs::armyText(QWidget *parent, const ArmyTextQuestion &question)
+{
+    record({.kind = Kind::ArmyText, .parent = parent, .armyText = question});
+    return Next(armyTextAnswers, std::optional<ArmyTextChoice>());
+}
+
 std::optional<IDialogs::ChecklistAnswer>
 ScriptedDialogs::checklist(QWidget *parent, const QString &title, const QString &text,
                            const QStringList &lines, const QList<int> &ticked,

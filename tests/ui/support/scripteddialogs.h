@@ -25,13 +25,13 @@ namespace tarvello {
 //
 // With its queue empty, a call gives the answer that changes nothing:
 // message boxes Ok for an Ok-only box, No for Yes/No, otherwise Cancel; file,
-// folder, font, card sheet and checklist dialogs nullopt (cancelled); printer setup false. A print
+// folder, font, card sheet, checklist and import dialogs nullopt (cancelled); printer setup false. A print
 // preview renders into its printer and then counts as closed.
 class ScriptedDialogs : public IDialogs
 {
 public:
     enum class Kind { Message, OpenFile, SaveFile, Folder, Font, PrinterSetup, PrintPreview, CardSheet,
-                      Checklist };
+                      Checklist, ArmyText };
 
     // One recorded call; fields a kind does not use stay empty.
     struct Call
@@ -52,6 +52,7 @@ public:
         CardSheetQuestion sheet;    // card sheet
         QStringList lines;          // checklist (its option in proposedName)
         QList<int> ticked;          // checklist
+        ArmyTextQuestion armyText;  // import from text
     };
 
     QList<Call> calls;
@@ -67,6 +68,7 @@ public:
     QString printToFile;
     QQueue<std::optional<CardSheetChoice>> cardSheetAnswers;
     QQueue<std::optional<ChecklistAnswer>> checklistAnswers;
+    QQueue<std::optional<ArmyTextChoice>> armyTextAnswers;
 
     // Runs on every call after it is recorded and before it answers, e.g. to
     // look at the windows while "the dialog is open".
@@ -90,6 +92,8 @@ public:
                       std::function<void(QPrinter *)> render) override;
     std::optional<CardSheetChoice> cardSheet(QWidget *parent,
                                              const CardSheetQuestion &question) override;
+    std::optional<ArmyTextChoice> armyText(QWidget *parent,
+                                           const ArmyTextQuestion &question) override;
     std::optional<ChecklistAnswer> checklist(QWidget *parent, const QString &title,
                                              const QString &text, const QStringList &lines,
                                              const QList<int> &ticked,
