@@ -1,3 +1,4 @@
+#include "assembly/carddialogs.h"
 #include "assembly/documentwindows.h"
 #include "platform/qtdialogs.h"
 #include "rules/rulestables.h"
@@ -17,6 +18,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("tarvello"));
     QApplication::setDesktopFileName(QStringLiteral("org.tarvello.Tarvello"));
     QtDialogs dialogs;
+    registerCardDialogs(dialogs);
     tarvello::RulesTables tables;
     AppContext context;
     context.dialogs = &dialogs;

@@ -1,5 +1,6 @@
 // The army editor's aids: the points limit and its file field, the points of
 // a line, finding and sorting figures, and the roster printed with the cards.
+#include "army/armybar.h"
 #include "army/armyfile.h"
 #include "army/armymodel.h"
 #include "army/armypoints.h"
@@ -10,6 +11,9 @@
 #include "testfolder.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
 
 namespace tarvello {
 namespace {
@@ -243,6 +247,99 @@ TEST(Roster, OneCardPerFigureKeepsTheFirstPlaceOfEachCard)
     EXPECT_EQ(ArmyFigureCards({Unit("1", "1", "A", "1"), Unit("0", "2", "B", "1"),
                                Unit("3", "2", "A", "1")}),
               2);
+}
+
+// Normal 3 x 10 x 12 = 360 and 1 x 1 x 1.5; Hero 52.5; "Soldier" 2 x 5 x
+// 2.5 = 25 counts as other. The total rounds after every line: 360, 412.5 to
+// 412, 437, 438.5 to 438; the parts sum to 439, so the rounding is -1.
+std::vector<ArmyUnit> MixedArmy()
+{
+    return {Unit("3", "10", "Orc", "12", "Normal"), Unit("1", "1", "Ogre", "52.5", "Hero"),
+            Unit("2", "5", "Goblin", "2.5"), Unit("1", "1", "Wolf", "1.5", "Normal")};
+}
+
+TEST(ArmyComposition, PointsByTypeAgainstTheLimit)
+{
+    ArmyTally tally;
+    for (const ArmyUnit &unit : MixedArmy())
+        tally.Add(FactsOf(unit));
+    EXPECT_EQ(tally.Total(), 438);
+    const ArmyComposition composition = tally.Composition();
+    EXPECT_EQ(composition.byType[0], 361.5);
+    EXPECT_EQ(composition.byType[2], 52.5);
+    EXPECT_EQ(composition.byType[5], 25);
+    EXPECT_EQ(composition.rounding, -1);
+    // The bar runs from -1 (the rounding) to the parts' end, 439, or to
+    // the end of what is left; the limit is marked where the stack reaches it.
+    const struct
+    {
+        const char *limit;
+        const char *description;
+        double end;
+        std::optional<double> marker;
+    } cases[] = {
+        {"", "Normal: 361.5; Hero: 52.5; other: 25; Rounding: -1", 439, std::nullopt},
+        {"500", "Normal: 361.5; Hero: 52.5; other: 25; Rounding: -1; Left: 62", 501, 501.0},
+        {"400", "Normal: 361.5; Hero: 52.5; other: 25; Rounding: -1; Over: 38", 439, 401.0},
+    };
+    for (const auto &c : cases) {
+        const PointsBar bar = ArmyCompositionBar(composition, 438, c.limit, '.');
+        EXPECT_EQ(bar.Description(), c.description) << c.limit;
+        EXPECT_DOUBLE_EQ(*bar.zeroAt, 1 / (c.end + 1));
+        EXPECT_EQ(bar.markerAt.has_value(), c.marker.has_value());
+        if (c.marker)
+            EXPECT_DOUBLE_EQ(*bar.markerAt, (*c.marker + 1) / (c.end + 1)) << c.limit;
+    }
+    // Over 400: the strip under the bar covers 401 to 439.
+    const PointsBar over = ArmyCompositionBar(composition, 438, "400", '.');
+    EXPECT_TRUE(over.parts.back().overlay);
+    EXPECT_DOUBLE_EQ(over.places.back().left, 402.0 / 440);
+    EXPECT_DOUBLE_EQ(over.places.back().right, 1);
+    EXPECT_EQ(ArmyCompositionBar({}, 0, "", '.').parts.size(), 0u);
+}
+
+// The Hero's figure costs 60 now: 360, 420, 445, 446.5 to 446.
+TEST(ArmyComposition, TotalWithTheFiguresCostsNow)
+{
+    const std::vector<ArmyUnit> units = MixedArmy();
+    const CostsNow now = {{FigureNameKey("Ogre"), 60}, {FigureNameKey("Orc"), 12}};
+    ArmyTally tally(&now);
+    for (const ArmyUnit &unit : units)
+        tally.Add(FactsOf(unit));
+    EXPECT_EQ(tally.Total(), 438);
+    EXPECT_EQ(tally.TotalNow(), 446);
+    EXPECT_EQ(TotalNowText(438, 446), "446 with current costs (8 over)");
+    EXPECT_EQ(TotalNowText(438, 424), "424 with current costs (14 under)");
+    EXPECT_EQ(TotalNowText(438, 438), "438 with current costs (the same)");
+    // Costs now that change no line give no second total.
+    const CostsNow same = {{FigureNameKey("Orc"), 12}};
+    ArmyTally unchanged(&same);
+    for (const ArmyUnit &unit : units)
+        unchanged.Add(FactsOf(unit));
+    EXPECT_FALSE(unchanged.TotalNow());
+}
+
+// The bar goes under the first page's heading, in patterns and a legend, and
+// takes lines from the first page.
+TEST(Roster, PointsBarOnTheFirstPage)
+{
+    std::vector<ArmyUnit> units = MixedArmy();
+    ArmyRoster roster = RosterOf("Host", "438", "500", units, '.');
+    const SheetArea area{11906, 16838, 0, 0, 11906, 2 * 567 + 1350 + 5 * 300};
+    EXPECT_EQ(RosterPageCount(roster, area.height), 1);
+    ArmyTally tally;
+    for (const ArmyUnit &unit : units)
+        tally.Add(FactsOf(unit));
+    roster.bar = ArmyCompositionBar(tally.Composition(), 438, "500", '.');
+    EXPECT_EQ(RosterPageCount(roster, area.height), 2);
+    SheetRecorder sheet;
+    PrintRosterPages(sheet, area, roster, "Arial");
+    std::string ops;
+    for (const std::string &op : sheet.page.ops)
+        ops += op + '\n';
+    for (const char *text : {"Normal: 361.5", "other: 25", "Left: 62", "Limit", "Page 1 of 2"})
+        EXPECT_NE(ops.find(text), std::string::npos) << text;
+    EXPECT_GT(std::count(ops.begin(), ops.end(), '\n'), 100);
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "figure/costbreakdown.h"
 #include "figure/costpreview.h"
 #include "figure/costsources.h"
 #include "figure/figuremodel.h"
@@ -8,6 +9,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 
 namespace tarvello {
@@ -176,6 +178,80 @@ TEST_F(CostPreviewTest, ToolTipsNameEachFactorsSource)
     const CostSources none = ExplainCost(broken.Record(), CostPreviewer(broken.Record(), tables),
                                          tables);
     EXPECT_EQ(none.cost, "The cost cannot be calculated now: Subscript out of range");
+}
+
+// Each part of the cost bar against its value worked out by hand (the
+// figures of kFigures 1 to 3 and two more); the rounding part is the Final
+// Cost minus the others.
+TEST_F(CostPreviewTest, CostBarPartsAddUpToTheFinalCost)
+{
+    const PreviewCase noWeapons = {"good commander without weapons, a shield and a banner",
+                                   [](FigureModel &m) {
+                                       (void)m.Choose(&R::cboCommandSkill, 1);
+                                       (void)m.Add(FigureSeries::ExtraItem, 0);
+                                       (void)m.Add(FigureSeries::ExtraItem, 1);
+                                   }};
+    const PreviewCase twoSwords = {"mounted line figure in chain, 2 hit points, two swords",
+                                   [](FigureModel &m) {
+                                       (void)m.Choose(&R::cboTrainingLevel, 1);
+                                       (void)m.Choose(&R::cboArmorType, 1);
+                                       (void)m.Choose(&R::cboMove, 1);
+                                       (void)m.SetHitPoints("2");
+                                       (void)m.Add(FigureSeries::Melee, 0);
+                                       (void)m.Add(FigureSeries::Melee, 0);
+                                   }};
+    const struct
+    {
+        const PreviewCase &figure;
+        std::vector<double> points;
+        const char *description;
+    } cases[] = {
+        // Elite sword 3 x defense 1.5 (Leather special 5); wand 20; Master 45;
+        // 69.5 rounds to 70.
+        {kFigures[1], {4.5, 20, 45, 0.5}, "Sword: 4.5; Wand: 20; Magic Skill: 45; Rounding: 0.5"},
+        // Line catapult 3 x (3.5 x 5.285 - 4.95 x 0.8) x defense 2.4 x 3 hit
+        // points x move 1; 314.01 rounds to 314.
+        {kFigures[2], {314.01, -0.01}, "Catapult: 314.01; Rounding: -0.01"},
+        // Bow (3 - 1) x 7 / 20 + 1 = 1.7 x defense 1.7 (row 6 of 5.5); Superior 25.
+        {kFigures[3], {2.89, 25, 0.11}, "Bow: 2.89; Command Skill: 25; Rounding: 0.11"},
+        {noWeapons, {5, 12, 10, 0}, "Shield: 5; Banner: 12; Command Skill: 10; Rounding: 0"},
+        // Line sword 2.5 x defense 1.5 x 2 hit points x mounted 1.5, twice;
+        // 22.5 rounds to 22.
+        {twoSwords, {11.25, 11.25, -0.5}, "Sword: 11.25; Sword: 11.25; Rounding: -0.5"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.figure.name);
+        const FigureModel model = Make(c.figure);
+        const PointsBar bar = BreakDownCost(model.Record(), CostPreviewer(model.Record(), tables),
+                                            tables);
+        ASSERT_EQ(bar.parts.size(), c.points.size());
+        double sum = 0;
+        for (std::size_t i = 0; i < c.points.size(); ++i) {
+            EXPECT_NEAR(bar.parts[i].points, c.points[i], 1e-9) << bar.parts[i].label;
+            sum += bar.parts[i].points;
+        }
+        EXPECT_LE(std::abs(bar.parts.back().points), 0.5);
+        EXPECT_DOUBLE_EQ(sum, Cost(model));
+        EXPECT_EQ(bar.Description(), c.description);
+        EXPECT_EQ(bar.zeroAt.has_value(), c.points.back() < 0);
+    }
+    // A weapon's part stands for its row; the tip names the shared factors.
+    const FigureModel model = Make(twoSwords);
+    const PointsBar bar = BreakDownCost(model.Record(), CostPreviewer(model.Record(), tables), tables);
+    EXPECT_EQ(bar.parts[1].row, 1);
+    EXPECT_EQ(bar.parts[1].series, FigureSeries::Melee);
+    EXPECT_EQ(bar.parts[2].row, -1);
+    EXPECT_THAT(bar.tip, HasSubstr("Defense Factor 1.5 (Race Human, Armor Type Chain"));
+    EXPECT_THAT(bar.tip, HasSubstr("Move Multiplier 1.5 (Movement Mounted)\nHit Points 2"));
+    // The rounding, -0.5, lies left of zero; the swords share the rest.
+    EXPECT_DOUBLE_EQ(*bar.zeroAt, 0.5 / 23);
+    EXPECT_DOUBLE_EQ(bar.places[0].left, 0.5 / 23);
+    EXPECT_DOUBLE_EQ(bar.places[1].right, 1);
+    EXPECT_EQ(bar.PartAt(0.01, 0.5), 2);
+    EXPECT_EQ(bar.PartAt(0.9, 0.5), 1);
+    const FigureModel broken = Make(kFigures[4]);
+    EXPECT_TRUE(BreakDownCost(broken.Record(), CostPreviewer(broken.Record(), tables), tables)
+                    .parts.empty());
 }
 
 } // namespace

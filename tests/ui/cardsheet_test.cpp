@@ -146,6 +146,19 @@ private slots:
                      qPrintable(roster));
         QVERIFY2(roster.contains(QStringLiteral("Points limit: 1000")), qPrintable(roster));
         QVERIFY2(info.contains(QStringLiteral("Pages: 2 ")), qPrintable(info));
+        // Unticked, the roster has no bar; ticked, the bar of points by type
+        // goes under its heading, with a legend and the limit's mark.
+        QVERIFY2(!roster.contains(QStringLiteral("Rounding")), qPrintable(roster));
+        IDialogs::CardSheetChoice withBar{false, 1, false, true, true};
+        withBar.rosterBar = true;
+        const QString barPdf = printToPdf(QStringLiteral("rosterbar.pdf"), withBar, info);
+        QCOMPARE(m_dialogs.callsOf(Kind::CardSheet).at(1).sheet.rosterBarPages, 1);
+        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-l"), QStringLiteral("1"), barPdf,
+                                                 QStringLiteral("-")});
+        QVERIFY(text.waitForFinished(30000));
+        const QString barPage = QString::fromUtf8(text.readAllStandardOutput());
+        for (const char *part : {"Rounding: 0", "Left: ", "Limit"})
+            QVERIFY2(barPage.contains(QLatin1String(part)), qPrintable(barPage));
         // The first figure's two lines share one card.
         text.start(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QStringLiteral("2"), pdf,
                                                  QStringLiteral("-")});

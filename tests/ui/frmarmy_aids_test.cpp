@@ -5,7 +5,7 @@
 #include "windowtest.h"
 
 #include "army/armymodel.h"
-#include "platform/cardsheetdialog.h"
+#include "card/cardsheetdialog.h"
 
 #include <QCheckBox>
 #include <QHeaderView>
@@ -222,7 +222,17 @@ private slots:
         QVERIFY(count->text().startsWith(QStringLiteral("0, after 2 roster")));
         QVERIFY(print->isEnabled());
         const IDialogs::CardSheetChoice choice = dialog.choice();
-        QVERIFY(choice.perFigure && choice.roster && !choice.perUnit);
+        QVERIFY(choice.perFigure && choice.roster && !choice.perUnit && !choice.rosterBar);
+        // The roster's points bar, off at first, counts the pages it makes.
+        QVERIFY(dialog.findChild<QCheckBox *>(QStringLiteral("chkRosterBar")) == nullptr);
+        question.rosterBarPages = 3;
+        CardSheetDialog withBar(question);
+        auto *bar = Named<QCheckBox>(&withBar, "chkRosterBar");
+        QVERIFY(!bar->isChecked() && !bar->isEnabled());
+        Named<QCheckBox>(&withBar, "chkRoster")->click();
+        bar->click();
+        QVERIFY(Named<QLabel>(&withBar, "lblCount")->text().endsWith(QStringLiteral("after 3 roster pages")));
+        QVERIFY(withBar.choice().rosterBar);
     }
 
     void everyButtonAndColumnSaysWhatItDoes()

@@ -9,6 +9,7 @@
 #include "figure/figuremodel.h"
 #include "platform/fileio.h"
 #include "platform/modfunctions.h"
+#include "platform/pointsbarview.h"
 #include "platform/uitext.h"
 
 #include <QLabel>
@@ -111,6 +112,11 @@ private slots:
         QCOMPARE(TextOf(w.get(), "txtUnitCount"), QStringLiteral("3"));
         QCOMPARE(TextOf(w.get(), "txtUnitSize"), QStringLiteral("2"));
         QCOMPARE(TextOf(w.get(), "txtArmyCost"), QString::fromStdString(w->model().ArmyCost()));
+        // The bar of points by type: the line's type and the rounding.
+        const QString composition =
+            Named<PointsBarView>(w.get(), "picArmyComposition")->accessibleDescription();
+        QVERIFY2(composition.endsWith(QStringLiteral("; Rounding: 0")), qPrintable(composition));
+        QCOMPARE(composition.count(QStringLiteral(": ")), 2);
 
         QTreeWidgetItem *row = units->topLevelItem(0);
         Named<QSpinBox>(w.get(), "updUnitSize")->stepUp();
@@ -315,9 +321,18 @@ private slots:
         QVERIFY(!available->topLevelItem(2)->text(now).contains(arrow));
         QVERIFY(Named<QTreeWidget>(&w, "lvwSelectedUnits")->topLevelItem(0)->text(now + 2)
                     .contains(arrow));
+        // Beside the total, the total with the costs now, which Update Army
+        // Costs then makes the total.
+        auto *totalNow = Named<QLabel>(&w, "lblTotalNow");
+        QVERIFY(totalNow->isVisibleTo(&w));
+        const QString nowTotal = totalNow->text().section(QLatin1Char(' '), 0, 0);
+        QCOMPARE(totalNow->text(), QStringLiteral("%1 with current costs (%2 over)")
+                                       .arg(nowTotal).arg(nowTotal.toInt() - total.toInt()));
+        QCOMPARE(TextOf(&w, "txtArmyCost"), total);
 
         ClickButton(&w, "btnUpdateArmyCosts");
-        QVERIFY(TextOf(&w, "txtArmyCost") != total);
+        QCOMPARE(TextOf(&w, "txtArmyCost"), nowTotal);
+        QVERIFY(!totalNow->isVisibleTo(&w));
         QVERIFY(w.model().Changed());
         QVERIFY(w.model().WriteArmy(tempPath(QStringLiteral("a.tva")).toStdString()).ok());
 

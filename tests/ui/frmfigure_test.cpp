@@ -8,6 +8,7 @@
 
 #include "figure/figurefile.h"
 #include "figure/figuremodel.h"
+#include "platform/pointsbarview.h"
 
 #include <QBuffer>
 #include <QCheckBox>
@@ -301,6 +302,17 @@ private slots:
         // (4 - 1) x 10 / 20 + 1 = 2.5 for the second bow.
         QCOMPARE(TextOf(w.get(), "txtMissileWeaponMultiplier"), QStringLiteral("6.5"));
         QVERIFY(selected->topLevelItem(1)->isSelected());
+        // The cost bar has a part for each bow, and a click on the first
+        // part is a click on its row.
+        auto *bar = Named<PointsBarView>(w.get(), "picCostBreakdown");
+        const QStringList parts = bar->accessibleDescription().split(QStringLiteral("; "));
+        QCOMPARE(parts.size(), 3);
+        QVERIFY(parts[0].startsWith(QStringLiteral("Bow: ")) && parts[1].startsWith(QStringLiteral("Bow: ")));
+        QVERIFY(parts[0] != parts[1]);
+        QVERIFY(parts[2].startsWith(QStringLiteral("Rounding: ")));
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->partRect(0).center().toPoint());
+        QCOMPARE(selected->currentItem(), selected->topLevelItem(0));
+        QCOMPARE(shots->text(), QStringLiteral("0"));
 
         clickRow(w.get(), "lvwMissileWeaponsSelected", 0);
         QCOMPARE(shots->text(), QStringLiteral("0"));

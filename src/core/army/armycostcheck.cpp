@@ -4,11 +4,13 @@
 #include "figure/recost.h"
 #include "figuresummary.h"
 #include "platform/fileio.h"
+#include "platform/numbers.h"
 #include "platform/profiledocument.h"
 
 #include <filesystem>
 #include <optional>
 #include <system_error>
+#include <unordered_map>
 
 namespace tarvello {
 
@@ -60,6 +62,18 @@ std::vector<std::string> UnitCostsNow(const std::vector<ArmyUnit> &units,
     for (const ArmyUnit &unit : units) {
         const FigureCostCheck *check = FigureOfUnit(unit, checks);
         costs.push_back(check && !check->failed ? check->newCost : std::string());
+    }
+    return costs;
+}
+
+CostsNow CostsNowOf(const std::vector<FigureCostCheck> &checks)
+{
+    CostsNow costs;
+    std::unordered_map<std::size_t, bool> seen;
+    for (const FigureCostCheck &check : checks) {
+        const std::size_t key = FigureNameKey(UnitFieldText(check.name));
+        if (seen.emplace(key, true).second && !check.failed)
+            costs.emplace(key, LeadingNumber(check.newCost));
     }
     return costs;
 }

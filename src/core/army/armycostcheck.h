@@ -1,5 +1,6 @@
 #pragma once
 
+#include "armypoints.h"
 #include "armyunit.h"
 #include "platform/failure.h"
 
@@ -47,6 +48,11 @@ const FigureCostCheck *FigureOfUnit(const ArmyUnit &unit,
 // figure in the directory or whose figure could not be costed.
 std::vector<std::string> UnitCostsNow(const std::vector<ArmyUnit> &units,
                                       const std::vector<FigureCostCheck> &checks);
+
+// The costs now of the checked figures, by the key of the figure name their
+// lines keep (FigureOfUnit's match: the first file of a name counts); a
+// figure that could not be costed leaves its lines as they are.
+CostsNow CostsNowOf(const std::vector<FigureCostCheck> &checks);
 
 // True when one of paths is a file of folder (the army's directory, as a path).
 bool FolderHoldsAny(const std::string &folder, const std::vector<std::string> &paths);

@@ -83,24 +83,23 @@ bool ArmyDocument::ReplaceFigureCosts(const std::vector<std::string> &costs)
     return replaced;
 }
 
-Status ArmyDocument::Recalculate()
+Status ArmyDocument::Recalculate(const CostsNow *costsNow)
 {
-    std::int32_t total = 0;
+    ArmyTally tally(costsNow);
     std::size_t line = 0;
-    std::string failed;
-    m_units.ForEach([&](const ArmyUnit &unit, double points) {
-        if (!failed.empty())
-            return;
-        ++line;
-        try {
-            total = ToInt32(points + total);
-        } catch (const RuntimeError &e) {
-            failed = std::string(e.what()) + "\r\n" + UnitLinePlace(line, unit);
-        }
-    });
-    if (!failed.empty())
-        return Failure{"Error in calculating cost!", failed};
-    m_total = std::to_string(total);
+    try {
+        m_units.ForEachFacts([&](const LineFacts &facts) {
+            tally.Add(facts);
+            ++line;
+        });
+    } catch (const RuntimeError &e) {
+        return Failure{"Error in calculating cost!",
+                       std::string(e.what()) + "\r\n" + UnitLinePlace(line + 1, m_units[line])};
+    }
+    m_totalValue = tally.Total();
+    m_total = std::to_string(m_totalValue);
+    m_composition = tally.Composition();
+    m_totalNow = tally.TotalNow();
     return {};
 }
 

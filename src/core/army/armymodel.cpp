@@ -243,7 +243,19 @@ Status ArmyModel::RecalcTotal()
 {
     if (!m_loading)
         m_changed = true;
-    return m_document.Recalculate();
+    return m_document.Recalculate(&m_costsNow);
+}
+
+PointsBar ArmyModel::CompositionBar() const
+{
+    return ArmyCompositionBar(Composition(), m_document.TotalValue(), PointsLimit(),
+                              DecimalMark());
+}
+
+void ArmyModel::SetCostsNow(CostsNow costs)
+{
+    m_costsNow = std::move(costs);
+    (void)m_document.Recalculate(&m_costsNow);
 }
 
 Status ArmyModel::Open(const std::string &path)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "armybar.h"
 #include "armydocument.h"
 #include "figurerewrites.h"
 #include "platform/failure.h"
@@ -7,6 +8,7 @@
 #include "platform/history.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -49,6 +51,16 @@ public:
     // The points limit as typed (empty: none) and the total against it.
     const std::string &PointsLimit() const { return m_document.PointsLimit(); }
     PointsBalance Balance() const { return m_document.Balance(); }
+    // The total's points by figure type, as last summed, and as a bar against
+    // the points limit.
+    const ArmyComposition &Composition() const { return m_document.Composition(); }
+    PointsBar CompositionBar() const;
+    // The total the lines would give with their figures' costs now (see
+    // SetCostsNow), when a line's points differ with them.
+    const std::optional<std::int32_t> &TotalNow() const { return m_document.TotalNow(); }
+    // The figures' costs now, as the window found them for its "Now"
+    // columns; the total with them is summed with every total from now on.
+    void SetCostsNow(CostsNow costs);
     // Path of the army file; empty for a new army.
     const std::string &FileName() const { return m_fileName; }
     // "Army Creator", or "Army: " and the name the army had when its file
@@ -199,6 +211,7 @@ private:
     std::string m_unitCount = "0";
     std::string m_unitSize = "0";
     bool m_readIncompletely = false;
+    CostsNow m_costsNow;
     std::uint64_t m_availableRevision = 0;
     std::uint64_t m_unitsRevision = 0;
     FigureFileStates m_figureFiles;

@@ -3,9 +3,11 @@
 #include "armyfile.h"
 
 #include "platform/numbers.h"
+#include "platform/runtimeerror.h"
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace tarvello {
 
@@ -69,6 +71,87 @@ double LinePoints(const ArmyUnit &unit)
 std::string LinePointsText(const ArmyUnit &unit, char decimalMark)
 {
     return NumberText(LinePoints(unit), decimalMark);
+}
+
+namespace {
+
+constexpr std::array<std::string_view, kArmyFigureTypes> kTypeNames = {
+    "Normal", "Commander", "Hero", "Vehicle", "BattleMage", "other"};
+
+// A total within 32 bits.
+bool FitsTotal(double total)
+{
+    return std::isfinite(total) && total >= -2147483648.5 && total < 2147483647.5;
+}
+
+} // namespace
+
+std::string_view ArmyFigureTypeName(ArmyFigureType type)
+{
+    return kTypeNames[static_cast<std::size_t>(type)];
+}
+
+ArmyFigureType ArmyFigureTypeOf(std::string_view typeText)
+{
+    for (std::size_t i = 0; i + 1 < kArmyFigureTypes; ++i) {
+        if (kTypeNames[i] == typeText)
+            return static_cast<ArmyFigureType>(i);
+    }
+    return ArmyFigureType::Other;
+}
+
+std::size_t FigureNameKey(std::string_view name)
+{
+    return std::hash<std::string_view>{}(name);
+}
+
+LineFacts FactsOf(const ArmyUnit &unit)
+{
+    const double figures = LeadingNumber(unit.Count()) * LeadingNumber(unit.Size());
+    return {figures * LeadingNumber(unit.Summary(kCost)), figures,
+            ArmyFigureTypeOf(unit.Summary(kFigureType)), FigureNameKey(unit.Summary(kFigureName))};
+}
+
+void ArmyTally::Add(const LineFacts &line)
+{
+    m_total = ToInt32(line.points + m_total);
+    const auto type = static_cast<std::size_t>(line.type);
+    m_composition.byType[type] += line.points;
+    ++m_composition.lines[type];
+    ++m_composition.lineCount;
+    m_sum += line.points;
+    if (!m_now)
+        return;
+    double points = line.points;
+    if (const auto now = m_now->find(line.nameKey); now != m_now->end()) {
+        points = line.figures * now->second;
+        m_nowDiffers = m_nowDiffers || points != line.points;
+    }
+    m_totalNow = RoundHalfEven(points + m_totalNow);
+    m_nowOverflow = m_nowOverflow || !FitsTotal(m_totalNow);
+}
+
+ArmyComposition ArmyTally::Composition() const
+{
+    ArmyComposition composition = m_composition;
+    composition.rounding = m_total - m_sum;
+    return composition;
+}
+
+std::optional<std::int32_t> ArmyTally::TotalNow() const
+{
+    if (!m_nowDiffers || m_nowOverflow)
+        return std::nullopt;
+    return static_cast<std::int32_t>(m_totalNow);
+}
+
+std::string TotalNowText(std::int32_t total, std::int32_t totalNow)
+{
+    const std::int64_t difference = std::int64_t{totalNow} - total;
+    const std::string change = difference > 0   ? std::to_string(difference) + " over"
+                               : difference < 0 ? std::to_string(-difference) + " under"
+                                                : std::string("the same");
+    return std::to_string(totalNow) + " with current costs (" + change + ")";
 }
 
 std::string ArmyHeaderLineWithLimit(std::string_view limit)

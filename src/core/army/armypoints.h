@@ -2,8 +2,11 @@
 
 #include "armyunit.h"
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <unordered_map>
 #include <string>
 #include <string_view>
 
@@ -41,6 +44,73 @@ PointsBalance BalanceOf(const std::string &total, std::string_view limit);
 double LinePoints(const ArmyUnit &unit);
 // The same as a number text in the locale of decimalMark ("2,5").
 std::string LinePointsText(const ArmyUnit &unit, char decimalMark);
+
+// The figure types an army's points are told apart by: the type texts of
+// its lines, any other text counting as Other.
+enum class ArmyFigureType : std::uint8_t { Normal, Commander, Hero, Vehicle, BattleMage, Other };
+inline constexpr std::size_t kArmyFigureTypes = 6;
+// The type's text ("Normal" ... "BattleMage", and "other").
+std::string_view ArmyFigureTypeName(ArmyFigureType type);
+ArmyFigureType ArmyFigureTypeOf(std::string_view typeText);
+
+// What the total reads of a line, kept beside it: its points, its figures
+// (count x unit size), its type and the key of its figure name.
+struct LineFacts
+{
+    double points = 0;
+    double figures = 0;
+    ArmyFigureType type = ArmyFigureType::Other;
+    std::size_t nameKey = 0;
+};
+LineFacts FactsOf(const ArmyUnit &unit);
+// The key of a figure name as a line keeps it (a hash of the text).
+std::size_t FigureNameKey(std::string_view name);
+
+// The cost each figure of the army's directory has now, by the key of the
+// figure name its lines keep (the first figure of a name counts).
+using CostsNow = std::unordered_map<std::size_t, double>;
+
+// The army's points by figure type, the total those points round to line by
+// line, and its rounding (the total minus their sum).
+struct ArmyComposition
+{
+    std::array<double, kArmyFigureTypes> byType{};
+    std::array<std::size_t, kArmyFigureTypes> lines{};
+    double rounding = 0;
+    std::size_t lineCount = 0;
+};
+
+// The total summed as RecalcTotal sums it: round(points + total) after every
+// line, halves to even, in 32 bits; beside it the points by type and, when
+// costs now are given, the total the lines would give with their figures'
+// costs now (a line whose figure is not among them keeps its own).
+class ArmyTally
+{
+public:
+    explicit ArmyTally(const CostsNow *now = nullptr) : m_now(now && !now->empty() ? now : nullptr) {}
+
+    // Adds a line; a total beyond 32 bits throws RuntimeError ("Overflow").
+    void Add(const LineFacts &line);
+
+    std::int32_t Total() const { return m_total; }
+    ArmyComposition Composition() const;
+    // The total with the costs now, when a line's points differ with them
+    // (and it stays within 32 bits).
+    std::optional<std::int32_t> TotalNow() const;
+
+private:
+    const CostsNow *m_now;
+    std::int32_t m_total = 0;
+    ArmyComposition m_composition;
+    double m_sum = 0;
+    double m_totalNow = 0;
+    bool m_nowDiffers = false;
+    bool m_nowOverflow = false;
+};
+
+// "1014 with current costs (14 over)", "(14 under)" below the total, "(the
+// same)" when the lines' changes cancel out.
+std::string TotalNowText(std::int32_t total, std::int32_t totalNow);
 
 // The army file's third line: the header, and as its seventeenth field
 // "Points Limit=<n>" when a limit is set.

@@ -32,8 +32,8 @@ ArmyUnits::ArmyUnits(std::vector<ArmyUnit> units)
 
 ArmyUnits::Entry ArmyUnits::MakeEntry(ArmyUnit unit)
 {
-    const double points = LinePoints(unit);
-    return {std::make_shared<const ArmyUnit>(std::move(unit)), points};
+    const LineFacts facts = FactsOf(unit);
+    return {std::make_shared<const ArmyUnit>(std::move(unit)), facts};
 }
 
 void ArmyUnits::Restart()
@@ -67,14 +67,22 @@ const ArmyUnit &ArmyUnits::operator[](std::size_t line) const
 
 double ArmyUnits::Points(std::size_t line) const
 {
-    return EntryAt(line).points;
+    return EntryAt(line).facts.points;
 }
 
 void ArmyUnits::ForEach(const std::function<void(const ArmyUnit &, double)> &fn) const
 {
     for (const BlockPtr &block : m_blocks) {
         for (const Entry &entry : *block)
-            fn(*entry.unit, entry.points);
+            fn(*entry.unit, entry.facts.points);
+    }
+}
+
+void ArmyUnits::ForEachFacts(const std::function<void(const LineFacts &)> &fn) const
+{
+    for (const BlockPtr &block : m_blocks) {
+        for (const Entry &entry : *block)
+            fn(entry.facts);
     }
 }
 

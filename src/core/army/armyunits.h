@@ -1,5 +1,6 @@
 #pragma once
 
+#include "armypoints.h"
 #include "armyunit.h"
 
 #include <cstddef>
@@ -35,6 +36,8 @@ public:
 
     // Calls fn(line, points) for every line in order.
     void ForEach(const std::function<void(const ArmyUnit &, double)> &fn) const;
+    // Calls fn(facts) with every line's kept facts in order.
+    void ForEachFacts(const std::function<void(const LineFacts &)> &fn) const;
     // The first line for which match is true, or size().
     std::size_t FindFirst(const std::function<bool(const ArmyUnit &)> &match) const;
     // A plain copy of the lines.
@@ -75,7 +78,7 @@ private:
     struct Entry
     {
         std::shared_ptr<const ArmyUnit> unit;
-        double points = 0;
+        LineFacts facts;
     };
     using Block = std::vector<Entry>;
     using BlockPtr = std::shared_ptr<const Block>;

@@ -1,5 +1,7 @@
 #include "armysheet.h"
 
+#include "barprint.h"
+
 #include "army/armypoints.h"
 
 #include <algorithm>
@@ -34,6 +36,18 @@ constexpr std::string_view kEllipsis = "...";
 int RowsPerPage(int height)
 {
     return std::max(1, (height - 2 * kInset - kHeading) / kRowStep);
+}
+
+// The twips the bar takes under the first page's heading (0 without one).
+int BarSpace(const ArmyRoster &roster)
+{
+    return roster.bar ? PointsBarHeight(*roster.bar) + kRowStep / 2 : 0;
+}
+
+// Lines (the total included) that the first page holds.
+int FirstPageRows(const ArmyRoster &roster, int height)
+{
+    return RowsPerPage(height - BarSpace(roster));
 }
 
 // text, or as much of it as fits into width followed by "...".
@@ -101,6 +115,11 @@ void Heading(ICardTarget &page, const Columns &columns, const ArmyRoster &roster
         info += "    Points limit: " + roster.limit;
     TextAt(page, columns.left, y, info);
     y += kInfoStep;
+    if (roster.bar && pageNumber == 1) {
+        PrintPointsBar(page, *roster.bar, columns.left, y, columns.pointsRight - columns.left,
+                       font);
+        y += BarSpace(roster);
+    }
     page.SetFont(font, kTextSize, true, false);
     columns.Row(page, y, {"Unit(s)", "Unit Size", "Figure", "Type", "Points"});
     y += kRowStep;
@@ -127,8 +146,11 @@ ArmyRoster RosterOf(std::string name, std::string total, std::string limit,
 int RosterPageCount(const ArmyRoster &roster, int height)
 {
     const std::size_t rows = roster.lines.size() + 1;
+    const auto first = static_cast<std::size_t>(FirstPageRows(roster, height));
+    if (rows <= first)
+        return 1;
     const auto perPage = static_cast<std::size_t>(RowsPerPage(height));
-    return static_cast<int>((rows + perPage - 1) / perPage);
+    return static_cast<int>(1 + (rows - first + perPage - 1) / perPage);
 }
 
 void PrintRosterPages(ICardSheetPrinter &printer, const SheetArea &area, const ArmyRoster &roster,
@@ -136,6 +158,7 @@ void PrintRosterPages(ICardSheetPrinter &printer, const SheetArea &area, const A
 {
     const Columns columns(area.width);
     const auto perPage = static_cast<std::size_t>(RowsPerPage(area.height));
+    const auto firstPage = static_cast<std::size_t>(FirstPageRows(roster, area.height));
     const int pages = RosterPageCount(roster, area.height);
     std::size_t line = 0;
     for (int number = 1; number <= pages; ++number) {
@@ -145,7 +168,8 @@ void PrintRosterPages(ICardSheetPrinter &printer, const SheetArea &area, const A
         ICardTarget &page = printer.Page();
         int y = kInset;
         Heading(page, columns, roster, fontName, number, pages, y);
-        for (std::size_t row = 0; row < perPage && line < roster.lines.size(); ++row, ++line) {
+        const std::size_t rows = number == 1 ? firstPage : perPage;
+        for (std::size_t row = 0; row < rows && line < roster.lines.size(); ++row, ++line) {
             columns.Row(page, y, roster.lines[line]);
             y += kRowStep;
         }

@@ -4,6 +4,9 @@
 #include "cardsheetjob.h"
 
 #include "army/armyunit.h"
+#include "figure/pointsbar.h"
+
+#include <optional>
 
 #include <string>
 #include <vector>
@@ -23,13 +26,15 @@ struct RosterLine
 };
 
 // The roster of an army: its name, its total as shown, its points limit
-// (empty: none) and its lines in army order.
+// (empty: none) and its lines in army order; with a bar, its first page
+// shows the army's points by figure type under the heading.
 struct ArmyRoster
 {
     std::string name;
     std::string total;
     std::string limit;
     std::vector<RosterLine> lines;
+    std::optional<PointsBar> bar = std::nullopt;
 };
 
 // The roster of the unit lines, each line's points as the army editor shows

@@ -23,11 +23,14 @@ constexpr double kLowestHitFactor = 1;
 class Calculation
 {
 public:
-    Calculation(FigureRecord &figure, const RulesTables &tables)
+    Calculation(FigureRecord &figure, const RulesTables &tables, CostTerms *terms)
         : f(figure)
         , t(tables)
         , mark(tables.DecimalMark())
+        , kept(terms)
     {
+        if (kept)
+            *kept = {};
     }
 
     void Run()
@@ -126,20 +129,28 @@ private:
         double melee = 0;
         static const std::size_t damage = Column(FigureSeries::Melee, SeriesColumn::MaxDamage);
         for (const ListRow &row : f.lvwMeleeWeaponsSelected)
-            melee += At(rolls, Rounded(row, damage)).MeleeMultiplier;
+            melee += Keep(&CostTerms::melee, At(rolls, Rounded(row, damage)).MeleeMultiplier);
         Write(f.txtMeleeWeaponMultiplier, melee);
 
         double missile = 0;
         for (const ListRow &row : f.lvwMissileWeaponsSelected)
-            missile += MissileMultiplier(row, rolls);
+            missile += Keep(&CostTerms::missile, MissileMultiplier(row, rolls));
         Write(f.txtMissileWeaponMultiplier, missile);
 
         double items = 0;
         static const std::size_t cost = Column(FigureSeries::ExtraItem, SeriesColumn::Cost);
         for (const ListRow &row : f.lvwExtraItemsSelected)
-            items += LeadingNumber(Text(row, cost));
+            items += Keep(&CostTerms::items, LeadingNumber(Text(row, cost)));
         Write(f.txtExtraItemsCost, items);
         Write(f.txtExtraItemsCostCopy, items);
+    }
+
+    // A row's term, kept when the caller asked for the terms.
+    double Keep(std::vector<double> CostTerms::*sum, double term) const
+    {
+        if (kept)
+            (kept->*sum).push_back(term);
+        return term;
     }
 
     // One missile weapon's share: attack radius x its multiplier.
@@ -234,14 +245,15 @@ private:
     FigureRecord &f;
     const RulesTables &t;
     const char mark;
+    CostTerms *const kept;
 };
 
 } // namespace
 
-Status CalculateCost(FigureRecord &figure, const RulesTables &tables)
+Status CalculateCost(FigureRecord &figure, const RulesTables &tables, CostTerms *terms)
 {
     try {
-        Calculation(figure, tables).Run();
+        Calculation(figure, tables, terms).Run();
     } catch (const std::exception &e) {
         return Failure{"Error in calculating cost!", e.what()};
     }

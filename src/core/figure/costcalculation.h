@@ -2,11 +2,23 @@
 
 #include "platform/failure.h"
 
+#include <vector>
+
 // The figure's cost calculation.
 namespace tarvello {
 
 struct FigureRecord;
 struct RulesTables;
+
+// Each selected row's own term of the sums the calculation adds, in list
+// order: a melee weapon's multiplier, a missile weapon's (its attack radius
+// times its multiplier) and an extra item's cost.
+struct CostTerms
+{
+    std::vector<double> melee;
+    std::vector<double> missile;
+    std::vector<double> items;
+};
 
 // Rewrites every derived field of the figure from its input fields and the
 // rules tables, in nineteen fixed steps; each value is written as number text
@@ -14,7 +26,9 @@ struct RulesTables;
 // stops at the failing step, keeps the fields already written and returns
 // "Error in calculating cost!" with the description ("Subscript out of
 // range", "Type mismatch", "Overflow"). The editor's flags (CalcReady,
-// Loading, Changed) are the caller's business.
-Status CalculateCost(FigureRecord &figure, const RulesTables &tables);
+// Loading, Changed) are the caller's business. With terms, each row's term
+// is kept there as it is added.
+Status CalculateCost(FigureRecord &figure, const RulesTables &tables,
+                     CostTerms *terms = nullptr);
 
 } // namespace tarvello

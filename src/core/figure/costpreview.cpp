@@ -45,7 +45,7 @@ CostPreviewer::CostPreviewer(const FigureRecord &record, const RulesTables &tabl
     , m_base(CalculatedPart(record))
     , m_now(m_base)
 {
-    m_nowStatus = CalculateCost(m_now, m_tables);
+    m_nowStatus = CalculateCost(m_now, m_tables, &m_nowTerms);
     if (!m_nowStatus)
         return;
     const Result<double> cost = FinalCostOf(m_now, m_tables.DecimalMark());

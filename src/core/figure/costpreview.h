@@ -1,5 +1,6 @@
 #pragma once
 
+#include "costcalculation.h"
 #include "figurerecord.h"
 #include "figureseries.h"
 #include "platform/failure.h"
@@ -47,6 +48,8 @@ public:
     // The figure now, calculated, and the outcome of that calculation.
     const FigureRecord &Now() const { return m_now; }
     const Status &NowStatus() const { return m_nowStatus; }
+    // Each selected row's term in that calculation.
+    const CostTerms &NowTerms() const { return m_nowTerms; }
 
 private:
     CostPreview Calculate();
@@ -59,6 +62,7 @@ private:
     FigureRecord m_now;
     FigureRecord m_scratch;
     Status m_nowStatus;
+    CostTerms m_nowTerms;
     double m_nowCost = 0;
 };
 

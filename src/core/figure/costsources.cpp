@@ -27,6 +27,7 @@ struct Explainer
 {
     const FigureRecord &shown;
     const FigureRecord &now;
+    const CostTerms &terms;
     const RulesTables &tables;
 
     std::string Number(double value) const { return NumberText(value, tables.DecimalMark()); }
@@ -48,7 +49,7 @@ struct Explainer
     std::string DefenseFactor() const;
     std::string WeaponMultiplier() const;
     std::string WeaponShares(FigureSeries series) const;
-    std::string Share(FigureSeries series, const ListRow &row) const;
+    std::string Share(FigureSeries series, std::size_t row) const;
     std::string MoveMultiplier() const;
     std::string MagicSkill() const;
     std::string ExtraItems() const;
@@ -81,17 +82,12 @@ std::string Explainer::DefenseFactor() const
     return text;
 }
 
-// One weapon's share: its multiplier calculated for that weapon alone.
-std::string Explainer::Share(FigureSeries series, const ListRow &row) const
+// One weapon's share: its own term of the calculation's sum.
+std::string Explainer::Share(FigureSeries series, std::size_t row) const
 {
-    FigureRecord alone = now;
-    for (FigureSeries each : kAllSeries)
-        SelectedRows(alone, each).clear();
-    SelectedRows(alone, series).push_back(row);
-    if (!CalculateCost(alone, tables))
-        return "?";
-    return series == FigureSeries::Melee ? alone.txtMeleeWeaponMultiplier
-                                         : alone.txtMissileWeaponMultiplier;
+    const std::vector<double> &shares = series == FigureSeries::Melee ? terms.melee
+                                                                      : terms.missile;
+    return row < shares.size() ? Number(shares[row]) : "?";
 }
 
 std::string Explainer::WeaponShares(FigureSeries series) const
@@ -100,7 +96,7 @@ std::string Explainer::WeaponShares(FigureSeries series) const
     std::string text;
     for (std::size_t i = 0; i < rows.size() && i < kNamedRows; ++i) {
         const ListRow &row = rows[i];
-        text += "\n" + Cell(row, series, SeriesColumn::Name) + ": " + Share(series, row)
+        text += "\n" + Cell(row, series, SeriesColumn::Name) + ": " + Share(series, i)
                 + " (Max Damage " + Cell(row, series, SeriesColumn::MaxDamage);
         if (series == FigureSeries::Missile) {
             text += ", Attack Radius " + Cell(row, series, SeriesColumn::AttackRadius);
@@ -193,7 +189,7 @@ CostSources ExplainCost(const FigureRecord &shown, const CostPreviewer &previewe
                                 + previewer.NowStatus().failure().description;
         return {why, why, why, why, why, why, why, why, why};
     }
-    const Explainer e{shown, previewer.Now(), tables};
+    const Explainer e{shown, previewer.Now(), previewer.NowTerms(), tables};
     const FigureRecord &now = previewer.Now();
     CostSources sources;
     sources.defenseFactor = e.DefenseFactor();

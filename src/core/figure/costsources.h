@@ -29,7 +29,7 @@ struct CostSources
 
 // Explains the figure shown (its choices' names) as the previewer calculated
 // it now: which table row, which choice and which step gave each value; a
-// weapon's share is its own multiplier, calculated for that weapon alone. At
+// weapon's share is its own term of the calculation's sum of multipliers. At
 // most twelve weapons of a kind and twelve items are named. When the figure
 // cannot be calculated, every text says why.
 CostSources ExplainCost(const FigureRecord &shown, const CostPreviewer &previewer,

@@ -234,6 +234,7 @@ void frmArmy::apply(const Status &status)
     showLimit();
     showLists();
     showBoxes();
+    showComposition();
     emit historyChanged();
     if (!status.ok())
         showFailure(*m_context.dialogs, this, status.failure(), IDialogs::Icon::None, BoxTitle::Plain);
@@ -391,6 +392,7 @@ void frmArmy::printCards()
     request.figureCards = ArmyFigureCards(units);
     request.roster = RosterOf(m_model->ArmyName(), m_model->ArmyCost(),
                                         m_model->PointsLimit(), units, m_model->DecimalMark());
+    request.roster->bar = m_model->CompositionBar();
     request.build = [&](const IDialogs::CardSheetChoice &choice) {
         CardSheetJob job = BuildArmySheetJob(
             units, choice.perUnit && !choice.perFigure, folder, tables, FontExists,

@@ -110,6 +110,8 @@ private:
     QString availableNow(std::size_t row) const;
     QString unitNow(std::size_t line) const;
     void connectCostReactions();
+    // The total's points by figure type, and the total with the costs now.
+    void showComposition();
 
     // Where the lists show the "Now" column: right after the stored cost.
     static constexpr std::size_t kAvailableNow = kCost + 1;

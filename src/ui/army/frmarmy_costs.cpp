@@ -11,6 +11,7 @@
 #include "figure/recost.h"
 #include "platform/idialogs.h"
 #include "platform/noticebar.h"
+#include "platform/pointsbarview.h"
 #include "platform/uitext.h"
 
 #include <QPushButton>
@@ -42,12 +43,24 @@ void frmArmy::checkCosts()
 {
     if (!m_context.tables) {
         m_costChecks.clear();
+        m_model->SetCostsNow({});
         return;
     }
     Result<std::vector<FigureCostCheck>> checks = CheckFigureCosts(
         FolderPath(m_model->UnitDirectory()), *m_context.tables);
     m_costChecks = checks.ok() ? std::move(checks.value())
                                : std::vector<FigureCostCheck>();
+    m_model->SetCostsNow(CostsNowOf(m_costChecks));
+}
+
+void frmArmy::showComposition()
+{
+    m_ui->picArmyComposition->setBar(m_model->CompositionBar());
+    const std::optional<std::int32_t> now = m_model->TotalNow();
+    const std::string text = now ? TotalNowText(std::stoi(m_model->ArmyCost()), *now)
+                                 : std::string();
+    m_ui->lblTotalNow->setText(fromFileText(text));
+    m_ui->lblTotalNow->setVisible(now.has_value());
 }
 
 QString frmArmy::availableNow(std::size_t row) const

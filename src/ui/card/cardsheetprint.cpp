@@ -2,6 +2,7 @@
 #include "platform/failurebox.h"
 
 #include "cardbitmaps.h"
+#include "cardsheetdialog.h"
 #include "qtcardtarget.h"
 
 #include "platform/pictureconvert.h"
@@ -132,6 +133,12 @@ void runCardSheet(AppContext &context, QWidget *parent, const CardSheetRequest &
     if (request.roster)
         question.rosterPages = RosterPageCount(*request.roster,
                                                          sheetAreaOf(*context.printer).height);
+    if (request.roster && request.roster->bar) {
+        ArmyRoster plain = *request.roster;
+        plain.bar.reset();
+        question.rosterBarPages = question.rosterPages;
+        question.rosterPages = RosterPageCount(plain, sheetAreaOf(*context.printer).height);
+    }
     question.perPage = perPage;
     question.countText = [perPage](std::int64_t cards) {
         return QString::fromStdString(SheetCountText(cards, perPage));
@@ -140,7 +147,7 @@ void runCardSheet(AppContext &context, QWidget *parent, const CardSheetRequest &
                                                                                       question);
     if (!choice)
         return;
-    const std::int64_t cards = IDialogs::chosenCards(question, *choice);
+    const std::int64_t cards = chosenCards(question, *choice);
     if (const std::string refused = SheetJobLimitNotice(cards, perPage);
         !refused.empty()) {
         notice(context, parent, refused);
@@ -151,8 +158,14 @@ void runCardSheet(AppContext &context, QWidget *parent, const CardSheetRequest &
         const BusyPointer busy;
         job = request.build(*choice);
     }
-    const ArmyRoster *roster = choice->roster && request.roster ? &*request.roster
-                                                                          : nullptr;
+    // The bar goes on the roster only when asked for.
+    std::optional<ArmyRoster> chosenRoster;
+    if (choice->roster && request.roster) {
+        chosenRoster = *request.roster;
+        if (!choice->rosterBar)
+            chosenRoster->bar.reset();
+    }
+    const ArmyRoster *roster = chosenRoster ? &*chosenRoster : nullptr;
     if (!job.order.empty() || roster) {
         const auto *window = qobject_cast<const ChildWindow *>(parent);
         const QString name = window ? window->documentName() : QString();

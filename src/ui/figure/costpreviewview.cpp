@@ -3,8 +3,10 @@
 #include "frmfigure.h"
 #include "ui_frmfigure.h"
 
+#include "figure/costbreakdown.h"
 #include "figure/costsources.h"
 #include "figure/figuremodel.h"
+#include "platform/pointsbarview.h"
 #include "platform/uitext.h"
 
 #include <QComboBox>
@@ -118,6 +120,20 @@ CostPreviewView::CostPreviewView(frmFigure &window, const RulesTables &tables)
         connect(view->verticalScrollBar(), &QScrollBar::valueChanged, this,
                 [this, index] { showDeltas(m_choices[index]); });
     }
+    // A click on a weapon's or item's part is a click on its selected row.
+    connect(ui.picCostBreakdown, &PointsBarView::partClicked, this,
+            [&window](FigureSeries series, int row) {
+                for (const frmFigure::SeriesWidgets &widgets : window.seriesWidgets()) {
+                    QTreeWidgetItem *item = widgets.series == series
+                                                ? widgets.selected->topLevelItem(row)
+                                                : nullptr;
+                    if (!item)
+                        continue;
+                    widgets.selected->setCurrentItem(item);
+                    widgets.selected->scrollToItem(item);
+                    emit widgets.selected->itemClicked(item, 0);
+                }
+            });
 }
 
 void CostPreviewView::show(const FigureModel &model)
@@ -234,6 +250,7 @@ void CostPreviewView::showSources()
         {ui.txtFinalCost, &sources.finalCost}};
     for (const auto &[field, text] : fields)
         field->setToolTip(fromFileText(*text));
+    ui.picCostBreakdown->setBar(BreakDownCost(m_model->Record(), *m_previewer, m_tables));
 }
 
 } // namespace tarvello

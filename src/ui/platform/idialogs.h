@@ -79,6 +79,8 @@ public:
         int rosterPages = 0;
         int perPage = 0;
         std::function<QString(std::int64_t cards)> countText;
+        // The roster pages with the points bar on the first (0: no bar).
+        int rosterBarPages = 0;
     };
     // The choice: one card per unit or per figure and the roster first
     // (army), the copies (figure) and whether to preview instead of printing.
@@ -89,18 +91,9 @@ public:
         bool preview = false;
         bool perFigure = false;
         bool roster = false;
+        // The army's points bar on the roster's first page.
+        bool rosterBar = false;
     };
-    // The cards choice makes of what question offers: the copies of a
-    // figure, or an army's cards per figure, per unit or per line.
-    static std::int64_t chosenCards(const CardSheetQuestion &question,
-                                    const CardSheetChoice &choice)
-    {
-        if (!question.forArmy)
-            return choice.copies;
-        return choice.perFigure ? question.figureCards
-               : choice.perUnit ? question.unitCards
-                                : question.lineCards;
-    }
     // The card sheet dialog; nullopt when cancelled (also by dialogs that
     // never show it).
     virtual std::optional<CardSheetChoice> cardSheet(QWidget *parent,

@@ -1,7 +1,5 @@
 #include "qtdialogs.h"
 
-#include "platform/cardsheetdialog.h"
-
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
@@ -164,10 +162,9 @@ void QtDialogs::printPreview(QWidget *parent, QPrinter *printer,
 std::optional<IDialogs::CardSheetChoice> QtDialogs::cardSheet(QWidget *parent,
                                                               const CardSheetQuestion &question)
 {
-    CardSheetDialog dialog(question, parent);
-    if (dialog.exec() != QDialog::Accepted)
+    if (!m_cardSheet)
         return std::nullopt;
-    return dialog.choice();
+    return m_cardSheet(parent, question);
 }
 
 } // namespace tarvello

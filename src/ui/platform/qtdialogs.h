@@ -2,6 +2,10 @@
 
 #include "idialogs.h"
 
+#include <functional>
+#include <optional>
+#include <utility>
+
 namespace tarvello {
 
 // The dialogs as the user sees them: Qt message boxes and file, folder, font
@@ -28,6 +32,15 @@ public:
                                              const QString &text, const QStringList &lines,
                                              const QList<int> &ticked,
                                              const QString &option) override;
+
+    // The card sheet dialog cardSheet shows; the cards supply it (until then
+    // cardSheet answers nullopt, as when cancelled).
+    using CardSheetDialogFn = std::function<std::optional<CardSheetChoice>(
+        QWidget *parent, const CardSheetQuestion &question)>;
+    void setCardSheetDialog(CardSheetDialogFn show) { m_cardSheet = std::move(show); }
+
+private:
+    CardSheetDialogFn m_cardSheet;
 };
 
 // Turns a "Name (*.ext)|*.ext|All files (*.*)|*.*" filter into Qt's

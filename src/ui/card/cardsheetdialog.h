@@ -4,10 +4,14 @@
 
 #include <QDialog>
 
+#include <cstdint>
+#include <optional>
+
 class QCheckBox;
 class QLabel;
 class QRadioButton;
 class QSpinBox;
+class QVBoxLayout;
 
 namespace tarvello {
 
@@ -25,6 +29,7 @@ public:
 
 private:
     void showCount();
+    void addRosterBar(QVBoxLayout *layout);
     std::int64_t cards() const;
 
     IDialogs::CardSheetQuestion m_question;
@@ -32,9 +37,19 @@ private:
     QRadioButton *m_perUnit = nullptr;
     QRadioButton *m_perFigure = nullptr;
     QCheckBox *m_roster = nullptr;
+    QCheckBox *m_rosterBar = nullptr;
     QSpinBox *m_copies = nullptr;
     QLabel *m_count = nullptr;
     bool m_preview = false;
 };
+
+// The cards choice makes of what question offers (the rule is the card
+// sheet's ChosenCards).
+std::int64_t chosenCards(const IDialogs::CardSheetQuestion &question,
+                         const IDialogs::CardSheetChoice &choice);
+
+// Shows the dialog for question; the choice, nullopt when cancelled.
+std::optional<IDialogs::CardSheetChoice> askCardSheet(QWidget *parent,
+                                                      const IDialogs::CardSheetQuestion &question);
 
 } // namespace tarvello

@@ -1,6 +1,7 @@
 #include "cardsheetdialog.h"
 
 #include "card/cardsheetjob.h"
+#include "card/sheetchoice.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -13,6 +14,23 @@
 #include <QVBoxLayout>
 
 namespace tarvello {
+
+std::int64_t chosenCards(const IDialogs::CardSheetQuestion &question,
+                         const IDialogs::CardSheetChoice &choice)
+{
+    return ChosenCards(question.forArmy,
+                       {question.lineCards, question.unitCards, question.figureCards},
+                       ChosenCardsPer(choice.perUnit, choice.perFigure), choice.copies);
+}
+
+std::optional<IDialogs::CardSheetChoice> askCardSheet(QWidget *parent,
+                                                      const IDialogs::CardSheetQuestion &question)
+{
+    CardSheetDialog dialog(question, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.choice();
+}
 
 CardSheetDialog::CardSheetDialog(const IDialogs::CardSheetQuestion &question, QWidget *parent)
     : QDialog(parent)
@@ -44,6 +62,8 @@ CardSheetDialog::CardSheetDialog(const IDialogs::CardSheetQuestion &question, QW
                 "army's name, total and limit, before the cards"));
             layout->addWidget(m_roster);
             connect(m_roster, &QCheckBox::toggled, this, &CardSheetDialog::showCount);
+            if (question.rosterBarPages > 0)
+                addRosterBar(layout);
         }
     } else {
         auto *form = new QFormLayout;
@@ -76,9 +96,21 @@ CardSheetDialog::CardSheetDialog(const IDialogs::CardSheetQuestion &question, QW
     showCount();
 }
 
+// Off at first: the roster prints as it always has unless the player asks.
+void CardSheetDialog::addRosterBar(QVBoxLayout *layout)
+{
+    m_rosterBar = new QCheckBox(QStringLiteral("Points &bar on the roster"), this);
+    m_rosterBar->setObjectName(QStringLiteral("chkRosterBar"));
+    m_rosterBar->setToolTip(QStringLiteral(
+        "The army's points by figure type as a bar under the roster's heading, in black and "
+        "white patterns, against the points limit when there is one"));
+    layout->addWidget(m_rosterBar);
+    connect(m_rosterBar, &QCheckBox::toggled, this, &CardSheetDialog::showCount);
+}
+
 std::int64_t CardSheetDialog::cards() const
 {
-    return IDialogs::chosenCards(m_question, choice());
+    return chosenCards(m_question, choice());
 }
 
 void CardSheetDialog::showCount()
@@ -88,10 +120,13 @@ void CardSheetDialog::showCount()
                                          : QString::number(static_cast<qlonglong>(count));
     const bool roster = m_roster && m_roster->isChecked();
     if (roster) {
-        text += m_question.rosterPages == 1
-                    ? QStringLiteral(", after 1 roster page")
-                    : QStringLiteral(", after %1 roster pages").arg(m_question.rosterPages);
+        const int pages = m_rosterBar && m_rosterBar->isChecked() ? m_question.rosterBarPages
+                                                                   : m_question.rosterPages;
+        text += pages == 1 ? QStringLiteral(", after 1 roster page")
+                           : QStringLiteral(", after %1 roster pages").arg(pages);
     }
+    if (m_rosterBar)
+        m_rosterBar->setEnabled(roster);
     m_count->setText(text);
     const bool printable = (count > 0 && m_question.perPage > 0) || roster;
     if (auto *print = findChild<QPushButton *>(QStringLiteral("btnPrint")))
@@ -106,6 +141,7 @@ IDialogs::CardSheetChoice CardSheetDialog::choice() const
     chosen.perUnit = m_perUnit && m_perUnit->isChecked();
     chosen.perFigure = m_perFigure && m_perFigure->isChecked();
     chosen.roster = m_roster && m_roster->isChecked();
+    chosen.rosterBar = chosen.roster && m_rosterBar && m_rosterBar->isChecked();
     chosen.copies = m_copies ? m_copies->value() : 1;
     chosen.preview = m_preview;
     return chosen;
