@@ -145,7 +145,7 @@ void BM_LargeArmyCountChange(benchmark::State &state)
     if (state.range(1) == 1) {
         CostsNow now;
         for (std::size_t line = 0; line < army.Units().size(); line += 50)
-            now.emplace(FigureNameKey(army.Units()[line].Summary(kFigureName)), 13);
+            now.Add(FigureNameKey(army.Units()[line].Summary(kFigureName)), 13);
         army.SetCostsNow(std::move(now));
         if (!army.TotalNow())
             state.SkipWithError("no total with the costs now");

@@ -10,7 +10,6 @@
 #include <filesystem>
 #include <optional>
 #include <system_error>
-#include <unordered_map>
 
 namespace tarvello {
 
@@ -69,11 +68,9 @@ std::vector<std::string> UnitCostsNow(const std::vector<ArmyUnit> &units,
 CostsNow CostsNowOf(const std::vector<FigureCostCheck> &checks)
 {
     CostsNow costs;
-    std::unordered_map<std::size_t, bool> seen;
     for (const FigureCostCheck &check : checks) {
-        const std::size_t key = FigureNameKey(UnitFieldText(check.name));
-        if (seen.emplace(key, true).second && !check.failed)
-            costs.emplace(key, LeadingNumber(check.newCost));
+        costs.Add(FigureNameKey(UnitFieldText(check.name)),
+                  check.failed ? std::nullopt : std::optional<double>(LeadingNumber(check.newCost)));
     }
     return costs;
 }

@@ -83,9 +83,14 @@ bool ArmyDocument::ReplaceFigureCosts(const std::vector<std::string> &costs)
     return replaced;
 }
 
-Status ArmyDocument::Recalculate(const CostsNow *costsNow)
+Status ArmyDocument::Recalculate()
 {
-    ArmyTally tally(costsNow);
+    ArmyTally tally;
+    return Recalculate(tally);
+}
+
+Status ArmyDocument::Recalculate(ArmyTally &tally)
+{
     std::size_t line = 0;
     try {
         m_units.ForEachFacts([&](const LineFacts &facts) {
@@ -96,10 +101,7 @@ Status ArmyDocument::Recalculate(const CostsNow *costsNow)
         return Failure{"Error in calculating cost!",
                        std::string(e.what()) + "\r\n" + UnitLinePlace(line + 1, m_units[line])};
     }
-    m_totalValue = tally.Total();
-    m_total = std::to_string(m_totalValue);
-    m_composition = tally.Composition();
-    m_totalNow = tally.TotalNow();
+    m_total = std::to_string(tally.Total());
     return {};
 }
 

@@ -8,8 +8,6 @@
 #include "platform/failure.h"
 
 #include <cstddef>
-#include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,14 +30,8 @@ public:
     PointsBalance Balance() const { return BalanceOf(m_total, m_pointsLimit); }
     // The unit lines in their order.
     const ArmyUnits &Units() const { return m_units; }
-    // The total as last recalculated ("0" for a new army), as a number, and
-    // its points by figure type.
+    // The total as last recalculated ("0" for a new army).
     const std::string &Total() const { return m_total; }
-    std::int32_t TotalValue() const { return m_totalValue; }
-    const ArmyComposition &Composition() const { return m_composition; }
-    // The total the lines would give with the costs now given to the last
-    // Recalculate, when a line's points differ with them.
-    const std::optional<std::int32_t> &TotalNow() const { return m_totalNow; }
     char DecimalMark() const { return m_decimalMark; }
 
     // A line break, which a line of the file cannot hold, becomes a blank.
@@ -64,11 +56,12 @@ public:
     bool ReplaceFigureCosts(const std::vector<std::string> &costs);
 
     // Recomputes the total: round(size x count x cost + total) after every
-    // line, halves to even, each factor's leading number; beside it the
-    // composition and, with costsNow, the total now (ArmyTally). A total
-    // beyond 32 bits fails ("Overflow", naming the line) and keeps all as it
-    // was.
-    Status Recalculate(const CostsNow *costsNow = nullptr);
+    // line, halves to even, each factor's leading number. A total beyond 32
+    // bits fails ("Overflow", naming the line) and keeps the total as it was.
+    Status Recalculate();
+    // The same, adding each line to tally (its points by type, its total
+    // with costs now) as well.
+    Status Recalculate(ArmyTally &tally);
 
     // Takes what an army file held: name and directory as far as the file
     // had those lines, limit and the third line's tail, and its lines after
@@ -105,9 +98,6 @@ private:
     bool m_limitUnreadable = false;
     ArmyUnits m_units;
     std::string m_total = "0";
-    std::int32_t m_totalValue = 0;
-    ArmyComposition m_composition;
-    std::optional<std::int32_t> m_totalNow;
     char m_decimalMark;
 };
 

@@ -243,19 +243,29 @@ Status ArmyModel::RecalcTotal()
 {
     if (!m_loading)
         m_changed = true;
-    return m_document.Recalculate(&m_costsNow);
+    return Tally();
+}
+
+Status ArmyModel::Tally()
+{
+    ArmyTally tally(&m_costsNow);
+    if (Status status = m_document.Recalculate(tally); !status)
+        return status;
+    m_total = tally.Total();
+    m_composition = tally.Composition();
+    m_totalNow = tally.TotalNow();
+    return {};
 }
 
 PointsBar ArmyModel::CompositionBar() const
 {
-    return ArmyCompositionBar(Composition(), m_document.TotalValue(), PointsLimit(),
-                              DecimalMark());
+    return ArmyCompositionBar(m_composition, m_total, m_document.PointsLimit(), m_document.DecimalMark());
 }
 
 void ArmyModel::SetCostsNow(CostsNow costs)
 {
     m_costsNow = std::move(costs);
-    (void)m_document.Recalculate(&m_costsNow);
+    (void)Tally();
 }
 
 Status ArmyModel::Open(const std::string &path)

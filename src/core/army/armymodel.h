@@ -53,11 +53,11 @@ public:
     PointsBalance Balance() const { return m_document.Balance(); }
     // The total's points by figure type, as last summed, and as a bar against
     // the points limit.
-    const ArmyComposition &Composition() const { return m_document.Composition(); }
+    const ArmyComposition &Composition() const { return m_composition; }
     PointsBar CompositionBar() const;
     // The total the lines would give with their figures' costs now (see
     // SetCostsNow), when a line's points differ with them.
-    const std::optional<std::int32_t> &TotalNow() const { return m_document.TotalNow(); }
+    const std::optional<std::int32_t> &TotalNow() const { return m_totalNow; }
     // The figures' costs now, as the window found them for its "Now"
     // columns; the total with them is summed with every total from now on.
     void SetCostsNow(CostsNow costs);
@@ -184,6 +184,9 @@ private:
     std::string SelectedName() const;
     Status Restore(const ArmySnapshot &snapshot) override;
     Status ShowSelectedUnit(int row);
+    // Sums the total, its composition and the total now; false on overflow
+    // (nothing changes then) with the failure's description.
+    Status Tally();
     Status CountReaction();
     void ClearModifyBoxes();
     void DeleteSelected();
@@ -211,7 +214,10 @@ private:
     std::string m_unitCount = "0";
     std::string m_unitSize = "0";
     bool m_readIncompletely = false;
+    ArmyComposition m_composition;
+    std::int32_t m_total = 0;
     CostsNow m_costsNow;
+    std::optional<std::int32_t> m_totalNow;
     std::uint64_t m_availableRevision = 0;
     std::uint64_t m_unitsRevision = 0;
     FigureFileStates m_figureFiles;

@@ -112,6 +112,55 @@ LineFacts FactsOf(const ArmyUnit &unit)
             ArmyFigureTypeOf(unit.Summary(kFigureType)), FigureNameKey(unit.Summary(kFigureName))};
 }
 
+CostsNow::CostsNow(std::initializer_list<std::pair<std::size_t, double>> costs)
+{
+    for (const auto &[key, cost] : costs)
+        Add(key, cost);
+}
+
+void CostsNow::Grow()
+{
+    std::vector<Slot> old = std::move(m_slots);
+    m_slots.assign(std::max<std::size_t>(16, old.size() * 2), Slot{});
+    m_count = 0;
+    for (const Slot &slot : old) {
+        if (slot.used)
+            Add(slot.key, slot.costed ? std::optional<double>(slot.cost) : std::nullopt);
+    }
+}
+
+void CostsNow::Add(std::size_t key, std::optional<double> cost)
+{
+    // At most half full, so that a look-up finds a free slot soon.
+    if ((m_count + 1) * 2 > m_slots.size())
+        Grow();
+    const std::size_t mask = m_slots.size() - 1;
+    for (std::size_t i = key & mask;; i = (i + 1) & mask) {
+        Slot &slot = m_slots[i];
+        if (slot.used && slot.key == key)
+            return;
+        if (!slot.used) {
+            slot = {key, cost.value_or(0), true, cost.has_value()};
+            ++m_count;
+            return;
+        }
+    }
+}
+
+const double *CostsNow::Find(std::size_t key) const
+{
+    if (m_slots.empty())
+        return nullptr;
+    const std::size_t mask = m_slots.size() - 1;
+    for (std::size_t i = key & mask;; i = (i + 1) & mask) {
+        const Slot &slot = m_slots[i];
+        if (!slot.used)
+            return nullptr;
+        if (slot.key == key)
+            return slot.costed ? &slot.cost : nullptr;
+    }
+}
+
 void ArmyTally::Add(const LineFacts &line)
 {
     m_total = ToInt32(line.points + m_total);
@@ -123,8 +172,8 @@ void ArmyTally::Add(const LineFacts &line)
     if (!m_now)
         return;
     double points = line.points;
-    if (const auto now = m_now->find(line.nameKey); now != m_now->end()) {
-        points = line.figures * now->second;
+    if (const double *now = m_now->Find(line.nameKey)) {
+        points = line.figures * *now;
         m_nowDiffers = m_nowDiffers || points != line.points;
     }
     m_totalNow = RoundHalfEven(points + m_totalNow);

@@ -6,7 +6,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <unordered_map>
+#include <initializer_list>
+#include <utility>
+#include <vector>
 #include <string>
 #include <string_view>
 
@@ -67,8 +69,34 @@ LineFacts FactsOf(const ArmyUnit &unit);
 std::size_t FigureNameKey(std::string_view name);
 
 // The cost each figure of the army's directory has now, by the key of the
-// figure name its lines keep (the first figure of a name counts).
-using CostsNow = std::unordered_map<std::size_t, double>;
+// figure name its lines keep (the first figure of a name counts). An open
+// table, so that a look-up per line and keystroke stays a few nanoseconds.
+class CostsNow
+{
+public:
+    CostsNow() = default;
+    CostsNow(std::initializer_list<std::pair<std::size_t, double>> costs);
+
+    // Adds the cost of key unless key has one; a figure that could not be
+    // costed is added with nullopt (its lines keep their own cost).
+    void Add(std::size_t key, std::optional<double> cost);
+    // The cost of key, nullptr when it has none.
+    const double *Find(std::size_t key) const;
+    bool empty() const { return m_count == 0; }
+
+private:
+    struct Slot
+    {
+        std::size_t key = 0;
+        double cost = 0;
+        bool used = false;
+        bool costed = false;
+    };
+    void Grow();
+
+    std::vector<Slot> m_slots;
+    std::size_t m_count = 0;
+};
 
 // The army's points by figure type, the total those points round to line by
 // line, and its rounding (the total minus their sum).
