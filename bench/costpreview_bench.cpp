@@ -31,7 +31,7 @@ void BM_AllCostPreviews(benchmark::State &state)
         CostPreviewer previewer(record, tables);
         previews = 0;
         for (FigureSeries series : kAllSeries) {
-            for (const ListRow &row : AvailableRows(record, series)) {
+            for (const ListRow &row : AvailableRows(model.Available(), series)) {
                 benchmark::DoNotOptimize(previewer.Add(series, row));
                 ++previews;
             }

@@ -54,8 +54,8 @@ TEST_F(FigureModelTest, OpensWithFilledListsAndCostUnchanged)
     EXPECT_FALSE(model.Changed());
     EXPECT_THAT(r().cboRace.items, ElementsAre("Human", "Dwarf", "Elf"));
     EXPECT_EQ(r().cboCommandSkill.Text(), "None");
-    EXPECT_THAT(r().lvwMissileWeapons[0], ElementsAre("Bow", "4", "1", "10", "20", "Arrows"));
-    EXPECT_THAT(r().lvwExtraItems[2], ElementsAre("Wand", "20", "3", "1", "5", "10", "Sparks; hot"));
+    EXPECT_THAT(model.Available().lvwMissileWeapons[0], ElementsAre("Bow", "4", "1", "10", "20", "Arrows"));
+    EXPECT_THAT(model.Available().lvwExtraItems[2], ElementsAre("Wand", "20", "3", "1", "5", "10", "Sparks; hot"));
     EXPECT_EQ(r().txtFinalCost, "0");
     // Choosing the same entry again still recalculates and marks the figure.
     EXPECT_TRUE(model.Choose(&R::cboRace, 0).ok());

@@ -107,7 +107,7 @@ void FigureModel::FillLists()
     FillChoice(m_record.cboMove, m_tables.Moves);
     FillChoice(m_record.cboCommandSkill, m_tables.CommandSkills);
     for (FigureSeries series : kAllSeries)
-        AvailableRows(m_record, series) = TableRows(m_tables, series);
+        AvailableRows(m_available, series) = TableRows(m_tables, series);
 }
 
 Status FigureModel::CalculateCost()
@@ -200,7 +200,7 @@ void FigureModel::SetImageFile(std::string_view text)
 
 Status FigureModel::Add(FigureSeries series, int availableRow)
 {
-    const std::vector<ListRow> &available = AvailableRows(m_record, series);
+    const std::vector<ListRow> &available = AvailableRows(m_available, series);
     if (!ValidRow(available, availableRow))
         return {};
     SelectedRows(m_record, series)

@@ -55,7 +55,10 @@ public:
     explicit FigureModel(const RulesTables &tables);
 
     // --- State ---------------------------------------------------------
+    // The figure as its file stores it.
     const FigureRecord &Record() const { return m_record; }
+    // The editor's available weapons and items, from the tables.
+    const AvailableLists &Available() const { return m_available; }
     const Picture &Image() const { return *m_picture; }
     // What is wrong with the opened file's picture, which is then shown blank
     // and kept in the file as stored; empty when there is none.
@@ -177,6 +180,7 @@ private:
 
     const RulesTables &m_tables;
     FigureRecord m_record;
+    AvailableLists m_available;
     std::shared_ptr<const Picture> m_picture = std::make_shared<const Picture>();
     std::uint64_t m_pictureRevision = 0;
     std::shared_ptr<const UnreadPicture> m_unread;

@@ -6,8 +6,10 @@
 #include <vector>
 
 // The figure's fields, named after the figure editor's controls that hold
-// them. Every field is text as the editor shows it; choice lists hold their
-// entries and the chosen position; check boxes hold 0 or 1.
+// them: what the figure file stores, apart from the editor's lists of what
+// can be added (AvailableLists). Every field is text as the editor shows it;
+// choice lists hold their entries and the chosen position; check boxes hold
+// 0 or 1.
 namespace tarvello {
 
 // A choice list: its entries in order and the chosen position (-1 when
@@ -95,13 +97,19 @@ struct FigureRecord
     std::vector<ListRow> lvwMissileWeaponsSelected;
     std::vector<ListRow> lvwExtraItemsSelected;
 
-    // Available lists, one row per rules table row: melee (3 columns),
-    // missile (6 columns, no Shots), extra items (7 columns).
+    bool operator==(const FigureRecord &) const = default;
+};
+
+// The figure editor's available lists, one row per rules table row: melee (3
+// columns), missile (6 columns, no Shots), extra items (7 columns). They come
+// from the tables, not from the figure.
+struct AvailableLists
+{
     std::vector<ListRow> lvwMeleeWeapons;
     std::vector<ListRow> lvwMissileWeapons;
     std::vector<ListRow> lvwExtraItems;
 
-    bool operator==(const FigureRecord &) const = default;
+    bool operator==(const AvailableLists &) const = default;
 };
 
 // How a field of the figure file's Figure section is held.

@@ -37,11 +37,11 @@ constexpr SeriesColumnSpec kItems[] = {
 
 const SeriesSchema kSchemas[] = {
     {"MeleeWeapon", kMelee, kMelee, &FigureRecord::lvwMeleeWeaponsSelected,
-     &FigureRecord::lvwMeleeWeapons},
+     &AvailableLists::lvwMeleeWeapons},
     {"MissileWeapon", kMissile, kMissileAvailable, &FigureRecord::lvwMissileWeaponsSelected,
-     &FigureRecord::lvwMissileWeapons},
+     &AvailableLists::lvwMissileWeapons},
     {"ExtraItem", kItems, kItems, &FigureRecord::lvwExtraItemsSelected,
-     &FigureRecord::lvwExtraItems},
+     &AvailableLists::lvwExtraItems},
 };
 
 std::string IntText(std::int16_t value)
@@ -85,14 +85,14 @@ const std::vector<ListRow> &SelectedRows(const FigureRecord &record, FigureSerie
     return record.*Schema(series).selectedRows;
 }
 
-std::vector<ListRow> &AvailableRows(FigureRecord &record, FigureSeries series)
+std::vector<ListRow> &AvailableRows(AvailableLists &lists, FigureSeries series)
 {
-    return record.*Schema(series).availableRows;
+    return lists.*Schema(series).availableRows;
 }
 
-const std::vector<ListRow> &AvailableRows(const FigureRecord &record, FigureSeries series)
+const std::vector<ListRow> &AvailableRows(const AvailableLists &lists, FigureSeries series)
 {
-    return record.*Schema(series).availableRows;
+    return lists.*Schema(series).availableRows;
 }
 
 std::vector<ListRow> TableRows(const RulesTables &tables, FigureSeries series)

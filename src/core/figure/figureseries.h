@@ -45,9 +45,9 @@ struct SeriesSchema
     const char *sectionWord;
     std::span<const SeriesColumnSpec> selected;
     std::span<const SeriesColumnSpec> available;
-    // The record's lists of the series.
+    // The record's selected rows and the editor's available rows of the series.
     std::vector<ListRow> FigureRecord::*selectedRows;
-    std::vector<ListRow> FigureRecord::*availableRows;
+    std::vector<ListRow> AvailableLists::*availableRows;
 
     // Position of a column in a selected row; -1 when the series has none.
     int Index(SeriesColumn column) const;
@@ -55,11 +55,11 @@ struct SeriesSchema
 
 const SeriesSchema &Schema(FigureSeries series);
 
-// The selected rows and the available rows of a series in the record.
+// The selected rows of a series in the record, its available rows in lists.
 std::vector<ListRow> &SelectedRows(FigureRecord &record, FigureSeries series);
 const std::vector<ListRow> &SelectedRows(const FigureRecord &record, FigureSeries series);
-std::vector<ListRow> &AvailableRows(FigureRecord &record, FigureSeries series);
-const std::vector<ListRow> &AvailableRows(const FigureRecord &record, FigureSeries series);
+std::vector<ListRow> &AvailableRows(AvailableLists &lists, FigureSeries series);
+const std::vector<ListRow> &AvailableRows(const AvailableLists &lists, FigureSeries series);
 
 // One available row per table row of the series, as decimal text.
 std::vector<ListRow> TableRows(const RulesTables &tables, FigureSeries series);

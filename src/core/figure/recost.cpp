@@ -78,14 +78,14 @@ std::vector<ValueChange> Differences(FigureSeries series, const ListRow &copy,
     return values;
 }
 
-std::vector<RowChange> ChangedRows(const FigureRecord &record)
+std::vector<RowChange> ChangedRows(const FigureRecord &record, const AvailableLists &available)
 {
     std::vector<RowChange> changes;
     for (FigureSeries series : kAllSeries) {
         const std::vector<ListRow> &rows = SelectedRows(record, series);
         for (std::size_t i = 0; i < rows.size(); ++i) {
             const std::string &name = Cell(rows[i], series, SeriesColumn::Name);
-            const ListRow *table = TableRow(AvailableRows(record, series), series, name);
+            const ListRow *table = TableRow(AvailableRows(available, series), series, name);
             if (!table)
                 continue;
             std::vector<ValueChange> values = Differences(series, rows[i], *table);
@@ -129,7 +129,7 @@ Result<FigureRecost> RecostFigureContent(const RulesTables &tables, const std::s
     }
     recost.record = model.Record();
     recost.newCost = recost.record.txtFinalCost;
-    recost.changedRows = ChangedRows(recost.record);
+    recost.changedRows = ChangedRows(recost.record, model.Available());
     recost.refreshed = recost.record;
     if (!recost.changedRows.empty()) {
         RefreshRowsFromTables(recost.refreshed, tables);

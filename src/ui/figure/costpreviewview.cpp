@@ -172,8 +172,7 @@ void CostPreviewView::showRows(ListPreview &preview)
     if (!m_previewer)
         return;
     QTreeWidget *list = preview.list;
-    const std::vector<ListRow> &rows = AvailableRows(m_model->Record(),
-                                                                         preview.series);
+    const std::vector<ListRow> &rows = AvailableRows(m_model->Available(), preview.series);
     const int count = std::min(list->topLevelItemCount(), int(rows.size()));
     if (preview.shownFor.size() != std::size_t(count))
         preview.shownFor.assign(std::size_t(count), 0);

@@ -168,7 +168,7 @@ void FigureView::show(const FigureModel &model)
         showChoice(binding, record);
     bool availableChanged = false;
     for (ListBinding &binding : m_lists) {
-        const bool changed = showList(binding, record);
+        const bool changed = showList(binding, model);
         if (binding.available)
             availableChanged = changed;
         else if (availableChanged && !changed)
@@ -212,11 +212,11 @@ void FigureView::showChoice(ChoiceBinding &binding, const FigureRecord &record)
         box->setCurrentIndex(index);
 }
 
-bool FigureView::showList(ListBinding &binding, const FigureRecord &record)
+bool FigureView::showList(ListBinding &binding, const FigureModel &model)
 {
     const std::vector<ListRow> &rows
-        = binding.available ? AvailableRows(record, binding.series)
-                            : SelectedRows(record, binding.series);
+        = binding.available ? AvailableRows(model.Available(), binding.series)
+                            : SelectedRows(model.Record(), binding.series);
     std::vector<ListRow> &shown = binding.shownRows;
     if (rows == shown)
         return false;

@@ -59,7 +59,7 @@ private:
     void showPicture(const FigureModel &model);
     static void showChoice(ChoiceBinding &binding, const FigureRecord &record);
     // True when the list's rows changed.
-    static bool showList(ListBinding &binding, const FigureRecord &record);
+    static bool showList(ListBinding &binding, const FigureModel &model);
 
     frmFigure *m_window = nullptr;
     std::vector<TextBinding> m_texts;
