@@ -32,7 +32,8 @@ for f in lib/tarvello/readme.txt lib/tarvello/installed.txt lib/tarvello/figures
          lib/tarvello/figures/border_guard.tva lib/tarvello/pictures/hero.bmp \
          share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
          share/mime/packages/tarvello.xml share/icons/hicolor/scalable/apps/tarvello.svg \
-         share/icons/hicolor/48x48/apps/tarvello.png share/icons/hicolor/256x256/apps/tarvello.png; do
+         share/icons/hicolor/48x48/apps/tarvello.png share/icons/hicolor/256x256/apps/tarvello.png \
+         share/man/man1/tarvello.1; do
     [ -f "$prefix/$f" ] || fail "missing $f"
 done
 [ "$(sed -n 2p "$program/figures/border_guard.tva")" = "$program/figures"$'\r' ] ||

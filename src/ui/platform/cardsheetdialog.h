@@ -33,6 +33,8 @@ private:
     QRadioButton *m_perFigure = nullptr;
     QCheckBox *m_roster = nullptr;
     QSpinBox *m_copies = nullptr;
+    QCheckBox *m_deck = nullptr;
+    bool m_saveImages = false;
     QLabel *m_count = nullptr;
     bool m_preview = false;
 };

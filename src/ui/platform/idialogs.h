@@ -89,6 +89,10 @@ public:
         bool preview = false;
         bool perFigure = false;
         bool roster = false;
+        // "Save as Images...": the cards as PNG files (and, with deck, deck
+        // sheets) in a folder instead of printing.
+        bool saveImages = false;
+        bool deck = false;
     };
     // The cards choice makes of what question offers: the copies of a
     // figure, or an army's cards per figure, per unit or per line.

@@ -9,6 +9,7 @@
 #include "platform/uitext.h"
 #include "recentfilesmenu.h"
 #include "platform/documentkinds.h"
+#include "platform/notopenedtext.h"
 #include "shell/recentfiles.h"
 
 #include <QDir>
@@ -36,11 +37,7 @@ void frmMain::openDocument(const QString &path)
     if (!factory.create || !factory.openPath) {
         m_context.dialogs->message(
             this, boxTitleText(BoxTitle::Plain),
-            QStringLiteral("%1 cannot be opened: Tarvello opens figure files (%2) and army "
-                           "files (%3).")
-                .arg(QDir::toNativeSeparators(path),
-                     QLatin1String(DocumentKindFacts(DocumentKind::Figure).extension),
-                     QLatin1String(DocumentKindFacts(DocumentKind::Army).extension)),
+            fromMessageText(NotOpenedText(toFilePath(QDir::toNativeSeparators(path)))),
             IDialogs::Buttons::Ok, IDialogs::Icon::Exclamation);
         return;
     }
