@@ -111,13 +111,17 @@ private slots:
         const int second = army.indexOf("\r\n") + 2;
         army.replace(second, army.indexOf("\r\n", second) - second, toFilePath(m_figures).c_str());
         WriteBytes(figure("border_guard.tva"), army);
+        // A name beyond ASCII: UTF-8 on standard output, Windows-1252 in files.
+        QByteArray wagon = ReadBytes(figure("war_wagon.tvf"));
+        wagon.replace("txtFigureName=War Wagon", "txtFigureName=W\xe4r Wagon");
+        WriteBytes(figure("war_wagon.tvf"), wagon);
     }
     void cleanup() { stopMain(); }
 
     void exportIsTheClipboardText_data()
     {
         QTest::addColumn<QString>("file");
-        QTest::newRow("figure") << "battle_mage.tvf";
+        QTest::newRow("figure") << "war_wagon.tvf";
         QTest::newRow("army") << "border_guard.tva";
     }
     void exportIsTheClipboardText()
@@ -128,6 +132,7 @@ private slots:
         action("mnuFile_Export")->trigger();
         const QString clipboard = QGuiApplication::clipboard()->text();
         QVERIFY(clipboard.size() > 100);
+        QCOMPARE(clipboard.contains(QStringLiteral("W\u00e4r Wagon")), file.startsWith(QLatin1String("war")));
         const CliOutcome shown = run({QStringLiteral("--export"), path});
         QCOMPARE(shown.status, 0);
         QCOMPARE(shown.out, clipboard.toUtf8());
