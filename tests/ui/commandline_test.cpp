@@ -230,9 +230,11 @@ private slots:
         QCOMPARE(run({QStringLiteral("--check"), m_figures}).status, 0);
 
         QVERIFY(open(figure("border_guard.tva")));
-        m_dialogs.onCall = [this](const ScriptedDialogs::Call &call) {
+        QStringList offered;
+        m_dialogs.onCall = [this, &offered](const ScriptedDialogs::Call &call) {
             if (call.kind != Kind::Checklist)
                 return;
+            offered = call.lines;
             IDialogs::ChecklistAnswer all{{}, true};
             for (int i = 0; i < call.lines.size(); ++i)
                 all.checked.append(i);
@@ -241,6 +243,17 @@ private slots:
         action("mnuFile_UpdateCosts")->trigger();
         const QMap<QString, QByteArray> window = FilesOf(m_figures);
         QVERIFY(window != before);
+        // --check names the figures the window offers to update, with their costs.
+        QVERIFY(!offered.isEmpty());
+        for (const QString &line : offered) {
+            // "Spearman: 21 \u2192 32 (with weapons and items from the tables: ...)   path"
+            const QString arrow = QStringLiteral(" \u2192 ");
+            const QString change = line.section(QStringLiteral(": "), 1).section(QStringLiteral(" ("), 0, 0);
+            const QString expected = line.section(QStringLiteral("   "), -1) + QStringLiteral(": Stored cost ")
+                                     + change.section(arrow, 0, 0) + QStringLiteral(", now ")
+                                     + change.section(arrow, 1, 1) + QStringLiteral(" after table changes\n");
+            QVERIFY2(checked.out.contains(expected.toUtf8()), qPrintable(line));
+        }
         for (auto file = before.begin(); file != before.end(); ++file)
             WriteBytes(figure(qPrintable(file.key())), file.value());
 

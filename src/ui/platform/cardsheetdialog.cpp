@@ -74,6 +74,8 @@ CardSheetDialog::CardSheetDialog(const IDialogs::CardSheetQuestion &question, QW
     QPushButton *images = buttons->addButton(QStringLiteral("Save as &Images\u2026"),
                                              QDialogButtonBox::AcceptRole);
     images->setObjectName(QStringLiteral("btnSaveImages"));
+    images->setToolTip(QStringLiteral("One PNG per card, 300 dpi, named after the figure, "
+                                      "into a folder"));
     connect(images, &QPushButton::clicked, this, [this] { m_saveImages = true; accept(); });
     QPushButton *cancel = buttons->addButton(QDialogButtonBox::Cancel);
     cancel->setObjectName(QStringLiteral("btnCancel"));
