@@ -84,7 +84,7 @@ class CommandLineTest : public QObject, public WindowTest
             env.remove(QLatin1String(name));
         env.insert(QStringLiteral("HOME"), m_folder->path());
         process.setProcessEnvironment(env);
-        if (!tables.isEmpty())
+        if (!tables.isEmpty() && !args.contains(QStringLiteral("--tables")))
             args << QStringLiteral("--tables") << tables;
         process.start(QStringLiteral(TARVELLO_BINARY), args);
         process.waitForFinished(60000);
@@ -291,6 +291,9 @@ private slots:
         row("unwritable images", {"--card-images", "@/notes.txt/cards", fig}, 1,
             "Error in saving @/notes.txt/cards !");
         row("missing folder", {"--update-costs", "@/none"}, 1, "@/none: Path not found");
+        // A table that cannot be read says so as at start-up; the run goes on.
+        row("missing tables", {"--check", "@/figures", "--tables", "@/none"}, 1,
+            "Error in reading armortype data!: File not found");
     }
     void badInput()
     {
