@@ -119,6 +119,15 @@ while IFS=';' read -r _ _ figure _; do
 done < <(tail -n +4 "$army" | tr -d '\r')
 [ "$units" -gt 0 ] || fail "the sample army has no units"
 
+# The installed program's command line, with no display at all: a fresh
+# player's folder is prepared as at a start, and its samples are up to date.
+cli=$work/cli-home
+mkdir -p "$cli"
+env -i PATH=/usr/bin:/bin HOME="$cli" "$prefix/bin/tarvello" --check "$cli/.local/share/tarvello/figures" \
+    >"$cli/log" 2>&1 || { cat "$cli/log"; fail "--check of the installed samples"; }
+[ -f "$cli/.local/share/tarvello/figures/border_guard.tva" ] || fail "--check did not prepare the player's folder"
+
+
 # An edited table survives a second install and the next start; a deleted one
 # comes back.
 printf 'Goblin;1;2;3\r\n' >>"$mine/races.skv"
