@@ -32,7 +32,8 @@ for f in lib/tarvello/readme.txt lib/tarvello/installed.txt lib/tarvello/figures
          lib/tarvello/figures/border_guard.tva lib/tarvello/pictures/hero.bmp \
          share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
          share/mime/packages/tarvello.xml share/icons/hicolor/scalable/apps/tarvello.svg \
-         share/icons/hicolor/48x48/apps/tarvello.png share/icons/hicolor/256x256/apps/tarvello.png; do
+         share/icons/hicolor/48x48/apps/tarvello.png share/icons/hicolor/256x256/apps/tarvello.png \
+         share/man/man1/tarvello.1; do
     [ -f "$prefix/$f" ] || fail "missing $f"
 done
 [ "$(sed -n 2p "$program/figures/border_guard.tva")" = "$program/figures"$'\r' ] ||
@@ -119,6 +120,15 @@ while IFS=';' read -r _ _ figure _; do
     units=$((units + 1))
 done < <(tail -n +4 "$army" | tr -d '\r')
 [ "$units" -gt 0 ] || fail "the sample army has no units"
+
+# The installed program's command line, with no display at all: a fresh
+# player's folder is prepared as at a start, and its samples are up to date.
+cli=$work/cli-home
+mkdir -p "$cli"
+env -i PATH=/usr/bin:/bin HOME="$cli" "$prefix/bin/tarvello" --check "$cli/.local/share/tarvello/figures" \
+    >"$cli/log" 2>&1 || { cat "$cli/log"; fail "--check of the installed samples"; }
+[ -f "$cli/.local/share/tarvello/figures/border_guard.tva" ] || fail "--check did not prepare the player's folder"
+
 
 # An edited table survives a second install and the next start; a deleted one
 # comes back.

@@ -209,7 +209,10 @@ private slots:
         IDialogs::CardSheetQuestion question{true, 3, 9, 0, 0, 9, [](int cards) {
                                                  return QString::number(cards);
                                              }};
-        QVERIFY(CardSheetDialog(question).findChild<QCheckBox *>() == nullptr);
+        {
+            const CardSheetDialog noRoster(question);
+            QVERIFY(Named<QCheckBox>(&noRoster, "chkRoster") == nullptr);
+        }
         question.rosterPages = 2;
         CardSheetDialog dialog(question);
         auto *count = Named<QLabel>(&dialog, "lblCount");
@@ -222,7 +225,8 @@ private slots:
         QVERIFY(count->text().startsWith(QStringLiteral("0, after 2 roster")));
         QVERIFY(print->isEnabled());
         const IDialogs::CardSheetChoice choice = dialog.choice();
-        QVERIFY(choice.perFigure && choice.roster && !choice.perUnit && !choice.rosterBar);
+        QVERIFY(choice.perFigure && choice.roster && !choice.perUnit && !choice.rosterBar
+                && !choice.saveImages);
         // The roster's points bar, off at first, counts the pages it makes.
         QVERIFY(dialog.findChild<QCheckBox *>(QStringLiteral("chkRosterBar")) == nullptr);
         question.rosterBarPages = 3;
@@ -233,6 +237,13 @@ private slots:
         bar->click();
         QVERIFY(Named<QLabel>(&withBar, "lblCount")->text().endsWith(QStringLiteral("after 3 roster pages")));
         QVERIFY(withBar.choice().rosterBar);
+        // Images need cards; Save as Images answers with the deck tick box.
+        auto *images = Named<QPushButton>(&dialog, "btnSaveImages");
+        QVERIFY(!images->isEnabled());
+        Named<QRadioButton>(&dialog, "optPerUnit")->click();
+        Named<QCheckBox>(&dialog, "chkDeck")->click();
+        images->click();
+        QVERIFY(dialog.choice().saveImages && dialog.choice().deck && dialog.choice().perUnit);
     }
 
     void everyButtonAndColumnSaysWhatItDoes()

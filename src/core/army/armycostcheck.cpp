@@ -32,8 +32,10 @@ Result<std::vector<FigureCostCheck>> CheckFigureCosts(const std::string &folder,
         check.storedCost = ProfileDocument::Lookup(content, figurekeys::kFigureSection, figurekeys::kFinalCost).value;
         const Result<FigureRecost> recost =
             bytes ? RecostFigureContent(tables, check.path, std::move(*bytes))
-                  : Result<FigureRecost>(Failure{LoadingSentence(check.path), "", FailureKind::CannotRead});
+                  : Result<FigureRecost>(ReadFailure(LoadingSentence(check.path), check.path));
         check.failed = !recost.ok() || !recost.value().notices.empty();
+        if (check.failed)
+            check.problem = recost.ok() ? recost.value().notices.front() : recost.failure();
         if (!check.failed) {
             check.newCost = recost.value().newCost;
             check.refreshedCost = recost.value().refreshedCost;

@@ -26,6 +26,9 @@ struct FigureCostCheck
     // The file could not be costed (unreadable, a choice no longer in the
     // tables, a failed calculation): its new costs are empty.
     bool failed = false;
+    // Why it could not be costed: the reading failure, or the first notice
+    // of opening it (a choice no longer in the tables, the calculation).
+    Failure problem;
 
     // The stored cost is no longer what the figure costs.
     bool Differs() const { return !failed && newCost != storedCost; }

@@ -180,7 +180,12 @@ std::string StaleCostHint(std::string_view content, const std::string &now)
     const ProfileLookup stored = ProfileDocument::Lookup(content, figurekeys::kFigureSection, figurekeys::kFinalCost);
     if (stored.status != ProfileLookup::Found || stored.value == now)
         return {};
-    return "Stored cost " + stored.value + ", now " + now + " after table changes";
+    return StaleCostText(stored.value, now);
+}
+
+std::string StaleCostText(const std::string &stored, const std::string &now)
+{
+    return "Stored cost " + stored + ", now " + now + " after table changes";
 }
 
 } // namespace tarvello

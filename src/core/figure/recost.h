@@ -84,4 +84,7 @@ Status SaveRecostedFigure(const RulesTables &tables, const std::string &path, bo
 // table changes"; empty when the cost is unchanged or none was stored.
 std::string StaleCostHint(std::string_view content, const std::string &now);
 
+// "Stored cost 52, now 57 after table changes", whatever the two costs.
+std::string StaleCostText(const std::string &stored, const std::string &now);
+
 } // namespace tarvello

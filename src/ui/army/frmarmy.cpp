@@ -382,25 +382,7 @@ void frmArmy::printCards()
 {
     if (!m_context.tables)
         return;
-    const std::vector<ArmyUnit> units = m_model->Units().Vector();
-    const std::string folder = FolderPath(m_model->UnitDirectory());
-    const RulesTables &tables = *m_context.tables;
-    CardSheetRequest request;
-    request.forArmy = true;
-    request.lineCards = ArmySheetCards(units, false);
-    request.unitCards = ArmySheetCards(units, true);
-    request.figureCards = ArmyFigureCards(units);
-    request.roster = RosterOf(m_model->ArmyName(), m_model->ArmyCost(),
-                                        m_model->PointsLimit(), units, m_model->DecimalMark());
-    request.roster->bar = m_model->CompositionBar();
-    request.build = [&](const IDialogs::CardSheetChoice &choice) {
-        CardSheetJob job = BuildArmySheetJob(
-            units, choice.perUnit && !choice.perFigure, folder, tables, FontExists,
-            cardDefaultFont());
-        if (choice.perFigure)
-            KeepOneCardPerFigure(job);
-        return job;
-    };
+    const CardSheetRequest request = armyCardSheetRequest(*m_model, *m_context.tables);
     runCardSheet(m_context, this, request);
 }
 

@@ -33,13 +33,18 @@ QImage CardRender::image(double dpi, bool printer, int lineWidth, bool *fits) co
     return card;
 }
 
-QByteArray CardRender::png() const
+QByteArray cardPngBytes(const QImage &image)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image(kCardImageDpi, true).save(&buffer, "PNG");
+    image.save(&buffer, "PNG");
     return bytes;
+}
+
+QByteArray CardRender::png() const
+{
+    return cardPngBytes(image(kCardImageDpi, true));
 }
 
 QByteArray CardRender::pdf() const

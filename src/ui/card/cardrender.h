@@ -31,4 +31,7 @@ struct CardRender
 // The PNG's resolution.
 inline constexpr int kCardImageDpi = 300;
 
+// The bytes of a card image as a PNG file, as every card image is written.
+QByteArray cardPngBytes(const QImage &image);
+
 } // namespace tarvello

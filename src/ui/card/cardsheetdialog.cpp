@@ -79,6 +79,11 @@ CardSheetDialog::CardSheetDialog(const IDialogs::CardSheetQuestion &question, QW
     m_count = new QLabel(this);
     m_count->setObjectName(QStringLiteral("lblCount"));
     layout->addWidget(m_count);
+    m_deck = new QCheckBox(QStringLiteral("&Deck sheets with the images"), this);
+    m_deck->setObjectName(QStringLiteral("chkDeck"));
+    m_deck->setToolTip(QStringLiteral("Save as Images also writes sheets of up to 10 x 7 cards "
+                                      "and a card back, the grid virtual tabletops import"));
+    layout->addWidget(m_deck);
 
     auto *buttons = new QDialogButtonBox(this);
     QPushButton *print = buttons->addButton(QStringLiteral("&Print"), QDialogButtonBox::AcceptRole);
@@ -86,6 +91,12 @@ CardSheetDialog::CardSheetDialog(const IDialogs::CardSheetQuestion &question, QW
     QPushButton *preview = buttons->addButton(QStringLiteral("Pre&view"),
                                               QDialogButtonBox::AcceptRole);
     preview->setObjectName(QStringLiteral("btnPreview"));
+    QPushButton *images = buttons->addButton(QStringLiteral("Save as &Images\u2026"),
+                                             QDialogButtonBox::AcceptRole);
+    images->setObjectName(QStringLiteral("btnSaveImages"));
+    images->setToolTip(QStringLiteral("One PNG per card, 300 dpi, named after the figure, "
+                                      "into a folder"));
+    connect(images, &QPushButton::clicked, this, [this] { m_saveImages = true; accept(); });
     QPushButton *cancel = buttons->addButton(QDialogButtonBox::Cancel);
     cancel->setObjectName(QStringLiteral("btnCancel"));
     connect(print, &QPushButton::clicked, this, [this] { m_preview = false; accept(); });
@@ -133,6 +144,8 @@ void CardSheetDialog::showCount()
         print->setEnabled(printable);
     if (auto *preview = findChild<QPushButton *>(QStringLiteral("btnPreview")))
         preview->setEnabled(printable);
+    if (auto *images = findChild<QPushButton *>(QStringLiteral("btnSaveImages")))
+        images->setEnabled(count > 0);
 }
 
 IDialogs::CardSheetChoice CardSheetDialog::choice() const
@@ -144,6 +157,8 @@ IDialogs::CardSheetChoice CardSheetDialog::choice() const
     chosen.rosterBar = chosen.roster && m_rosterBar && m_rosterBar->isChecked();
     chosen.copies = m_copies ? m_copies->value() : 1;
     chosen.preview = m_preview;
+    chosen.saveImages = m_saveImages;
+    chosen.deck = m_deck && m_deck->isChecked();
     return chosen;
 }
 

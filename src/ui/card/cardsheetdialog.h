@@ -39,6 +39,8 @@ private:
     QCheckBox *m_roster = nullptr;
     QCheckBox *m_rosterBar = nullptr;
     QSpinBox *m_copies = nullptr;
+    QCheckBox *m_deck = nullptr;
+    bool m_saveImages = false;
     QLabel *m_count = nullptr;
     bool m_preview = false;
 };

@@ -2,8 +2,13 @@
 #include "platform/failurebox.h"
 
 #include "cardbitmaps.h"
+#include "cardimages.h"
+#include "cardrender.h"
 #include "cardsheetdialog.h"
 #include "qtcardtarget.h"
+
+#include "army/armymodel.h"
+#include "army/figuresummary.h"
 
 #include "platform/pictureconvert.h"
 #include "platform/busypointer.h"
@@ -75,6 +80,25 @@ void notice(AppContext &context, QWidget *parent, const std::string &text)
                              IDialogs::Icon::Exclamation);
 }
 
+// "Save as Images...": the job's cards as PNG files in folder; what could
+// not be written or gave no card is named in one message.
+void saveCardImages(AppContext &context, QWidget *parent, const CardSheetJob &job,
+                    const QString &folder, bool deck)
+{
+    CardImagesWritten written;
+    {
+        const BusyPointer busy;
+        written = writeCardImages(job, folder, kCardImageDpi, deck);
+    }
+    std::string lines;
+    for (const Failure &failure : written.failures)
+        lines += (lines.empty() ? "" : "\r\n") + failure.Message();
+    for (const SkippedLine &line : job.skipped)
+        lines += (lines.empty() ? "" : "\r\n") + line.figure + " (" + line.reason + ")";
+    if (!lines.empty())
+        notice(context, parent, lines);
+}
+
 } // namespace
 
 SheetArea sheetAreaOf(const QPrinter &printer)
@@ -89,20 +113,61 @@ SheetArea sheetAreaOf(const QPrinter &printer)
 bool renderCardSheets(QPrinter &printer, const CardSheetJob &job,
                       const ArmyRoster *roster)
 {
+    return renderCardSheets(printer, job,
+                            roster ? std::vector<ArmyRoster>{*roster} : std::vector<ArmyRoster>());
+}
+
+bool renderCardSheets(QPrinter &printer, const CardSheetJob &job,
+                      const std::vector<ArmyRoster> &rosters)
+{
     const SheetArea area = sheetAreaOf(printer);
     const CardSheetLayout layout = LayoutCardSheet(area);
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
     QtCardSheetPrinter pages(printer, painter, job);
-    if (roster) {
-        PrintRosterPages(pages, area, *roster, cardDefaultFont());
-        if (!job.order.empty())
+    for (std::size_t i = 0; i < rosters.size(); ++i) {
+        PrintRosterPages(pages, area, rosters[i], cardDefaultFont());
+        if (i + 1 < rosters.size() || !job.order.empty())
             pages.NewPage();
     }
     PrintCardSheets(pages, layout, job.Scenes(kCardCreditWidth, kCardCreditHeight),
                               job.order);
     return painter.end();
+}
+
+CardSheetRequest armyCardSheetRequest(const ArmyModel &army, const RulesTables &tables)
+{
+    const std::vector<ArmyUnit> units = army.Units().Vector();
+    CardSheetRequest request;
+    request.forArmy = true;
+    request.lineCards = ArmySheetCards(units, false);
+    request.unitCards = ArmySheetCards(units, true);
+    request.figureCards = ArmyFigureCards(units);
+    request.roster = RosterOf(army.ArmyName(), army.ArmyCost(), army.PointsLimit(), units,
+                              army.DecimalMark());
+    request.roster->bar = army.CompositionBar();
+    request.build = [units, folder = FolderPath(army.UnitDirectory()),
+                     &tables](const IDialogs::CardSheetChoice &choice) {
+        CardSheetJob job = BuildArmySheetJob(units, choice.perUnit && !choice.perFigure, folder,
+                                             tables, FontExists, cardDefaultFont());
+        if (choice.perFigure)
+            KeepOneCardPerFigure(job);
+        return job;
+    };
+    return request;
+}
+
+void appendCardSheetJob(CardSheetJob &job, CardSheetJob more)
+{
+    const std::size_t offset = job.cards.size();
+    for (SheetCard &card : more.cards)
+        job.cards.push_back(std::move(card));
+    for (const std::size_t card : more.order)
+        job.order.push_back(offset + card);
+    job.skipped.insert(job.skipped.end(), more.skipped.begin(), more.skipped.end());
+    job.withoutPicture.insert(job.withoutPicture.end(), more.withoutPicture.begin(),
+                              more.withoutPicture.end());
 }
 
 CardSheetJob copiesJob(SheetCard card, int copies)
@@ -153,10 +218,21 @@ void runCardSheet(AppContext &context, QWidget *parent, const CardSheetRequest &
         notice(context, parent, refused);
         return;
     }
+    std::optional<QString> imageFolder;
+    if (choice->saveImages) {
+        imageFolder = context.dialogs->folder(parent, QStringLiteral("Save as Images"),
+                                              context.figuresFolder());
+        if (!imageFolder || imageFolder->isEmpty())
+            return;
+    }
     CardSheetJob job;
     {
         const BusyPointer busy;
         job = request.build(*choice);
+    }
+    if (imageFolder) {
+        saveCardImages(context, parent, job, *imageFolder, choice->deck);
+        return;
     }
     // The bar goes on the roster only when asked for.
     std::optional<ArmyRoster> chosenRoster;

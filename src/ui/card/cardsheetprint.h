@@ -23,6 +23,9 @@ SheetArea sheetAreaOf(const QPrinter &printer);
 // could not be started or the printout not finished.
 bool renderCardSheets(QPrinter &printer, const CardSheetJob &job,
                       const ArmyRoster *roster = nullptr);
+// The same with the pages of several rosters, one after another.
+bool renderCardSheets(QPrinter &printer, const CardSheetJob &job,
+                      const std::vector<ArmyRoster> &rosters);
 
 // What "Print Cards" offers: an army's lines and units, or one figure's card.
 struct CardSheetRequest
@@ -36,6 +39,17 @@ struct CardSheetRequest
     // The cards to print for the choice made in the dialog.
     std::function<CardSheetJob(const IDialogs::CardSheetChoice &)> build;
 };
+
+class ArmyModel;
+struct RulesTables;
+
+// What "Print Cards" offers for an army: its lines' cards, each from its
+// figure file in the army's figure directory, and its roster.
+CardSheetRequest armyCardSheetRequest(const ArmyModel &army, const RulesTables &tables);
+
+// The cards of several requests' choices as one job: cards, order, skipped
+// lines and figures without their picture one after another.
+void appendCardSheetJob(CardSheetJob &job, CardSheetJob more);
 
 // "Print Cards": asks the card sheet dialog, builds the cards, then either
 // previews them or, after the printer-setup dialog, prints them on the

@@ -93,6 +93,10 @@ public:
         bool roster = false;
         // The army's points bar on the roster's first page.
         bool rosterBar = false;
+        // "Save as Images...": the cards as PNG files (and, with deck, deck
+        // sheets) in a folder instead of printing.
+        bool saveImages = false;
+        bool deck = false;
     };
     // The card sheet dialog; nullopt when cancelled (also by dialogs that
     // never show it).

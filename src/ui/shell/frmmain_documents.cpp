@@ -9,6 +9,7 @@
 #include "platform/uitext.h"
 #include "recentfilesmenu.h"
 #include "platform/documentkinds.h"
+#include "platform/notopenedtext.h"
 #include "shell/recentfiles.h"
 #include "pack/armypack.h"
 
@@ -41,12 +42,7 @@ void frmMain::openDocument(const QString &path)
     if (!factory.create || !factory.openPath) {
         m_context.dialogs->message(
             this, boxTitleText(BoxTitle::Plain),
-            QStringLiteral("%1 cannot be opened: Tarvello opens figure files (%2), army "
-                           "files (%3) and army packs (%4).")
-                .arg(QDir::toNativeSeparators(path),
-                     QLatin1String(DocumentKindFacts(DocumentKind::Figure).extension),
-                     QLatin1String(DocumentKindFacts(DocumentKind::Army).extension),
-                     QLatin1String(DocumentKindFacts(DocumentKind::ArmyPack).extension)),
+            fromMessageText(NotOpenedText(toFilePath(QDir::toNativeSeparators(path)), true)),
             IDialogs::Buttons::Ok, IDialogs::Icon::Exclamation);
         return;
     }
