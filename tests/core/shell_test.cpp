@@ -1,8 +1,10 @@
 #include "platform/documentkinds.h"
 #include "platform/fileio.h"
+#include "platform/trtext.h"
 #include "shell/commandtable.h"
 #include "shell/programfolder.h"
 #include "shell/recentfiles.h"
+#include "shell/uilanguage.h"
 #include "shell/windowplacement.h"
 #include "testfolder.h"
 
@@ -352,3 +354,32 @@ TEST(ProgramFolder, AUserFolderThatCannotBeMadeIsAFailure)
 
 } // namespace
 } // namespace tarvello
+
+TEST(WindowLanguage, TheChoiceThenLanguageThenTheFirstLocaleVariableSet)
+{
+    struct Case
+    {
+        std::string_view chosen;
+        LanguageEnvironment environment;
+        std::string_view expected;
+    };
+    const Case cases[] = {
+        {"", {"de", "", "", "C"}, "de"},                      // LANGUAGE also when LANG=C
+        {"", {"es:fr_FR:de", "", "", "en_US.UTF-8"}, "fr"},   // the first the program has
+        {"", {"es", "", "", "de_DE.UTF-8"}, "de"},            // none of LANGUAGE: the locale
+        {"", {"", "", "fr_CA.UTF-8", "de_DE.UTF-8"}, "fr"},   // LC_MESSAGES before LANG
+        {"", {"", "C.UTF-8", "fr_FR", "de_DE"}, "en"},        // LC_ALL first
+        {"", {"", "", "", "es_ES.UTF-8"}, "en"},              // a language it lacks
+        {"", {"", "", "", ""}, "en"},
+        {"de", {"fr", "", "", "fr_FR"}, "de"},                // the player's choice
+        {"en", {"de", "", "", "de_DE"}, "en"},
+        {"xx", {"", "", "", "fr_FR@euro"}, "fr"},             // an unknown choice: the desktop's
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(WindowLanguage(c.chosen, c.environment), c.expected) << c.environment.language;
+    EXPECT_EQ(AppearanceNamed("Dark"), Appearance::Dark);
+    EXPECT_EQ(AppearanceNamed("Light"), Appearance::Light);
+    EXPECT_EQ(AppearanceNamed("dark?"), Appearance::System);
+    EXPECT_EQ(FillText("%2 before %1, 100%", {"a", "b"}), "b before a, 100%");
+    EXPECT_EQ(FillText("Error in saving %1 !", {"x%2.tvf"}), "Error in saving x%2.tvf !");
+}

@@ -1,5 +1,7 @@
 #include "armymodel.h"
 
+#include "platform/messagetexts.h"
+
 #include "armyfile.h"
 #include "figuresummary.h"
 #include "platform/fileio.h"
@@ -52,7 +54,7 @@ void ArmyModel::SetArmyName(const std::string &text)
     m_armyName = SingleLine(text);
     if (!m_loading)
         m_changed = true;
-    Step("Edit Army Name", "txtArmyName");
+    Step(TV_TR("Core", "Edit Army Name"), "txtArmyName");
 }
 
 void ArmyModel::SetUnitDirectory(const std::string &text)
@@ -60,7 +62,7 @@ void ArmyModel::SetUnitDirectory(const std::string &text)
     m_unitDirectory = SingleLine(text);
     if (!m_loading)
         m_changed = true;
-    Step("Edit Directory", "txtUnitDirectory");
+    Step(TV_TR("Core", "Edit Directory"), "txtUnitDirectory");
 }
 
 bool ArmyModel::SetPointsLimit(const std::string &text)
@@ -72,7 +74,7 @@ bool ArmyModel::SetPointsLimit(const std::string &text)
     m_pointsLimit = text;
     if (!m_loading)
         m_changed = true;
-    Step("Edit Points Limit", "txtPointsLimit");
+    Step(TV_TR("Core", "Edit Points Limit"), "txtPointsLimit");
     return true;
 }
 
@@ -96,7 +98,7 @@ Status ArmyModel::Browse(const std::string &folder)
     m_unitDirectory = SingleLine(folder);
     if (!m_loading)
         m_changed = true;
-    Step("Change Directory");
+    Step(TV_TR("Core", "Change Directory"));
     return ScanFigures();
 }
 
@@ -131,7 +133,7 @@ Status ArmyModel::Add(int availableRow)
     }
     UnitsChanged();
     Status total = RecalcTotal();
-    Step("Add " + figure.fields[kFigureName]);
+    Step(FillText(msg::kStepAdd, {figure.fields[kFigureName]}));
     return total;
 }
 
@@ -155,7 +157,7 @@ Status ArmyModel::Remove()
 {
     if (m_selected < 0)
         return {};
-    std::string name = "Remove " + SelectedName();
+    std::string name = FillText(msg::kStepRemove, {SelectedName()});
     DeleteSelected();
     if (!m_units.empty())
         (void)ShowSelectedUnit(0);
@@ -183,7 +185,7 @@ Status ArmyModel::ReplaceFigureCosts(const std::vector<std::string> &costs)
     UnitsChanged();
     m_changed = true;
     Status total = RecalcTotal();
-    Step("Update Army Costs");
+    Step(TV_TR("Core", "Update Army Costs"));
     return total;
 }
 
@@ -254,7 +256,7 @@ Status ArmyModel::SetUnitCount(const std::string &text)
     m_unitCount = text;
     if (m_selected < 0)
         return {};
-    const std::string name = "Change Count of " + SelectedName();
+    const std::string name = FillText(msg::kStepChangeCount, {SelectedName()});
     const int row = m_selected;
     Status total = CountReaction();
     Step(name, "Count " + std::to_string(row));
@@ -271,7 +273,7 @@ Status ArmyModel::SetUnitSize(const std::string &text)
     m_units.Set(static_cast<std::size_t>(m_selected), std::move(unit));
     LineChanged(m_selected);
     Status total = RecalcTotal();
-    Step("Change Size of " + SelectedName(), "Size " + std::to_string(m_selected));
+    Step(FillText(msg::kStepChangeSize, {SelectedName()}), "Size " + std::to_string(m_selected));
     return total;
 }
 
@@ -293,7 +295,7 @@ Status ArmyModel::RecalcTotal()
         }
     });
     if (!failed.empty())
-        return Failure{"Error in calculating cost!", failed};
+        return Failure{TV_TR("Core", "Error in calculating cost!"), failed};
     m_armyCost = std::to_string(total);
     return {};
 }
@@ -309,7 +311,7 @@ Status ArmyModel::OpenFile(const std::string &path)
 {
     const LoadingScope loading(m_loading);
     m_fileName = path;
-    const Failure failed{"Error in loading " + path + " !", ""};
+    const Failure failed{FillText(msg::kErrorLoading, {path}), ""};
     const auto fail = [&failed](const std::string &description) {
         return Failure{failed.sentence, description};
     };
@@ -336,7 +338,7 @@ Status ArmyModel::OpenFile(const std::string &path)
     UnitsChanged();
     if (!content.error.empty())
         return fail(content.error);
-    m_caption = "Army: " + m_armyName;
+    m_caption = FillText(msg::kArmyCaption, {m_armyName});
     if (const Status scanned = ScanFigures(); !scanned)
         return fail(scanned.failure().description);
     if (!m_units.empty())
@@ -353,7 +355,7 @@ Status ArmyModel::WriteArmy(const std::string &path)
                                                ArmyFileText(m_armyName, m_unitDirectory, m_units,
                                                             m_pointsLimit, m_headerTail));
     if (!written)
-        return Failure{"Error in saving army " + path, written.failure().description, FailureKind::CannotWrite};
+        return Failure{FillText(msg::kErrorSavingArmy, {path}), written.failure().description, FailureKind::CannotWrite};
     m_changed = false;
     m_readIncompletely = false;
     m_history.MarkSaved();

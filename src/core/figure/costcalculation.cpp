@@ -1,5 +1,7 @@
 #include "costcalculation.h"
 
+#include "platform/messagetexts.h"
+
 #include "figurerecord.h"
 #include "figurerules.h"
 #include "figureseries.h"
@@ -243,7 +245,7 @@ Status CalculateCost(FigureRecord &figure, const RulesTables &tables)
     try {
         Calculation(figure, tables).Run();
     } catch (const std::exception &e) {
-        return Failure{"Error in calculating cost!", e.what()};
+        return Failure{TV_TR("Core", "Error in calculating cost!"), e.what()};
     }
     return {};
 }

@@ -1,4 +1,6 @@
 #include "recost.h"
+
+#include "platform/messagetexts.h"
 #include "figurekeys.h"
 
 #include "costcalculation.h"
@@ -180,7 +182,7 @@ std::string StaleCostHint(std::string_view content, const std::string &now)
     const ProfileLookup stored = ProfileDocument::Lookup(content, figurekeys::kFigureSection, figurekeys::kFinalCost);
     if (stored.status != ProfileLookup::Found || stored.value == now)
         return {};
-    return "Stored cost " + stored.value + ", now " + now + " after table changes";
+    return FillText(msg::kStaleCost, {stored.value, now});
 }
 
 } // namespace tarvello

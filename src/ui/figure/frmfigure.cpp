@@ -43,7 +43,7 @@ namespace tarvello {
 
 namespace {
 
-const QString kPictureFilter = QStringLiteral(
+const char *const kPictureFilter = QT_TRANSLATE_NOOP("tarvello::frmFigure",
     "Bitmap (*.bmp)|*.bmp|Pictures (*.bmp *.png *.jpg *.jpeg *.gif)|*.bmp;*.png;*.jpg;*.jpeg;*.gif"
     "|All files (*.*)|*.*");
 
@@ -217,7 +217,7 @@ void frmFigure::report(const Failure &failure)
 
 void frmFigure::browseImage()
 {
-    const std::optional<QString> path = m_context.dialogs->openFile(this, kPictureFilter,
+    const std::optional<QString> path = m_context.dialogs->openFile(this, tr(kPictureFilter),
                                                                     m_context.picturesFolder);
     if (!path || path->isEmpty())
         return;
@@ -391,7 +391,7 @@ bool frmFigure::queryClose()
         return true;
     return askToSaveBeforeClose(*m_context.dialogs, this,
                                 boxTitleText(BoxTitle::WithVersion),
-                                QStringLiteral("Figure changes not saved!\r\nSave them now?"),
+                                tr("Figure changes not saved!\r\nSave them now?"),
                                 [this] { return saveFigure(); });
 }
 

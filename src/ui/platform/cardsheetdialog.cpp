@@ -19,17 +19,17 @@ CardSheetDialog::CardSheetDialog(const IDialogs::CardSheetQuestion &question, QW
     , m_question(question)
 {
     setObjectName(QStringLiteral("frmCardSheet"));
-    setWindowTitle(QStringLiteral("Print Cards"));
+    setWindowTitle(tr("Print Cards"));
     auto *layout = new QVBoxLayout(this);
     if (question.forArmy) {
-        m_perLine = new QRadioButton(QStringLiteral("One card per army &line"), this);
+        m_perLine = new QRadioButton(tr("One card per army &line"), this);
         m_perLine->setObjectName(QStringLiteral("optPerLine"));
-        m_perUnit = new QRadioButton(QStringLiteral("One card per &unit"), this);
+        m_perUnit = new QRadioButton(tr("One card per &unit"), this);
         m_perUnit->setObjectName(QStringLiteral("optPerUnit"));
-        m_perFigure = new QRadioButton(QStringLiteral("One card per &figure"), this);
+        m_perFigure = new QRadioButton(tr("One card per &figure"), this);
         m_perFigure->setObjectName(QStringLiteral("optPerFigure"));
         m_perFigure->setToolTip(
-            QStringLiteral("Lines whose figure is the same figure file share one card"));
+            tr("Lines whose figure is the same figure file share one card"));
         m_perLine->setChecked(true);
         layout->addWidget(m_perLine);
         layout->addWidget(m_perUnit);
@@ -37,9 +37,9 @@ CardSheetDialog::CardSheetDialog(const IDialogs::CardSheetQuestion &question, QW
         connect(m_perUnit, &QRadioButton::toggled, this, &CardSheetDialog::showCount);
         connect(m_perFigure, &QRadioButton::toggled, this, &CardSheetDialog::showCount);
         if (question.rosterPages > 0) {
-            m_roster = new QCheckBox(QStringLiteral("&Roster page first"), this);
+            m_roster = new QCheckBox(tr("&Roster page first"), this);
             m_roster->setObjectName(QStringLiteral("chkRoster"));
-            m_roster->setToolTip(QStringLiteral(
+            m_roster->setToolTip(tr(
                 "Pages listing each line (count, unit size, figure, type, points) with the "
                 "army's name, total and limit, before the cards"));
             layout->addWidget(m_roster);
@@ -52,7 +52,7 @@ CardSheetDialog::CardSheetDialog(const IDialogs::CardSheetQuestion &question, QW
         m_copies->setRange(1, kMaxSheetCopies);
         // A full sheet of the card is what one usually wants.
         m_copies->setValue(qMax(1, question.perPage));
-        form->addRow(QStringLiteral("&Copies:"), m_copies);
+        form->addRow(tr("&Copies:"), m_copies);
         layout->addLayout(form);
         connect(m_copies, &QSpinBox::valueChanged, this, &CardSheetDialog::showCount);
     }
@@ -61,9 +61,9 @@ CardSheetDialog::CardSheetDialog(const IDialogs::CardSheetQuestion &question, QW
     layout->addWidget(m_count);
 
     auto *buttons = new QDialogButtonBox(this);
-    QPushButton *print = buttons->addButton(QStringLiteral("&Print"), QDialogButtonBox::AcceptRole);
+    QPushButton *print = buttons->addButton(tr("&Print"), QDialogButtonBox::AcceptRole);
     print->setObjectName(QStringLiteral("btnPrint"));
-    QPushButton *preview = buttons->addButton(QStringLiteral("Pre&view"),
+    QPushButton *preview = buttons->addButton(tr("Pre&view"),
                                               QDialogButtonBox::AcceptRole);
     preview->setObjectName(QStringLiteral("btnPreview"));
     QPushButton *cancel = buttons->addButton(QDialogButtonBox::Cancel);
@@ -89,8 +89,8 @@ void CardSheetDialog::showCount()
     const bool roster = m_roster && m_roster->isChecked();
     if (roster) {
         text += m_question.rosterPages == 1
-                    ? QStringLiteral(", after 1 roster page")
-                    : QStringLiteral(", after %1 roster pages").arg(m_question.rosterPages);
+                    ? tr(", after 1 roster page")
+                    : tr(", after %1 roster pages").arg(m_question.rosterPages);
     }
     m_count->setText(text);
     const bool printable = (count > 0 && m_question.perPage > 0) || roster;

@@ -63,7 +63,7 @@ void frmMain::openRecent(const QString &path)
     m_recentFiles->remove(path);
     m_context.dialogs->message(
         this, boxTitleText(BoxTitle::Plain),
-        QStringLiteral("%1 no longer exists; it has been removed from the recent files.")
+        tr("%1 no longer exists; it has been removed from the recent files.")
             .arg(QDir::toNativeSeparators(path)),
         IDialogs::Buttons::Ok, IDialogs::Icon::Exclamation);
 }

@@ -48,7 +48,7 @@ bool frmEdit_Table::gridKeyDown(int key, Qt::KeyboardModifiers modifiers)
         if (key == Qt::Key_Insert)
             insertRow();
         else if (key == Qt::Key_Delete)
-            deleteRows("Delete Rows");
+            deleteRows(QT_TRANSLATE_NOOP("Core", "Delete Rows"));
     } catch (const std::exception &) {
         // A failure in the key handling ends it silently.
     }
@@ -89,7 +89,7 @@ void frmEdit_Table::Copy()
 void frmEdit_Table::Cut()
 {
     Copy();
-    deleteRows("Cut Rows");
+    deleteRows(QT_TRANSLATE_NOOP("Core", "Cut Rows"));
 }
 
 void frmEdit_Table::Paste()
@@ -160,8 +160,8 @@ bool frmEdit_Table::saveAsDialog()
         return false;
     if (!writeTo(*path))
         return false;
-    setWindowTitle(QStringLiteral("Resource Editor (..\\") + QFileInfo(*path).fileName()
-                   + QLatin1Char(')'));
+    setWindowTitle(tr("Resource Editor %1").arg(QStringLiteral("(..\\") + QFileInfo(*path).fileName()
+                                                 + QLatin1Char(')')));
     return true;
 }
 
@@ -196,7 +196,7 @@ bool frmEdit_Table::queryClose()
     if (!m_editor.Changed())
         return true;
     return askToSaveBeforeClose(*m_context.dialogs, this, boxTitleText(BoxTitle::Plain),
-                                QStringLiteral("Table not saved!\r\nSave table now?"),
+                                tr("Table not saved!\r\nSave table now?"),
                                 [this] { return saveTable(); });
 }
 
