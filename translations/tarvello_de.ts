@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Training Level</source>
-        <translation>Ausbildungsstufe</translation>
+        <translation>Ausbildung</translation>
     </message>
     <message>
         <source>Hit Factor</source>
@@ -699,6 +699,26 @@
         <source>Unit Card: %1</source>
         <translation>Einheitenkarte: %1</translation>
     </message>
+    <message>
+        <source>The card does not fit on this paper.</source>
+        <translation>Die Karte passt nicht auf dieses Papier.</translation>
+    </message>
+    <message>
+        <source>%1 card on %2 page</source>
+        <translation>%1 Karte auf %2 Seite</translation>
+    </message>
+    <message>
+        <source>%1 card on %2 pages</source>
+        <translation>%1 Karte auf %2 Seiten</translation>
+    </message>
+    <message>
+        <source>%1 cards on %2 page</source>
+        <translation>%1 Karten auf %2 Seite</translation>
+    </message>
+    <message>
+        <source>%1 cards on %2 pages</source>
+        <translation>%1 Karten auf %2 Seiten</translation>
+    </message>
 </context>
 <context>
     <name>frmArmy</name>
@@ -728,7 +748,7 @@
     </message>
     <message>
         <source>Directory to look for figures in</source>
-        <translation>Ordner, in dem nach Figuren gesucht wird</translation>
+        <translation>Figurenordner</translation>
     </message>
     <message>
         <source>Choose the folder of figure files and list its figures</source>

@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Training Level</source>
-        <translation>Niveau d&apos;entraînement</translation>
+        <translation>Entraînement</translation>
     </message>
     <message>
         <source>Hit Factor</source>
@@ -699,6 +699,26 @@
         <source>Unit Card: %1</source>
         <translation>Carte d&apos;unité : %1</translation>
     </message>
+    <message>
+        <source>The card does not fit on this paper.</source>
+        <translation>La carte ne tient pas sur ce papier.</translation>
+    </message>
+    <message>
+        <source>%1 card on %2 page</source>
+        <translation>%1 carte sur %2 page</translation>
+    </message>
+    <message>
+        <source>%1 card on %2 pages</source>
+        <translation>%1 carte sur %2 pages</translation>
+    </message>
+    <message>
+        <source>%1 cards on %2 page</source>
+        <translation>%1 cartes sur %2 page</translation>
+    </message>
+    <message>
+        <source>%1 cards on %2 pages</source>
+        <translation>%1 cartes sur %2 pages</translation>
+    </message>
 </context>
 <context>
     <name>frmArmy</name>
@@ -728,7 +748,7 @@
     </message>
     <message>
         <source>Directory to look for figures in</source>
-        <translation>Dossier où chercher les figurines</translation>
+        <translation>Dossier des figurines</translation>
     </message>
     <message>
         <source>Choose the folder of figure files and list its figures</source>

@@ -352,9 +352,6 @@ TEST(ProgramFolder, AUserFolderThatCannotBeMadeIsAFailure)
                                               + user.substr(0, user.size() - 9) + " is a file, not a folder.");
 }
 
-} // namespace
-} // namespace tarvello
-
 TEST(WindowLanguage, TheChoiceThenLanguageThenTheFirstLocaleVariableSet)
 {
     struct Case
@@ -383,3 +380,6 @@ TEST(WindowLanguage, TheChoiceThenLanguageThenTheFirstLocaleVariableSet)
     EXPECT_EQ(FillText("%2 before %1, 100%", {"a", "b"}), "b before a, 100%");
     EXPECT_EQ(FillText("Error in saving %1 !", {"x%2.tvf"}), "Error in saving x%2.tvf !");
 }
+
+} // namespace
+} // namespace tarvello

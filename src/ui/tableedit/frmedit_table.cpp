@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QStyle>
 
+#include <algorithm>
+
 namespace tarvello {
 
 namespace {
@@ -61,15 +63,17 @@ void frmEdit_Table::buildControls()
     btnSaveAs = new QPushButton(tr("Save &As"), this);
     btnSaveAs->setObjectName(QStringLiteral("btnSaveAs"));
 
-    // Grid above, the buttons in a row below it, at the design size.
+    // Grid above, the buttons in a row below it, at the design size; each
+    // button as wide as its caption needs (a translated one may be longer).
     const int margin = 4;
-    const QSize button = btnInsert->sizeHint().expandedTo(QSize(80, 0));
-    const int buttonTop = height() - margin - button.height();
+    const int buttonHeight = btnInsert->sizeHint().height();
+    const int buttonTop = height() - margin - buttonHeight;
     grdTable->setGeometry(0, 0, width(), buttonTop - margin);
     int left = margin;
     for (QPushButton *b : {btnInsert, btnSave, btnSaveAs}) {
-        b->setGeometry(left, buttonTop, button.width(), button.height());
-        left += button.width() + margin;
+        const int buttonWidth = std::max(80, b->sizeHint().width());
+        b->setGeometry(left, buttonTop, buttonWidth, buttonHeight);
+        left += buttonWidth + margin;
     }
 
     lmgEdit = new LayoutMgr(this);
