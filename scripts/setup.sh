@@ -3,12 +3,14 @@
 # (with --player, those of a player's own build).
 set -euo pipefail
 packages=(g++ clang libclang-rt-dev cmake ninja-build pkgconf qt6-base-dev qt6-base-dev-tools libgl-dev
-          libzip-dev libgtest-dev libgmock-dev libbenchmark-dev
+          libzip-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+          libgtest-dev libgmock-dev libbenchmark-dev
           fonts-liberation fonts-dejavu-core poppler-utils xvfb xauth imagemagick
           librsvg2-bin desktop-file-utils appstream dpkg-dev file python3)
 # --player: only what a player's build and install of the program need.
 if [ "${1:-}" = --player ]; then
     packages=(g++ cmake ninja-build pkgconf qt6-base-dev qt6-base-dev-tools libgl-dev libzip-dev
+              qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
               fonts-liberation fonts-dejavu-core shared-mime-info desktop-file-utils)
 fi
 missing=()

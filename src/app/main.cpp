@@ -7,6 +7,7 @@
 #include "platform/appcontext.h"
 #include "shell/frmmain.h"
 #include "shell/frmsplash.h"
+#include "shell/lookandlanguage.h"
 #include "shell/recentfilesmenu.h"
 #include "shell/startup.h"
 
@@ -46,6 +47,11 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tarvello"));
     QApplication::setDesktopFileName(QStringLiteral("org.tarvello.Tarvello"));
+    // The windows' words and look before the first window; numbers keep the
+    // locale's decimal mark whatever the language.
+    const QString settingsFile = RecentFilesMenu::defaultSettingsFile();
+    installTranslations(app, startLanguage(settingsFile), programTranslationsFolder());
+    applyAppearance(keptAppearance(settingsFile));
     QtDialogs dialogs;
     registerCardDialogs(dialogs);
     tarvello::RulesTables tables;
@@ -56,7 +62,7 @@ int main(int argc, char *argv[])
     if (!programFolder)
         return 1;
     context.programFolder = *programFolder;
-    checkSettingsFile(dialogs, RecentFilesMenu::defaultSettingsFile());
+    checkSettingsFile(dialogs, settingsFile);
     context.picturesFolder = QApplication::applicationDirPath() + QStringLiteral("/pictures");
     const std::unique_ptr<frmSplash> title = showTitleWindow();
     frmMain mainWindow(context);

@@ -1,11 +1,14 @@
 #include "platform/documentkinds.h"
 #include "platform/fileio.h"
+#include "platform/trtext.h"
 #include "shell/commandtable.h"
 #include "shell/programfolder.h"
 #include "shell/recentfiles.h"
+#include "shell/uilanguage.h"
 #include "shell/windowplacement.h"
 #include "testfolder.h"
 
+#include <array>
 #include <sys/stat.h>
 
 #include <gtest/gtest.h>
@@ -179,13 +182,21 @@ TEST_P(CommandRouting, ForwardsWhatTheWindowKindTakes)
         EXPECT_EQ(ItemEnabling(never, active), std::nullopt);
 }
 
+// Test names by window kind, in the order of the cases below.
+std::string RouteCaseName(const testing::TestParamInfo<RouteCase> &info)
+{
+    static const std::array<const char *, 5> kNames{"Figure", "Army", "UnitCard", "EditTable", "None"};
+    return kNames.at(info.index);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Forms, CommandRouting,
     testing::Values(RouteCase{WindowForm::Figure, "yyyyyynn", true, true},
                     RouteCase{WindowForm::Army, "yyyyyyyy", true, true},
                     RouteCase{WindowForm::UnitCard, "ynynyynn", false, true},
                     RouteCase{WindowForm::EditTable, "ynynynnn", false, false},
-                    RouteCase{std::nullopt, "nnnnnnnn", std::nullopt, false}));
+                    RouteCase{std::nullopt, "nnnnnnnn", std::nullopt, false}),
+    RouteCaseName);
 
 // Each command has one row, in a menu declared above it, under a name of its own.
 TEST(CommandTable, EachCommandOnceInADeclaredMenu)
@@ -356,6 +367,35 @@ TEST(ProgramFolder, AUserFolderThatCannotBeMadeIsAFailure)
     ASSERT_FALSE(result.ok());
     EXPECT_EQ(result.failure().Message(), "Error in preparing " + user + " !\r\n"
                                               + user.substr(0, user.size() - 9) + " is a file, not a folder.");
+}
+
+TEST(WindowLanguage, TheChoiceThenLanguageThenTheFirstLocaleVariableSet)
+{
+    struct Case
+    {
+        std::string_view chosen;
+        LanguageEnvironment environment;
+        std::string_view expected;
+    };
+    const Case cases[] = {
+        {"", {"de", "", "", "C"}, "de"},                      // LANGUAGE also when LANG=C
+        {"", {"es:fr_FR:de", "", "", "en_US.UTF-8"}, "fr"},   // the first the program has
+        {"", {"es", "", "", "de_DE.UTF-8"}, "de"},            // none of LANGUAGE: the locale
+        {"", {"", "", "fr_CA.UTF-8", "de_DE.UTF-8"}, "fr"},   // LC_MESSAGES before LANG
+        {"", {"", "C.UTF-8", "fr_FR", "de_DE"}, "en"},        // LC_ALL first
+        {"", {"", "", "", "es_ES.UTF-8"}, "en"},              // a language it lacks
+        {"", {"", "", "", ""}, "en"},
+        {"de", {"fr", "", "", "fr_FR"}, "de"},                // the player's choice
+        {"en", {"de", "", "", "de_DE"}, "en"},
+        {"xx", {"", "", "", "fr_FR@euro"}, "fr"},             // an unknown choice: the desktop's
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(WindowLanguage(c.chosen, c.environment), c.expected) << c.environment.language;
+    EXPECT_EQ(AppearanceNamed("Dark"), Appearance::Dark);
+    EXPECT_EQ(AppearanceNamed("Light"), Appearance::Light);
+    EXPECT_EQ(AppearanceNamed("dark?"), Appearance::System);
+    EXPECT_EQ(FillText("%2 before %1, 100%", {"a", "b"}), "b before a, 100%");
+    EXPECT_EQ(FillText("Error in saving %1 !", {"x%2.tvf"}), "Error in saving x%2.tvf !");
 }
 
 } // namespace

@@ -30,6 +30,7 @@ for f in $tables; do
 done
 for f in lib/tarvello/readme.txt lib/tarvello/installed.txt lib/tarvello/figures/knight_hero.tvf \
          lib/tarvello/figures/border_guard.tva lib/tarvello/pictures/hero.bmp \
+         lib/tarvello/translations/tarvello_de.qm lib/tarvello/translations/tarvello_fr.qm \
          share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
          share/mime/packages/tarvello.xml share/icons/hicolor/scalable/apps/tarvello.svg \
          share/icons/hicolor/48x48/apps/tarvello.png share/icons/hicolor/256x256/apps/tarvello.png \

@@ -9,11 +9,14 @@
 #include "figure/frmfigure.h"
 #include "rules/modloaddata.h"
 #include "shell/commandbar.h"
+#include "shell/lookandlanguage.h"
 #include "shell/recentfilesmenu.h"
 #include "shell/startup.h"
 #include "windowtest.h"
 
+#include <QApplication>
 #include <QCommandLinkButton>
+#include <QStyle>
 #include <QLabel>
 #include <QMenuBar>
 #include <QSignalSpy>
@@ -261,6 +264,34 @@ private slots:
         QCOMPARE(recent.files(), QStringList{kKnight});
         CommandBar bar({}, pipe);
         QVERIFY(!bar.isHidden());
+    }
+
+    // Help, Language keeps the choice for the next start and says so; the
+    // desktop's language counts again with System. Help, Appearance applies
+    // at once and is kept.
+    void languageAndAppearanceAreKeptInTheSettings()
+    {
+        const QString settings = m_context.settingsFile;
+        qputenv("LANGUAGE", "fr");
+        QCOMPARE(startLanguage(settings), QStringLiteral("fr"));
+        action("mnuHelp_Language_de")->trigger();
+        QCOMPARE(m_dialogs.count(Kind::Message), 1);
+        QVERIFY(m_dialogs.calls.last().text.contains(QStringLiteral("next start")));
+        QCOMPARE(startLanguage(settings), QStringLiteral("de"));
+        action("mnuHelp_Language_System")->trigger();
+        QCOMPARE(startLanguage(settings), QStringLiteral("fr"));
+        qunsetenv("LANGUAGE");
+
+        const QColor window = QApplication::palette().color(QPalette::Window);
+        action("mnuHelp_Appearance_Dark")->trigger();
+        QVERIFY(QApplication::palette().color(QPalette::Window).lightness() < 128);
+        QCOMPARE(QApplication::style()->name(), QStringLiteral("fusion"));
+        QCOMPARE(keptAppearance(settings), Appearance::Dark);
+        action("mnuHelp_Appearance_Light")->trigger();
+        QVERIFY(QApplication::palette().color(QPalette::Window).lightness() > 128);
+        action("mnuHelp_Appearance_System")->trigger();
+        QCOMPARE(QApplication::palette().color(QPalette::Window), window);
+        QCOMPARE(keptAppearance(settings), Appearance::System);
     }
 
     void toolbarButtonsAreTheMenusOwnActions()

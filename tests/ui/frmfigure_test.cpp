@@ -5,6 +5,7 @@
 #include "windowtest.h"
 
 #include "figure/costdeltadelegate.h"
+#include "shell/lookandlanguage.h"
 
 #include "figure/figurefile.h"
 #include "figure/figuremodel.h"
@@ -12,6 +13,8 @@
 
 #include <QBuffer>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMouseEvent>
@@ -607,6 +610,45 @@ private slots:
             if (!c.taken.isEmpty())
                 QCOMPARE(w->model().Image().Pixel(c.taken.width() / 2, c.taken.height() / 2), 0xFF0000u);
         }
+    }
+
+    // The windows' language changes words only: a figure made, saved and
+    // exported in German gives the very bytes it gives in English, while the
+    // window and its messages speak German. Runs last: it leaves German loaded.
+    void germanWindowsSaveAndExportTheSameBytes()
+    {
+        QByteArray saved[2];
+        QString exported[2];
+        for (int german = 0; german < 2; ++german) {
+            if (german)
+                QVERIFY(installTranslations(*QCoreApplication::instance(), QStringLiteral("de"),
+                                            programTranslationsFolder()));
+            auto w = newWindow();
+            QCOMPARE(Named<QGroupBox>(w.get(), "fraCalculatedFigureCost")->title(),
+                     german ? QStringLiteral("Berechnete Figurenkosten") : QStringLiteral("Calculated Figure Cost"));
+            type(w.get(), "txtFigureName", QStringLiteral("Grey"));
+            Choose(w.get(), "cboRace", 1);
+            add(w.get(), "lvwMeleeWeapons", 0, "btnAddMeleeWeapon");
+            type(w.get(), "txtAdjustHitFactor", QStringLiteral("2"));
+            const QString path = tempPath(german ? QStringLiteral("de.tvf") : QStringLiteral("en.tvf"));
+            m_dialogs.saveFileAnswers.enqueue(path);
+            w->Save();
+            saved[german] = ReadBytes(path);
+            m_dialogs.clearCalls();
+            w->Export();
+            exported[german] = QApplication::clipboard()->text();
+            QCOMPARE(m_dialogs.messageTexts().size(), 1);
+            QCOMPARE(m_dialogs.messageTexts().first().startsWith(QStringLiteral("Die Figurendaten")), german == 1);
+            m_dialogs.saveFileAnswers.enqueue(tempPath(QStringLiteral("no/such/folder/x.tvf")));
+            m_dialogs.clearCalls();
+            w->SaveAs();
+            QCOMPARE(m_dialogs.messageTexts().first().startsWith(QStringLiteral("Fehler beim Speichern von ")),
+                     german == 1);
+        }
+        QVERIFY(saved[0].contains("txtFigureName=Grey\r\n"));
+        QCOMPARE(saved[1], saved[0]);
+        QVERIFY(!exported[0].isEmpty());
+        QCOMPARE(exported[1], exported[0]);
     }
 };
 

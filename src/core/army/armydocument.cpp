@@ -2,6 +2,7 @@
 
 #include "figuresummary.h"
 #include "platform/fileio.h"
+#include "platform/messagetexts.h"
 #include "platform/numbers.h"
 #include "platform/runtimeerror.h"
 
@@ -98,7 +99,7 @@ Status ArmyDocument::Recalculate(ArmyTally &tally)
             ++line;
         });
     } catch (const RuntimeError &e) {
-        return Failure{"Error in calculating cost!",
+        return Failure{TV_TR("Core", "Error in calculating cost!"),
                        std::string(e.what()) + "\r\n" + UnitLinePlace(line + 1, m_units[line])};
     }
     m_total = std::to_string(tally.Total());
@@ -131,7 +132,7 @@ Status ArmyDocument::Write(const std::string &path) const
 {
     const Status written = WriteFileAtomically(path, FileText());
     if (!written)
-        return Failure{"Error in saving army " + path, written.failure().description,
+        return Failure{FillText(msg::kErrorSavingArmy, {path}), written.failure().description,
                        FailureKind::CannotWrite};
     return {};
 }

@@ -1,5 +1,7 @@
 #include "armymodel.h"
 
+#include "platform/messagetexts.h"
+
 #include "armyfile.h"
 #include "figuresummary.h"
 #include "platform/fileio.h"
@@ -44,7 +46,7 @@ void ArmyModel::SetArmyName(const std::string &text)
     m_document.SetName(text);
     if (!m_loading)
         m_changed = true;
-    Step("Edit Army Name", "txtArmyName");
+    Step(TV_TR("Core", "Edit Army Name"), "txtArmyName");
 }
 
 void ArmyModel::SetUnitDirectory(const std::string &text)
@@ -52,7 +54,7 @@ void ArmyModel::SetUnitDirectory(const std::string &text)
     m_document.SetUnitDirectory(text);
     if (!m_loading)
         m_changed = true;
-    Step("Edit Directory", "txtUnitDirectory");
+    Step(TV_TR("Core", "Edit Directory"), "txtUnitDirectory");
 }
 
 bool ArmyModel::SetPointsLimit(const std::string &text)
@@ -61,7 +63,7 @@ bool ArmyModel::SetPointsLimit(const std::string &text)
         return false;
     if (!m_loading)
         m_changed = true;
-    Step("Edit Points Limit", "txtPointsLimit");
+    Step(TV_TR("Core", "Edit Points Limit"), "txtPointsLimit");
     return true;
 }
 
@@ -85,7 +87,7 @@ Status ArmyModel::Browse(const std::string &folder)
     m_document.SetUnitDirectory(folder);
     if (!m_loading)
         m_changed = true;
-    Step("Change Directory");
+    Step(TV_TR("Core", "Change Directory"));
     return ScanFigures();
 }
 
@@ -103,7 +105,7 @@ Status ArmyModel::Add(int availableRow)
     }
     UnitsChanged();
     Status total = RecalcTotal();
-    Step("Add " + figure.fields[kFigureName]);
+    Step(FillText(msg::kStepAdd, {figure.fields[kFigureName]}));
     return total;
 }
 
@@ -127,7 +129,7 @@ Status ArmyModel::Remove()
 {
     if (m_selected < 0)
         return {};
-    std::string name = "Remove " + SelectedName();
+    std::string name = FillText(msg::kStepRemove, {SelectedName()});
     DeleteSelected();
     if (!Units().empty())
         (void)ShowSelectedUnit(0);
@@ -146,7 +148,7 @@ Status ArmyModel::ReplaceFigureCosts(const std::vector<std::string> &costs)
     UnitsChanged();
     m_changed = true;
     Status total = RecalcTotal();
-    Step("Update Army Costs");
+    Step(TV_TR("Core", "Update Army Costs"));
     return total;
 }
 
@@ -218,7 +220,7 @@ Status ArmyModel::SetUnitCount(const std::string &text)
     m_unitCount = text;
     if (m_selected < 0)
         return {};
-    const std::string name = "Change Count of " + SelectedName();
+    const std::string name = FillText(msg::kStepChangeCount, {SelectedName()});
     const int row = m_selected;
     Status total = CountReaction();
     Step(name, "Count " + std::to_string(row));
@@ -235,7 +237,7 @@ Status ArmyModel::SetUnitSize(const std::string &text)
     m_document.SetUnit(static_cast<std::size_t>(m_selected), std::move(unit));
     LineChanged(m_selected);
     Status total = RecalcTotal();
-    Step("Change Size of " + SelectedName(), "Size " + std::to_string(m_selected));
+    Step(FillText(msg::kStepChangeSize, {SelectedName()}), "Size " + std::to_string(m_selected));
     return total;
 }
 
@@ -279,7 +281,7 @@ Status ArmyModel::OpenFile(const std::string &path)
 {
     const LoadingScope loading(m_loading);
     m_fileName = path;
-    const Failure failed{"Error in loading " + path + " !", ""};
+    const Failure failed{FillText(msg::kErrorLoading, {path}), ""};
     const auto fail = [&failed](const std::string &description) {
         return Failure{failed.sentence, description};
     };
@@ -295,7 +297,7 @@ Status ArmyModel::OpenFile(const std::string &path)
     UnitsChanged();
     if (!error.empty())
         return fail(error);
-    m_caption = "Army: " + ArmyName();
+    m_caption = FillText(msg::kArmyCaption, {ArmyName()});
     if (const Status scanned = ScanFigures(); !scanned)
         return fail(scanned.failure().description);
     if (!Units().empty())
@@ -328,7 +330,7 @@ Status ArmyModel::ImportFromText(const ArmyFromText &army, const std::string &fo
             done = total;
     }
     m_changed = true;
-    Step("Import Army from Text");
+    Step(TV_TR("Core", "Import Army from Text"));
     return done;
 }
 

@@ -3,6 +3,7 @@
 #include "figuresummary.h"
 #include "platform/asciitext.h"
 #include "platform/fileio.h"
+#include "platform/messagetexts.h"
 
 #include <optional>
 #include <unordered_map>
@@ -192,9 +193,9 @@ public:
         if (!found)
             found = Lookup(m_folded, Folded(name));
         if (!found)
-            return {nullptr, "no figure of this name"};
+            return {nullptr, TV_TR("Core", "no figure of this name")};
         if (found->size() > 1)
-            return {nullptr, std::to_string(found->size()) + " figures of this name"};
+            return {nullptr, FillText(msg::kSeveralFigures, {std::to_string(found->size())})};
         return {&m_figures[found->front()], {}};
     }
 

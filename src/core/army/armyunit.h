@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/trtext.h"
+
 #include <array>
 #include <cstddef>
 #include <string>
@@ -15,15 +17,15 @@ inline constexpr std::size_t kUnitFields = 16;
 
 // Column headers of the available list, in field order.
 inline constexpr std::array<std::string_view, kSummaryFields> kSummaryHeaders = {
-    "Figure", "Race", "Type", "Cost", "Training Level", "Hit Factor", "Hit Points",
-    "Morale", "Move", "Command Skill", "Melee Weapon", "Missile Weapon", "Extra Items",
-    "Armor"};
+    TV_TR("Core", "Figure"), TV_TR("Core", "Race"), TV_TR("Core", "Type"), TV_TR("Core", "Cost"), TV_TR("Core", "Training Level"), TV_TR("Core", "Hit Factor"), TV_TR("Core", "Hit Points"),
+    TV_TR("Core", "Morale"), TV_TR("Core", "Move"), TV_TR("Core", "Command Skill"), TV_TR("Core", "Melee Weapon"), TV_TR("Core", "Missile Weapon"), TV_TR("Core", "Extra Items"),
+    TV_TR("Core", "Armor")};
 
 // Column headers of the unit list (also the army file's third line).
 inline constexpr std::array<std::string_view, kUnitFields> kUnitHeaders = {
-    "Unit(s)", "Unit Size", "Figure", "Race", "Type", "Cost", "Training Level",
-    "Hit Factor", "Hit Points", "Morale", "Move", "Command Skill", "Melee Weapon",
-    "Missile Weapon", "Extra Items", "Armor"};
+    TV_TR("Core", "Unit(s)"), TV_TR("Core", "Unit Size"), TV_TR("Core", "Figure"), TV_TR("Core", "Race"), TV_TR("Core", "Type"), TV_TR("Core", "Cost"), TV_TR("Core", "Training Level"),
+    TV_TR("Core", "Hit Factor"), TV_TR("Core", "Hit Points"), TV_TR("Core", "Morale"), TV_TR("Core", "Move"), TV_TR("Core", "Command Skill"), TV_TR("Core", "Melee Weapon"),
+    TV_TR("Core", "Missile Weapon"), TV_TR("Core", "Extra Items"), TV_TR("Core", "Armor")};
 
 // Field positions of a figure summary.
 enum SummaryField : std::size_t {

@@ -1,5 +1,7 @@
 #include "cardbuild.h"
 
+#include "platform/messagetexts.h"
+
 #include "cardlayout.h"
 #include "cardsource.h"
 
@@ -17,7 +19,7 @@ namespace tarvello {
 
 namespace {
 
-constexpr const char *kSentence = "The unit card cannot be opened!";
+constexpr const char *kSentence = TV_TR("Core", "The unit card cannot be opened!");
 constexpr int kBattleMage = static_cast<int>(FigureType::BattleMage);
 
 // A refusal to build the card, carrying its description.

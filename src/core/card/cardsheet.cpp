@@ -1,5 +1,7 @@
 #include "cardsheet.h"
 
+#include "platform/messagetexts.h"
+
 #include <algorithm>
 
 namespace tarvello {
@@ -123,10 +125,11 @@ std::int64_t SheetPageCount(std::int64_t cards, int perPage)
 std::string SheetCountText(std::int64_t cards, int perPage)
 {
     if (perPage <= 0)
-        return "The card does not fit on this paper.";
+        return TV_TR("Core", "The card does not fit on this paper.");
     const std::int64_t pages = SheetPageCount(cards, perPage);
-    return std::to_string(cards) + (cards == 1 ? " card on " : " cards on ")
-           + std::to_string(pages) + (pages == 1 ? " page" : " pages");
+    const std::string_view pattern = cards == 1 ? (pages == 1 ? msg::kCardOnPage : msg::kCardOnPages)
+                                                : (pages == 1 ? msg::kCardsOnPage : msg::kCardsOnPages);
+    return FillText(pattern, {std::to_string(cards), std::to_string(pages)});
 }
 
 std::string SheetJobLimitNotice(std::int64_t cards, int perPage)

@@ -1,5 +1,7 @@
 #include "unitcardmodel.h"
 
+#include "platform/messagetexts.h"
+
 #include "platform/fileio.h"
 #include "platform/numbers.h"
 #include "platform/profiledocument.h"
@@ -41,12 +43,12 @@ std::optional<ProfileDocument> LoadForChange(const std::string &path, std::strin
 std::string FontStepName(FontRoleId role)
 {
     switch (role) {
-    case FontRoleId::Heading: return "Change Heading Font";
-    case FontRoleId::Data: return "Change Data Font";
-    case FontRoleId::Attack: return "Change Attack Font";
-    case FontRoleId::AttackRoll: return "Change Attack Roll Font";
+    case FontRoleId::Heading: return TV_TR("Core", "Change Heading Font");
+    case FontRoleId::Data: return TV_TR("Core", "Change Data Font");
+    case FontRoleId::Attack: return TV_TR("Core", "Change Attack Font");
+    case FontRoleId::AttackRoll: return TV_TR("Core", "Change Attack Roll Font");
     }
-    return "Change Font";
+    return TV_TR("Core", "Change Font");
 }
 
 } // namespace
@@ -97,28 +99,28 @@ void UnitCardModel::Grow()
 {
     m_image = Grown(m_image);
     m_layoutChanged = true;
-    Step("Enlarge Picture");
+    Step(TV_TR("Core", "Enlarge Picture"));
 }
 
 void UnitCardModel::Shrink()
 {
     m_image = Shrunk(m_image);
     m_layoutChanged = true;
-    Step("Reduce Picture");
+    Step(TV_TR("Core", "Reduce Picture"));
 }
 
 void UnitCardModel::SetLeft(int left)
 {
     m_image.Left = left;
     m_layoutChanged = true;
-    Step("Move Picture", "left");
+    Step(TV_TR("Core", "Move Picture"), "left");
 }
 
 void UnitCardModel::SetTop(int top)
 {
     m_image.Top = top;
     m_layoutChanged = true;
-    Step("Move Picture", "top");
+    Step(TV_TR("Core", "Move Picture"), "top");
 }
 
 void UnitCardModel::MovePicture(int left, int top, const std::string &mergeKey)
@@ -126,7 +128,7 @@ void UnitCardModel::MovePicture(int left, int top, const std::string &mergeKey)
     m_image.Left = left;
     m_image.Top = top;
     m_layoutChanged = true;
-    Step("Move Picture", mergeKey);
+    Step(TV_TR("Core", "Move Picture"), mergeKey);
 }
 
 void UnitCardModel::SetStyleValue(const StyleKey &key, const std::string &value)
@@ -143,7 +145,7 @@ void UnitCardModel::SetStyleValue(const StyleKey &key, const std::string &value)
     // is one.
     const bool typed = key.kind == StyleKey::Name || key.kind == StyleKey::Size;
     if (key.kind == StyleKey::SaveIntoLayout)
-        Step("Change Style");
+        Step(TV_TR("Core", "Change Style"));
     else
         Step(FontStepName(key.role), typed ? key.name : std::string());
 }
@@ -155,7 +157,7 @@ Result<CardFontChoice> UnitCardModel::FontPreset(FontRoleId id) const
     if (!size)
         size = LocaleNumber(role.Size, ',');
     if (!size)
-        return Failure{"Error in changing style!", errtext::kTypeMismatch};
+        return Failure{TV_TR("Core", "Error in changing style!"), errtext::kTypeMismatch};
     return CardFontChoice{role.Name, *size, role.Bold != 0, role.Italic != 0};
 }
 
@@ -174,7 +176,7 @@ void UnitCardModel::ApplyFont(FontRoleId id, const CardFontChoice &chosen, char 
 
 Status UnitCardModel::SaveStyle(const std::string &path)
 {
-    const std::string sentence = "Error in saving style " + path + " !";
+    const std::string sentence = FillText(msg::kErrorSavingStyle, {path});
     std::string error;
     std::optional<ProfileDocument> doc = LoadForChange(path, error);
     if (!doc)
@@ -192,11 +194,11 @@ Result<std::string> UnitCardModel::LoadStyle(const std::string &path)
 {
     ProfileDocument doc;
     if (const Status loaded = doc.Load(path); !loaded)
-        return Failure{"Error in loading style " + path + " !", loaded.failure().description};
+        return Failure{FillText(msg::kErrorLoadingStyle, {path}), loaded.failure().description};
     m_style = ReadStyleFile(doc, m_defaultFont);
     std::string notice = doc.HasSection(kStyleSection) ? UndrawableSizesNotice(m_style)
                                                        : NoStyleNotice(path);
-    Step("Load Style");
+    Step(TV_TR("Core", "Load Style"));
     return notice;
 }
 
@@ -205,8 +207,8 @@ LayoutSaveResult UnitCardModel::SaveLayout()
     const std::string &path = m_figure.UnitFile;
     if (path.empty())
         return {LayoutSaveResult::FigureNotSaved,
-                "Unit must be saved first in order to save layout data!"};
-    const std::string sentence = "Error in saving " + path + " !";
+                TV_TR("Core", "Unit must be saved first in order to save layout data!")};
+    const std::string sentence = FillText(msg::kErrorSaving, {path});
     std::string error;
     std::optional<ProfileDocument> doc = LoadForChange(path, error);
     if (!doc)
@@ -248,7 +250,7 @@ CardScene UnitCardModel::Scene(int creditWidth, int creditHeight) const
 
 const char *DesignCaption(bool designShown)
 {
-    return designShown ? "Hide Design" : "Show Design";
+    return designShown ? TV_TR("Core", "Hide Design") : TV_TR("Core", "Show Design");
 }
 
 DesignToggle ToggleDesign(bool designShown, bool maximised)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/messagetexts.h"
+
 #include "cardlayout.h"
 #include "cardstyle.h"
 #include "carddraw.h"
@@ -72,7 +74,7 @@ public:
     bool StyleChanged() const { return m_styleChanged; }
     bool LayoutChanged() const { return m_layoutChanged; }
     // "Unit Card: " followed by the figure's name.
-    std::string Caption() const { return "Unit Card: " + m_figure.Name; }
+    std::string Caption() const { return FillText(msg::kCardCaption, {m_figure.Name}); }
     // Name + ".tvs", proposed by the style file dialogs.
     std::string ProposedStyleFileName() const
     {

@@ -1,5 +1,7 @@
 #include "costcalculation.h"
 
+#include "platform/messagetexts.h"
+
 #include "figurerecord.h"
 #include "figurerules.h"
 #include "figureseries.h"
@@ -255,7 +257,7 @@ Status CalculateCost(FigureRecord &figure, const RulesTables &tables, CostTerms 
     try {
         Calculation(figure, tables, terms).Run();
     } catch (const std::exception &e) {
-        return Failure{"Error in calculating cost!", e.what()};
+        return Failure{TV_TR("Core", "Error in calculating cost!"), e.what()};
     }
     return {};
 }

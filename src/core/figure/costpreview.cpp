@@ -1,5 +1,7 @@
 #include "costpreview.h"
 
+#include "platform/messagetexts.h"
+
 #include "costcalculation.h"
 #include "platform/numbers.h"
 #include "platform/runtimeerror.h"
@@ -35,7 +37,7 @@ Result<double> FinalCostOf(const FigureRecord &record, char mark)
 {
     if (const std::optional<double> cost = LocaleNumber(record.txtFinalCost, mark))
         return *cost;
-    return Failure{"Error in calculating cost!", errtext::kTypeMismatch};
+    return Failure{TV_TR("Core", "Error in calculating cost!"), errtext::kTypeMismatch};
 }
 
 } // namespace

@@ -1,4 +1,6 @@
 #include "figurefile.h"
+
+#include "platform/messagetexts.h"
 #include "figurekeys.h"
 
 #include "platform/asciitext.h"
@@ -158,7 +160,7 @@ FigureFileText MakeFigureFileText(ProfileDocument &doc, const FigureRecord &reco
         AppendImageText(text, picture);
     } catch (const std::exception &e) {
         text.resize(figureSize);
-        file.image = Failure{"Error saving image!", e.what()};
+        file.image = Failure{TV_TR("Core", "Error saving image!"), e.what()};
     }
     return file;
 }

@@ -1,4 +1,6 @@
 #include "figuremodel.h"
+
+#include "platform/messagetexts.h"
 #include "figurekeys.h"
 
 #include "costcalculation.h"
@@ -128,7 +130,7 @@ Status FigureModel::Choose(ChoiceList FigureRecord::*list, int i)
     Status calculated = CalculateCost();
     if (list == &FigureRecord::cboFigureType)
         SwitchTrainingCaptions();
-    Step("Choose " + choice.Text());
+    Step(FillText(msg::kStepChoose, {choice.Text()}));
     return calculated;
 }
 
@@ -146,7 +148,7 @@ Status FigureModel::SetUseOptionalMovement(bool on)
 {
     m_record.chkUseOptionalMovement = on ? 1 : 0;
     Status calculated = CalculateCost();
-    Step(on ? "Check Movement Cost" : "Clear Movement Cost");
+    Step(on ? TV_TR("Core", "Check Movement Cost") : TV_TR("Core", "Clear Movement Cost"));
     return calculated;
 }
 
@@ -154,7 +156,7 @@ Status FigureModel::SetOptionalRangeCost(bool on)
 {
     m_record.chkOptionalRangeCost = on ? 1 : 0;
     Status calculated = CalculateCost();
-    Step(on ? "Check Range Cost" : "Clear Range Cost");
+    Step(on ? TV_TR("Core", "Check Range Cost") : TV_TR("Core", "Clear Range Cost"));
     return calculated;
 }
 
@@ -165,7 +167,7 @@ Status FigureModel::SetAdjustHitFactor(std::string_view text)
     m_record.txtAdjustHitFactor =
         typing || IsNumeric(text, m_tables.DecimalMark()) ? std::string(text) : "0";
     Status calculated = CalculateCost();
-    Step("Edit Adjust Hit Factor", "txtAdjustHitFactor");
+    Step(TV_TR("Core", "Edit Adjust Hit Factor"), "txtAdjustHitFactor");
     return calculated;
 }
 
@@ -180,7 +182,7 @@ Status FigureModel::SetHitPoints(std::string_view text)
 {
     m_record.txtHitPoints = LeadingNumber(text) == 0 ? "1" : std::string(text);
     Status calculated = CalculateCost();
-    Step("Edit Hit Points", "txtHitPoints");
+    Step(TV_TR("Core", "Edit Hit Points"), "txtHitPoints");
     return calculated;
 }
 
@@ -188,14 +190,14 @@ void FigureModel::SetFigureName(std::string_view text)
 {
     m_record.txtFigureName = text;
     MarkChanged();
-    Step("Edit Figure Name", "txtFigureName");
+    Step(TV_TR("Core", "Edit Figure Name"), "txtFigureName");
 }
 
 void FigureModel::SetImageFile(std::string_view text)
 {
     m_record.txtImageFile = text;
     MarkChanged();
-    Step("Edit Image File", "txtImageFile");
+    Step(TV_TR("Core", "Edit Image File"), "txtImageFile");
 }
 
 Status FigureModel::Add(FigureSeries series, int availableRow)
@@ -206,7 +208,7 @@ Status FigureModel::Add(FigureSeries series, int availableRow)
     SelectedRows(m_record, series)
         .push_back(SelectedFromAvailable(series, available[static_cast<std::size_t>(availableRow)]));
     Status calculated = CalculateCost();
-    Step("Add " + Cell(SelectedRows(m_record, series).back(), series, SeriesColumn::Name));
+    Step(FillText(msg::kStepAdd, {Cell(SelectedRows(m_record, series).back(), series, SeriesColumn::Name)}));
     return calculated;
 }
 
@@ -215,8 +217,8 @@ Status FigureModel::Remove(FigureSeries series, int selectedRow)
     std::vector<ListRow> &rows = SelectedRows(m_record, series);
     if (!ValidRow(rows, selectedRow))
         return {};
-    std::string name = "Remove " + Cell(rows[static_cast<std::size_t>(selectedRow)], series,
-                                        SeriesColumn::Name);
+    std::string name = FillText(msg::kStepRemove, {Cell(rows[static_cast<std::size_t>(selectedRow)], series,
+                                                          SeriesColumn::Name)});
     rows.erase(rows.begin() + selectedRow);
     Status calculated = CalculateCost();
     Step(std::move(name));
@@ -248,7 +250,7 @@ Status FigureModel::SetShots(int selectedRow, int value)
         row.resize(shots + 1);
     row[shots] = m_record.txtLimitedShots;
     Status calculated = CalculateCost();
-    Step("Set Shots of " + Cell(row, FigureSeries::Missile, SeriesColumn::Name),
+    Step(FillText(msg::kStepSetShots, {Cell(row, FigureSeries::Missile, SeriesColumn::Name)}),
          "Shots " + std::to_string(selectedRow));
     return calculated;
 }
@@ -258,7 +260,7 @@ void FigureModel::SetPicture(Picture picture)
     m_picture = std::make_shared<const Picture>(std::move(picture));
     m_unread.reset();
     ++m_pictureRevision;
-    Step("Change Picture", "Picture");
+    Step(TV_TR("Core", "Change Picture"), "Picture");
 }
 
 Status FigureModel::SaveTo(const std::string &path)
@@ -295,7 +297,7 @@ Status FigureModel::SaveTo(const std::string &path)
     m_history.MarkSaved();
     // A figure, once in its file, is named as it would be when opened from
     // there: after every save, by the name it was saved with.
-    m_caption = "Figure: " + m_record.txtFigureName;
+    m_caption = FillText(msg::kFigureCaption, {m_record.txtFigureName});
     return {};
 }
 
@@ -328,7 +330,7 @@ void FigureModel::ReadFigureSection(const ProfileDocument &doc, std::vector<Fail
             const int position = (m_record.*field.choice).Find(value);
             if (position < 0)
                 notices.push_back(
-                    {"The item " + value + " does not exist in current resourcefiles!", "",
+                    {FillText(msg::kMissingItem, {value}), "",
                      FailureKind::MissingChoice});
             else
                 calculated(Choose(field.choice, position));
@@ -356,9 +358,7 @@ void FigureModel::ReadStoredPicture(const ProfileDocument &doc, std::vector<Fail
         m_picture = std::make_shared<const Picture>();
         m_unread = std::make_shared<const UnreadPicture>(
             UnreadPicture{PictureSectionsText(doc), e.what()});
-        notices.push_back({"The picture of " + m_fileName
-                               + " cannot be read; the figure opens without it, and saving "
-                                 "keeps the stored picture until another one is chosen.",
+        notices.push_back({FillText(msg::kUnreadablePicture, {m_fileName}),
                            e.what(), FailureKind::Other});
     }
 }
@@ -370,7 +370,7 @@ std::vector<Failure> FigureModel::OpenContent(const std::string &path, std::stri
     // Another kind of file holds no figure to fill the editor with: the
     // editor stays as it was and is not bound to that file.
     if (!doc.HasSection(figurekeys::kFigureSection))
-        return {Failure{LoadingSentence(path), "Not a figure file", FailureKind::NotThisFormat}};
+        return {Failure{LoadingSentence(path), TV_TR("Core", "Not a figure file"), FailureKind::NotThisFormat}};
     m_loading = true;
     m_fileName = path;
     m_unread.reset();
@@ -382,7 +382,7 @@ std::vector<Failure> FigureModel::OpenContent(const std::string &path, std::stri
             for (ListRow &row : rows)
                 target.push_back(std::move(row));
         }
-        m_caption = "Figure: " + m_record.txtFigureName;
+        m_caption = FillText(msg::kFigureCaption, {m_record.txtFigureName});
         if (Status calculated = CalculateCost();
             !calculated
             && std::find(notices.begin(), notices.end(), calculated.failure()) == notices.end())

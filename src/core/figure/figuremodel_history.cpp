@@ -1,4 +1,6 @@
 // The figure editor's undo and redo: every user change is recorded as a
+
+#include "platform/trtext.h"
 // snapshot after it; undoing restores the one before and recalculates.
 #include "figuremodel.h"
 
@@ -17,7 +19,7 @@ void FigureModel::ChoosePicture(std::string_view imageFile, Picture picture)
     m_picture = std::make_shared<const Picture>(std::move(picture));
     m_unread.reset();
     ++m_pictureRevision;
-    Step("Change Picture");
+    Step(TV_TR("Core", "Change Picture"));
 }
 
 // The derived fields are recalculated from the restored inputs with the

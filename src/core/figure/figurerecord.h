@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/trtext.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -41,8 +43,8 @@ inline constexpr std::array<const char *, 3> kTrainingCaptions = {"Green", "Line
 inline constexpr std::array<const char *, 3> kVehicleCaptions = {"Poor", "Good", "Excellent"};
 inline constexpr std::array<const char *, 3> kMageCaptions = {"Apprentice", "Journeyman", "Master"};
 // The label beside the training list.
-inline constexpr const char *kTrainingLevelLabel = "Training Level";
-inline constexpr const char *kTargetingSystemLabel = "Targeting System";
+inline constexpr const char *kTrainingLevelLabel = TV_TR("Core", "Training Level");
+inline constexpr const char *kTargetingSystemLabel = TV_TR("Core", "Targeting System");
 
 // Every field of one figure. A new record holds the initial texts; the choice
 // lists are empty until the editor fills them from the rules tables.

@@ -2,6 +2,7 @@
 
 #include "figure/figurerecord.h"
 #include "platform/failure.h"
+#include "platform/trtext.h"
 
 #include <string>
 #include <vector>
@@ -55,10 +56,11 @@ struct FigureRecord;
 FigureReportData FigureReportFrom(const FigureRecord &shown);
 
 // The sentence of a failed figure report print.
-inline constexpr const char *kFigurePrintFailure = "Error in printing Unit Card!";
+inline constexpr const char *kFigurePrintFailure = TV_TR("Core", "Error in printing Unit Card!");
 // The sentence of a failed export and the notice of a successful one.
-inline constexpr const char *kFigureExportFailure = "Error in exporting figure data!";
-inline constexpr const char *kFigureExportNotice = "Figure data has been exported to the clipboard.";
+inline constexpr const char *kFigureExportFailure = TV_TR("Core", "Error in exporting figure data!");
+inline constexpr const char *kFigureExportNotice =
+    TV_TR("Core", "Figure data has been exported to the clipboard.");
 
 // The shots cell of a missile row: the text when its leading number is above
 // 0 and not 20 (the unlimited value), otherwise empty.

@@ -1,5 +1,6 @@
 #include "figureseries.h"
 
+#include "platform/trtext.h"
 #include "rules/rulestables.h"
 
 #include <string>
@@ -20,20 +21,20 @@ constexpr SeriesColumnSpec Number(SeriesColumn id, const char *header)
     return {id, header, header, ColumnKind::Integer, ColumnAlign::Right};
 }
 
-constexpr SeriesColumnSpec kMelee[] = {Text(Name, "Weapon", "Name"), Number(MaxDamage, "Max Damage"),
-                                       Text(Notes, "Notes", "Notes")};
+constexpr SeriesColumnSpec kMelee[] = {Text(Name, TV_TR("Core", "Weapon"), "Name"), Number(MaxDamage, TV_TR("Core", "Max Damage")),
+                                       Text(Notes, TV_TR("Core", "Notes"), "Notes")};
 constexpr SeriesColumnSpec kMissile[] = {
-    Text(Name, "Weapon", "Name"), Number(MaxDamage, "Max Damage"),
-    Number(AttackRadius, "Attack Radius"), Number(ShortRange, "Short"), Number(LongRange, "Long"),
-    Number(Shots, "Shots"), Text(Notes, "Notes", "Notes")};
+    Text(Name, TV_TR("Core", "Weapon"), "Name"), Number(MaxDamage, TV_TR("Core", "Max Damage")),
+    Number(AttackRadius, TV_TR("Core", "Attack Radius")), Number(ShortRange, TV_TR("Core", "Short")), Number(LongRange, TV_TR("Core", "Long")),
+    Number(Shots, TV_TR("Core", "Shots")), Text(Notes, TV_TR("Core", "Notes"), "Notes")};
 constexpr SeriesColumnSpec kMissileAvailable[] = {
-    Text(Name, "Weapon", "Name"), Number(MaxDamage, "Max Damage"),
-    Number(AttackRadius, "Attack Radius"), Number(ShortRange, "Short"), Number(LongRange, "Long"),
-    Text(Notes, "Notes", "Notes")};
+    Text(Name, TV_TR("Core", "Weapon"), "Name"), Number(MaxDamage, TV_TR("Core", "Max Damage")),
+    Number(AttackRadius, TV_TR("Core", "Attack Radius")), Number(ShortRange, TV_TR("Core", "Short")), Number(LongRange, TV_TR("Core", "Long")),
+    Text(Notes, TV_TR("Core", "Notes"), "Notes")};
 constexpr SeriesColumnSpec kItems[] = {
-    Text(Name, "Item", "Name"), Number(Cost, "Cost"), Number(MaxDamage, "Max Damage"),
-    Number(AttackRadius, "Attack Radius"), Number(ShortRange, "Short"), Number(LongRange, "Long"),
-    Text(Notes, "Notes", "Notes")};
+    Text(Name, TV_TR("Core", "Item"), "Name"), Number(Cost, TV_TR("Core", "Cost")), Number(MaxDamage, TV_TR("Core", "Max Damage")),
+    Number(AttackRadius, TV_TR("Core", "Attack Radius")), Number(ShortRange, TV_TR("Core", "Short")), Number(LongRange, TV_TR("Core", "Long")),
+    Text(Notes, TV_TR("Core", "Notes"), "Notes")};
 
 const SeriesSchema kSchemas[] = {
     {"MeleeWeapon", kMelee, kMelee, &FigureRecord::lvwMeleeWeaponsSelected,

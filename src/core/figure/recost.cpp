@@ -1,4 +1,6 @@
 #include "recost.h"
+
+#include "platform/messagetexts.h"
 #include "figurekeys.h"
 
 #include "costcalculation.h"
@@ -185,7 +187,7 @@ std::string StaleCostHint(std::string_view content, const std::string &now)
 
 std::string StaleCostText(const std::string &stored, const std::string &now)
 {
-    return "Stored cost " + stored + ", now " + now + " after table changes";
+    return FillText(msg::kStaleCost, {stored, now});
 }
 
 } // namespace tarvello

@@ -1,5 +1,7 @@
 #include "fileio.h"
 
+#include "platform/messagetexts.h"
+
 #include "runtimeerror.h"
 
 #include <atomic>
@@ -107,12 +109,12 @@ Failure ReadFailure(const std::string &sentence, const std::string &path)
 
 std::string LoadingSentence(const std::string &path)
 {
-    return "Error in loading " + path + " !";
+    return FillText(msg::kErrorLoading, {path});
 }
 
 std::string SavingSentence(const std::string &path)
 {
-    return "Error in saving " + path + " !";
+    return FillText(msg::kErrorSaving, {path});
 }
 
 namespace {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/trtext.h"
+
 #include <stdexcept>
 #include <string>
 
@@ -15,15 +17,15 @@ public:
 
 // The descriptions used for the usual failures.
 namespace errtext {
-inline constexpr const char *kOverflow = "Overflow";
-inline constexpr const char *kTypeMismatch = "Type mismatch";
-inline constexpr const char *kSubscriptOutOfRange = "Subscript out of range";
-inline constexpr const char *kFileNotFound = "File not found";
-inline constexpr const char *kPathFileAccess = "Path/File access error";
-inline constexpr const char *kDivisionByZero = "Division by zero";
-inline constexpr const char *kDiskFull = "Disk full or write error";
-inline constexpr const char *kNameTooLong = "File name too long for the file system";
-inline constexpr const char *kInvalidCall = "Invalid procedure call or argument";
+inline constexpr const char *kOverflow = TV_TR("Core", "Overflow");
+inline constexpr const char *kTypeMismatch = TV_TR("Core", "Type mismatch");
+inline constexpr const char *kSubscriptOutOfRange = TV_TR("Core", "Subscript out of range");
+inline constexpr const char *kFileNotFound = TV_TR("Core", "File not found");
+inline constexpr const char *kPathFileAccess = TV_TR("Core", "Path/File access error");
+inline constexpr const char *kDivisionByZero = TV_TR("Core", "Division by zero");
+inline constexpr const char *kDiskFull = TV_TR("Core", "Disk full or write error");
+inline constexpr const char *kNameTooLong = TV_TR("Core", "File name too long for the file system");
+inline constexpr const char *kInvalidCall = TV_TR("Core", "Invalid procedure call or argument");
 } // namespace errtext
 
 } // namespace tarvello

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/trtext.h"
+
 #include "rulestables.h"
 
 #include <array>
@@ -97,35 +99,35 @@ inline constexpr TableColumn kAttackRolls[] = {
 
 // The tables in loading order (the order of TableId).
 inline constexpr std::array<TableInfo, 11> kTableCatalogue = {{
-    {TableId::ArmorTypes, "armortypes.skv", "Error in reading armortype data!", "&Armor Types",
+    {TableId::ArmorTypes, "armortypes.skv", TV_TR("Core", "Error in reading armortype data!"), TV_TR("Core", "&Armor Types"),
      "mnuResources_ArmorTypes", 2, &RulesTables::ArmorTypes, tablecolumns::kArmorTypes},
-    {TableId::Races, "races.skv", "Error in reading race data!", "&Races", "mnuResources_Races",
+    {TableId::Races, "races.skv", TV_TR("Core", "Error in reading race data!"), TV_TR("Core", "&Races"), "mnuResources_Races",
      3, &RulesTables::Races, tablecolumns::kRaces},
-    {TableId::DefenseFactors, "defensefactor.skv", "Error in reading defense factor data!",
-     "Defense Factor", "mnuResources_DefenseFactor", 7, &RulesTables::DefenseFactors,
+    {TableId::DefenseFactors, "defensefactor.skv", TV_TR("Core", "Error in reading defense factor data!"),
+     TV_TR("Core", "Defense Factor"), "mnuResources_DefenseFactor", 7, &RulesTables::DefenseFactors,
      tablecolumns::kDefenseFactors},
-    {TableId::Moves, "move.skv", "Error in reading move data!", "M&ovement Types",
+    {TableId::Moves, "move.skv", TV_TR("Core", "Error in reading move data!"), TV_TR("Core", "M&ovement Types"),
      "mnuResources_Moves", 4, &RulesTables::Moves, tablecolumns::kMoves},
-    {TableId::MeleeWeapons, "meleeweapons.skv", "Error in reading melee weapons data!",
-     "M&elee Weapons", "mnuResources_MeleeWeapons", 0, &RulesTables::MeleeWeapons,
+    {TableId::MeleeWeapons, "meleeweapons.skv", TV_TR("Core", "Error in reading melee weapons data!"),
+     TV_TR("Core", "M&elee Weapons"), "mnuResources_MeleeWeapons", 0, &RulesTables::MeleeWeapons,
      tablecolumns::kMeleeWeapons},
-    {TableId::MissileWeapons, "missileweapons.skv", "Error in reading missile weapons data!",
-     "M&issile Weapons", "mnuResources_MissileWeapons", 1, &RulesTables::MissileWeapons,
+    {TableId::MissileWeapons, "missileweapons.skv", TV_TR("Core", "Error in reading missile weapons data!"),
+     TV_TR("Core", "M&issile Weapons"), "mnuResources_MissileWeapons", 1, &RulesTables::MissileWeapons,
      tablecolumns::kMissileWeapons},
-    {TableId::ExtraItems, "extraitems.skv", "Error in reading extra items data!", "E&xtra Items",
+    {TableId::ExtraItems, "extraitems.skv", TV_TR("Core", "Error in reading extra items data!"), TV_TR("Core", "E&xtra Items"),
      "mnuResources_ExtraItems", 5, &RulesTables::ExtraItems, tablecolumns::kExtraItems},
-    {TableId::CommandSkills, "commandskill.skv", "Error in reading command skill data!",
-     "Command Skill", "mnuResources_CommandSkill", 6, &RulesTables::CommandSkills,
+    {TableId::CommandSkills, "commandskill.skv", TV_TR("Core", "Error in reading command skill data!"),
+     TV_TR("Core", "Command Skill"), "mnuResources_CommandSkill", 6, &RulesTables::CommandSkills,
      tablecolumns::kCommandSkills},
     {TableId::GreenAttackRolls, "greenattackroll.skv",
-     "Error in reading green atttack roll data!", "Green Attack Roll",
+     TV_TR("Core", "Error in reading green atttack roll data!"), TV_TR("Core", "Green Attack Roll"),
      "mnuResources_GreenAttackRoll", 8, &RulesTables::GreenAttackRolls,
      tablecolumns::kAttackRolls},
-    {TableId::LineAttackRolls, "lineattackroll.skv", "Error in reading line atttack roll data!",
-     "Line Attack Roll", "mnuResources_LineAttackRoll", 9, &RulesTables::LineAttackRolls,
+    {TableId::LineAttackRolls, "lineattackroll.skv", TV_TR("Core", "Error in reading line atttack roll data!"),
+     TV_TR("Core", "Line Attack Roll"), "mnuResources_LineAttackRoll", 9, &RulesTables::LineAttackRolls,
      tablecolumns::kAttackRolls},
     {TableId::EliteAttackRolls, "eliteattackroll.skv",
-     "Error in reading elite atttack roll data!", "Elite Attack Roll",
+     TV_TR("Core", "Error in reading elite atttack roll data!"), TV_TR("Core", "Elite Attack Roll"),
      "mnuResources_EliteAttackRoll", 10, &RulesTables::EliteAttackRolls,
      tablecolumns::kAttackRolls},
 }};

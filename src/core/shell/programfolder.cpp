@@ -1,5 +1,7 @@
 #include "programfolder.h"
 
+#include "platform/messagetexts.h"
+
 #include "army/armyfile.h"
 #include "army/figuresummary.h"
 #include "platform/fileio.h"
@@ -135,7 +137,7 @@ Result<std::string> PrepareUserProgramFolder(const std::string &installFolder,
         PointArmiesAtFolder(CopyFolderIfMissing(from / kSampleFolder, to / kSampleFolder),
                             to / kSampleFolder);
     } catch (const std::exception &error) {
-        return Failure{"Error in preparing " + userFolder + " !", error.what()};
+        return Failure{FillText(msg::kErrorPreparing, {userFolder}), error.what()};
     }
     return userFolder;
 }
@@ -152,7 +154,7 @@ ProgramFolderChoice ChooseProgramFolder(const std::string &installFolder,
     if (!IsInstalledCopy(installFolder) && FolderIsWritable(installFolder))
         return {installFolder, std::nullopt};
     if (!userFolder)
-        return {"", Failure{"Tarvello cannot find your home folder!",
+        return {"", Failure{TV_TR("Core", "Tarvello cannot find your home folder!"),
                             "HOME is not set, and the system's user database names no home folder"
                             " for this user. Tarvello stops."}};
     const Result<std::string> prepared = PrepareUserProgramFolder(installFolder, *userFolder);

@@ -1,5 +1,7 @@
 #include "settingsfile.h"
 
+#include "platform/messagetexts.h"
+
 #include <filesystem>
 #include <system_error>
 
@@ -18,9 +20,7 @@ bool IsUsableSettingsFile(const std::string &path)
 
 std::string UnusableSettingsNotice(const std::string &path)
 {
-    return "The settings file " + path
-           + " is not an ordinary file, so it is not opened. Tarvello starts with its default"
-             " settings and keeps changes to them only until it ends.";
+    return FillText(msg::kUnusableSettings, {path});
 }
 
 } // namespace tarvello

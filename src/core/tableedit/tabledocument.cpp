@@ -1,5 +1,7 @@
 #include "tabledocument.h"
 
+#include "platform/messagetexts.h"
+
 #include "platform/fileio.h"
 
 #include <algorithm>
@@ -333,10 +335,10 @@ Result<TableDocument> ReadTableDocument(const std::string &path)
 {
     std::optional<std::string> bytes = ReadFileBytes(path);
     if (!bytes)
-        return ReadFailure("Errors in table " + path, path);
+        return ReadFailure(FillText(msg::kErrorsInTable, {path}), path);
     // A table has at least its header line; an empty file has no columns.
     if (bytes->empty())
-        return Failure{"Errors in table " + path, "Input past end of file",
+        return Failure{FillText(msg::kErrorsInTable, {path}), TV_TR("Core", "Input past end of file"),
                        FailureKind::NotThisFormat};
     return TableDocument::FromBytes(std::move(*bytes));
 }
@@ -344,7 +346,7 @@ Result<TableDocument> ReadTableDocument(const std::string &path)
 Status WriteTableDocument(const TableDocument &document, const std::string &path)
 {
     if (const Status written = WriteFileAtomically(path, document.ToBytes()); !written)
-        return Failure{"Error in savin resource file " + path, written.failure().description, FailureKind::CannotWrite};
+        return Failure{FillText(msg::kErrorSavingTable, {path}), written.failure().description, FailureKind::CannotWrite};
     return {};
 }
 

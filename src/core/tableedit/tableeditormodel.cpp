@@ -1,5 +1,7 @@
 #include "tableeditormodel.h"
 
+#include "platform/trtext.h"
+
 #include "tableedit/tableedits.h"
 
 #include <algorithm>
@@ -43,7 +45,7 @@ bool TableEditorModel::SetCell(std::size_t row, std::size_t column, std::string 
 {
     if (!m_document.SetCell(row, column, std::move(text)))
         return false;
-    Step("Edit Cell");
+    Step(TV_TR("Core", "Edit Cell"));
     return true;
 }
 
@@ -51,7 +53,7 @@ void TableEditorModel::InsertEmptyRow(std::size_t at)
 {
     if (m_document.ColumnCount() > 0)
         m_document.InsertRow(std::min(at, m_document.RowCount()), {});
-    Step("Insert Row");
+    Step(TV_TR("Core", "Insert Row"));
 }
 
 std::size_t TableEditorModel::DeleteRows(std::size_t top, std::size_t bottom, std::size_t current,
@@ -66,7 +68,7 @@ void TableEditorModel::PasteRows(std::size_t at, std::vector<std::vector<std::st
 {
     if (!rows.empty() && m_document.ColumnCount() > 0)
         tarvello::PasteRows(m_document, std::min(at, m_document.RowCount()), std::move(rows));
-    Step("Paste");
+    Step(TV_TR("Core", "Paste"));
 }
 
 void TableEditorModel::Step(const char *name)

@@ -1,5 +1,7 @@
 #include "tableprint.h"
 
+#include "platform/messagetexts.h"
+
 #include "platform/showntext.h"
 #include "print/printerpage.h"
 #include "print/printtextat.h"
@@ -58,7 +60,7 @@ Status PrintTable(IPrinterPage &printer, const std::string &caption, const Table
         } catch (const std::exception &) {
             // The job is lost already; the first failure is the one reported.
         }
-        return Failure{"Error printing table!", error.what()};
+        return Failure{TV_TR("Core", "Error printing table!"), error.what()};
     }
 }
 

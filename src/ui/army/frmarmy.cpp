@@ -28,7 +28,7 @@ namespace tarvello {
 
 namespace {
 
-const QString kFolderTitle = QStringLiteral("Select your Windows\\System\\ directory");
+const char *const kFolderTitle = QT_TRANSLATE_NOOP("tarvello::frmArmy", "Select your Windows\\System\\ directory");
 
 // The window's size in twips, converted at the screen's resolution.
 constexpr int kWidthTwips = 11010;
@@ -39,7 +39,7 @@ QStringList textList(const std::array<std::string_view, N> &texts)
 {
     QStringList list;
     for (const std::string_view text : texts)
-        list.append(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+        list.append(coreText(text));
     return list;
 }
 
@@ -62,7 +62,7 @@ template<std::size_t N>
 QStringList headersWithNow(const std::array<std::string_view, N> &texts, std::size_t now)
 {
     QStringList list = textList(texts);
-    list.insert(static_cast<qsizetype>(now), QStringLiteral("Now"));
+    list.insert(static_cast<qsizetype>(now), QCoreApplication::translate("Core", "Now"));
     return list;
 }
 
@@ -136,7 +136,7 @@ void frmArmy::setUpLists()
 {
     m_ui->lvwUnits->setHeaderLabels(headersWithNow(kSummaryHeaders, kAvailableNow));
     QStringList unitHeaders = headersWithNow(kUnitHeaders, kUnitNow);
-    unitHeaders.insert(static_cast<qsizetype>(kUnitPoints), QStringLiteral("Points"));
+    unitHeaders.insert(static_cast<qsizetype>(kUnitPoints), QCoreApplication::translate("Core", "Points"));
     m_ui->lvwSelectedUnits->setHeaderLabels(unitHeaders);
     for (QTreeWidget *list : {m_ui->lvwUnits, m_ui->lvwSelectedUnits})
         list->header()->setSectionsMovable(false);
@@ -227,7 +227,7 @@ void frmArmy::connectUnitReactions()
 
 void frmArmy::apply(const Status &status)
 {
-    setWindowTitle(shownFileText(m_model->Caption()));
+    setWindowTitle(coreMessage(shownFileText(m_model->Caption())));
     showLongText(m_ui->txtArmyName, m_model->ArmyName());
     showLongText(m_ui->txtUnitDirectory, m_model->UnitDirectory());
     m_ui->txtArmyCost->setText(fromFileText(m_model->ArmyCost()));
@@ -310,7 +310,7 @@ void frmArmy::showBoxes()
 
 void frmArmy::browse()
 {
-    const std::optional<QString> folder = m_context.dialogs->folder(this, kFolderTitle,
+    const std::optional<QString> folder = m_context.dialogs->folder(this, tr(kFolderTitle),
                                                                     m_ui->txtUnitDirectory->text());
     if (!folder || folder->isEmpty())
         return;
@@ -340,8 +340,8 @@ bool frmArmy::mayOverwrite()
         return true;
     return m_context.dialogs->message(
                this, boxTitleText(BoxTitle::WithVersion),
-               QStringLiteral("This army was not read completely; saving replaces the file with "
-                              "what is shown. Save anyway?"),
+               tr("This army was not read completely; saving replaces the file with "
+               "what is shown. Save anyway?"),
                IDialogs::Buttons::YesNo, IDialogs::Icon::Question)
            == IDialogs::Answer::Yes;
 }
@@ -394,7 +394,7 @@ void frmArmy::Export()
         return;
     QApplication::clipboard()->setText(fromFileText(text.value()));
     m_context.dialogs->message(this, boxTitleText(BoxTitle::WithVersion),
-                               QStringLiteral("Army data has been exported to the clipboard."),
+                               tr("Army data has been exported to the clipboard."),
                                IDialogs::Buttons::Ok, IDialogs::Icon::Information);
 }
 
@@ -415,7 +415,7 @@ bool frmArmy::documentChanged() const
 
 DocumentWindow::CloseQuestion frmArmy::closeQuestion() const
 {
-    return {BoxTitle::WithVersion, QStringLiteral("Army changes not saved!\r\nSave them now?")};
+    return {BoxTitle::WithVersion, tr("Army changes not saved!\r\nSave them now?")};
 }
 
 const EditSteps *frmArmy::editSteps() const

@@ -114,7 +114,7 @@ void frmArmy::updateCosts()
         if (std::find(own.begin(), own.end(), &check) != own.end())
             ticked.append(lines.size());
         changed.push_back(&check);
-        lines.append(QStringLiteral("%1: %2 (with weapons and items from the tables: %3)   %4")
+        lines.append(tr("%1: %2 (with weapons and items from the tables: %3)   %4")
                          .arg(fromFileText(check.name),
                               costChange(check.storedCost, check.newCost),
                               costChange(check.storedCost, check.refreshedCost),
@@ -122,15 +122,15 @@ void frmArmy::updateCosts()
     }
     if (changed.empty()) {
         m_context.dialogs->message(this, boxTitleText(BoxTitle::Plain),
-                                   QStringLiteral("No figure cost has changed."),
+                                   tr("No figure cost has changed."),
                                    IDialogs::Buttons::Ok, IDialogs::Icon::Information);
         return;
     }
     const std::optional<IDialogs::ChecklistAnswer> answer = m_context.dialogs->checklist(
-        this, QStringLiteral("Update Costs"),
-        QStringLiteral("These figures cost differently under the current tables. "
-                       "Save the checked ones with their new cost?"),
-        lines, ticked, QStringLiteral("Also refresh weapons and items from the tables"));
+        this, tr("Update Costs"),
+        tr("These figures cost differently under the current tables. "
+           "Save the checked ones with their new cost?"),
+        lines, ticked, tr("Also refresh weapons and items from the tables"));
     if (!answer)
         return;
     QStringList failures;
@@ -167,12 +167,12 @@ void frmArmy::figureFilesChanged(const QStringList &paths)
     if (!FolderHoldsAny(FolderPath(m_model->UnitDirectory()), files))
         return;
     if (!m_figuresNotice) {
-        m_figuresNotice = new NoticeBar(QStringLiteral("FiguresChanged"), QStringLiteral("&Refresh"),
+        m_figuresNotice = new NoticeBar(QStringLiteral("FiguresChanged"), tr("&Refresh"),
                                         QStringLiteral("btnRefreshFigures"), this);
         m_ui->layoutArmy->insertWidget(0, m_figuresNotice);
         connect(m_figuresNotice, &NoticeBar::buttonPressed, m_ui->btnRefresh, &QPushButton::click);
     }
-    m_figuresNotice->showHint(QStringLiteral("Figures in this folder changed: Refresh to see them."));
+    m_figuresNotice->showHint(tr("Figures in this folder changed: Refresh to see them."));
 }
 
 void frmArmy::showFileRestore()
@@ -185,7 +185,7 @@ void frmArmy::showFileRestore()
     for (const Failure &failure : report.failures)
         lines.append(fromMessageText(failure.Message()));
     if (!report.skipped.empty()) {
-        lines.append(QStringLiteral("These figure files changed since Update Costs and were left as they are:"));
+        lines.append(tr("These figure files changed since Update Costs and were left as they are:"));
         for (const std::string &path : report.skipped)
             lines.append(fromFilePath(path));
     }

@@ -19,11 +19,16 @@ namespace tarvello {
 
 namespace {
 
-// The colour of a warning text: the total is over the limit.
-const QColor kWarningColour(0xC0, 0x10, 0x10);
+// The colour of a warning text (the total is over the limit): a dark red on
+// a light window, a light red on a dark one.
+QColor warningColour(const QPalette &palette)
+{
+    return palette.color(QPalette::Window).lightness() < 128 ? QColor(0xFF, 0x70, 0x70)
+                                                              : QColor(0xC0, 0x10, 0x10);
+}
 
-const QString kNotScanned = QStringLiteral("Press Refresh to list the figures in this folder");
-const QString kNoFigures = QStringLiteral("No figure files in this folder");
+const char *const kNotScanned = QT_TRANSLATE_NOOP("tarvello::frmArmy", "Press Refresh to list the figures in this folder");
+const char *const kNoFigures = QT_TRANSLATE_NOOP("tarvello::frmArmy", "No figure files in this folder");
 
 } // namespace
 
@@ -139,7 +144,7 @@ void frmArmy::showAvailableHint()
     // Before the first scan the list is empty whatever the folder holds.
     QString hint;
     if (m_model->Available().empty())
-        hint = m_model->AvailableRevision() == 0 ? kNotScanned : kNoFigures;
+        hint = tr(m_model->AvailableRevision() == 0 ? kNotScanned : kNoFigures);
     m_availableHint->setText(hint);
     m_availableHint->setVisible(!hint.isEmpty());
 }
@@ -150,12 +155,17 @@ void frmArmy::showLimit()
     if (!m_limitRefused && m_ui->txtPointsLimit->text() != limit)
         m_ui->txtPointsLimit->setText(limit);
     const PointsBalance balance = m_model->Balance();
-    m_ui->lblPointsLeft->setText(m_limitRefused
-                                     ? QStringLiteral("not a limit")
-                                     : fromFileText(balance.Text()));
+    QString shown;
+    if (m_limitRefused)
+        shown = tr("not a limit");
+    else if (balance.kind == PointsBalance::Kind::Left)
+        shown = tr("%1 left").arg(balance.points);
+    else if (balance.kind == PointsBalance::Kind::Over)
+        shown = tr("%1 over").arg(balance.points);
+    m_ui->lblPointsLeft->setText(shown);
     QPalette palette = m_ui->lblPointsLeft->parentWidget()->palette();
     if (balance.IsOver() || m_limitRefused)
-        palette.setColor(QPalette::WindowText, kWarningColour);
+        palette.setColor(QPalette::WindowText, warningColour(palette));
     m_ui->lblPointsLeft->setPalette(palette);
 }
 

@@ -12,6 +12,7 @@
 #include "platform/idialogs.h"
 #include "platform/uitext.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QClipboard>
 #include <QFileInfo>
@@ -35,12 +36,13 @@ QString missingQuestion(const std::vector<std::string> &missing)
     for (std::size_t i = 0; i < missing.size() && i < kMaxNamed; ++i)
         names << fromFileText(missing[i]);
     if (missing.size() > kMaxNamed)
-        names << QStringLiteral("and %1 more").arg(missing.size() - kMaxNamed);
-    const bool one = missing.size() == 1;
-    return QStringLiteral("%1 %2 not found: %3. Pack without %4?")
+        names << QCoreApplication::translate("frmArmy", "and %1 more").arg(missing.size() - kMaxNamed);
+    if (missing.size() == 1)
+        return QCoreApplication::translate("frmArmy", "1 figure was not found: %1. Pack without it?")
+            .arg(names.join(QStringLiteral(", ")));
+    return QCoreApplication::translate("frmArmy", "%1 figures were not found: %2. Pack without them?")
         .arg(missing.size())
-        .arg(one ? QStringLiteral("figure was") : QStringLiteral("figures were"),
-             names.join(QStringLiteral(", ")), one ? QStringLiteral("it") : QStringLiteral("them"));
+        .arg(names.join(QStringLiteral(", ")));
 }
 
 // The figures of a folder, scanned once for as long as the folder stays.
@@ -69,27 +71,27 @@ IDialogs::ArmyTextPreview previewOf(const ArmyFromText &army)
     IDialogs::ArmyTextPreview preview;
     preview.canImport = !army.units.empty();
     preview.summary = army.units.empty()
-                          ? QStringLiteral("No line names a figure of this folder.")
-                          : QStringLiteral("%1 unit %2 matched").arg(army.units.size())
-                                .arg(army.units.size() == 1 ? QStringLiteral("line")
-                                                            : QStringLiteral("lines"));
+                          ? QCoreApplication::translate("frmArmy", "No line names a figure of this folder.")
+                      : army.units.size() == 1
+                          ? QCoreApplication::translate("frmArmy", "1 unit line matched")
+                          : QCoreApplication::translate("frmArmy", "%1 unit lines matched").arg(army.units.size());
     if (!army.name.empty())
-        preview.summary += QStringLiteral(", army \"%1\"").arg(fromFileText(army.name));
+        preview.summary += QCoreApplication::translate("frmArmy", ", army \"%1\"").arg(fromFileText(army.name));
     if (!army.pointsLimit.empty())
-        preview.summary += QStringLiteral(", points limit %1").arg(fromFileText(army.pointsLimit));
+        preview.summary += QCoreApplication::translate("frmArmy", ", points limit %1").arg(fromFileText(army.pointsLimit));
     if (!army.refused.empty())
-        preview.summary += QStringLiteral("; %1 not matched (nothing is guessed):")
-                               .arg(army.refused.size() == 1
-                                        ? QStringLiteral("1 line")
-                                        : QStringLiteral("%1 lines").arg(army.refused.size()));
+        preview.summary += army.refused.size() == 1
+            ? QCoreApplication::translate("frmArmy", "; 1 line not matched (nothing is guessed):")
+            : QCoreApplication::translate("frmArmy", "; %1 lines not matched (nothing is guessed):")
+                  .arg(army.refused.size());
     for (const RefusedTextLine &line : army.refused) {
         if (preview.refused.size() == kMaxListed) {
-            preview.refused << QStringLiteral("… and %1 more").arg(army.refused.size() - kMaxListed);
+            preview.refused << QCoreApplication::translate("frmArmy", "… and %1 more").arg(army.refused.size() - kMaxListed);
             break;
         }
-        preview.refused << QStringLiteral("Line %1: %2 (%3)")
+        preview.refused << QCoreApplication::translate("frmArmy", "Line %1: %2 (%3)")
                                .arg(line.lineNumber)
-                               .arg(fromFileText(line.text), fromFileText(line.reason));
+                               .arg(fromFileText(line.text), fromMessageText(line.reason));
     }
     return preview;
 }

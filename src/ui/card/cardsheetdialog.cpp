@@ -37,17 +37,17 @@ CardSheetDialog::CardSheetDialog(const IDialogs::CardSheetQuestion &question, QW
     , m_question(question)
 {
     setObjectName(QStringLiteral("frmCardSheet"));
-    setWindowTitle(QStringLiteral("Print Cards"));
+    setWindowTitle(tr("Print Cards"));
     auto *layout = new QVBoxLayout(this);
     if (question.forArmy) {
-        m_perLine = new QRadioButton(QStringLiteral("One card per army &line"), this);
+        m_perLine = new QRadioButton(tr("One card per army &line"), this);
         m_perLine->setObjectName(QStringLiteral("optPerLine"));
-        m_perUnit = new QRadioButton(QStringLiteral("One card per &unit"), this);
+        m_perUnit = new QRadioButton(tr("One card per &unit"), this);
         m_perUnit->setObjectName(QStringLiteral("optPerUnit"));
-        m_perFigure = new QRadioButton(QStringLiteral("One card per &figure"), this);
+        m_perFigure = new QRadioButton(tr("One card per &figure"), this);
         m_perFigure->setObjectName(QStringLiteral("optPerFigure"));
         m_perFigure->setToolTip(
-            QStringLiteral("Lines whose figure is the same figure file share one card"));
+            tr("Lines whose figure is the same figure file share one card"));
         m_perLine->setChecked(true);
         layout->addWidget(m_perLine);
         layout->addWidget(m_perUnit);
@@ -55,9 +55,9 @@ CardSheetDialog::CardSheetDialog(const IDialogs::CardSheetQuestion &question, QW
         connect(m_perUnit, &QRadioButton::toggled, this, &CardSheetDialog::showCount);
         connect(m_perFigure, &QRadioButton::toggled, this, &CardSheetDialog::showCount);
         if (question.rosterPages > 0) {
-            m_roster = new QCheckBox(QStringLiteral("&Roster page first"), this);
+            m_roster = new QCheckBox(tr("&Roster page first"), this);
             m_roster->setObjectName(QStringLiteral("chkRoster"));
-            m_roster->setToolTip(QStringLiteral(
+            m_roster->setToolTip(tr(
                 "Pages listing each line (count, unit size, figure, type, points) with the "
                 "army's name, total and limit, before the cards"));
             layout->addWidget(m_roster);
@@ -72,29 +72,29 @@ CardSheetDialog::CardSheetDialog(const IDialogs::CardSheetQuestion &question, QW
         m_copies->setRange(1, kMaxSheetCopies);
         // A full sheet of the card is what one usually wants.
         m_copies->setValue(qMax(1, question.perPage));
-        form->addRow(QStringLiteral("&Copies:"), m_copies);
+        form->addRow(tr("&Copies:"), m_copies);
         layout->addLayout(form);
         connect(m_copies, &QSpinBox::valueChanged, this, &CardSheetDialog::showCount);
     }
     m_count = new QLabel(this);
     m_count->setObjectName(QStringLiteral("lblCount"));
     layout->addWidget(m_count);
-    m_deck = new QCheckBox(QStringLiteral("&Deck sheets with the images"), this);
+    m_deck = new QCheckBox(tr("&Deck sheets with the images"), this);
     m_deck->setObjectName(QStringLiteral("chkDeck"));
-    m_deck->setToolTip(QStringLiteral("Save as Images also writes sheets of up to 10 x 7 cards "
+    m_deck->setToolTip(tr("Save as Images also writes sheets of up to 10 x 7 cards "
                                       "and a card back, the grid virtual tabletops import"));
     layout->addWidget(m_deck);
 
     auto *buttons = new QDialogButtonBox(this);
-    QPushButton *print = buttons->addButton(QStringLiteral("&Print"), QDialogButtonBox::AcceptRole);
+    QPushButton *print = buttons->addButton(tr("&Print"), QDialogButtonBox::AcceptRole);
     print->setObjectName(QStringLiteral("btnPrint"));
-    QPushButton *preview = buttons->addButton(QStringLiteral("Pre&view"),
+    QPushButton *preview = buttons->addButton(tr("Pre&view"),
                                               QDialogButtonBox::AcceptRole);
     preview->setObjectName(QStringLiteral("btnPreview"));
-    QPushButton *images = buttons->addButton(QStringLiteral("Save as &Images\u2026"),
+    QPushButton *images = buttons->addButton(tr("Save as &Images\u2026"),
                                              QDialogButtonBox::AcceptRole);
     images->setObjectName(QStringLiteral("btnSaveImages"));
-    images->setToolTip(QStringLiteral("One PNG per card, 300 dpi, named after the figure, "
+    images->setToolTip(tr("One PNG per card, 300 dpi, named after the figure, "
                                       "into a folder"));
     connect(images, &QPushButton::clicked, this, [this] { m_saveImages = true; accept(); });
     QPushButton *cancel = buttons->addButton(QDialogButtonBox::Cancel);
@@ -110,7 +110,7 @@ CardSheetDialog::CardSheetDialog(const IDialogs::CardSheetQuestion &question, QW
 // Off at first: the roster prints as it always has unless the player asks.
 void CardSheetDialog::addRosterBar(QVBoxLayout *layout)
 {
-    m_rosterBar = new QCheckBox(QStringLiteral("Points &bar on the roster"), this);
+    m_rosterBar = new QCheckBox(tr("Points &bar on the roster"), this);
     m_rosterBar->setObjectName(QStringLiteral("chkRosterBar"));
     m_rosterBar->setToolTip(QStringLiteral(
         "The army's points by figure type as a bar under the roster's heading, in black and "
@@ -133,8 +133,8 @@ void CardSheetDialog::showCount()
     if (roster) {
         const int pages = m_rosterBar && m_rosterBar->isChecked() ? m_question.rosterBarPages
                                                                    : m_question.rosterPages;
-        text += pages == 1 ? QStringLiteral(", after 1 roster page")
-                           : QStringLiteral(", after %1 roster pages").arg(pages);
+        text += pages == 1 ? tr(", after 1 roster page")
+                           : tr(", after %1 roster pages").arg(pages);
     }
     if (m_rosterBar)
         m_rosterBar->setEnabled(roster);

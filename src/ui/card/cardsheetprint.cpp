@@ -76,7 +76,7 @@ int toTwips(double points)
 void notice(AppContext &context, QWidget *parent, const std::string &text)
 {
     context.dialogs->message(parent, boxTitleText(BoxTitle::WithVersion),
-                             fromFileText(text), IDialogs::Buttons::Ok,
+                             fromMessageText(text), IDialogs::Buttons::Ok,
                              IDialogs::Icon::Exclamation);
 }
 
@@ -206,7 +206,7 @@ void runCardSheet(AppContext &context, QWidget *parent, const CardSheetRequest &
     }
     question.perPage = perPage;
     question.countText = [perPage](std::int64_t cards) {
-        return QString::fromStdString(SheetCountText(cards, perPage));
+        return coreMessage(QString::fromStdString(SheetCountText(cards, perPage)));
     };
     const std::optional<IDialogs::CardSheetChoice> choice = context.dialogs->cardSheet(parent,
                                                                                       question);
@@ -263,7 +263,7 @@ void runCardSheet(AppContext &context, QWidget *parent, const CardSheetRequest &
                 return;
             }
             if (!renderCardSheets(*context.printer, job, roster)) {
-                notice(context, parent, "The printout could not be finished.");
+                notice(context, parent, QT_TRANSLATE_NOOP("Core", "The printout could not be finished."));
                 return;
             }
         }

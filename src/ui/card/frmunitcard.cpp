@@ -40,8 +40,8 @@ constexpr int kCreditHeight = kCardCreditHeight;
 constexpr double kZooms[] = {0.0, 1.0, 1.5, 2.0};
 constexpr int kTrueSize = 1;
 
-const char *const kTooFull = "This card is too full to fit, even with its texts at 6 points: "
-                             "shorten its texts or choose smaller fonts.";
+const char *const kTooFull = QT_TRANSLATE_NOOP("Core", "This card is too full to fit, even with its texts at 6 points: "
+                             "shorten its texts or choose smaller fonts.");
 
 } // namespace
 
@@ -179,7 +179,7 @@ void frmUnitCard::LoadFigure(const clsFigure &figure, const QImage &picture)
 {
     const std::vector<std::string> messages = m_model.LoadFigure(figure, FontExists);
     m_pictures.figure = m_model.HasPicture() ? picture : QImage();
-    setWindowTitle(shownFileText(m_model.Caption()));
+    setWindowTitle(coreMessage(shownFileText(m_model.Caption())));
     showStyle();
     showPosition();
     for (const std::string &text : messages)

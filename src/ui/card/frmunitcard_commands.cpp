@@ -1,4 +1,5 @@
 #include "frmunitcard.h"
+#include "platform/messagetexts.h"
 #include "platform/failurebox.h"
 #include "cardrender.h"
 #include "cardsheetprint.h"
@@ -30,7 +31,7 @@ namespace tarvello {
 namespace {
 
 const QString kStyleFilter = QString::fromLatin1(DocumentKindFacts(DocumentKind::Style).filter);
-const QString kImageFilter = QStringLiteral("PNG image, 300 dpi (*.png)|*.png|PDF document (*.pdf)|*.pdf");
+const char *const kImageFilter = QT_TRANSLATE_NOOP("tarvello::frmUnitCard", "PNG image, 300 dpi (*.png)|*.png|PDF document (*.pdf)|*.pdf");
 // The style frame shows once the window is about as wide as "Show Design"
 // makes it.
 constexpr int kStyleVisibleWidth = 10000;
@@ -132,14 +133,14 @@ void frmUnitCard::renderPrintout(QPrinter &printer)
 {
     QPainter painter;
     if (!painter.begin(&printer)) {
-        message("The printer could not be started.", int(IDialogs::Icon::Exclamation));
+        message(QT_TRANSLATE_NOOP("Core", "The printer could not be started."), int(IDialogs::Icon::Exclamation));
         return;
     }
     // A printer page is a fresh target: its lines start one pixel wide.
     int lineWidth = 1;
     drawOn(painter, true, lineWidth);
     if (!painter.end())
-        message("The printout could not be finished.", int(IDialogs::Icon::Exclamation));
+        message(QT_TRANSLATE_NOOP("Core", "The printout could not be finished."), int(IDialogs::Icon::Exclamation));
 }
 
 void frmUnitCard::printCards()
@@ -165,7 +166,7 @@ void frmUnitCard::copyToClipboard()
 void frmUnitCard::saveImage()
 {
     const std::optional<QString> chosen = m_context.dialogs->saveFile(
-        this, kImageFilter, m_context.figuresFolder(),
+        this, tr(kImageFilter), m_context.figuresFolder(),
         fromFileText(m_model.figure().Name) + QStringLiteral(".png"), true);
     if (!chosen || chosen->isEmpty())
         return;
@@ -180,7 +181,7 @@ void frmUnitCard::saveImage()
     const Status saved = WriteFileAtomically(
         toFilePath(path), std::string_view(bytes.constData(), std::size_t(bytes.size())));
     if (!saved)
-        message(Failure{"Error in saving " + toFilePath(path) + " !",
+        message(Failure{FillText(msg::kErrorSaving, {toFilePath(path)}),
                                   saved.failure().description}
                     .Message(),
                 int(IDialogs::Icon::None));
@@ -200,11 +201,11 @@ bool frmUnitCard::queryClose()
 {
     const QString title = boxTitleText(BoxTitle::WithVersion);
     const auto ask = [&](const char *text) {
-        return askAboutChanges(*m_context.dialogs, this, title, QString::fromLatin1(text));
+        return askAboutChanges(*m_context.dialogs, this, title, tr(text));
     };
     bool keepOpen = false;
     if (m_model.StyleChanged()) {
-        const IDialogs::Answer answer = ask("Style changes not saved!\r\nSave them now?");
+        const IDialogs::Answer answer = ask(QT_TR_NOOP("Style changes not saved!\r\nSave them now?"));
         if (answer == IDialogs::Answer::Cancel) {
             keepOpen = true;
         } else if (answer == IDialogs::Answer::Yes) {
@@ -213,7 +214,7 @@ bool frmUnitCard::queryClose()
         }
     }
     if (m_model.AsksLayoutQuestion()) {
-        const IDialogs::Answer answer = ask("Layout changes not saved!\r\nSave them now?");
+        const IDialogs::Answer answer = ask(QT_TR_NOOP("Layout changes not saved!\r\nSave them now?"));
         if (answer == IDialogs::Answer::Cancel)
             keepOpen = true;
         else if (answer == IDialogs::Answer::Yes && !saveLayout())
@@ -274,7 +275,7 @@ void frmUnitCard::showDesignFrame(bool shown)
     policy.setRetainSizeWhenHidden(outerMaximized());
     m_ui->fraStyle->setSizePolicy(policy);
     m_ui->fraStyle->setVisible(shown);
-    m_ui->btnShowStyle->setText(QString::fromLatin1(DesignCaption(shown)));
+    m_ui->btnShowStyle->setText(coreText(DesignCaption(shown)));
 }
 
 void frmUnitCard::resizeEvent(QResizeEvent *event)

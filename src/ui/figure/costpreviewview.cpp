@@ -25,7 +25,7 @@ namespace tarvello {
 
 namespace {
 
-const QString kPreviewHeader = QStringLiteral("+Pts");
+const char *const kPreviewHeader = QT_TRANSLATE_NOOP("tarvello::CostPreviewView", "+Pts");
 
 // The cell or entry texts of one preview: the delta, and the tool tip that
 // tells the cost it leads to, or why there is none.
@@ -34,10 +34,11 @@ std::pair<QString, QString> previewTexts(const CostPreview &preview,
                                          const char *doing)
 {
     if (!preview.delta)
-        return {QString(), fromFileText(preview.reason.Message())};
+        return {QString(), coreMessage(fromFileText(preview.reason.Message()))};
     return {QString::fromUtf8(CostDeltaText(*preview.delta)),
-            fromFileText(std::string(doing) + " makes the Final Cost " + preview.finalCost
-                         + " (now " + previewer.Now().txtFinalCost + ").")};
+            CostPreviewView::tr("%1 makes the Final Cost %2 (now %3).")
+                .arg(CostPreviewView::tr(doing), fromFileText(preview.finalCost),
+                     fromFileText(previewer.Now().txtFinalCost))};
 }
 
 // The "+Pts" column after the row's own, shown right after the name so that
@@ -48,9 +49,9 @@ int addPreviewColumn(QTreeWidget *list)
     const int column = list->columnCount();
     list->setColumnCount(column + 1);
     QTreeWidgetItem *header = list->headerItem();
-    header->setText(column, kPreviewHeader);
+    header->setText(column, CostPreviewView::tr(kPreviewHeader));
     header->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
-    header->setToolTip(column, QStringLiteral("Points the Final Cost would change by with the row added"));
+    header->setToolTip(column, CostPreviewView::tr("Points the Final Cost would change by with the row added"));
     QHeaderView *view = list->header();
     view->setStretchLastSection(false);
     view->setSectionResizeMode(column - 1, QHeaderView::Stretch);
@@ -66,7 +67,7 @@ int addPreviewColumn(QTreeWidget *list)
 // every column of the lists still fits a screen 1366 wide.
 void narrowColumns(QTreeWidget *list)
 {
-    const int widest = std::max(QFontMetrics(list->header()->font()).horizontalAdvance(kPreviewHeader),
+    const int widest = std::max(QFontMetrics(list->header()->font()).horizontalAdvance(CostPreviewView::tr(kPreviewHeader)),
                                 list->fontMetrics().horizontalAdvance(QStringLiteral("\u2212000")));
     list->header()->setMinimumSectionSize(widest + 6);
 }
@@ -183,7 +184,7 @@ void CostPreviewView::showRows(ListPreview &preview)
             continue;
         shownFor = m_revision;
         const auto [text, tip] = previewTexts(
-            m_previewer->Add(preview.series, rows[std::size_t(row)]), *m_previewer, "Adding it");
+            m_previewer->Add(preview.series, rows[std::size_t(row)]), *m_previewer, QT_TR_NOOP("Adding it"));
         QTreeWidgetItem *item = list->topLevelItem(row);
         item->setTextAlignment(preview.column, Qt::AlignRight | Qt::AlignVCenter);
         item->setText(preview.column, text);
@@ -208,7 +209,7 @@ void CostPreviewView::showDeltas(ChoicePreview &preview)
             continue;
         shownFor = m_revision;
         const auto [text, tip] = previewTexts(m_previewer->Choose(preview.choice, i),
-                                              *m_previewer, "Choosing it");
+                                              *m_previewer, QT_TR_NOOP("Choosing it"));
         entries->setItemData(entries->index(i, 0),
                              {{kCostDeltaRole, text}, {Qt::ToolTipRole, tip}});
     }

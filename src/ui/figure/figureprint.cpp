@@ -34,7 +34,7 @@ void exportFigureReport(QWidget *parent, IDialogs &dialogs, const FigureReportDa
         return;
     }
     dialogs.message(parent, boxTitleText(BoxTitle::WithVersion),
-                    QString::fromLatin1(kFigureExportNotice), IDialogs::Buttons::Ok,
+                    coreText(kFigureExportNotice), IDialogs::Buttons::Ok,
                     IDialogs::Icon::Information);
 }
 

@@ -176,10 +176,10 @@ void FigureView::show(const FigureModel &model)
                        availableColumns(binding.series));
     }
 
-    const QString label = fromFileText(model.TrainingLabel());
+    const QString label = coreText(model.TrainingLabel());
     if (w.ui()->lblTrainingLevel->text() != label)
         w.ui()->lblTrainingLevel->setText(label);
-    const QString caption = shownFileText(model.Caption());
+    const QString caption = coreMessage(shownFileText(model.Caption()));
     if (w.windowTitle() != caption)
         w.setWindowTitle(caption);
     if (m_pictureChanged)

@@ -42,7 +42,7 @@ namespace tarvello {
 
 namespace {
 
-const QString kPictureFilter = QStringLiteral(
+const char *const kPictureFilter = QT_TRANSLATE_NOOP("tarvello::frmFigure",
     "Bitmap (*.bmp)|*.bmp|Pictures (*.bmp *.png *.jpg *.jpeg *.gif)|*.bmp;*.png;*.jpg;*.jpeg;*.gif"
     "|All files (*.*)|*.*");
 
@@ -215,7 +215,7 @@ void frmFigure::report(const Failure &failure)
 
 void frmFigure::browseImage()
 {
-    const std::optional<QString> path = m_context.dialogs->openFile(this, kPictureFilter,
+    const std::optional<QString> path = m_context.dialogs->openFile(this, tr(kPictureFilter),
                                                                     m_context.picturesFolder);
     if (!path || path->isEmpty())
         return;
@@ -359,7 +359,7 @@ bool frmFigure::documentChanged() const
 
 DocumentWindow::CloseQuestion frmFigure::closeQuestion() const
 {
-    return {BoxTitle::WithVersion, QStringLiteral("Figure changes not saved!\r\nSave them now?")};
+    return {BoxTitle::WithVersion, tr("Figure changes not saved!\r\nSave them now?")};
 }
 
 const EditSteps *frmFigure::editSteps() const

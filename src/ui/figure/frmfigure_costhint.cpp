@@ -20,12 +20,12 @@ void frmFigure::showStaleCostHint(const std::string &path)
     if (!m_staleCost) {
         if (hint.empty())
             return;
-        m_staleCost = new NoticeBar(QStringLiteral("StaleCost"), QStringLiteral("&Update Cost"),
+        m_staleCost = new NoticeBar(QStringLiteral("StaleCost"), tr("&Update Cost"),
                                     QStringLiteral("btnUpdateCost"), this);
         m_ui->layoutWindow->insertWidget(0, m_staleCost);
         connect(m_staleCost, &NoticeBar::buttonPressed, this, &frmFigure::updateStaleCost);
     }
-    m_staleCost->showHint(fromFileText(hint));
+    m_staleCost->showHint(fromMessageText(hint));
 }
 
 // The figure's file is saved with the cost it has now, as Update Costs saves

@@ -2,6 +2,7 @@
 // hold because it comes from the model or from the fonts at run time.
 
 #include "frmfigure.h"
+#include "platform/uitext.h"
 #include "ui_frmfigure.h"
 #include "updownspinbox.h"
 
@@ -23,7 +24,7 @@ void setColumns(QTreeWidget *list, std::span<const SeriesColumnSpec> columns)
 {
     QStringList headers;
     for (const SeriesColumnSpec &column : columns)
-        headers.append(QString::fromLatin1(column.header));
+        headers.append(coreText(column.header));
     list->setColumnCount(int(headers.size()));
     list->setHeaderLabels(headers);
     list->header()->setSectionsMovable(false);
@@ -77,7 +78,7 @@ void frmFigure::setupFields()
         field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("-1000")) + 14);
     // Buttons fit their captions rather than the style's wide default.
     for (QPushButton *button : findChildren<QPushButton *>())
-        button->setMinimumWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("Remove")) + 24);
+        button->setMinimumWidth(button->fontMetrics().horizontalAdvance(tr("Remove")) + 24);
     m_ui->btnBrowse->setFixedWidth(m_ui->btnBrowse->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 24);
     // Around a small picture the area is white like the picture's ground; a
     // background role is not a property the form can hold.

@@ -45,12 +45,12 @@ bool ChildWindow::canRedo() const
 
 QString ChildWindow::undoName() const
 {
-    return canUndo() ? fromFileText(editSteps()->UndoName()) : QString();
+    return canUndo() ? coreMessage(fromFileText(editSteps()->UndoName())) : QString();
 }
 
 QString ChildWindow::redoName() const
 {
-    return canRedo() ? fromFileText(editSteps()->RedoName()) : QString();
+    return canRedo() ? coreMessage(fromFileText(editSteps()->RedoName())) : QString();
 }
 
 namespace {
@@ -59,10 +59,10 @@ namespace {
 QString documentKind(WindowForm form)
 {
     switch (form) {
-    case WindowForm::Figure: return QStringLiteral("Figure");
-    case WindowForm::Army: return QStringLiteral("Army");
-    case WindowForm::UnitCard: return QStringLiteral("Unit card of the figure");
-    case WindowForm::EditTable: return QStringLiteral("Table");
+    case WindowForm::Figure: return ChildWindow::tr("Figure");
+    case WindowForm::Army: return ChildWindow::tr("Army");
+    case WindowForm::UnitCard: return ChildWindow::tr("Unit card of the figure");
+    case WindowForm::EditTable: return ChildWindow::tr("Table");
     }
     return {};
 }

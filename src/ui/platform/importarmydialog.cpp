@@ -54,7 +54,7 @@ void ImportArmyDialog::showPreview()
 void ImportArmyDialog::readFile()
 {
     const std::optional<QString> path =
-        m_dialogs.openFile(this, QStringLiteral("Text (*.txt)|*.txt|All files (*.*)|*.*"),
+        m_dialogs.openFile(this, tr("Text (*.txt)|*.txt|All files (*.*)|*.*"),
                            m_ui->txtFolder->text());
     if (!path)
         return;
@@ -71,7 +71,7 @@ void ImportArmyDialog::readFile()
 void ImportArmyDialog::browse()
 {
     if (const std::optional<QString> folder =
-            m_dialogs.folder(this, QStringLiteral("Figure directory"), m_ui->txtFolder->text()))
+            m_dialogs.folder(this, tr("Figure directory"), m_ui->txtFolder->text()))
         m_ui->txtFolder->setText(*folder);
 }
 

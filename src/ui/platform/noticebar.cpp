@@ -20,7 +20,7 @@ NoticeBar::NoticeBar(const QString &name, const QString &buttonCaption,
     m_button->setObjectName(buttonName);
     m_close->setObjectName(QStringLiteral("btnClose") + name);
     m_close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
-    m_close->setToolTip(QStringLiteral("Close"));
+    m_close->setToolTip(tr("Close"));
     m_close->setAutoRaise(true);
     // A notice, not a control of the window: it looks like the tool tips.
     setFrameShape(QFrame::StyledPanel);

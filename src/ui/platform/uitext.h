@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <string>
+#include <string_view>
 
 namespace tarvello {
 
@@ -18,8 +19,17 @@ QString shownFileText(const std::string &cp1252bytes);
 QString shownText(const QString &text);
 
 // A message of the core (a failure, a notice) as a box shows it: the paths in
-// it keep their letters ("Ölaf"), the texts of files theirs.
+// it keep their letters ("Ölaf"), the texts of files theirs; each line that
+// is a marked text of the core, or one of its patterns filled (see
+// platform/messagetexts.h), is shown in the windows' language.
 QString fromMessageText(const std::string &bytes);
+
+// text, a core message already converted, with each line translated as
+// fromMessageText does (the names of undo steps: "Remove %1").
+QString coreMessage(const QString &text);
+
+// A text the core marked for translation (TV_TR), in the windows' language.
+QString coreText(std::string_view text);
 
 // A path as the core's file functions open it (the file system's encoding).
 std::string toFilePath(const QString &path);

@@ -14,7 +14,7 @@ namespace tarvello {
 namespace {
 
 // The description of a printer that fails.
-const char *const kPrinterError = "Printer error";
+const char *const kPrinterError = QT_TRANSLATE_NOOP("Core", "Printer error");
 
 } // namespace
 

@@ -42,7 +42,7 @@ CommandBar::CommandBar(const QList<QAction *> &commands, const QString &settings
     : QToolBar(parent)
 {
     setObjectName(QStringLiteral("tbrCommands"));
-    setWindowTitle(QStringLiteral("Tool&bar"));
+    setWindowTitle(tr("Tool&bar"));
     setMovable(false);
     toggleViewAction()->setObjectName(QStringLiteral("mnuWindow_ToolBar"));
     for (QAction *command : commands) {

@@ -1,6 +1,8 @@
 #include "commandicons.h"
 
+#include <QGuiApplication>
 #include <QIconEngine>
+#include <QPalette>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -17,8 +19,22 @@ struct Inks
     QColor body;     // the printer's case
 };
 
+// The inks on a dark desktop: light outlines and a lighter blue, so that
+// the lines that stand on the toolbar itself (the magnifier's handle, the
+// arrows) read there; the pages stay white.
+Inks darkInksFor(QIcon::Mode mode)
+{
+    if (mode == QIcon::Disabled)
+        return {QColor(110, 110, 110), QColor(150, 150, 150), QColor(100, 100, 100),
+                QColor(100, 100, 100), QColor(90, 90, 90)};
+    return {QColor(205, 205, 205), Qt::white, QColor(110, 160, 230), QColor(80, 190, 120),
+            QColor(150, 152, 148)};
+}
+
 Inks inksFor(QIcon::Mode mode)
 {
+    if (QGuiApplication::palette().color(QPalette::Window).lightness() < 128)
+        return darkInksFor(mode);
     if (mode == QIcon::Disabled)
         return {QColor(160, 160, 160), QColor(244, 244, 244), QColor(176, 176, 176),
                 QColor(176, 176, 176), QColor(200, 200, 200)};

@@ -8,6 +8,7 @@
 #include "frmreadme.h"
 #include "recentfilesmenu.h"
 #include "frmsplash.h"
+#include "lookandlanguage.h"
 #include "startarea.h"
 #include "platform/idialogs.h"
 #include "platform/modfunctions.h"
@@ -54,7 +55,7 @@ frmMain::frmMain(AppContext &context, QWidget *parent)
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     m_tablesNotice = new NoticeBar(QStringLiteral("TablesChanged"),
-                                   QStringLiteral("&Refresh Resources"),
+                                   tr("&Refresh Resources"),
                                    QStringLiteral("btnRefreshResources"), central);
     column->addWidget(m_tablesNotice);
     column->addWidget(m_mdiArea, 1);
@@ -63,6 +64,8 @@ frmMain::frmMain(AppContext &context, QWidget *parent)
     m_context.printSetup = [this](const QString &documentName) { return PrintIt(documentName); };
     m_context.printer = m_printer.get();
     buildMenus();
+    new LookMenus(findChild<QMenu *>(QStringLiteral("mnuHelp")), settingsFile(), *m_context.dialogs,
+                  this);
     buildDesktop();
 }
 
@@ -241,7 +244,7 @@ void frmMain::refreshResources()
     // A table that failed has said so in its own message.
     m_tablesNotice->hide();
     if (loadTables())
-        confirm(QStringLiteral("Rules tables reloaded"));
+        confirm(tr("Rules tables reloaded"));
     for (QMdiSubWindow *window : m_mdiArea->subWindowList()) {
         if (auto *child = qobject_cast<ChildWindow *>(window->widget()))
             child->tablesReloaded();

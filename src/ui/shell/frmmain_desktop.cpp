@@ -65,7 +65,7 @@ void frmMain::confirm(const QString &text)
 
 void frmMain::confirmSave(const QString &path)
 {
-    confirm(QStringLiteral("Saved ") + QFileInfo(path).fileName());
+    confirm(tr("Saved %1").arg(QFileInfo(path).fileName()));
     noticeTableSaved(path);
 }
 
@@ -76,8 +76,8 @@ void frmMain::noticeTableSaved(const QString &path)
     for (QMdiSubWindow *window : m_mdiArea->subWindowList()) {
         auto *child = qobject_cast<ChildWindow *>(window->widget());
         if (child && child->usesRulesTables()) {
-            m_tablesNotice->showHint(QStringLiteral("The rules tables were changed. Open editors "
-                                                    "use them after Refresh Resources."));
+            m_tablesNotice->showHint(tr("The rules tables were changed. Open editors "
+                                         "use them after Refresh Resources."));
             return;
         }
     }

@@ -75,7 +75,7 @@ void frmMain::openArmyPack(const QString &path)
     }
     const QString army = fromFilePath(armyPath);
     openDocument(army);
-    confirm(QStringLiteral("Unpacked into %1")
+    confirm(tr("Unpacked into %1")
                 .arg(QDir::toNativeSeparators(QFileInfo(army).absolutePath())));
 }
 
@@ -104,7 +104,7 @@ void frmMain::openRecent(const QString &path)
     m_recentFiles->remove(path);
     m_context.dialogs->message(
         this, boxTitleText(BoxTitle::Plain),
-        QStringLiteral("%1 no longer exists; it has been removed from the recent files.")
+        tr("%1 no longer exists; it has been removed from the recent files.")
             .arg(QDir::toNativeSeparators(path)),
         IDialogs::Buttons::Ok, IDialogs::Icon::Exclamation);
 }

@@ -96,9 +96,9 @@ void frmMain::updateEditMenu()
     command(Command::Undo)->setEnabled(undo);
     command(Command::Redo)->setEnabled(redo);
     command(Command::Undo)->setText(
-        caption(QStringLiteral("&Undo"), undo ? shownText(child->undoName()) : QString()));
+        caption(tr("&Undo"), undo ? shownText(child->undoName()) : QString()));
     command(Command::Redo)->setText(
-        caption(QStringLiteral("&Redo"), redo ? shownText(child->redoName()) : QString()));
+        caption(tr("&Redo"), redo ? shownText(child->redoName()) : QString()));
 }
 
 } // namespace tarvello

@@ -7,6 +7,7 @@
 #include "commandbar.h"
 #include "commandicons.h"
 #include "recentfilesmenu.h"
+#include "platform/uitext.h"
 #include "rules/tablecatalogue.h"
 
 #include <QAction>
@@ -67,7 +68,7 @@ QList<QKeySequence> keysOf(const CommandRow &row)
 
 QString tipOf(const CommandRow &row)
 {
-    const QString tip = text(row.tip);
+    const QString tip = coreText(row.tip);
     if (row.tipKind == DocumentKind::Unknown)
         return tip;
     return tip.arg(QLatin1String(DocumentKindFacts(row.tipKind).extension));
@@ -82,7 +83,7 @@ void frmMain::buildMenus()
         const QString name = text(row.name);
         QMenu *parent = menus.value(text(row.parent));
         if (row.kind == RowKind::Menu) {
-            QMenu *menu = addMenu(this, name, text(row.caption));
+            QMenu *menu = addMenu(this, name, coreText(row.caption));
             if (!row.tip.empty())
                 menu->menuAction()->setToolTip(tipOf(row));
             if (parent)
@@ -120,15 +121,15 @@ QAction *frmMain::addCommand(const CommandRow &row, QMenu *menu)
 {
     QAction *action = nullptr;
     if (row.parent == "mnuWindow") {
-        action = new QAction(text(row.caption), this);
+        action = new QAction(coreText(row.caption), this);
         addAction(action);
     } else {
-        action = menu->addAction(text(row.caption));
+        action = menu->addAction(coreText(row.caption));
     }
     action->setObjectName(text(row.name));
     action->setShortcuts(keysOf(row));
     if (!row.iconText.empty())
-        action->setIconText(text(row.iconText));
+        action->setIconText(coreText(row.iconText));
     if (row.icon != CommandIcon::None)
         action->setIcon(iconFor(row.icon));
     if (!row.tip.empty())
@@ -143,9 +144,9 @@ QAction *frmMain::addCommand(const CommandRow &row, QMenu *menu)
 void frmMain::fillResourcesMenu()
 {
     for (const TableInfo *table : TablesInMenuOrder()) {
-        QAction *action = mnuResources->addAction(QString::fromLatin1(table->menuCaption));
+        QAction *action = mnuResources->addAction(coreText(table->menuCaption));
         action->setObjectName(QLatin1String(table->menuName));
-        action->setToolTip(QStringLiteral("Edit the rules table %1").arg(action->toolTip()));
+        action->setToolTip(tr("Edit the rules table %1").arg(action->toolTip()));
         action->setEnabled(false);
         connect(action, &QAction::triggered, this, [this, table] {
             openChild(WindowForm::EditTable, QDir(m_context.programFolder).filePath(QString::fromLatin1(table->file)),
@@ -183,9 +184,9 @@ void frmMain::fillWindowMenu()
         if (row.kind == RowKind::Item && row.parent == "mnuWindow")
             mnuWindow->addAction(command(row.command));
     }
-    QAction *tile = mnuWindow->addAction(QStringLiteral("&Tile"));
+    QAction *tile = mnuWindow->addAction(tr("&Tile"));
     connect(tile, &QAction::triggered, m_mdiArea, &QMdiArea::tileSubWindows);
-    QAction *cascade = mnuWindow->addAction(QStringLiteral("&Cascade"));
+    QAction *cascade = mnuWindow->addAction(tr("&Cascade"));
     connect(cascade, &QAction::triggered, m_mdiArea, &QMdiArea::cascadeSubWindows);
 
     const QList<QMdiSubWindow *> windows = m_mdiArea->subWindowList(QMdiArea::CreationOrder);

@@ -20,7 +20,7 @@ frmReadme::frmReadme(AppContext &context, QWidget *parent)
     , m_context(context)
 {
     setObjectName(QStringLiteral("frmReadme"));
-    setWindowTitle(QString::fromStdString(AppTitle()) + QStringLiteral(" Readme.txt"));
+    setWindowTitle(tr("%1 Readme.txt").arg(QString::fromStdString(AppTitle())));
 
     txtHelp = new QPlainTextEdit(this);
     txtHelp->setObjectName(QStringLiteral("txtHelp"));

@@ -18,9 +18,9 @@ namespace tarvello {
 namespace {
 
 const char kRightsLine[] = "Copyright (C) 2026 Quorvane Development. All rights reserved.";
-const char kRulesCredit[] =
+const char *const kRulesCredit = QT_TRANSLATE_NOOP("tarvello::frmSplash",
     "Point costs, unit cards and armies for tabletop miniatures wargames, "
-    "computed from the game's own rules tables.";
+    "computed from the game's own rules tables.");
 
 QFont arialFont(double points, bool bold)
 {
@@ -129,7 +129,7 @@ frmSplash::frmSplash(QWidget *parent)
     Image1->setPixmap(drawMiniature());
 
     lblCompanyProduct = makeLabel(Frame1, "lblCompanyProduct",
-                                  QStringLiteral("Quorvane Development presents"));
+                                  tr("Quorvane Development presents"));
     lblCompanyProduct->setFont(arialFont(18, true));
     lblProductName = makeLabel(Frame1, "lblProductName", QString());
     lblProductName->setFont(arialFont(36, true));
@@ -137,9 +137,9 @@ frmSplash::frmSplash(QWidget *parent)
     lblVersion->setFont(arialFont(12, true));
     lblCopyright = makeLabel(Frame1, "lblCopyright", QString());
     lblCopyright->setFont(arialFont(8.25, false));
-    lblRulesCredit = makeLabel(Frame1, "lblRulesCredit", QString::fromLatin1(kRulesCredit));
+    lblRulesCredit = makeLabel(Frame1, "lblRulesCredit", tr(kRulesCredit));
     lblRulesCredit->setWordWrap(true);
-    Label1 = makeLabel(Frame1, "Label1", QStringLiteral("Press any key to continue..."));
+    Label1 = makeLabel(Frame1, "Label1", tr("Press any key to continue..."));
 
     auto *titles = new QVBoxLayout;
     titles->addWidget(lblCompanyProduct, 0, Qt::AlignHCenter);

@@ -106,7 +106,7 @@ void RecentFilesMenu::fillMenu()
         connect(item, &QAction::triggered, this, [this, path] { emit chosen(path); });
     }
     m_menu->addSeparator();
-    QAction *clearItem = m_menu->addAction(QStringLiteral("&Clear"));
+    QAction *clearItem = m_menu->addAction(tr("&Clear"));
     clearItem->setObjectName(QStringLiteral("mnuFile_OpenRecent_Clear"));
     clearItem->setEnabled(!entries.isEmpty());
     connect(clearItem, &QAction::triggered, this, &RecentFilesMenu::clear);

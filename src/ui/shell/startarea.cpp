@@ -86,7 +86,7 @@ QWidget *StartArea::buildPanel(const QList<QAction *> &commands)
     panel->setAutoFillBackground(true);
     auto *column = new QVBoxLayout(panel);
     column->setContentsMargins(24, 20, 24, 20);
-    column->addWidget(heading(QStringLiteral("Start with a figure or an army"), 1.4, panel));
+    column->addWidget(heading(tr("Start with a figure or an army"), 1.4, panel));
 
     auto *row = new QHBoxLayout;
     for (QAction *command : commands) {
@@ -103,10 +103,10 @@ QWidget *StartArea::buildPanel(const QList<QAction *> &commands)
     row->addStretch();
     column->addLayout(row);
     column->addSpacing(12);
-    column->addWidget(heading(QStringLiteral("Recent files"), 1.1, panel));
-    m_noRecentFiles = new QLabel(QStringLiteral("None yet: figures and armies you open or save "
-                                                "appear here."),
+    column->addWidget(heading(tr("Recent files"), 1.1, panel));
+    m_noRecentFiles = new QLabel(tr("None yet: figures and armies you open or save appear here."),
                                  panel);
+    m_noRecentFiles->setWordWrap(true);
     m_noRecentFiles->setEnabled(false);
     column->addWidget(m_noRecentFiles);
     m_recentList = new QVBoxLayout;
@@ -141,7 +141,13 @@ void StartArea::fillRecentFiles()
         entry->setStatusTip(shown);
         connect(entry, &QCommandLinkButton::clicked, this, [this, path] { emit chosen(path); });
         QPalette focused = entry->palette();
-        focused.setColor(QPalette::Window, focused.color(QPalette::Highlight).lighter(185));
+        // A tint of the highlight over the panel's own colour, so that the
+        // entry's text reads on a light and on a dark desktop alike.
+        const QColor base = focused.color(QPalette::Base);
+        const QColor mark = focused.color(QPalette::Highlight);
+        focused.setColor(QPalette::Window, QColor::fromRgbF(base.redF() * 0.7f + mark.redF() * 0.3f,
+                                                            base.greenF() * 0.7f + mark.greenF() * 0.3f,
+                                                            base.blueF() * 0.7f + mark.blueF() * 0.3f));
         entry->setPalette(focused);
         entry->setBackgroundRole(QPalette::Window);
         entry->installEventFilter(this);

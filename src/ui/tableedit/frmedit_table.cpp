@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QStyle>
 
+#include <algorithm>
+
 namespace tarvello {
 
 namespace {
@@ -34,7 +36,7 @@ frmEdit_Table::frmEdit_Table(AppContext &context, QWidget *parent)
     , m_cellEditor(std::make_unique<clsFlexGridEdit>())
 {
     setForm(WindowForm::EditTable);
-    setWindowTitle(QStringLiteral("Table Editor"));
+    setWindowTitle(tr("Table Editor"));
     buildControls();
     m_cellEditor->setFlexGridControl(grdTable);
     connect(m_cellEditor.get(), &clsFlexGridEdit::TextKeyDown, this,
@@ -53,22 +55,24 @@ void frmEdit_Table::buildControls()
     grdTable->setKeyDownHandler(
         [this](int key, Qt::KeyboardModifiers modifiers) { return gridKeyDown(key, modifiers); });
 
-    btnInsert = new QPushButton(QStringLiteral("New r&ow"), this);
+    btnInsert = new QPushButton(tr("New r&ow"), this);
     btnInsert->setObjectName(QStringLiteral("btnInsert"));
-    btnSave = new QPushButton(QStringLiteral("&Save"), this);
+    btnSave = new QPushButton(tr("&Save"), this);
     btnSave->setObjectName(QStringLiteral("btnSave"));
-    btnSaveAs = new QPushButton(QStringLiteral("Save &As"), this);
+    btnSaveAs = new QPushButton(tr("Save &As"), this);
     btnSaveAs->setObjectName(QStringLiteral("btnSaveAs"));
 
-    // Grid above, the buttons in a row below it, at the design size.
+    // Grid above, the buttons in a row below it, at the design size; each
+    // button as wide as its caption needs (a translated one may be longer).
     const int margin = 4;
-    const QSize button = btnInsert->sizeHint().expandedTo(QSize(80, 0));
-    const int buttonTop = height() - margin - button.height();
+    const int buttonHeight = btnInsert->sizeHint().height();
+    const int buttonTop = height() - margin - buttonHeight;
     grdTable->setGeometry(0, 0, width(), buttonTop - margin);
     int left = margin;
     for (QPushButton *b : {btnInsert, btnSave, btnSaveAs}) {
-        b->setGeometry(left, buttonTop, button.width(), button.height());
-        left += button.width() + margin;
+        const int buttonWidth = std::max(80, b->sizeHint().width());
+        b->setGeometry(left, buttonTop, buttonWidth, buttonHeight);
+        left += buttonWidth + margin;
     }
 
     lmgEdit = new LayoutMgr(this);
@@ -126,13 +130,13 @@ void frmEdit_Table::OpenFile(const QString &fileName, const QString &caption)
     m_model->reset();
     // An unreadable file leaves an empty editor that saves nowhere unasked.
     if (!read.ok())
-        m_context.dialogs->message(this, boxTitleText(BoxTitle::Plain), QStringLiteral("Errors in table ") + fileName,
+        m_context.dialogs->message(this, boxTitleText(BoxTitle::Plain), tr("Errors in table %1").arg(fileName),
                                    IDialogs::Buttons::Ok, IDialogs::Icon::None);
     emit historyChanged();
     sizeColumns();
     if (m_model->rowCount() > 0 && m_model->columnCount() > 0)
         grdTable->setCurrentCell(0, 0);
-    setWindowTitle(QStringLiteral("Resource Editor ") + caption);
+    setWindowTitle(tr("Resource Editor %1").arg(caption));
 }
 
 QString frmEdit_Table::fileName() const

@@ -41,7 +41,7 @@ bool frmEdit_Table::gridKeyDown(int key, Qt::KeyboardModifiers modifiers)
         if (key == Qt::Key_Insert)
             insertRow();
         else if (key == Qt::Key_Delete)
-            deleteRows("Delete Rows");
+            deleteRows(QT_TRANSLATE_NOOP("Core", "Delete Rows"));
     } catch (const std::exception &) {
         // A failure in the key handling ends it silently.
     }
@@ -82,7 +82,7 @@ void frmEdit_Table::Copy()
 void frmEdit_Table::Cut()
 {
     Copy();
-    deleteRows("Cut Rows");
+    deleteRows(QT_TRANSLATE_NOOP("Core", "Cut Rows"));
 }
 
 void frmEdit_Table::Paste()
@@ -143,8 +143,8 @@ DocumentWindow::SaveDialogFacts frmEdit_Table::saveDialogFacts() const
 
 void frmEdit_Table::savedAs(const QString &path)
 {
-    setWindowTitle(QStringLiteral("Resource Editor (..\\") + QFileInfo(path).fileName()
-                   + QLatin1Char(')'));
+    setWindowTitle(tr("Resource Editor %1").arg(QStringLiteral("(..\\") + QFileInfo(path).fileName()
+                                                 + QLatin1Char(')')));
 }
 
 void frmEdit_Table::renderPrintout(QPrinter &printer)
@@ -158,7 +158,7 @@ void frmEdit_Table::renderPrintout(QPrinter &printer)
 
 DocumentWindow::CloseQuestion frmEdit_Table::closeQuestion() const
 {
-    return {BoxTitle::Plain, QStringLiteral("Table not saved!\r\nSave table now?")};
+    return {BoxTitle::Plain, tr("Table not saved!\r\nSave table now?")};
 }
 
 } // namespace tarvello
