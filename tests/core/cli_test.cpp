@@ -54,7 +54,12 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{{"--cards", "o.pdf", "a.tva", "--per-unit", "--per-figure"}, CliCommand::Open, "Options that exclude each other: --per-unit and --per-figure"},
         ParseCase{{"--check", "x", "--pdf", "o.pdf"}, CliCommand::Open, "Options that exclude each other: --check and --pdf"},
         ParseCase{{"--deck=yes", "--card-images", "d", "a.tvf"}, CliCommand::Open, "Wrong argument: --deck takes no value"},
-        ParseCase{{"-o", "x.txt", "a.tvf"}, CliCommand::Open, "No command: give one of --export, --pdf, --cards, --card-images, --check, --update-costs, --help, --version"}));
+        ParseCase{{"-o", "x.txt", "a.tvf"}, CliCommand::Open, "No command: give one of --export, --pdf, --cards, --card-images, --check, --update-costs, --pack, --unpack, --help, --version"},
+        ParseCase{{"--pack", "o.tvz", "a.tva"}, CliCommand::Pack, ""},
+        ParseCase{{"--unpack", "p.tvz", "dir"}, CliCommand::Unpack, ""},
+        ParseCase{{"--pack", "o.tvz"}, CliCommand::Open, "Missing argument: --pack needs ARMY"},
+        ParseCase{{"--unpack", "p.tvz"}, CliCommand::Open, "Missing argument: --unpack needs PACK DIR"},
+        ParseCase{{"--pack", "o.tvz", "a.tva", "--tables", "t"}, CliCommand::Open, "Option not for this command: --tables does not go with --pack"}));
 
 TEST(CommandLine, RunsWithoutWindowsOnlyWithAnOption)
 {

@@ -84,7 +84,9 @@ class CommandLineTest : public QObject, public WindowTest
             env.remove(QLatin1String(name));
         env.insert(QStringLiteral("HOME"), m_folder->path());
         process.setProcessEnvironment(env);
-        if (!tables.isEmpty() && !args.contains(QStringLiteral("--tables")))
+        // An army pack needs no tables.
+        if (!tables.isEmpty() && !args.contains(QStringLiteral("--tables"))
+            && !args.contains(QStringLiteral("--pack")) && !args.contains(QStringLiteral("--unpack")))
             args << QStringLiteral("--tables") << tables;
         process.start(QStringLiteral(TARVELLO_BINARY), args);
         process.waitForFinished(60000);
@@ -268,6 +270,34 @@ private slots:
         QCOMPARE(FilesOf(m_figures), window);
     }
 
+    void packThenUnpackGivesTheSameFiles()
+    {
+        // A figure not found is named and packed without.
+        QFile::remove(figure("battle_mage.tvf"));
+        const QString army = figure("border_guard.tva");
+        const QString pack = tempPath(QStringLiteral("Border Guard.tvz"));
+        const CliOutcome packed = run({QStringLiteral("--pack"), pack, army});
+        QCOMPARE(packed.status, 0);
+        QCOMPARE(packed.err, ("Figure not found, packed without it: Ilsabet the Grey of " + army + "\n").toUtf8());
+        const QString parent = tempPath(QStringLiteral("unpacked"));
+        QDir().mkpath(parent);
+        const CliOutcome unpacked = run({QStringLiteral("--unpack"), pack, parent});
+        QCOMPARE(unpacked.status, 0);
+        const QString folder = parent + QStringLiteral("/Border Guard");
+        QCOMPARE(unpacked.out, (folder + QStringLiteral("/border_guard.tva\n")).toUtf8());
+        // The army's files, none other (the war wagon is in no line).
+        QMap<QString, QByteArray> expected = FilesOf(m_figures);
+        expected.remove(QStringLiteral("war_wagon.tvf"));
+        // The army file differs only in its folder line, which names the new folder.
+        QByteArray armyBytes = expected.value(QStringLiteral("border_guard.tva"));
+        armyBytes.replace(toFilePath(m_figures).c_str(), toFilePath(folder).c_str());
+        expected.insert(QStringLiteral("border_guard.tva"), armyBytes);
+        QCOMPARE(FilesOf(folder), expected);
+        // A second unpack overwrites nothing: a new folder.
+        QCOMPARE(run({QStringLiteral("--unpack"), pack, parent}).out,
+                 (folder + QStringLiteral(" 2/border_guard.tva\n")).toUtf8());
+    }
+
     void badInput_data()
     {
         QTest::addColumn<QStringList>("args");
@@ -290,6 +320,11 @@ private slots:
             "Error in saving @/notes.txt/out.txt !");
         row("unwritable images", {"--card-images", "@/notes.txt/cards", fig}, 1,
             "Error in saving @/notes.txt/cards !");
+        row("missing pack argument", {"--unpack", "@/p.tvz"}, 2, "Missing argument: --unpack needs PACK DIR");
+        row("not a pack", {"--unpack", "@/notes.txt", "@"}, 1, "Error in loading @/notes.txt !: ");
+        row("not an army", {"--pack", "@/out.tvz", "@/notes.txt"}, 1, "Error in loading @/notes.txt !: Not an army file");
+        row("unwritable pack", {"--pack", "@/notes.txt/out.tvz", "@/border_guard.tva"}, 1,
+            "Error in saving @/notes.txt/out.tvz !");
         row("missing folder", {"--update-costs", "@/none"}, 1, "@/none: Path not found");
         // A table that cannot be read says so as at start-up; the run goes on.
         row("missing tables", {"--check", "@/figures", "--tables", "@/none"}, 1,
@@ -303,6 +338,7 @@ private slots:
         WriteBytes(tempPath(QStringLiteral("notes.txt")), "notes");
         WriteBytes(tempPath(QStringLiteral("notes.tvf")), "[Other]\r\nName=x\r\n");
         QFile::copy(kShipped + QStringLiteral("/figures/spearman.tvf"), tempPath(QStringLiteral("spearman.tvf")));
+        QFile::copy(figure("border_guard.tva"), tempPath(QStringLiteral("border_guard.tva")));
         args.replaceInStrings(QStringLiteral("@"), m_folder->path());
         message.replace(QStringLiteral("@"), m_folder->path());
         const QStringList before = QDir(m_folder->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);

@@ -119,6 +119,13 @@ const std::vector<CliOption> kOptions = {
     {"--refresh-weapons", nullptr, CliCommand::Open, Bit(CliCommand::UpdateCosts), 0, 0, "",
      SetFlag<&CliRequest::refreshWeapons>,
      "also refreshes the figures' weapons and items from the tables"},
+    {"--pack", "OUT.tvz", CliCommand::Pack, 0, 1, 1, "ARMY", nullptr,
+     "the army pack of ARMY: the army file, its figure files and a manifest in one file, "
+     "as File, Export Army Pack makes it; each figure not found is named on standard error "
+     "and packed without"},
+    {"--unpack", nullptr, CliCommand::Unpack, 0, 2, 2, "PACK DIR", nullptr,
+     "unpacks PACK into a new folder of DIR named after the pack (nothing is overwritten) "
+     "and prints the army file's path on standard output"},
     {"--tables", "DIR", CliCommand::Open, kWithTables, 0, 0, "", SetTables,
      "the rules tables of DIR instead of the program's"},
     {"--paper", "A4|Letter", CliCommand::Open, kPrinted, 0, 0, "", SetPaper,
@@ -269,7 +276,7 @@ Result<CliRequest> ParseCommandLine(const std::vector<std::string> &args)
     }
     if (request.command == CliCommand::Open)
         return Wrong("No command", "give one of --export, --pdf, --cards, --card-images, --check, "
-                                   "--update-costs, --help, --version");
+                                   "--update-costs, --pack, --unpack, --help, --version");
     const Status checked = CheckRequest(request, choices);
     if (!checked)
         return checked.failure();

@@ -12,7 +12,7 @@
 namespace tarvello {
 
 // What a command line asks; Open is the windows (no option at all).
-enum class CliCommand { Open, Help, Version, Export, Pdf, Cards, CardImages, Check, UpdateCosts };
+enum class CliCommand { Open, Help, Version, Export, Pdf, Cards, CardImages, Check, UpdateCosts, Pack, Unpack };
 
 // The exit status of a command line run.
 inline constexpr int kExitDone = 0;

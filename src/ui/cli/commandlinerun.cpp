@@ -79,6 +79,11 @@ int runCommandLine(const QStringList &args)
         return kExitDone;
     }
     CliRun run{request, {}};
+    // An army pack holds files as they are: no rules tables needed.
+    if (request.command == CliCommand::Pack || request.command == CliCommand::Unpack) {
+        (request.command == CliCommand::Pack ? runPack : runUnpack)(run);
+        return run.status;
+    }
     if (!loadTables(run))
         return run.status;
     switch (request.command) {
@@ -89,6 +94,8 @@ int runCommandLine(const QStringList &args)
     case CliCommand::Check: runCheck(run); break;
     case CliCommand::UpdateCosts: runUpdateCosts(run); break;
     case CliCommand::Open:
+    case CliCommand::Pack:
+    case CliCommand::Unpack:
     case CliCommand::Help:
     case CliCommand::Version: break;
     }

@@ -35,6 +35,8 @@ void runCardsPdf(CliRun &run);
 void runCardImages(CliRun &run);
 void runCheck(CliRun &run);
 void runUpdateCosts(CliRun &run);
+void runPack(CliRun &run);
+void runUnpack(CliRun &run);
 
 // Writes bytes to standard output as they are.
 void writeOut(std::string_view bytes);
