@@ -759,6 +759,18 @@
         <source>Import Army from Text: a new army of the figures an army list names</source>
         <translation>Armee aus Text importieren: eine neue Armee aus den Figuren, die eine Armeeliste nennt</translation>
     </message>
+    <message>
+        <source>%1 with current costs (%2 over)</source>
+        <translation>%1 mit den jetzigen Kosten (%2 mehr)</translation>
+    </message>
+    <message>
+        <source>%1 with current costs (%2 under)</source>
+        <translation>%1 mit den jetzigen Kosten (%2 weniger)</translation>
+    </message>
+    <message>
+        <source>%1 with current costs (the same)</source>
+        <translation>%1 mit den jetzigen Kosten (gleich)</translation>
+    </message>
 </context>
 <context>
     <name>ImportArmyDialog</name>

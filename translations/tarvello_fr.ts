@@ -759,6 +759,18 @@
         <source>Import Army from Text: a new army of the figures an army list names</source>
         <translation>Importer une armée depuis un texte : une nouvelle armée des figurines que nomme une liste d&apos;armée</translation>
     </message>
+    <message>
+        <source>%1 with current costs (%2 over)</source>
+        <translation>%1 avec les coûts actuels (%2 de plus)</translation>
+    </message>
+    <message>
+        <source>%1 with current costs (%2 under)</source>
+        <translation>%1 avec les coûts actuels (%2 de moins)</translation>
+    </message>
+    <message>
+        <source>%1 with current costs (the same)</source>
+        <translation>%1 avec les coûts actuels (identique)</translation>
+    </message>
 </context>
 <context>
     <name>ImportArmyDialog</name>

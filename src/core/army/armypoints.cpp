@@ -2,6 +2,7 @@
 
 #include "armyfile.h"
 
+#include "platform/messagetexts.h"
 #include "platform/numbers.h"
 #include "platform/runtimeerror.h"
 
@@ -197,10 +198,11 @@ std::optional<std::int32_t> ArmyTally::TotalNow() const
 std::string TotalNowText(std::int32_t total, std::int32_t totalNow)
 {
     const std::int64_t difference = std::int64_t{totalNow} - total;
-    const std::string change = difference > 0   ? std::to_string(difference) + " over"
-                               : difference < 0 ? std::to_string(-difference) + " under"
-                                                : std::string("the same");
-    return std::to_string(totalNow) + " with current costs (" + change + ")";
+    const std::string now = std::to_string(totalNow);
+    if (difference == 0)
+        return FillText(msg::kTotalNowSame, {now});
+    return FillText(difference > 0 ? msg::kTotalNowOver : msg::kTotalNowUnder,
+                    {now, std::to_string(difference > 0 ? difference : -difference)});
 }
 
 std::string ArmyHeaderLineWithLimit(std::string_view limit)

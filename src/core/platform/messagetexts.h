@@ -51,12 +51,18 @@ inline constexpr std::string_view kCardCaption = TV_TR("Core", "Unit Card: %1");
 // Why a line of an imported army list names no figure.
 inline constexpr std::string_view kSeveralFigures = TV_TR("Core", "%1 figures of this name");
 
+// The army's total with its figures' costs now, beside its total.
+inline constexpr std::string_view kTotalNowOver = TV_TR("Core", "%1 with current costs (%2 over)");
+inline constexpr std::string_view kTotalNowUnder = TV_TR("Core", "%1 with current costs (%2 under)");
+inline constexpr std::string_view kTotalNowSame = TV_TR("Core", "%1 with current costs (the same)");
+
 // Every pattern above, for the windows.
-inline constexpr std::array<std::string_view, 26> kFilledTexts{
+inline constexpr std::array<std::string_view, 29> kFilledTexts{
     kErrorLoading, kErrorSaving, kErrorSavingStyle, kErrorLoadingStyle, kErrorSavingArmy,
     kErrorPreparing, kErrorsInTable, kErrorSavingTable, kMissingItem, kUnreadablePicture, kStaleCost, kUnusableSettings, kStepChoose, kStepAdd,
     kStepRemove, kStepSetShots, kStepChangeCount, kStepChangeSize, kFigureCaption, kArmyCaption,
     kCardCaption, kCardOnPage, kCardOnPages, kCardsOnPage, kCardsOnPages, kSeveralFigures,
+    kTotalNowOver, kTotalNowUnder, kTotalNowSame,
 };
 
 } // namespace tarvello::msg

@@ -59,7 +59,7 @@ void frmArmy::showComposition()
     const std::optional<std::int32_t> now = m_model->TotalNow();
     const std::string text = now ? TotalNowText(std::stoi(m_model->ArmyCost()), *now)
                                  : std::string();
-    m_ui->lblTotalNow->setText(fromFileText(text));
+    m_ui->lblTotalNow->setText(fromMessageText(text));
     m_ui->lblTotalNow->setVisible(now.has_value());
 }
 
