@@ -11,6 +11,7 @@
 #include "rules/modloaddata.h"
 
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QProcessEnvironment>
 
 using namespace tarvello;
@@ -76,9 +77,12 @@ class CommandLineTest : public QObject, public WindowTest
 
     // tarvello args, with no display at all and the shipped tables unless
     // tables is given.
-    CliOutcome run(QStringList args, const QString &tables = kShipped) const
+    CliOutcome run(QStringList args, const QString &tables = kShipped,
+                   const QString &standardOutput = {}) const
     {
         QProcess process;
+        if (!standardOutput.isEmpty())
+            process.setStandardOutputFile(standardOutput);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             env.remove(QLatin1String(name));
@@ -296,6 +300,17 @@ private slots:
         // A second unpack overwrites nothing: a new folder.
         QCOMPARE(run({QStringLiteral("--unpack"), pack, parent}).out,
                  (folder + QStringLiteral(" 2/border_guard.tva\n")).toUtf8());
+    }
+
+    void aFullStandardOutputIsAFailure()
+    {
+        // /dev/full takes no byte, as a full disk.
+        if (!QFileInfo::exists(QStringLiteral("/dev/full")))
+            QSKIP("This system has no /dev/full");
+        const CliOutcome outcome = run({QStringLiteral("--export"), figure("knight_hero.tvf")},
+                                       kShipped, QStringLiteral("/dev/full"));
+        QCOMPARE(outcome.status, 1);
+        QVERIFY2(outcome.err.startsWith("Error in writing standard output: "), outcome.err.constData());
     }
 
     void badInput_data()

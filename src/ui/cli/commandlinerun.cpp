@@ -7,7 +7,9 @@
 #include "rules/modloaddata.h"
 #include "shell/startup.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace tarvello {
 
@@ -60,7 +62,9 @@ void writeOut(std::string_view bytes)
     std::fflush(stdout);
 }
 
-int runCommandLine(const QStringList &args)
+namespace {
+
+int runRequest(const QStringList &args)
 {
     const Result<CliRequest> parsed = ParseCommandLine(argumentsOf(args));
     if (!parsed) {
@@ -100,6 +104,21 @@ int runCommandLine(const QStringList &args)
     case CliCommand::Version: break;
     }
     return run.status;
+}
+
+} // namespace
+
+int runCommandLine(const QStringList &args)
+{
+    const int status = runRequest(args);
+    // Output that never reached standard output (a full disk, a closed
+    // file) is a failure, not a command done.
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return status;
+    const int error = errno;
+    sayLine(fromMessageText(
+        MessageLine(Failure{"Error in writing standard output", std::strerror(error)})));
+    return status == kExitDone ? kExitFindings : status;
 }
 
 } // namespace tarvello
