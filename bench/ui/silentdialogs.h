@@ -1,33 +1,10 @@
 #pragma once
 
-#include "platform/idialogs.h"
+#include "platform/quietdialogs.h"
 
 namespace tarvello {
 
 // Dialogs the window benchmarks never show: every question is cancelled.
-class SilentDialogs : public IDialogs
-{
-public:
-    Answer message(QWidget *, const QString &, const QString &, Buttons, Icon, const QString &) override
-    {
-        return Answer::Ok;
-    }
-    std::optional<QString> openFile(QWidget *, const QString &, const QString &) override
-    {
-        return std::nullopt;
-    }
-    std::optional<QString> saveFile(QWidget *, const QString &, const QString &, const QString &,
-                                    bool) override
-    {
-        return std::nullopt;
-    }
-    std::optional<QString> folder(QWidget *, const QString &, const QString &) override
-    {
-        return std::nullopt;
-    }
-    std::optional<QFont> font(QWidget *, const QFont &) override { return std::nullopt; }
-    bool printerSetup(QWidget *, QPrinter *) override { return false; }
-    void printPreview(QWidget *, QPrinter *, std::function<void(QPrinter *)>) override {}
-};
+using SilentDialogs = QuietDialogs;
 
 } // namespace tarvello
