@@ -962,8 +962,8 @@
         <translation>%1 Figuren wurden nicht gefunden: %2. Ohne sie packen?</translation>
     </message>
     <message>
-        <source>No line names a figure of this folder.</source>
-        <translation>Keine Zeile nennt eine Figur dieses Ordners.</translation>
+        <source>No line names a figure of this folder</source>
+        <translation>Keine Zeile nennt eine Figur dieses Ordners</translation>
     </message>
     <message>
         <source>1 unit line matched</source>

@@ -962,8 +962,8 @@
         <translation>%1 figurines sont introuvables : %2. Empaqueter sans elles ?</translation>
     </message>
     <message>
-        <source>No line names a figure of this folder.</source>
-        <translation>Aucune ligne ne nomme une figurine de ce dossier.</translation>
+        <source>No line names a figure of this folder</source>
+        <translation>Aucune ligne ne nomme une figurine de ce dossier</translation>
     </message>
     <message>
         <source>1 unit line matched</source>

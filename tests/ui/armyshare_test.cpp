@@ -140,6 +140,7 @@ private slots:
         auto *ok = Named<QDialogButtonBox>(&dialog, "buttonBox")->button(QDialogButtonBox::Ok);
         QCOMPARE(Named<QLabel>(&dialog, "lblMatched")->text(), QStringLiteral("Ghost in /f"));
         QVERIFY(!ok->isEnabled());
+        QCOMPARE(dialog.focusWidget(), Named<QPlainTextEdit>(&dialog, "txtArmyText"));
         const QString file = tempPath(QStringLiteral("list.txt"));
         WriteBytes(file, "3 x Sp\xC3\xA9\x61rman");
         m_dialogs.openFileAnswers.enqueue(file);

@@ -71,7 +71,7 @@ IDialogs::ArmyTextPreview previewOf(const ArmyFromText &army)
     IDialogs::ArmyTextPreview preview;
     preview.canImport = !army.units.empty();
     preview.summary = army.units.empty()
-                          ? QCoreApplication::translate("frmArmy", "No line names a figure of this folder.")
+                          ? QCoreApplication::translate("frmArmy", "No line names a figure of this folder")
                       : army.units.size() == 1
                           ? QCoreApplication::translate("frmArmy", "1 unit line matched")
                           : QCoreApplication::translate("frmArmy", "%1 unit lines matched").arg(army.units.size());

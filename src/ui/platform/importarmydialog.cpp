@@ -28,6 +28,8 @@ ImportArmyDialog::ImportArmyDialog(IDialogs &dialogs, const IDialogs::ArmyTextQu
     connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
     showPreview();
+    // The list is what the player came to paste or edit.
+    m_ui->txtArmyText->setFocus();
 }
 
 ImportArmyDialog::~ImportArmyDialog() = default;
