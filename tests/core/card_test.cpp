@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <filesystem>
 #include <sstream>
 
@@ -546,6 +547,10 @@ TEST(CardFit, TooFullCardsAreFittedInsideTheFrame)
         {"printed rolls in 11 points", [] { clsFigure f = Figure(0, 1, 1, 0, 5, "Chain Mail");
              f.Attacks = {Attack("Sword"), Attack("Longbow", 12, 24)}; return f; }(), true, 11,
          {"10", 11}},
+        {"screen rolls in 12 points would end just short of the frame: one size smaller",
+         [] { clsFigure f = Figure(0, 1, 1, 0, 5, "Chain Mail");
+             f.Attacks = {Attack("Sword"), Attack("Longbow", 12, 24)}; return f; }(), false, 12,
+         {"10", 11}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
@@ -583,6 +588,17 @@ TEST(CardFit, TooFullCardsAreFittedInsideTheFrame)
     const CardScene scene{&crowded, &style, kInitialImageRect, false, 0, 0};
     EXPECT_FALSE(DrawCard(target, scene));
     EXPECT_EQ(TextBoxes(target).front().size, kFitMinPoints);
+    // A cost line too long to clear the logo even at the smallest size still
+    // ends inside the frame (on a coarse target whose frame is thick).
+    clsFigure costly = Figure(3, 1, 1, 0, 0, "Hull");
+    costly.Cost = std::numeric_limits<std::int32_t>::min();
+    costly.OptionalRules = true;
+    CardRecorder coarse(false, 35);
+    const CardScene costlyScene{&costly, &style, kInitialImageRect, false, 0, 0};
+    EXPECT_FALSE(DrawCard(coarse, costlyScene));
+    const TextBox cost = TextBoxes(coarse).back();
+    EXPECT_EQ(cost.text, "Vehicle Cost: -2147483648*");
+    EXPECT_LE(cost.right, InnerRoom(coarse.PixelTwips()).right);
 }
 
 TEST(CardDraw, DataLinesFollowTheirConditions)
