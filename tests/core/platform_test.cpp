@@ -13,12 +13,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <utility>
 
 #include <pwd.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -321,6 +323,29 @@ TEST(WriteFileAtomically, FailureLeavesTheOldFile)
         names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"folder.txt", "keep.txt"}));
+}
+
+// A disk that fills during the write (a file size limit stands in for it):
+// the save fails as a write error, the old file stays whole and no temporary
+// file is left.
+TEST(WriteFileAtomically, AFullDiskLeavesTheOldFile)
+{
+    const TestFolder dir;
+    const std::string file = dir.File("army.tva");
+    ASSERT_TRUE(WriteFileAtomically(file, "old").ok());
+    rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    rlimit small = before;
+    small.rlim_cur = 4096;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const Status failed = WriteFileAtomically(file, std::string(1 << 16, 'x'));
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, oldHandler);
+    ASSERT_FALSE(failed.ok());
+    EXPECT_EQ(failed.failure().description, "Disk full or write error");
+    EXPECT_EQ(ReadFileBytes(file), "old");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 1);
 }
 
 // A process id that no process has any more: a child that has ended.
