@@ -24,8 +24,8 @@ void BM_AllCostPreviews(benchmark::State &state)
         state.SkipWithError("the sample figure did not open");
     const FigureRecord &record = model.Record();
     using R = FigureRecord;
-    constexpr ChoiceList R::*kLists[] = {&R::cboFigureType, &R::cboTrainingLevel, &R::cboRace,
-                                         &R::cboArmorType,  &R::cboMove,          &R::cboCommandSkill};
+    constexpr Choice FigureInputs::*kLists[] = {&R::cboFigureType, &R::cboTrainingLevel, &R::cboRace,
+                                                &R::cboArmorType,  &R::cboMove,          &R::cboCommandSkill};
     int previews = 0;
     for (auto _ : state) {
         CostPreviewer previewer(record, tables);
@@ -36,8 +36,8 @@ void BM_AllCostPreviews(benchmark::State &state)
                 ++previews;
             }
         }
-        for (ChoiceList R::*list : kLists) {
-            for (int i = 0; i < int((record.*list).items.size()); ++i) {
+        for (Choice FigureInputs::*list : kLists) {
+            for (int i = 0; i < int(model.Entries().Of(list).size()); ++i) {
                 benchmark::DoNotOptimize(previewer.Choose(list, i));
                 ++previews;
             }

@@ -18,8 +18,8 @@ namespace {
 using ::testing::HasSubstr;
 using R = FigureRecord;
 
-constexpr ChoiceList R::*kChoiceLists[] = {&R::cboFigureType, &R::cboTrainingLevel, &R::cboRace,
-                                          &R::cboArmorType,  &R::cboMove,          &R::cboCommandSkill};
+constexpr Choice FigureInputs::*kChoiceLists[] = {&R::cboFigureType, &R::cboTrainingLevel, &R::cboRace,
+                                                  &R::cboArmorType,  &R::cboMove,          &R::cboCommandSkill};
 
 // Figures made through the editor's own reactions (a failed calculation
 // included: the figure then holds a weapon beyond the attack-roll tables).
@@ -120,9 +120,9 @@ TEST_F(CostPreviewTest, EveryPreviewEqualsTheCostAfterDoingItMinusBefore)
                                   figure, [&](FigureModel &m) { return m.Add(series, row); });
             }
         }
-        for (ChoiceList R::*list : kChoiceLists) {
-            for (int i = 0; i < int((shown.*list).items.size()); ++i) {
-                SCOPED_TRACE((shown.*list).items[std::size_t(i)]);
+        for (Choice FigureInputs::*list : kChoiceLists) {
+            for (int i = 0; i < int(model.Entries().Of(list).size()); ++i) {
+                SCOPED_TRACE(model.Entries().Of(list)[std::size_t(i)]);
                 ExpectSameAsDoing(previewer.Choose(list, i), figure,
                                   [&](FigureModel &m) { return m.Choose(list, i); });
             }

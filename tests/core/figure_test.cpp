@@ -52,7 +52,7 @@ TEST_F(FigureModelTest, OpensWithFilledListsAndCostUnchanged)
 {
     EXPECT_FALSE(model.Loading());
     EXPECT_FALSE(model.Changed());
-    EXPECT_THAT(r().cboRace.items, ElementsAre("Human", "Dwarf", "Elf"));
+    EXPECT_THAT(model.Entries().cboRace, ElementsAre("Human", "Dwarf", "Elf"));
     EXPECT_EQ(r().cboCommandSkill.Text(), "None");
     EXPECT_THAT(model.Available().lvwMissileWeapons[0], ElementsAre("Bow", "4", "1", "10", "20", "Arrows"));
     EXPECT_THAT(model.Available().lvwExtraItems[2], ElementsAre("Wand", "20", "3", "1", "5", "10", "Sparks; hot"));
@@ -67,8 +67,9 @@ TEST_F(FigureModelTest, TrainingCaptionsFollowTheTypeAndKeepThePosition)
     ASSERT_TRUE(model.Choose(&R::cboTrainingLevel, 1).ok());
     ASSERT_TRUE(model.Choose(&R::cboFigureType, kVehicle).ok());
     EXPECT_STREQ(model.TrainingLabel(), "Targeting System");
-    EXPECT_THAT(r().cboTrainingLevel.items, ElementsAre("Poor", "Good", "Excellent"));
+    EXPECT_THAT(model.Entries().cboTrainingLevel, ElementsAre("Poor", "Good", "Excellent"));
     EXPECT_EQ(r().cboTrainingLevel.index, 1);
+    EXPECT_EQ(r().cboTrainingLevel.Text(), "Good");
 
     ASSERT_TRUE(model.Choose(&R::cboFigureType, kBattleMage).ok());
     EXPECT_STREQ(model.TrainingLabel(), "Training Level");
@@ -77,9 +78,10 @@ TEST_F(FigureModelTest, TrainingCaptionsFollowTheTypeAndKeepThePosition)
 
     ASSERT_TRUE(model.Choose(&R::cboFigureType, kVehicle).ok());
     ASSERT_TRUE(model.Choose(&R::cboFigureType, 2).ok()); // Hero
-    EXPECT_THAT(r().cboTrainingLevel.items, ElementsAre("Green", "Line", "Elite"));
+    EXPECT_THAT(model.Entries().cboTrainingLevel, ElementsAre("Green", "Line", "Elite"));
     EXPECT_EQ(model.Captions(), TrainingCaptions::Training);
     EXPECT_EQ(r().cboTrainingLevel.index, 1);
+    EXPECT_EQ(r().cboTrainingLevel.Text(), "Line");
 }
 
 TEST_F(FigureModelTest, TypedFieldsAreCorrected)
@@ -231,12 +233,16 @@ protected:
         ASSERT_TRUE(model.Add(FigureSeries::Missile, 0).ok());
         ASSERT_TRUE(model.SetShots(0, 10).ok());
         ASSERT_TRUE(model.Add(FigureSeries::ExtraItem, 2).ok());
+        model.SetPicture(KnightPicture());
+    }
+    static Picture KnightPicture()
+    {
         Picture picture(3, 2);
         picture.SetPixel(0, 0, 0);
         picture.SetPixel(2, 0, 255);
         picture.SetPixel(1, 1, 65280);
         picture.SetPixel(2, 1, 16711680);
-        model.SetPicture(picture);
+        return picture;
     }
 
     RulesTables tables = figuretest::FigureTestTables();
@@ -253,6 +259,25 @@ TEST_F(FigureFileTest, FirstSaveMatchesTheGoldenFile)
     EXPECT_FALSE(model.Changed());
     EXPECT_EQ(model.FileName(), path);
     ExpectGolden(Bytes(path), "figures/knight_first_save.tvf");
+}
+
+// The same knight's inputs built in code, with no editor, cost and write as
+// the editor saved them: choices by table position and text.
+TEST_F(FigureFileTest, InputsBuiltWithoutAnEditorWriteTheEditorsFirstSave)
+{
+    const FigureInputs knight{
+        .txtFigureName = "Sir Test", .txtImageFile = "knight.bmp", .cboFigureType = {2, "Hero"},
+        .cboTrainingLevel = {1, "Line"}, .cboRace = {1, "Dwarf"}, .cboArmorType = {1, "Chain"},
+        .cboMove = {1, "Mounted"}, .cboCommandSkill = {1, "Good"}, .txtAdjustHitFactor = "-1",
+        .txtHitPoints = "3", .txtLimitedShots = "10",
+        .lvwMeleeWeaponsSelected = {{"Sword", "4", "Edge"}, {"Dagger", "2", ""}},
+        .lvwMissileWeaponsSelected = {{"Bow", "4", "1", "10", "20", "10", "Arrows"}},
+        .lvwExtraItemsSelected = {{"Wand", "20", "3", "1", "5", "10", "Sparks; hot"}}};
+    FigureCosts costs;
+    ASSERT_TRUE(CalculateCost(knight, tables, costs).ok());
+    ProfileDocument doc;
+    ExpectGolden(MakeFigureFileText(doc, FigureRecord{knight, costs}, KnightPicture()).text,
+                 "figures/knight_first_save.tvf");
 }
 
 TEST_F(FigureFileTest, EverySaveNamesTheWindowByTheNameSaved)
@@ -741,10 +766,9 @@ FigureRecord MakeRecord(const CostCase &c)
 {
     FigureRecord r;
     std::istringstream choices(c.fields[1] + " " + c.fields[4]);
-    for (ChoiceList FigureRecord::*list : {&FigureRecord::cboFigureType, &FigureRecord::cboTrainingLevel,
+    for (Choice FigureRecord::*list : {&FigureRecord::cboFigureType, &FigureRecord::cboTrainingLevel,
                                            &FigureRecord::cboArmorType, &FigureRecord::cboRace,
                                            &FigureRecord::cboMove, &FigureRecord::cboCommandSkill}) {
-        r.*list = ChoiceList{{"a", "b", "c", "d", "e"}, 0};
         choices >> (r.*list).index;
     }
     choices >> r.chkUseOptionalMovement >> r.chkOptionalRangeCost;

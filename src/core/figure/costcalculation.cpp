@@ -25,8 +25,10 @@ constexpr double kLowestHitFactor = 1;
 class Calculation
 {
 public:
-    Calculation(FigureRecord &figure, const RulesTables &tables, CostTerms *terms)
-        : f(figure)
+    Calculation(const FigureInputs &inputs, const RulesTables &tables, FigureCosts &costs,
+                CostTerms *terms)
+        : in(inputs)
+        , out(costs)
         , t(tables)
         , mark(tables.DecimalMark())
         , kept(terms)
@@ -39,24 +41,24 @@ public:
     {
         BaseHitFactorAndMorale();
         MagicSkill();
-        Write(f.txtRaceHitFactorModifier, At(t.Races, f.cboRace.index).HitFactorModifier);
+        Write(out.txtRaceHitFactorModifier, At(t.Races, in.cboRace.index).HitFactorModifier);
         DefenseFactor();
         Movement();
-        const CommandSkillRow &skill = At(t.CommandSkills, f.cboCommandSkill.index);
-        Write(f.txtCommandSkillCost, skill.Cost);
-        Write(f.txtInitiativeModifier, skill.InitiativeModifier);
-        f.txtHitPointsCopy = f.txtHitPoints;
+        const CommandSkillRow &skill = At(t.CommandSkills, in.cboCommandSkill.index);
+        Write(out.txtCommandSkillCost, skill.Cost);
+        Write(out.txtInitiativeModifier, skill.InitiativeModifier);
+        out.txtHitPointsCopy = in.txtHitPoints;
         WeaponsAndItems();
         Cost();
     }
 
 private:
-    FigureType Type() const { return static_cast<FigureType>(f.cboFigureType.index); }
+    FigureType Type() const { return static_cast<FigureType>(in.cboFigureType.index); }
 
     // The training position as an index of the fixed three-entry rules.
     std::size_t Training() const
     {
-        const int training = f.cboTrainingLevel.index;
+        const int training = in.cboTrainingLevel.index;
         if (training < 0 || training >= kTrainingLevelCount)
             throw RuntimeError(errtext::kSubscriptOutOfRange);
         return static_cast<std::size_t>(training);
@@ -65,7 +67,7 @@ private:
     // The attack-roll table: line and elite by their positions, green else.
     const std::vector<AttackRollRow> &AttackRolls() const
     {
-        const int training = f.cboTrainingLevel.index;
+        const int training = in.cboTrainingLevel.index;
         if (training == static_cast<int>(TrainingLevel::Line))
             return t.AttackRolls(TrainingLevel::Line);
         if (training == static_cast<int>(TrainingLevel::Elite))
@@ -75,54 +77,54 @@ private:
 
     void BaseHitFactorAndMorale()
     {
-        const ArmorTypeRow &armor = At(t.ArmorTypes, f.cboArmorType.index);
+        const ArmorTypeRow &armor = At(t.ArmorTypes, in.cboArmorType.index);
         if (Type() == FigureType::Normal) {
             const std::size_t training = Training();
             const std::int16_t base[kTrainingLevelCount] = {armor.GreenHitFactor,
                                                             armor.LineHitFactor,
                                                             armor.EliteHitFactor};
-            Write(f.txtBaseHitFactor, base[training]);
-            f.txtBaseMorale = kBaseMorale[training];
+            Write(out.txtBaseHitFactor, base[training]);
+            out.txtBaseMorale = kBaseMorale[training];
         } else {
-            Write(f.txtBaseHitFactor, armor.SpecialHitFactor);
-            f.txtBaseMorale = kNoMorale;
+            Write(out.txtBaseHitFactor, armor.SpecialHitFactor);
+            out.txtBaseMorale = kNoMorale;
         }
     }
 
     void MagicSkill()
     {
         if (Type() == FigureType::BattleMage)
-            f.txtMagicSkillCost = kMagicSkillCost[Training()];
+            out.txtMagicSkillCost = kMagicSkillCost[Training()];
         else // a moved string: GCC 12 warns of a false overlap in a literal's copy
-            f.txtMagicSkillCost = std::string(kNoMagicSkillCost);
+            out.txtMagicSkillCost = std::string(kNoMagicSkillCost);
     }
 
     // Adjusted hit factor, clamped to 1..last defense row, and its defense.
     void DefenseFactor()
     {
-        double adjusted = LeadingNumber(f.txtAdjustHitFactor);
-        adjusted += LeadingNumber(f.txtRaceHitFactorModifier);
-        adjusted += LeadingNumber(f.txtBaseHitFactor);
-        Write(f.txtAdjustedHitFactor, adjusted);
-        if (Locale(f.txtAdjustedHitFactor) < kLowestHitFactor)
-            Write(f.txtAdjustedHitFactor, kLowestHitFactor);
+        double adjusted = LeadingNumber(in.txtAdjustHitFactor);
+        adjusted += LeadingNumber(out.txtRaceHitFactorModifier);
+        adjusted += LeadingNumber(out.txtBaseHitFactor);
+        Write(out.txtAdjustedHitFactor, adjusted);
+        if (Locale(out.txtAdjustedHitFactor) < kLowestHitFactor)
+            Write(out.txtAdjustedHitFactor, kLowestHitFactor);
         if (t.DefenseFactors.empty())
             throw RuntimeError(errtext::kSubscriptOutOfRange);
         const double lastIndex = static_cast<double>(t.DefenseFactors.size() - 1);
-        if (Locale(f.txtAdjustedHitFactor) > lastIndex)
-            Write(f.txtAdjustedHitFactor, lastIndex);
-        const double h = RoundHalfEven(LeadingNumber(f.txtAdjustedHitFactor));
-        Write(f.txtDefenseFactor, At(t.DefenseFactors, h));
+        if (Locale(out.txtAdjustedHitFactor) > lastIndex)
+            Write(out.txtAdjustedHitFactor, lastIndex);
+        const double h = RoundHalfEven(LeadingNumber(out.txtAdjustedHitFactor));
+        Write(out.txtDefenseFactor, At(t.DefenseFactors, h));
     }
 
     void Movement()
     {
-        const MoveRow &move = At(t.Moves, f.cboMove.index);
-        Write(f.txtMove, move.Move);
-        if (f.chkUseOptionalMovement != 0)
-            Write(f.txtMoveMultiplier, Locale(f.txtMove) * kMoveWeight + kMoveOffset);
+        const MoveRow &move = At(t.Moves, in.cboMove.index);
+        Write(out.txtMove, move.Move);
+        if (in.chkUseOptionalMovement != 0)
+            Write(out.txtMoveMultiplier, Locale(out.txtMove) * kMoveWeight + kMoveOffset);
         else
-            Write(f.txtMoveMultiplier, move.MoveMultiplier);
+            Write(out.txtMoveMultiplier, move.MoveMultiplier);
     }
 
     void WeaponsAndItems()
@@ -130,21 +132,21 @@ private:
         const std::vector<AttackRollRow> &rolls = AttackRolls();
         double melee = 0;
         static const std::size_t damage = Column(FigureSeries::Melee, SeriesColumn::MaxDamage);
-        for (const ListRow &row : f.lvwMeleeWeaponsSelected)
+        for (const ListRow &row : in.lvwMeleeWeaponsSelected)
             melee += Keep(&CostTerms::melee, At(rolls, Rounded(row, damage)).MeleeMultiplier);
-        Write(f.txtMeleeWeaponMultiplier, melee);
+        Write(out.txtMeleeWeaponMultiplier, melee);
 
         double missile = 0;
-        for (const ListRow &row : f.lvwMissileWeaponsSelected)
+        for (const ListRow &row : in.lvwMissileWeaponsSelected)
             missile += Keep(&CostTerms::missile, MissileMultiplier(row, rolls));
-        Write(f.txtMissileWeaponMultiplier, missile);
+        Write(out.txtMissileWeaponMultiplier, missile);
 
         double items = 0;
         static const std::size_t cost = Column(FigureSeries::ExtraItem, SeriesColumn::Cost);
-        for (const ListRow &row : f.lvwExtraItemsSelected)
+        for (const ListRow &row : in.lvwExtraItemsSelected)
             items += Keep(&CostTerms::items, LeadingNumber(Text(row, cost)));
-        Write(f.txtExtraItemsCost, items);
-        Write(f.txtExtraItemsCostCopy, items);
+        Write(out.txtExtraItemsCost, items);
+        Write(out.txtExtraItemsCostCopy, items);
     }
 
     // A row's term, kept when the caller asked for the terms.
@@ -174,7 +176,7 @@ private:
         const double r = Rounded(row, c.radius);
         const AttackRollRow &roll = At(rolls, d);
         double m = roll.MissileMultiplier;
-        if (f.chkOptionalRangeCost != 0) {
+        if (in.chkOptionalRangeCost != 0) {
             const double a = l * kRangeWeight + kRangeOffset;
             const double b = s * kRangeWeight + kRangeOffset;
             m = roll.MeleeMultiplier * b - (a - b) * (d / kRangeDamageDivisor);
@@ -186,16 +188,16 @@ private:
 
     void Cost()
     {
-        Write(f.txtTotalWeaponMultiplier,
-              Locale(f.txtMeleeWeaponMultiplier) + Locale(f.txtMissileWeaponMultiplier));
-        double p = Locale(f.txtTotalWeaponMultiplier) * Locale(f.txtDefenseFactor);
-        p = Locale(f.txtHitPoints) * p;
-        p = Locale(f.txtMoveMultiplier) * p;
-        p = Locale(f.txtCommandSkillCost) + p;
-        p = Locale(f.txtExtraItemsCost) + p;
-        p = Locale(f.txtMagicSkillCost) + p;
-        Write(f.txtCost, p);
-        Write(f.txtFinalCost, RoundHalfEven(Locale(f.txtCost)));
+        Write(out.txtTotalWeaponMultiplier,
+              Locale(out.txtMeleeWeaponMultiplier) + Locale(out.txtMissileWeaponMultiplier));
+        double p = Locale(out.txtTotalWeaponMultiplier) * Locale(out.txtDefenseFactor);
+        p = Locale(in.txtHitPoints) * p;
+        p = Locale(out.txtMoveMultiplier) * p;
+        p = Locale(out.txtCommandSkillCost) + p;
+        p = Locale(out.txtExtraItemsCost) + p;
+        p = Locale(out.txtMagicSkillCost) + p;
+        Write(out.txtCost, p);
+        Write(out.txtFinalCost, RoundHalfEven(Locale(out.txtCost)));
     }
 
     template<typename T>
@@ -244,7 +246,8 @@ private:
         field = NumberText(value, mark);
     }
 
-    FigureRecord &f;
+    const FigureInputs &in;
+    FigureCosts &out;
     const RulesTables &t;
     const char mark;
     CostTerms *const kept;
@@ -252,14 +255,20 @@ private:
 
 } // namespace
 
-Status CalculateCost(FigureRecord &figure, const RulesTables &tables, CostTerms *terms)
+Status CalculateCost(const FigureInputs &inputs, const RulesTables &tables, FigureCosts &costs,
+                     CostTerms *terms)
 {
     try {
-        Calculation(figure, tables, terms).Run();
+        Calculation(inputs, tables, costs, terms).Run();
     } catch (const std::exception &e) {
         return Failure{TV_TR("Core", "Error in calculating cost!"), e.what()};
     }
     return {};
+}
+
+Status CalculateCost(FigureRecord &figure, const RulesTables &tables, CostTerms *terms)
+{
+    return CalculateCost(figure, tables, figure, terms);
 }
 
 } // namespace tarvello

@@ -7,6 +7,8 @@
 // The figure's cost calculation.
 namespace tarvello {
 
+struct FigureCosts;
+struct FigureInputs;
 struct FigureRecord;
 struct RulesTables;
 
@@ -20,7 +22,7 @@ struct CostTerms
     std::vector<double> items;
 };
 
-// Rewrites every derived field of the figure from its input fields and the
+// Writes every derived field of the figure (costs) from its inputs and the
 // rules tables, in nineteen fixed steps; each value is written as number text
 // with the tables' decimal mark and read back by later steps. On a failure it
 // stops at the failing step, keeps the fields already written and returns
@@ -28,6 +30,10 @@ struct CostTerms
 // range", "Type mismatch", "Overflow"). The editor's flags (CalcReady,
 // Loading, Changed) are the caller's business. With terms, each row's term
 // is kept there as it is added.
+Status CalculateCost(const FigureInputs &inputs, const RulesTables &tables, FigureCosts &costs,
+                     CostTerms *terms = nullptr);
+
+// The same for a whole figure: its costs from its own inputs.
 Status CalculateCost(FigureRecord &figure, const RulesTables &tables,
                      CostTerms *terms = nullptr);
 

@@ -13,21 +13,21 @@ namespace tarvello {
 
 namespace {
 
-// The record without what the calculation never reads: the available lists
-// and the entries of the choice lists (only their positions count).
-FigureRecord CalculatedPart(const FigureRecord &record)
+// The inputs the calculation reads: not the name, the picture's file or the
+// shots last shown, nor the choices' texts (only their positions count).
+FigureInputs CalculatedPart(const FigureInputs &inputs)
 {
-    FigureRecord copy;
-    copy.txtAdjustHitFactor = record.txtAdjustHitFactor;
-    copy.txtHitPoints = record.txtHitPoints;
-    copy.chkUseOptionalMovement = record.chkUseOptionalMovement;
-    copy.chkOptionalRangeCost = record.chkOptionalRangeCost;
-    for (ChoiceList FigureRecord::*list :
-         {&FigureRecord::cboFigureType, &FigureRecord::cboTrainingLevel, &FigureRecord::cboRace,
-          &FigureRecord::cboArmorType, &FigureRecord::cboMove, &FigureRecord::cboCommandSkill})
-        (copy.*list).index = (record.*list).index;
+    FigureInputs copy;
+    copy.txtAdjustHitFactor = inputs.txtAdjustHitFactor;
+    copy.txtHitPoints = inputs.txtHitPoints;
+    copy.chkUseOptionalMovement = inputs.chkUseOptionalMovement;
+    copy.chkOptionalRangeCost = inputs.chkOptionalRangeCost;
+    for (Choice FigureInputs::*list :
+         {&FigureInputs::cboFigureType, &FigureInputs::cboTrainingLevel, &FigureInputs::cboRace,
+          &FigureInputs::cboArmorType, &FigureInputs::cboMove, &FigureInputs::cboCommandSkill})
+        (copy.*list).index = (inputs.*list).index;
     for (FigureSeries series : kAllSeries)
-        SelectedRows(copy, series) = SelectedRows(record, series);
+        SelectedRows(copy, series) = SelectedRows(inputs, series);
     return copy;
 }
 
@@ -42,10 +42,10 @@ Result<double> FinalCostOf(const FigureRecord &record, char mark)
 
 } // namespace
 
-CostPreviewer::CostPreviewer(const FigureRecord &record, const RulesTables &tables)
+CostPreviewer::CostPreviewer(const FigureInputs &inputs, const RulesTables &tables)
     : m_tables(tables)
-    , m_base(CalculatedPart(record))
-    , m_now(m_base)
+    , m_base(CalculatedPart(inputs))
+    , m_now{m_base, {}}
 {
     m_nowStatus = CalculateCost(m_now, m_tables, &m_nowTerms);
     if (!m_nowStatus)
@@ -58,14 +58,14 @@ CostPreviewer::CostPreviewer(const FigureRecord &record, const RulesTables &tabl
 
 CostPreview CostPreviewer::Add(FigureSeries series, const ListRow &availableRow)
 {
-    m_scratch = m_base;
+    static_cast<FigureInputs &>(m_scratch) = m_base;
     SelectedRows(m_scratch, series).push_back(SelectedFromAvailable(series, availableRow));
     return Calculate();
 }
 
-CostPreview CostPreviewer::Choose(ChoiceList FigureRecord::*list, int position)
+CostPreview CostPreviewer::Choose(Choice FigureInputs::*list, int position)
 {
-    m_scratch = m_base;
+    static_cast<FigureInputs &>(m_scratch) = m_base;
     (m_scratch.*list).index = position;
     return Calculate();
 }

@@ -28,22 +28,22 @@ struct CostPreview
 };
 
 // Previews changes of one figure. It keeps a copy of what the cost
-// calculation reads of the record (inputs and selected rows; the available
-// lists and the choice lists' entries are left out) and calculates that copy
-// once as the figure now. Each preview applies its one change to a fresh copy
+// calculation reads of the figure's inputs (the choices' positions, the
+// numbers, check boxes and selected rows) and calculates that copy once as
+// the figure now. Each preview applies its one change to a fresh copy
 // and runs CalculateCost on it; the figure itself is never touched.
 class CostPreviewer
 {
 public:
     // The tables must outlive the previewer and be those the figure's editor
     // calculates with.
-    CostPreviewer(const FigureRecord &record, const RulesTables &tables);
+    CostPreviewer(const FigureInputs &inputs, const RulesTables &tables);
 
     // The figure with the available row added as the editor's Add adds it
     // (a missile weapon with Shots "0").
     CostPreview Add(FigureSeries series, const ListRow &availableRow);
     // The figure with entry position of the choice list chosen.
-    CostPreview Choose(ChoiceList FigureRecord::*list, int position);
+    CostPreview Choose(Choice FigureInputs::*list, int position);
 
     // The figure now, calculated, and the outcome of that calculation.
     const FigureRecord &Now() const { return m_now; }
@@ -55,10 +55,10 @@ private:
     CostPreview Calculate();
 
     const RulesTables &m_tables;
-    // The record as copied (inputs), its calculation (m_now) and the copy
-    // each preview changes (its buffers are reused from one preview to the
-    // next).
-    FigureRecord m_base;
+    // The inputs as copied, their calculation (m_now) and the copy each
+    // preview changes and calculates (its buffers are reused from one
+    // preview to the next).
+    FigureInputs m_base;
     FigureRecord m_now;
     FigureRecord m_scratch;
     Status m_nowStatus;

@@ -24,20 +24,15 @@ bool ValidRow(const std::vector<ListRow> &rows, int row)
     return row >= 0 && row < static_cast<int>(rows.size());
 }
 
+// The rows' names as a list's entries.
 template<typename Rows>
-void FillChoice(ChoiceList &list, const Rows &rows)
+std::vector<std::string> Names(const Rows &rows)
 {
-    list.items.clear();
-    list.items.reserve(rows.size());
+    std::vector<std::string> names;
+    names.reserve(rows.size());
     for (const auto &row : rows)
-        list.items.push_back(row.Name);
-    list.index = list.items.empty() ? -1 : 0;
-}
-
-void FillChoice(ChoiceList &list, const std::array<const char *, 5> &names)
-{
-    list.items.assign(names.begin(), names.end());
-    list.index = 0;
+        names.push_back(row.Name);
+    return names;
 }
 
 // The training list's captions and label for a figure type.
@@ -100,14 +95,18 @@ Status FigureModel::Initialize()
 
 void FigureModel::FillLists()
 {
-    FillChoice(m_record.cboFigureType, kFigureTypeNames);
+    m_entries.cboFigureType.assign(kFigureTypeNames.begin(), kFigureTypeNames.end());
     m_captions = TrainingCaptions::Training;
-    m_record.cboTrainingLevel.items.assign(kTrainingCaptions.begin(), kTrainingCaptions.end());
-    m_record.cboTrainingLevel.index = 0;
-    FillChoice(m_record.cboRace, m_tables.Races);
-    FillChoice(m_record.cboArmorType, m_tables.ArmorTypes);
-    FillChoice(m_record.cboMove, m_tables.Moves);
-    FillChoice(m_record.cboCommandSkill, m_tables.CommandSkills);
+    m_entries.cboTrainingLevel.assign(kTrainingCaptions.begin(), kTrainingCaptions.end());
+    m_entries.cboRace = Names(m_tables.Races);
+    m_entries.cboArmorType = Names(m_tables.ArmorTypes);
+    m_entries.cboMove = Names(m_tables.Moves);
+    m_entries.cboCommandSkill = Names(m_tables.CommandSkills);
+    // Each list starts at its first entry (none when the table is empty).
+    for (const FigureField &field : FigureFields()) {
+        if (field.kind == FigureFieldKind::Choice)
+            Select(m_record.*field.choice, m_entries.Of(field.choice), 0);
+    }
     for (FigureSeries series : kAllSeries)
         AvailableRows(m_available, series) = TableRows(m_tables, series);
 }
@@ -122,13 +121,14 @@ Status FigureModel::CalculateCost()
     return calculated;
 }
 
-Status FigureModel::Choose(ChoiceList FigureRecord::*list, int i)
+Status FigureModel::Choose(Choice FigureInputs::*list, int i)
 {
-    ChoiceList &choice = m_record.*list;
-    if (i >= 0 && i < static_cast<int>(choice.items.size()))
-        choice.index = i;
+    Choice &choice = m_record.*list;
+    const std::vector<std::string> &entries = m_entries.Of(list);
+    if (i >= 0 && i < static_cast<int>(entries.size()))
+        Select(choice, entries, i);
     Status calculated = CalculateCost();
-    if (list == &FigureRecord::cboFigureType)
+    if (list == &FigureInputs::cboFigureType)
         SwitchTrainingCaptions();
     Step(FillText(msg::kStepChoose, {choice.Text()}));
     return calculated;
@@ -140,8 +140,19 @@ void FigureModel::SwitchTrainingCaptions()
     if (wanted == m_captions)
         return;
     m_captions = wanted;
-    const std::array<const char *, 3> &texts = CaptionTexts(wanted);
-    m_record.cboTrainingLevel.items.assign(texts.begin(), texts.end());
+    ShowCaptions();
+}
+
+// The training list's entries for the captions; the chosen position stays
+// and its text becomes the caption there.
+void FigureModel::ShowCaptions()
+{
+    const std::array<const char *, 3> &texts = CaptionTexts(m_captions);
+    m_entries.cboTrainingLevel.assign(texts.begin(), texts.end());
+    Choice &training = m_record.cboTrainingLevel;
+    training.text = training.index >= 0 && training.index < static_cast<int>(texts.size())
+                        ? texts[static_cast<std::size_t>(training.index)]
+                        : "";
 }
 
 Status FigureModel::SetUseOptionalMovement(bool on)
@@ -327,7 +338,7 @@ void FigureModel::ReadFigureSection(const ProfileDocument &doc, std::vector<Fail
             calculated(CalculateCost());
         } else if (field.kind == FigureFieldKind::Choice) {
             const std::string value = ReadFigureValue(doc, name, "");
-            const int position = (m_record.*field.choice).Find(value);
+            const int position = m_entries.Find(field.choice, value);
             if (position < 0)
                 notices.push_back(
                     {FillText(msg::kMissingItem, {value}), "",

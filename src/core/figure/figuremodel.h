@@ -35,8 +35,9 @@ struct UnreadPicture
 };
 
 // What an undo step restores: the figure's fields, its picture (shared
-// between steps, as it changes rarely), the training captions and the
-// stored picture that could not be read, if any.
+// between steps, as it changes rarely), the training captions (which the
+// training list's entries follow) and the stored picture that could not be
+// read, if any.
 struct FigureSnapshot
 {
     FigureRecord record;
@@ -59,6 +60,9 @@ public:
     const FigureRecord &Record() const { return m_record; }
     // The editor's available weapons and items, from the tables.
     const AvailableLists &Available() const { return m_available; }
+    // The choice lists' entries: from the tables, the training list's from
+    // the captions. Record() holds the chosen position and text of each.
+    const ChoiceEntries &Entries() const { return m_entries; }
     const Picture &Image() const { return *m_picture; }
     // What is wrong with the opened file's picture, which is then shown blank
     // and kept in the file as stored; empty when there is none.
@@ -93,10 +97,10 @@ public:
     // success unless Loading.
     Status CalculateCost();
 
-    // A click on choice list `list` (position i; an invalid position keeps
+    // A click on entry i of choice list `list` (an invalid position keeps
     // the current choice) recalculates. The figure type also switches the
     // training captions after the calculation, keeping the chosen position.
-    Status Choose(ChoiceList FigureRecord::*list, int i);
+    Status Choose(Choice FigureInputs::*list, int i);
     // The check boxes "Movement Cost" and "Range Cost".
     Status SetUseOptionalMovement(bool on);
     Status SetOptionalRangeCost(bool on);
@@ -169,6 +173,7 @@ public:
 private:
     void FillLists();
     void SwitchTrainingCaptions();
+    void ShowCaptions();
     void MarkChanged();
     void ReadFigureSection(const ProfileDocument &doc, std::vector<Failure> &notices);
     FigureSnapshot Snapshot() const { return {m_record, m_picture, m_captions, m_unread}; }
@@ -181,6 +186,7 @@ private:
     const RulesTables &m_tables;
     FigureRecord m_record;
     AvailableLists m_available;
+    ChoiceEntries m_entries;
     std::shared_ptr<const Picture> m_picture = std::make_shared<const Picture>();
     std::uint64_t m_pictureRevision = 0;
     std::shared_ptr<const UnreadPicture> m_unread;

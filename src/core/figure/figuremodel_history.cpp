@@ -28,6 +28,7 @@ Status FigureModel::Restore(const FigureSnapshot &snapshot)
 {
     m_record = snapshot.record;
     m_captions = snapshot.captions;
+    ShowCaptions();
     m_unread = snapshot.unread;
     if (snapshot.picture != m_picture) {
         m_picture = snapshot.picture;

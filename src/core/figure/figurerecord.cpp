@@ -2,22 +2,59 @@
 
 #include "figurekeys.h"
 
+#include <utility>
+
 namespace tarvello {
 
-std::string ChoiceList::Text() const
+namespace {
+
+using Entries = std::vector<std::string> ChoiceEntries::*;
+
+// Each choice of the inputs beside the entries of its list.
+const std::pair<Choice FigureInputs::*, Entries> kEntryLists[] = {
+    {&FigureInputs::cboFigureType, &ChoiceEntries::cboFigureType},
+    {&FigureInputs::cboTrainingLevel, &ChoiceEntries::cboTrainingLevel},
+    {&FigureInputs::cboRace, &ChoiceEntries::cboRace},
+    {&FigureInputs::cboArmorType, &ChoiceEntries::cboArmorType},
+    {&FigureInputs::cboMove, &ChoiceEntries::cboMove},
+    {&FigureInputs::cboCommandSkill, &ChoiceEntries::cboCommandSkill}};
+
+Entries EntriesFor(Choice FigureInputs::*choice)
 {
-    if (index < 0 || index >= static_cast<int>(items.size()))
-        return {};
-    return items[static_cast<std::size_t>(index)];
+    for (const auto &[list, entries] : kEntryLists) {
+        if (list == choice)
+            return entries;
+    }
+    return &ChoiceEntries::cboFigureType;
 }
 
-int ChoiceList::Find(std::string_view text) const
+} // namespace
+
+const std::vector<std::string> &ChoiceEntries::Of(Choice FigureInputs::*choice) const
 {
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (items[i] == text)
+    return this->*EntriesFor(choice);
+}
+
+std::vector<std::string> &ChoiceEntries::Of(Choice FigureInputs::*choice)
+{
+    return this->*EntriesFor(choice);
+}
+
+int ChoiceEntries::Find(Choice FigureInputs::*choice, std::string_view text) const
+{
+    const std::vector<std::string> &entries = Of(choice);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (entries[i] == text)
             return static_cast<int>(i);
     }
     return -1;
+}
+
+void Select(Choice &choice, const std::vector<std::string> &entries, int i)
+{
+    const bool entry = i >= 0 && i < static_cast<int>(entries.size());
+    choice.index = entry ? i : -1;
+    choice.text = entry ? entries[static_cast<std::size_t>(i)] : std::string();
 }
 
 namespace {
@@ -29,7 +66,7 @@ constexpr FigureField Text(const char *name, std::string R::*member)
     return {name, FigureFieldKind::Text, member, nullptr, nullptr};
 }
 
-constexpr FigureField Choice(const char *name, ChoiceList R::*member)
+constexpr FigureField ChoiceField(const char *name, Choice FigureInputs::*member)
 {
     return {name, FigureFieldKind::Choice, nullptr, member, nullptr};
 }
@@ -44,15 +81,15 @@ const std::array<FigureField, kFigureFieldCount> kFields = {
     Check("chkOptionalRangeCost", &R::chkOptionalRangeCost),
     Text(figurekeys::kFigureName, &R::txtFigureName),
     Text("txtImageFile", &R::txtImageFile),
-    Choice(figurekeys::kFigureType, &R::cboFigureType),
+    ChoiceField(figurekeys::kFigureType, &R::cboFigureType),
     Text("txtRaceHitFactorModifier", &R::txtRaceHitFactorModifier),
     Text("txtAdjustHitFactor", &R::txtAdjustHitFactor),
-    Choice(figurekeys::kTrainingLevel, &R::cboTrainingLevel),
+    ChoiceField(figurekeys::kTrainingLevel, &R::cboTrainingLevel),
     Text(figurekeys::kHitPoints, &R::txtHitPoints),
-    Choice(figurekeys::kArmorType, &R::cboArmorType),
-    Choice(figurekeys::kRace, &R::cboRace),
-    Choice("cboMove", &R::cboMove),
-    Choice(figurekeys::kCommandSkill, &R::cboCommandSkill),
+    ChoiceField(figurekeys::kArmorType, &R::cboArmorType),
+    ChoiceField(figurekeys::kRace, &R::cboRace),
+    ChoiceField("cboMove", &R::cboMove),
+    ChoiceField(figurekeys::kCommandSkill, &R::cboCommandSkill),
     Text("txtBaseHitFactor", &R::txtBaseHitFactor),
     Text(figurekeys::kAdjustedHitFactor, &R::txtAdjustedHitFactor),
     Text(figurekeys::kMove, &R::txtMove),

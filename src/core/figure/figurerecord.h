@@ -1,5 +1,6 @@
 #pragma once
 
+#include "figureinputs.h"
 #include "platform/trtext.h"
 
 #include <array>
@@ -7,32 +8,11 @@
 #include <string_view>
 #include <vector>
 
-// The figure's fields, named after the figure editor's controls that hold
-// them: what the figure file stores, apart from the editor's lists of what
-// can be added (AvailableLists). Every field is text as the editor shows it;
-// choice lists hold their entries and the chosen position; check boxes hold
-// 0 or 1.
+// The figure as its file stores it: the player's inputs (FigureInputs) and
+// the fields the cost calculation derives from them (FigureCosts). Apart
+// from it are the editor's form state: the lists of what can be added
+// (AvailableLists) and the choice lists' entries (ChoiceEntries).
 namespace tarvello {
-
-// A choice list: its entries in order and the chosen position (-1 when
-// nothing is chosen, e.g. for an empty list).
-struct ChoiceList
-{
-    std::vector<std::string> items;
-    int index = 0;
-
-    // The chosen entry's text, empty when the position is not an entry.
-    std::string Text() const;
-
-    // The position of the first entry equal to text (exact, case-sensitive),
-    // -1 when there is none.
-    int Find(std::string_view text) const;
-
-    bool operator==(const ChoiceList &) const = default;
-};
-
-// One row of a list view: its columns as text, in column order.
-using ListRow = std::vector<std::string>;
 
 // The figure types in list order (FigureType).
 inline constexpr std::array<const char *, 5> kFigureTypeNames = {
@@ -46,29 +26,13 @@ inline constexpr std::array<const char *, 3> kMageCaptions = {"Apprentice", "Jou
 inline constexpr const char *kTrainingLevelLabel = TV_TR("Core", "Training Level");
 inline constexpr const char *kTargetingSystemLabel = TV_TR("Core", "Targeting System");
 
-// Every field of one figure. A new record holds the initial texts; the choice
-// lists are empty until the editor fills them from the rules tables.
 // The adjustment's text while a negative number is being typed; until the
 // box is left it counts as 0 in the cost, the file and the report.
 inline constexpr std::string_view kLoneMinus = "-";
 
-struct FigureRecord
+// The derived fields of a figure, written only by the cost calculation.
+struct FigureCosts
 {
-    // Input fields.
-    std::string txtFigureName;
-    std::string txtImageFile;
-    ChoiceList cboFigureType;
-    ChoiceList cboTrainingLevel;
-    ChoiceList cboRace;
-    ChoiceList cboArmorType;
-    ChoiceList cboMove;
-    ChoiceList cboCommandSkill;
-    std::string txtAdjustHitFactor = "0";
-    std::string txtHitPoints = "1";
-    int chkUseOptionalMovement = 0;
-    int chkOptionalRangeCost = 0;
-
-    // Derived fields, written only by the cost calculation.
     std::string txtBaseHitFactor;
     std::string txtBaseMorale;
     std::string txtMagicSkillCost;
@@ -88,17 +52,13 @@ struct FigureRecord
     std::string txtCost;
     std::string txtFinalCost;
 
-    // Shots of the missile weapon row last clicked (editor state, saved but
-    // not calculated).
-    std::string txtLimitedShots = "0";
+    bool operator==(const FigureCosts &) const = default;
+};
 
-    // Selected lists: melee rows (Weapon, Max Damage, Notes), missile rows
-    // (Weapon, Max Damage, Attack Radius, Short, Long, Shots, Notes), extra
-    // item rows (Item, Cost, Max Damage, Attack Radius, Short, Long, Notes).
-    std::vector<ListRow> lvwMeleeWeaponsSelected;
-    std::vector<ListRow> lvwMissileWeaponsSelected;
-    std::vector<ListRow> lvwExtraItemsSelected;
-
+// Every field of one figure: its inputs and their costs. A new record holds
+// the initial texts and no chosen entries until the editor fills its lists.
+struct FigureRecord : FigureInputs, FigureCosts
+{
     bool operator==(const FigureRecord &) const = default;
 };
 
@@ -114,6 +74,33 @@ struct AvailableLists
     bool operator==(const AvailableLists &) const = default;
 };
 
+// The figure editor's choice lists' entries in order: the figure types, the
+// training captions shown for the chosen type, and the names of the race,
+// armour type, move and command skill tables' rows.
+struct ChoiceEntries
+{
+    std::vector<std::string> cboFigureType;
+    std::vector<std::string> cboTrainingLevel;
+    std::vector<std::string> cboRace;
+    std::vector<std::string> cboArmorType;
+    std::vector<std::string> cboMove;
+    std::vector<std::string> cboCommandSkill;
+
+    // The entries of the list that holds choice.
+    const std::vector<std::string> &Of(Choice FigureInputs::*choice) const;
+    std::vector<std::string> &Of(Choice FigureInputs::*choice);
+
+    // The position of the first entry of that list equal to text (exact,
+    // case-sensitive), -1 when there is none.
+    int Find(Choice FigureInputs::*choice, std::string_view text) const;
+
+    bool operator==(const ChoiceEntries &) const = default;
+};
+
+// Chooses entry i of entries: its position and text; a position that is no
+// entry chooses nothing (-1, empty text).
+void Select(Choice &choice, const std::vector<std::string> &entries, int i);
+
 // How a field of the figure file's Figure section is held.
 enum class FigureFieldKind { Text, Choice, Check };
 
@@ -124,7 +111,7 @@ struct FigureField
     const char *name;
     FigureFieldKind kind;
     std::string FigureRecord::*text;
-    ChoiceList FigureRecord::*choice;
+    Choice FigureInputs::*choice;
     int FigureRecord::*check;
 };
 

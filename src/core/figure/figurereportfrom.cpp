@@ -6,7 +6,7 @@ namespace tarvello {
 
 namespace {
 
-ShownChoice Shown(const ChoiceList &choice)
+ShownChoice Shown(const Choice &choice)
 {
     return {choice.Text(), choice.index};
 }

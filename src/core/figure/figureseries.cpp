@@ -37,11 +37,11 @@ constexpr SeriesColumnSpec kItems[] = {
     Text(Notes, TV_TR("Core", "Notes"), "Notes")};
 
 const SeriesSchema kSchemas[] = {
-    {"MeleeWeapon", kMelee, kMelee, &FigureRecord::lvwMeleeWeaponsSelected,
+    {"MeleeWeapon", kMelee, kMelee, &FigureInputs::lvwMeleeWeaponsSelected,
      &AvailableLists::lvwMeleeWeapons},
-    {"MissileWeapon", kMissile, kMissileAvailable, &FigureRecord::lvwMissileWeaponsSelected,
+    {"MissileWeapon", kMissile, kMissileAvailable, &FigureInputs::lvwMissileWeaponsSelected,
      &AvailableLists::lvwMissileWeapons},
-    {"ExtraItem", kItems, kItems, &FigureRecord::lvwExtraItemsSelected,
+    {"ExtraItem", kItems, kItems, &FigureInputs::lvwExtraItemsSelected,
      &AvailableLists::lvwExtraItems},
 };
 
@@ -76,14 +76,14 @@ const SeriesSchema &Schema(FigureSeries series)
     return kSchemas[static_cast<std::size_t>(series)];
 }
 
-std::vector<ListRow> &SelectedRows(FigureRecord &record, FigureSeries series)
+std::vector<ListRow> &SelectedRows(FigureInputs &inputs, FigureSeries series)
 {
-    return record.*Schema(series).selectedRows;
+    return inputs.*Schema(series).selectedRows;
 }
 
-const std::vector<ListRow> &SelectedRows(const FigureRecord &record, FigureSeries series)
+const std::vector<ListRow> &SelectedRows(const FigureInputs &inputs, FigureSeries series)
 {
-    return record.*Schema(series).selectedRows;
+    return inputs.*Schema(series).selectedRows;
 }
 
 std::vector<ListRow> &AvailableRows(AvailableLists &lists, FigureSeries series)

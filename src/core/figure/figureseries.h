@@ -45,8 +45,8 @@ struct SeriesSchema
     const char *sectionWord;
     std::span<const SeriesColumnSpec> selected;
     std::span<const SeriesColumnSpec> available;
-    // The record's selected rows and the editor's available rows of the series.
-    std::vector<ListRow> FigureRecord::*selectedRows;
+    // The inputs' selected rows and the editor's available rows of the series.
+    std::vector<ListRow> FigureInputs::*selectedRows;
     std::vector<ListRow> AvailableLists::*availableRows;
 
     // Position of a column in a selected row; -1 when the series has none.
@@ -55,9 +55,9 @@ struct SeriesSchema
 
 const SeriesSchema &Schema(FigureSeries series);
 
-// The selected rows of a series in the record, its available rows in lists.
-std::vector<ListRow> &SelectedRows(FigureRecord &record, FigureSeries series);
-const std::vector<ListRow> &SelectedRows(const FigureRecord &record, FigureSeries series);
+// The selected rows of a series in the inputs, its available rows in lists.
+std::vector<ListRow> &SelectedRows(FigureInputs &inputs, FigureSeries series);
+const std::vector<ListRow> &SelectedRows(const FigureInputs &inputs, FigureSeries series);
 std::vector<ListRow> &AvailableRows(AvailableLists &lists, FigureSeries series);
 const std::vector<ListRow> &AvailableRows(const AvailableLists &lists, FigureSeries series);
 

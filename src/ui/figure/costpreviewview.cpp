@@ -105,7 +105,7 @@ CostPreviewView::CostPreviewView(frmFigure &window, const RulesTables &tables)
         list->viewport()->installEventFilter(this);
     }
     Ui::frmFigure &ui = *window.ui();
-    const std::pair<QComboBox *, ChoiceList FigureRecord::*> boxes[] = {
+    const std::pair<QComboBox *, Choice FigureInputs::*> boxes[] = {
         {ui.cboFigureType, &FigureRecord::cboFigureType},
         {ui.cboTrainingLevel, &FigureRecord::cboTrainingLevel},
         {ui.cboRace, &FigureRecord::cboRace},
@@ -199,7 +199,7 @@ void CostPreviewView::showDeltas(ChoicePreview &preview)
         return;
     QAbstractItemModel *entries = preview.box->model();
     const int count = std::min(entries->rowCount(),
-                               int((m_model->Record().*preview.choice).items.size()));
+                               int(m_model->Entries().Of(preview.choice).size()));
     if (preview.shownFor.size() != std::size_t(count))
         preview.shownFor.assign(std::size_t(count), 0);
     const auto [first, last] = rowsInView(view, count);
@@ -218,7 +218,7 @@ void CostPreviewView::showDeltas(ChoicePreview &preview)
 // The drop-down is wide enough for its widest entry and a delta beside it.
 void CostPreviewView::fitPopup(ChoicePreview &preview)
 {
-    const std::vector<std::string> &items = (m_model->Record().*preview.choice).items;
+    const std::vector<std::string> &items = m_model->Entries().Of(preview.choice);
     if (items == preview.measuredItems)
         return;
     preview.measuredItems = items;

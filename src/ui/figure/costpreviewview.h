@@ -52,7 +52,7 @@ private:
     struct ChoicePreview
     {
         QComboBox *box;
-        ChoiceList FigureRecord::*choice;
+        Choice FigureInputs::*choice;
         // The revision each entry's delta shows.
         std::vector<std::uint64_t> shownFor;
         std::vector<std::string> measuredItems;

@@ -165,7 +165,7 @@ void FigureView::show(const FigureModel &model)
     showCheck(w.ui()->chkUseOptionalMovement, record.chkUseOptionalMovement);
     showCheck(w.ui()->chkOptionalRangeCost, record.chkOptionalRangeCost);
     for (ChoiceBinding &binding : m_choices)
-        showChoice(binding, record);
+        showChoice(binding, model);
     bool availableChanged = false;
     for (ListBinding &binding : m_lists) {
         const bool changed = showList(binding, model);
@@ -186,26 +186,27 @@ void FigureView::show(const FigureModel &model)
         showPicture(model);
 }
 
-void FigureView::showChoice(ChoiceBinding &binding, const FigureRecord &record)
+void FigureView::showChoice(ChoiceBinding &binding, const FigureModel &model)
 {
-    const ChoiceList &choice = record.*binding.choice;
+    const std::vector<std::string> &entries = model.Entries().Of(binding.choice);
+    const Choice &choice = model.Record().*binding.choice;
     QComboBox *box = binding.box;
     const QSignalBlocker blocker(box);
-    if (choice.items != binding.shownItems) {
+    if (entries != binding.shownItems) {
         // New captions of the same number of entries are renamed in place, so
         // the list keeps its chosen position.
-        if (int(choice.items.size()) == box->count()) {
+        if (int(entries.size()) == box->count()) {
             for (int i = 0; i < box->count(); ++i)
-                box->setItemText(i, shownFileText(choice.items[std::size_t(i)]));
+                box->setItemText(i, shownFileText(entries[std::size_t(i)]));
         } else {
             QStringList items;
-            items.reserve(qsizetype(choice.items.size()));
-            for (const std::string &item : choice.items)
+            items.reserve(qsizetype(entries.size()));
+            for (const std::string &item : entries)
                 items.append(shownFileText(item));
             box->clear();
             box->addItems(items);
         }
-        binding.shownItems = choice.items;
+        binding.shownItems = entries;
     }
     const int index = choice.index >= 0 && choice.index < box->count() ? choice.index : -1;
     if (box->currentIndex() != index)

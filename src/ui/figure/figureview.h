@@ -27,7 +27,8 @@ class FigureView
 public:
     void bind(frmFigure &window);
 
-    // Shows the record, captions and (when marked changed) the picture.
+    // Shows the record, the choice lists' entries, captions and (when marked
+    // changed) the picture.
     void show(const FigureModel &model);
 
     // The model's picture was replaced; the next show() redraws it.
@@ -42,7 +43,7 @@ private:
     struct ChoiceBinding
     {
         QComboBox *box;
-        ChoiceList FigureRecord::*choice;
+        Choice FigureInputs::*choice;
         std::vector<std::string> shownItems;
     };
     struct ListBinding
@@ -57,7 +58,7 @@ private:
     };
 
     void showPicture(const FigureModel &model);
-    static void showChoice(ChoiceBinding &binding, const FigureRecord &record);
+    static void showChoice(ChoiceBinding &binding, const FigureModel &model);
     // True when the list's rows changed.
     static bool showList(ListBinding &binding, const FigureModel &model);
 

@@ -108,7 +108,7 @@ void frmFigure::sizeWindow()
 
 void frmFigure::connectReactions()
 {
-    const auto choice = [this](QComboBox *box, ChoiceList FigureRecord::*list) {
+    const auto choice = [this](QComboBox *box, Choice FigureInputs::*list) {
         connect(box, &QComboBox::activated, this,
                 [this, list](int index) { apply(m_model->Choose(list, index)); });
     };
