@@ -287,8 +287,9 @@ TEST(ArmyComposition, PointsByTypeAgainstTheLimit)
         EXPECT_EQ(bar.Description(), c.description) << c.limit;
         EXPECT_DOUBLE_EQ(*bar.zeroAt, 1 / (c.end + 1));
         EXPECT_EQ(bar.markerAt.has_value(), c.marker.has_value());
-        if (c.marker)
+        if (c.marker) {
             EXPECT_DOUBLE_EQ(*bar.markerAt, (*c.marker + 1) / (c.end + 1)) << c.limit;
+        }
     }
     // Over 400: the strip under the bar covers 401 to 439.
     const PointsBar over = ArmyCompositionBar(composition, 438, "400", '.');
