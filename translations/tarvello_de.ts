@@ -1255,6 +1255,10 @@
         <source>Master</source>
         <translation>Meister</translation>
     </message>
+    <message>
+        <source>other</source>
+        <translation>Sonstige</translation>
+    </message>
 </context>
 <context>
     <name>ImportArmyDialog</name>

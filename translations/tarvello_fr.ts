@@ -1255,6 +1255,10 @@
         <source>Master</source>
         <translation>Maître</translation>
     </message>
+    <message>
+        <source>other</source>
+        <translation>autres</translation>
+    </message>
 </context>
 <context>
     <name>ImportArmyDialog</name>
