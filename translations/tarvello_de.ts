@@ -1025,7 +1025,7 @@
     </message>
     <message>
         <source>Over: %1 points beyond the limit</source>
-        <translation>Darüber: %1 Punkte über der Grenze</translation>
+        <translation>Zu viel: %1 Punkte über der Grenze</translation>
     </message>
     <message>
         <source>Total %1 points by figure type</source>
@@ -1258,6 +1258,10 @@
     <message>
         <source>other</source>
         <translation>Sonstige</translation>
+    </message>
+    <message>
+        <source>Army Creator</source>
+        <translation>Armee-Editor</translation>
     </message>
 </context>
 <context>

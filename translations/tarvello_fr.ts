@@ -1259,6 +1259,10 @@
         <source>other</source>
         <translation>autres</translation>
     </message>
+    <message>
+        <source>Army Creator</source>
+        <translation>Créateur d&apos;armée</translation>
+    </message>
 </context>
 <context>
     <name>ImportArmyDialog</name>

@@ -13,7 +13,7 @@ namespace tarvello {
 
 namespace {
 
-constexpr const char *kInputPastEnd = "Input past end of file";
+constexpr const char *kInputPastEnd = TV_TR("Core", "Input past end of file");
 constexpr const char *kCrLf = "\r\n";
 
 // The first 16 fields of a unit line; false when it has fewer.
