@@ -13,8 +13,8 @@ std::string UnitLinePlace(std::size_t line, const ArmyUnit &unit)
 {
     constexpr std::size_t kNameShown = 64;
     const std::string &name = unit.Summary(kFigureName);
-    return FillText(msg::kUnitLine, {std::to_string(line),
-                                          name.substr(0, kNameShown) + (name.size() > kNameShown ? "..." : "")});
+    const std::string shown = name.substr(0, kNameShown) + (name.size() > kNameShown ? "..." : "");
+    return FillText(msg::kUnitLine, {std::to_string(line), shown});
 }
 
 ArmyUnits::ArmyUnits(std::vector<ArmyUnit> units)

@@ -121,7 +121,8 @@ std::string Explainer::WeaponMultiplier() const
                                          {now.txtTotalWeaponMultiplier, now.txtMeleeWeaponMultiplier,
                                           now.txtMissileWeaponMultiplier});
     if (now.lvwMeleeWeaponsSelected.empty() && now.lvwMissileWeaponsSelected.empty())
-        return text + "\n" TV_TR("Core", "No weapons: Defense Factor, Move Multiplier and Hit Points add nothing.");
+        return text + "\n" TV_TR("Core", "No weapons: Defense Factor, Move Multiplier and Hit "
+                                         "Points add nothing.");
     const int training = now.cboTrainingLevel.index;
     const char *table = training >= 0 && training < kTrainingLevelCount
                             ? kAttackRollTables[std::size_t(training)]

@@ -61,7 +61,8 @@ std::vector<FilledPattern> filledPatterns()
     for (const auto &[explained, valueOnly] : texts) {
         const std::string_view text = explained.text;
         FilledPattern pattern;
-        pattern.texts = QString::fromLatin1(explained.texts.data(), static_cast<qsizetype>(explained.texts.size()));
+        pattern.texts = QString::fromLatin1(explained.texts.data(),
+                                            static_cast<qsizetype>(explained.texts.size()));
         pattern.valueOnly = valueOnly;
         pattern.source = QByteArray(text.data(), static_cast<qsizetype>(text.size()));
         const QString source = QString::fromUtf8(pattern.source);
