@@ -1263,6 +1263,18 @@
         <source>Army Creator</source>
         <translation>Créateur d&apos;armée</translation>
     </message>
+    <message>
+        <source>Path not found</source>
+        <translation>Chemin introuvable</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 %4, %5 %6</source>
+        <translation>%1 %2, %3 %4, %5 %6</translation>
+    </message>
+    <message>
+        <source>%1 + %2 more</source>
+        <translation>%1 + %2 de plus</translation>
+    </message>
 </context>
 <context>
     <name>ImportArmyDialog</name>

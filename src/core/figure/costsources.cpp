@@ -149,9 +149,10 @@ std::string Explainer::MagicSkill() const
 {
     if (Type() != FigureType::BattleMage)
         return msg::FillFileText(msg::kNoMagic, {shown.cboFigureType.Text()});
-    std::string scale;
-    for (std::size_t i = 0; i < kMageCaptions.size(); ++i)
-        scale += std::string(i ? ", " : "") + kMageCaptions[i] + " " + kMagicSkillCost[i];
+    static_assert(kMageCaptions.size() == 3 && kMagicSkillCost.size() == 3);
+    const std::string scale = FillText(msg::kMageScale, {kMageCaptions[0], kMagicSkillCost[0],
+                                                         kMageCaptions[1], kMagicSkillCost[1],
+                                                         kMageCaptions[2], kMagicSkillCost[2]});
     return msg::FillFileText(msg::kMagicOfMage, {now.txtMagicSkillCost, Training(), scale});
 }
 
@@ -165,7 +166,7 @@ std::string Explainer::ExtraItems() const
         sum += (i ? " + " : "") + Cell(rows[i], FigureSeries::ExtraItem, SeriesColumn::Name) + " "
                + Leading(Cell(rows[i], FigureSeries::ExtraItem, SeriesColumn::Cost));
     if (rows.size() > kNamedRows)
-        sum += " + " + std::to_string(rows.size() - kNamedRows) + " more";
+        sum = FillText(msg::kItemsAndMore, {sum, std::to_string(rows.size() - kNamedRows)});
     return msg::FillFileText(msg::kItemsSum, {now.txtExtraItemsCost, sum});
 }
 

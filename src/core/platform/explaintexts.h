@@ -156,6 +156,9 @@ inline constexpr std::string_view kLineAndReason = TV_TR("Core", "%1 (%2)");
 inline constexpr std::string_view kListOfLines = TV_TR("Core", "%1; %2");
 inline constexpr std::string_view kOneLine = TV_TR("Core", "%1 line");
 inline constexpr std::string_view kLines = TV_TR("Core", "%1 lines");
+// The magic skill's cost at each rank, and a sum of items cut short.
+inline constexpr std::string_view kMageScale = TV_TR("Core", "%1 %2, %3 %4, %5 %6");
+inline constexpr std::string_view kItemsAndMore = TV_TR("Core", "%1 + %2 more");
 
 // A pattern, and the numbers of its values that are texts of the core
 // themselves ("2": %2 is "Training Level %1"), shown in the windows' language
@@ -172,7 +175,7 @@ inline constexpr auto kExplainTexts = std::to_array<ExplainText>({
     {kArmorColumn, "2"}, {kArmorColumnNotNormal, ""}, {kAdjustedHitFactor, "3"}, {kTableRows, ""},
     {kMeleeShare, ""}, {kMissileShare, ""}, {kMissileShareShots, ""}, {kAndMore, ""},
     {kTotalWeaponMultiplier, ""}, {kShareTable, "2"}, {kMoveFromTable, ""}, {kMoveFromMove, ""},
-    {kNoMagic, "1"}, {kMagicOfMage, "2"}, {kItemsSum, ""}, {kCostSum, ""}, {kHitPointsField, ""},
+    {kNoMagic, "1"}, {kMagicOfMage, "23"}, {kItemsSum, "2"}, {kCostSum, ""}, {kHitPointsField, ""},
     {kCommandSkillCost, ""}, {kFinalCostWhole, ""}, {kFinalCostRounded, ""}, {kWeaponPart, ""},
     {kItemPart, ""}, {kCommandPart, ""}, {kMagicPart, "2"}, {kRoundingPart, ""},
     {kBarFinalCost, ""}, {kBarDefense, ""}, {kBarMove, ""}, {kBarHitPoints, ""}, {kBarTraining, "1"},
@@ -189,9 +192,10 @@ inline constexpr auto kExplainTexts = std::to_array<ExplainText>({
     {kTablesReplaced, ""}, {kLineOfFile, ""},
 });
 
-// The parts of lists: matched only against a value of a pattern.
+// The parts of lists and sums: matched only against a value of a pattern.
 inline constexpr auto kListTexts = std::to_array<ExplainText>({
     {kLineAndReason, "2"}, {kListOfLines, "12"}, {kOneLine, ""}, {kLines, ""},
+    {kMageScale, "135"}, {kItemsAndMore, ""},
 });
 
 // pattern (UTF-8, "×") in Windows-1252, filled with args (Windows-1252): a
