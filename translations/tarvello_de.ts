@@ -771,6 +771,510 @@
         <source>%1 with current costs (the same)</source>
         <translation>%1 mit den jetzigen Kosten (gleich)</translation>
     </message>
+    <message>
+        <source>maximum damage</source>
+        <translation>Maximaler Schaden</translation>
+    </message>
+    <message>
+        <source>attack radius</source>
+        <translation>Angriffsradius</translation>
+    </message>
+    <message>
+        <source>short range</source>
+        <translation>Kurze Reichweite</translation>
+    </message>
+    <message>
+        <source>long range</source>
+        <translation>Lange Reichweite</translation>
+    </message>
+    <message>
+        <source>number of shots</source>
+        <translation>Anzahl der Schüsse</translation>
+    </message>
+    <message>
+        <source>Final Cost</source>
+        <translation>Endkosten</translation>
+    </message>
+    <message>
+        <source>Adjusted Hit Factor</source>
+        <translation>Angepasster Trefferfaktor</translation>
+    </message>
+    <message>
+        <source>Base Morale</source>
+        <translation>Basismoral</translation>
+    </message>
+    <message>
+        <source>Initiative Modifier</source>
+        <translation>Initiativemodifikator</translation>
+    </message>
+    <message>
+        <source>Magic Skill</source>
+        <translation>Magiefähigkeit</translation>
+    </message>
+    <message>
+        <source>Rounding</source>
+        <translation>Rundung</translation>
+    </message>
+    <message>
+        <source>Each weapon&apos;s share is Defense Factor × Move Multiplier × Hit Points × its own multiplier:</source>
+        <translation>Der Anteil jeder Waffe ist Verteidigungsfaktor × Bewegungsmultiplikator × Trefferpunkte × ihr eigener Multiplikator:</translation>
+    </message>
+    <message>
+        <source>The row is the adjusted hit factor rounded to a whole number.</source>
+        <translation>Die Zeile ist der angepasste Trefferfaktor, auf eine ganze Zahl gerundet.</translation>
+    </message>
+    <message>
+        <source>No weapons: Defense Factor, Move Multiplier and Hit Points add nothing.</source>
+        <translation>Keine Waffen: Verteidigungsfaktor, Bewegungsmultiplikator und Trefferpunkte tragen nichts bei.</translation>
+    </message>
+    <message>
+        <source>A missile weapon&apos;s multiplier follows its Short and Long ranges (Range Cost checked), times its Attack Radius.</source>
+        <translation>Der Multiplikator einer Fernkampfwaffe folgt ihrer kurzen und langen Reichweite (Reichweitenkosten angekreuzt), mal ihrem Angriffsradius.</translation>
+    </message>
+    <message>
+        <source>A missile weapon&apos;s multiplier counts Attack Radius times.</source>
+        <translation>Der Multiplikator einer Fernkampfwaffe zählt so oft wie ihr Angriffsradius.</translation>
+    </message>
+    <message>
+        <source>Extra Items 0: no extra items chosen.</source>
+        <translation>Zusatzausrüstung 0: keine Zusatzausrüstung gewählt.</translation>
+    </message>
+    <message>
+        <source>(Defense Factor × Total Weapon Multiplier × Move Multiplier) × Hit Points + Command Skill + Magic Skill + Extra Items.</source>
+        <translation>(Verteidigungsfaktor × Gesamt-Waffenmultiplikator × Bewegungsmultiplikator) × Trefferpunkte + Befehlsgabe + Magiefähigkeit + Zusatzausrüstung.</translation>
+    </message>
+    <message>
+        <source>A figure file holds at most 4096 × 4096 pixels: No keeps the figure&apos;s picture as it is.</source>
+        <translation>Eine Figurendatei fasst höchstens 4096 × 4096 Pixel: Nein behält das Bild der Figur, wie es ist.</translation>
+    </message>
+    <message>
+        <source>The file ends inside the bitmap&apos;s headers.</source>
+        <translation>Die Datei endet innerhalb der Kopfdaten der Bitmap.</translation>
+    </message>
+    <message>
+        <source>The file ends before its picture does.</source>
+        <translation>Die Datei endet, bevor ihr Bild endet.</translation>
+    </message>
+    <message>
+        <source>Figure (*.tvf)</source>
+        <translation>Figur (*.tvf)</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>Army (*.tva)</source>
+        <translation>Armee (*.tva)</translation>
+    </message>
+    <message>
+        <source>Style (*.tvs)</source>
+        <translation>Stil (*.tvs)</translation>
+    </message>
+    <message>
+        <source>Army pack (*.tvz)</source>
+        <translation>Armeepaket (*.tvz)</translation>
+    </message>
+    <message>
+        <source>The cost cannot be calculated now: %1</source>
+        <translation>Die Kosten können jetzt nicht berechnet werden: %1</translation>
+    </message>
+    <message>
+        <source>Training Level %1</source>
+        <translation>Ausbildungsstufe %1</translation>
+    </message>
+    <message>
+        <source>Targeting System %1</source>
+        <translation>Zielsystem %1</translation>
+    </message>
+    <message>
+        <source>Defense Factor %1: row %2 of the defense factor table, chosen by the adjusted hit factor %3.</source>
+        <translation>Verteidigungsfaktor %1: Zeile %2 der Verteidigungsfaktor-Tabelle, gewählt nach dem angepassten Trefferfaktor %3.</translation>
+    </message>
+    <message>
+        <source>Armor Type %1, its column for %2</source>
+        <translation>Rüstungsart %1, ihre Spalte für %2</translation>
+    </message>
+    <message>
+        <source>Armor Type %1, its column for every type but Normal</source>
+        <translation>Rüstungsart %1, ihre Spalte für jeden Typ außer Normal</translation>
+    </message>
+    <message>
+        <source>Adjusted hit factor %1 = base hit factor %2 (%3)%4 (Race %5)%6 (Adjust Hit Factor).</source>
+        <translation>Angepasster Trefferfaktor %1 = Basis-Trefferfaktor %2 (%3)%4 (Volk %5)%6 (Trefferfaktor anpassen).</translation>
+    </message>
+    <message>
+        <source>The table has rows 1 to %1, so %2 is used.</source>
+        <translation>Die Tabelle hat die Zeilen 1 bis %1, daher gilt %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2 (Max Damage %3)</source>
+        <translation>%1: %2 (Max. Schaden %3)</translation>
+    </message>
+    <message>
+        <source>%1: %2 (Max Damage %3, Attack Radius %4)</source>
+        <translation>%1: %2 (Max. Schaden %3, Angriffsradius %4)</translation>
+    </message>
+    <message>
+        <source>%1: %2 (Max Damage %3, Attack Radius %4, limited to %5 shots)</source>
+        <translation>%1: %2 (Max. Schaden %3, Angriffsradius %4, begrenzt auf %5 Schüsse)</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Total Weapon Multiplier %1 = melee %2 + missile %3.</source>
+        <translation>Gesamt-Waffenmultiplikator %1 = Nahkampf %2 + Fernkampf %3.</translation>
+    </message>
+    <message>
+        <source>Each weapon&apos;s share comes from the %1 attack-roll table (%2), row = its Max Damage.</source>
+        <translation>Der Anteil jeder Waffe stammt aus der Angriffswurftabelle %1 (%2), Zeile = ihr Max. Schaden.</translation>
+    </message>
+    <message>
+        <source>Move Multiplier %1: the movement table&apos;s multiplier for Movement %2.</source>
+        <translation>Bewegungsmultiplikator %1: der Multiplikator der Bewegungstabelle für Bewegungsart %2.</translation>
+    </message>
+    <message>
+        <source>Move Multiplier %1 = Move %2 × %3 + %4, as Movement Cost is checked (Movement %5).</source>
+        <translation>Bewegungsmultiplikator %1 = Bewegung %2 × %3 + %4, da Bewegungskosten angekreuzt ist (Bewegungsart %5).</translation>
+    </message>
+    <message>
+        <source>Magic Skill 0: only a BattleMage pays for magic; this figure is %1.</source>
+        <translation>Magiefähigkeit 0: Nur ein Kampfmagier zahlt für Magie; diese Figur ist vom Typ %1.</translation>
+    </message>
+    <message>
+        <source>Magic Skill %1: a BattleMage at %2 (%3).</source>
+        <translation>Magiefähigkeit %1: ein Kampfmagier bei %2 (%3).</translation>
+    </message>
+    <message>
+        <source>Extra Items %1 = %2, each item&apos;s Cost.</source>
+        <translation>Zusatzausrüstung %1 = %2, die Kosten jedes Gegenstands.</translation>
+    </message>
+    <message>
+        <source>Cost %1 = (%2 × %3 × %4) × %5 + %6 + %7 + %8</source>
+        <translation>Kosten %1 = (%2 × %3 × %4) × %5 + %6 + %7 + %8</translation>
+    </message>
+    <message>
+        <source>Hit Points %1, as set in the Hit Points field.</source>
+        <translation>Trefferpunkte %1, wie im Feld Trefferpunkte eingestellt.</translation>
+    </message>
+    <message>
+        <source>Command Skill %1: the cost of %2 in the command skill table.</source>
+        <translation>Befehlsgabe %1: die Kosten von %2 in der Befehlsgabe-Tabelle.</translation>
+    </message>
+    <message>
+        <source>Final Cost %1: the Cost, already a whole number.</source>
+        <translation>Endkosten %1: die Kosten, bereits eine ganze Zahl.</translation>
+    </message>
+    <message>
+        <source>Final Cost %1: the Cost %2 rounded to a whole number, a half to the even neighbour.</source>
+        <translation>Endkosten %1: die Kosten %2, auf eine ganze Zahl gerundet, eine Hälfte zur geraden Nachbarzahl.</translation>
+    </message>
+    <message>
+        <source>%1: %2 = Defense Factor %3 × Move Multiplier %4 × Hit Points %5 × its multiplier %6</source>
+        <translation>%1: %2 = Verteidigungsfaktor %3 × Bewegungsmultiplikator %4 × Trefferpunkte %5 × ihr Multiplikator %6</translation>
+    </message>
+    <message>
+        <source>%1: %2, the item&apos;s Cost</source>
+        <translation>%1: %2, die Kosten des Gegenstands</translation>
+    </message>
+    <message>
+        <source>Command Skill: %1 (%2)</source>
+        <translation>Befehlsgabe: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Magic Skill: %1 (a BattleMage at %2)</source>
+        <translation>Magiefähigkeit: %1 (ein Kampfmagier der Stufe %2)</translation>
+    </message>
+    <message>
+        <source>Rounding: %1, the Cost %2 rounded to the Final Cost %3</source>
+        <translation>Rundung: %1, die Kosten %2 auf die Endkosten %3 gerundet</translation>
+    </message>
+    <message>
+        <source>Final Cost %1, in the parts the cost formula adds.</source>
+        <translation>Endkosten %1, in den Teilen, die die Kostenformel addiert.</translation>
+    </message>
+    <message>
+        <source>Defense Factor %1 (Race %2, Armor Type %3, adjusted hit factor %4)</source>
+        <translation>Verteidigungsfaktor %1 (Volk %2, Rüstungsart %3, angepasster Trefferfaktor %4)</translation>
+    </message>
+    <message>
+        <source>Move Multiplier %1 (Movement %2)</source>
+        <translation>Bewegungsmultiplikator %1 (Bewegungsart %2)</translation>
+    </message>
+    <message>
+        <source>Hit Points %1</source>
+        <translation>Trefferpunkte %1</translation>
+    </message>
+    <message>
+        <source>%1: the attack-roll table each weapon&apos;s multiplier comes from</source>
+        <translation>%1: die Angriffswurftabelle, aus der der Multiplikator jeder Waffe stammt</translation>
+    </message>
+    <message>
+        <source>%1: %2 points in %3</source>
+        <translation>%1: %2 Punkte in %3</translation>
+    </message>
+    <message>
+        <source>Rounding: %1, as the total rounds to a whole number after every line</source>
+        <translation>Rundung: %1, da die Summe nach jeder Zeile auf eine ganze Zahl gerundet wird</translation>
+    </message>
+    <message>
+        <source>Left: %1 points to the limit</source>
+        <translation>Übrig: %1 Punkte bis zur Grenze</translation>
+    </message>
+    <message>
+        <source>Over: %1 points beyond the limit</source>
+        <translation>Zu viel: %1 Punkte über der Grenze</translation>
+    </message>
+    <message>
+        <source>Total %1 points by figure type</source>
+        <translation>Summe %1 Punkte nach Figurentyp</translation>
+    </message>
+    <message>
+        <source>Total %1 points by figure type, against the points limit %2 (marked)</source>
+        <translation>Summe %1 Punkte nach Figurentyp, gegenüber der Punktegrenze %2 (markiert)</translation>
+    </message>
+    <message>
+        <source>The army has negative counts, unit sizes or costs in line %1. They are counted as they are, so the total is lower than the other lines cost.</source>
+        <translation>Die Armee hat negative Anzahlen, Einheitengrößen oder Kosten in Zeile %1. Sie werden gezählt, wie sie sind, daher ist die Summe niedriger als die Kosten der übrigen Zeilen.</translation>
+    </message>
+    <message>
+        <source>The army has negative counts, unit sizes or costs in lines %1. They are counted as they are, so the total is lower than the other lines cost.</source>
+        <translation>Die Armee hat negative Anzahlen, Einheitengrößen oder Kosten in den Zeilen %1. Sie werden gezählt, wie sie sind, daher ist die Summe niedriger als die Kosten der übrigen Zeilen.</translation>
+    </message>
+    <message>
+        <source>The army has negative counts, unit sizes or costs in lines %1 and %2 more. They are counted as they are, so the total is lower than the other lines cost.</source>
+        <translation>Die Armee hat negative Anzahlen, Einheitengrößen oder Kosten in den Zeilen %1 und %2 weiteren. Sie werden gezählt, wie sie sind, daher ist die Summe niedriger als die Kosten der übrigen Zeilen.</translation>
+    </message>
+    <message>
+        <source>The points limit of this army file cannot be read (&quot;%1&quot;): the army is shown without a limit. The file keeps its field as it is unless you set a limit, a whole number from 0 to 999,999,999.</source>
+        <translation>Die Punktegrenze dieser Armeedatei kann nicht gelesen werden („%1“): Die Armee wird ohne Grenze angezeigt. Die Datei behält ihr Feld, wie es ist, sofern Sie keine Grenze setzen, eine ganze Zahl von 0 bis 999.999.999.</translation>
+    </message>
+    <message>
+        <source>Unit line %1 (%2)</source>
+        <translation>Einheitenzeile %1 (%2)</translation>
+    </message>
+    <message>
+        <source>The field %1 holds &quot;%2&quot;, which is not a number.</source>
+        <translation>Das Feld %1 enthält „%2“, das keine Zahl ist.</translation>
+    </message>
+    <message>
+        <source>The field %1 holds &quot;%2&quot;, which is too large.</source>
+        <translation>Das Feld %1 enthält „%2“, das zu groß ist.</translation>
+    </message>
+    <message>
+        <source>The weapon %1 has a %2 of %3, which is too large.</source>
+        <translation>Bei der Waffe %1 ist der Wert %3 für „%2“ zu groß.</translation>
+    </message>
+    <message>
+        <source>The weapon %1 has a maximum damage of %2, for which the %3 attack roll table has no row.</source>
+        <translation>Die Waffe %1 hat einen maximalen Schaden von %2, für den die Angriffswurftabelle %3 keine Zeile hat.</translation>
+    </message>
+    <message>
+        <source>This picture is %1 × %2 pixels; printed on a card it needs at most %3 × %4. Scale it down? (Yes keeps the figure file small)</source>
+        <translation>Dieses Bild ist %1 × %2 Pixel groß; auf einer Karte gedruckt braucht es höchstens %3 × %4. Verkleinern? (Ja hält die Figurendatei klein)</translation>
+    </message>
+    <message>
+        <source>The file ends after %1 of the %2 bytes its picture needs.</source>
+        <translation>Die Datei endet nach %1 der %2 Bytes, die ihr Bild braucht.</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be read!</source>
+        <translation>Das Bild %1 kann nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>%1 are more than one print job makes: at most %2 pages (%3 cards) are printed at a time. Print the army in parts, or one card per line.</source>
+        <translation>%1 sind mehr, als ein Druckauftrag schafft: Höchstens %2 Seiten (%3 Karten) werden auf einmal gedruckt. Drucken Sie die Armee in Teilen oder eine Karte pro Zeile.</translation>
+    </message>
+    <message>
+        <source>%1 card printed</source>
+        <translation>%1 Karte gedruckt</translation>
+    </message>
+    <message>
+        <source>%1 cards printed</source>
+        <translation>%1 Karten gedruckt</translation>
+    </message>
+    <message>
+        <source>%1 card previewed</source>
+        <translation>%1 Karte in der Vorschau</translation>
+    </message>
+    <message>
+        <source>%1 cards previewed</source>
+        <translation>%1 Karten in der Vorschau</translation>
+    </message>
+    <message>
+        <source>%1, %2 skipped: %3</source>
+        <translation>%1, %2 übersprungen: %3</translation>
+    </message>
+    <message>
+        <source>%1, %2 without its picture: %3</source>
+        <translation>%1, %2 ohne ihr Bild: %3</translation>
+    </message>
+    <message>
+        <source>%1, %2 without their picture: %3</source>
+        <translation>%1, %2 ohne ihre Bilder: %3</translation>
+    </message>
+    <message>
+        <source>Line %1, %2: %3</source>
+        <translation>Zeile %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>Line %1, %2 fields of %3 (no %4)</source>
+        <translation>Zeile %1, %2 Felder von %3 (kein %4)</translation>
+    </message>
+    <message>
+        <source>Its %1 &quot;%2&quot; is not a number.</source>
+        <translation>Sein Wert %1 „%2“ ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Its %1 %2 is below 0.</source>
+        <translation>Sein Wert %1 %2 ist kleiner als 0.</translation>
+    </message>
+    <message>
+        <source>It is %1 × %2 pixels, more than a figure file holds (4096 × 4096).</source>
+        <translation>Es ist %1 × %2 Pixel groß, mehr als eine Figurendatei fasst (4096 × 4096).</translation>
+    </message>
+    <message>
+        <source>The font specified (%1) in the style does not exist on this computer.%2 has been selected instead.</source>
+        <translation>Die im Stil angegebene Schrift (%1) gibt es auf diesem Computer nicht. Stattdessen wurde %2 gewählt.</translation>
+    </message>
+    <message>
+        <source>The style holds font sizes that cannot be drawn: %1. The card draws those texts at their default size; the style keeps the sizes as written.</source>
+        <translation>Der Stil enthält Schriftgrößen, die nicht gezeichnet werden können: %1. Die Karte zeichnet diese Texte in ihrer Standardgröße; der Stil behält die Größen, wie sie geschrieben sind.</translation>
+    </message>
+    <message>
+        <source>The file %1 holds no card style (no [Style] section). The card&apos;s fonts are set to the defaults.</source>
+        <translation>Die Datei %1 enthält keinen Kartenstil (kein Abschnitt [Style]). Die Schriften der Karte werden auf die Standardwerte gesetzt.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: Tarvello opens figure files (%2) and army files (%3).</source>
+        <translation>%1 kann nicht geöffnet werden: Tarvello öffnet Figurendateien (%2) und Armeedateien (%3).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: Tarvello opens figure files (%2), army files (%3) and army packs (%4).</source>
+        <translation>%1 kann nicht geöffnet werden: Tarvello öffnet Figurendateien (%2), Armeedateien (%3) und Armeepakete (%4).</translation>
+    </message>
+    <message>
+        <source>%1 is a file, not a folder.</source>
+        <translation>%1 ist eine Datei, kein Ordner.</translation>
+    </message>
+    <message>
+        <source>Tarvello goes on with the files of %1.</source>
+        <translation>Tarvello fährt mit den Dateien von %1 fort.</translation>
+    </message>
+    <message>
+        <source>The rules tables %1 in %2 were empty (a copy cut short) and have been replaced by the tables shipped with Tarvello.</source>
+        <translation>Die Regeltabellen %1 in %2 waren leer (eine abgebrochene Kopie) und wurden durch die mit Tarvello gelieferten Tabellen ersetzt.</translation>
+    </message>
+    <message>
+        <source>Line %1 of the file</source>
+        <translation>Zeile %1 der Datei</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>%1 line</source>
+        <translation>%1 Zeile</translation>
+    </message>
+    <message>
+        <source>%1 lines</source>
+        <translation>%1 Zeilen</translation>
+    </message>
+    <message>
+        <source>HOME is not set, and the system&apos;s user database names no home folder for this user. Tarvello stops.</source>
+        <translation>HOME ist nicht gesetzt, und die Benutzerdatenbank des Systems nennt keinen Persönlichen Ordner für diesen Benutzer. Tarvello wird beendet.</translation>
+    </message>
+    <message>
+        <source>Tarvello stops.</source>
+        <translation>Tarvello wird beendet.</translation>
+    </message>
+    <message>
+        <source>Error loading readme file!</source>
+        <translation>Fehler beim Laden der Liesmich-Datei!</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Commander</source>
+        <translation>Befehlshaber</translation>
+    </message>
+    <message>
+        <source>Hero</source>
+        <translation>Held</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>Fahrzeug</translation>
+    </message>
+    <message>
+        <source>BattleMage</source>
+        <translation>Kampfmagier</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Linie</translation>
+    </message>
+    <message>
+        <source>Elite</source>
+        <translation>Elite</translation>
+    </message>
+    <message>
+        <source>Poor</source>
+        <translation>Schwach</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Gut</translation>
+    </message>
+    <message>
+        <source>Excellent</source>
+        <translation>Ausgezeichnet</translation>
+    </message>
+    <message>
+        <source>Apprentice</source>
+        <translation>Lehrling</translation>
+    </message>
+    <message>
+        <source>Journeyman</source>
+        <translation>Geselle</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Meister</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>Sonstige</translation>
+    </message>
+    <message>
+        <source>Army Creator</source>
+        <translation>Armee-Editor</translation>
+    </message>
+    <message>
+        <source>Path not found</source>
+        <translation>Pfad nicht gefunden</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 %4, %5 %6</source>
+        <translation>%1 %2, %3 %4, %5 %6</translation>
+    </message>
+    <message>
+        <source>%1 + %2 more</source>
+        <translation>%1 + %2 weitere</translation>
+    </message>
 </context>
 <context>
     <name>ImportArmyDialog</name>
@@ -1797,6 +2301,10 @@ Jetzt speichern?</translation>
     <message>
         <source>Press any key to continue...</source>
         <translation>Weiter mit beliebiger Taste...</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 Quorvane Development. All rights reserved.</source>
+        <translation>Copyright (C) 2026 Quorvane Development. Alle Rechte vorbehalten.</translation>
     </message>
 </context>
 <context>

@@ -771,6 +771,510 @@
         <source>%1 with current costs (the same)</source>
         <translation>%1 avec les coûts actuels (identique)</translation>
     </message>
+    <message>
+        <source>maximum damage</source>
+        <translation>dégâts maximaux</translation>
+    </message>
+    <message>
+        <source>attack radius</source>
+        <translation>rayon d&apos;attaque</translation>
+    </message>
+    <message>
+        <source>short range</source>
+        <translation>portée courte</translation>
+    </message>
+    <message>
+        <source>long range</source>
+        <translation>portée longue</translation>
+    </message>
+    <message>
+        <source>number of shots</source>
+        <translation>nombre de tirs</translation>
+    </message>
+    <message>
+        <source>Final Cost</source>
+        <translation>Coût final</translation>
+    </message>
+    <message>
+        <source>Adjusted Hit Factor</source>
+        <translation>Facteur de touche ajusté</translation>
+    </message>
+    <message>
+        <source>Base Morale</source>
+        <translation>Moral de base</translation>
+    </message>
+    <message>
+        <source>Initiative Modifier</source>
+        <translation>Modificateur d&apos;initiative</translation>
+    </message>
+    <message>
+        <source>Magic Skill</source>
+        <translation>Magie</translation>
+    </message>
+    <message>
+        <source>Rounding</source>
+        <translation>Arrondi</translation>
+    </message>
+    <message>
+        <source>Each weapon&apos;s share is Defense Factor × Move Multiplier × Hit Points × its own multiplier:</source>
+        <translation>La part de chaque arme est Facteur de défense × Multiplicateur de mouvement × Points de vie × son propre multiplicateur :</translation>
+    </message>
+    <message>
+        <source>The row is the adjusted hit factor rounded to a whole number.</source>
+        <translation>La ligne est le facteur de touche ajusté arrondi à un nombre entier.</translation>
+    </message>
+    <message>
+        <source>No weapons: Defense Factor, Move Multiplier and Hit Points add nothing.</source>
+        <translation>Aucune arme : le Facteur de défense, le Multiplicateur de mouvement et les Points de vie n&apos;ajoutent rien.</translation>
+    </message>
+    <message>
+        <source>A missile weapon&apos;s multiplier follows its Short and Long ranges (Range Cost checked), times its Attack Radius.</source>
+        <translation>Le multiplicateur d&apos;une arme de tir suit ses portées courte et longue (Coût de portée coché), multiplié par son rayon d&apos;attaque.</translation>
+    </message>
+    <message>
+        <source>A missile weapon&apos;s multiplier counts Attack Radius times.</source>
+        <translation>Le multiplicateur d&apos;une arme de tir compte autant de fois que son rayon d&apos;attaque.</translation>
+    </message>
+    <message>
+        <source>Extra Items 0: no extra items chosen.</source>
+        <translation>Équipement supplémentaire 0 : aucun équipement supplémentaire choisi.</translation>
+    </message>
+    <message>
+        <source>(Defense Factor × Total Weapon Multiplier × Move Multiplier) × Hit Points + Command Skill + Magic Skill + Extra Items.</source>
+        <translation>(Facteur de défense × Multiplicateur total des armes × Multiplicateur de mouvement) × Points de vie + Commandement + Magie + Équipement supplémentaire.</translation>
+    </message>
+    <message>
+        <source>A figure file holds at most 4096 × 4096 pixels: No keeps the figure&apos;s picture as it is.</source>
+        <translation>Un fichier de figurine contient au plus 4096 × 4096 pixels : Non garde l&apos;image de la figurine telle quelle.</translation>
+    </message>
+    <message>
+        <source>The file ends inside the bitmap&apos;s headers.</source>
+        <translation>Le fichier se termine au milieu des en-têtes du bitmap.</translation>
+    </message>
+    <message>
+        <source>The file ends before its picture does.</source>
+        <translation>Le fichier se termine avant la fin de son image.</translation>
+    </message>
+    <message>
+        <source>Figure (*.tvf)</source>
+        <translation>Figurine (*.tvf)</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Tous les fichiers (*.*)</translation>
+    </message>
+    <message>
+        <source>Army (*.tva)</source>
+        <translation>Armée (*.tva)</translation>
+    </message>
+    <message>
+        <source>Style (*.tvs)</source>
+        <translation>Style (*.tvs)</translation>
+    </message>
+    <message>
+        <source>Army pack (*.tvz)</source>
+        <translation>Paquet d&apos;armée (*.tvz)</translation>
+    </message>
+    <message>
+        <source>The cost cannot be calculated now: %1</source>
+        <translation>Le coût ne peut pas être calculé maintenant : %1</translation>
+    </message>
+    <message>
+        <source>Training Level %1</source>
+        <translation>Niveau d&apos;entraînement %1</translation>
+    </message>
+    <message>
+        <source>Targeting System %1</source>
+        <translation>Système de visée %1</translation>
+    </message>
+    <message>
+        <source>Defense Factor %1: row %2 of the defense factor table, chosen by the adjusted hit factor %3.</source>
+        <translation>Facteur de défense %1 : ligne %2 de la table des facteurs de défense, choisie par le facteur de touche ajusté %3.</translation>
+    </message>
+    <message>
+        <source>Armor Type %1, its column for %2</source>
+        <translation>Type d&apos;armure %1, sa colonne pour %2</translation>
+    </message>
+    <message>
+        <source>Armor Type %1, its column for every type but Normal</source>
+        <translation>Type d&apos;armure %1, sa colonne pour tout type sauf Normal</translation>
+    </message>
+    <message>
+        <source>Adjusted hit factor %1 = base hit factor %2 (%3)%4 (Race %5)%6 (Adjust Hit Factor).</source>
+        <translation>Facteur de touche ajusté %1 = facteur de touche de base %2 (%3)%4 (Race %5)%6 (Ajuster le facteur de touche).</translation>
+    </message>
+    <message>
+        <source>The table has rows 1 to %1, so %2 is used.</source>
+        <translation>La table a les lignes 1 à %1, donc %2 est utilisé.</translation>
+    </message>
+    <message>
+        <source>%1: %2 (Max Damage %3)</source>
+        <translation>%1 : %2 (Dégâts max. %3)</translation>
+    </message>
+    <message>
+        <source>%1: %2 (Max Damage %3, Attack Radius %4)</source>
+        <translation>%1 : %2 (Dégâts max. %3, Rayon d&apos;attaque %4)</translation>
+    </message>
+    <message>
+        <source>%1: %2 (Max Damage %3, Attack Radius %4, limited to %5 shots)</source>
+        <translation>%1 : %2 (Dégâts max. %3, Rayon d&apos;attaque %4, limité à %5 tirs)</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... et %1 de plus</translation>
+    </message>
+    <message>
+        <source>Total Weapon Multiplier %1 = melee %2 + missile %3.</source>
+        <translation>Multiplicateur total des armes %1 = mêlée %2 + tir %3.</translation>
+    </message>
+    <message>
+        <source>Each weapon&apos;s share comes from the %1 attack-roll table (%2), row = its Max Damage.</source>
+        <translation>La part de chaque arme vient de la table des jets d&apos;attaque %1 (%2), ligne = ses Dégâts max.</translation>
+    </message>
+    <message>
+        <source>Move Multiplier %1: the movement table&apos;s multiplier for Movement %2.</source>
+        <translation>Multiplicateur de mouvement %1 : le multiplicateur de la table des mouvements pour le Type de mouvement %2.</translation>
+    </message>
+    <message>
+        <source>Move Multiplier %1 = Move %2 × %3 + %4, as Movement Cost is checked (Movement %5).</source>
+        <translation>Multiplicateur de mouvement %1 = Mouvement %2 × %3 + %4, car Coût de mouvement est coché (Type de mouvement %5).</translation>
+    </message>
+    <message>
+        <source>Magic Skill 0: only a BattleMage pays for magic; this figure is %1.</source>
+        <translation>Magie 0 : seul un Mage de bataille paie pour la magie ; cette figurine est de type %1.</translation>
+    </message>
+    <message>
+        <source>Magic Skill %1: a BattleMage at %2 (%3).</source>
+        <translation>Magie %1 : un Mage de bataille au %2 (%3).</translation>
+    </message>
+    <message>
+        <source>Extra Items %1 = %2, each item&apos;s Cost.</source>
+        <translation>Équipement supplémentaire %1 = %2, le coût de chaque objet.</translation>
+    </message>
+    <message>
+        <source>Cost %1 = (%2 × %3 × %4) × %5 + %6 + %7 + %8</source>
+        <translation>Coût %1 = (%2 × %3 × %4) × %5 + %6 + %7 + %8</translation>
+    </message>
+    <message>
+        <source>Hit Points %1, as set in the Hit Points field.</source>
+        <translation>Points de vie %1, tels que réglés dans le champ Points de vie.</translation>
+    </message>
+    <message>
+        <source>Command Skill %1: the cost of %2 in the command skill table.</source>
+        <translation>Commandement %1 : le coût de %2 dans la table de commandement.</translation>
+    </message>
+    <message>
+        <source>Final Cost %1: the Cost, already a whole number.</source>
+        <translation>Coût final %1 : le Coût, déjà un nombre entier.</translation>
+    </message>
+    <message>
+        <source>Final Cost %1: the Cost %2 rounded to a whole number, a half to the even neighbour.</source>
+        <translation>Coût final %1 : le Coût %2 arrondi à un nombre entier, une moitié vers le voisin pair.</translation>
+    </message>
+    <message>
+        <source>%1: %2 = Defense Factor %3 × Move Multiplier %4 × Hit Points %5 × its multiplier %6</source>
+        <translation>%1 : %2 = Facteur de défense %3 × Multiplicateur de mouvement %4 × Points de vie %5 × son multiplicateur %6</translation>
+    </message>
+    <message>
+        <source>%1: %2, the item&apos;s Cost</source>
+        <translation>%1 : %2, le coût de l&apos;objet</translation>
+    </message>
+    <message>
+        <source>Command Skill: %1 (%2)</source>
+        <translation>Commandement : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Magic Skill: %1 (a BattleMage at %2)</source>
+        <translation>Magie : %1 (un Mage de bataille au niveau %2)</translation>
+    </message>
+    <message>
+        <source>Rounding: %1, the Cost %2 rounded to the Final Cost %3</source>
+        <translation>Arrondi : %1, le Coût %2 arrondi au Coût final %3</translation>
+    </message>
+    <message>
+        <source>Final Cost %1, in the parts the cost formula adds.</source>
+        <translation>Coût final %1, selon les parts que la formule de coût additionne.</translation>
+    </message>
+    <message>
+        <source>Defense Factor %1 (Race %2, Armor Type %3, adjusted hit factor %4)</source>
+        <translation>Facteur de défense %1 (Race %2, Type d&apos;armure %3, facteur de touche ajusté %4)</translation>
+    </message>
+    <message>
+        <source>Move Multiplier %1 (Movement %2)</source>
+        <translation>Multiplicateur de mouvement %1 (Type de mouvement %2)</translation>
+    </message>
+    <message>
+        <source>Hit Points %1</source>
+        <translation>Points de vie %1</translation>
+    </message>
+    <message>
+        <source>%1: the attack-roll table each weapon&apos;s multiplier comes from</source>
+        <translation>%1 : la table des jets d&apos;attaque d&apos;où vient le multiplicateur de chaque arme</translation>
+    </message>
+    <message>
+        <source>%1: %2 points in %3</source>
+        <translation>%1 : %2 points en %3</translation>
+    </message>
+    <message>
+        <source>Rounding: %1, as the total rounds to a whole number after every line</source>
+        <translation>Arrondi : %1, car le total est arrondi à un nombre entier après chaque ligne</translation>
+    </message>
+    <message>
+        <source>Left: %1 points to the limit</source>
+        <translation>Reste : %1 points jusqu&apos;à la limite</translation>
+    </message>
+    <message>
+        <source>Over: %1 points beyond the limit</source>
+        <translation>Dépassement : %1 points au-delà de la limite</translation>
+    </message>
+    <message>
+        <source>Total %1 points by figure type</source>
+        <translation>Total %1 points par type de figurine</translation>
+    </message>
+    <message>
+        <source>Total %1 points by figure type, against the points limit %2 (marked)</source>
+        <translation>Total %1 points par type de figurine, face à la limite de points %2 (marquée)</translation>
+    </message>
+    <message>
+        <source>The army has negative counts, unit sizes or costs in line %1. They are counted as they are, so the total is lower than the other lines cost.</source>
+        <translation>L&apos;armée a des nombres, des tailles d&apos;unité ou des coûts négatifs à la ligne %1. Ils sont comptés tels quels, le total est donc inférieur au coût des autres lignes.</translation>
+    </message>
+    <message>
+        <source>The army has negative counts, unit sizes or costs in lines %1. They are counted as they are, so the total is lower than the other lines cost.</source>
+        <translation>L&apos;armée a des nombres, des tailles d&apos;unité ou des coûts négatifs aux lignes %1. Ils sont comptés tels quels, le total est donc inférieur au coût des autres lignes.</translation>
+    </message>
+    <message>
+        <source>The army has negative counts, unit sizes or costs in lines %1 and %2 more. They are counted as they are, so the total is lower than the other lines cost.</source>
+        <translation>L&apos;armée a des nombres, des tailles d&apos;unité ou des coûts négatifs aux lignes %1 et %2 autres. Ils sont comptés tels quels, le total est donc inférieur au coût des autres lignes.</translation>
+    </message>
+    <message>
+        <source>The points limit of this army file cannot be read (&quot;%1&quot;): the army is shown without a limit. The file keeps its field as it is unless you set a limit, a whole number from 0 to 999,999,999.</source>
+        <translation>La limite de points de ce fichier d&apos;armée ne peut pas être lue (« %1 ») : l&apos;armée est affichée sans limite. Le fichier garde son champ tel quel, sauf si vous fixez une limite, un nombre entier de 0 à 999 999 999.</translation>
+    </message>
+    <message>
+        <source>Unit line %1 (%2)</source>
+        <translation>Ligne d&apos;unité %1 (%2)</translation>
+    </message>
+    <message>
+        <source>The field %1 holds &quot;%2&quot;, which is not a number.</source>
+        <translation>Le champ %1 contient « %2 », qui n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>The field %1 holds &quot;%2&quot;, which is too large.</source>
+        <translation>Le champ %1 contient « %2 », qui est trop grand.</translation>
+    </message>
+    <message>
+        <source>The weapon %1 has a %2 of %3, which is too large.</source>
+        <translation>Pour l&apos;arme %1, la valeur %3 de « %2 » est trop grande.</translation>
+    </message>
+    <message>
+        <source>The weapon %1 has a maximum damage of %2, for which the %3 attack roll table has no row.</source>
+        <translation>L&apos;arme %1 a des dégâts maximaux de %2, pour lesquels la table des jets d&apos;attaque %3 n&apos;a pas de ligne.</translation>
+    </message>
+    <message>
+        <source>This picture is %1 × %2 pixels; printed on a card it needs at most %3 × %4. Scale it down? (Yes keeps the figure file small)</source>
+        <translation>Cette image mesure %1 × %2 pixels ; imprimée sur une carte, elle a besoin d&apos;au plus %3 × %4. La réduire ? (Oui garde le fichier de figurine petit)</translation>
+    </message>
+    <message>
+        <source>The file ends after %1 of the %2 bytes its picture needs.</source>
+        <translation>Le fichier se termine après %1 des %2 octets dont son image a besoin.</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be read!</source>
+        <translation>L&apos;image %1 ne peut pas être lue !</translation>
+    </message>
+    <message>
+        <source>%1 are more than one print job makes: at most %2 pages (%3 cards) are printed at a time. Print the army in parts, or one card per line.</source>
+        <translation>%1, c&apos;est plus qu&apos;une tâche d&apos;impression n&apos;en produit : au plus %2 pages (%3 cartes) sont imprimées à la fois. Imprimez l&apos;armée en plusieurs parties, ou une carte par ligne.</translation>
+    </message>
+    <message>
+        <source>%1 card printed</source>
+        <translation>%1 carte imprimée</translation>
+    </message>
+    <message>
+        <source>%1 cards printed</source>
+        <translation>%1 cartes imprimées</translation>
+    </message>
+    <message>
+        <source>%1 card previewed</source>
+        <translation>%1 carte en aperçu</translation>
+    </message>
+    <message>
+        <source>%1 cards previewed</source>
+        <translation>%1 cartes en aperçu</translation>
+    </message>
+    <message>
+        <source>%1, %2 skipped: %3</source>
+        <translation>%1, %2 ignorée(s) : %3</translation>
+    </message>
+    <message>
+        <source>%1, %2 without its picture: %3</source>
+        <translation>%1, %2 sans son image : %3</translation>
+    </message>
+    <message>
+        <source>%1, %2 without their picture: %3</source>
+        <translation>%1, %2 sans leur image : %3</translation>
+    </message>
+    <message>
+        <source>Line %1, %2: %3</source>
+        <translation>Ligne %1, %2 : %3</translation>
+    </message>
+    <message>
+        <source>Line %1, %2 fields of %3 (no %4)</source>
+        <translation>Ligne %1, %2 champs sur %3 (pas de %4)</translation>
+    </message>
+    <message>
+        <source>Its %1 &quot;%2&quot; is not a number.</source>
+        <translation>Sa valeur %1 « %2 » n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>Its %1 %2 is below 0.</source>
+        <translation>Sa valeur %1 %2 est inférieure à 0.</translation>
+    </message>
+    <message>
+        <source>It is %1 × %2 pixels, more than a figure file holds (4096 × 4096).</source>
+        <translation>Elle mesure %1 × %2 pixels, plus qu&apos;un fichier de figurine n&apos;en contient (4096 × 4096).</translation>
+    </message>
+    <message>
+        <source>The font specified (%1) in the style does not exist on this computer.%2 has been selected instead.</source>
+        <translation>La police indiquée (%1) dans le style n&apos;existe pas sur cet ordinateur. %2 a été choisie à la place.</translation>
+    </message>
+    <message>
+        <source>The style holds font sizes that cannot be drawn: %1. The card draws those texts at their default size; the style keeps the sizes as written.</source>
+        <translation>Le style contient des tailles de police qui ne peuvent pas être dessinées : %1. La carte dessine ces textes à leur taille par défaut ; le style garde les tailles telles qu&apos;écrites.</translation>
+    </message>
+    <message>
+        <source>The file %1 holds no card style (no [Style] section). The card&apos;s fonts are set to the defaults.</source>
+        <translation>Le fichier %1 ne contient aucun style de carte (pas de section [Style]). Les polices de la carte sont remises aux valeurs par défaut.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: Tarvello opens figure files (%2) and army files (%3).</source>
+        <translation>%1 ne peut pas être ouvert : Tarvello ouvre les fichiers de figurine (%2) et les fichiers d&apos;armée (%3).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: Tarvello opens figure files (%2), army files (%3) and army packs (%4).</source>
+        <translation>%1 ne peut pas être ouvert : Tarvello ouvre les fichiers de figurine (%2), les fichiers d&apos;armée (%3) et les paquets d&apos;armée (%4).</translation>
+    </message>
+    <message>
+        <source>%1 is a file, not a folder.</source>
+        <translation>%1 est un fichier, pas un dossier.</translation>
+    </message>
+    <message>
+        <source>Tarvello goes on with the files of %1.</source>
+        <translation>Tarvello continue avec les fichiers de %1.</translation>
+    </message>
+    <message>
+        <source>The rules tables %1 in %2 were empty (a copy cut short) and have been replaced by the tables shipped with Tarvello.</source>
+        <translation>Les tables de règles %1 dans %2 étaient vides (une copie interrompue) et ont été remplacées par les tables livrées avec Tarvello.</translation>
+    </message>
+    <message>
+        <source>Line %1 of the file</source>
+        <translation>Ligne %1 du fichier</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1 ; %2</translation>
+    </message>
+    <message>
+        <source>%1 line</source>
+        <translation>%1 ligne</translation>
+    </message>
+    <message>
+        <source>%1 lines</source>
+        <translation>%1 lignes</translation>
+    </message>
+    <message>
+        <source>HOME is not set, and the system&apos;s user database names no home folder for this user. Tarvello stops.</source>
+        <translation>HOME n&apos;est pas défini, et la base des utilisateurs du système n&apos;indique aucun dossier personnel pour cet utilisateur. Tarvello s&apos;arrête.</translation>
+    </message>
+    <message>
+        <source>Tarvello stops.</source>
+        <translation>Tarvello s&apos;arrête.</translation>
+    </message>
+    <message>
+        <source>Error loading readme file!</source>
+        <translation>Erreur lors du chargement du fichier Lisez-moi !</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Commander</source>
+        <translation>Commandant</translation>
+    </message>
+    <message>
+        <source>Hero</source>
+        <translation>Héros</translation>
+    </message>
+    <message>
+        <source>Vehicle</source>
+        <translation>Véhicule</translation>
+    </message>
+    <message>
+        <source>BattleMage</source>
+        <translation>Mage de bataille</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Novice</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>Elite</source>
+        <translation>Élite</translation>
+    </message>
+    <message>
+        <source>Poor</source>
+        <translation>Faible</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Bon</translation>
+    </message>
+    <message>
+        <source>Excellent</source>
+        <translation>Excellent</translation>
+    </message>
+    <message>
+        <source>Apprentice</source>
+        <translation>Apprenti</translation>
+    </message>
+    <message>
+        <source>Journeyman</source>
+        <translation>Compagnon</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Maître</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>autres</translation>
+    </message>
+    <message>
+        <source>Army Creator</source>
+        <translation>Créateur d&apos;armée</translation>
+    </message>
+    <message>
+        <source>Path not found</source>
+        <translation>Chemin introuvable</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 %4, %5 %6</source>
+        <translation>%1 %2, %3 %4, %5 %6</translation>
+    </message>
+    <message>
+        <source>%1 + %2 more</source>
+        <translation>%1 + %2 de plus</translation>
+    </message>
 </context>
 <context>
     <name>ImportArmyDialog</name>
@@ -1797,6 +2301,10 @@ Les enregistrer maintenant ?</translation>
     <message>
         <source>Press any key to continue...</source>
         <translation>Appuyez sur une touche pour continuer...</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 Quorvane Development. All rights reserved.</source>
+        <translation>Copyright (C) 2026 Quorvane Development. Tous droits réservés.</translation>
     </message>
 </context>
 <context>

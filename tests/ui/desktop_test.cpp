@@ -282,9 +282,15 @@ private slots:
         QCOMPARE(startLanguage(settings), QStringLiteral("fr"));
         qunsetenv("LANGUAGE");
 
+        openCommandLineFiles(*m_main, {kKnight});
+        const auto *calculated = m_main->activeChild()->findChild<QLineEdit *>(QStringLiteral("txtFinalCost"));
         const QColor window = QApplication::palette().color(QPalette::Window);
         action("mnuHelp_Appearance_Dark")->trigger();
         QVERIFY(QApplication::palette().color(QPalette::Window).lightness() < 128);
+        // An open editor's calculated fields turn dark with the rest (the
+        // windows hear of the new palette by a posted event).
+        QCoreApplication::sendPostedEvents();
+        QVERIFY(calculated->palette().color(QPalette::Base).lightness() < 128);
         QCOMPARE(QApplication::style()->name(), QStringLiteral("fusion"));
         QCOMPARE(keptAppearance(settings), Appearance::Dark);
         action("mnuHelp_Appearance_Light")->trigger();

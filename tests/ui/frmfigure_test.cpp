@@ -630,6 +630,22 @@ private slots:
             Choose(w.get(), "cboRace", 1);
             add(w.get(), "lvwMeleeWeapons", 0, "btnAddMeleeWeapon");
             type(w.get(), "txtAdjustHitFactor", QStringLiteral("2"));
+            Choose(w.get(), "cboFigureType", 2);
+            Choose(w.get(), "cboTrainingLevel", 1);
+            // The core's texts the window shows: drop-down entries and tool tips.
+            const auto tip = [&w](const char *name) { return Named<QWidget>(w.get(), name)->toolTip(); };
+            const struct { QString shown; const char *english; const char *german; } texts[] = {
+                {Named<QComboBox>(w.get(), "cboFigureType")->currentText(), "Hero", "Held"},
+                {Named<QComboBox>(w.get(), "cboTrainingLevel")->currentText(), "Line", "Linie"},
+                {tip("txtMagicSkillCost"), "Magic Skill 0: only a BattleMage pays for magic; this figure is Hero.",
+                 "Magiefähigkeit 0: Nur ein Kampfmagier zahlt für Magie; diese Figur ist vom Typ Held."},
+                {tip("txtHitPointsCopy"), "Hit Points ", "Trefferpunkte "},
+                {tip("txtTotalWeaponMultiplier").section(u'\n', 1, 1), "Each weapon's share comes from the line attack-roll table (Training Level Line)",
+                 "Der Anteil jeder Waffe stammt aus der Angriffswurftabelle line (Ausbildungsstufe Linie)"},
+                {tip("picCostBreakdown"), "Final Cost ", "Endkosten "},
+            };
+            for (const auto &t : texts)
+                QVERIFY2(t.shown.startsWith(QString::fromUtf8(german ? t.german : t.english)), qPrintable(t.shown));
             const QString path = tempPath(german ? QStringLiteral("de.tvf") : QStringLiteral("en.tvf"));
             m_dialogs.saveFileAnswers.enqueue(path);
             w->Save();
@@ -646,6 +662,7 @@ private slots:
                      german == 1);
         }
         QVERIFY(saved[0].contains("txtFigureName=Grey\r\n"));
+        QVERIFY(saved[0].contains("cboFigureType=Hero\r\n") && saved[0].contains("cboTrainingLevel=Line\r\n"));
         QCOMPARE(saved[1], saved[0]);
         QVERIFY(!exported[0].isEmpty());
         QCOMPARE(exported[1], exported[0]);

@@ -1,4 +1,5 @@
 #include "platform/qtdialogs.h"
+#include "shell/lookandlanguage.h"
 #include "platform/uitext.h"
 
 #include <QtTest>
@@ -19,21 +20,30 @@ void QtDialogsFilterTest::fileFilter_data()
 {
     QTest::addColumn<QString>("program");
     QTest::addColumn<QString>("qt");
+    QTest::addColumn<QString>("language");
     QTest::newRow("named with pattern") << "Figure (*.tvf)|*.tvf|All files (*.*)|*.*"
-                                        << "Figure (*.tvf);;All files (*)";
-    QTest::newRow("name without pattern") << "Armies|*.tva" << "Armies (*.tva)";
+                                        << "Figure (*.tvf);;All files (*)" << "";
+    QTest::newRow("name without pattern") << "Armies|*.tva" << "Armies (*.tva)" << "";
     QTest::newRow("several patterns") << "Pictures (*.bmp;*.dib)|*.bmp;*.dib"
-                                      << "Pictures (*.bmp *.dib)";
+                                      << "Pictures (*.bmp *.dib)" << "";
     QTest::newRow("patterns shown with blanks") << "Pictures (*.bmp *.png)|*.bmp;*.png"
-                                                << "Pictures (*.bmp *.png)";
-    QTest::newRow("dangling name ignored") << "Styles (*.tvs)|*.tvs|Orphan" << "Styles (*.tvs)";
-    QTest::newRow("empty") << "" << "";
+                                                << "Pictures (*.bmp *.png)" << "";
+    QTest::newRow("dangling name ignored") << "Styles (*.tvs)|*.tvs|Orphan" << "Styles (*.tvs)" << "";
+    QTest::newRow("empty") << "" << "" << "";
+    // The documents' own names in the windows' language, their patterns as they are
+    // (the last rows: German stays loaded).
+    QTest::newRow("German") << "Army pack (*.tvz)|*.tvz|All files (*.*)|*.*"
+                            << "Armeepaket (*.tvz);;Alle Dateien (*)" << "de";
+    QTest::newRow("German, a name of a window") << "Armies|*.tva" << "Armies (*.tva)" << "de";
 }
 
 void QtDialogsFilterTest::fileFilter()
 {
     QFETCH(QString, program);
     QFETCH(QString, qt);
+    QFETCH(QString, language);
+    if (!language.isEmpty())
+        QVERIFY(installTranslations(*QCoreApplication::instance(), language, programTranslationsFolder()));
     QCOMPARE(toQtFileFilter(program), qt);
 }
 

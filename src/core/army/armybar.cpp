@@ -1,5 +1,6 @@
 #include "armybar.h"
 
+#include "platform/explaintexts.h"
 #include "platform/numbers.h"
 
 #include <string>
@@ -16,7 +17,7 @@ constexpr BarSwatch kTypeSwatches[kArmyFigureTypes] = {
 
 std::string Lines(std::size_t count)
 {
-    return std::to_string(count) + (count == 1 ? " line" : " lines");
+    return FillText(count == 1 ? msg::kOneLine : msg::kLines, {std::to_string(count)});
 }
 
 } // namespace
@@ -33,35 +34,34 @@ PointsBar ArmyCompositionBar(const ArmyComposition &composition, std::int32_t to
         const std::string name(ArmyFigureTypeName(static_cast<ArmyFigureType>(i)));
         const double points = composition.byType[i];
         parts.push_back({name, points, kTypeSwatches[i],
-                         name + ": " + number(points) + " points in " + Lines(composition.lines[i])});
+                         FillText(msg::kArmyTypePart, {name, number(points), Lines(composition.lines[i])})});
         stacked += points > 0 ? points : 0;
     }
     if (composition.lineCount > 0) {
         parts.push_back({"Rounding", composition.rounding, BarSwatch::Rounding,
-                         "Rounding: " + number(composition.rounding)
-                             + ", as the total rounds to a whole number after every line"});
+                         FillText(msg::kArmyRounding, {number(composition.rounding)})});
         stacked += composition.rounding > 0 ? composition.rounding : 0;
     }
-    std::string tip = "Total " + std::to_string(total) + " points by figure type";
+    std::string tip = FillText(msg::kArmyTotal, {std::to_string(total)});
     std::optional<double> marker;
     const PointsBalance balance = BalanceOf(std::to_string(total), limit);
     if (balance.kind == PointsBalance::Kind::Left) {
         const auto left = static_cast<double>(balance.points);
         if (left > 0)
             parts.push_back({"Left", left, BarSwatch::Left,
-                             "Left: " + std::to_string(balance.points) + " points to the limit"});
+                             FillText(msg::kArmyLeft, {std::to_string(balance.points)})});
         marker = stacked + left;
     } else if (balance.kind == PointsBalance::Kind::Over) {
         const auto over = static_cast<double>(balance.points);
         BarPart part{"Over", over, BarSwatch::Over,
-                     "Over: " + std::to_string(balance.points) + " points beyond the limit"};
+                     FillText(msg::kArmyOver, {std::to_string(balance.points)})};
         part.overlay = true;
         part.from = stacked - over;
         parts.push_back(std::move(part));
         marker = stacked - over;
     }
     if (marker)
-        tip += ", against the points limit " + std::string(limit) + " (marked)";
+        tip = FillText(msg::kArmyTotalLimit, {std::to_string(total), limit});
     PointsBar bar = LayOutBar(std::move(parts), marker, decimalMark);
     bar.tip = tip;
     return bar;

@@ -2,6 +2,7 @@
 
 #include "figuresummary.h"
 #include "platform/fileio.h"
+#include "platform/explaintexts.h"
 #include "platform/messagetexts.h"
 #include "platform/numbers.h"
 #include "platform/runtimeerror.h"
@@ -155,10 +156,8 @@ std::string ArmyDocument::NegativeValuesNotice() const
     if (count == 0)
         return {};
     if (count > kMaxNamedLines)
-        named += " and " + std::to_string(count - kMaxNamedLines) + " more";
-    return "The army has negative counts, unit sizes or costs in line"
-           + std::string(count > 1 ? "s " : " ") + named
-           + ". They are counted as they are, so the total is lower than the other lines cost.";
+        return FillText(msg::kNegativeLinesMore, {named, std::to_string(count - kMaxNamedLines)});
+    return FillText(count > 1 ? msg::kNegativeLines : msg::kNegativeLine, {named});
 }
 
 std::string ArmyDocument::PointsLimitNotice() const
@@ -167,9 +166,7 @@ std::string ArmyDocument::PointsLimitNotice() const
         return {};
     constexpr std::size_t kShown = 64;
     const std::string field = m_headerTail.substr(1, kShown) + (m_headerTail.size() > kShown + 1 ? "..." : "");
-    return "The points limit of this army file cannot be read (\"" + field
-           + "\"): the army is shown without a limit. The file keeps its field as it is unless "
-             "you set a limit, a whole number from 0 to 999,999,999.";
+    return FillText(msg::kUnreadableLimit, {field});
 }
 
 ArmyReportData ArmyDocument::ReportData() const

@@ -2,6 +2,7 @@
 
 #include "armypoints.h"
 
+#include "platform/explaintexts.h"
 #include "platform/fileio.h"
 #include "platform/runtimeerror.h"
 
@@ -12,7 +13,7 @@ namespace tarvello {
 
 namespace {
 
-constexpr const char *kInputPastEnd = "Input past end of file";
+constexpr const char *kInputPastEnd = TV_TR("Core", "Input past end of file");
 constexpr const char *kCrLf = "\r\n";
 
 // The first 16 fields of a unit line; false when it has fewer.
@@ -82,8 +83,8 @@ ArmyFileContent ParseArmyFile(std::string_view bytes)
             if (SplitUnitLine(line, unit))
                 content.units.push_back(std::move(unit));
             else
-                content.error = std::string(errtext::kSubscriptOutOfRange) + kCrLf + "Line "
-                                + std::to_string(lineNumber) + " of the file";
+                content.error = std::string(errtext::kSubscriptOutOfRange) + kCrLf
+                                + FillText(msg::kLineOfFile, {std::to_string(lineNumber)});
         }
     });
     content.lineCount = lineNumber;

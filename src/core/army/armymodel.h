@@ -7,6 +7,7 @@
 #include "platform/failure.h"
 #include "platform/documentkinds.h"
 #include "platform/history.h"
+#include "platform/trtext.h"
 
 #include <cstdint>
 #include <optional>
@@ -211,7 +212,7 @@ private:
 
     ArmyDocument m_document;
     std::string m_fileName;
-    static constexpr const char *kNewArmyCaption = "Army Creator";
+    static constexpr const char *kNewArmyCaption = TV_TR("Core", "Army Creator");
     std::string m_caption = kNewArmyCaption;
     bool m_changed = false;
     bool m_loading = false;

@@ -77,7 +77,7 @@ std::string LinePointsText(const ArmyUnit &unit, char decimalMark)
 namespace {
 
 constexpr std::array<std::string_view, kArmyFigureTypes> kTypeNames = {
-    "Normal", "Commander", "Hero", "Vehicle", "BattleMage", "other"};
+    "Normal", "Commander", "Hero", "Vehicle", "BattleMage", TV_TR("Core", "other")};
 
 // A total within 32 bits.
 bool FitsTotal(double total)

@@ -1,6 +1,7 @@
 #include "armyunits.h"
 
 #include "armypoints.h"
+#include "platform/explaintexts.h"
 
 #include <algorithm>
 #include <iterator>
@@ -12,8 +13,8 @@ std::string UnitLinePlace(std::size_t line, const ArmyUnit &unit)
 {
     constexpr std::size_t kNameShown = 64;
     const std::string &name = unit.Summary(kFigureName);
-    return "Unit line " + std::to_string(line) + " (" + name.substr(0, kNameShown)
-           + (name.size() > kNameShown ? "...)" : ")");
+    const std::string shown = name.substr(0, kNameShown) + (name.size() > kNameShown ? "..." : "");
+    return FillText(msg::kUnitLine, {std::to_string(line), shown});
 }
 
 ArmyUnits::ArmyUnits(std::vector<ArmyUnit> units)

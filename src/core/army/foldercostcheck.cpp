@@ -15,7 +15,7 @@ namespace tarvello {
 
 namespace {
 
-constexpr const char *kPathNotFound = "Path not found";
+constexpr const char *kPathNotFound = TV_TR("Core", "Path not found");
 
 // The figures of folder costed again; a folder that is not there fails.
 Result<std::vector<FigureCostCheck>> FolderChecks(const std::string &folder,

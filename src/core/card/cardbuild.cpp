@@ -1,5 +1,6 @@
 #include "cardbuild.h"
 
+#include "platform/explaintexts.h"
 #include "platform/messagetexts.h"
 
 #include "cardlayout.h"
@@ -33,12 +34,10 @@ std::int32_t WholeField(const char *label, const std::string &text, char decimal
 {
     const std::optional<double> value = LocaleNumber(text, decimalMark);
     if (!value)
-        throw Refusal{std::string("The field ") + label + " holds \"" + text
-                      + "\", which is not a number."};
+        throw Refusal{FillText(msg::kFieldNotNumber, {label, text})};
     const double rounded = RoundHalfEven(*value);
     if (!std::isfinite(rounded) || rounded < -2147483648.0 || rounded > 2147483647.0)
-        throw Refusal{std::string("The field ") + label + " holds \"" + text
-                      + "\", which is too large."};
+        throw Refusal{FillText(msg::kFieldTooLarge, {label, text})};
     return std::int32_t(rounded);
 }
 
@@ -50,8 +49,7 @@ std::int32_t WeaponValue(const std::vector<std::string> &row, std::size_t column
     const double value = RoundHalfEven(LeadingNumber(text));
     if (!std::isfinite(value) || value < -limit - 1.0 || value > limit) {
         const std::string name = row.empty() ? std::string() : row[0];
-        throw Refusal{"The weapon " + name + " has a " + label + " of " + text
-                      + ", which is too large."};
+        throw Refusal{FillText(msg::kWeaponTooLarge, {name, label, text})};
     }
     return std::int32_t(value);
 }
@@ -76,9 +74,8 @@ void FillRolls(clsAttack &attack, std::int32_t damage, int training, const Rules
     constexpr std::array<const char *, 3> kTables = {"green", "line", "elite"};
     const std::vector<AttackRollRow> &rows = tables.AttackRolls(static_cast<TrainingLevel>(training));
     if (damage < 0 || std::size_t(damage) >= rows.size()) {
-        throw Refusal{"The weapon " + attack.Name + " has a maximum damage of "
-                      + std::to_string(damage) + ", for which the "
-                      + kTables[std::size_t(training)] + " attack roll table has no row."};
+        throw Refusal{FillText(msg::kNoRollRow, {attack.Name, std::to_string(damage),
+                                                 kTables[std::size_t(training)]})};
     }
     for (int k = 1; k <= 10; ++k)
         AttackRoll(attack, k) = rows[std::size_t(damage)].Rolls[k - 1];
@@ -89,7 +86,7 @@ clsAttack MeleeAttack(const std::vector<std::string> &row, int training,
 {
     clsAttack attack;
     attack.Name = row.empty() ? std::string() : row[0];
-    FillRolls(attack, WeaponValue(row, 1, "maximum damage", 2147483647.0), training, tables);
+    FillRolls(attack, WeaponValue(row, 1, TV_TR("Core", "maximum damage"), 2147483647.0), training, tables);
     return attack;
 }
 
@@ -98,11 +95,11 @@ clsAttack MissileAttack(const std::vector<std::string> &row, int training,
 {
     clsAttack attack;
     attack.Name = row.empty() ? std::string() : row[0];
-    attack.AttackRadius = std::int16_t(WeaponValue(row, 2, "attack radius", 32767.0));
-    attack.ShortRange = std::int16_t(WeaponValue(row, 3, "short range", 32767.0));
-    attack.LongRange = std::int16_t(WeaponValue(row, 4, "long range", 32767.0));
-    attack.Shots = std::int16_t(WeaponValue(row, 5, "number of shots", 32767.0));
-    FillRolls(attack, WeaponValue(row, 1, "maximum damage", 2147483647.0), training, tables);
+    attack.AttackRadius = std::int16_t(WeaponValue(row, 2, TV_TR("Core", "attack radius"), 32767.0));
+    attack.ShortRange = std::int16_t(WeaponValue(row, 3, TV_TR("Core", "short range"), 32767.0));
+    attack.LongRange = std::int16_t(WeaponValue(row, 4, TV_TR("Core", "long range"), 32767.0));
+    attack.Shots = std::int16_t(WeaponValue(row, 5, TV_TR("Core", "number of shots"), 32767.0));
+    FillRolls(attack, WeaponValue(row, 1, TV_TR("Core", "maximum damage"), 2147483647.0), training, tables);
     return attack;
 }
 
@@ -126,16 +123,16 @@ clsFigure Build(const CardSource &source, const RulesTables &tables)
     const char mark = tables.DecimalMark();
     clsFigure figure;
     figure.Name = source.Name;
-    figure.Move = WholeField("Move", source.Move, mark);
+    figure.Move = WholeField(TV_TR("Core", "Move"), source.Move, mark);
     figure.Armor = source.Armor;
-    figure.Cost = WholeField("Final Cost", source.Cost, mark);
-    figure.HitFactor = WholeField("Adjusted Hit Factor", source.HitFactor, mark);
+    figure.Cost = WholeField(TV_TR("Core", "Final Cost"), source.Cost, mark);
+    figure.HitFactor = WholeField(TV_TR("Core", "Adjusted Hit Factor"), source.HitFactor, mark);
     const double morale = RoundHalfEven(LeadingNumber(source.Morale));
     if (!std::isfinite(morale) || std::abs(morale) > 2147483647.0)
-        throw Refusal{"The field Base Morale holds \"" + source.Morale + "\", which is too large."};
+        throw Refusal{FillText(msg::kFieldTooLarge, {TV_TR("Core", "Base Morale"), source.Morale})};
     figure.Morale = std::int32_t(morale);
-    figure.HitPoints = WholeField("Hit Points", source.HitPoints, mark);
-    figure.Command = WholeField("Initiative Modifier", source.Command, mark);
+    figure.HitPoints = WholeField(TV_TR("Core", "Hit Points"), source.HitPoints, mark);
+    figure.Command = WholeField(TV_TR("Core", "Initiative Modifier"), source.Command, mark);
     const bool knownTraining = source.TrainingLevel >= 0 && source.TrainingLevel <= 2;
     figure.TrainingLevel = std::int16_t(knownTraining ? source.TrainingLevel : -1);
     figure.ImageFile = source.ImageFile;

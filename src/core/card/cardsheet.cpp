@@ -1,5 +1,6 @@
 #include "cardsheet.h"
 
+#include "platform/explaintexts.h"
 #include "platform/messagetexts.h"
 
 #include <algorithm>
@@ -136,10 +137,8 @@ std::string SheetJobLimitNotice(std::int64_t cards, int perPage)
 {
     if (SheetPageCount(cards, perPage) <= kMaxSheetPages)
         return {};
-    return SheetCountText(cards, perPage) + " are more than one print job makes: at most "
-           + std::to_string(kMaxSheetPages) + " pages ("
-           + std::to_string(kMaxSheetPages * perPage)
-           + " cards) are printed at a time. Print the army in parts, or one card per line.";
+    return FillText(msg::kSheetJobLimit, {SheetCountText(cards, perPage), std::to_string(kMaxSheetPages),
+                                          std::to_string(kMaxSheetPages * perPage)});
 }
 
 void PrintCardSheets(ICardSheetPrinter &printer, const CardSheetLayout &layout,

@@ -5,6 +5,7 @@
 
 #include "army/figuresummary.h"
 #include "figure/figuremodel.h"
+#include "platform/explaintexts.h"
 #include "platform/fileio.h"
 #include "platform/numbers.h"
 #include "platform/profiledocument.h"
@@ -124,9 +125,8 @@ namespace {
 void AppendLines(std::string &text, const std::vector<SkippedLine> &lines)
 {
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i > 0)
-            text += "; ";
-        text += lines[i].figure + " (" + lines[i].reason + ')';
+        const std::string line = FillText(msg::kLineAndReason, {lines[i].figure, lines[i].reason});
+        text = i > 0 ? FillText(msg::kListOfLines, {text, line}) : line;
     }
 }
 
@@ -137,16 +137,19 @@ std::string SheetPrintedMessage(int printed, const std::vector<SkippedLine> &ski
 {
     if (skipped.empty() && withoutPicture.empty())
         return {};
-    std::string text = std::to_string(printed) + (printed == 1 ? " card" : " cards")
-                       + (preview ? " previewed" : " printed");
+    const std::string_view done = preview ? (printed == 1 ? msg::kOneCardPreviewed : msg::kCardsPreviewed)
+                                          : (printed == 1 ? msg::kOneCardPrinted : msg::kCardsPrinted);
+    std::string text = FillText(done, {std::to_string(printed)});
+    std::string lines;
     if (!skipped.empty()) {
-        text += ", " + std::to_string(skipped.size()) + " skipped: ";
-        AppendLines(text, skipped);
+        AppendLines(lines, skipped);
+        text = FillText(msg::kSkippedLines, {text, std::to_string(skipped.size()), lines});
     }
     if (!withoutPicture.empty()) {
-        text += ", " + std::to_string(withoutPicture.size())
-                + (withoutPicture.size() == 1 ? " without its picture: " : " without their picture: ");
-        AppendLines(text, withoutPicture);
+        lines.clear();
+        AppendLines(lines, withoutPicture);
+        text = FillText(withoutPicture.size() == 1 ? msg::kOneWithoutPicture : msg::kWithoutPictures,
+                        {text, std::to_string(withoutPicture.size()), lines});
     }
     return text;
 }

@@ -1,6 +1,7 @@
 #include "cardstyle.h"
 
 #include "carddraw.h"
+#include "platform/explaintexts.h"
 #include "platform/numbers.h"
 #include "platform/runtimeerror.h"
 #include "platform/profiledocument.h"
@@ -121,8 +122,7 @@ StyleFontCheck CheckStyleFont(const std::string &name, const FontExistsFn &fontE
         return {fallback, true, {}};
     if (!fontExists(name)) {
         return {fallback, true,
-                "The font specified (" + name + ") in the style does not exist on this computer."
-                    + fallback + " has been selected instead."};
+                FillText(msg::kFontMissing, {name, fallback})};
     }
     return {name, false, {}};
 }
@@ -215,16 +215,12 @@ std::string UndrawableSizesNotice(const CardStyle &style)
     }
     if (named.empty())
         return {};
-    return "The style holds font sizes that cannot be drawn: " + named
-           + ". The card draws those texts at their default size; the style keeps the sizes"
-             " as written.";
+    return FillText(msg::kUndrawableSizes, {named});
 }
 
 std::string NoStyleNotice(const std::string &path)
 {
-    return "The file " + path
-           + " holds no card style (no [Style] section). The card's fonts are set to the"
-             " defaults.";
+    return FillText(msg::kNoStyle, {path});
 }
 
 CardStyle ReadStyleFile(const ProfileDocument &doc, const std::string &fallback)

@@ -5,6 +5,7 @@
 #include "figurerecord.h"
 #include "figurerules.h"
 #include "figureseries.h"
+#include "platform/explaintexts.h"
 #include "platform/numbers.h"
 #include "rules/rulestables.h"
 
@@ -15,8 +16,6 @@ namespace tarvello {
 
 namespace {
 
-// A multiplication sign in Windows-1252.
-constexpr const char *kTimes = " \xD7 ";
 // A sum this close to the Final Cost leaves no rounding.
 constexpr double kNoRounding = 1e-9;
 
@@ -59,11 +58,9 @@ public:
         for (std::size_t i = 0; i < rows.size() && i < terms.size(); ++i) {
             const double share = terms[i] * m_f.defense * m_f.hitPoints * m_f.move;
             const std::string name = Cell(rows[i], series, SeriesColumn::Name);
-            const std::string tip = name + ": " + Number(share) + " = Defense Factor "
-                                    + m_now.txtDefenseFactor + kTimes + "Move Multiplier "
-                                    + m_now.txtMoveMultiplier + kTimes + "Hit Points "
-                                    + m_now.txtHitPoints + kTimes + "its multiplier "
-                                    + Number(terms[i]);
+            const std::string tip = msg::FillFileText(
+                msg::kWeaponPart, {name, Number(share), m_now.txtDefenseFactor,
+                                   m_now.txtMoveMultiplier, m_now.txtHitPoints, Number(terms[i])});
             const BarSwatch swatch = melee ? (i % 2 ? BarSwatch::MeleeAlt : BarSwatch::Melee)
                                            : (i % 2 ? BarSwatch::MissileAlt : BarSwatch::Missile);
             Add({name, share, swatch, tip, series, static_cast<int>(i)});
@@ -76,7 +73,7 @@ public:
         for (std::size_t i = 0; i < rows.size() && i < terms.size(); ++i) {
             const std::string name = Cell(rows[i], FigureSeries::ExtraItem, SeriesColumn::Name);
             Add({name, terms[i], i % 2 ? BarSwatch::ItemAlt : BarSwatch::Item,
-                 name + ": " + Number(terms[i]) + ", the item's Cost", FigureSeries::ExtraItem,
+                 msg::FillFileText(msg::kItemPart, {name, Number(terms[i])}), FigureSeries::ExtraItem,
                  static_cast<int>(i)});
         }
     }
@@ -84,13 +81,13 @@ public:
     void Skills()
     {
         if (m_f.command != 0)
-            Add({"Command Skill", m_f.command, BarSwatch::Command,
-                 "Command Skill: " + m_now.txtCommandSkillCost + " (" + m_shown.cboCommandSkill.Text()
-                     + ")"});
+            Add({TV_TR("Core", "Command Skill"), m_f.command, BarSwatch::Command,
+                 msg::FillFileText(msg::kCommandPart,
+                                   {m_now.txtCommandSkillCost, m_shown.cboCommandSkill.Text()})});
         if (m_f.magic != 0)
-            Add({"Magic Skill", m_f.magic, BarSwatch::Magic,
-                 "Magic Skill: " + m_now.txtMagicSkillCost + " (a BattleMage at "
-                     + m_shown.cboTrainingLevel.Text() + ")"});
+            Add({TV_TR("Core", "Magic Skill"), m_f.magic, BarSwatch::Magic,
+                 msg::FillFileText(msg::kMagicPart,
+                                   {m_now.txtMagicSkillCost, m_shown.cboTrainingLevel.Text()})});
     }
 
     void Rounding()
@@ -98,28 +95,31 @@ public:
         double rounding = m_f.finalCost - m_sum;
         if (std::abs(rounding) < kNoRounding)
             rounding = 0;
-        Add({"Rounding", rounding, BarSwatch::Rounding,
-             "Rounding: " + Number(rounding) + ", the Cost " + m_now.txtCost
-                 + " rounded to the Final Cost " + m_now.txtFinalCost});
+        Add({TV_TR("Core", "Rounding"), rounding, BarSwatch::Rounding,
+             msg::FillFileText(msg::kRoundingPart, {Number(rounding), m_now.txtCost, m_now.txtFinalCost})});
     }
 
     // The factors every weapon's share is multiplied by.
     std::string Tip() const
     {
-        const char *training = static_cast<FigureType>(m_shown.cboFigureType.index)
-                                       == FigureType::Vehicle
-                                   ? kTargetingSystemLabel
-                                   : kTrainingLevelLabel;
-        return "Final Cost " + m_now.txtFinalCost
-               + ", in the parts the cost formula adds.\nEach weapon's share is Defense Factor"
-               + kTimes + "Move Multiplier" + kTimes + "Hit Points" + kTimes
-               + "its own multiplier:\nDefense Factor " + m_now.txtDefenseFactor + " (Race "
-               + m_shown.cboRace.Text() + ", Armor Type " + m_shown.cboArmorType.Text()
-               + ", adjusted hit factor " + m_now.txtAdjustedHitFactor + ")\nMove Multiplier "
-               + m_now.txtMoveMultiplier + " (Movement " + m_shown.cboMove.Text()
-               + ")\nHit Points " + m_now.txtHitPoints + "\n" + training + " "
-               + m_shown.cboTrainingLevel.Text()
-               + ": the attack-roll table each weapon's multiplier comes from";
+        const std::string_view training = static_cast<FigureType>(m_shown.cboFigureType.index)
+                                                  == FigureType::Vehicle
+                                              ? msg::kTargetingSystemOf
+                                              : msg::kTrainingLevelOf;
+        using msg::FillFileText;
+        return FillFileText(msg::kBarFinalCost, {m_now.txtFinalCost}) + "\n"
+               + FillFileText(TV_TR("Core", "Each weapon's share is Defense Factor × Move "
+                                            "Multiplier × Hit Points × its own multiplier:"),
+                              {})
+               + "\n"
+               + FillFileText(msg::kBarDefense, {m_now.txtDefenseFactor, m_shown.cboRace.Text(),
+                                                 m_shown.cboArmorType.Text(),
+                                                 m_now.txtAdjustedHitFactor})
+               + "\n"
+               + FillFileText(msg::kBarMove, {m_now.txtMoveMultiplier, m_shown.cboMove.Text()})
+               + "\n" + FillFileText(msg::kBarHitPoints, {m_now.txtHitPoints}) + "\n"
+               + FillFileText(msg::kBarTraining,
+                              {FillFileText(training, {m_shown.cboTrainingLevel.Text()})});
     }
 
     std::vector<BarPart> parts;
@@ -146,8 +146,8 @@ PointsBar BreakDownCost(const FigureRecord &shown, const CostPreviewer &previewe
 {
     if (!previewer.NowStatus()) {
         PointsBar bar = LayOutBar({}, std::nullopt, tables.DecimalMark());
-        bar.tip = "The cost cannot be calculated now: "
-                  + previewer.NowStatus().failure().description;
+        bar.tip = msg::FillFileText(msg::kCannotCalculate,
+                                    {previewer.NowStatus().failure().description});
         return bar;
     }
     Breakdown breakdown(shown, previewer.Now(), tables);

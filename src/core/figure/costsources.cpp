@@ -4,6 +4,7 @@
 #include "costpreview.h"
 #include "figurerules.h"
 #include "figureseries.h"
+#include "platform/explaintexts.h"
 #include "platform/numbers.h"
 #include "rules/rulestables.h"
 
@@ -15,8 +16,6 @@ namespace tarvello {
 
 namespace {
 
-// A multiplication sign in Windows-1252.
-constexpr const char *kTimes = " \xD7 ";
 // The most weapons of a kind, or items, a tool tip names.
 constexpr std::size_t kNamedRows = 12;
 constexpr std::array<const char *, kTrainingLevelCount> kAttackRollTables = {"green", "line",
@@ -41,9 +40,9 @@ struct Explainer
     FigureType Type() const { return static_cast<FigureType>(shown.cboFigureType.index); }
     std::string Training() const
     {
-        const char *label = Type() == FigureType::Vehicle ? kTargetingSystemLabel
-                                                          : kTrainingLevelLabel;
-        return std::string(label) + " " + shown.cboTrainingLevel.Text();
+        return msg::FillFileText(Type() == FigureType::Vehicle ? msg::kTargetingSystemOf
+                                                               : msg::kTrainingLevelOf,
+                                 {shown.cboTrainingLevel.Text()});
     }
 
     std::string DefenseFactor() const;
@@ -60,25 +59,27 @@ std::string Explainer::DefenseFactor() const
 {
     const std::string &adjusted = now.txtAdjustedHitFactor;
     const double row = RoundHalfEven(LeadingNumber(adjusted));
-    std::string text = "Defense Factor " + now.txtDefenseFactor + ": row " + Number(row)
-                       + " of the defense factor table, chosen by the adjusted hit factor "
-                       + adjusted + ".";
-    const std::string armor = "Armor Type " + shown.cboArmorType.Text();
+    std::string text = msg::FillFileText(msg::kDefenseRow,
+                                         {now.txtDefenseFactor, Number(row), adjusted});
     const std::string base = Type() == FigureType::Normal
-                                 ? armor + ", its column for " + Training()
-                                 : armor + ", its column for every type but Normal";
+                                 ? msg::FillFileText(msg::kArmorColumn,
+                                                     {shown.cboArmorType.Text(), Training()})
+                                 : msg::FillFileText(msg::kArmorColumnNotNormal,
+                                                     {shown.cboArmorType.Text()});
     const double sum = LeadingNumber(now.txtBaseHitFactor)
                        + LeadingNumber(now.txtRaceHitFactorModifier)
                        + LeadingNumber(now.txtAdjustHitFactor);
-    text += "\nAdjusted hit factor " + Number(sum) + " = base hit factor "
-            + Leading(now.txtBaseHitFactor) + " (" + base + ")" + Term(now.txtRaceHitFactorModifier)
-            + " (Race " + shown.cboRace.Text() + ")" + Term(now.txtAdjustHitFactor)
-            + " (Adjust Hit Factor).";
+    text += "\n"
+            + msg::FillFileText(msg::kAdjustedHitFactor,
+                                {Number(sum), Leading(now.txtBaseHitFactor), base,
+                                 Term(now.txtRaceHitFactorModifier), shown.cboRace.Text(),
+                                 Term(now.txtAdjustHitFactor)});
     if (Number(sum) != adjusted)
-        text += "\nThe table has rows 1 to " + Number(double(tables.DefenseFactors.size()) - 1)
-                + ", so " + adjusted + " is used.";
+        text += "\n"
+                + msg::FillFileText(msg::kTableRows,
+                                    {Number(double(tables.DefenseFactors.size()) - 1), adjusted});
     if (Number(row) != adjusted)
-        text += "\nThe row is the adjusted hit factor rounded to a whole number.";
+        text += "\n" TV_TR("Core", "The row is the adjusted hit factor rounded to a whole number.");
     return text;
 }
 
@@ -96,87 +97,90 @@ std::string Explainer::WeaponShares(FigureSeries series) const
     std::string text;
     for (std::size_t i = 0; i < rows.size() && i < kNamedRows; ++i) {
         const ListRow &row = rows[i];
-        text += "\n" + Cell(row, series, SeriesColumn::Name) + ": " + Share(series, i)
-                + " (Max Damage " + Cell(row, series, SeriesColumn::MaxDamage);
-        if (series == FigureSeries::Missile) {
-            text += ", Attack Radius " + Cell(row, series, SeriesColumn::AttackRadius);
-            const std::string &shots = Cell(row, series, SeriesColumn::Shots);
-            if (RoundHalfEven(LeadingNumber(shots)) > 0)
-                text += ", limited to " + shots + " shots";
-        }
-        text += ")";
+        const std::string name = Cell(row, series, SeriesColumn::Name);
+        const std::string &damage = Cell(row, series, SeriesColumn::MaxDamage);
+        const std::string &radius = Cell(row, series, SeriesColumn::AttackRadius);
+        const std::string &shots = Cell(row, series, SeriesColumn::Shots);
+        text += "\n";
+        if (series != FigureSeries::Missile)
+            text += msg::FillFileText(msg::kMeleeShare, {name, Share(series, i), damage});
+        else if (RoundHalfEven(LeadingNumber(shots)) > 0)
+            text += msg::FillFileText(msg::kMissileShareShots,
+                                      {name, Share(series, i), damage, radius, shots});
+        else
+            text += msg::FillFileText(msg::kMissileShare, {name, Share(series, i), damage, radius});
     }
     if (rows.size() > kNamedRows)
-        text += "\n... and " + std::to_string(rows.size() - kNamedRows) + " more";
+        text += "\n" + msg::FillFileText(msg::kAndMore, {std::to_string(rows.size() - kNamedRows)});
     return text;
 }
 
 std::string Explainer::WeaponMultiplier() const
 {
-    std::string text = "Total Weapon Multiplier " + now.txtTotalWeaponMultiplier + " = melee "
-                       + now.txtMeleeWeaponMultiplier + " + missile "
-                       + now.txtMissileWeaponMultiplier + ".";
+    std::string text = msg::FillFileText(msg::kTotalWeaponMultiplier,
+                                         {now.txtTotalWeaponMultiplier, now.txtMeleeWeaponMultiplier,
+                                          now.txtMissileWeaponMultiplier});
     if (now.lvwMeleeWeaponsSelected.empty() && now.lvwMissileWeaponsSelected.empty())
-        return text + "\nNo weapons: Defense Factor, Move Multiplier and Hit Points add nothing.";
+        return text + "\n" TV_TR("Core", "No weapons: Defense Factor, Move Multiplier and Hit "
+                                         "Points add nothing.");
     const int training = now.cboTrainingLevel.index;
     const char *table = training >= 0 && training < kTrainingLevelCount
                             ? kAttackRollTables[std::size_t(training)]
                             : kAttackRollTables[0];
-    text += "\nEach weapon's share comes from the " + std::string(table)
-            + " attack-roll table (" + Training() + "), row = its Max Damage.";
+    text += "\n" + msg::FillFileText(msg::kShareTable, {table, Training()});
     if (!now.lvwMissileWeaponsSelected.empty())
         text += now.chkOptionalRangeCost != 0
-                    ? "\nA missile weapon's multiplier follows its Short and Long ranges (Range"
-                      " Cost checked), times its Attack Radius."
-                    : "\nA missile weapon's multiplier counts Attack Radius times.";
+                    ? "\n" TV_TR("Core", "A missile weapon's multiplier follows its Short and Long ranges (Range"
+                                         " Cost checked), times its Attack Radius.")
+                    : "\n" TV_TR("Core", "A missile weapon's multiplier counts Attack Radius times.");
     return text + WeaponShares(FigureSeries::Melee) + WeaponShares(FigureSeries::Missile);
 }
 
 std::string Explainer::MoveMultiplier() const
 {
-    const std::string move = "Movement " + shown.cboMove.Text();
     if (now.chkUseOptionalMovement == 0)
-        return "Move Multiplier " + now.txtMoveMultiplier
-               + ": the movement table's multiplier for " + move + ".";
-    return "Move Multiplier " + now.txtMoveMultiplier + " = Move " + now.txtMove + kTimes
-           + Number(kMoveWeight) + " + " + Number(kMoveOffset) + ", as Movement Cost is checked ("
-           + move + ").";
+        return msg::FillFileText(msg::kMoveFromTable, {now.txtMoveMultiplier, shown.cboMove.Text()});
+    return msg::FillFileText(msg::kMoveFromMove,
+                             {now.txtMoveMultiplier, now.txtMove, Number(kMoveWeight),
+                              Number(kMoveOffset), shown.cboMove.Text()});
 }
 
 std::string Explainer::MagicSkill() const
 {
     if (Type() != FigureType::BattleMage)
-        return "Magic Skill 0: only a BattleMage pays for magic; this figure is "
-               + shown.cboFigureType.Text() + ".";
-    std::string scale;
-    for (std::size_t i = 0; i < kMageCaptions.size(); ++i)
-        scale += std::string(i ? ", " : "") + kMageCaptions[i] + " " + kMagicSkillCost[i];
-    return "Magic Skill " + now.txtMagicSkillCost + ": a BattleMage at " + Training() + " ("
-           + scale + ").";
+        return msg::FillFileText(msg::kNoMagic, {shown.cboFigureType.Text()});
+    static_assert(kMageCaptions.size() == 3 && kMagicSkillCost.size() == 3);
+    const std::string scale = FillText(msg::kMageScale, {kMageCaptions[0], kMagicSkillCost[0],
+                                                         kMageCaptions[1], kMagicSkillCost[1],
+                                                         kMageCaptions[2], kMagicSkillCost[2]});
+    return msg::FillFileText(msg::kMagicOfMage, {now.txtMagicSkillCost, Training(), scale});
 }
 
 std::string Explainer::ExtraItems() const
 {
     const std::vector<ListRow> &rows = now.lvwExtraItemsSelected;
     if (rows.empty())
-        return "Extra Items 0: no extra items chosen.";
+        return TV_TR("Core", "Extra Items 0: no extra items chosen.");
     std::string sum;
     for (std::size_t i = 0; i < rows.size() && i < kNamedRows; ++i)
         sum += (i ? " + " : "") + Cell(rows[i], FigureSeries::ExtraItem, SeriesColumn::Name) + " "
                + Leading(Cell(rows[i], FigureSeries::ExtraItem, SeriesColumn::Cost));
     if (rows.size() > kNamedRows)
-        sum += " + " + std::to_string(rows.size() - kNamedRows) + " more";
-    return "Extra Items " + now.txtExtraItemsCost + " = " + sum + ", each item's Cost.";
+        sum = FillText(msg::kItemsAndMore, {sum, std::to_string(rows.size() - kNamedRows)});
+    return msg::FillFileText(msg::kItemsSum, {now.txtExtraItemsCost, sum});
 }
 
 std::string Explainer::Cost() const
 {
-    return "Cost " + now.txtCost + " = (" + now.txtDefenseFactor + kTimes
-           + now.txtTotalWeaponMultiplier + kTimes + now.txtMoveMultiplier + ")" + kTimes
-           + now.txtHitPoints + " + " + now.txtCommandSkillCost + " + " + now.txtMagicSkillCost
-           + " + " + now.txtExtraItemsCost
-           + "\n(Defense Factor \xD7 Total Weapon Multiplier \xD7 Move Multiplier) \xD7 Hit Points"
-             " + Command Skill + Magic Skill + Extra Items.";
+    return msg::FillFileText(msg::kCostSum,
+                             {now.txtCost, now.txtDefenseFactor, now.txtTotalWeaponMultiplier,
+                              now.txtMoveMultiplier, now.txtHitPoints, now.txtCommandSkillCost,
+                              now.txtMagicSkillCost, now.txtExtraItemsCost})
+           + "\n"
+           + msg::FillFileText(TV_TR("Core", "(Defense Factor × Total Weapon Multiplier × Move "
+                                             "Multiplier) × Hit Points + Command Skill + Magic "
+                                             "Skill + Extra Items."),
+                               {});
 }
 
 } // namespace
@@ -185,8 +189,8 @@ CostSources ExplainCost(const FigureRecord &shown, const CostPreviewer &previewe
                         const RulesTables &tables)
 {
     if (!previewer.NowStatus()) {
-        const std::string why = "The cost cannot be calculated now: "
-                                + previewer.NowStatus().failure().description;
+        const std::string why = msg::FillFileText(msg::kCannotCalculate,
+                                                  {previewer.NowStatus().failure().description});
         return {why, why, why, why, why, why, why, why, why};
     }
     const Explainer e{shown, previewer.Now(), previewer.NowTerms(), tables};
@@ -195,18 +199,16 @@ CostSources ExplainCost(const FigureRecord &shown, const CostPreviewer &previewe
     sources.defenseFactor = e.DefenseFactor();
     sources.totalWeaponMultiplier = e.WeaponMultiplier();
     sources.moveMultiplier = e.MoveMultiplier();
-    sources.hitPoints = "Hit Points " + now.txtHitPointsCopy + ", as set in the Hit Points field.";
-    sources.commandSkill = "Command Skill " + now.txtCommandSkillCost + ": the cost of "
-                           + shown.cboCommandSkill.Text() + " in the command skill table.";
+    sources.hitPoints = msg::FillFileText(msg::kHitPointsField, {now.txtHitPointsCopy});
+    sources.commandSkill = msg::FillFileText(msg::kCommandSkillCost,
+                                             {now.txtCommandSkillCost, shown.cboCommandSkill.Text()});
     sources.magicSkill = e.MagicSkill();
     sources.extraItems = e.ExtraItems();
     sources.cost = e.Cost();
-    sources.finalCost = "Final Cost " + now.txtFinalCost
-                        + (now.txtFinalCost == now.txtCost
-                               ? ": the Cost, already a whole number."
-                               : ": the Cost " + now.txtCost
-                                     + " rounded to a whole number, a half to the even"
-                                       " neighbour.");
+    sources.finalCost = now.txtFinalCost == now.txtCost
+                            ? msg::FillFileText(msg::kFinalCostWhole, {now.txtFinalCost})
+                            : msg::FillFileText(msg::kFinalCostRounded,
+                                                {now.txtFinalCost, now.txtCost});
     return sources;
 }
 

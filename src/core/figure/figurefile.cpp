@@ -1,5 +1,6 @@
 #include "figurefile.h"
 
+#include "platform/explaintexts.h"
 #include "platform/messagetexts.h"
 #include "figurekeys.h"
 
@@ -54,10 +55,10 @@ int PictureSide(const ProfileDocument &doc, std::string_view key)
     const std::string text = doc.Read(kImageProperties, key, "0");
     const std::optional<double> number = LocaleNumber(text, '.');
     if (!number)
-        throw RuntimeError("Its " + std::string(key) + " \"" + text + "\" is not a number.");
+        throw RuntimeError(FillText(msg::kSideNotNumber, {key, text}));
     const double side = RoundHalfEven(*number);
     if (side < 0)
-        throw RuntimeError("Its " + std::string(key) + " " + text + " is below 0.");
+        throw RuntimeError(FillText(msg::kSideBelowZero, {key, text}));
     if (!std::isfinite(side) || side > kMaxPictureSide)
         return kMaxPictureSide + 1;
     return static_cast<int>(side);
@@ -196,9 +197,9 @@ Picture ReadPicture(const ProfileDocument &doc)
     const int w = PictureSide(doc, figurekeys::kImageWidth);
     const int h = PictureSide(doc, figurekeys::kImageHeight);
     if (w > kMaxPictureSide || h > kMaxPictureSide || static_cast<long long>(w) * h > kMaxPicturePixels)
-        throw RuntimeError("It is " + doc.Read(kImageProperties, figurekeys::kImageWidth, "0")
-                           + " \xD7 " + doc.Read(kImageProperties, figurekeys::kImageHeight, "0")
-                           + " pixels, more than a figure file holds (4096 \xD7 4096).");
+        throw RuntimeError(msg::FillFileText(msg::kPictureTooLarge,
+                                             {doc.Read(kImageProperties, figurekeys::kImageWidth, "0"),
+                                              doc.Read(kImageProperties, figurekeys::kImageHeight, "0")}));
     Picture picture(w, h);
     doc.ForEachEntry(kImagePixels, [&picture, w, h](const ProfileLine &entry) {
         if (!entry.hasValue)

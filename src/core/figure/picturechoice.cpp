@@ -1,5 +1,6 @@
 #include "picturechoice.h"
 #include "picture.h"
+#include "platform/explaintexts.h"
 
 #include "platform/numbers.h"
 
@@ -17,11 +18,6 @@ std::uint32_t Little(std::string_view bytes, std::size_t at, int width)
     for (int i = width - 1; i >= 0; --i)
         value = value << 8 | static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]);
     return value;
-}
-
-std::string SizeText(PixelSize size)
-{
-    return std::to_string(size.width) + " \xD7 " + std::to_string(size.height);
 }
 
 // The bytes a bitmap needs: its pixel offset plus its rows (or its declared
@@ -122,12 +118,16 @@ PictureOffer OfferPicture(PixelSize size)
     offer.keepWhole = FitsFigureFile(size);
     if (!offer.ask)
         return offer;
-    offer.question = "This picture is " + SizeText(size)
-                     + " pixels; printed on a card it needs at most " + SizeText(offer.scaled)
-                     + ". Scale it down? (Yes keeps the figure file small)";
+    offer.question = msg::FillFileText(msg::kScalePicture,
+                                       {std::to_string(size.width), std::to_string(size.height),
+                                        std::to_string(offer.scaled.width),
+                                        std::to_string(offer.scaled.height)});
     if (!offer.keepWhole)
-        offer.question += "\r\nA figure file holds at most 4096 \xD7 4096 pixels: No keeps the "
-                          "figure's picture as it is.";
+        offer.question += "\r\n"
+                          + msg::FillFileText(TV_TR("Core", "A figure file holds at most 4096 × 4096 "
+                                                            "pixels: No keeps the figure's picture as "
+                                                            "it is."),
+                                              {});
     return offer;
 }
 
@@ -136,19 +136,18 @@ std::string PictureFileShortfall(std::string_view bytes)
     if (bytes.substr(0, 2) == "BM") {
         const std::uint64_t needed = BitmapLength(bytes);
         if (needed == 0)
-            return "The file ends inside the bitmap's headers.";
+            return TV_TR("Core", "The file ends inside the bitmap's headers.");
         if (bytes.size() < needed)
-            return "The file ends after " + std::to_string(bytes.size()) + " of the "
-                   + std::to_string(needed) + " bytes its picture needs.";
+            return FillText(msg::kFileEndsAfter, {std::to_string(bytes.size()), std::to_string(needed)});
     } else if (bytes.substr(0, 2) == "\xFF\xD8" && !JpegEnds(bytes)) {
-        return "The file ends before its picture does.";
+        return TV_TR("Core", "The file ends before its picture does.");
     }
     return {};
 }
 
 Failure PictureRefused(const std::string &path, std::string description)
 {
-    return {"The picture " + path + " cannot be read!", std::move(description),
+    return {FillText(msg::kPictureUnreadable, {path}), std::move(description),
             FailureKind::CannotRead};
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/trtext.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -25,14 +27,18 @@ struct DocumentKindInfo
 
 // The one table of document kinds.
 inline constexpr std::array<DocumentKindInfo, 5> kDocumentKinds = {{
-    {DocumentKind::Figure, ".tvf", "Figure (*.tvf)|*.tvf|All files (*.*)|*.*",
+    {DocumentKind::Figure, ".tvf", TV_TR("Core", "Figure (*.tvf)") "|*.tvf|"
+     TV_TR("Core", "All files (*.*)") "|*.*",
      "application/x-tarvello-figure"},
-    {DocumentKind::Army, ".tva", "Army (*.tva)|*.tva|All files (*.*)|*.*",
+    {DocumentKind::Army, ".tva", TV_TR("Core", "Army (*.tva)") "|*.tva|"
+     TV_TR("Core", "All files (*.*)") "|*.*",
      "application/x-tarvello-army"},
-    {DocumentKind::Style, ".tvs", "Style (*.tvs)|*.tvs|All files (*.*)|*.*",
+    {DocumentKind::Style, ".tvs", TV_TR("Core", "Style (*.tvs)") "|*.tvs|"
+     TV_TR("Core", "All files (*.*)") "|*.*",
      "application/x-tarvello-style"},
-    {DocumentKind::Table, ".skv", "All files (*.*)|*.*", ""},
-    {DocumentKind::ArmyPack, ".tvz", "Army pack (*.tvz)|*.tvz|All files (*.*)|*.*",
+    {DocumentKind::Table, ".skv", TV_TR("Core", "All files (*.*)") "|*.*", ""},
+    {DocumentKind::ArmyPack, ".tvz", TV_TR("Core", "Army pack (*.tvz)") "|*.tvz|"
+     TV_TR("Core", "All files (*.*)") "|*.*",
      "application/x-tarvello-army-pack"},
 }};
 

@@ -1,5 +1,6 @@
 #include "modloaddata.h"
 
+#include "platform/explaintexts.h"
 #include "platform/fileio.h"
 #include "platform/modfunctions.h"
 #include "platform/numbers.h"
@@ -170,13 +171,13 @@ std::string FieldPlace(std::size_t line, std::span<const TableColumn> columns, s
                        const std::vector<std::string_view> &fields)
 {
     constexpr std::size_t kValueShown = 64;
-    std::string place = "Line " + std::to_string(line) + ", ";
     if (column >= fields.size())
-        return place + std::to_string(fields.size()) + " fields of "
-               + std::to_string(columns.size()) + " (no " + columns[column].field + ")";
+        return FillText(msg::kShortLine, {std::to_string(line), std::to_string(fields.size()),
+                                          std::to_string(columns.size()), columns[column].field});
     const std::string_view value = fields[column];
-    return place + columns[column].field + ": " + std::string(value.substr(0, kValueShown))
-           + (value.size() > kValueShown ? "..." : "");
+    return FillText(msg::kFieldPlace, {std::to_string(line), columns[column].field,
+                                       std::string(value.substr(0, kValueShown))
+                                           + (value.size() > kValueShown ? "..." : "")});
 }
 
 // Reads the data lines of content into table. The first line is discarded,

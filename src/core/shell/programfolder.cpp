@@ -1,5 +1,6 @@
 #include "programfolder.h"
 
+#include "platform/explaintexts.h"
 #include "platform/messagetexts.h"
 
 #include "army/armyfile.h"
@@ -34,7 +35,7 @@ std::string FolderFailure(const fs::path &folder)
         if (error || !fs::exists(status))
             break;
         if (!fs::is_directory(part, error))
-            return part.string() + " is a file, not a folder.";
+            return FillText(msg::kFileNotFolder, {part.string()});
     }
     return errtext::kPathFileAccess;
 }
@@ -155,16 +156,16 @@ ProgramFolderChoice ChooseProgramFolder(const std::string &installFolder,
         return {installFolder, std::nullopt};
     if (!userFolder)
         return {"", Failure{TV_TR("Core", "Tarvello cannot find your home folder!"),
-                            "HOME is not set, and the system's user database names no home folder"
-                            " for this user. Tarvello stops."}};
+                            TV_TR("Core", "HOME is not set, and the system's user database names no home folder"
+                                          " for this user. Tarvello stops.")}};
     const Result<std::string> prepared = PrepareUserProgramFolder(installFolder, *userFolder);
     if (prepared)
         return {prepared.value(), std::nullopt};
     std::error_code error;
     const bool usable = fs::is_directory(*userFolder, error);
     Failure failure = prepared.failure();
-    failure.description += usable ? "\r\nTarvello goes on with the files of " + *userFolder + "."
-                                  : std::string("\r\nTarvello stops.");
+    failure.description += "\r\n" + (usable ? FillText(msg::kGoesOnWith, {*userFolder})
+                                             : std::string(TV_TR("Core", "Tarvello stops.")));
     return {usable ? *userFolder : std::string(), failure};
 }
 
@@ -185,9 +186,7 @@ std::string ReplaceEmptyTables(const std::string &installFolder, const std::stri
     }
     if (replaced.empty())
         return {};
-    return "The rules tables " + replaced + " in " + userFolder
-           + " were empty (a copy cut short) and have been replaced by the tables shipped with"
-             " Tarvello.";
+    return FillText(msg::kTablesReplaced, {replaced, userFolder});
 }
 
 } // namespace tarvello

@@ -362,7 +362,7 @@ void frmArmy::openArmyFile(const QString &path)
     for (const std::string &notice : {m_model->PointsLimitNotice(), m_model->NegativeValuesNotice()}) {
         if (!notice.empty())
             m_context.dialogs->message(this, QString::fromStdString(AppTitle()),
-                                       fromFileText(notice), IDialogs::Buttons::Ok,
+                                       coreMessage(fromFileText(notice)), IDialogs::Buttons::Ok,
                                        IDialogs::Icon::Exclamation);
     }
     if (opened.ok())

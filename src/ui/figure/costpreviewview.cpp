@@ -250,7 +250,7 @@ void CostPreviewView::showSources()
         {ui.txtCost, &sources.cost},
         {ui.txtFinalCost, &sources.finalCost}};
     for (const auto &[field, text] : fields)
-        field->setToolTip(fromFileText(*text));
+        field->setToolTip(coreMessage(fromFileText(*text)));
     ui.picCostBreakdown->setBar(BreakDownCost(m_model->Record(), *m_previewer, m_tables));
 }
 

@@ -229,7 +229,7 @@ void frmFigure::browseImage()
     const PictureOffer offer = OfferPicture({image.width(), image.height()});
     if (offer.ask) {
         const IDialogs::Answer answer = m_context.dialogs->message(
-            this, boxTitleText(BoxTitle::WithVersion), fromFileText(offer.question),
+            this, boxTitleText(BoxTitle::WithVersion), coreMessage(fromFileText(offer.question)),
             IDialogs::Buttons::YesNo, IDialogs::Icon::Question);
         if (answer == IDialogs::Answer::Yes)
             image = image.scaled(offer.scaled.width, offer.scaled.height, Qt::IgnoreAspectRatio,

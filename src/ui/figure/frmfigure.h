@@ -63,6 +63,8 @@ protected:
     bool documentChanged() const override;
     CloseQuestion closeQuestion() const override;
     void showEvent(QShowEvent *event) override;
+    // A new palette (Help, Appearance) shades the calculated fields anew.
+    void changeEvent(QEvent *event) override;
 
 public:
 
@@ -101,6 +103,7 @@ private:
     // widths that follow the font.
     void setupForm();
     void setupFields();
+    void shadeCalculatedFields();
     void connectReactions();
     void sizeWindow();
     void shareListWidths();

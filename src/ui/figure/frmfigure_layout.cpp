@@ -9,6 +9,7 @@
 #include "figure/figurerules.h"
 #include "figure/figureseries.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QScrollBar>
@@ -64,14 +65,8 @@ void frmFigure::setupFields()
             continue;
         const QFontMetrics metrics(field->font());
         field->setMinimumWidth(metrics.horizontalAdvance(QLatin1Char('0')) * digits.toInt() + 12);
-        // Calculated values (read-only, reached by clicking only) look like
-        // what they are: not for typing.
-        if (field->isReadOnly() && field->focusPolicy() == Qt::ClickFocus) {
-            QPalette palette = field->palette();
-            palette.setColor(QPalette::Base, palette.color(QPalette::Window));
-            field->setPalette(palette);
-        }
     }
+    shadeCalculatedFields();
     m_ui->txtLimitedShots->setMaximumWidth(m_ui->txtLimitedShots->minimumWidth());
     // A typed number beside its spinner is as wide as the calculated fields.
     for (QLineEdit *field : {m_ui->txtAdjustHitFactor, m_ui->txtHitPoints})
@@ -83,6 +78,28 @@ void frmFigure::setupFields()
     // Around a small picture the area is white like the picture's ground; a
     // background role is not a property the form can hold.
     m_ui->scrFigure->setBackgroundRole(QPalette::Base);
+}
+
+// Calculated values (read-only, reached by clicking only) look like what they
+// are: not for typing. Their ground follows the window's palette, light or dark.
+void frmFigure::shadeCalculatedFields()
+{
+    for (QLineEdit *field : findChildren<QLineEdit *>()) {
+        if (!field->property("digits").isValid() || !field->isReadOnly()
+            || field->focusPolicy() != Qt::ClickFocus)
+            continue;
+        // The window's own palette: a change reaches the fields after the window.
+        QPalette palette = field->palette();
+        palette.setColor(QPalette::Base, this->palette().color(QPalette::Window));
+        field->setPalette(palette);
+    }
+}
+
+void frmFigure::changeEvent(QEvent *event)
+{
+    ChildWindow::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        shadeCalculatedFields();
 }
 
 // Each list frame's share of the width follows what its columns need, so

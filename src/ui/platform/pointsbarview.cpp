@@ -5,6 +5,7 @@
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStringList>
 #include <QToolTip>
 
 #include <utility>
@@ -30,8 +31,13 @@ PointsBarView::PointsBarView(QWidget *parent)
 void PointsBarView::setBar(PointsBar bar)
 {
     m_bar = std::move(bar);
-    setToolTip(fromFileText(m_bar.tip));
-    setAccessibleDescription(fromFileText(m_bar.Description()));
+    setToolTip(coreMessage(fromFileText(m_bar.tip)));
+    // As PointsBar::Description, each part's name in the windows' language.
+    QStringList parts;
+    for (std::size_t i = 0; i < m_bar.parts.size(); ++i)
+        parts << coreMessage(fromFileText(m_bar.parts[i].label)) + QStringLiteral(": ")
+                     + fromFileText(m_bar.PointsText(i));
+    setAccessibleDescription(parts.join(QStringLiteral("; ")));
     update();
 }
 
@@ -110,7 +116,7 @@ bool PointsBarView::event(QEvent *event)
     if (event->type() == QEvent::ToolTip) {
         auto *help = static_cast<QHelpEvent *>(event);
         const int part = partAt(help->pos());
-        const QString tip = part >= 0 ? fromFileText(m_bar.parts[std::size_t(part)].tip)
+        const QString tip = part >= 0 ? coreMessage(fromFileText(m_bar.parts[std::size_t(part)].tip))
                                       : toolTip();
         QToolTip::showText(help->globalPos(), tip, this);
         return true;

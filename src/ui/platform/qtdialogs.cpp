@@ -1,6 +1,7 @@
 #include "qtdialogs.h"
 
 #include "platform/importarmydialog.h"
+#include "platform/uitext.h"
 
 #include <QFileDialog>
 #include <QFontDialog>
@@ -64,7 +65,8 @@ QString toQtFileFilter(const QString &filter)
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList result;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QString name = parts.at(i).trimmed();
+        // The documents' own filters are marked texts of the core.
+        QString name = coreText(parts.at(i).trimmed().toStdString());
         const QString pattern = parts.at(i + 1).trimmed();
         // A name that already shows its pattern in parentheses keeps its
         // wording; Qt reads the patterns from those parentheses. The name

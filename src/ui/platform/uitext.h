@@ -21,7 +21,8 @@ QString shownText(const QString &text);
 // A message of the core (a failure, a notice) as a box shows it: the paths in
 // it keep their letters ("Ölaf"), the texts of files theirs; each line that
 // is a marked text of the core, or one of its patterns filled (see
-// platform/messagetexts.h), is shown in the windows' language.
+// platform/messagetexts.h and platform/explaintexts.h), is shown in the
+// windows' language.
 QString fromMessageText(const std::string &bytes);
 
 // text, a core message already converted, with each line translated as

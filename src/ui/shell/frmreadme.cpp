@@ -58,7 +58,7 @@ void frmReadme::loadReadme()
         // This one box puts the description straight after the sentence.
         const Failure &failure = text.failure();
         m_context.dialogs->message(this, boxTitleText(BoxTitle::WithVersion),
-                                   fromFileText(failure.sentence + failure.description),
+                                   coreText(failure.sentence) + fromMessageText(failure.description),
                                    IDialogs::Buttons::Ok, IDialogs::Icon::Exclamation);
         return;
     }

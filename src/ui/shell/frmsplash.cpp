@@ -17,7 +17,8 @@ namespace tarvello {
 
 namespace {
 
-const char kRightsLine[] = "Copyright (C) 2026 Quorvane Development. All rights reserved.";
+const char *const kRightsLine = QT_TRANSLATE_NOOP("tarvello::frmSplash",
+    "Copyright (C) 2026 Quorvane Development. All rights reserved.");
 const char *const kRulesCredit = QT_TRANSLATE_NOOP("tarvello::frmSplash",
     "Point costs, unit cards and armies for tabletop miniatures wargames, "
     "computed from the game's own rules tables.");
@@ -170,7 +171,7 @@ void frmSplash::showEvent(QShowEvent *event)
     m_dismissing = false;
     lblVersion->setText(QString::fromStdString(VersionLine()));
     lblProductName->setText(QString::fromLatin1(kProductName));
-    lblCopyright->setText(QString::fromLatin1(kRightsLine));
+    lblCopyright->setText(tr(kRightsLine));
     QDialog::showEvent(event);
     // Centred on the screen: at start there is no main window to centre on.
     if (const QScreen *s = screen())
