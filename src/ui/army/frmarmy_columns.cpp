@@ -52,7 +52,7 @@ Need neededWidth(const QTreeWidget *list, int column)
     for (const QString &word : list->headerItem()->text(column).split(QLatin1Char(' ')))
         caption = qMax(caption, metrics.horizontalAdvance(word));
     caption += 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + 2;
-    const auto *view = static_cast<const QAbstractItemView *>(list);
+    const QAbstractItemView *view = list;
     return {caption, view->sizeHintForColumn(column)};
 }
 
