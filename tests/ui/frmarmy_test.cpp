@@ -13,6 +13,7 @@
 #include "platform/uitext.h"
 
 #include <QLabel>
+#include <QScrollBar>
 #include <QSpinBox>
 
 using namespace tarvello;
@@ -58,6 +59,20 @@ private slots:
         QCOMPARE(TextOf(&w, "txtArmyCost"), QStringLiteral("0"));
         QVERIFY(w.queryClose());
         QCOMPARE(m_dialogs.count(Kind::Message), 0);
+    }
+
+    // At the window's own size both lists show all their columns without
+    // scrolling sideways.
+    void listsFitTheirColumnsAtTheWindowsSize()
+    {
+        auto w = armyWithUnits(0, 2);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        for (const char *name : {"lvwUnits", "lvwSelectedUnits"}) {
+            auto *list = Named<QTreeWidget>(w.get(), name);
+            QVERIFY(list->topLevelItemCount() > 0);
+            QVERIFY2(!list->horizontalScrollBar()->isVisible(), name);
+        }
     }
 
     // An empty available list says why; a scan lists other rows, so the

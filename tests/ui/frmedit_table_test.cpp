@@ -302,6 +302,17 @@ private slots:
         QCOMPARE(ReadBytes(m_window->fileName()), bytes);
     }
 
+    // A widened window: the last column (the notes) takes the width left.
+    void lastColumnTakesTheWidthLeft()
+    {
+        open();
+        m_window->resize(900, 300);
+        QApplication::processEvents();
+        const int last = m_grid->model()->columnCount() - 1;
+        QCOMPARE(m_grid->columnViewportPosition(last) + m_grid->columnWidth(last),
+                 m_grid->viewport()->width());
+    }
+
     void unreadableTableIsReportedOnce()
     {
         m_window = std::make_unique<frmEdit_Table>(m_context);

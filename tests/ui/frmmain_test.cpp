@@ -575,6 +575,8 @@ private slots:
     {
         QTest::addColumn<QSize>("screen");
         QTest::newRow("1366 x 768") << QSize(1366, 768);
+        // Maximized on that screen, less a window title bar.
+        QTest::newRow("1366 x 740") << QSize(1366, 740);
         QTest::newRow("1920 x 1080") << QSize(1920, 1080);
     }
 
@@ -608,6 +610,12 @@ private slots:
             QVERIFY2(list->topLevelItemCount() > 0, qPrintable(list->objectName()));
             QVERIFY2(!list->horizontalScrollBar()->isVisible(), qPrintable(list->objectName()));
         }
+        // The bar about changed rules tables, shown above the area, leaves
+        // the maximized editor whole: the area does not scroll.
+        emit figure->documentSaved(m_context.programFolder + QStringLiteral("/races.skv"));
+        QVERIFY(Named<QFrame>(m_main, "fraTablesChanged")->isVisible());
+        QApplication::processEvents();
+        QVERIFY(!m_main->mdiArea()->verticalScrollBar()->isVisible());
     }
 
     void readmeOpensNormalBesideAMaximizedFigure()

@@ -104,6 +104,7 @@ frmArmy::frmArmy(AppContext &context, QWidget *parent)
     const QString folder = QDir::toNativeSeparators(context.figuresFolder());
     m_model = std::make_unique<ArmyModel>(toFileText(folder),
                                                     GetDecimalSeparator().front());
+    setUpColumns();
     setUpLists();
     setUpSpinners();
     setUpTips();

@@ -89,6 +89,8 @@ protected:
 
 private:
     void setUpLists();
+    // The lists' columns share each list's width (frmarmy_columns.cpp).
+    void setUpColumns();
     void setUpSpinners();
     void connectReactions();
     void connectUnitReactions();

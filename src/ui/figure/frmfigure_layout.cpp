@@ -119,9 +119,16 @@ void frmFigure::shareListWidths()
         }
         return width + list->verticalScrollBar()->sizeHint().width() + 2 * list->frameWidth();
     };
+    // The frame's own margins come on top of what its lists need.
+    const auto margins = [](const QWidget *frame) {
+        const QMargins own = frame->contentsMargins();
+        const QMargins inner = frame->layout()->contentsMargins();
+        return own.left() + own.right() + inner.left() + inner.right();
+    };
     int index = 0;
     for (const SeriesWidgets &series : seriesWidgets())
-        m_ui->layoutLists->setStretch(index++, qMax(needed(series.available), needed(series.selected)));
+        m_ui->layoutLists->setStretch(index++, qMax(needed(series.available), needed(series.selected))
+                                                   + margins(series.available->parentWidget()));
 }
 
 } // namespace tarvello

@@ -20,6 +20,8 @@ FlexGrid::FlexGrid(QWidget *parent)
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     horizontalHeader()->setHighlightSections(false);
+    // The last column (a table's notes) takes the width the others leave.
+    horizontalHeader()->setStretchLastSection(true);
 }
 
 void FlexGrid::setCurrentCell(int row, int column)
