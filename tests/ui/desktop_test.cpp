@@ -287,6 +287,9 @@ private slots:
         const QColor window = QApplication::palette().color(QPalette::Window);
         action("mnuHelp_Appearance_Dark")->trigger();
         QVERIFY(QApplication::palette().color(QPalette::Window).lightness() < 128);
+        // An unticked box (drawn in the field colour) shows against the window.
+        QVERIFY(QApplication::palette().color(QPalette::Window).lightness()
+                    - QApplication::palette().color(QPalette::Base).lightness() >= 20);
         // An open editor's calculated fields turn dark with the rest (the
         // windows hear of the new palette by a posted event).
         QCoreApplication::sendPostedEvents();

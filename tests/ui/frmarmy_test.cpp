@@ -63,16 +63,25 @@ private slots:
 
     // At the window's own size both lists show all their columns without
     // scrolling sideways.
-    void listsFitTheirColumnsAtTheWindowsSize()
+    // Figure names show whole at the window's own size (the list scrolls
+    // sideways instead), and a maximized window shows every column.
+    void listsShowNamesWholeAndEveryColumnWhenWide()
     {
         auto w = armyWithUnits(0, 2);
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-        for (const char *name : {"lvwUnits", "lvwSelectedUnits"}) {
+        for (const auto &[name, figureColumn] : {std::pair{"lvwUnits", 0}, std::pair{"lvwSelectedUnits", 2}}) {
             auto *list = Named<QTreeWidget>(w.get(), name);
             QVERIFY(list->topLevelItemCount() > 0);
-            QVERIFY2(!list->horizontalScrollBar()->isVisible(), name);
+            for (int row = 0; row < list->topLevelItemCount(); ++row) {
+                const QString text = list->topLevelItem(row)->text(figureColumn);
+                QTRY_VERIFY2(list->fontMetrics().horizontalAdvance(text) < list->columnWidth(figureColumn),
+                             qPrintable(text));
+            }
         }
+        w->resize(1366, 700);
+        for (const char *name : {"lvwUnits", "lvwSelectedUnits"})
+            QTRY_VERIFY2(!Named<QTreeWidget>(w.get(), name)->horizontalScrollBar()->isVisible(), name);
     }
 
     // An empty available list says why; a scan lists other rows, so the

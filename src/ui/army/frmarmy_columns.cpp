@@ -1,16 +1,14 @@
-// The army editor's list columns: they share the list's width, so that at
-// the window's own size every column shows without scrolling sideways, and
-// their headers wrap onto a second line.
+// The army editor's list columns: each as wide as its texts, refitted when
+// the list's width or rows change; their headers wrap onto a second line.
 #include "frmarmy.h"
 #include "platform/eventhooks.h"
 #include "ui_frmarmy.h"
 
+#include <QAbstractItemModel>
 #include <QHeaderView>
 #include <QStyle>
+#include <QTimer>
 
-#include <algorithm>
-#include <climits>
-#include <numeric>
 
 namespace tarvello {
 
@@ -56,51 +54,20 @@ Need neededWidth(const QTreeWidget *list, int column)
     return {caption, view->sizeHintForColumn(column)};
 }
 
-// The widest give way first: each gets what it asks up to a limit, the
-// largest limit the room allows.
-QList<int> shareRoom(const QList<int> &asked, int room)
-{
-    QList<int> sorted = asked;
-    std::sort(sorted.begin(), sorted.end());
-    int limit = INT_MAX;
-    int left = room;
-    for (qsizetype i = 0; i < sorted.size(); ++i) {
-        const auto others = int(sorted.size() - i);
-        if (sorted[i] * others > left) {
-            limit = qMax(0, left / others);
-            break;
-        }
-        left -= sorted[i];
-    }
-    QList<int> given;
-    for (const int width : asked)
-        given.append(qMin(width, limit));
-    return given;
-}
-
-// The captions first, then the texts share what is left; the last column
-// takes the rest of the width.
+// Each column as wide as its widest text (at most a third of the list) and
+// never narrower than its header's longest word: names show whole, and a
+// list narrower than its columns scrolls sideways rather than cut every
+// text short. The last column takes the width left over.
 void fitColumns(QTreeWidget *list)
 {
     const int room = list->viewport()->width();
     if (room <= 0)
         return;
-    QList<int> captions;
-    QList<int> more;
+    const int gap = list->fontMetrics().horizontalAdvance(QStringLiteral("  "));
     for (int column = 0; column < list->columnCount(); ++column) {
         const Need need = neededWidth(list, column);
-        captions.append(need.caption);
-        more.append(qMax(0, need.text - need.caption));
+        list->setColumnWidth(column, qMax(need.caption, qMin(need.text + gap, room / 3)));
     }
-    const int captionRoom = std::accumulate(captions.begin(), captions.end(), 0);
-    QList<int> widths = shareRoom(captions, room);
-    if (captionRoom < room) {
-        const QList<int> texts = shareRoom(more, room - captionRoom);
-        for (qsizetype i = 0; i < widths.size(); ++i)
-            widths[i] += texts[i];
-    }
-    for (int column = 0; column < list->columnCount(); ++column)
-        list->setColumnWidth(column, widths[column]);
 }
 
 } // namespace
@@ -116,6 +83,16 @@ void frmArmy::setUpColumns()
             fitColumns(list);
             return true;
         });
+        // Rows come and go in bursts (a scan, a find): one refit after them.
+        auto *refit = new QTimer(list);
+        refit->setSingleShot(true);
+        connect(refit, &QTimer::timeout, list, [list] { fitColumns(list); });
+        const auto later = [refit] { refit->start(0); };
+        QAbstractItemModel *rows = list->model();
+        connect(rows, &QAbstractItemModel::rowsInserted, refit, later);
+        connect(rows, &QAbstractItemModel::rowsRemoved, refit, later);
+        connect(rows, &QAbstractItemModel::dataChanged, refit, later);
+        connect(rows, &QAbstractItemModel::modelReset, refit, later);
     }
 }
 
