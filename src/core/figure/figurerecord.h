@@ -16,12 +16,18 @@ namespace tarvello {
 
 // The figure types in list order (FigureType).
 inline constexpr std::array<const char *, 5> kFigureTypeNames = {
-    "Normal", "Commander", "Hero", "Vehicle", "BattleMage"};
+    TV_TR("Core", "Normal"), TV_TR("Core", "Commander"), TV_TR("Core", "Hero"),
+    TV_TR("Core", "Vehicle"), TV_TR("Core", "BattleMage")};
 
 // The training list's captions: the ordinary ones, a vehicle's and a mage's.
-inline constexpr std::array<const char *, 3> kTrainingCaptions = {"Green", "Line", "Elite"};
-inline constexpr std::array<const char *, 3> kVehicleCaptions = {"Poor", "Good", "Excellent"};
-inline constexpr std::array<const char *, 3> kMageCaptions = {"Apprentice", "Journeyman", "Master"};
+// Files and printouts hold them as written here; a window may show them in its language.
+inline constexpr std::array<const char *, 3> kTrainingCaptions = {
+    TV_TR("Core", "Green"), TV_TR("Core", "Line"), TV_TR("Core", "Elite")};
+inline constexpr std::array<const char *, 3> kVehicleCaptions = {
+    TV_TR("Core", "Poor"), TV_TR("Core", "Good"), TV_TR("Core", "Excellent")};
+inline constexpr std::array<const char *, 3> kMageCaptions = {
+    TV_TR("Core", "Apprentice"), TV_TR("Core", "Journeyman"), TV_TR("Core", "Master")};
+
 // The label beside the training list.
 inline constexpr const char *kTrainingLevelLabel = TV_TR("Core", "Training Level");
 inline constexpr const char *kTargetingSystemLabel = TV_TR("Core", "Targeting System");

@@ -25,25 +25,12 @@ namespace tarvello {
 
 namespace {
 
-// The entries of the figure type and training lists, shown in the windows'
-// language; the record, the files and the printouts keep them in English.
-constexpr const char *kTranslatedEntries[] = {
-    QT_TRANSLATE_NOOP("Core", "Normal"),     QT_TRANSLATE_NOOP("Core", "Commander"),
-    QT_TRANSLATE_NOOP("Core", "Hero"),       QT_TRANSLATE_NOOP("Core", "Vehicle"),
-    QT_TRANSLATE_NOOP("Core", "BattleMage"), QT_TRANSLATE_NOOP("Core", "Green"),
-    QT_TRANSLATE_NOOP("Core", "Line"),       QT_TRANSLATE_NOOP("Core", "Elite"),
-    QT_TRANSLATE_NOOP("Core", "Poor"),       QT_TRANSLATE_NOOP("Core", "Good"),
-    QT_TRANSLATE_NOOP("Core", "Excellent"),  QT_TRANSLATE_NOOP("Core", "Apprentice"),
-    QT_TRANSLATE_NOOP("Core", "Journeyman"), QT_TRANSLATE_NOOP("Core", "Master"),
-};
-
-// An entry of box as it is shown: the table names of the other lists as they are.
-QString shownEntry(const QComboBox *box, const std::string &entry)
+// An entry of a choice list as it is shown: the figure types and training
+// captions, the program's own, in the windows' language (the record, the
+// files and the printouts keep them in English); table names as they are.
+QString shownEntry(Choice FigureInputs::*choice, const std::string &entry)
 {
-    const bool translated = box->objectName() == QLatin1String("cboFigureType")
-                            || box->objectName() == QLatin1String("cboTrainingLevel");
-    if (translated && std::find(std::begin(kTranslatedEntries), std::end(kTranslatedEntries), entry)
-                          != std::end(kTranslatedEntries))
+    if (choice == &FigureInputs::cboFigureType || choice == &FigureInputs::cboTrainingLevel)
         return coreText(entry);
     return shownFileText(entry);
 }
@@ -222,12 +209,12 @@ void FigureView::showChoice(ChoiceBinding &binding, const FigureModel &model)
         // the list keeps its chosen position.
         if (int(entries.size()) == box->count()) {
             for (int i = 0; i < box->count(); ++i)
-                box->setItemText(i, shownEntry(box, entries[std::size_t(i)]));
+                box->setItemText(i, shownEntry(binding.choice, entries[std::size_t(i)]));
         } else {
             QStringList items;
             items.reserve(qsizetype(entries.size()));
             for (const std::string &item : entries)
-                items.append(shownEntry(box, item));
+                items.append(shownEntry(binding.choice, item));
             box->clear();
             box->addItems(items);
         }
